@@ -1,0 +1,25 @@
+# Compiler settings shared by every target of our own.
+#
+# vw_target_defaults(<target>) turns on the warnings we treat as errors and,
+# when VW_SANITIZE is on, AddressSanitizer and UndefinedBehaviorSanitizer.
+
+option(VW_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(VW_WERROR "Treat warnings in our own code as errors" ON)
+
+if(VW_SANITIZE)
+    # Set for the whole tree so that every object file and link agrees.
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(vw_target_defaults target)
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                                             -Wnon-virtual-dtor -Wold-style-cast
+                                             -Wcast-align -Woverloaded-virtual
+                                             -Wimplicit-fallthrough)
+    if(VW_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()

@@ -1,0 +1,55 @@
+// Saturation vapour pressure of water: Hyland and Wexler (1983), in the
+// inch-pound form of the ASHRAE Handbook of Fundamentals (°F, °R, psia).
+
+#include "Conventions.h"
+
+namespace basPsychroFun {
+
+using detail::Num;
+using detail::UnitSystem;
+
+namespace {
+
+struct Coefficients {
+    double c1, c2, c3, c4, c5, c6, c7;
+};
+
+// Over ice, -148 °F <= t < 32 °F.
+constexpr Coefficients kIce{-10214.165,      -4.8932428,      -0.0053765794, 1.9202377e-07,
+                            3.5575832e-10,   -9.0344688e-14,  4.1635019};
+// Over liquid water, 32 °F <= t <= 400 °F.
+constexpr Coefficients kWater{-10440.397, -11.29465, -0.027022355, 1.289036e-05,
+                              -2.4780681e-09, 0.0, 6.5459673};
+
+constexpr double kLowestF = -148.0;
+constexpr double kHighestF = 400.0;
+constexpr double kFreezingF = 32.0;
+constexpr double kRankineOffset = 459.67;
+
+} // namespace
+
+double SaturationPressure(double t, std::string_view unitSystem) {
+    const UnitSystem system = detail::classify(unitSystem);
+    const Num tF = system == UnitSystem::SI ? detail::celsiusToFahrenheit(t) : Num(t);
+
+    Num pws = kNoResult; // psia; the marker leaves through the exit conversion
+    if (tF >= kLowestF && tF <= kHighestF) {
+        const Num T = tF + kRankineOffset; // °R
+        const Coefficients& c = tF < kFreezingF ? kIce : kWater;
+        const Num lnPws = c.c1 / T + c.c2 + c.c3 * T + c.c4 * T * T + c.c5 * T * T * T +
+                          c.c6 * T * T * T * T + c.c7 * detail::log(T);
+        pws = detail::exp(lnPws);
+    }
+
+    switch (system) {
+    case UnitSystem::IP:
+        return pws.value();
+    case UnitSystem::SI:
+        return detail::psiaToKPa(pws).value();
+    case UnitSystem::Unrecognised:
+        break;
+    }
+    return kNoResult;
+}
+
+} // namespace basPsychroFun
