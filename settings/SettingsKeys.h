@@ -1,0 +1,58 @@
+#pragma once
+
+// The table of the program's settings: every key of section "Settings" and the
+// value each reader falls back on when the key is missing or unusable.
+
+#include <array>
+
+#include <QStringView>
+
+namespace settings {
+
+// The section that holds every key of the program.
+inline constexpr QStringView kSection = u"Settings";
+
+// Calculator window: unit system (0 IP, 1 SI) and pressure mode (0 pressure
+// entered, 1 altitude entered).
+inline constexpr QStringView kUnits = u"Units";
+inline constexpr QStringView kPatmUnit = u"PatmUnit";
+// Calculator window: last atmospheric pressure (psia) and altitude (ft).
+inline constexpr QStringView kPatm = u"Patm";
+inline constexpr QStringView kAlt = u"Alt";
+// Start-up flags (Flags.h).
+inline constexpr QStringView kKeepOnTop = u"KeepOnTop";
+inline constexpr QStringView kDisclaimerShow = u"Disclaimer Show";
+
+inline constexpr int kDefaultUnits = 0;
+inline constexpr int kDefaultPatmUnit = 0;
+inline constexpr float kDefaultPatm = 14.696f; // psia, standard atmosphere at sea level
+inline constexpr float kDefaultAlt = 0.0f;     // ft
+inline constexpr bool kDefaultKeepOnTop = false;
+inline constexpr bool kDefaultDisclaimerShow = true;
+
+// The display format of each calculator field, indexed by the field index.
+inline constexpr int kFieldCount = 14;
+
+inline constexpr std::array<QStringView, kFieldCount> kFormatKeys{
+    u"DBFormat", u"WBFormat", u"RHFormat", u"HRFormat", u"ENFormat", u"DTFormat", u"VPFormat",
+    u"DSFormat", u"SVFormat", u"MDFormat", u"AHFormat", u"APFormat", u"ALFormat", u"MCFormat",
+};
+
+inline constexpr std::array<QStringView, kFieldCount> kDefaultFormats{
+    u"####0.00",    // 0 dry bulb
+    u"####0.00",    // 1 wet bulb
+    u"0.00",        // 2 relative humidity, %
+    u"#####0.0000", // 3 humidity ratio
+    u"#0.00",       // 4 enthalpy
+    u"#0.00",       // 5 dew point
+    u"#0.0000",     // 6 vapour pressure
+    u"#0.00",       // 7 degree of saturation, %
+    u"#0.0000",     // 8 specific volume
+    u"#0.0000",     // 9 moist-air density
+    u"#0.00000",    // 10 absolute humidity
+    u"##0.00",      // 11 atmospheric pressure
+    u"####0.0",     // 12 altitude
+    u"#0.0",        // 13 moisture concentration
+};
+
+} // namespace settings
