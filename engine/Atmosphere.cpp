@@ -21,8 +21,12 @@ constexpr double kC3 = -8.9107e-12;
 
 constexpr double kHighestAltitudeM = 19812.0;
 
-Num feetToMetres(Num z) { return z * 12.0 / 39.370079; }
-Num metresToFeet(Num z) { return z / 0.3048; }
+Num feetToMetres(Num z) {
+    return z * 12.0 / 39.370079;
+}
+Num metresToFeet(Num z) {
+    return z / 0.3048;
+}
 
 } // namespace
 

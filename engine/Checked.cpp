@@ -16,11 +16,14 @@ const char* describe(FloatingPointFault::Kind kind) {
 }
 } // namespace
 
-FloatingPointFault::FloatingPointFault(Kind kind) : std::runtime_error(describe(kind)), kind_(kind) {}
+FloatingPointFault::FloatingPointFault(Kind kind)
+    : std::runtime_error(describe(kind)), kind_(kind) {}
 
 namespace detail {
 
-void raise(FloatingPointFault::Kind kind) { throw FloatingPointFault(kind); }
+void raise(FloatingPointFault::Kind kind) {
+    throw FloatingPointFault(kind);
+}
 
 Num log(Num x) {
     if (x.value() == 0.0)
@@ -30,7 +33,9 @@ Num log(Num x) {
     return checkedResult(std::log(x.value()));
 }
 
-Num exp(Num x) { return checkedResult(std::exp(x.value())); }
+Num exp(Num x) {
+    return checkedResult(std::exp(x.value()));
+}
 
 Num sqrt(Num x) {
     if (x.value() < 0.0)
@@ -44,9 +49,15 @@ Num pow(Num x, Num y) {
     return checkedResult(std::pow(x.value(), y.value()));
 }
 
-Num atan(Num x) { return checkedResult(std::atan(x.value())); }
-Num cos(Num x) { return checkedResult(std::cos(x.value())); }
-Num abs(Num x) { return checkedResult(std::fabs(x.value())); }
+Num atan(Num x) {
+    return checkedResult(std::atan(x.value()));
+}
+Num cos(Num x) {
+    return checkedResult(std::cos(x.value()));
+}
+Num abs(Num x) {
+    return checkedResult(std::fabs(x.value()));
+}
 
 } // namespace detail
 } // namespace basPsychroFun

@@ -14,16 +14,26 @@ namespace basPsychroFun::detail {
 inline constexpr double kAtmospherePsia = 14.696;
 inline constexpr double kAtmosphereKPa = 101.325;
 
-inline Num fahrenheitToCelsius(Num tF) { return (tF - 32.0) / 1.8; }
-inline Num celsiusToFahrenheit(Num tC) { return tC * 1.8 + 32.0; }
-inline Num psiaToKPa(Num p) { return p / kAtmospherePsia * kAtmosphereKPa; }
-inline Num kPaToPsia(Num p) { return p * kAtmospherePsia / kAtmosphereKPa; }
+inline Num fahrenheitToCelsius(Num tF) {
+    return (tF - 32.0) / 1.8;
+}
+inline Num celsiusToFahrenheit(Num tC) {
+    return tC * 1.8 + 32.0;
+}
+inline Num psiaToKPa(Num p) {
+    return p / kAtmospherePsia * kAtmosphereKPa;
+}
+inline Num kPaToPsia(Num p) {
+    return p * kAtmospherePsia / kAtmosphereKPa;
+}
 
 // Entry conversions: IP values become SI, anything else passes as it is.
 inline Num temperatureIn(double t, UnitSystem s) {
     return s == UnitSystem::IP ? fahrenheitToCelsius(t) : Num(t);
 }
-inline Num pressureIn(double p, UnitSystem s) { return s == UnitSystem::IP ? psiaToKPa(p) : Num(p); }
+inline Num pressureIn(double p, UnitSystem s) {
+    return s == UnitSystem::IP ? psiaToKPa(p) : Num(p);
+}
 
 // Standard exit of a temperature computed in °C.
 inline double temperatureOut(Num tC, UnitSystem s) {

@@ -87,8 +87,8 @@ double VaporPressureFromRelativeHumidity(double t, double phi, std::string_view 
 double HumidityRatioFromRelativeHumidity(double t, double phi, double p,
                                          std::string_view unitSystem) {
     // Each pressure is converted once, inside the called functions.
-    return HumidityRatioFromVaporPressure((Num(phi) * SaturationPressure(t, unitSystem)).value(),
-                                          p, unitSystem);
+    return HumidityRatioFromVaporPressure((Num(phi) * SaturationPressure(t, unitSystem)).value(), p,
+                                          unitSystem);
 }
 
 double HumidityRatioFromDryBulbAndWetBulb(double t, double twb, double p,

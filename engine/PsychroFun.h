@@ -69,8 +69,7 @@ double DewPointFromVaporPressure(double pw, std::string_view unitSystem);
 // phi = p_w / p_ws; both in one unit. The selector is accepted and ignored.
 double RelativeHumidityFromVaporPressures(double pw, double pws, std::string_view unitSystem);
 // mu = phi / (1 + (1 - phi) W_s / 0.62198). The selector is accepted and ignored.
-double DegreeOfSaturationFromRelativeHumidity(double phi, double ws,
-                                              std::string_view unitSystem);
+double DegreeOfSaturationFromRelativeHumidity(double phi, double ws, std::string_view unitSystem);
 // Specific volume, ft³/lb | m³/kg of dry air.
 double SpecificVolume(double t, double w, double p, std::string_view unitSystem);
 // Moist-air density (1 + W)/v, lb/ft³ | kg/m³; v in ft³/lb | m³/kg.
@@ -82,8 +81,7 @@ double AbsoluteHumidity(double w, double v, std::string_view unitSystem);
 
 // The temperature whose saturation pressure is p_ws(t_d)/phi, by the dew-point
 // correlation (which is not the exact inverse of SaturationPressure).
-double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi,
-                                              std::string_view unitSystem);
+double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi, std::string_view unitSystem);
 // Bisection on the wet-bulb equation between the dew point and the dry bulb.
 double WetBulbFromDryBulbAndDewPoint(double t, double tdp, double p, std::string_view unitSystem);
 double WetBulbFromDryBulbAndHumidityRatio(double t, double w, double p,
@@ -127,7 +125,8 @@ inline constexpr int kMaxBisectionSteps = 1000;
 inline constexpr int kMaxSubstitutionPasses = 10000;
 // Passes of the wet-bulb and enthalpy relaxation. Constant wet-bulb and
 // constant-enthalpy lines are nearly parallel, so this one creeps: a typical
-// state needs a few hundred passes.
-inline constexpr int kMaxRelaxationPasses = 200000;
+// state needs a few hundred passes and the slowest convergent ones seen over
+// the whole chart a few thousand.
+inline constexpr int kMaxRelaxationPasses = 100000;
 
 } // namespace basPsychroFun

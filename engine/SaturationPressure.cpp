@@ -15,11 +15,11 @@ struct Coefficients {
 };
 
 // Over ice, -148 °F <= t < 32 °F.
-constexpr Coefficients kIce{-10214.165,      -4.8932428,      -0.0053765794, 1.9202377e-07,
-                            3.5575832e-10,   -9.0344688e-14,  4.1635019};
+constexpr Coefficients kIce{-10214.165,    -4.8932428,     -0.0053765794, 1.9202377e-07,
+                            3.5575832e-10, -9.0344688e-14, 4.1635019};
 // Over liquid water, 32 °F <= t <= 400 °F.
-constexpr Coefficients kWater{-10440.397, -11.29465, -0.027022355, 1.289036e-05,
-                              -2.4780681e-09, 0.0, 6.5459673};
+constexpr Coefficients kWater{-10440.397,     -11.29465, -0.027022355, 1.289036e-05,
+                              -2.4780681e-09, 0.0,       6.5459673};
 
 constexpr double kLowestF = -148.0;
 constexpr double kHighestF = 400.0;

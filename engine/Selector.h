@@ -16,7 +16,9 @@ enum class UnitSystem { IP, SI, Unrecognised };
 constexpr UnitSystem classify(std::string_view selector) noexcept {
     if (selector.size() != 2)
         return UnitSystem::Unrecognised;
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    const auto upper = [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    };
     const char a = upper(selector[0]);
     const char b = upper(selector[1]);
     if (a == 'I' && b == 'P')
@@ -28,6 +30,8 @@ constexpr UnitSystem classify(std::string_view selector) noexcept {
 
 // The solvers decide in which system's units to evaluate enthalpy by an exact,
 // case-sensitive comparison; every caller passes "IP" or "SI" in upper case.
-constexpr bool isExactlyIP(std::string_view selector) noexcept { return selector == "IP"; }
+constexpr bool isExactlyIP(std::string_view selector) noexcept {
+    return selector == "IP";
+}
 
 } // namespace basPsychroFun::detail

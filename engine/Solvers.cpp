@@ -16,11 +16,15 @@ namespace {
 constexpr double kTemperatureTolerance = 0.001; // °C
 constexpr double kEnthalpyTolerance = 0.001;    // Btu/lb or kJ/kg
 
-Num midpoint(Num lower, Num upper) { return lower + (upper - lower) / 2.0; }
+Num midpoint(Num lower, Num upper) {
+    return lower + (upper - lower) / 2.0;
+}
 
 // A loop that has met its cap has not converged: report it as a fault, so that
 // the caller shows no number rather than a wrong one.
-[[noreturn]] void notConverged() { detail::raise(FloatingPointFault::Kind::InvalidOperation); }
+[[noreturn]] void notConverged() {
+    detail::raise(FloatingPointFault::Kind::InvalidOperation);
+}
 
 // The solvers evaluate the enthalpy relations in the caller's own units: a
 // temperature held in °C goes in as °F when the selector is exactly "IP".
@@ -33,8 +37,7 @@ Num fromSelectorTemperature(double t, std::string_view unitSystem) {
 
 } // namespace
 
-double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi,
-                                              std::string_view unitSystem) {
+double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi, std::string_view unitSystem) {
     const UnitSystem s = detail::classify(unitSystem);
     const Num tdpC = detail::temperatureIn(tdp, s);
     const Num pw = SaturationPressure(tdpC.value(), "SI");
@@ -48,13 +51,14 @@ double WetBulbFromDryBulbAndDewPoint(double t, double tdp, double p, std::string
     const Num tdpC = detail::temperatureIn(tdp, s);
     const Num pKPa = detail::pressureIn(p, s);
 
-    const Num target = HumidityRatioFromVaporPressure(SaturationPressure(tdpC.value(), "SI"),
-                                                      pKPa.value(), "SI");
+    const Num target =
+        HumidityRatioFromVaporPressure(SaturationPressure(tdpC.value(), "SI"), pKPa.value(), "SI");
     Num lower = tdpC;
     Num upper = tC;
     Num m = midpoint(tdpC, tC);
     for (int step = 0; step < kMaxBisectionSteps && upper - lower > kTemperatureTolerance; ++step) {
-        const Num wm = HumidityRatioFromDryBulbAndWetBulb(tC.value(), m.value(), pKPa.value(), "SI");
+        const Num wm =
+            HumidityRatioFromDryBulbAndWetBulb(tC.value(), m.value(), pKPa.value(), "SI");
         if (wm > target)
             upper = m;
         else
@@ -101,6 +105,12 @@ double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
         wPrev = w;
         w = HumidityRatioFromRelativeHumidity(x.value(), phi, pKPa.value(), "SI");
         x = DryBulbFromWetBulbAndHumidityRatio(twbC.value(), w.value(), pKPa.value(), "SI");
+        // After the first pass (which always repeats W), a pass that leaves W
+        // unchanged has reached the fixed point of the substitution: x is then
+        // the dry bulb whose wet bulb is t*, as near saturation, and bounds the
+        // bisection as well as a falling W would.
+        if (pass > 0 && w == wPrev)
+            break;
     }
 
     // Phase 2: bisection between t* and that bound.
@@ -131,8 +141,8 @@ double DryBulbFromWetBulbAndEnthalpy(double twb, double h, double p, std::string
     for (int pass = 0; difference > kEnthalpyTolerance; ++pass) {
         if (pass == kMaxRelaxationPasses)
             notConverged();
-        const Num w =
-            HumidityRatioFromDryBulbAndEnthalpy(inSelectorTemperature(T, unitSystem), h, unitSystem);
+        const Num w = HumidityRatioFromDryBulbAndEnthalpy(inSelectorTemperature(T, unitSystem), h,
+                                                          unitSystem);
         tPrev = T;
         const Num tNew =
             DryBulbFromWetBulbAndHumidityRatio(twbC.value(), w.value(), pKPa.value(), "SI");
@@ -189,8 +199,8 @@ double DryBulbFromEnthalpyAndRelativeHumidity(double h, double phi, double p,
     // Phase 2: bisection on the relative humidity along the enthalpy line.
     T = midpoint(lower, upper);
     for (int step = 0; step < kMaxBisectionSteps && upper - lower > kTemperatureTolerance; ++step) {
-        const Num w =
-            HumidityRatioFromDryBulbAndEnthalpy(inSelectorTemperature(T, unitSystem), h, unitSystem);
+        const Num w = HumidityRatioFromDryBulbAndEnthalpy(inSelectorTemperature(T, unitSystem), h,
+                                                          unitSystem);
         const Num pw = VaporPressureFromHumidityRatio(w.value(), pKPa.value(), "SI");
         const Num phiAtT = pw / SaturationPressure(T.value(), "SI");
         if (phiAtT < Phi)
@@ -222,8 +232,7 @@ std::array<double, 2> CubicRoots(double a, double b, double c) {
         const Num x = R / detail::pow(Q, 1.5);
         float theta = kPi;
         if (x != -1.0) {
-            const Num t = detail::atan(-x / detail::sqrt(1.0 - x * x)) +
-                          2.0 * detail::atan(1.0);
+            const Num t = detail::atan(-x / detail::sqrt(1.0 - x * x)) + 2.0 * detail::atan(1.0);
             theta = static_cast<float>(t.value()); // |t| <= pi: always representable
         }
         const Num scale = -2.0 * detail::sqrt(Q);
