@@ -1,0 +1,42 @@
+// Display units and precision: More and Less digits and the unit-system
+// switch. None of them converts anything stored; they change how CalcState
+// is rendered.
+
+#include "FieldRules.h"
+#include "FieldTable.h"
+#include "frmMain.h"
+
+#include <QComboBox>
+
+void frmMain::cmdMore_Click() {
+    const int c = CurrentField;
+    if (c < 0 || c >= calculator::kFieldCount)
+        return;
+    FieldFormat[c] = calculator::MoreDigits(FieldFormat[c]);
+    cboUnits_Click(c);
+    writePercentFields();
+}
+
+void frmMain::cmdLess_Click() {
+    const int c = CurrentField;
+    if (c < 0 || c >= calculator::kFieldCount)
+        return;
+    FieldFormat[c] = calculator::LessDigits(FieldFormat[c]);
+    cboUnits_Click(c);
+    writePercentFields();
+}
+
+void frmMain::optUnits_Click(int index) {
+    const int system = index == 0 ? 0 : 1;
+    // Every list to the unit of the chosen system, in field order; each
+    // selection that changes re-renders its field.
+    for (int i = 0; i < calculator::kFieldCount; ++i) {
+        if (cboUnits[i] != nullptr)
+            cboUnits[i]->setCurrentIndex(calculator::UnitSystemPosition(i, system));
+    }
+    CalcState.UnitSystem = system == 0 ? "IP" : "SI";
+    for (int i = 0; i < calculator::kFieldCount; ++i)
+        cboUnits_Click(i);
+    // Enthalpy follows the datum of the new system, so the state is solved again.
+    pressCompute();
+}

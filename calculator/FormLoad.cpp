@@ -1,0 +1,85 @@
+// The calculator window's load handling: the starting state of a run.
+
+#include "FieldTable.h"
+#include "SettingsKeys.h"
+#include "UnitCatalogue.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+// Selecting an option runs its handler, also when it is selected already.
+template <typename Handler>
+void select(QRadioButton* option, Handler&& handler) {
+    if (option->isChecked())
+        handler();
+    else
+        option->setChecked(true); // toggled runs the handler
+}
+
+} // namespace
+
+void frmMain::Form_Load() {
+    // 1. (Help access is registered here once it exists.)
+
+    // 2. The hourglass for as long as the load takes.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    // 3. (The tray icon is shown here once it exists.)
+
+    // 4. Fill every unit list from its Tag. Nothing is selected yet: the
+    //    unit-system switch below selects every list.
+    for (QComboBox* list : cboUnits) {
+        if (list == nullptr)
+            continue;
+        const QSignalBlocker quiet(list);
+        list->clear();
+        basLoadUnits::LoadUnits(list->property("Tag").toString().toStdString(),
+                                [list](std::string_view unit) {
+                                    list->addItem(QString::fromUtf8(unit.data(), std::ssize(unit)));
+                                });
+        list->setCurrentIndex(-1);
+    }
+
+    // 5. Both temperature inputs start at 68 °F.
+    CalcState.Tdb = 68.0f;
+    CalcState.Twb = 68.0f;
+
+    // 6. Unit system (0 IP, 1 SI) and pressure mode (0 pressure, 1 altitude).
+    //    (Read from the settings store once it is joined here.)
+    const int units = settings::kDefaultUnits;
+    const int patmUnit = settings::kDefaultPatmUnit;
+
+    // 7. Atmospheric pressure, psia, and altitude, ft.
+    CalcState.Patm = settings::kDefaultPatm;
+    CalcState.Alt = settings::kDefaultAlt;
+
+    // 8. The display format of every field.
+    for (int i = 0; i < calculator::kFieldCount; ++i)
+        FieldFormat[i] = settings::kDefaultFormats[static_cast<std::size_t>(i)].toString();
+
+    // 9. The unit system: selects every unit list, renders, computes.
+    const int system = units == 0 ? 0 : 1;
+    select(optUnits[system], [this, system] { optUnits_Click(system); });
+
+    // 10. The pressure mode: locks one of the two pressure rows, computes.
+    const int mode = patmUnit == 0 ? 0 : 1;
+    select(optPatm[mode], [this, mode] { optPatm_Click(mode); });
+
+    // 11. Show the starting temperatures, pressure and altitude.
+    for (const int field : {calculator::kDryBulb, calculator::kWetBulb,
+                            calculator::kAtmosphericPressure, calculator::kAltitude})
+        cboUnits_Click(field);
+
+    // 12. Dry bulb and wet bulb ticked, everything else emptied.
+    ClearResults(true);
+
+    // 13. (Keep-on-top is applied here once the window shell exists.)
+
+    // 14. The default pointer again.
+    QApplication::restoreOverrideCursor();
+}

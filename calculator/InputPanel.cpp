@@ -1,0 +1,200 @@
+// The input panel: which inputs may be ticked, what may be typed, what
+// leaving a field does, how the pressure is given, Clear, Hide and Enter.
+
+#include "Conversions.h"
+#include "FieldRules.h"
+#include "FieldTable.h"
+#include "NumberText.h"
+#include "PsychroFun.h"
+#include "frmMain.h"
+
+#include <cmath>
+#include <limits>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+#include <QTimer>
+
+namespace {
+
+// Each step of taking over an entry stands on its own: one that fails (an
+// arithmetic fault in the engine, a value beyond single precision) is passed
+// over and the next step still runs. No message is shown.
+template <typename Step>
+void passOverFailure(Step&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+// A value as the single-precision number CalcState keeps; a value beyond
+// that range is a failing step, not an infinity in the state.
+float single(double value) {
+    if (!(std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max())))
+        throw basPsychroFun::FloatingPointFault(basPsychroFun::FloatingPointFault::Kind::Overflow);
+    return static_cast<float>(value);
+}
+
+// A key press that types a character, as opposed to moving the focus,
+// editing by a non-character key (Delete, arrows) or a shortcut (Ctrl+C and
+// the like belong to the Edit commands, not to the typing filter).
+bool typesCharacter(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        return !key.text().isEmpty();
+    }
+}
+
+} // namespace
+
+void frmMain::chkPsyInput_Click(int /*index*/) {
+    int ticked = 0;
+    for (const QCheckBox* box : chkPsyInput)
+        ticked += box->checkState() == Qt::Checked ? 1 : 0;
+    for (int i = 0; i < 5; ++i) {
+        if (ticked == 2) {
+            // The pair is chosen: the other three become results.
+            if (chkPsyInput[i]->checkState() != Qt::Checked) {
+                chkPsyInput[i]->setEnabled(false);
+                txtData[i]->setReadOnly(true);
+            }
+        } else {
+            chkPsyInput[i]->setEnabled(true);
+            txtData[i]->setReadOnly(false);
+        }
+    }
+    ClearResults(false);
+}
+
+void frmMain::cmdClear_Click() {
+    ClearResults(true);
+}
+
+void frmMain::cmdClose_Click() {
+    // The window only hides and keeps its state for when it is shown again.
+    hide();
+}
+
+void frmMain::setPressureRowLocked(int field, bool locked) {
+    QLineEdit* box = txtData[field];
+    box->setReadOnly(locked);
+    // The editable row has a window's background, the locked one a button's.
+    QPalette palette = box->palette();
+    const QPalette system = QApplication::palette(box);
+    palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
+    box->setPalette(palette);
+}
+
+void frmMain::optPatm_Click(int index) {
+    const bool altitudeEntered = index != 0;
+    setPressureRowLocked(calculator::kAtmosphericPressure, altitudeEntered);
+    setPressureRowLocked(calculator::kAltitude, !altitudeEntered);
+    pressCompute();
+}
+
+void frmMain::txtData_GotFocus(int i) {
+    // After the events already pending: a mouse press that gave the focus
+    // would otherwise put the cursor down and undo the selection.
+    QTimer::singleShot(0, txtData[i], [box = txtData[i]] { box->selectAll(); });
+}
+
+bool frmMain::txtData_KeyPress(int i, const QKeyEvent& key) const {
+    if (!typesCharacter(key))
+        return true;
+    // Each character is checked against the text it would follow.
+    QString text = txtData[i]->text();
+    for (const QChar c : key.text()) {
+        if (!calculator::KeyAllowed(text, c))
+            return false;
+        text += c;
+    }
+    return true;
+}
+
+void frmMain::txtData_Validate(int i) {
+    CurrentField = static_cast<short>(i);
+}
+
+void frmMain::txtData_LostFocus(int i) {
+    using namespace calculator;
+    const bool entry = i <= kEnthalpy || i == kAtmosphericPressure || i == kAltitude;
+    if (!entry)
+        return; // results: their text is never taken as input
+
+    // A text still as the window wrote it stands for the stored value, which
+    // is more precise than the text: there is nothing to take over.
+    if (txtData[i]->text() != shownText[i])
+        takeOverEntry(i);
+
+    if (i == kAtmosphericPressure || i == kAltitude) {
+        cboUnits_Click(kAtmosphericPressure);
+        cboUnits_Click(kAltitude);
+    } else {
+        cboUnits_Click(i); // relative humidity: nothing, the text stays as typed
+    }
+    pressCompute();
+}
+
+void frmMain::takeOverEntry(int i) {
+    using namespace calculator;
+    namespace conv = basConversions;
+    namespace psy = basPsychroFun;
+
+    // The whole text, read by the user's locale; an unreadable text converts
+    // to 0 in the base unit (except relative humidity, which keeps Phi).
+    const QString text = txtData[i]->text();
+    const int unit = cboUnits[i] != nullptr ? cboUnits[i]->currentIndex() : -1;
+    ::CalcState& s = CalcState;
+    switch (i) {
+    case kDryBulb:
+        passOverFailure([&] { s.Tdb = psy::ConvertTemperatureToBase(text, unit); });
+        break;
+    case kWetBulb:
+        passOverFailure([&] { s.Twb = psy::ConvertTemperatureToBase(text, unit); });
+        break;
+    case kRelativeHumidity:
+        // Typed in per cent.
+        passOverFailure([&] {
+            if (const auto percent = conv::ReadNumber(text))
+                s.Phi = single(*percent / 100.0);
+        });
+        break;
+    case kHumidityRatio:
+        passOverFailure([&] { s.W = conv::ConvertHumidityRatioToBase(text, unit); });
+        break;
+    case kEnthalpy:
+        passOverFailure([&] { s.H = conv::ConvertEnthalpyToBase(text, unit); });
+        break;
+    case kAtmosphericPressure:
+        passOverFailure([&] { s.Patm = conv::ConvertPressureToBase(text, unit); });
+        passOverFailure([&] { s.Alt = single(psy::AltitudeFromPressure(s.Patm, "IP")); });
+        break;
+    case kAltitude:
+        passOverFailure([&] { s.Alt = conv::ConvertAltitudeToBase(text, unit); });
+        passOverFailure([&] { s.Patm = single(psy::PressureFromAltitude(s.Alt, "IP")); });
+        break;
+    default:
+        break;
+    }
+}
+
+bool frmMain::Form_KeyPress(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
+        return false;
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    // Enter moves on as Tab does and never reaches the control.
+    focusNextChild();
+    return true;
+}

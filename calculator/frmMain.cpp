@@ -1,0 +1,140 @@
+// Construction of the calculator window and the one place where its controls
+// are connected to their handlers.
+
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+
+namespace {
+
+// The window's key preview: sees every key press meant for a widget of the
+// window before that widget does, so that Enter can act as Tab wherever the
+// focus is. Installed on the application because key events go straight to
+// the focus widget and reach the window only if nobody takes them.
+class KeyPreview : public QObject {
+public:
+    explicit KeyPreview(frmMain& window) : QObject(&window), form(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || widget->window() != &form || !form.isActiveWindow())
+            return false;
+        return form.Form_KeyPress(*static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    frmMain& form;
+};
+
+// Focus moves that are not the user going from one control to another: the
+// window losing or regaining activation, a context menu or list popping up.
+bool isWindowLevelFocusChange(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Psychrometric Calculations:  ASHRAE Formulation"));
+    buildLayout();
+    chainTabOrder();
+    connectHandlers();
+}
+
+frmMain::~frmMain() {
+    // The controls are deleted after this object has stopped being a
+    // frmMain: nothing they send on the way (a last focus-out, a list
+    // emptied) may reach the handlers.
+    for (QLineEdit* field : txtData)
+        field->removeEventFilter(this);
+    for (QObject* control : findChildren<QObject*>())
+        control->disconnect(this);
+}
+
+void frmMain::connectHandlers() {
+    qApp->installEventFilter(new KeyPreview(*this));
+
+    for (int i = 0; i < 14; ++i) {
+        txtData[i]->installEventFilter(this);
+        if (cboUnits[i] != nullptr)
+            connect(cboUnits[i], &QComboBox::currentIndexChanged, this,
+                    [this, i] { cboUnits_Click(i); });
+    }
+    // The check state, not the click: ticks set in code run the rule too.
+    for (int i = 0; i < 5; ++i)
+        connect(chkPsyInput[i], &QCheckBox::stateChanged, this,
+                [this, i] { chkPsyInput_Click(i); });
+    for (int i = 0; i < 2; ++i) {
+        connect(optPatm[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                optPatm_Click(i);
+        });
+        connect(optUnits[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                optUnits_Click(i);
+        });
+    }
+    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
+    connect(cmdMore, &QPushButton::clicked, this, &frmMain::cmdMore_Click);
+    connect(cmdLess, &QPushButton::clicked, this, &frmMain::cmdLess_Click);
+    connect(lnkWebPage, &QLabel::linkActivated, this,
+            [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    const int i = fieldOf(watched);
+    if (i < 0)
+        return QMainWindow::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (!isWindowLevelFocusChange(event))
+            txtData_GotFocus(i);
+        break;
+    case QEvent::FocusOut:
+        if (!isWindowLevelFocusChange(event)) {
+            // The application already names the widget that takes the focus.
+            const QWidget* next = QApplication::focusWidget();
+            if (fieldOf(next) >= 0 || next == cmdMore || next == cmdLess)
+                txtData_Validate(i);
+            txtData_LostFocus(i);
+        }
+        break;
+    case QEvent::KeyPress:
+        // A refused character never reaches the field.
+        return !txtData_KeyPress(i, *static_cast<QKeyEvent*>(event));
+    default:
+        break;
+    }
+    return false;
+}
+
+int frmMain::fieldOf(const QObject* object) const {
+    if (object == nullptr)
+        return -1;
+    for (int i = 0; i < 14; ++i) {
+        if (txtData[i] == object)
+            return i;
+    }
+    return -1;
+}
+
+void frmMain::pressCompute() {
+    cmdCompute->click();
+}
