@@ -1,0 +1,392 @@
+#include "ChartPainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <vector>
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QLocale>
+#include <QPainter>
+
+namespace chart {
+
+namespace {
+
+// Pixels between axis ticks that the scales aim at.
+constexpr double kPixelsPerTemperatureTick = 55.0;
+constexpr double kPixelsPerHumidityTick = 30.0;
+
+bool IsDark(const QPalette& palette) {
+    return palette.color(QPalette::Base).lightnessF() < 0.5;
+}
+
+QColor Mixed(const QColor& a, const QColor& b, double share) {
+    return QColor::fromRgbF(static_cast<float>(a.redF() * (1 - share) + b.redF() * share),
+                            static_cast<float>(a.greenF() * (1 - share) + b.greenF() * share),
+                            static_cast<float>(a.blueF() * (1 - share) + b.blueF() * share));
+}
+
+// Decimals that show a multiple of `step` in full.
+int DecimalsFor(double step) {
+    if (!(step > 0.0))
+        return 0;
+    return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
+}
+
+QString Number(double v, int decimals) {
+    return QLocale().toString(v, 'f', decimals);
+}
+
+QPolygonF ToPixels(const QPolygonF& data, const ChartMapping& m) {
+    QPolygonF pixels;
+    pixels.reserve(data.size());
+    for (const QPointF& p : data)
+        pixels.append(m.toPixel(p));
+    return pixels;
+}
+
+// The point `distance` pixels back from the end of a polyline, or its start.
+QPointF BackFromEnd(const QPolygonF& line, double distance) {
+    for (qsizetype i = line.size() - 1; i > 0; --i) {
+        const QLineF segment(line[i], line[i - 1]);
+        if (segment.length() >= distance)
+            return segment.pointAt(distance / segment.length());
+        distance -= segment.length();
+    }
+    return line.isEmpty() ? QPointF() : line.first();
+}
+
+// Text centred on `centre` over a patch of the background, so that it stays
+// legible where it crosses lines. A label that would cover one already drawn
+// is left out: on a small chart some lines go unlabelled rather than smudged.
+void DrawLabel(QPainter& p, QPointF centre, const QString& text, const QColor& colour,
+               const QColor& background, std::vector<QRectF>& taken) {
+    const QFontMetricsF fm(p.font(), p.device());
+    QRectF box(0, 0, fm.horizontalAdvance(text) + 4.0, fm.height());
+    box.moveCenter(centre);
+    for (const QRectF& other : taken) {
+        if (other.intersects(box))
+            return;
+    }
+    taken.push_back(box);
+    QColor patch = background;
+    patch.setAlphaF(0.8f);
+    p.fillRect(box, patch);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+struct Painting {
+    QPainter& p;
+    const ChartLines& lines;
+    const ChartMapping& m;
+    const ChartColors& c;
+    UnitSystem units;
+    QFont labelFont;
+    std::vector<QRectF>& taken; // boxes of the labels drawn so far
+};
+
+void DrawFamily(const Painting& g, const std::vector<ChartLine>& family, const QPen& pen) {
+    g.p.setPen(pen);
+    for (const ChartLine& line : family)
+        for (const QPolygonF& piece : line.pieces)
+            g.p.drawPolyline(ToPixels(piece, g.m));
+}
+
+void DrawGridAndScales(const Painting& g) {
+    QPainter& p = g.p;
+    const QRectF& plot = g.m.plot();
+    const ChartRange& r = g.m.range();
+    const QFontMetricsF fm(p.font(), p.device());
+    const UnitSystem u = g.units;
+
+    // Dry bulb: vertical grid lines and the scale below the plot.
+    const double t0 = TemperatureToDisplay(r.tMinF, u);
+    const double t1 = TemperatureToDisplay(r.tMaxF, u);
+    const double tStep = NiceStep(t1 - t0, std::max(2.0, plot.width() / kPixelsPerTemperatureTick));
+    for (const double t : MultiplesIn(t0, t1, tStep)) {
+        const double x = g.m.xOf(TemperatureFromDisplay(t, u));
+        p.setPen(QPen(g.c.grid, 0));
+        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        p.setPen(g.c.text);
+        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4.0));
+        const QString text = Number(t, DecimalsFor(tStep));
+        const double width = fm.horizontalAdvance(text);
+        p.drawText(QPointF(x - width / 2.0, plot.bottom() + 4.0 + fm.ascent()), text);
+    }
+    const QString tTitle = QStringLiteral("Dry bulb temperature, %1").arg(TemperatureUnit(u));
+    p.drawText(
+        QRectF(plot.left(), plot.bottom() + 4.0 + fm.height(), plot.width(), 1.8 * fm.height()),
+        Qt::AlignCenter, tTitle);
+
+    // Humidity ratio: horizontal grid lines and the scale at the right.
+    const double w0 = HumidityRatioToDisplay(r.wMin, u);
+    const double w1 = HumidityRatioToDisplay(r.wMax, u);
+    const double wStep = NiceStep(w1 - w0, std::max(2.0, plot.height() / kPixelsPerHumidityTick));
+    double widest = 0.0;
+    for (const double w : MultiplesIn(w0, w1, wStep)) {
+        const double y = g.m.yOf(HumidityRatioFromDisplay(w, u));
+        p.setPen(QPen(g.c.grid, 0));
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        p.setPen(g.c.text);
+        p.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + 4.0, y));
+        const QString text = Number(w, DecimalsFor(wStep));
+        widest = std::max(widest, fm.horizontalAdvance(text));
+        p.drawText(QPointF(plot.right() + 6.0, y + fm.ascent() / 2.0 - 1.0), text);
+    }
+    const QString wTitle = QStringLiteral("Humidity ratio, %1").arg(HumidityRatioUnit(u));
+    p.save();
+    p.translate(plot.right() + 10.0 + widest + fm.height(), plot.center().y());
+    p.rotate(90.0);
+    p.drawText(QRectF(-plot.height() / 2.0, -fm.height(), plot.height(), 1.5 * fm.height()),
+               Qt::AlignCenter, wTitle);
+    p.restore();
+}
+
+void DrawTitle(const Painting& g, const QRectF& area) {
+    const QFontMetricsF fm(g.p.font(), g.p.device());
+    const double patm = g.lines.key.patmPsia;
+    QString pressure = QStringLiteral("—");
+    if (std::isfinite(patm))
+        pressure = Number(PressureToDisplay(patm, g.units), 3);
+    const QString title = QStringLiteral("Psychrometric Chart    Atmospheric pressure %1 %2")
+                              .arg(pressure, PressureUnit(g.units));
+    const QRectF box(g.m.plot().left(), area.top() + 0.4 * fm.height(),
+                     area.right() - g.m.plot().left(), 1.4 * fm.height());
+    g.p.setPen(g.c.text);
+    g.p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                 fm.elidedText(title, Qt::ElideRight, box.width()));
+}
+
+// Names and units of the line families, in the empty corner above
+// saturation; left out when it would cover much of a small chart.
+void DrawLegend(const Painting& g) {
+    QPainter& p = g.p;
+    p.setFont(g.labelFont);
+    const QFontMetricsF fm(p.font(), p.device());
+    const UnitSystem u = g.units;
+    struct Entry {
+        QColor colour;
+        Qt::PenStyle style;
+        QString text;
+    };
+    const Entry entries[] = {
+        {g.c.saturation, Qt::SolidLine, QStringLiteral("Saturation")},
+        {g.c.relativeHumidity, Qt::SolidLine, QStringLiteral("Relative humidity, %")},
+        {g.c.wetBulb, Qt::DashLine, QStringLiteral("Wet bulb, %1").arg(TemperatureUnit(u))},
+        {g.c.enthalpy, Qt::SolidLine, QStringLiteral("Enthalpy, %1").arg(EnthalpyUnit(u))},
+        {g.c.volume, Qt::SolidLine,
+         QStringLiteral("Specific volume, %1").arg(SpecificVolumeUnit(u))},
+    };
+    double textWidth = 0.0;
+    for (const Entry& e : entries)
+        textWidth = std::max(textWidth, fm.horizontalAdvance(e.text));
+    const double line = 1.2 * fm.height();
+    const QRectF& plot = g.m.plot();
+    const QRectF box(plot.left() + 1.0, plot.top() + 1.0, 3.3 * fm.height() + textWidth,
+                     std::size(entries) * line + 0.6 * fm.height());
+    if (box.width() > 0.4 * plot.width() || box.height() > 0.4 * plot.height())
+        return;
+    QColor patch = g.c.background;
+    patch.setAlphaF(0.85f);
+    p.fillRect(box, patch);
+    g.taken.push_back(box);
+    double y = box.top() + 0.3 * fm.height() + line / 2.0;
+    const double x = box.left() + 0.6 * fm.height();
+    for (const Entry& e : entries) {
+        p.setPen(QPen(e.colour, 1.5, e.style));
+        p.drawLine(QPointF(x, y), QPointF(x + 2.0 * fm.height(), y));
+        p.setPen(g.c.text);
+        p.drawText(QPointF(x + 2.5 * fm.height(), y + fm.ascent() / 2.0 - 1.0), e.text);
+        y += line;
+    }
+}
+
+void DrawLineLabels(const Painting& g) {
+    QPainter& p = g.p;
+    p.setFont(g.labelFont);
+    const QFontMetricsF fm(p.font(), p.device());
+    const QRectF inner = g.m.plot().adjusted(fm.height(), fm.height(), -fm.height(), -fm.height());
+    const auto place = [&](QPointF at, const QString& text, const QColor& colour) {
+        if (inner.contains(at))
+            DrawLabel(p, at, text, colour, g.c.background, g.taken);
+    };
+
+    // Relative humidity: a little before the curve leaves the plot.
+    for (const ChartLine& line : g.lines.relativeHumidity) {
+        const QPolygonF px = ToPixels(line.pieces.back(), g.m);
+        place(BackFromEnd(px, 4.0 * fm.height()), Number(line.value * 100.0, 0) + QLatin1Char('%'),
+              g.c.relativeHumidity);
+    }
+    // Wet bulb: on the saturation curve, where the line starts.
+    const int wbDecimals = DecimalsFor(g.lines.wetBulbStep);
+    for (const ChartLine& line : g.lines.wetBulb) {
+        const QPointF start = g.m.toPixel(line.pieces.front().first());
+        place(start + QPointF(-0.6 * fm.height(), -0.6 * fm.height()),
+              Number(line.value, wbDecimals), g.c.wetBulb);
+    }
+    // Enthalpy: a scale beyond the saturation curve, on short leaders that
+    // continue each line up and to the left.
+    const int hDecimals = DecimalsFor(g.lines.enthalpyStep);
+    for (const ChartLine& line : g.lines.enthalpy) {
+        const QPolygonF px = ToPixels(line.pieces.front(), g.m);
+        if (px.size() < 2)
+            continue;
+        QLineF leader(px[0], px[0] + (px[0] - px[1]));
+        leader.setLength(2.6 * fm.height());
+        const QPointF end = leader.p2();
+        if (!inner.contains(end))
+            continue;
+        const std::size_t before = g.taken.size();
+        DrawLabel(p, end + QPointF(0, -0.5 * fm.height()), Number(line.value, hDecimals),
+                  g.c.enthalpy, g.c.background, g.taken);
+        if (g.taken.size() > before) {
+            p.setPen(QPen(g.c.enthalpy, 0, Qt::DotLine));
+            p.drawLine(QLineF(leader.p1(), leader.pointAt(0.85)));
+        }
+    }
+    // Specific volume: near the low end of each line.
+    const int vDecimals = DecimalsFor(g.lines.volumeStep);
+    for (const ChartLine& line : g.lines.specificVolume) {
+        const QPolygonF px = ToPixels(line.pieces.back(), g.m);
+        const QPointF at = BackFromEnd(px, 2.5 * fm.height());
+        const QString text = Number(line.value, vDecimals);
+        place(at + QPointF(fm.horizontalAdvance(text) / 2.0 + 3.0, 0), text, g.c.volume);
+    }
+}
+
+void DrawState(const Painting& g, const std::optional<StatePoint>& state) {
+    if (!state || !g.m.range().contains(state->tdbF, state->wLbPerLb))
+        return;
+    QPainter& p = g.p;
+    const QPointF at = g.m.toPixel(state->tdbF, state->wLbPerLb);
+    p.setPen(QPen(g.c.background, 2.0));
+    p.setBrush(g.c.state);
+    p.drawEllipse(at, 5.0, 5.0);
+    p.setBrush(Qt::NoBrush);
+
+    QString text =
+        QStringLiteral("State  %1 %2")
+            .arg(Number(TemperatureToDisplay(state->tdbF, g.units), 1), TemperatureUnit(g.units));
+    if (const auto r = ComputeReadout(state->tdbF, state->wLbPerLb, g.lines.key.patmPsia, g.units);
+        r && !r->supersaturated)
+        text += QStringLiteral(", %1 %").arg(Number(r->phi * 100.0, 0));
+    p.setFont(g.labelFont);
+    const QFontMetricsF fm(p.font(), p.device());
+    QRectF box(0, 0, fm.horizontalAdvance(text) + 6.0, fm.height() + 2.0);
+    box.moveBottomLeft(at + QPointF(8.0, -6.0));
+    if (box.right() > g.m.plot().right())
+        box.moveRight(at.x() - 8.0);
+    if (box.top() < g.m.plot().top())
+        box.moveTop(at.y() + 6.0);
+    QColor patch = g.c.background;
+    patch.setAlphaF(0.85f);
+    p.fillRect(box, patch);
+    p.setPen(g.c.state);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+} // namespace
+
+ChartColors ColorsFor(const QPalette& palette) {
+    const bool dark = IsDark(palette);
+    ChartColors c;
+    c.background = palette.color(QPalette::Base);
+    c.text = palette.color(QPalette::Text);
+    c.grid = Mixed(c.background, c.text, dark ? 0.18 : 0.12);
+    c.saturation = c.text;
+    c.relativeHumidity = dark ? QColor(110, 170, 255) : QColor(25, 95, 200);
+    c.wetBulb = dark ? QColor(110, 215, 140) : QColor(20, 130, 60);
+    c.enthalpy = dark ? QColor(245, 170, 90) : QColor(190, 95, 15);
+    c.volume = dark ? QColor(205, 145, 235) : QColor(135, 55, 165);
+    c.state = dark ? QColor(255, 105, 105) : QColor(205, 25, 25);
+    c.readoutBackground = palette.color(QPalette::ToolTipBase);
+    c.readoutText = palette.color(QPalette::ToolTipText);
+    return c;
+}
+
+ChartMapping MappingFor(const QPainter& painter, const QRectF& area, const ChartRange& range) {
+    return ChartMapping(PlotRectFor(area, QFontMetricsF(painter.font(), painter.device())), range);
+}
+
+void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
+                const ChartColors& colors) {
+    painter.fillRect(area, colors.background);
+    if (scene.lines == nullptr)
+        return;
+    const ChartLines& lines = *scene.lines;
+    painter.save();
+    const ChartMapping m = MappingFor(painter, area, lines.key.range);
+    QFont labelFont = painter.font();
+    if (labelFont.pointSizeF() > 0)
+        labelFont.setPointSizeF(labelFont.pointSizeF() * 0.85);
+    else if (labelFont.pixelSize() > 0)
+        labelFont.setPixelSize(std::max(6, labelFont.pixelSize() * 85 / 100));
+    std::vector<QRectF> taken;
+    const Painting g{painter, lines, m, colors, lines.key.units, labelFont, taken};
+
+    DrawTitle(g, area);
+    DrawGridAndScales(g);
+    if (!lines.valid) {
+        painter.setPen(colors.text);
+        painter.drawText(m.plot(), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("No chart: the atmospheric pressure is not valid."));
+    } else {
+        painter.save();
+        painter.setClipRect(m.plot());
+        DrawFamily(g, lines.specificVolume, QPen(colors.volume, 1.0));
+        DrawFamily(g, lines.enthalpy, QPen(colors.enthalpy, 1.0));
+        DrawFamily(g, lines.wetBulb, QPen(colors.wetBulb, 1.0, Qt::DashLine));
+        DrawFamily(g, lines.relativeHumidity, QPen(colors.relativeHumidity, 1.0));
+        painter.setPen(QPen(colors.saturation, 2.0));
+        for (const QPolygonF& piece : lines.saturation)
+            painter.drawPolyline(ToPixels(piece, m));
+        painter.restore();
+        DrawLegend(g);
+        DrawLineLabels(g);
+    }
+    painter.setPen(QPen(colors.text, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(m.plot());
+    if (lines.valid)
+        DrawState(g, scene.state);
+    painter.restore();
+}
+
+void PaintReadout(QPainter& painter, const QRectF& area, QPointF cursor, const QStringList& lines,
+                  const ChartColors& colors) {
+    if (lines.isEmpty())
+        return;
+    painter.save();
+    painter.setPen(QPen(colors.text, 1.0));
+    painter.drawLine(cursor + QPointF(-5, 0), cursor + QPointF(5, 0));
+    painter.drawLine(cursor + QPointF(0, -5), cursor + QPointF(0, 5));
+
+    const QFontMetricsF fm(painter.font(), painter.device());
+    double width = 0.0;
+    for (const QString& line : lines)
+        width = std::max(width, fm.horizontalAdvance(line));
+    const double pad = 0.4 * fm.height();
+    QRectF box(0, 0, width + 2 * pad, lines.size() * fm.height() + 2 * pad);
+    box.moveTopLeft(cursor + QPointF(16, 16));
+    if (box.right() > area.right())
+        box.moveRight(cursor.x() - 16);
+    if (box.bottom() > area.bottom())
+        box.moveBottom(cursor.y() - 16);
+    box.moveLeft(std::max(box.left(), area.left()));
+    box.moveTop(std::max(box.top(), area.top()));
+
+    painter.setPen(QPen(colors.readoutText, 1.0));
+    painter.setBrush(colors.readoutBackground);
+    painter.drawRoundedRect(box, 3, 3);
+    double y = box.top() + pad + fm.ascent();
+    for (const QString& line : lines) {
+        painter.drawText(QPointF(box.left() + pad, y), line);
+        y += fm.height();
+    }
+    painter.restore();
+}
+
+} // namespace chart

@@ -1,0 +1,95 @@
+#include "ChartUnits.h"
+
+#include "UnitCatalogue.h"
+
+#include <span>
+
+namespace chart {
+
+namespace {
+
+// Catalogue positions of the units each system shows.
+struct Positions {
+    int temperature;
+    int humidityRatio;
+    int enthalpy;
+    int specificVolume;
+    int pressure;
+};
+constexpr Positions kIP{0, 1, 0, 0, 0};
+constexpr Positions kSI{1, 2, 2, 2, 6};
+
+const Positions& PositionsOf(UnitSystem units) noexcept {
+    return units == UnitSystem::SI ? kSI : kIP;
+}
+
+QString UnitText(std::string_view tag, int position) {
+    const std::span<const std::string_view> list = basLoadUnits::UnitsOf(tag);
+    if (position < 0 || static_cast<std::size_t>(position) >= list.size())
+        return {};
+    const std::string_view text = list[static_cast<std::size_t>(position)];
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+std::optional<UnitSystem> UnitSystemFromSelector(std::string_view selector) noexcept {
+    if (selector.size() != 2)
+        return std::nullopt;
+    const auto upper = [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    };
+    const char a = upper(selector[0]);
+    const char b = upper(selector[1]);
+    if (a == 'I' && b == 'P')
+        return UnitSystem::IP;
+    if (a == 'S' && b == 'I')
+        return UnitSystem::SI;
+    return std::nullopt;
+}
+
+std::string_view EngineSelector(UnitSystem units) noexcept {
+    return units == UnitSystem::SI ? "SI" : "IP";
+}
+
+double TemperatureToDisplay(double tF, UnitSystem units) noexcept {
+    return units == UnitSystem::SI ? (tF - 32.0) / 1.8 : tF;
+}
+
+double TemperatureFromDisplay(double t, UnitSystem units) noexcept {
+    return units == UnitSystem::SI ? t * 1.8 + 32.0 : t;
+}
+
+double HumidityRatioToDisplay(double w, UnitSystem units) noexcept {
+    return units == UnitSystem::SI ? w * 1000.0 : w;
+}
+
+double HumidityRatioFromDisplay(double w, UnitSystem units) noexcept {
+    return units == UnitSystem::SI ? w / 1000.0 : w;
+}
+
+double PressureToDisplay(double pPsia, UnitSystem units) noexcept {
+    return units == UnitSystem::SI ? pPsia / 14.696 * 101.325 : pPsia;
+}
+
+QString TemperatureUnit(UnitSystem units) {
+    return UnitText(basLoadUnits::kTemperature, PositionsOf(units).temperature);
+}
+
+QString HumidityRatioUnit(UnitSystem units) {
+    return UnitText(basLoadUnits::kHumidityRatio, PositionsOf(units).humidityRatio);
+}
+
+QString EnthalpyUnit(UnitSystem units) {
+    return UnitText(basLoadUnits::kEnth, PositionsOf(units).enthalpy);
+}
+
+QString SpecificVolumeUnit(UnitSystem units) {
+    return UnitText(basLoadUnits::kSpecificVolume, PositionsOf(units).specificVolume);
+}
+
+QString PressureUnit(UnitSystem units) {
+    return UnitText(basLoadUnits::kPress, PositionsOf(units).pressure);
+}
+
+} // namespace chart
