@@ -1,10 +1,8 @@
 #include "ActivePrevInstance.h"
 
-#include <optional>
 #include <unistd.h>
 #include <vector>
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -124,31 +122,6 @@ TEST_F(SingleInstance, LeftOversOfACrashedInstanceDoNotBlock) {
     QSignalSpy requests(&first, &api::SingleInstance::activationRequested);
     EXPECT_TRUE(StartAgain());
     EXPECT_TRUE(requests.wait(2000));
-}
-
-TEST_F(SingleInstance, OldLockOfARunningInstanceStillHolds) {
-    api::SingleInstance first(names);
-    ASSERT_EQ(first.claim(), api::Claim::First);
-    // Running for a day: the lock's age alone never makes it stale.
-    QFile lock(names.lockFile);
-    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-1),
-                                 QFileDevice::FileModificationTime));
-    lock.close();
-
-    api::SingleInstance second(names);
-    EXPECT_EQ(second.claim(), api::Claim::AlreadyRunning);
-}
-
-TEST_F(SingleInstance, NextStartAfterANormalEndIsFirst) {
-    {
-        api::SingleInstance first(names);
-        ASSERT_EQ(first.claim(), api::Claim::First);
-    }
-    EXPECT_FALSE(QFileInfo::exists(names.lockFile));
-    api::SingleInstance next(names);
-    EXPECT_EQ(next.claim(), api::Claim::First);
-    EXPECT_TRUE(next.isListening());
 }
 
 TEST_F(SingleInstance, UnreachableInstanceGivesTheWarning) {
