@@ -1,5 +1,6 @@
 #include "ChartUnits.h"
 
+#include "Selector.h"
 #include "UnitCatalogue.h"
 
 #include <span>
@@ -34,17 +35,14 @@ QString UnitText(std::string_view tag, int position) {
 } // namespace
 
 std::optional<UnitSystem> UnitSystemFromSelector(std::string_view selector) noexcept {
-    if (selector.size() != 2)
-        return std::nullopt;
-    const auto upper = [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    };
-    const char a = upper(selector[0]);
-    const char b = upper(selector[1]);
-    if (a == 'I' && b == 'P')
+    switch (basPsychroFun::ClassifySelector(selector)) {
+    case basPsychroFun::SelectorSystem::IP:
         return UnitSystem::IP;
-    if (a == 'S' && b == 'I')
+    case basPsychroFun::SelectorSystem::SI:
         return UnitSystem::SI;
+    case basPsychroFun::SelectorSystem::Unrecognised:
+        break;
+    }
     return std::nullopt;
 }
 

@@ -6,26 +6,36 @@
 
 #include <string_view>
 
-namespace basPsychroFun::detail {
+namespace basPsychroFun {
 
-enum class UnitSystem { IP, SI, Unrecognised };
+enum class SelectorSystem { IP, SI, Unrecognised };
 
 // The selector as the engine reads it on entry and exit: upper-cased, then
 // compared with "IP" and "SI". No trimming: " IP" is unrecognised. ASCII only,
 // and without building an upper-cased copy.
-constexpr UnitSystem classify(std::string_view selector) noexcept {
+constexpr SelectorSystem ClassifySelector(std::string_view selector) noexcept {
     if (selector.size() != 2)
-        return UnitSystem::Unrecognised;
+        return SelectorSystem::Unrecognised;
     const auto upper = [](char c) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     };
     const char a = upper(selector[0]);
     const char b = upper(selector[1]);
     if (a == 'I' && b == 'P')
-        return UnitSystem::IP;
+        return SelectorSystem::IP;
     if (a == 'S' && b == 'I')
-        return UnitSystem::SI;
-    return UnitSystem::Unrecognised;
+        return SelectorSystem::SI;
+    return SelectorSystem::Unrecognised;
+}
+
+} // namespace basPsychroFun
+
+namespace basPsychroFun::detail {
+
+using UnitSystem = SelectorSystem;
+
+constexpr UnitSystem classify(std::string_view selector) noexcept {
+    return ClassifySelector(selector);
 }
 
 // The solvers decide in which system's units to evaluate enthalpy by an exact,
