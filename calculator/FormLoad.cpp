@@ -1,12 +1,17 @@
-// The calculator window's load handling: the starting state of a run.
+// The calculator window's load handling: the starting state of a run, from
+// the settings the last run left.
 
+#include "ContextIDs.h"
 #include "FieldTable.h"
-#include "SettingsKeys.h"
+#include "Flags.h"
+#include "SettingsValues.h"
 #include "UnitCatalogue.h"
 #include "frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
@@ -24,12 +29,15 @@ void select(QRadioButton* option, Handler&& handler) {
 } // namespace
 
 void frmMain::Form_Load() {
-    // 1. (Help access is registered here once it exists.)
+    // 1. Help belongs to this window from now on.
+    ContextIDs::HelpInit(this, hooks.dialogs.programFolder);
 
     // 2. The hourglass for as long as the load takes.
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
-    // 3. (The tray icon is shown here once it exists.)
+    // 3. The tray menu is only ever a pop-up; the icon goes into the tray.
+    menuTray.mnuTrayPopup->menuAction()->setVisible(false);
+    Tray1->show();
 
     // 4. Fill every unit list from its Tag. Nothing is selected yet: the
     //    unit-system switch below selects every list.
@@ -50,17 +58,17 @@ void frmMain::Form_Load() {
     CalcState.Twb = 68.0f;
 
     // 6. Unit system (0 IP, 1 SI) and pressure mode (0 pressure, 1 altitude).
-    //    (Read from the settings store once it is joined here.)
-    const int units = settings::kDefaultUnits;
-    const int patmUnit = settings::kDefaultPatmUnit;
+    //    Each reader gives its default for a missing or unusable value.
+    const int units = settings::ReadUnits();
+    const int patmUnit = settings::ReadPatmUnit();
 
     // 7. Atmospheric pressure, psia, and altitude, ft.
-    CalcState.Patm = settings::kDefaultPatm;
-    CalcState.Alt = settings::kDefaultAlt;
+    CalcState.Patm = settings::ReadPatm();
+    CalcState.Alt = settings::ReadAlt();
 
     // 8. The display format of every field.
     for (int i = 0; i < calculator::kFieldCount; ++i)
-        FieldFormat[i] = settings::kDefaultFormats[static_cast<std::size_t>(i)].toString();
+        FieldFormat[i] = settings::ReadFieldFormat(i);
 
     // 9. The unit system: selects every unit list, renders, computes.
     const int system = units == 0 ? 0 : 1;
@@ -78,7 +86,10 @@ void frmMain::Form_Load() {
     // 12. Dry bulb and wet bulb ticked, everything else emptied.
     ClearResults(true);
 
-    // 13. (Keep-on-top is applied here once the window shell exists.)
+    // 13. Keep-on-top as start-up read it; the item starts unchecked, so the
+    //     toggle turns it on.
+    if (settings::blnKeepOnTop)
+        mnuFileOnTop_Click();
 
     // 14. The default pointer again.
     QApplication::restoreOverrideCursor();

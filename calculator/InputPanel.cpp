@@ -83,7 +83,7 @@ void frmMain::cmdClear_Click() {
 
 void frmMain::cmdClose_Click() {
     // The window only hides and keeps its state for when it is shown again.
-    hide();
+    mnuFileHide_Click();
 }
 
 void frmMain::setPressureRowLocked(int field, bool locked) {

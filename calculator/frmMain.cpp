@@ -3,6 +3,8 @@
 
 #include "frmMain.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -48,11 +50,14 @@ bool isWindowLevelFocusChange(const QEvent* event) {
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(QWidget* parent, ShellHooks shellHooks)
+    : QMainWindow(parent), hooks(std::move(shellHooks)) {
     setWindowTitle(QStringLiteral("Psychrometric Calculations:  ASHRAE Formulation"));
     buildLayout();
+    buildShell();
     chainTabOrder();
     connectHandlers();
+    connectShell();
 }
 
 frmMain::~frmMain() {
@@ -119,6 +124,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
         // A refused character never reaches the field.
         return !txtData_KeyPress(i, *static_cast<QKeyEvent*>(event));
+    case QEvent::ShortcutOverride:
+        // The field would claim Ctrl+X, C and V for its own clipboard
+        // commands; declined here, they reach the Edit menu's items.
+        if (isEditMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        break;
     default:
         break;
     }

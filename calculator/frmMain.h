@@ -16,13 +16,24 @@
 // All handlers run synchronously on the one GUI thread: a handler that ticks
 // a box, selects a list entry or option, or presses a button in code runs
 // that control's handler to its end before it goes on.
+//
+// Around the fields stands the window shell: the menus, the tray icon that
+// brings a hidden window back, keep-on-top, and the load and unload handling
+// that read and write the settings store. The window lives for the whole run;
+// closing it from its title bar only hides it. Exit (File or tray menu) and
+// the end of the desktop session unload it: help is ended, every setting is
+// written in one go, and the application quits.
 
 #include "CalcState.h"
+#include "ContextIDs.h"
+#include "DialogHooks.h"
 
 #include <array>
+#include <functional>
 
 #include <QMainWindow>
 #include <QString>
+#include <QSystemTrayIcon>
 
 class QButtonGroup;
 class QCheckBox;
@@ -30,24 +41,85 @@ class QComboBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
+class QAction;
+class QCloseEvent;
 class QLineEdit;
+class QMenu;
+class QPainter;
 class QPushButton;
 class QRadioButton;
+
+// Why the window is asked to unload (see Form_QueryUnload).
+enum class UnloadReason {
+    User = 0,       // the title-bar close button, the window menu, Alt+F4
+    Program = 1,    // Exit, or code closing the window or quitting the run
+    SessionEnd = 2, // the desktop session is ending
+};
+
+// What the window needs from outside it, replaceable in tests. Every member
+// left empty means the real thing, so the program passes a default value.
+struct ShellHooks {
+    // Message boxes and the program folder (where the help file lives);
+    // handed on to the About window and the disclaimer prompt.
+    dialogs::DialogHooks dialogs;
+    // Ends the run once the window has unloaded: QCoreApplication::quit.
+    std::function<void()> quit;
+    // Whether the desktop has a system tray: QSystemTrayIcon::isSystemTrayAvailable.
+    std::function<bool()> trayAvailable;
+    // The help viewer calls: ContextIDs::HelpContents and HelpFinder.
+    std::function<ContextIDs::HelpResult()> helpContents;
+    std::function<ContextIDs::HelpResult()> helpFinder;
+};
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(QWidget* parent = nullptr, ShellHooks hooks = {});
     ~frmMain() override;
 
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
-    // The window's load handling: fills the unit lists, sets the starting
-    // state and selects the unit system and pressure mode (which computes),
-    // then resets the inputs. Called once, before the window is shown.
+    // The window's load handling: registers help, shows the tray icon, fills
+    // the unit lists, restores the stored unit system, pressure mode,
+    // pressure, altitude and formats (selecting the options computes), resets
+    // the inputs and applies settings::blnKeepOnTop. Called once, before the
+    // window is shown.
     void Form_Load();
+    // The window's unload handling: ends help and writes every setting of the
+    // window in one atomic write. Runs at most once per window; the window
+    // itself is released by its owner when the event loop has returned.
+    void Form_Unload();
+    [[nodiscard]] bool isUnloaded() const { return unloaded; }
+    // Asked before every unload: the user's close is turned into hiding the
+    // window (Cancel set), or into a normal unload when there is no system
+    // tray to bring the window back; any other reason lets the unload go on.
+    void Form_QueryUnload(bool& Cancel, UnloadReason reason);
+    // The sunken rule under the menu bar, width pixels wide.
+    void Form_Paint(QPainter& painter, int width) const;
+
+    // --- Window shell handlers, connected in connectShell() -----------------
+
+    void mnuFileHide_Click();
+    void mnuFileOnTop_Click();
+    void mnuFileDisclaimer_Click();
+    void mnuFileExit_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
+    // 0 open the window, 1 About, 3 Exit; anything else nothing.
+    void mnuTrayPopupItem_Click(int index);
+    // Left button (Trigger) opens the window, right button (Context) shows
+    // the tray menu; other actions on the icon do nothing.
+    void Tray1_Activated(QSystemTrayIcon::ActivationReason reason);
+    // The desktop session is ending (QGuiApplication::commitDataRequest):
+    // the window unloads, and the run ends once the session manager has
+    // had its answer.
+    void endOfSession();
 
     // --- Handlers, connected in connectHandlers() ---------------------------
 
@@ -114,13 +186,66 @@ public:
     QPushButton* cmdLess = nullptr;
     QLabel* lnkWebPage = nullptr;
 
+    // --- Menus and tray icon --------------------------------------------------
+
+    struct FileMenu {
+        QMenu* mnuFile = nullptr;
+        QAction* mnuFileHide = nullptr;
+        QAction* mnuFileOnTop = nullptr; // its check mark is the keep-on-top state
+        QAction* mnuFileBar0 = nullptr;
+        QAction* mnuFileDisclaimer = nullptr;
+        QAction* mnuFileBar1 = nullptr;
+        QAction* mnuFileExit = nullptr;
+    };
+    struct EditMenu {
+        QMenu* mnuEdit = nullptr;
+        QAction* mnuEditCut = nullptr;
+        QAction* mnuEditCopy = nullptr;
+        QAction* mnuEditPaste = nullptr;
+    };
+    struct HelpMenu {
+        QMenu* mnuHelp = nullptr;
+        QAction* mnuHelpContents = nullptr;
+        QAction* mnuHelpSearchForHelpOn = nullptr;
+        QAction* mnuHelpBar0 = nullptr;
+        QAction* mnuHelpAbout = nullptr;
+    };
+    // In the menu bar but hidden there: only ever shown as the tray's menu.
+    struct TrayMenu {
+        QMenu* mnuTrayPopup = nullptr;
+        std::array<QAction*, 4> mnuTrayPopupItem{}; // [2] is the separator
+    };
+    FileMenu menuFile;
+    EditMenu menuEdit;
+    HelpMenu menuHelp;
+    TrayMenu menuTray;
+    QSystemTrayIcon* Tray1 = nullptr;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildLayout();
     void chainTabOrder();
     void connectHandlers();
+    void buildShell();
+    void connectShell();
+
+    // "Hide the window": into the tray, or minimised when there is no tray.
+    void hideWindow();
+    // "Open the window": shown, restored if minimised, raised and active.
+    void openWindow();
+    // "Unload the window" as Exit does it: unload, close, quit the run.
+    void unloadWindow();
+    [[nodiscard]] bool trayAvailable() const;
+    // Ends the run (hooks.quit).
+    void quitRun();
+    // Ctrl+X, Ctrl+C or Ctrl+V: keys of the Edit menu that a text field
+    // would otherwise take for its own clipboard commands.
+    [[nodiscard]] bool isEditMenuShortcut(const QKeyEvent& key) const;
+    // The help viewer call with the topmost suspension, then its message.
+    void showHelp(const std::function<ContextIDs::HelpResult()>& call);
 
     // Presses Compute exactly as a click does.
     void pressCompute();
@@ -146,4 +271,7 @@ private:
 
     QButtonGroup* unitsGroup = nullptr;
     QButtonGroup* patmGroup = nullptr;
+
+    ShellHooks hooks;
+    bool unloaded = false;
 };

@@ -1,0 +1,97 @@
+// The end of the calculator window: the user's close only hides it; Exit, a
+// close by the program and the end of the desktop session unload it, which
+// ends help, writes every setting once and ends the run.
+
+#include "ContextIDs.h"
+#include "Flags.h"
+#include "SettingsValues.h"
+#include "frmMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QRadioButton>
+#include <QTimer>
+
+void frmMain::Form_Unload() {
+    // Exit, the session's end and the application's own quit may each come
+    // by here; the settings are written once per run.
+    if (unloaded)
+        return;
+    unloaded = true;
+
+    // 1. Close the help viewer (harmless when none was opened).
+    ContextIDs::HelpQuit();
+
+    // 2.-6. Every key of the window in one atomic write: a crash halfway
+    //       leaves the previous file whole.
+    settings::WindowSettings values;
+    values.units = optUnits[0]->isChecked() ? 0 : 1;
+    values.patmUnit = optPatm[0]->isChecked() ? 0 : 1;
+    values.patm = CalcState.Patm; // psia, written in both pressure modes
+    values.alt = CalcState.Alt;   // ft
+    values.fieldFormats = FieldFormat;
+    values.keepOnTop = settings::blnKeepOnTop;
+    settings::WriteWindowSettings(values);
+
+    // 7. The window's owner releases it once the run has ended; its tray
+    //    icon goes now, as nothing it offers works any more.
+    Tray1->hide();
+}
+
+void frmMain::Form_QueryUnload(bool& Cancel, UnloadReason reason) {
+    if (reason != UnloadReason::User)
+        return; // never refused
+    // Hidden, the window comes back through the tray icon. Without a tray
+    // nothing could bring it back, so the user's close ends the run.
+    if (trayAvailable()) {
+        Cancel = true;
+        hideWindow();
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (unloaded) {
+        event->accept();
+        return;
+    }
+    // The window system's close (title bar, window menu, Alt+F4) arrives
+    // spontaneously; everything else is the program's (close(), quit()).
+    bool cancel = false;
+    Form_QueryUnload(cancel, event->spontaneous() ? UnloadReason::User : UnloadReason::Program);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+    // After this event: quitting from inside a close would close again.
+    QTimer::singleShot(0, this, [this] { quitRun(); });
+}
+
+void frmMain::mnuFileExit_Click() {
+    unloadWindow();
+}
+
+void frmMain::unloadWindow() {
+    bool cancel = false;
+    Form_QueryUnload(cancel, UnloadReason::Program);
+    Form_Unload();
+    close(); // accepted now that the window has unloaded
+    quitRun();
+}
+
+void frmMain::endOfSession() {
+    bool cancel = false;
+    Form_QueryUnload(cancel, UnloadReason::SessionEnd);
+    Form_Unload();
+    // The session manager expects its request answered before the
+    // application goes; so the run ends after it.
+    QTimer::singleShot(0, this, [this] { quitRun(); });
+}
+
+void frmMain::quitRun() {
+    if (hooks.quit)
+        hooks.quit();
+    else
+        QCoreApplication::quit();
+}
