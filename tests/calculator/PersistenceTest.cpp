@@ -1,0 +1,98 @@
+// The calculator window's settings from one run to the next: what the load
+// reads, what the unload writes, and that it writes once.
+
+#include "SettingsKeys.h"
+#include "ShellFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using Persistence = ShellTest;
+
+TEST_F(Persistence, WhatExitWritesComesBackAtTheNextStart) {
+    // A first run: defaults, and loading writes nothing.
+    EXPECT_EQ(stored(settings::kUnits), u"(none)"_qs);
+    EXPECT_EQ(w->CalcState.Patm, 14.696f);
+    EXPECT_FALSE(onTop(*w));
+
+    w->optUnits[1]->setChecked(true);
+    w->optPatm[1]->setChecked(true); // altitude entered
+    w->CalcState.Patm = 12.23f;      // psia
+    w->CalcState.Alt = 4321.5f;      // ft
+    w->CurrentField = 0;
+    w->cmdMore->click();
+    w->cmdMore->click();
+    w->menuFile.mnuFileOnTop->trigger();
+    w->menuTray.mnuTrayPopupItem[3]->trigger(); // tray "&Exit"
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(stored(settings::kPatm), u"12.23"_qs);
+    EXPECT_EQ(stored(u"DBFormat"), u"####0.0000"_qs);
+    EXPECT_EQ(stored(u"WBFormat"), u"####0.00"_qs);
+    EXPECT_EQ(stored(settings::kKeepOnTop), u"True"_qs);
+
+    settings::ReadStartupFlags();
+    open();
+    EXPECT_EQ(w->CalcState.UnitSystem, "SI");
+    EXPECT_EQ(w->cboUnits[0]->currentText(), u"°C"_qs);
+    EXPECT_TRUE(w->optPatm[1]->isChecked());
+    EXPECT_EQ(w->CalcState.Patm, 12.23f);
+    EXPECT_EQ(w->CalcState.Alt, 4321.5f);
+    EXPECT_EQ(w->FieldFormat[0], u"####0.0000"_qs);
+    EXPECT_TRUE(onTop(*w));
+    EXPECT_TRUE(w->menuFile.mnuFileOnTop->isChecked());
+}
+
+TEST_F(Persistence, UnusableStoredValuesFallBackKeyByKey) {
+    const settings::SettingEntry entries[] = {
+        {u"Units"_qs, u"2"_qs},    {u"PatmUnit"_qs, u"one"_qs},  {u"Patm"_qs, u"1e99"_qs},
+        {u"Alt"_qs, u"-120.5"_qs}, {u"DBFormat"_qs, u"#,##"_qs}, {u"WBFormat"_qs, u"0.000"_qs},
+    };
+    ASSERT_TRUE(settings::SaveSettings(entries));
+    open();
+    EXPECT_TRUE(w->optUnits[0]->isChecked());
+    EXPECT_TRUE(w->optPatm[0]->isChecked());
+    EXPECT_EQ(w->CalcState.Patm, 14.696f);
+    EXPECT_EQ(w->CalcState.Alt, -120.5f);
+    EXPECT_EQ(w->FieldFormat[0], u"####0.00"_qs);
+    EXPECT_EQ(w->FieldFormat[1], u"0.000"_qs);
+}
+
+TEST_F(Persistence, KeepOnTopToggledTwiceIsWrittenFalse) {
+    const QRect frame = w->geometry();
+    w->menuFile.mnuFileOnTop->trigger();
+    EXPECT_TRUE(onTop(*w) && settings::blnKeepOnTop);
+    w->menuFile.mnuFileOnTop->trigger();
+    EXPECT_FALSE(onTop(*w) || settings::blnKeepOnTop || w->menuFile.mnuFileOnTop->isChecked());
+    // The hint re-creates the window; it stays shown where it was.
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->geometry(), frame);
+    w->menuFile.mnuFileExit->trigger();
+    EXPECT_EQ(stored(settings::kKeepOnTop), u"False"_qs);
+}
+
+TEST_F(Persistence, SessionEndUnloadsOnceAndEndsTheRun) {
+    w->endOfSession();
+    EXPECT_EQ(stored(settings::kUnits), u"0"_qs);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return quits == 1; }, 1000));
+    ASSERT_TRUE(settings::SaveSetting(settings::kUnits, u"1"_qs));
+    w->mnuFileExit_Click(); // unloaded already: writes nothing more
+    EXPECT_EQ(stored(settings::kUnits), u"1"_qs);
+}
+
+TEST_F(Persistence, AQuitFromOutsideClosesAndUnloadsTheWindow) {
+    // QCoreApplication::quit closes every window first; a window that
+    // refused would keep the run going.
+    QTimer guard; // ends a run that hangs; gone with the test
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(w->isUnloaded());
+    EXPECT_EQ(stored(settings::kPatm), u"14.696"_qs);
+}
+
+} // namespace

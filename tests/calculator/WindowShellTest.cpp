@@ -1,0 +1,138 @@
+// The window shell: menus, hiding and opening, the tray icon, Exit, the
+// modal windows of the menus, the Edit keys and the Help messages.
+
+#include "SettingsKeys.h"
+#include "ShellFixture.h"
+#include "frmAbout.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+
+using WindowShell = ShellTest;
+
+TEST_F(WindowShell, TitleBarCloseHidesWritingNothingAndOpenBringsItBack) {
+    w->txtData[0]->setText(u"71.5"_qs);
+    closeFromTitleBar();
+    EXPECT_FALSE(w->isVisible() || w->isUnloaded());
+    EXPECT_EQ(stored(settings::kUnits), u"(none)"_qs);
+    w->menuTray.mnuTrayPopupItem[0]->trigger(); // "&Open Vaporwright"
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    EXPECT_EQ(w->txtData[0]->text(), u"71.5"_qs);
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(WindowShell, WithoutATrayHideMinimisesAndTheCloseEndsTheRun) {
+    tray = false;
+    w->cmdClose->click();
+    EXPECT_TRUE(w->isVisible() && w->isMinimized());
+    closeFromTitleBar();
+    EXPECT_EQ(stored(settings::kUnits), u"0"_qs);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return quits == 1; }, 1000));
+}
+
+TEST_F(WindowShell, TrayIconActsByButtonAndExitsWhileHidden) {
+    w->menuFile.mnuFileHide->trigger();
+    for (const auto other : {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick}) {
+        w->Tray1->activated(other);
+        EXPECT_FALSE(w->isVisible() || w->menuTray.mnuTrayPopup->isVisible()) << other;
+    }
+    // The tray menu, hidden in the menu bar, pops up with its default item.
+    EXPECT_FALSE(w->menuTray.mnuTrayPopup->menuAction()->isVisible());
+    w->Tray1->activated(QSystemTrayIcon::Context); // right button
+    EXPECT_TRUE(w->menuTray.mnuTrayPopup->isVisible());
+    EXPECT_EQ(w->menuTray.mnuTrayPopup->defaultAction(), w->menuTray.mnuTrayPopupItem[0]);
+    EXPECT_FALSE(w->isVisible());
+    w->menuTray.mnuTrayPopup->close();
+    w->showMinimized();
+    w->Tray1->activated(QSystemTrayIcon::Trigger); // left button: open
+    EXPECT_TRUE(w->isVisible() && !w->isMinimized());
+
+    w->mnuFileHide_Click();
+    w->menuTray.mnuTrayPopupItem[3]->trigger(); // "&Exit"
+    EXPECT_EQ(stored(settings::kPatm), u"14.696"_qs);
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(WindowShell, AboutFromTheTrayLeavesAHiddenCalculatorHidden) {
+    w->mnuFileHide_Click();
+    QStringList seen;
+    const ModalCloser closer([&](QWidget* modal) {
+        seen << QString::fromLatin1(modal->metaObject()->className());
+        w->Tray1->activated(QSystemTrayIcon::Trigger); // only raises About
+    });
+    w->menuTray.mnuTrayPopupItem[1]->trigger();
+    EXPECT_EQ(seen, QStringList{u"frmAbout"_qs});
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(WindowShell, ModalWindowsOfTheMenusStepDownFromTheTop) {
+    w->menuFile.mnuFileOnTop->trigger();
+    QStringList seen;
+    const ModalCloser closer([&](QWidget* modal) {
+        seen << QStringLiteral("%1 owned %2 on top %3 checked %4")
+                    .arg(QString::fromLatin1(modal->metaObject()->className()))
+                    .arg(modal->parentWidget() == w.get())
+                    .arg(onTop(*w))
+                    .arg(w->menuFile.mnuFileOnTop->isChecked());
+    });
+    w->menuHelp.mnuHelpAbout->trigger();
+    w->menuFile.mnuFileDisclaimer->trigger();
+    EXPECT_EQ(seen, (QStringList{u"frmAbout owned 1 on top 0 checked 1"_qs,
+                                 u"frmReadDisclaimer owned 0 on top 0 checked 1"_qs}));
+    EXPECT_TRUE(onTop(*w));
+    EXPECT_EQ(stored(settings::kDisclaimerShow), u"True"_qs); // the prompt's own
+    EXPECT_EQ(stored(settings::kUnits), u"(none)"_qs);
+}
+
+TEST_F(WindowShell, EditKeysInAFieldGoThroughTheEditMenu) {
+    QClipboard* clipboard = QApplication::clipboard();
+    QLineEdit* field = w->txtData[0];
+    field->setFocus();
+    QSignalSpy copy(w->menuEdit.mnuEditCopy, &QAction::triggered);
+    field->setSelection(0, 2);
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), u"68"_qs);
+    // Nothing selected: the menu's copy empties the clipboard, where the
+    // field's own would have left it.
+    field->deselect();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QString());
+    EXPECT_EQ(copy.count(), 2);
+
+    field->setSelection(0, 3);
+    QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+    clipboard->setText(u"7x"_qs);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); // unfiltered
+    EXPECT_EQ(field->text(), u"7x00"_qs);
+}
+
+TEST_F(WindowShell, HelpStepsDownFromTheTopAndSaysWhyNothingIsShown) {
+    using Status = ContextIDs::HelpResult::Status;
+    bool onTopDuringCall = true;
+    helpContents = [&] {
+        onTopDuringCall = onTop(*w);
+        return ContextIDs::HelpResult{Status::NoHelpPath, {}};
+    };
+    open();
+    w->menuFile.mnuFileOnTop->trigger();
+    w->txtData[0]->setFocus();
+    QTest::keyClick(w->txtData[0], Qt::Key_F1);
+    EXPECT_FALSE(onTopDuringCall);
+    EXPECT_TRUE(onTop(*w));
+    w->menuHelp.mnuHelpSearchForHelpOn->trigger(); // the real call: no file here
+
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].icon, QMessageBox::Information);
+    EXPECT_EQ(messages[0].title, w->windowTitle());
+    EXPECT_EQ(messages[0].text, QString::fromLatin1(ContextIDs::kNoHelpMessage));
+    EXPECT_EQ(messages[1].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(messages[1].title, u"Vaporwright"_qs);
+    EXPECT_FALSE(messages[1].text.isEmpty());
+}
+
+} // namespace
