@@ -14,6 +14,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev
     desktop-file-utils appstream dpkg-dev
+    xvfb xauth xdotool xclip
 )
 
 missing=()

@@ -1,0 +1,51 @@
+// Prints the texts the calculator window must show for a state, computed
+// through the same engine and formatter the window uses, so that the
+// end-to-end test compares the real program with the engine.
+//
+//   expected_fields SYSTEM DRY_BULB_F WET_BULB_F PATM_PSIA
+//
+// prints one line per field index 0 to 10 and 13, in the units the window
+// selects for SYSTEM ("IP" or "SI") and with the default formats, in the C
+// locale: "<index> <text>".
+
+#include "ComputeCore.h"
+#include "FieldTable.h"
+#include "NumberFormat.h"
+#include "SettingsKeys.h"
+
+#include <QLocale>
+#include <QString>
+#include <QTextStream>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (argc != 5)
+        return 2;
+    CalcState s;
+    s.UnitSystem = argv[1];
+    const int system = s.UnitSystem == "SI" ? 1 : 0;
+    s.Tdb = QString::fromLatin1(argv[2]).toFloat();
+    s.Twb = QString::fromLatin1(argv[3]).toFloat();
+    s.Patm = QString::fromLatin1(argv[4]).toFloat();
+    try {
+        calculator::SolveState(s, calculator::kInputTags[0], calculator::kInputTags[1]);
+    } catch (...) {
+        return 1;
+    }
+    QTextStream out(stdout);
+    const QLocale c = QLocale::c();
+    for (int field = 0; field < calculator::kFieldCount; ++field) {
+        const QStringView pattern = settings::kDefaultFormats[static_cast<std::size_t>(field)];
+        QString text;
+        if (field == calculator::kRelativeHumidity)
+            text = calculator::FormatNumber(static_cast<double>(s.Phi * 100.0f), pattern, c);
+        else if (field == calculator::kDegreeOfSaturation)
+            text = calculator::FormatNumber(static_cast<double>(s.Mu * 100.0f), pattern, c);
+        else if (const auto value = calculator::DisplayValue(
+                     s, field, calculator::UnitSystemPosition(field, system)))
+            text = calculator::FormatNumber(*value, pattern, c);
+        out << field << ' ' << text << '\n';
+    }
+    return EXIT_SUCCESS;
+}

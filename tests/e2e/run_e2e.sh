@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# End-to-end test of the installed program under Xvfb: real keyboard input,
+# results read back through the program's own Edit > Copy, then File > Exit
+# and a look at the settings file it wrote.
+#
+#   run_e2e.sh BUILD_DIR EXPECTED_TOOL
+set -euo pipefail
+
+build=$1
+expected_tool=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+for tool in xvfb-run xdotool xclip; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (the test command installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+
+# A fresh user: settings folder of its own, the disclaimer prompt turned off.
+export XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME/Vaporwright" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+# (QSettings writes a blank in a key as %20.)
+printf '[Settings]\nDisclaimer%%20Show=False\n' >"$XDG_CONFIG_HOME/Vaporwright/Vaporwright.ini"
+# Numbers with a decimal point, as the expected texts are written.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset QT_QPA_PLATFORM
+
+xvfb-run -a -s '-screen 0 1280x1024x24' \
+    bash "$here/drive.sh" "$work/prefix/bin/vaporwright" "$expected_tool"
+
+settings="$XDG_CONFIG_HOME/Vaporwright/Vaporwright.ini"
+grep -qx 'Units=1' "$settings" || { echo "FAIL: Units=1 not written"; cat "$settings"; exit 1; }
+grep -qx 'Disclaimer%20Show=False' "$settings" || { echo "FAIL: Disclaimer Show lost"; exit 1; }
+echo "PASS: settings written on exit"
