@@ -32,4 +32,5 @@ void frmMain::cmdCompute_Click() {
         cboUnits_Click(i);
     // Last, so that nothing above keeps them from being shown.
     writePercentFields();
+    feedChart(true);
 }

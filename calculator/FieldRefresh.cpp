@@ -48,6 +48,8 @@ void frmMain::ClearResults(bool resetInputs) {
     for (const int field : {kDewPoint, kVaporPressure, kDegreeOfSaturation, kSpecificVolume,
                             kDensity, kAbsoluteHumidity, kMoistureConcentration})
         showText(field, {});
+    // No results shown, no state marked on the chart.
+    feedChart(false);
     if (!resetInputs)
         return;
 

@@ -75,6 +75,10 @@ void frmMain::buildShell() {
     edit.mnuEditCopy = addItem(edit.mnuEdit, "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
     edit.mnuEditPaste = addItem(edit.mnuEdit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
 
+    menuView.mnuView = bar->addMenu(QStringLiteral("&View"));
+    menuView.mnuViewChart =
+        addItem(menuView.mnuView, "Psychrometric &Chart", QKeySequence(Qt::Key_F2));
+
     HelpMenu& help = menuHelp;
     help.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     help.mnuHelpContents = addItem(help.mnuHelp, "&Help", QKeySequence(Qt::Key_F1));
@@ -111,6 +115,8 @@ void frmMain::connectShell() {
     connect(menuEdit.mnuEditCut, &QAction::triggered, this, &frmMain::mnuEditCut_Click);
     connect(menuEdit.mnuEditCopy, &QAction::triggered, this, &frmMain::mnuEditCopy_Click);
     connect(menuEdit.mnuEditPaste, &QAction::triggered, this, &frmMain::mnuEditPaste_Click);
+
+    connect(menuView.mnuViewChart, &QAction::triggered, this, &frmMain::showChartWindow);
 
     connect(menuHelp.mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
     connect(menuHelp.mnuHelpSearchForHelpOn, &QAction::triggered, this,

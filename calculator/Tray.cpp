@@ -1,5 +1,6 @@
 // The tray icon and its menu: the way back to a hidden calculator window.
 
+#include "ChartWindow.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -50,6 +51,9 @@ void frmMain::mnuTrayPopupItem_Click(int index) {
 void frmMain::openWindow() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
+    if (chartHiddenWithWindow)
+        chartWindow->show();
+    chartHiddenWithWindow = false;
     raise();
     activateWindow();
 }
@@ -57,10 +61,16 @@ void frmMain::openWindow() {
 void frmMain::hideWindow() {
     // The window keeps all its state. Without a tray there would be no way
     // back from hidden, so it goes to the task bar instead.
-    if (trayAvailable())
-        hide();
-    else
+    if (!trayAvailable()) {
         showMinimized();
+        return;
+    }
+    // The chart goes with the calculator, and comes back with it.
+    if (chartWindow != nullptr && chartWindow->isVisible()) {
+        chartHiddenWithWindow = true;
+        chartWindow->hide();
+    }
+    hide();
 }
 
 bool frmMain::trayAvailable() const {

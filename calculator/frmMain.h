@@ -27,9 +27,11 @@
 #include "CalcState.h"
 #include "ContextIDs.h"
 #include "DialogHooks.h"
+#include "StatePoint.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include <QMainWindow>
 #include <QString>
@@ -48,6 +50,10 @@ class QMenu;
 class QPainter;
 class QPushButton;
 class QRadioButton;
+
+namespace chart {
+class ChartWindow;
+} // namespace chart
 
 // Why the window is asked to unload (see Form_QueryUnload).
 enum class UnloadReason {
@@ -116,6 +122,12 @@ public:
     // Left button (Trigger) opens the window, right button (Context) shows
     // the tray menu; other actions on the icon do nothing.
     void Tray1_Activated(QSystemTrayIcon::ActivationReason reason);
+    // View, "Psychrometric &Chart" (F2): the chart window, created at the
+    // first call, shown and raised.
+    void showChartWindow();
+    // A double click on the chart: that point becomes the input, dry bulb
+    // (°F) and humidity ratio (lb/lb), ticked and computed as a user would.
+    void chartPointPicked(double tdbF, double wLbPerLb);
     // The desktop session is ending (QGuiApplication::commitDataRequest):
     // the window unloads, and the run ends once the session manager has
     // had its answer.
@@ -203,6 +215,10 @@ public:
         QAction* mnuEditCopy = nullptr;
         QAction* mnuEditPaste = nullptr;
     };
+    struct ViewMenu {
+        QMenu* mnuView = nullptr;
+        QAction* mnuViewChart = nullptr;
+    };
     struct HelpMenu {
         QMenu* mnuHelp = nullptr;
         QAction* mnuHelpContents = nullptr;
@@ -217,9 +233,12 @@ public:
     };
     FileMenu menuFile;
     EditMenu menuEdit;
+    ViewMenu menuView;
     HelpMenu menuHelp;
     TrayMenu menuTray;
     QSystemTrayIcon* Tray1 = nullptr;
+    // The chart of the state, owned by this window; nullptr until first shown.
+    chart::ChartWindow* chartWindow = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -241,6 +260,9 @@ private:
     [[nodiscard]] bool trayAvailable() const;
     // Ends the run (hooks.quit).
     void quitRun();
+    // Hands the chart (if shown once) the pressure, the unit system and the
+    // state to mark: the computed state, or none when the results are empty.
+    void feedChart(bool marked);
     // Ctrl+X, Ctrl+C or Ctrl+V: keys of the Edit menu that a text field
     // would otherwise take for its own clipboard commands.
     [[nodiscard]] bool isEditMenuShortcut(const QKeyEvent& key) const;
@@ -274,4 +296,8 @@ private:
 
     ShellHooks hooks;
     bool unloaded = false;
+    // The chart window was open when this window was hidden.
+    bool chartHiddenWithWindow = false;
+    // What the chart marks; kept for a chart window not yet created.
+    std::optional<chart::StatePoint> chartMark;
 };
