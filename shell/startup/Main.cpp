@@ -30,7 +30,8 @@ constexpr auto kFirstPaintCap = 1000ms;
 class PaintOnlyWait : public QObject {
 public:
     void run(std::chrono::milliseconds duration) {
-        QTimer::singleShot(duration, &loop_, &QEventLoop::quit);
+        // A precise timer: a coarse one may end the 4000 ms hold up to 5 % early.
+        QTimer::singleShot(duration, Qt::PreciseTimer, &loop_, &QEventLoop::quit);
         if (!painted_) {
             loop_.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
         }
