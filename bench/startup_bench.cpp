@@ -9,7 +9,6 @@
 
 #include <sys/resource.h>
 
-#include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -41,13 +40,3 @@ void StartupToWindowShown(benchmark::State& state) {
 BENCHMARK(StartupToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
