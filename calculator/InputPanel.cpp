@@ -11,9 +11,9 @@
 #include <cmath>
 #include <limits>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
@@ -89,11 +89,31 @@ void frmMain::cmdClose_Click() {
 void frmMain::setPressureRowLocked(int field, bool locked) {
     QLineEdit* box = txtData[field];
     box->setReadOnly(locked);
-    // The editable row has a window's background, the locked one a button's.
-    QPalette palette = box->palette();
-    const QPalette system = QApplication::palette(box);
-    palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
-    box->setPalette(palette);
+    // The editable row has a window's background, the locked one a button's
+    // face with the button's text colour, so that its text stays readable in
+    // any theme. The editable row takes the whole palette it inherits; the
+    // locked one is derived again whenever that palette changes.
+    if (!locked) {
+        box->setPalette(QPalette());
+        return;
+    }
+    const QPalette inherited = palette();
+    QPalette face;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        face.setColor(group, QPalette::Base, inherited.color(group, QPalette::Button));
+        face.setColor(group, QPalette::Text, inherited.color(group, QPalette::ButtonText));
+    }
+    box->setPalette(face);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    for (const int field : {calculator::kAtmosphericPressure, calculator::kAltitude}) {
+        if (txtData[field]->isReadOnly())
+            setPressureRowLocked(field, true);
+    }
 }
 
 void frmMain::optPatm_Click(int index) {

@@ -53,7 +53,6 @@ QPushButton* pictureButton(const QString& icon, const QString& toolTip, QWidget*
     button->setIcon(QIcon(icon));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(toolTip);
-    button->setAccessibleName(toolTip);
     return button;
 }
 

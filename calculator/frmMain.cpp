@@ -3,6 +3,8 @@
 
 #include "frmMain.h"
 
+#include "ListAccessibility.h"
+
 #include <utility>
 
 #include <QApplication>
@@ -52,12 +54,15 @@ bool isWindowLevelFocusChange(const QEvent* event) {
 
 frmMain::frmMain(QWidget* parent, ShellHooks shellHooks)
     : QMainWindow(parent), hooks(std::move(shellHooks)) {
+    // Before the unit lists exist: a screen reader may ask for them at once.
+    calculator::InstallListAccessibility();
     setWindowTitle(QStringLiteral("Psychrometric Calculations:  ASHRAE Formulation"));
     buildLayout();
     buildShell();
     chainTabOrder();
     connectHandlers();
     connectShell();
+    applyAccessibleTexts();
 }
 
 frmMain::~frmMain() {

@@ -243,6 +243,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A new palette (a dark desktop theme, say) gives the locked pressure
+    // row the new palette's colours.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildLayout();
@@ -250,6 +253,10 @@ private:
     void connectHandlers();
     void buildShell();
     void connectShell();
+    // The names and descriptions a screen reader speaks for every control.
+    void applyAccessibleTexts();
+    // Field i's description, naming the unit now selected in its list.
+    void describeField(int i);
 
     // "Hide the window": into the tray, or minimised when there is no tray.
     void hideWindow();
