@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 
+#include <QAction>
 #include <QByteArray>
 #include <QHideEvent>
 #include <QVBoxLayout>
@@ -16,6 +17,29 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(chart_);
     connect(chart_, &PsychroChart::pointPicked, this, &ChartWindow::pointPicked);
     resize(chart_->sizeHint());
+
+    // Escape puts the window away as its close button does.
+    auto* putAway = new QAction(this);
+    putAway->setShortcut(Qt::Key_Escape);
+    putAway->setShortcutContext(Qt::WindowShortcut);
+    addAction(putAway);
+    connect(putAway, &QAction::triggered, this, &QWidget::hide);
+
+    applyAccessibleTexts();
+}
+
+void ChartWindow::applyAccessibleTexts() {
+    setAccessibleDescription(
+        QStringLiteral("The psychrometric chart of the calculator's state. "
+                       "Escape hides it; F2 in the calculator shows it again."));
+    chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
+    chart_->setAccessibleDescription(
+        QStringLiteral("Chart of moist air at the calculator's atmospheric pressure, with the "
+                       "computed state marked. Hovering the mouse over it shows the properties "
+                       "of the point under the pointer; a double click enters that point into "
+                       "the calculator as dry bulb temperature and humidity ratio. The wheel "
+                       "zooms, Home resets the zoom, Ctrl+C copies the chart and Ctrl+Shift+S "
+                       "saves it."));
 }
 
 ChartWindow::~ChartWindow() {

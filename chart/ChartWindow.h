@@ -4,8 +4,8 @@
 // stays with the window that owns it. It remembers its size and position in
 // the settings store under "ChartGeometry" (base64 of QWidget::saveGeometry):
 // read before it is first shown, written whenever it is hidden or closed, and when it
-// is destroyed while shown. Closing only hides it, so the owner can show it
-// again as it was.
+// is destroyed while shown. Closing (or Escape) only hides it, so the owner can
+// show it again as it was.
 //
 // It forwards the chart's API; chart() gives the widget itself for the rest.
 
@@ -42,6 +42,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The names and descriptions a screen reader speaks.
+    void applyAccessibleTexts();
     void restoreStoredGeometry();
     void storeGeometry() const;
 
