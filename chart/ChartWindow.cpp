@@ -2,6 +2,8 @@
 
 #include "SettingsStore.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QByteArray>
 #include <QHideEvent>
@@ -32,14 +34,24 @@ void ChartWindow::applyAccessibleTexts() {
     setAccessibleDescription(
         QStringLiteral("The psychrometric chart of the calculator's state. "
                        "Escape hides it; F2 in the calculator shows it again."));
-    chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
-    chart_->setAccessibleDescription(
+    QString description =
         QStringLiteral("Chart of moist air at the calculator's atmospheric pressure, with the "
                        "computed state marked. Hovering the mouse over it shows the properties "
                        "of the point under the pointer; a double click enters that point into "
                        "the calculator as dry bulb temperature and humidity ratio. The wheel "
-                       "zooms, Home resets the zoom, Ctrl+C copies the chart and Ctrl+Shift+S "
-                       "saves it."));
+                       "zooms.");
+    // The keys as this desktop binds them (Save As has none on some).
+    const std::pair<const QAction*, const char*> keys[] = {
+        {chart_->resetZoomAction(), "resets the zoom"},
+        {chart_->copyAction(), "copies the chart"},
+        {chart_->saveAsAction(), "saves it to a file"}};
+    for (const auto& [action, what] : keys) {
+        const QString key = action->shortcut().toString(QKeySequence::NativeText);
+        if (!key.isEmpty())
+            description += QStringLiteral(" %1 %2.").arg(key, QLatin1String(what));
+    }
+    chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
+    chart_->setAccessibleDescription(description);
 }
 
 ChartWindow::~ChartWindow() {
