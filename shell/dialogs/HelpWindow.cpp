@@ -76,6 +76,8 @@ HelpWindow::HelpWindow(QWidget* owner)
     connect(topicList_, &QListWidget::itemActivated, this, &HelpWindow::showTopic);
     connect(topicList_, &QListWidget::itemClicked, this, &HelpWindow::showTopic);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+
+    applyAccessibleTexts();
 }
 
 std::optional<QString> HelpWindow::load(const QString& path) {

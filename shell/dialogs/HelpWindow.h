@@ -37,6 +37,9 @@ public:
     QStringList findTopics(const QString& term) const;
 
 private:
+    // The names and descriptions a screen reader speaks (Accessibility.cpp).
+    void applyAccessibleTexts();
+
     struct Topic {
         QString anchor;
         QString title;

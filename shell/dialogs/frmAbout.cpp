@@ -89,6 +89,7 @@ frmAbout::frmAbout(QWidget* owner, dialogs::DialogHooks hooks)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
+    applyAccessibleTexts();
     Form_Load();
 }
 

@@ -34,6 +34,7 @@ frmDisclaimer::frmDisclaimer(QWidget* parent, dialogs::DialogHooks hooks)
 
     connect(cmdOK, &QPushButton::clicked, this, &frmDisclaimer::cmdOK_Click);
 
+    applyAccessibleTexts();
     Form_Load();
 }
 

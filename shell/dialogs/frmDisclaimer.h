@@ -36,6 +36,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The names and descriptions a screen reader speaks (Accessibility.cpp).
+    void applyAccessibleTexts();
     void Form_Load();
     void Form_Activate();
     void cmdOK_Click();

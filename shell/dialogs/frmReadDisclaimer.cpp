@@ -58,6 +58,7 @@ frmReadDisclaimer::frmReadDisclaimer(QWidget* parent, dialogs::DialogHooks hooks
     // activation's own initialisation included; blnActivated tells them apart.
     connect(chkDontShow, &QCheckBox::toggled, this, &frmReadDisclaimer::chkDontShow_Click);
 
+    applyAccessibleTexts();
     Form_Load();
 }
 

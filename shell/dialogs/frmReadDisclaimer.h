@@ -41,6 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The names and descriptions a screen reader speaks (Accessibility.cpp).
+    void applyAccessibleTexts();
     void Form_Load();
     void Form_Activate();
     void Form_KeyDown(int KeyCode);

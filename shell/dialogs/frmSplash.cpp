@@ -68,6 +68,7 @@ frmSplash::frmSplash(QWidget* parent)
     outer->addWidget(fraMainFrame);
     setFixedWidth(520);
 
+    applyAccessibleTexts();
     Form_Load();
 }
 

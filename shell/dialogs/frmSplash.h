@@ -16,6 +16,8 @@ public:
     explicit frmSplash(QWidget* parent = nullptr);
 
 private:
+    // The names and descriptions a screen reader speaks (Accessibility.cpp).
+    void applyAccessibleTexts();
     void Form_Load();
 
     QFrame* fraMainFrame;

@@ -1,0 +1,142 @@
+// The dialogs as a screen reader and a keyboard-only user meet them: every
+// control that takes the focus has a spoken name, the buttons say what they
+// do, and the mnemonics and default buttons work.
+
+#include "Flags.h"
+#include "HelpWindow.h"
+#include "frmAbout.h"
+#include "frmDisclaimer.h"
+#include "frmReadDisclaimer.h"
+#include "frmSplash.h"
+
+#include <functional>
+#include <memory>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Spoken(QWidget* widget, QAccessible::Text what) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face != nullptr ? face->text(what) : QString();
+}
+
+class DialogAccessibility : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(settingsDir.isValid());
+        ASSERT_TRUE(programDir.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        settings::blnDisclaimerShow = true;
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(VW_RESOURCES_DIR "/disclaimer.txt"),
+                        QDir(programDir.path()).filePath(QStringLiteral("disclaimer.txt"))));
+        hooks.programFolder = programDir.path();
+        hooks.showMessage = [](QWidget*, const dialogs::Message&) {};
+        hooks.endProgram = [this](int) { ended = true; };
+    }
+
+    static void Activate(QWidget& window) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QTemporaryDir settingsDir;
+    QTemporaryDir programDir;
+    dialogs::DialogHooks hooks;
+    bool ended = false;
+};
+
+TEST_F(DialogAccessibility, EveryFocusableControlHasASpokenName) {
+    const std::function<std::unique_ptr<QWidget>()> windows[] = {
+        [] { return std::make_unique<frmSplash>(); },
+        [this] { return std::make_unique<frmAbout>(nullptr, hooks); },
+        [this] { return std::make_unique<frmDisclaimer>(nullptr, hooks); },
+        [this] { return std::make_unique<frmReadDisclaimer>(nullptr, hooks); },
+        [] { return std::make_unique<ContextIDs::HelpWindow>(nullptr); },
+    };
+    for (const auto& make : windows) {
+        const std::unique_ptr<QWidget> window = make();
+        SCOPED_TRACE(window->metaObject()->className());
+        EXPECT_FALSE(Spoken(window.get(), QAccessible::Name).isEmpty());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window.get()))
+                continue;
+            EXPECT_FALSE(Spoken(control, QAccessible::Name).isEmpty())
+                << control->metaObject()->className() << " " << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(DialogAccessibility, ButtonsSayWhatTheyDo) {
+    frmAbout about(nullptr, hooks);
+    frmDisclaimer viewer(nullptr, hooks);
+    frmReadDisclaimer prompt(nullptr, hooks);
+    const struct {
+        QWidget* window;
+        const char* button;
+        const char* name;
+        const char* says;
+    } rows[] = {
+        {&about, "cmdOK", "OK", "Closes"},
+        {&about, "cmdSysInfo", "System Info", "information tool"},
+        {&viewer, "cmdOK", "OK", "Closes"},
+        {&prompt, "cmdRead", "Read the Disclaimer", "Opens"},
+        {&prompt, "cmdAgree", "Agree", "Agrees"},
+        {&prompt, "cmdDisagree", "Disagree", "ends Vaporwright"},
+        {&prompt, "chkDontShow", "Don't display at start-up", "not shown"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.button);
+        auto* button = row.window->findChild<QAbstractButton*>(QString::fromLatin1(row.button));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(Spoken(button, QAccessible::Name), QString::fromUtf8(row.name));
+        EXPECT_TRUE(Spoken(button, QAccessible::Description).contains(QString::fromUtf8(row.says)));
+    }
+}
+
+TEST_F(DialogAccessibility, MnemonicsAndDefaultButtonsWork) {
+    {
+        frmReadDisclaimer prompt(nullptr, hooks);
+        Activate(prompt);
+        QTest::keyClick(&prompt, Qt::Key_A, Qt::AltModifier); // "&Agree"
+        EXPECT_TRUE(QTest::qWaitFor([&prompt] { return !prompt.isVisible(); }, 1000));
+        EXPECT_EQ(prompt.result(), QDialog::Accepted);
+    }
+    {
+        frmDisclaimer viewer(nullptr, hooks);
+        Activate(viewer);
+        QTest::keyClick(&viewer, Qt::Key_O, Qt::AltModifier); // "&OK"
+        EXPECT_TRUE(QTest::qWaitFor([&viewer] { return !viewer.isVisible(); }, 1000));
+    }
+    {
+        // "OK" has no mnemonic: it is the default button, and Escape closes.
+        frmAbout about(nullptr, hooks);
+        Activate(about);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(about.result(), QDialog::Accepted);
+    }
+    EXPECT_FALSE(ended);
+}
+
+TEST_F(DialogAccessibility, AltFTakesTheHelpFinder) {
+    ContextIDs::HelpWindow help(nullptr);
+    Activate(help);
+    QTest::keyClick(&help, Qt::Key_F, Qt::AltModifier); // "&Find:"
+    auto* finder = help.findChild<QLineEdit*>(QStringLiteral("findField"));
+    EXPECT_EQ(QApplication::focusWidget(), finder);
+    EXPECT_EQ(Spoken(finder, QAccessible::Name), QStringLiteral("Find"));
+}
+
+} // namespace
