@@ -9,6 +9,9 @@
 #include "FieldTable.h"
 #include "frmMain.h"
 
+#include <functional>
+#include <utility>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -93,27 +96,42 @@ QString spoken(QString caption) {
     return caption.trimmed();
 }
 
-// The website link opens with Space: Enter, which a link would take, moves
-// the focus on in this window as Tab does.
+// The website link as one stop of the Tab chain that opens with Space: Enter,
+// which a link would take, moves the focus on in this window as Tab does.
+// A rich-text label otherwise steps through its links on Tab and Shift+Tab
+// and, with a single link, never lets Shift+Tab leave it.
 class LinkKeys : public QObject {
 public:
-    explicit LinkKeys(QLabel* link) : QObject(link), link_(link) {}
+    LinkKeys(QLabel* link, std::function<void(bool)> moveFocus)
+        : QObject(link), link_(link), moveFocus_(std::move(moveFocus)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != link_ || event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier)
-            return false;
-        const QRegularExpressionMatch href =
-            QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(link_->text());
-        if (href.hasMatch())
-            emit link_->linkActivated(href.captured(1));
-        return true;
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() == Qt::Key_Backtab ||
+            (key->key() == Qt::Key_Tab && modifiers == Qt::ShiftModifier)) {
+            moveFocus_(false);
+            return true;
+        }
+        if (key->key() == Qt::Key_Tab && modifiers == Qt::NoModifier) {
+            moveFocus_(true);
+            return true;
+        }
+        if (key->key() == Qt::Key_Space && modifiers == Qt::NoModifier) {
+            const QRegularExpressionMatch href =
+                QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(link_->text());
+            if (href.hasMatch())
+                emit link_->linkActivated(href.captured(1));
+            return true;
+        }
+        return false;
     }
 
 private:
     QLabel* link_;
+    std::function<void(bool)> moveFocus_;
 };
 
 } // namespace
@@ -177,7 +195,8 @@ void frmMain::applyAccessibleTexts() {
          })
         apply(text);
 
-    lnkWebPage->installEventFilter(new LinkKeys(lnkWebPage));
+    lnkWebPage->installEventFilter(
+        new LinkKeys(lnkWebPage, [this](bool next) { focusNextPrevChild(next); }));
 }
 
 void frmMain::describeField(int i) {

@@ -187,18 +187,33 @@ TEST_F(Accessibility, FieldDescriptionFollowsTheUnitChosenByKeyboard) {
     }
 }
 
-TEST_F(Accessibility, TabCyclesThroughEveryEnabledControl) {
-    w->txtData[11]->setFocus(Qt::TabFocusReason);
-    std::set<QWidget*> visited;
-    for (int i = 0; i < 60; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.insert(QApplication::focusWidget());
-    }
+TEST_F(Accessibility, TabAndShiftTabCycleThroughEveryEnabledControlOnce) {
+    // An option group is one stop, at its selected option.
+    std::set<QWidget*> stops;
     for (QWidget* control : focusable(*w, Qt::TabFocus)) {
-        if (!control->isEnabled())
-            continue;
-        EXPECT_TRUE(visited.contains(control)) << control->objectName().toStdString();
+        const auto* option = qobject_cast<QRadioButton*>(control);
+        if (control->isEnabled() && (option == nullptr || option->isChecked()))
+            stops.insert(control);
     }
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        SCOPED_TRACE(key == Qt::Key_Tab ? "Tab" : "Shift+Tab");
+        w->txtData[11]->setFocus(Qt::TabFocusReason);
+        std::set<QWidget*> visited;
+        for (std::size_t i = 0; i < stops.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key,
+                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            visited.insert(QApplication::focusWidget());
+        }
+        // One round visits every stop once and comes back: no control keeps
+        // the focus, none takes two presses.
+        EXPECT_EQ(QApplication::focusWidget(), w->txtData[11]);
+        EXPECT_EQ(visited, stops);
+    }
+    // The arrow keys select the other options.
+    w->optUnits[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->optUnits[0], Qt::Key_Down);
+    EXPECT_TRUE(w->optUnits[1]->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), w->optUnits[1]);
 }
 
 TEST_F(Accessibility, MnemonicsReachButtonsOptionsAndMenus) {
