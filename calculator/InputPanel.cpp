@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QTimer>
@@ -114,6 +115,11 @@ void frmMain::changeEvent(QEvent* event) {
         if (txtData[field]->isReadOnly())
             setPressureRowLocked(field, true);
     }
+    // A rich-text link takes its colour from the palette when its text is
+    // set: set again, it is drawn in the new palette's link colour.
+    const QString link = lnkWebPage->text();
+    lnkWebPage->clear();
+    lnkWebPage->setText(link);
 }
 
 void frmMain::optPatm_Click(int index) {

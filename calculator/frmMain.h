@@ -244,7 +244,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A new palette (a dark desktop theme, say) gives the locked pressure
-    // row the new palette's colours.
+    // row and the website link the new palette's colours.
     void changeEvent(QEvent* event) override;
 
 private:

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -295,6 +296,15 @@ TEST_F(Accessibility, ADarkPaletteKeepsEveryFieldReadableAndTheLockedRowDistinct
                   4.5)
             << control->objectName().toStdString();
     }
+    // The link, drawn in the link colour: its most distinct pixel.
+    const QImage link = w->lnkWebPage->grab().toImage();
+    const QColor window = w->lnkWebPage->palette().color(QPalette::Window);
+    double linkContrast = 1.0;
+    for (int y = 0; y < link.height(); ++y) {
+        for (int x = 0; x < link.width(); ++x)
+            linkContrast = std::max(linkContrast, contrast(link.pixelColor(x, y), window));
+    }
+    EXPECT_GE(linkContrast, 4.5);
     for (QLineEdit* box : w->txtData) {
         const QPalette& p = box->palette();
         EXPECT_GE(contrast(p.color(QPalette::Text), p.color(QPalette::Base)), 4.5)
