@@ -148,10 +148,6 @@ void frmMain::applyAccessibleTexts() {
         if (cboUnits[i] == nullptr)
             continue;
         cboUnits[i]->setAccessibleName(name + QStringLiteral(" unit"));
-        cboUnits[i]->setAccessibleDescription(
-            QStringLiteral("Unit of the %1 field; choosing another unit shows the value "
-                           "converted to it.")
-                .arg(name));
         // A cheap rewrite of one description per change of selection.
         connect(cboUnits[i], &QComboBox::currentIndexChanged, this,
                 [this, i] { describeField(i); });
@@ -201,15 +197,25 @@ void frmMain::applyAccessibleTexts() {
 
 void frmMain::describeField(int i) {
     const FieldText& text = kFieldTexts[i];
+    QComboBox* list = cboUnits[i];
+    const bool chosen = list != nullptr && list->currentIndex() >= 0;
     QString unit;
-    if (cboUnits[i] == nullptr)
+    if (list == nullptr)
         unit = QStringLiteral("In percent.");
-    else if (cboUnits[i]->currentIndex() < 0)
+    else if (!chosen)
         unit = QStringLiteral("The unit is chosen in the list beside it.");
     else
         unit = QStringLiteral("In %1; the unit is chosen in the list beside it.")
-                   .arg(cboUnits[i]->currentText());
+                   .arg(list->currentText());
     txtData[i]->setAccessibleDescription(
         QStringLiteral("%1 %2 %3")
             .arg(QString::fromUtf8(text.what), roleSentence(text.role), unit));
+    if (list == nullptr)
+        return;
+    // The list is spoken by its own name; its entry, the unit, is said here.
+    list->setAccessibleDescription(
+        QStringLiteral("Unit of the %1 field%2; choosing another unit shows the value "
+                       "converted to it.")
+            .arg(QString::fromUtf8(text.name),
+                 chosen ? QStringLiteral(", now %1").arg(list->currentText()) : QString()));
 }

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QByteArray>
 #include <QHideEvent>
@@ -11,7 +13,30 @@
 
 namespace chart {
 
+namespace {
+
+// Without a class of their own, both would be announced as a bare "filler":
+// the window is a window, the chart a chart.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("chart::ChartWindow"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String("chart::PsychroChart"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
+void installChartAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&chartAccessible);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+} // namespace
+
 ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+    installChartAccessible();
     setWindowTitle(QStringLiteral("Psychrometric Chart"));
     chart_ = new PsychroChart(this);
     auto* layout = new QVBoxLayout(this);

@@ -262,6 +262,7 @@ TEST_F(Accessibility, F2ShowsTheChartAndEscapeHidesIt) {
     ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
     QWidget* chart = window->chart();
     EXPECT_EQ(nameOf(chart), u"Psychrometric chart"_qs);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(chart)->role(), QAccessible::Chart);
     EXPECT_TRUE(descriptionOf(chart).contains(u"double click"_qs));
     EXPECT_TRUE(descriptionOf(chart).contains(u"Hovering"_qs));
 
