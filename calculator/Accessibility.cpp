@@ -4,19 +4,15 @@
 // window's own texts; these are spoken by a screen reader and never shown.
 //
 // A field's unit lives only in the selection of its unit list, so the field's
-// description is rewritten whenever that selection changes.
+// description is rewritten whenever that selection changes. The keys that
+// make the window usable without a mouse are in KeyboardAccess.cpp.
 
 #include "FieldTable.h"
 #include "frmMain.h"
 
-#include <functional>
-#include <utility>
-
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,50 +92,15 @@ QString spoken(QString caption) {
     return caption.trimmed();
 }
 
-// The website link as one stop of the Tab chain that opens with Space: Enter,
-// which a link would take, moves the focus on in this window as Tab does.
-// A rich-text label otherwise steps through its links on Tab and Shift+Tab
-// and, with a single link, never lets Shift+Tab leave it.
-class LinkKeys : public QObject {
-public:
-    LinkKeys(QLabel* link, std::function<void(bool)> moveFocus)
-        : QObject(link), link_(link), moveFocus_(std::move(moveFocus)) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != link_ || event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if (key->key() == Qt::Key_Backtab ||
-            (key->key() == Qt::Key_Tab && modifiers == Qt::ShiftModifier)) {
-            moveFocus_(false);
-            return true;
-        }
-        if (key->key() == Qt::Key_Tab && modifiers == Qt::NoModifier) {
-            moveFocus_(true);
-            return true;
-        }
-        if (key->key() == Qt::Key_Space && modifiers == Qt::NoModifier) {
-            const QRegularExpressionMatch href =
-                QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(link_->text());
-            if (href.hasMatch())
-                emit link_->linkActivated(href.captured(1));
-            return true;
-        }
-        return false;
-    }
-
-private:
-    QLabel* link_;
-    std::function<void(bool)> moveFocus_;
-};
-
 } // namespace
 
 void frmMain::applyAccessibleTexts() {
     setAccessibleDescription(
         QStringLiteral("Computes the properties of moist air from two inputs at a given "
-                       "atmospheric pressure or altitude."));
+                       "atmospheric pressure or altitude. Tab moves through the entries and "
+                       "buttons; the Up and Down arrows move from field to field, results "
+                       "included; Ctrl+Plus and Ctrl+Minus show more or fewer decimal places "
+                       "in the field that has the focus."));
 
     for (int i = 0; i < kFieldCount; ++i) {
         const QString name = QString::fromUtf8(kFieldTexts[i].name);
@@ -179,7 +140,7 @@ void frmMain::applyAccessibleTexts() {
              {cmdMore, "More Digits", "Shows one more decimal place in the field last left."},
              {cmdLess, "Less Digits", "Shows one decimal place less in the field last left."},
              {lnkWebPage, "Vaporwright on the web",
-              "Website link: opens the maker's website in the browser. Press Space to open it."},
+              "Website link: opens the maker's website in the browser. Space opens it."},
              {Frame1[0], "Unit System and Digits",
               "Chooses the unit system and the number of decimal places shown."},
              {Frame1[1], "Atmospheric Pressure",
@@ -190,9 +151,6 @@ void frmMain::applyAccessibleTexts() {
              {Label1[1], "percent", ""},
          })
         apply(text);
-
-    lnkWebPage->installEventFilter(
-        new LinkKeys(lnkWebPage, [this](bool next) { focusNextPrevChild(next); }));
 }
 
 void frmMain::describeField(int i) {

@@ -63,6 +63,7 @@ frmMain::frmMain(QWidget* parent, ShellHooks shellHooks)
     connectHandlers();
     connectShell();
     applyAccessibleTexts();
+    applyKeyboardAccess();
 }
 
 frmMain::~frmMain() {

@@ -257,6 +257,9 @@ private:
     void applyAccessibleTexts();
     // Field i's description, naming the unit now selected in its list.
     void describeField(int i);
+    // Up and Down from field to field, Ctrl+Plus and Ctrl+Minus for digits,
+    // Space on the website link (KeyboardAccess.cpp).
+    void applyKeyboardAccess();
 
     // "Hide the window": into the tray, or minimised when there is no tray.
     void hideWindow();

@@ -5,6 +5,8 @@
 // under a dark palette.
 
 #include "ChartWindow.h"
+#include "FieldTable.h"
+#include "NumberFormat.h"
 #include "ShellFixture.h"
 
 #include <ostream>
@@ -215,6 +217,40 @@ TEST_F(Accessibility, TabAndShiftTabCycleThroughEveryEnabledControlOnce) {
     QTest::keyClick(w->optUnits[0], Qt::Key_Down);
     EXPECT_TRUE(w->optUnits[1]->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), w->optUnits[1]);
+}
+
+TEST_F(Accessibility, ArrowsReachEveryFieldAndCtrlPlusMinusSetItsDigits) {
+    const std::vector<int> rows{11, 12, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13};
+    w->cmdCompute->click(); // results to show
+    w->txtData[11]->setFocus(Qt::TabFocusReason);
+    for (std::size_t k = 1; k < rows.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), w->txtData[rows[k]]) << rows[k];
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // the last stays
+    EXPECT_EQ(QApplication::focusWidget(), w->txtData[13]);
+
+    // Up to the specific volume, a result: one digit more, then two less.
+    for (int k = 0; k < 3; ++k)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    ASSERT_EQ(QApplication::focusWidget(), w->txtData[8]);
+    const QString before = w->FieldFormat[8];
+    QTest::keyClick(w->txtData[8], Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(w->CurrentField, 8);
+    EXPECT_EQ(w->FieldFormat[8].size(), before.size() + 1);
+    const auto volume = calculator::DisplayValue(w->CalcState, 8, w->cboUnits[8]->currentIndex());
+    ASSERT_TRUE(volume);
+    EXPECT_EQ(w->txtData[8]->text(), calculator::FormatNumber(*volume, w->FieldFormat[8]));
+    QTest::keyClick(w->txtData[8], Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(w->txtData[8], Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(w->FieldFormat[8].size(), before.size() - 1);
+
+    // Moving by arrow takes an entry over as Tab does.
+    w->txtData[0]->setFocus(Qt::TabFocusReason);
+    w->txtData[0]->selectAll();
+    QTest::keyClicks(w->txtData[0], u"80"_qs);
+    QTest::keyClick(w->txtData[0], Qt::Key_Down);
+    EXPECT_EQ(w->CalcState.Tdb, 80.0f);
 }
 
 TEST_F(Accessibility, MnemonicsReachButtonsOptionsAndMenus) {
