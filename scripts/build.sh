@@ -13,7 +13,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file binutils
     xvfb xauth xdotool xclip
 )
 
