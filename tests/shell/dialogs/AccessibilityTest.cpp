@@ -2,7 +2,7 @@
 // control that takes the focus has a spoken name, and the mnemonics and
 // default buttons work.
 
-#include "Flags.h"
+#include "DialogFixture.h"
 #include "HelpWindow.h"
 #include "frmAbout.h"
 #include "frmDisclaimer.h"
@@ -30,31 +30,14 @@ QString Spoken(QWidget* widget, QAccessible::Text what) {
     return face != nullptr ? face->text(what) : QString();
 }
 
-class DialogAccessibility : public ::testing::Test {
+class DialogAccessibility : public DialogFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(settingsDir.isValid());
-        ASSERT_TRUE(programDir.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        settings::blnDisclaimerShow = true;
+        DialogFixture::SetUp();
         ASSERT_TRUE(
             QFile::copy(QStringLiteral(VW_RESOURCES_DIR "/disclaimer.txt"),
                         QDir(programDir.path()).filePath(QStringLiteral("disclaimer.txt"))));
-        hooks.programFolder = programDir.path();
-        hooks.showMessage = [](QWidget*, const dialogs::Message&) {};
-        hooks.endProgram = [this](int) { ended = true; };
     }
-
-    static void Activate(QWidget& window) {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    QTemporaryDir settingsDir;
-    QTemporaryDir programDir;
-    dialogs::DialogHooks hooks;
-    bool ended = false;
 };
 
 TEST_F(DialogAccessibility, EveryFocusableControlHasASpokenName) {
@@ -99,7 +82,7 @@ TEST_F(DialogAccessibility, MnemonicsAndDefaultButtonsWork) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_EQ(about.result(), QDialog::Accepted);
     }
-    EXPECT_FALSE(ended);
+    EXPECT_FALSE(exitCode.has_value());
 }
 
 TEST_F(DialogAccessibility, AltFTakesTheHelpFinder) {

@@ -1,4 +1,5 @@
 #include "CenterMouseCursor.h"
+#include "DialogFixture.h"
 #include "Flags.h"
 #include "SettingsStore.h"
 #include "SettingsValues.h"
@@ -39,39 +40,9 @@ QPoint CentreOf(const QWidget* w) {
     return basCenterMouseCursor::CenterOf(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
 }
 
-// Each test gets its own settings store and program folder, records the
-// messages shown and the end of the program instead of dying.
-class Disclaimer : public ::testing::Test {
+class Disclaimer : public DialogFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(settingsDir.isValid());
-        ASSERT_TRUE(programDir.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        settings::blnDisclaimerShow = true;
-        hooks.programFolder = programDir.path();
-        hooks.showMessage = [this](QWidget*, const dialogs::Message& m) { messages.push_back(m); };
-        hooks.endProgram = [this](int code) { exitCode = code; };
-    }
-
-    void WriteDisclaimer(const QByteArray& bytes) const {
-        QFile file(programDir.filePath(QStringLiteral("disclaimer.txt")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     static bool StoreWritten() { return QFile::exists(settings::StoreFilePath()); }
-
-    static void Activate(QWidget& window) {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    QTemporaryDir settingsDir;
-    QTemporaryDir programDir;
-    dialogs::DialogHooks hooks;
-    std::vector<dialogs::Message> messages;
-    std::optional<int> exitCode;
 };
 
 TEST_F(Disclaimer, PromptCaptionAndControls) {
