@@ -23,7 +23,15 @@ void frmMain::cboUnits_Click(int i) {
 
 void frmMain::showText(int field, const QString& text) {
     shownText[field] = text;
-    txtData[field]->setText(text);
+    QLineEdit* const box = txtData[field];
+    // A field being entered keeps its whole text selected when rewritten
+    // (a unit-system mnemonic clicks its option a moment after the keys that
+    // may already have moved on into a field), so typing still replaces it.
+    const bool wholeSelected =
+        box->hasFocus() && box->hasSelectedText() && box->selectedText() == box->text();
+    box->setText(text);
+    if (wholeSelected)
+        box->selectAll();
 }
 
 void frmMain::writePercentFields() {

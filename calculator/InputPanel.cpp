@@ -129,10 +129,20 @@ void frmMain::optPatm_Click(int index) {
     pressCompute();
 }
 
-void frmMain::txtData_GotFocus(int i) {
-    // After the events already pending: a mouse press that gave the focus
-    // would otherwise put the cursor down and undo the selection.
-    QTimer::singleShot(0, txtData[i], [box = txtData[i]] { box->selectAll(); });
+void frmMain::txtData_GotFocus(int i, Qt::FocusReason reason) {
+    QLineEdit* const box = txtData[i];
+    box->selectAll();
+    if (reason != Qt::MouseFocusReason)
+        return;
+    // The mouse press that gave the focus is still to be handled and would
+    // put the cursor down. Selecting again after it must not select what
+    // was typed since: a fast typist's second key would replace the first.
+    selectAllPending = i;
+    QTimer::singleShot(0, box, [this, i, box] {
+        if (selectAllPending == i && box->hasFocus())
+            box->selectAll();
+        selectAllPending = -1;
+    });
 }
 
 bool frmMain::txtData_KeyPress(int i, const QKeyEvent& key) const {

@@ -116,7 +116,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
         if (!isWindowLevelFocusChange(event))
-            txtData_GotFocus(i);
+            txtData_GotFocus(i, static_cast<QFocusEvent*>(event)->reason());
         break;
     case QEvent::FocusOut:
         if (!isWindowLevelFocusChange(event)) {
@@ -128,6 +128,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress:
+        selectAllPending = -1; // the key acts on the selection as it stands
         // A refused character never reaches the field.
         return !txtData_KeyPress(i, *static_cast<QKeyEvent*>(event));
     case QEvent::ShortcutOverride:

@@ -153,9 +153,10 @@ public:
     void chkPsyInput_Click(int index);
     // 0: pressure entered, 1: altitude entered. Then computes.
     void optPatm_Click(int index);
-    // Selects the text so that typing replaces it (deferred past the events
-    // already pending, so a mouse press cannot undo it).
-    void txtData_GotFocus(int i);
+    // Selects the text so that typing replaces it. A click gives the focus
+    // before the press puts the cursor down, so then the selection is made
+    // again after the press, unless a key has been typed in the meantime.
+    void txtData_GotFocus(int i, Qt::FocusReason reason = Qt::OtherFocusReason);
     // The per-character filter: false when the typed key is to be discarded.
     // Keys that type no character (arrows, Delete, Tab, shortcuts) pass.
     [[nodiscard]] bool txtData_KeyPress(int i, const QKeyEvent& key) const;
@@ -300,6 +301,9 @@ private:
     // altitude of 1000 ft typed by the user would drift by merely tabbing
     // through the locked pressure field that shows 14.18 psia).
     std::array<QString, 14> shownText;
+    // The field whose select-all still waits for the click that focused it;
+    // -1 when none. A typed key cancels it: the key has replaced the text.
+    int selectAllPending = -1;
 
     QButtonGroup* unitsGroup = nullptr;
     QButtonGroup* patmGroup = nullptr;

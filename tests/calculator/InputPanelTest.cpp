@@ -105,6 +105,41 @@ TEST_F(WindowTest, APointIsRefusedWhileTheSelectedTextHoldsOne) {
     EXPECT_EQ(text(0), u"7-"_qs);
 }
 
+TEST_F(WindowTest, KeysTypedAheadOfTheEventLoopAreNeverSwallowed) {
+    tickPair(0, 1);
+    // Tab, then two keys with the event loop running between them, as when
+    // a fast typist's keys arrive together: both keys stay.
+    clickInto(0);
+    QTest::keyClick(field(0), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), field(1));
+    QTest::keyClick(field(1), '7');
+    QCoreApplication::processEvents();
+    QTest::keyClick(field(1), '5');
+    EXPECT_EQ(text(1), u"75"_qs);
+
+    // A key typed before a click's select-all has run cancels it: the key
+    // acted on the field as it stood, and nothing it typed gets selected.
+    QTest::mouseClick(field(0), Qt::LeftButton);
+    QTest::keyClick(field(0), Qt::Key_End);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(field(0)->hasSelectedText());
+}
+
+TEST_F(WindowTest, ARewrittenFieldBeingEnteredStaysSelected) {
+    // The unit-system option clicked while the wet-bulb field has the focus
+    // with its text selected, as after the option's mnemonic and a quick
+    // Shift+Tab: the click comes a moment after the keys.
+    tickPair(0, 1);
+    field(1)->setFocus(Qt::BacktabFocusReason);
+    const QString ip = text(1);
+    ASSERT_EQ(field(1)->selectedText(), ip);
+    w->optUnits[1]->click();
+    ASSERT_NE(text(1), ip);
+    EXPECT_EQ(field(1)->selectedText(), text(1));
+    QTest::keyClick(field(1), '9');
+    EXPECT_EQ(text(1), u"9"_qs);
+}
+
 TEST_F(WindowTest, AnEmptyFieldStoresZeroInTheBaseUnit) {
     w->cboUnits[0]->setCurrentIndex(1); // °C
     EXPECT_EQ(text(0), u"20.00"_qs);
