@@ -24,14 +24,21 @@ wait_for() {
 
 clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 
-# Copies the focused field with the program's Edit > Copy (Ctrl+C) and
-# compares it with what the engine says the field must show.
+# Edit > Copy (Ctrl+C) of the focused field, then a look at the clipboard.
+# Pressed again on every poll: a key that switches the unit system clicks
+# its option a moment later, so the field may still show the other system.
+copy_shows() {
+    xdotool key ctrl+c
+    clipboard_is "$1"
+}
+
+# Copies the focused field with the program's Edit > Copy and compares it
+# with what the engine says the field must show.
 expect_field() {
     local system=$1 field=$2 text
     text=$(awk -v f="$field" '$1 == f { $1 = ""; sub(/^ /, ""); print }' <<<"${expected[$system]}")
     printf 'sentinel' | xclip -selection clipboard
-    xdotool key ctrl+c
-    wait_for clipboard_is "$text" ||
+    wait_for copy_shows "$text" ||
         fail "field $field in $system shows '$(xclip -o -selection clipboard)', the engine says '$text'"
     echo "field $field in $system: $text"
 }
