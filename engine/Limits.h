@@ -1,0 +1,33 @@
+#pragma once
+
+// The range of real air and of the atmosphere the program works in, in the
+// calculator's inch-pound base units. One home for these limits, so that the
+// compute, the fields that take typed values and the stored settings agree.
+
+namespace basPsychroFun {
+
+// Temperatures: the range of the Hyland-Wexler saturation pressure, -148 °F to
+// 400 °F (-100 °C to 204.44 °C) inclusive. A dry bulb, wet bulb or dew point
+// outside it is not a state the formulation can describe.
+inline constexpr double kMinTemperatureF = -148.0;
+inline constexpr double kMaxTemperatureF = 400.0;
+
+// Relative humidity, fraction. Saturated air given by its own wet bulb comes
+// back through the dew-point correlation at up to about 101.7 %; anything
+// above 102 % is supersaturated, not air the relations describe.
+inline constexpr double kMaxRelativeHumidity = 1.02;
+
+// Altitude, ft. The standard-atmosphere cubic is fitted from sea level to
+// 65,000 ft (19,812 m); below sea level it is taken down to -2,000 ft
+// (-609.6 m), which covers the lowest dry land (the Dead Sea shore, about
+// -1,410 ft) with a margin.
+inline constexpr double kMinAltitudeFt = -2000.0;
+inline constexpr double kMaxAltitudeFt = 65000.0;
+
+// Atmospheric pressure, psia: above zero and at most ten standard atmospheres
+// (146.96 psia, 1013.25 kPa). Beyond that the ideal-gas moist-air relations
+// and the saturation pressure without enhancement factor no longer describe
+// the air, and no site or air-handling duct comes near it.
+inline constexpr double kMaxAtmosphericPressurePsia = 10.0 * 14.696;
+
+} // namespace basPsychroFun
