@@ -1,0 +1,145 @@
+#pragma once
+
+// The one home of the unit arithmetic between the program's inch-pound base
+// units and SI, and of the unit system itself.
+//
+// Every conversion is written once, here, in the order of operations the
+// program's reference values were computed with; the order is part of the
+// formulation (psia to kPa divides by 14.696 before it multiplies by 101.325),
+// so a copy elsewhere is a place where two parts of the program could
+// silently disagree in the last bit. The templates serve plain doubles and
+// the engine's checked numbers alike.
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+namespace basPsychroFun {
+
+// The two unit systems of the program: inch-pound ("IP": °F, psia, Btu/lb,
+// ft³/lb, lb/ft³, ft) and metric ("SI": °C, kPa, kJ/kg, m³/kg, kg/m³, m).
+enum class UnitSystem { IP, SI };
+
+// The engine's selector text of a system.
+constexpr std::string_view SelectorOf(UnitSystem system) noexcept {
+    return system == UnitSystem::IP ? "IP" : "SI";
+}
+
+// The system a selector names, read as the engine reads it: upper-cased,
+// untrimmed, "IP" or "SI"; anything else names none.
+constexpr std::optional<UnitSystem> UnitSystemOf(std::string_view selector) noexcept {
+    if (selector.size() != 2)
+        return std::nullopt;
+    const auto upper = [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    };
+    const char a = upper(selector[0]);
+    const char b = upper(selector[1]);
+    if (a == 'I' && b == 'P')
+        return UnitSystem::IP;
+    if (a == 'S' && b == 'I')
+        return UnitSystem::SI;
+    return std::nullopt;
+}
+
+namespace units {
+
+// One standard atmosphere in the two systems. Their ratio converts psia and
+// kPa throughout the program; it is not the psi-to-kPa constant.
+inline constexpr double kAtmospherePsia = 14.696;
+inline constexpr double kAtmosphereKPa = 101.325;
+
+// kJ/kg per Btu/lb as the program's enthalpy conversion and its stored
+// metric enthalpy use it (not the 2.326 of the international table).
+inline constexpr double kKJPerKgPerBtuPerLb = 2.324077;
+
+// Offsets of the absolute scales. The saturation pressure works in °R with
+// 459.67; the temperature unit list shows °R with 459.69, as it always has.
+inline constexpr double kRankineOffset = 459.67;
+inline constexpr double kRankineDisplayOffset = 459.69;
+inline constexpr double kKelvinOffset = 273.15;
+
+// Length: 1 ft = 0.3048 m exactly; the altitude polynomial goes in through
+// 12 in/ft over 39.370079 in/m.
+inline constexpr double kMetresPerFoot = 0.3048;
+
+// --- Temperature ---------------------------------------------------------------
+
+template <typename T>
+constexpr T FahrenheitToCelsius(T tF) {
+    return (tF - 32.0) / 1.8;
+}
+template <typename T>
+constexpr T CelsiusToFahrenheit(T tC) {
+    return tC * 1.8 + 32.0;
+}
+// The temperature unit list's kelvin and Rankine.
+template <typename T>
+constexpr T FahrenheitToKelvin(T tF) {
+    return (tF - 32.0) / 1.8 + kKelvinOffset;
+}
+template <typename T>
+constexpr T KelvinToFahrenheit(T tK) {
+    return (tK - kKelvinOffset) * 1.8 + 32.0;
+}
+template <typename T>
+constexpr T FahrenheitToRankineDisplay(T tF) {
+    return tF + kRankineDisplayOffset;
+}
+template <typename T>
+constexpr T RankineDisplayToFahrenheit(T tR) {
+    return tR - kRankineDisplayOffset;
+}
+
+// --- Pressure --------------------------------------------------------------------
+
+template <typename T>
+constexpr T PsiaToKPa(T p) {
+    return p / kAtmospherePsia * kAtmosphereKPa;
+}
+template <typename T>
+constexpr T KPaToPsia(T p) {
+    return p * kAtmospherePsia / kAtmosphereKPa;
+}
+
+// --- Enthalpy ----------------------------------------------------------------------
+
+// The metric enthalpy (kJ/kg, zero at 0 °C) as the program keeps it beside
+// the inch-pound one: divided by kKJPerKgPerBtuPerLb, so that multiplying
+// gives it back. The two datums differ (0 °F against 0 °C): this rule moves
+// the number, not the air.
+template <typename T>
+constexpr T StoredFromMetricEnthalpy(T hKJPerKg) {
+    return hKJPerKg / kKJPerKgPerBtuPerLb;
+}
+template <typename T>
+constexpr T MetricFromStoredEnthalpy(T h) {
+    return h * kKJPerKgPerBtuPerLb;
+}
+
+// --- Length --------------------------------------------------------------------------
+
+template <typename T>
+constexpr T FeetToMetres(T z) {
+    return z * kMetresPerFoot;
+}
+template <typename T>
+constexpr T MetresToFeet(T z) {
+    return z / kMetresPerFoot;
+}
+
+// --- Single precision -----------------------------------------------------------
+
+// A value as the single-precision number the calculator keeps, or nothing
+// when it is not finite or lies beyond the range of a float. Rounding to
+// the nearest float is the only change.
+constexpr std::optional<float> ToSingle(double value) noexcept {
+    if (!(value >= -static_cast<double>(std::numeric_limits<float>::max()) &&
+          value <= static_cast<double>(std::numeric_limits<float>::max())))
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+} // namespace units
+} // namespace basPsychroFun
