@@ -203,6 +203,14 @@ constexpr T TonsToBtuPerHour(T q) {
     return q * kBtuPerHourPerTon;
 }
 
+// Pressure in pascals, as the comfort equations of ISO 7730 take the vapour
+// pressure: through kPa by the ratio of the standard atmospheres.
+inline constexpr double kPascalsPerKilopascal = 1000.0;
+template <typename T>
+constexpr T PsiaToPascals(T p) {
+    return PsiaToKPa(p) * kPascalsPerKilopascal;
+}
+
 // Mass, and with it water and dry-air mass flow (lb/h to kg/h).
 template <typename T>
 constexpr T PoundsToKilograms(T m) {

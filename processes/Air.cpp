@@ -37,6 +37,13 @@ bool SamePressure(const AirState& a, const AirState& b) noexcept {
            1e-6 * std::fmax(a.pressurePsia, b.pressurePsia);
 }
 
+bool SameAir(const AirState& a, const AirState& b) noexcept {
+    constexpr double kSameDryBulbF = 0.01;
+    constexpr double kSameHumidityRatio = 1e-6;
+    return std::fabs(a.dryBulbF - b.dryBulbF) <= kSameDryBulbF &&
+           std::fabs(a.humidityRatio - b.humidityRatio) <= kSameHumidityRatio;
+}
+
 namespace air {
 
 double Enthalpy(double tF, double w, UnitSystem system) {

@@ -32,6 +32,12 @@ std::optional<Problem> CheckAir(const AirState& air) noexcept;
 // more than the single-precision pressure the calculator keeps.
 bool SamePressure(const AirState& a, const AirState& b) noexcept;
 
+// Two points that are the same air: dry bulbs within 0.01 °F and humidity
+// ratios within 1e-6, well inside what the calculator shows (two decimals of
+// a degree, five of a humidity ratio) and wide enough for the last digits of
+// two solvers that reach one state.
+bool SameAir(const AirState& a, const AirState& b) noexcept;
+
 // Engine relations on base-unit arguments. Each may throw
 // basPsychroFun::FloatingPointFault; the library's entry points catch it.
 namespace air {

@@ -85,6 +85,10 @@ std::optional<Problem> CheckComfortParameters(const ComfortParameters& person) n
     return std::nullopt;
 }
 
+double VapourPressurePa(double w, double pPsia) {
+    return units::PsiaToPascals(air::VapourPressure(w, pPsia));
+}
+
 ComfortIndices PredictedMeanVote(const ThermalEnvironment& env, const ComfortParameters& person) {
     const double m = person.metabolicRate * kWattsPerSquareMetrePerMet; // M, W/m²
     const double internalHeat = m; // M - W with no external work
@@ -117,8 +121,7 @@ Outcome<ComfortIndices> ComfortAt(const AirState& a, const ComfortParameters& pe
         return *problem;
     return detail::Guarded([&]() -> Outcome<ComfortIndices> {
         const double ta = units::FahrenheitToCelsius(a.dryBulbF);
-        const double pa =
-            units::PsiaToKPa(air::VapourPressure(a.humidityRatio, a.pressurePsia)) * 1000.0;
+        const double pa = VapourPressurePa(a.humidityRatio, a.pressurePsia);
         if (!(ta >= kMinAirTemperatureC && ta <= kMaxAirTemperatureC) || pa > kMaxVapourPressurePa)
             return Problem::OutsideComfortModel;
         return PredictedMeanVote({ta, ta, pa}, person);

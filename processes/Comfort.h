@@ -34,6 +34,10 @@ struct ThermalEnvironment {
     double vapourPressurePa = 0.0; // partial pressure of water vapour
 };
 
+// The partial pressure of the water vapour of air with humidity ratio w at
+// atmospheric pressure pPsia, in pascals as ISO 7730 takes it.
+double VapourPressurePa(double w, double pPsia);
+
 struct ComfortIndices {
     double pmv = 0.0; // predicted mean vote
     double ppd = 0.0; // predicted percentage of dissatisfied, %

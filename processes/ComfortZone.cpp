@@ -30,10 +30,6 @@ constexpr int kMaxEdgeSteps = 200;
 constexpr double kSaturationMarginC = 2.0;
 constexpr int kEdgeSamples = 48;
 
-double PascalFromPsia(double p) {
-    return units::PsiaToKPa(p) * 1000.0;
-}
-
 // The dry bulb (°C) where the PMV, with t_r = t_a, equals target at vapour
 // pressure pa: regula falsi with the Illinois step on the rising PMV.
 std::optional<double> EdgeAt(double target, double paPa, const ComfortParameters& person) {
@@ -89,8 +85,11 @@ Outcome<ComfortZone> ComfortZone::Make(const ComfortParameters& person) {
         const auto warmDry = EdgeAt(kComfortMaxPmv, 0.0, person);
         if (!warmDry)
             return Problem::BadComfortParameters;
-        const double paEnd =
-            PascalFromPsia(psy::SaturationPressure(units::CelsiusToFahrenheit(*warmDry), "IP"));
+        const auto pascals = [](double tC) {
+            return units::PsiaToPascals(
+                psy::SaturationPressure(units::CelsiusToFahrenheit(tC), "IP"));
+        };
+        const double paEnd = pascals(*warmDry);
         const double step = paEnd / kVapourIntervals;
         std::vector<Edges> edges;
         edges.reserve(kVapourIntervals + 1);
@@ -102,9 +101,7 @@ Outcome<ComfortZone> ComfortZone::Make(const ComfortParameters& person) {
             if (!cold || !warm)
                 return Problem::BadComfortParameters;
             edges.push_back({*cold, *warm});
-            const double pwsNearCold = PascalFromPsia(psy::SaturationPressure(
-                units::CelsiusToFahrenheit(*cold + kSaturationMarginC), "IP"));
-            nearSaturation = nearSaturation || pwsNearCold <= pa;
+            nearSaturation = nearSaturation || pascals(*cold + kSaturationMarginC) <= pa;
         }
         return ComfortZone(person, std::move(edges), step, nearSaturation);
     });
@@ -134,15 +131,15 @@ bool ComfortZone::contains(double t, double w, double p) const noexcept {
         !(w >= 0.0 && w <= kComfortMaxHumidityRatio))
         return false;
     try {
-        const double pw = psy::VaporPressureFromHumidityRatio(w, p, "IP");
-        const double pa = PascalFromPsia(pw);
+        const double pa = VapourPressurePa(w, p);
         if (pa > lastVapourPressurePa())
             return false;
         const Edges e = edgesAt(pa);
         const double tC = units::FahrenheitToCelsius(t);
         if (tC < e.coldC || tC > e.warmC)
             return false;
-        return !nearSaturation_ || pw <= psy::SaturationPressure(t, "IP");
+        return !nearSaturation_ ||
+               psy::VaporPressureFromHumidityRatio(w, p, "IP") <= psy::SaturationPressure(t, "IP");
     } catch (const psy::FloatingPointFault&) {
         return false;
     }
@@ -152,9 +149,7 @@ Outline ComfortZone::outline(double p) const {
     if (!(p > 0.0 && p <= psy::kMaxAtmosphericPressurePsia))
         return {};
     try {
-        const auto pa = [p](double w) {
-            return PascalFromPsia(psy::VaporPressureFromHumidityRatio(w, p, "IP"));
-        };
+        const auto pa = [p](double w) { return VapourPressurePa(w, p); };
         const detail::Curve warm = [&](double w) {
             return units::CelsiusToFahrenheit(edgesAt(pa(w)).warmC);
         };

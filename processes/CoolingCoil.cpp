@@ -71,7 +71,7 @@ Outcome<CoilCondition> ApparatusDewPoint(const AirState& entering, const AirStat
         return Problem::DifferentPressures;
     const double dt = entering.dryBulbF - leaving.dryBulbF;
     const double dw = entering.humidityRatio - leaving.humidityRatio;
-    if (dt == 0.0 && dw == 0.0)
+    if (SameAir(entering, leaving))
         return Problem::SameAir;
     if (!(dt > 0.0) || dw < -kHumidityRatioSlack)
         return Problem::NoApparatusDewPoint;

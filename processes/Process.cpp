@@ -46,12 +46,6 @@ double ProcessLoads::waterKgPerHour() const noexcept {
 
 namespace {
 
-// Two points closer than this are the same air: well inside what the
-// calculator shows (two decimals of a degree, five of a humidity ratio), wide
-// enough for the last digits of two solvers that reach one state.
-constexpr double kSameDryBulbF = 0.01;
-constexpr double kSameHumidityRatio = 1e-6;
-
 // Shares of |q_s| + |q_l| that name a process:
 // - latent heat within 2 % of it: the moisture is unchanged, a sensible process;
 // - sensible heat within 10 %: the dry bulb is unchanged, a moisture process
@@ -116,8 +110,7 @@ Outcome<ProcessAnalysis> AnalyseProcess(const AirState& from, const AirState& to
             return *problem;
     if (!SamePressure(from, to))
         return Problem::DifferentPressures;
-    if (std::fabs(to.dryBulbF - from.dryBulbF) <= kSameDryBulbF &&
-        std::fabs(to.humidityRatio - from.humidityRatio) <= kSameHumidityRatio)
+    if (SameAir(from, to))
         return Problem::SameAir;
 
     std::optional<double> massFlow;

@@ -70,8 +70,7 @@ struct ProcessAnalysis {
 
 // The process from `from` to `to`, enthalpy in the active system's
 // formulation. Problems: either point not real air, the points at different
-// pressures, the same air (a dry-bulb change within 0.01 °F and a humidity
-// ratio change within 1e-6), an airflow not above zero.
+// pressures, the same air (SameAir), an airflow not above zero.
 Outcome<ProcessAnalysis> AnalyseProcess(const AirState& from, const AirState& to, UnitSystem system,
                                         const std::optional<Airflow>& airflowAtFrom = std::nullopt);
 
