@@ -1,6 +1,7 @@
 // PMV and PPD against ISO 7730:2005, and the comfort zone built from them.
 
 #include "engine/PsychroFun.h"
+#include "engine/Units.h"
 #include "processes/ComfortZone.h"
 
 #include <cmath>
@@ -9,14 +10,11 @@
 
 namespace psy = basPsychroFun;
 using namespace processes;
+using basPsychroFun::units::CelsiusToFahrenheit;
 
 namespace {
 
 constexpr double kSeaLevel = 14.696;
-
-double Fahrenheit(double tC) {
-    return tC * 1.8 + 32.0;
-}
 
 // ISO 7730:2005, Annex D, Table D.1: the standard's examples of its computer
 // program (columns: air temperature °C, mean radiant temperature °C, relative
@@ -51,21 +49,21 @@ TEST(Comfort, PmvAndPpdOfIso7730AnnexD) {
 TEST(Comfort, PointsOfTheChart) {
     // Row 1 of the table as a point: 22 °C, 60 % at sea level.
     const double w = psy::HumidityRatioFromRelativeHumidity(22.0, 0.6, 101.325, "SI");
-    const auto c = ComfortAt({Fahrenheit(22.0), w, kSeaLevel}, {1.2, 0.5, 0.1});
+    const auto c = ComfortAt({CelsiusToFahrenheit(22.0), w, kSeaLevel}, {1.2, 0.5, 0.1});
     ASSERT_TRUE(c.ok());
     EXPECT_NEAR(c->pmv, -0.75, 0.01);
     // PPD is 5 % at neutral and symmetric in PMV.
     EXPECT_NEAR(PredictedMeanVote({25.0, 25.0, 1500.0}, kSummerComfort).ppd, 5.0, 0.5);
 
-    EXPECT_EQ(ComfortAt({Fahrenheit(9.0), 0.004, kSeaLevel}, kSummerComfort).problem(),
+    EXPECT_EQ(ComfortAt({CelsiusToFahrenheit(9.0), 0.004, kSeaLevel}, kSummerComfort).problem(),
               Problem::OutsideComfortModel);
-    EXPECT_EQ(ComfortAt({Fahrenheit(31.0), 0.004, kSeaLevel}, kSummerComfort).problem(),
+    EXPECT_EQ(ComfortAt({CelsiusToFahrenheit(31.0), 0.004, kSeaLevel}, kSummerComfort).problem(),
               Problem::OutsideComfortModel);
-    EXPECT_EQ(ComfortAt({Fahrenheit(25.0), 0.008, kSeaLevel}, {0.5, 0.5, 0.1}).problem(),
+    EXPECT_EQ(ComfortAt({CelsiusToFahrenheit(25.0), 0.008, kSeaLevel}, {0.5, 0.5, 0.1}).problem(),
               Problem::BadComfortParameters);
-    EXPECT_EQ(ComfortAt({Fahrenheit(25.0), 0.008, kSeaLevel}, {1.1, 2.5, 0.1}).problem(),
+    EXPECT_EQ(ComfortAt({CelsiusToFahrenheit(25.0), 0.008, kSeaLevel}, {1.1, 2.5, 0.1}).problem(),
               Problem::BadComfortParameters);
-    EXPECT_EQ(ComfortAt({Fahrenheit(25.0), 0.008, kSeaLevel}, {1.1, 0.5, 1.5}).problem(),
+    EXPECT_EQ(ComfortAt({CelsiusToFahrenheit(25.0), 0.008, kSeaLevel}, {1.1, 0.5, 1.5}).problem(),
               Problem::BadComfortParameters);
 }
 
@@ -83,7 +81,7 @@ TEST(ComfortZone, MembershipAgreesWithThePmv) {
                     const double pa =
                         psy::VaporPressureFromHumidityRatio(w, p, "IP") / 14.696 * 101.325 * 1000.0;
                     const double pmv = PredictedMeanVote({tC, tC, pa}, person).pmv;
-                    const double tF = Fahrenheit(tC);
+                    const double tF = CelsiusToFahrenheit(tC);
                     const bool saturated =
                         w > psy::HumidityRatioFromRelativeHumidity(tF, 1.0, p, "IP");
                     if (std::fabs(std::fabs(pmv) - kComfortMaxPmv) < 1e-4)
@@ -131,9 +129,9 @@ TEST(ComfortZone, BadParametersAndBadAir) {
     EXPECT_EQ(ComfortZone::Make({0.7, 0.5, 0.1}).problem(), Problem::BadComfortParameters);
     EXPECT_EQ(ComfortZone::Make({1.1, -0.1, 0.1}).problem(), Problem::BadComfortParameters);
     const auto zone = ComfortZone::Make(kSummerComfort);
-    EXPECT_FALSE(zone->contains(Fahrenheit(26.0), -0.001, kSeaLevel));
+    EXPECT_FALSE(zone->contains(CelsiusToFahrenheit(26.0), -0.001, kSeaLevel));
     EXPECT_FALSE(zone->contains(std::nan(""), 0.008, kSeaLevel));
-    EXPECT_FALSE(zone->contains(Fahrenheit(26.0), 0.008, 0.0));
+    EXPECT_FALSE(zone->contains(CelsiusToFahrenheit(26.0), 0.008, 0.0));
     EXPECT_TRUE(zone->outline(-1.0).empty());
 }
 

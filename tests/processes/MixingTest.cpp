@@ -4,20 +4,18 @@
 #include "processes/Mixing.h"
 
 #include "engine/PsychroFun.h"
+#include "engine/Units.h"
 #include "processes/Process.h"
 
 #include <gtest/gtest.h>
 
 namespace psy = basPsychroFun;
 using namespace processes;
+using basPsychroFun::units::FahrenheitToCelsius;
 
 namespace {
 
 constexpr double kSeaLevel = 14.696; // psia = 101.325 kPa
-
-double Celsius(double tF) {
-    return (tF - 32.0) / 1.8;
-}
 
 // ASHRAE Handbook of Fundamentals (SI), Psychrometrics, example of adiabatic
 // mixing of two streams: 2 m³/s of outdoor air at 4 °C dry bulb, 2 °C wet
@@ -44,10 +42,10 @@ TEST(Mixing, TwoStreamsOfTheHandbook) {
     EXPECT_NEAR(psy::units::PoundsToKilograms(mix->dryAirLbPerHour) / 3600.0, 9.8164, 1e-3);
     EXPECT_NEAR(mix->air.humidityRatio, 0.008250, 1e-6);
     EXPECT_NEAR(mix->enthalpy, 40.670, 1e-3);
-    EXPECT_NEAR(Celsius(mix->air.dryBulbF), 19.63, 0.005);
+    EXPECT_NEAR(FahrenheitToCelsius(mix->air.dryBulbF), 19.63, 0.005);
     // The Handbook's chart reading.
-    EXPECT_NEAR(Celsius(mix->air.dryBulbF), 19.5, 0.2);
-    EXPECT_NEAR(psy::WetBulbFromDryBulbAndHumidityRatio(Celsius(mix->air.dryBulbF),
+    EXPECT_NEAR(FahrenheitToCelsius(mix->air.dryBulbF), 19.5, 0.2);
+    EXPECT_NEAR(psy::WetBulbFromDryBulbAndHumidityRatio(FahrenheitToCelsius(mix->air.dryBulbF),
                                                         mix->air.humidityRatio, 101.325, "SI"),
                 14.6, 0.1);
 

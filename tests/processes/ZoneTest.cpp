@@ -2,6 +2,7 @@
 // outline, and zones that cannot be.
 
 #include "engine/PsychroFun.h"
+#include "engine/Units.h"
 #include "processes/LimitZone.h"
 
 #include <memory>
@@ -10,14 +11,12 @@
 
 namespace psy = basPsychroFun;
 using namespace processes;
+using basPsychroFun::units::CelsiusToFahrenheit;
 
 namespace {
 
 constexpr double kSeaLevel = 14.696;
 
-double Fahrenheit(double tC) {
-    return tC * 1.8 + 32.0;
-}
 // Humidity ratio at sea level of dry bulb tC and relative humidity phi, or of
 // dew point tdC (vapour pressure p_ws(t_d)).
 double WAtRh(double tC, double phi) {
@@ -48,7 +47,7 @@ TEST(LimitZone, DataRoomEnvelopeAtItsLimits) {
         {24.0, WAtDewPoint(-9.1), false},
     };
     for (const auto& p : points)
-        EXPECT_EQ(zone.contains(Fahrenheit(p.tC), p.w, kSeaLevel), p.inside)
+        EXPECT_EQ(zone.contains(CelsiusToFahrenheit(p.tC), p.w, kSeaLevel), p.inside)
             << p.tC << " °C, dew point " << DewPoint(p.w);
 }
 
@@ -60,7 +59,7 @@ TEST(LimitZone, DewPointLimitIsTheCalculatorsDewPoint) {
         const double td = DewPoint(w);
         if (std::fabs(td - 15.0) < 1e-6)
             continue;
-        EXPECT_EQ(room.contains(Fahrenheit(25.0), w, kSeaLevel), td <= 15.0) << td;
+        EXPECT_EQ(room.contains(CelsiusToFahrenheit(25.0), w, kSeaLevel), td <= 15.0) << td;
     }
 }
 
@@ -84,10 +83,10 @@ TEST(LimitZone, OutlineKeepsEveryLimit) {
             return psy::DewPointFromVaporPressure(psy::VaporPressureFromHumidityRatio(w, p, "IP"),
                                                   "IP");
         };
-        EXPECT_NEAR(td(wLow), Fahrenheit(-9.0), 1e-6);
-        EXPECT_NEAR(td(wHigh), Fahrenheit(15.0), 1e-6);
+        EXPECT_NEAR(td(wLow), CelsiusToFahrenheit(-9.0), 1e-6);
+        EXPECT_NEAR(td(wHigh), CelsiusToFahrenheit(15.0), 1e-6);
         // A point well inside is inside.
-        EXPECT_TRUE(room.contains(Fahrenheit(24.0), (wLow + wHigh) / 2.0, p));
+        EXPECT_TRUE(room.contains(CelsiusToFahrenheit(24.0), (wLow + wHigh) / 2.0, p));
     }
 }
 
@@ -96,10 +95,10 @@ TEST(LimitZone, UserZones) {
     humid.minRelativeHumidity = 0.7;
     const auto zone = LimitZone::Make(humid);
     ASSERT_TRUE(zone.ok());
-    EXPECT_TRUE(zone->contains(Fahrenheit(20.0), WAtRh(20.0, 0.8), kSeaLevel));
-    EXPECT_FALSE(zone->contains(Fahrenheit(20.0), WAtRh(20.0, 0.6), kSeaLevel));
+    EXPECT_TRUE(zone->contains(CelsiusToFahrenheit(20.0), WAtRh(20.0, 0.8), kSeaLevel));
+    EXPECT_FALSE(zone->contains(CelsiusToFahrenheit(20.0), WAtRh(20.0, 0.6), kSeaLevel));
     // Saturated air is the edge; supersaturated air is in no zone.
-    EXPECT_FALSE(zone->contains(Fahrenheit(20.0), WAtRh(20.0, 1.01), kSeaLevel));
+    EXPECT_FALSE(zone->contains(CelsiusToFahrenheit(20.0), WAtRh(20.0, 1.01), kSeaLevel));
     // Open on every side but one: the outline is closed by the range of the
     // saturation pressure and stays within the chart's real air.
     const Outline o = zone->outline(kSeaLevel);
