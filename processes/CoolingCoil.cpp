@@ -24,9 +24,10 @@ constexpr double kSlopeStepF = 1e-3;
 
 // The apparatus dew point on the line W(t) = W2 + s (t - t2) below t2:
 // the largest t < t2 where the line meets W_s(t). With f = line - W_s, f is
-// concave (W_s is convex in t), negative at the unsaturated leaving air, so
-// walking down, the first sign change is the crossing; once f falls again
-// without having crossed, it never will.
+// concave (W_s is convex in t, but for a slight bend at freezing where ice
+// gives way to water), negative at the unsaturated leaving air, so walking
+// down, the first sign change is the crossing; once f falls again without
+// having crossed, it never will.
 std::optional<double> Crossing(const AirState& leaving, double slope) {
     const double p = leaving.pressurePsia;
     const auto f = [&](double t) {
