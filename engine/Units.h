@@ -141,5 +141,85 @@ constexpr std::optional<float> ToSingle(double value) noexcept {
     return static_cast<float>(value);
 }
 
+// --- Airflow, heat, water and mass ----------------------------------------------
+
+// Mass: the international pound, 1 lb = 0.45359237 kg exactly (international
+// yard and pound agreement, 1959).
+inline constexpr double kKilogramsPerPound = 0.45359237;
+// Volume: 1 ft³ = 0.3048³ m³ exactly, from the international foot.
+inline constexpr double kCubicMetresPerCubicFoot = kMetresPerFoot * kMetresPerFoot * kMetresPerFoot;
+inline constexpr double kLitresPerCubicMetre = 1000.0;
+inline constexpr double kSecondsPerMinute = 60.0;
+inline constexpr double kSecondsPerHour = 3600.0;
+// Energy: the International Table Btu, 1 Btu = 1.05505585262 kJ exactly (its
+// definition through the IT calorie, 4.1868 J, and the pound and the degree
+// Fahrenheit).
+inline constexpr double kKilojoulesPerBtu = 1.05505585262;
+// Refrigeration: one ton is 12,000 Btu/h by definition (the heat of melting one
+// short ton of ice in a day, rounded to this figure by convention).
+inline constexpr double kBtuPerHourPerTon = 12000.0;
+
+// Airflow: cfm (ft³/min), L/s, m³/s and m³/h, each to and from cfm.
+template <typename T>
+constexpr T CubicMetresPerSecondToCfm(T q) {
+    return q / kCubicMetresPerCubicFoot * kSecondsPerMinute;
+}
+template <typename T>
+constexpr T CfmToCubicMetresPerSecond(T q) {
+    return q * kCubicMetresPerCubicFoot / kSecondsPerMinute;
+}
+template <typename T>
+constexpr T LitresPerSecondToCfm(T q) {
+    return CubicMetresPerSecondToCfm(q / kLitresPerCubicMetre);
+}
+template <typename T>
+constexpr T CfmToLitresPerSecond(T q) {
+    return CfmToCubicMetresPerSecond(q) * kLitresPerCubicMetre;
+}
+template <typename T>
+constexpr T CubicMetresPerHourToCfm(T q) {
+    return CubicMetresPerSecondToCfm(q / kSecondsPerHour);
+}
+template <typename T>
+constexpr T CfmToCubicMetresPerHour(T q) {
+    return CfmToCubicMetresPerSecond(q) * kSecondsPerHour;
+}
+
+// Heat flow: Btu/h to and from kW and tons of refrigeration.
+template <typename T>
+constexpr T BtuPerHourToKilowatts(T q) {
+    return q * kKilojoulesPerBtu / kSecondsPerHour;
+}
+template <typename T>
+constexpr T KilowattsToBtuPerHour(T q) {
+    return q * kSecondsPerHour / kKilojoulesPerBtu;
+}
+template <typename T>
+constexpr T BtuPerHourToTons(T q) {
+    return q / kBtuPerHourPerTon;
+}
+template <typename T>
+constexpr T TonsToBtuPerHour(T q) {
+    return q * kBtuPerHourPerTon;
+}
+
+// Pressure in pascals, as the comfort equations of ISO 7730 take the vapour
+// pressure: through kPa by the ratio of the standard atmospheres.
+inline constexpr double kPascalsPerKilopascal = 1000.0;
+template <typename T>
+constexpr T PsiaToPascals(T p) {
+    return PsiaToKPa(p) * kPascalsPerKilopascal;
+}
+
+// Mass, and with it water and dry-air mass flow (lb/h to kg/h).
+template <typename T>
+constexpr T PoundsToKilograms(T m) {
+    return m * kKilogramsPerPound;
+}
+template <typename T>
+constexpr T KilogramsToPounds(T m) {
+    return m / kKilogramsPerPound;
+}
+
 } // namespace units
 } // namespace basPsychroFun
