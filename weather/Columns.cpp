@@ -23,30 +23,53 @@ constexpr std::array<std::pair<Quantity, std::string_view>, 8> kQuantities{{
     {Quantity::Altitude, "altitude"},
 }};
 
+constexpr double Same(double v) {
+    return v;
+}
+
 struct UnitEntry {
     Unit unit;
     std::string_view name;
     Quantity kind; // the quantity a unit measures; temperatures measure all three
+    double (*toBase)(double);
+    double (*fromBase)(double);
 };
 
+// In the order of Unit. Enthalpy passes unchanged: see ToBase.
 constexpr std::array<UnitEntry, 16> kUnits{{
-    {Unit::Fahrenheit, "F", Quantity::DryBulb},
-    {Unit::Celsius, "C", Quantity::DryBulb},
-    {Unit::Kelvin, "K", Quantity::DryBulb},
-    {Unit::Percent, "pct", Quantity::RelativeHumidity},
-    {Unit::PoundPerPound, "lb/lb", Quantity::HumidityRatio},
-    {Unit::KilogramPerKilogram, "kg/kg", Quantity::HumidityRatio},
-    {Unit::GramPerKilogram, "g/kg", Quantity::HumidityRatio},
-    {Unit::GrainPerPound, "gr/lb", Quantity::HumidityRatio},
-    {Unit::BtuPerPound, "Btu/lb", Quantity::Enthalpy},
-    {Unit::KilojoulePerKilogram, "kJ/kg", Quantity::Enthalpy},
-    {Unit::Psia, "psia", Quantity::Pressure},
-    {Unit::Kilopascal, "kPa", Quantity::Pressure},
-    {Unit::Pascal, "Pa", Quantity::Pressure},
-    {Unit::InchOfMercury, "inHg", Quantity::Pressure},
-    {Unit::Foot, "ft", Quantity::Altitude},
-    {Unit::Metre, "m", Quantity::Altitude},
+    {Unit::Fahrenheit, "F", Quantity::DryBulb, Same, Same},
+    {Unit::Celsius, "C", Quantity::DryBulb, u::CelsiusToFahrenheit<double>,
+     u::FahrenheitToCelsius<double>},
+    {Unit::Kelvin, "K", Quantity::DryBulb, u::KelvinToFahrenheit<double>,
+     u::FahrenheitToKelvin<double>},
+    {Unit::Percent, "pct", Quantity::RelativeHumidity, u::PercentToFraction<double>,
+     u::FractionToPercent<double>},
+    {Unit::PoundPerPound, "lb/lb", Quantity::HumidityRatio, Same, Same},
+    {Unit::KilogramPerKilogram, "kg/kg", Quantity::HumidityRatio, Same, Same},
+    {Unit::GramPerKilogram, "g/kg", Quantity::HumidityRatio, u::GramsPerKilogramToRatio<double>,
+     u::RatioToGramsPerKilogram<double>},
+    {Unit::GrainPerPound, "gr/lb", Quantity::HumidityRatio, u::GrainsPerPoundToRatio<double>,
+     u::RatioToGrainsPerPound<double>},
+    {Unit::BtuPerPound, "Btu/lb", Quantity::Enthalpy, Same, Same},
+    {Unit::KilojoulePerKilogram, "kJ/kg", Quantity::Enthalpy, Same, Same},
+    {Unit::Psia, "psia", Quantity::Pressure, Same, Same},
+    {Unit::Kilopascal, "kPa", Quantity::Pressure, u::KPaToPsia<double>, u::PsiaToKPa<double>},
+    {Unit::Pascal, "Pa", Quantity::Pressure, u::PascalsToPsia<double>, u::PsiaToPascals<double>},
+    {Unit::InchOfMercury, "inHg", Quantity::Pressure, u::InHgToPsia<double>, u::PsiaToInHg<double>},
+    {Unit::Foot, "ft", Quantity::Altitude, Same, Same},
+    {Unit::Metre, "m", Quantity::Altitude, u::MetresToFeet<double>, u::FeetToMetres<double>},
 }};
+
+// Both tables are indexed by their enumeration.
+static_assert([] {
+    for (std::size_t i = 0; i < kQuantities.size(); ++i)
+        if (static_cast<std::size_t>(kQuantities[i].first) != i)
+            return false;
+    for (std::size_t i = 0; i < kUnits.size(); ++i)
+        if (static_cast<std::size_t>(kUnits[i].unit) != i)
+            return false;
+    return true;
+}());
 
 const UnitEntry& EntryOf(Unit unit) {
     return kUnits[static_cast<std::size_t>(unit)];
@@ -94,67 +117,11 @@ bool Measures(Unit unit, Quantity quantity) {
 }
 
 double ToBase(Unit unit, double value) {
-    switch (unit) {
-    case Unit::Celsius:
-        return u::CelsiusToFahrenheit(value);
-    case Unit::Kelvin:
-        return u::KelvinToFahrenheit(value);
-    case Unit::Percent:
-        return u::PercentToFraction(value);
-    case Unit::GramPerKilogram:
-        return u::GramsPerKilogramToRatio(value);
-    case Unit::GrainPerPound:
-        return u::GrainsPerPoundToRatio(value);
-    case Unit::Kilopascal:
-        return u::KPaToPsia(value);
-    case Unit::Pascal:
-        return u::PascalsToPsia(value);
-    case Unit::InchOfMercury:
-        return u::InHgToPsia(value);
-    case Unit::Metre:
-        return u::MetresToFeet(value);
-    case Unit::Fahrenheit:
-    case Unit::PoundPerPound:
-    case Unit::KilogramPerKilogram:
-    case Unit::BtuPerPound:
-    case Unit::KilojoulePerKilogram:
-    case Unit::Psia:
-    case Unit::Foot:
-        break;
-    }
-    return value;
+    return EntryOf(unit).toBase(value);
 }
 
 double FromBase(Unit unit, double value) {
-    switch (unit) {
-    case Unit::Celsius:
-        return u::FahrenheitToCelsius(value);
-    case Unit::Kelvin:
-        return u::FahrenheitToKelvin(value);
-    case Unit::Percent:
-        return u::FractionToPercent(value);
-    case Unit::GramPerKilogram:
-        return u::RatioToGramsPerKilogram(value);
-    case Unit::GrainPerPound:
-        return u::RatioToGrainsPerPound(value);
-    case Unit::Kilopascal:
-        return u::PsiaToKPa(value);
-    case Unit::Pascal:
-        return u::PsiaToPascals(value);
-    case Unit::InchOfMercury:
-        return u::PsiaToInHg(value);
-    case Unit::Metre:
-        return u::FeetToMetres(value);
-    case Unit::Fahrenheit:
-    case Unit::PoundPerPound:
-    case Unit::KilogramPerKilogram:
-    case Unit::BtuPerPound:
-    case Unit::KilojoulePerKilogram:
-    case Unit::Psia:
-    case Unit::Foot:
-        break;
-    }
-    return value;
+    return EntryOf(unit).fromBase(value);
 }
 
 bool IsMetricEnthalpy(Unit unit) {

@@ -150,18 +150,7 @@ void CsvReader::readHeader() {
 std::optional<Hour> CsvReader::next() {
     if (problem_ != FileProblem::None)
         return std::nullopt;
-    while (lines_.next()) {
-        if (TrimField(lines_.line()).empty())
-            continue;
-        ++report_.rows;
-        auto row = parseRow(lines_.line());
-        if (auto* hour = std::get_if<Hour>(&row)) {
-            ++report_.hours;
-            return *hour;
-        }
-        report_.skip(std::get<SkipReason>(row));
-    }
-    return std::nullopt;
+    return NextHour(lines_, report_, [this](std::string_view line) { return parseRow(line); });
 }
 
 std::variant<Hour, SkipReason> CsvReader::parseRow(std::string_view line) {

@@ -37,10 +37,6 @@ bool BeginsWithNumber(std::string_view line) {
                           f.front() == '+' || f.front() == '.');
 }
 
-bool IsBlankLine(std::string_view line) {
-    return TrimField(line).empty();
-}
-
 // A value field: absent when empty or at its missing marker.
 struct Value {
     std::optional<double> number;
@@ -73,7 +69,7 @@ EpwReader::EpwReader(std::istream& in) : lines_(in) {
             return;
         }
         if (n > 0 && BeginsWithNumber(line)) {
-            pending_ = true;
+            lines_.hold(); // the first hour
             return;
         }
         if (EqualsIgnoringCase(keyword, "LOCATION"))
@@ -86,19 +82,7 @@ EpwReader::EpwReader(std::istream& in) : lines_(in) {
 std::optional<Hour> EpwReader::next() {
     if (problem_ != FileProblem::None)
         return std::nullopt;
-    while (pending_ || lines_.next()) {
-        pending_ = false;
-        if (IsBlankLine(lines_.line()))
-            continue;
-        ++report_.rows;
-        auto row = parseRow(lines_.line());
-        if (auto* hour = std::get_if<Hour>(&row)) {
-            ++report_.hours;
-            return *hour;
-        }
-        report_.skip(std::get<SkipReason>(row));
-    }
-    return std::nullopt;
+    return NextHour(lines_, report_, [this](std::string_view line) { return parseRow(line); });
 }
 
 std::variant<Hour, SkipReason> EpwReader::parseRow(std::string_view line) {

@@ -60,7 +60,6 @@ private:
     std::variant<Hour, SkipReason> parseRow(std::string_view line);
 
     LineSource lines_;
-    bool pending_ = false; // line_ holds the first data row, met while reading the header
     FileProblem problem_ = FileProblem::None;
     Location location_;
     DesignConditions headerDesign_;

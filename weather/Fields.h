@@ -46,11 +46,17 @@ public:
 
     // Reads the next line into line(); false at the end of the stream.
     bool next() {
+        if (held_) {
+            held_ = false;
+            return true;
+        }
         if (!std::getline(in_, line_))
             return false;
         bytes_ += line_.size() + (in_.eof() ? 0 : 1);
         return true;
     }
+    // Gives the current line again on the next call of next().
+    void hold() { held_ = true; }
     [[nodiscard]] const std::string& line() const { return line_; }
     [[nodiscard]] std::uint64_t bytes() const { return bytes_; }
 
@@ -58,6 +64,7 @@ private:
     std::istream& in_;
     std::string line_;
     std::uint64_t bytes_ = 0;
+    bool held_ = false;
 };
 
 } // namespace weather

@@ -3,6 +3,7 @@
 // Turning one row of a weather file into the state of its hour: the calendar
 // slot it fills, and the moist-air properties through the engine.
 
+#include "weather/Fields.h"
 #include "weather/Hour.h"
 #include "weather/Report.h"
 
@@ -55,5 +56,24 @@ public:
 private:
     std::bitset<kHoursPerYear> seen_;
 };
+
+// The next line of `lines` that `parseRow` makes an hour of. Blank lines are
+// passed over; every other line counts as a row, and a row that gives a
+// SkipReason is counted under it.
+template <typename ParseRow>
+std::optional<Hour> NextHour(LineSource& lines, ReadReport& report, ParseRow&& parseRow) {
+    while (lines.next()) {
+        if (TrimField(lines.line()).empty())
+            continue;
+        ++report.rows;
+        auto row = parseRow(lines.line());
+        if (const auto* hour = std::get_if<Hour>(&row)) {
+            ++report.hours;
+            return *hour;
+        }
+        report.skip(std::get<SkipReason>(row));
+    }
+    return std::nullopt;
+}
 
 } // namespace weather

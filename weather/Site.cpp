@@ -40,4 +40,18 @@ SitePressure SitePressureOf(std::optional<double> elevationM, std::span<const Ho
     return {psy::units::KPaToPsia(pKPa), SitePressureSource::Elevation};
 }
 
+std::string_view DescribeSitePressureSource(SitePressureSource source) {
+    switch (source) {
+    case SitePressureSource::Elevation:
+        return "";
+    case SitePressureSource::ElevationOutOfRange:
+        return "The site's elevation lies outside the range of the altitude polynomial (-609.6 m "
+               "to 19812 m): the chart is drawn for the median station pressure of the file.";
+    case SitePressureSource::NoElevation:
+        return "The file gives no elevation: the chart is drawn for the median station pressure "
+               "of the file.";
+    }
+    return "";
+}
+
 } // namespace weather

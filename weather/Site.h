@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace weather {
 
@@ -26,5 +27,9 @@ struct SitePressure {
 // an elevation, the median station pressure of the hours stands in (standard
 // sea-level pressure when there are no hours), and `source` says so.
 SitePressure SitePressureOf(std::optional<double> elevationM, std::span<const Hour> hours);
+
+// What the chart says of a pressure that is not the elevation's: "" for
+// Elevation, otherwise one sentence naming what stood in.
+std::string_view DescribeSitePressureSource(SitePressureSource source);
 
 } // namespace weather
