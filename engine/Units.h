@@ -221,5 +221,59 @@ constexpr T KilogramsToPounds(T m) {
     return m / kKilogramsPerPound;
 }
 
+// --- Weather and data files ---------------------------------------------------------
+// Units that weather files and column headers give values in, to the base
+// units. Each factor is a definition, not a measurement.
+
+// SI prefix: 1 kg = 1000 g.
+inline constexpr double kGramsPerKilogram = 1000.0;
+// The avoirdupois pound is 7000 grains by definition (NIST Handbook 44,
+// appendix C), so grains per pound of dry air divide by 7000 to lb/lb.
+inline constexpr double kGrainsPerPound = 7000.0;
+// Percent to fraction.
+inline constexpr double kPercent = 100.0;
+// One standard atmosphere as 29.921 inHg (mercury at 32 °F), the same
+// atmosphere as the 14.696 psia above: inches of mercury go to psia through
+// the ratio of the two, as the pressure unit list converts them.
+inline constexpr double kAtmosphereInHg = 29.921;
+
+template <typename T>
+constexpr T PascalsToPsia(T p) {
+    return KPaToPsia(p / kPascalsPerKilopascal);
+}
+template <typename T>
+constexpr T InHgToPsia(T p) {
+    return p / kAtmosphereInHg * kAtmospherePsia;
+}
+template <typename T>
+constexpr T GramsPerKilogramToRatio(T w) {
+    return w / kGramsPerKilogram;
+}
+template <typename T>
+constexpr T GrainsPerPoundToRatio(T w) {
+    return w / kGrainsPerPound;
+}
+template <typename T>
+constexpr T PercentToFraction(T value) {
+    return value / kPercent;
+}
+// The inverses, each the reverse of the steps above.
+template <typename T>
+constexpr T PsiaToInHg(T p) {
+    return p / kAtmospherePsia * kAtmosphereInHg;
+}
+template <typename T>
+constexpr T RatioToGramsPerKilogram(T w) {
+    return w * kGramsPerKilogram;
+}
+template <typename T>
+constexpr T RatioToGrainsPerPound(T w) {
+    return w * kGrainsPerPound;
+}
+template <typename T>
+constexpr T FractionToPercent(T value) {
+    return value * kPercent;
+}
+
 } // namespace units
 } // namespace basPsychroFun

@@ -1,0 +1,135 @@
+#include "weather/Epw.h"
+
+#include "engine/Units.h"
+#include "weather/Fields.h"
+
+#include <array>
+
+namespace weather {
+
+namespace {
+
+namespace u = basPsychroFun::units;
+
+constexpr std::size_t kHeaderLines = 8;
+constexpr std::size_t kFieldsPerRow = 35;
+// Fields of a row, 0-based.
+constexpr std::size_t kMonth = 1, kDay = 2, kHour = 3;
+constexpr std::size_t kDryBulb = 6, kDewPoint = 7, kRelativeHumidity = 8, kPressure = 9;
+
+// Missing markers and valid ranges of the EPW data dictionary.
+constexpr double kMissingTemperature = 99.9; // °C
+constexpr double kMinTemperatureC = -70.0;   // exclusive
+constexpr double kMaxTemperatureC = 70.0;    // exclusive
+constexpr double kMissingRelativeHumidity = 999.0;
+constexpr double kMaxRelativeHumidityPct = 110.0;
+constexpr double kMissingPressure = 999999.0; // Pa
+constexpr double kMinPressurePa = 31000.0;    // exclusive
+constexpr double kMaxPressurePa = 120000.0;   // exclusive
+
+std::string_view FirstField(std::string_view line) {
+    return TrimField(line.substr(0, line.find(',')));
+}
+
+bool BeginsWithNumber(std::string_view line) {
+    const std::string_view f = TrimField(line);
+    return !f.empty() && ((f.front() >= '0' && f.front() <= '9') || f.front() == '-' ||
+                          f.front() == '+' || f.front() == '.');
+}
+
+// A value field: absent when empty or at its missing marker.
+struct Value {
+    std::optional<double> number;
+    bool valid(double min, double max) const { return number && *number > min && *number < max; }
+};
+
+std::optional<Value> ReadValue(std::string_view field, double missingAtOrAbove) {
+    if (TrimField(field).empty())
+        return Value{};
+    const auto number = ParseNumber(field);
+    if (!number)
+        return std::nullopt;
+    return *number >= missingAtOrAbove ? Value{} : Value{number};
+}
+
+} // namespace
+
+EpwReader::EpwReader(std::istream& in) : lines_(in) {
+    for (std::size_t n = 0; n < kHeaderLines; ++n) {
+        if (!lines_.next()) {
+            problem_ = n == 0 ? FileProblem::Empty : FileProblem::HeaderCutShort;
+            return;
+        }
+        std::string_view line = lines_.line();
+        if (n == 0 && line.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
+            line.remove_prefix(3);
+        const std::string_view keyword = FirstField(line);
+        if (n == 0 && !EqualsIgnoringCase(keyword, "LOCATION")) {
+            problem_ = FileProblem::NotEpw;
+            return;
+        }
+        if (n > 0 && BeginsWithNumber(line)) {
+            lines_.hold(); // the first hour
+            return;
+        }
+        if (EqualsIgnoringCase(keyword, "LOCATION"))
+            location_ = ParseLocation(line);
+        else if (EqualsIgnoringCase(keyword, "DESIGN CONDITIONS"))
+            headerDesign_ = ParseDesignConditions(line);
+    }
+}
+
+std::optional<Hour> EpwReader::next() {
+    if (problem_ != FileProblem::None)
+        return std::nullopt;
+    return NextHour(lines_, report_, [this](std::string_view line) { return parseRow(line); });
+}
+
+std::variant<Hour, SkipReason> EpwReader::parseRow(std::string_view line) {
+    std::array<std::string_view, kFieldsPerRow> f;
+    if (SplitFields(line, f.data(), f.size()) != kFieldsPerRow)
+        return SkipReason::WrongFieldCount;
+
+    const auto month = ParseInteger(f[kMonth]);
+    const auto day = ParseInteger(f[kDay]);
+    const auto hour = ParseInteger(f[kHour]);
+    const auto dryBulb = ReadValue(f[kDryBulb], kMissingTemperature);
+    const auto dewPoint = ReadValue(f[kDewPoint], kMissingTemperature);
+    const auto rh = ReadValue(f[kRelativeHumidity], kMissingRelativeHumidity);
+    const auto pressure = ReadValue(f[kPressure], kMissingPressure);
+    if (!month || !day || !hour || !dryBulb || !dewPoint || !rh || !pressure)
+        return SkipReason::NotANumber;
+
+    // The file's hour 1 runs from 0:00 to 1:00: the hour of day that starts then is 0.
+    const int hourOfDay = *hour >= 1 && *hour <= 24 ? *hour - 1 : -1;
+    if (const auto refused = calendar_.take(*month, *day, hourOfDay))
+        return *refused;
+
+    if (!dryBulb->number)
+        return SkipReason::MissingDryBulb;
+    if (!dryBulb->valid(kMinTemperatureC, kMaxTemperatureC))
+        return SkipReason::DryBulbOutOfRange;
+    if (!pressure->number)
+        return SkipReason::MissingPressure;
+    if (!pressure->valid(kMinPressurePa, kMaxPressurePa))
+        return SkipReason::PressureOutOfRange;
+
+    Reading reading;
+    reading.month = *month;
+    reading.day = *day;
+    reading.hourOfDay = hourOfDay;
+    reading.dryBulbF = u::CelsiusToFahrenheit(*dryBulb->number);
+    reading.pressurePsia = u::PascalsToPsia(*pressure->number);
+    if (dewPoint->valid(kMinTemperatureC, kMaxTemperatureC)) {
+        reading.humidityKind = HumidityKind::DewPoint;
+        reading.humidity = u::CelsiusToFahrenheit(*dewPoint->number);
+    } else if (rh->number && *rh->number >= 0.0 && *rh->number <= kMaxRelativeHumidityPct) {
+        reading.humidityKind = HumidityKind::RelativeHumidity;
+        reading.humidity = u::PercentToFraction(*rh->number);
+    } else {
+        return dewPoint->number ? SkipReason::DewPointOutOfRange : SkipReason::MissingDewPoint;
+    }
+    return StateOfHour(reading);
+}
+
+} // namespace weather

@@ -1,0 +1,70 @@
+#pragma once
+
+// Reading an EnergyPlus weather (EPW) file row by row.
+//
+// The file has 8 header lines (LOCATION first, DATA PERIODS last), then one
+// row of 35 comma-separated fields per hour: year, month, day, hour (1 to 24,
+// the hour ending then), minute, data source flags, dry bulb (°C), dew point
+// (°C), relative humidity (%), station pressure (Pa), then radiation, wind,
+// sky and precipitation fields that the program does not use. The reader
+// holds one line at a time, so its memory does not grow with the file.
+//
+// Validity of a row, after the EnergyPlus weather file data dictionary
+// (EnergyPlus Auxiliary Programs, "EnergyPlus Weather File (EPW) Data
+// Dictionary"):
+// - exactly 35 fields; month, day and hour integers, and the four fields
+//   read (dry bulb to pressure) numbers or empty; the other fields are not
+//   read and not checked;
+// - a real date of a year without 29 February, each hour once;
+// - dry bulb and dew point: missing when empty or at least 99.9, valid above
+//   -70 °C and below 70 °C; relative humidity: missing when empty or at least
+//   999, valid from 0 to 110 %; station pressure: missing when empty or at
+//   least 999999 Pa, valid above 31000 Pa and below 120000 Pa;
+// - the hour's humidity is its dew point; where the dew point is missing or
+//   out of range, its relative humidity stands in; where neither is valid
+//   the row is skipped for its dew point;
+// - the state must be real air at the row's own station pressure (see
+//   StateOfHour).
+// Header lines: the first must be LOCATION; the header ends after 8 lines or
+// at the first line that begins with a number, whichever comes first.
+
+#include "weather/EpwHeader.h"
+#include "weather/Fields.h"
+#include "weather/HourState.h"
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+
+namespace weather {
+
+class EpwReader {
+public:
+    // Reads the header from `in`, which must outlive the reader.
+    explicit EpwReader(std::istream& in);
+
+    [[nodiscard]] FileProblem problem() const { return problem_; }
+    [[nodiscard]] const Location& location() const { return location_; }
+    // The ASHRAE design values the header carries, where it has them.
+    [[nodiscard]] const DesignConditions& headerDesign() const { return headerDesign_; }
+
+    // The next valid hour, or nothing at the end of the file (or after a
+    // problem with the whole file). Bad rows are skipped and counted.
+    std::optional<Hour> next();
+
+    [[nodiscard]] const ReadReport& report() const { return report_; }
+    [[nodiscard]] std::uint64_t bytesRead() const { return lines_.bytes(); }
+
+private:
+    std::variant<Hour, SkipReason> parseRow(std::string_view line);
+
+    LineSource lines_;
+    FileProblem problem_ = FileProblem::None;
+    Location location_;
+    DesignConditions headerDesign_;
+    ReadReport report_;
+    HourCalendar calendar_;
+};
+
+} // namespace weather
