@@ -105,30 +105,36 @@ std::variant<Hour, SkipReason> EpwReader::parseRow(std::string_view line) {
     if (const auto refused = calendar_.take(*month, *day, hourOfDay))
         return *refused;
 
+    // Fields 7 to 10 are all read, and a row missing any of them is skipped
+    // under the first one, in the order of the fields: a missing marker (99.9,
+    // 999, 999999) is a gap in the record, not a value to work around.
     if (!dryBulb->number)
         return SkipReason::MissingDryBulb;
     if (!dryBulb->valid(kMinTemperatureC, kMaxTemperatureC))
         return SkipReason::DryBulbOutOfRange;
+    if (!dewPoint->number)
+        return SkipReason::MissingDewPoint;
+    if (!dewPoint->valid(kMinTemperatureC, kMaxTemperatureC))
+        return SkipReason::DewPointOutOfRange;
+    if (!rh->number)
+        return SkipReason::MissingRelativeHumidity;
+    if (*rh->number < 0.0 || *rh->number > kMaxRelativeHumidityPct)
+        return SkipReason::RelativeHumidityOutOfRange;
     if (!pressure->number)
         return SkipReason::MissingPressure;
     if (!pressure->valid(kMinPressurePa, kMaxPressurePa))
         return SkipReason::PressureOutOfRange;
 
+    // The state comes from the dew point; the file's relative humidity,
+    // rounded to 1 %, is only checked.
     Reading reading;
     reading.month = *month;
     reading.day = *day;
     reading.hourOfDay = hourOfDay;
     reading.dryBulbF = u::CelsiusToFahrenheit(*dryBulb->number);
     reading.pressurePsia = u::PascalsToPsia(*pressure->number);
-    if (dewPoint->valid(kMinTemperatureC, kMaxTemperatureC)) {
-        reading.humidityKind = HumidityKind::DewPoint;
-        reading.humidity = u::CelsiusToFahrenheit(*dewPoint->number);
-    } else if (rh->number && *rh->number >= 0.0 && *rh->number <= kMaxRelativeHumidityPct) {
-        reading.humidityKind = HumidityKind::RelativeHumidity;
-        reading.humidity = u::PercentToFraction(*rh->number);
-    } else {
-        return dewPoint->number ? SkipReason::DewPointOutOfRange : SkipReason::MissingDewPoint;
-    }
+    reading.humidityKind = HumidityKind::DewPoint;
+    reading.humidity = u::CelsiusToFahrenheit(*dewPoint->number);
     return StateOfHour(reading);
 }
 
