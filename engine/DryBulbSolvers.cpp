@@ -143,14 +143,22 @@ std::optional<Num> bracketBySubstitution(Num twbC, double phi, Num pKPa) {
     return b.result;
 }
 
-// Bisection from the wet bulb to the top of the range.
-Num bisectFromTheWetBulb(Num twbC, double phi, Num pKPa) {
+// Step of the upward search from the wet bulb, °C (9 °F). Each step costs a
+// wet bulb, itself a bisection. The search finds the lowest crossing: above
+// the local boiling point the formulation's wet bulb is not monotonic (at
+// 20,000 ft and 50 % it equals the dry bulb up to 207 °F, then drops to
+// 175 °F), and a bisection of the whole range would end on that drop.
+constexpr double kWetBulbSearchStep = 5.0;
+
+// The lowest dry bulb above the wet bulb whose wet bulb is t*, up to the top
+// of the range.
+Num searchFromTheWetBulb(Num twbC, double phi, Num pKPa) {
     WetBulbSearch search(twbC, phi, pKPa);
-    const auto b = detail::bisect(twbC, detail::kHighestC,
-                                  [&](Num m) { return search.aboveOrBeyondTheAir(m); });
-    if (!search.foundTheAir())
+    const auto b = detail::searchUpward(twbC, detail::kHighestC, kWetBulbSearchStep,
+                                        [&](Num m) { return search.aboveOrBeyondTheAir(m); });
+    if (!b || !search.foundTheAir())
         detail::noSolution();
-    return b.result;
+    return b->result;
 }
 
 } // namespace
@@ -175,7 +183,7 @@ double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
 
     const std::optional<Num> t =
         unlessFault([&] { return bracketBySubstitution(twbC, phi, pKPa); });
-    return detail::temperatureOut(t ? *t : bisectFromTheWetBulb(twbC, phi, pKPa), s);
+    return detail::temperatureOut(t ? *t : searchFromTheWetBulb(twbC, phi, pKPa), s);
 }
 
 // --- Enthalpy and relative humidity ------------------------------------------
@@ -286,14 +294,15 @@ namespace {
 // How near to where the two lines cross the relaxation's answer must lie to be
 // kept, °C (0.144 °F). Its stop test is on the enthalpy, and the lines are so
 // nearly parallel that an enthalpy within 0.001 can leave the estimate far
-// from the crossing: at 45 °F and 100 % (IP, sea level) it stops 0.57 °F off.
-// At 20 °C and 50 % it stops 0.057 °C short, an answer users know.
+// from the crossing: at 68 °F and 50 % (IP, sea level) it stops 0.125 °C
+// off, at 45 °F and 100 % 0.32 °C. At 20 °C and 50 % (SI) it stops 0.057 °C
+// short, an answer users know.
 constexpr double kCrossingWithin = 0.08;
 
-// Step of the search for a crossing along the dry bulb, °C. The difference of
-// the lines times their denominators is a quadratic in the dry bulb, so they
-// cross at most twice; only a pair of crossings this close together, where
-// the lines barely touch, would go unseen.
+// Step of the upward search for a crossing, °C. The difference of the lines
+// times their denominators is a quadratic in the dry bulb, so they cross at
+// most twice; only a pair of crossings this close together, where the lines
+// barely touch, would go unseen.
 constexpr double kCrossingSearchStep = 1.0;
 
 // The two lines of the pair in the plane of dry bulb and humidity ratio: the
@@ -313,10 +322,9 @@ public:
     }
 
     // Whether the lines cross in [a, b].
-    [[nodiscard]] bool crossBetween(Num a, Num b) const {
-        const Num ga = gap(a);
-        const Num gb = gap(b);
-        return ga == 0.0 || gb == 0.0 || (ga < 0.0) != (gb < 0.0);
+    [[nodiscard]] bool crossBetween(Num a, Num b) const { return signChange(gap(a), gap(b)); }
+    static bool signChange(Num gapA, Num gapB) {
+        return gapA == 0.0 || gapB == 0.0 || (gapA < 0.0) != (gapB < 0.0);
     }
 
     // Air on both lines lies between the wet bulb and the top: the dry-air
@@ -368,33 +376,48 @@ std::optional<Num> relax(Num twbC, double h, Num pKPa, std::string_view unitSyst
     return tPrev;
 }
 
-// Whether the relaxation's answer is where the lines cross, on air.
-bool atTheCrossing(Num t, const WetBulbAndEnthalpyLines& lines) {
+// The answer near the relaxation's estimate t, from the gap at the two ends of
+// the window t +- kCrossingWithin: t itself where the lines cross inside the
+// window. Otherwise, as where the relaxation stops a little off the crossing,
+// the point where the straight line through those two gaps meets zero, if a
+// bracket of the tolerance's width around it holds the crossing: over such a
+// span the gap is all but linear (its curvature moves that point by some
+// 1e-5 °C), so two more evaluations stand in for a whole search.
+std::optional<Num> answerNear(Num t, const WetBulbAndEnthalpyLines& lines) {
     if (t < lines.bottom() || t > lines.top())
-        return false;
-    return lines.crossBetween(std::max(lines.bottom(), t - kCrossingWithin),
-                              std::min(lines.top(), t + kCrossingWithin));
+        return std::nullopt;
+    const Num a = std::max(lines.bottom(), t - kCrossingWithin);
+    const Num b = std::min(lines.top(), t + kCrossingWithin);
+    const Num gapA = lines.gap(a);
+    const Num gapB = lines.gap(b);
+    if (WetBulbAndEnthalpyLines::signChange(gapA, gapB))
+        return t;
+    if (gapA == gapB)
+        return std::nullopt;
+    const Num crossing = a - gapA * (b - a) / (gapB - gapA);
+    const Num half = detail::kTemperatureTolerance / 2.0;
+    if (crossing - half < lines.bottom() || crossing + half > lines.top() ||
+        !lines.crossBetween(crossing - half, crossing + half))
+        return std::nullopt;
+    return crossing;
 }
 
-// The lowest crossing above the wet bulb: search upward in steps for a change
-// of sign of the gap, then bisect that step.
-Num bisectTheCrossing(const WetBulbAndEnthalpyLines& lines) {
-    Num a = lines.bottom();
-    Num gapA = lines.gap(a);
-    if (gapA == 0.0 && a <= lines.top())
-        return a;
-    while (a < lines.top()) {
-        const Num b = std::min(a + kCrossingSearchStep, lines.top());
-        const Num gapB = lines.gap(b);
-        if (gapB == 0.0)
-            return b;
-        if ((gapA < 0.0) != (gapB < 0.0))
-            return detail::bisect(a, b, [&](Num m) { return (lines.gap(m) < 0.0) == (gapB < 0.0); })
-                .result;
-        a = b;
-        gapA = gapB;
-    }
-    detail::noSolution();
+// The lowest crossing above the wet bulb: the first temperature at which the
+// gap has changed sign.
+Num searchTheCrossing(const WetBulbAndEnthalpyLines& lines) {
+    if (lines.bottom() > lines.top())
+        detail::noSolution();
+    const Num gapAtBottom = lines.gap(lines.bottom());
+    if (gapAtBottom == 0.0)
+        return lines.bottom();
+    const auto b =
+        detail::searchUpward(lines.bottom(), lines.top(), kCrossingSearchStep, [&](Num m) {
+            const Num gap = lines.gap(m);
+            return gap == 0.0 || (gap < 0.0) != (gapAtBottom < 0.0);
+        });
+    if (!b)
+        detail::noSolution();
+    return b->result;
 }
 
 } // namespace
@@ -407,10 +430,11 @@ double DryBulbFromWetBulbAndEnthalpy(double twb, double h, double p, std::string
         detail::noSolution();
 
     const WetBulbAndEnthalpyLines lines(twbC, h, pKPa, unitSystem);
-    const std::optional<Num> t = unlessFault([&] { return relax(twbC, h, pKPa, unitSystem); });
-    if (t && atTheCrossing(*t, lines))
-        return detail::temperatureOut(*t, s);
-    return detail::temperatureOut(bisectTheCrossing(lines), s);
+    const std::optional<Num> t = unlessFault([&]() -> std::optional<Num> {
+        const std::optional<Num> estimate = relax(twbC, h, pKPa, unitSystem);
+        return estimate ? answerNear(*estimate, lines) : std::nullopt;
+    });
+    return detail::temperatureOut(t ? *t : searchTheCrossing(lines), s);
 }
 
 } // namespace basPsychroFun

@@ -7,6 +7,8 @@
 #include "Conventions.h"
 #include "Limits.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace basPsychroFun::detail {
@@ -64,6 +66,22 @@ Bisection bisect(Num lower, Num upper, Above above) {
         b.result = midpoint(b.lower, b.upper);
     }
     return b;
+}
+
+// Searches [bottom, top] upward in steps for the first step whose upper end
+// lies above the root, then bisects that step: the lowest root, where a
+// bisection of the whole range could be led astray by a relation that is not
+// monotonic over all of it. above(m) as for bisect. nullopt where no step
+// ends above the root.
+template <typename Above>
+std::optional<Bisection> searchUpward(Num bottom, Num top, double step, Above above) {
+    for (Num a = bottom; a < top;) {
+        const Num b = std::min(a + step, top);
+        if (above(b))
+            return bisect(a, b, above);
+        a = b;
+    }
+    return std::nullopt;
 }
 
 // The solvers report a state without a solution, or a loop that met its cap,
