@@ -102,8 +102,8 @@ double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
 // Relaxation iteration on the enthalpy (h in Btu/lb | kJ/kg), tolerance
 // 0.001 in those units. Returns the estimate from before the last relaxation
 // where that lies within 0.08 °C of where the wet-bulb line (the psychrometer
-// equation) and the enthalpy line cross; otherwise their lowest crossing above
-// the wet bulb, bisected to 0.001 °C.
+// equation) and the enthalpy line cross; otherwise where they cross, within
+// 0.0005 °C: next to that estimate, or the lowest crossing above the wet bulb.
 double DryBulbFromWetBulbAndEnthalpy(double twb, double h, double p, std::string_view unitSystem);
 // Bracketing by substitution, then bisection of the relative humidity along
 // the enthalpy line (tolerance 0.001 °C). With phi = 0 (dry air) the result is

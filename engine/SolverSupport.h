@@ -84,8 +84,8 @@ std::optional<Bisection> searchUpward(Num bottom, Num top, double step, Above ab
     return std::nullopt;
 }
 
-// The solvers report a state without a solution, or a loop that met its cap,
-// as a fault, so that the caller shows no number rather than a wrong one.
+// The solvers report a state without a solution as a fault, so that the
+// caller shows no number rather than a wrong one.
 [[noreturn]] inline void noSolution() {
     raise(FloatingPointFault::Kind::InvalidOperation);
 }
@@ -97,6 +97,24 @@ inline double inSelectorTemperature(Num tC, std::string_view unitSystem) {
 }
 inline Num fromSelectorTemperature(double t, std::string_view unitSystem) {
     return isExactlyIP(unitSystem) ? fahrenheitToCelsius(t) : Num(t);
+}
+
+// The long-standing iteration's answer, or nullopt where it faulted: the
+// solvers then turn to their bisection.
+template <typename Iteration>
+auto unlessFault(Iteration iteration) -> decltype(iteration()) {
+    try {
+        return iteration();
+    } catch (const FloatingPointFault&) {
+        return std::nullopt;
+    }
+}
+
+// The dry-air temperature (°C) of enthalpy h in the selector's units: where
+// its line meets W = 0.
+inline Num dryAirTemperature(double h, std::string_view unitSystem) {
+    return fromSelectorTemperature(DryBulbFromHumidityRatioAndEnthalpy(0.0, h, unitSystem),
+                                   unitSystem);
 }
 
 } // namespace basPsychroFun::detail

@@ -1,6 +1,7 @@
 // Inverse relations: the dew-point inverse, the wet bulb by bisection of the
 // psychrometer equation, and the cubic of the altitude. The dry-bulb solvers
-// of the pairs without a closed form are in DryBulbSolvers.cpp.
+// of the pairs without a closed form are in DryBulbFromRelativeHumidity.cpp
+// and DryBulbFromWetBulbAndEnthalpy.cpp.
 
 #include "SolverSupport.h"
 

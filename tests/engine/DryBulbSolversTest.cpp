@@ -174,52 +174,50 @@ TEST(DryBulbSolvers, PerfectlyDryAirFromItsWetBulb) {
     }
 }
 
+// Inputs at sea level (IP) from which no air follows.
+enum class Pair { WetBulbAndRelativeHumidity, EnthalpyAndRelativeHumidity, WetBulbAndEnthalpy };
 struct NoAir {
     const char* name;
-    double (*solve)();
+    Pair pair;
+    double first, second;
 };
 
 void PrintTo(const NoAir& c, std::ostream* os) {
     *os << c.name;
 }
 
+double solve(const NoAir& c) {
+    switch (c.pair) {
+    case Pair::WetBulbAndRelativeHumidity:
+        return psy::DryBulbFromWetBulbAndRelativeHumidity(c.first, c.second, kSeaLevelPsia, "IP");
+    case Pair::EnthalpyAndRelativeHumidity:
+        return psy::DryBulbFromEnthalpyAndRelativeHumidity(c.first, c.second, kSeaLevelPsia, "IP");
+    case Pair::WetBulbAndEnthalpy:
+        break;
+    }
+    return psy::DryBulbFromWetBulbAndEnthalpy(c.first, c.second, kSeaLevelPsia, "IP");
+}
+
 class InputsOfNoAir : public testing::TestWithParam<NoAir> {};
 
 TEST_P(InputsOfNoAir, RaiseTheFault) {
-    EXPECT_THROW(GetParam().solve(), psy::FloatingPointFault);
+    EXPECT_THROW(solve(GetParam()), psy::FloatingPointFault);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     DryBulbSolvers, InputsOfNoAir,
     testing::Values(
-        // Fog: more enthalpy than saturated air at the wet bulb, and the lines
+        // Fog: more enthalpy than saturated air at the wet bulb; the lines
         // never meet on air.
-        NoAir{"EnthalpyAboveSaturationAtTheWetBulb",
-              [] { return psy::DryBulbFromWetBulbAndEnthalpy(50.0, 30.0, kSeaLevelPsia, "IP"); }},
-        NoAir{"WetBulbBeyondTheRange",
-              [] { return psy::DryBulbFromWetBulbAndEnthalpy(450.0, 30.0, kSeaLevelPsia, "IP"); }},
-        NoAir{"WetBulbBelowTheRange",
-              [] {
-                  return psy::DryBulbFromWetBulbAndRelativeHumidity(-150.0, 0.5, kSeaLevelPsia,
-                                                                    "IP");
-              }},
-        // Air at 5 % cannot be saturated enough for a wet bulb near boiling.
-        NoAir{"WetBulbNearBoilingAtLowHumidity",
-              [] {
-                  return psy::DryBulbFromWetBulbAndRelativeHumidity(200.0, 0.05, kSeaLevelPsia,
-                                                                    "IP");
-              }},
-        // Below the enthalpy of dry air at -148 °F.
-        NoAir{"EnthalpyBelowTheColdestAir",
-              [] {
-                  return psy::DryBulbFromEnthalpyAndRelativeHumidity(-40.0, 0.5, kSeaLevelPsia,
-                                                                     "IP");
-              }},
-        NoAir{"DryAirBeyondTheRange",
-              [] {
-                  return psy::DryBulbFromEnthalpyAndRelativeHumidity(200.0, 0.0, kSeaLevelPsia,
-                                                                     "IP");
-              }}),
+        NoAir{"EnthalpyAboveSaturationAtTheWetBulb", Pair::WetBulbAndEnthalpy, 50.0, 30.0},
+        NoAir{"WetBulbBeyondTheRange", Pair::WetBulbAndEnthalpy, 450.0, 30.0},
+        NoAir{"WetBulbBelowTheRange", Pair::WetBulbAndRelativeHumidity, -150.0, 0.5},
+        // Air of 5 % never has a wet bulb near boiling; above the boiling
+        // point the formulation's wet bulb jumps past 200 °F without a crossing.
+        NoAir{"WetBulbNearBoilingAtLowHumidity", Pair::WetBulbAndRelativeHumidity, 200.0, 0.05},
+        // Less enthalpy than dry air at -148 °F.
+        NoAir{"EnthalpyBelowTheColdestAir", Pair::EnthalpyAndRelativeHumidity, -40.0, 0.5},
+        NoAir{"DryAirBeyondTheRange", Pair::EnthalpyAndRelativeHumidity, 200.0, 0.0}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
