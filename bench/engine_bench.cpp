@@ -79,7 +79,7 @@ void solveRepeatedly(benchmark::State& state, Solve solve) {
 
 // 40 °F and 50 % (IP, sea level): the relaxation never converges. It once ran
 // to a cap of 100,000 passes and faulted; now it leaves the range after 620
-// passes and bisection finds where the lines cross.
+// passes, and the search up from the wet bulb finds where the lines cross.
 void DryBulbFromWetBulbAndEnthalpyToTheCap(benchmark::State& state) {
     const PairInputs in = inputsOf(40.0, 0.5, 14.696, "IP");
     solveRepeatedly(
@@ -99,7 +99,7 @@ void DryBulbFromWetBulbAndEnthalpyCapThenFallback(benchmark::State& state) {
 BENCHMARK(DryBulbFromWetBulbAndEnthalpyCapThenFallback)->Unit(benchmark::kMicrosecond);
 
 // 105 °F and 55 % (IP, sea level): the substitution overshoots the range, and
-// bisection from the wet bulb to 400 °F finds the dry bulb.
+// the search up from the wet bulb finds the dry bulb.
 void DryBulbFromWetBulbAndRelativeHumidityFallback(benchmark::State& state) {
     const PairInputs in = inputsOf(105.0, 0.55, 14.696, "IP");
     solveRepeatedly(state, [&] {

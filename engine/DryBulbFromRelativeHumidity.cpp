@@ -7,8 +7,9 @@
 // overshoot out of the range of the saturation pressure and compute on the
 // out-of-range marker, meet its pass cap, or end on a number that is not a
 // solution. Where it does, the solver solves the same equations by bisection
-// over all the air there is and returns that root; where the equations have no
-// root there, it raises FloatingPointFault, as for any state without air.
+// over all the air there is (searching up from the wet bulb, or along the
+// whole enthalpy line) and returns that root; where the equations have no root
+// there, it raises FloatingPointFault, as for any state without air.
 
 #include "SolverSupport.h"
 
