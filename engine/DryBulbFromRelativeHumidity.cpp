@@ -69,11 +69,12 @@ public:
         wetBulbBelow_ = wetBulb;
         return false;
     }
-    // The same, where tC may lie beyond the air. A temperature there lies
+    // The same, where tC may lie beyond the air: above 400 °F, or where the
+    // vapour would reach the atmospheric pressure. A temperature there lies
     // above any answer, as the wet bulb rises with the dry bulb, but shows no
     // wet bulb above t*.
     bool aboveOrBeyondTheAir(Num tC) {
-        if (airExists(tC, phi_, pKPa_))
+        if (detail::withinAirRange(tC) && airExists(tC, phi_, pKPa_))
             return above(tC);
         airAbove_ = false;
         return true;
@@ -95,10 +96,10 @@ private:
 };
 
 // Successive substitution for an upper bound, then bisection between the wet
-// bulb and that bound. nullopt where that bound is no bound: where the
-// substitution overshoots, as in hot humid air (105 °F and 55 % at sea level
-// has wet bulb 89.45 °F, and the substitution runs to about -11,800 °F), or
-// where the bisection ends on no solution.
+// bulb and that bound. nullopt where an estimate the substitution goes on from
+// leaves the range, as in hot humid air (105 °F and 55 % at sea level has wet
+// bulb 89.45 °F, and the substitution runs to about -11,800 °F), where the
+// bound lies below t*, or where the bisection ends on no solution.
 std::optional<Num> bracketBySubstitution(Num twbC, double phi, Num pKPa) {
     // Phase 1: substitute until the humidity ratio first falls; the dry bulb of
     // that pass bounds the solution from above.
@@ -106,13 +107,11 @@ std::optional<Num> bracketBySubstitution(Num twbC, double phi, Num pKPa) {
     Num w = HumidityRatioFromRelativeHumidity(twbC.value(), phi, pKPa.value(), "SI");
     Num wPrev = w;
     for (int pass = 0; wPrev <= w; ++pass) {
-        if (pass == kMaxSubstitutionPasses)
+        if (pass == kMaxSubstitutionPasses || !detail::withinAirRange(x))
             return std::nullopt;
         wPrev = w;
         w = HumidityRatioFromRelativeHumidity(x.value(), phi, pKPa.value(), "SI");
         x = DryBulbFromWetBulbAndHumidityRatio(twbC.value(), w.value(), pKPa.value(), "SI");
-        if (!detail::withinAirRange(x))
-            return std::nullopt;
         // After the first pass (which always repeats W), a pass that leaves W
         // unchanged has reached the fixed point of the substitution: x is then
         // the dry bulb whose wet bulb is t*, as near saturation, and bounds the
@@ -120,12 +119,18 @@ std::optional<Num> bracketBySubstitution(Num twbC, double phi, Num pKPa) {
         if (pass > 0 && w == wPrev)
             break;
     }
-    if (x < twbC || !airExists(x, phi, pKPa))
-        return std::nullopt; // no bound above t* on air
+    if (x < twbC)
+        return std::nullopt;
 
-    // Phase 2: bisection between t* and that bound.
+    // Phase 2: bisection between t* and that bound. The bound may lie beyond
+    // the air, as at 95 °F and 83 % at sea level, where it comes out at 223 °F
+    // and the vapour there would exceed the atmosphere; the temperatures
+    // beyond count as above the answer.
     WetBulbSearch search(twbC, phi, pKPa);
-    const auto b = detail::bisect(twbC, x, [&](Num m) { return search.above(m); });
+    const bool boundOnAir = detail::withinAirRange(x) && airExists(x, phi, pKPa);
+    const auto b = detail::bisect(twbC, x, [&](Num m) {
+        return boundOnAir ? search.above(m) : search.aboveOrBeyondTheAir(m);
+    });
     if (b.lowerMoved || b.upperMoved)
         return search.foundTheAir() ? std::optional(b.result) : std::nullopt;
     // A bracket narrower than the tolerance from the start: the fixed point,
@@ -211,8 +216,17 @@ std::optional<Num> bracketBySubstitution(double h, Num phi, Num pKPa, std::strin
         const Num w = HumidityRatioFromVaporPressure(pw.value(), pKPa.value(), "SI");
         T = detail::fromSelectorTemperature(
             DryBulbFromHumidityRatioAndEnthalpy(w.value(), h, unitSystem), unitSystem);
-        if (!detail::withinAirRange(T))
+        if (T < detail::kLowestC)
             return std::nullopt;
+        // Above 400 °F no air is as humid as phi: an upper bound. (Near
+        // saturation at 114 °F the second pass comes out at 406 °F.)
+        if (T > detail::kHighestC) {
+            if (!haveUpper) {
+                upper = T;
+                haveUpper = true;
+            }
+            continue;
+        }
         const Num phiAtT = pw / SaturationPressure(T.value(), "SI");
         if (phiAtT < phi && !haveUpper) {
             upper = T;
@@ -224,11 +238,15 @@ std::optional<Num> bracketBySubstitution(double h, Num phi, Num pKPa, std::strin
         }
     }
 
-    // Phase 2: bisection on the relative humidity along the enthalpy line.
-    return detail::bisect(
-               lower, upper,
-               [&](Num m) { return relativeHumidityOnEnthalpyLine(m, h, pKPa, unitSystem) < phi; })
-        .result;
+    // Phase 2: bisection on the relative humidity along the enthalpy line,
+    // above 400 °F as above the answer.
+    const Num t = detail::bisect(lower, upper, [&](Num m) {
+                      return m > detail::kHighestC ||
+                             relativeHumidityOnEnthalpyLine(m, h, pKPa, unitSystem) < phi;
+                  }).result;
+    if (!detail::withinAirRange(t))
+        return std::nullopt;
+    return t;
 }
 
 // Bisection along the enthalpy line from -148 °F up to its dry-air temperature

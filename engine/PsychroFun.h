@@ -101,7 +101,7 @@ double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
                                              std::string_view unitSystem);
 // Relaxation iteration on the enthalpy (h in Btu/lb | kJ/kg), tolerance
 // 0.001 in those units. Returns the estimate from before the last relaxation
-// where that lies within 0.08 °C of where the wet-bulb line (the psychrometer
+// where that lies within 0.1 °C of where the wet-bulb line (the psychrometer
 // equation) and the enthalpy line cross; otherwise where they cross, within
 // 0.0005 °C: next to that estimate, or the lowest crossing above the wet bulb.
 double DryBulbFromWetBulbAndEnthalpy(double twb, double h, double p, std::string_view unitSystem);
@@ -138,8 +138,8 @@ inline constexpr int kMaxSubstitutionPasses = 20;
 // Passes of the wet-bulb and enthalpy relaxation. Constant wet-bulb and
 // constant-enthalpy lines are nearly parallel, so this one creeps: a typical
 // state needs a couple of hundred passes, and none whose answer is kept needs
-// more than about 480 over the whole range of air. Past the cap the solver
+// more than about 570 over the whole range of air. Past the cap the solver
 // turns to bisection.
-inline constexpr int kMaxRelaxationPasses = 1000;
+inline constexpr int kMaxRelaxationPasses = 1500;
 
 } // namespace basPsychroFun
