@@ -132,8 +132,8 @@ double AltitudeFromPressure(double p, std::string_view unitSystem);
 inline constexpr int kMaxBisectionSteps = 1000;
 // Passes of the substitution that brackets the dry bulb from wet bulb or
 // enthalpy and relative humidity. Over the whole range of air (-148 °F to
-// 400 °F, 0 to 100 %, sea level to 65,000 ft) every state it solves needs at
-// most 3; past the cap the solver turns to bisection.
+// 400 °F, 0 to 100 %, -2,000 ft to 65,000 ft and at ten atmospheres) every
+// state it solves needs at most 3; past the cap the solver turns to bisection.
 inline constexpr int kMaxSubstitutionPasses = 20;
 // Passes of the wet-bulb and enthalpy relaxation. Constant wet-bulb and
 // constant-enthalpy lines are nearly parallel, so this one creeps: a typical
