@@ -1,8 +1,9 @@
-// Inverse relations: the states whose dry bulb or wet bulb has no closed form.
-// Tolerances are absolute on the internal SI temperature (°C), except the
-// relaxation on enthalpy, whose tolerance is in the selector's enthalpy unit.
+// Inverse relations: the dew-point inverse, the wet bulb by bisection of the
+// psychrometer equation, and the cubic of the altitude. The dry-bulb solvers
+// of the pairs without a closed form are in DryBulbFromRelativeHumidity.cpp
+// and DryBulbFromWetBulbAndEnthalpy.cpp.
 
-#include "Conventions.h"
+#include "SolverSupport.h"
 
 #include <numbers>
 
@@ -10,32 +11,6 @@ namespace basPsychroFun {
 
 using detail::Num;
 using detail::UnitSystem;
-
-namespace {
-
-constexpr double kTemperatureTolerance = 0.001; // °C
-constexpr double kEnthalpyTolerance = 0.001;    // Btu/lb or kJ/kg
-
-Num midpoint(Num lower, Num upper) {
-    return lower + (upper - lower) / 2.0;
-}
-
-// A loop that has met its cap has not converged: report it as a fault, so that
-// the caller shows no number rather than a wrong one.
-[[noreturn]] void notConverged() {
-    detail::raise(FloatingPointFault::Kind::InvalidOperation);
-}
-
-// The solvers evaluate the enthalpy relations in the caller's own units: a
-// temperature held in °C goes in as °F when the selector is exactly "IP".
-double inSelectorTemperature(Num tC, std::string_view unitSystem) {
-    return detail::isExactlyIP(unitSystem) ? detail::celsiusToFahrenheit(tC).value() : tC.value();
-}
-Num fromSelectorTemperature(double t, std::string_view unitSystem) {
-    return detail::isExactlyIP(unitSystem) ? detail::fahrenheitToCelsius(t) : Num(t);
-}
-
-} // namespace
 
 double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi, std::string_view unitSystem) {
     const UnitSystem s = detail::classify(unitSystem);
@@ -53,19 +28,13 @@ double WetBulbFromDryBulbAndDewPoint(double t, double tdp, double p, std::string
 
     const Num target =
         HumidityRatioFromVaporPressure(SaturationPressure(tdpC.value(), "SI"), pKPa.value(), "SI");
-    Num lower = tdpC;
-    Num upper = tC;
-    Num m = midpoint(tdpC, tC);
-    for (int step = 0; step < kMaxBisectionSteps && upper - lower > kTemperatureTolerance; ++step) {
-        const Num wm =
-            HumidityRatioFromDryBulbAndWetBulb(tC.value(), m.value(), pKPa.value(), "SI");
-        if (wm > target)
-            upper = m;
-        else
-            lower = m;
-        m = midpoint(lower, upper);
-    }
-    return detail::temperatureOut(m, s);
+    // Between the dew point and the dry bulb: a wet bulb whose psychrometer
+    // equation gives more water than the target lies above the answer.
+    const auto wetBulb = detail::bisect(tdpC, tC, [&](Num m) {
+        return Num(HumidityRatioFromDryBulbAndWetBulb(tC.value(), m.value(), pKPa.value(), "SI")) >
+               target;
+    });
+    return detail::temperatureOut(wetBulb.result, s);
 }
 
 double WetBulbFromDryBulbAndHumidityRatio(double t, double w, double p,
@@ -81,135 +50,6 @@ double WetBulbFromDryBulbAndRelativeHumidity(double t, double phi, double p,
     const double pw = (Num(phi) * SaturationPressure(t, unitSystem)).value();
     return WetBulbFromDryBulbAndHumidityRatio(t, HumidityRatioFromVaporPressure(pw, p, unitSystem),
                                               p, unitSystem);
-}
-
-double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
-                                             std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
-    const Num twbC = detail::temperatureIn(twb, s);
-    const Num pKPa = detail::pressureIn(p, s);
-
-    // Saturated air: the dry bulb is the wet bulb. The substitution below would
-    // reproduce t* and the same humidity ratio on every pass and never leave.
-    if (phi == 1.0)
-        return detail::temperatureOut(twbC, s);
-
-    // Phase 1: substitute until the humidity ratio first falls; the dry bulb of
-    // that pass bounds the solution from above.
-    Num x = twbC;
-    Num w = HumidityRatioFromRelativeHumidity(twbC.value(), phi, pKPa.value(), "SI");
-    Num wPrev = w;
-    for (int pass = 0; wPrev <= w; ++pass) {
-        if (pass == kMaxSubstitutionPasses)
-            notConverged();
-        wPrev = w;
-        w = HumidityRatioFromRelativeHumidity(x.value(), phi, pKPa.value(), "SI");
-        x = DryBulbFromWetBulbAndHumidityRatio(twbC.value(), w.value(), pKPa.value(), "SI");
-        // After the first pass (which always repeats W), a pass that leaves W
-        // unchanged has reached the fixed point of the substitution: x is then
-        // the dry bulb whose wet bulb is t*, as near saturation, and bounds the
-        // bisection as well as a falling W would.
-        if (pass > 0 && w == wPrev)
-            break;
-    }
-
-    // Phase 2: bisection between t* and that bound.
-    Num lower = twbC;
-    Num upper = x;
-    Num m = midpoint(twbC, x);
-    for (int step = 0; step < kMaxBisectionSteps && upper - lower > kTemperatureTolerance; ++step) {
-        const Num wb = WetBulbFromDryBulbAndRelativeHumidity(m.value(), phi, pKPa.value(), "SI");
-        if (wb > twbC)
-            upper = m;
-        else
-            lower = m;
-        m = midpoint(lower, upper);
-    }
-    return detail::temperatureOut(m, s);
-}
-
-double DryBulbFromWetBulbAndEnthalpy(double twb, double h, double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
-    const Num twbC = detail::temperatureIn(twb, s);
-    const Num pKPa = detail::pressureIn(p, s);
-    const Num target = h; // in the selector's enthalpy unit
-
-    Num T = twbC;
-    Num tPrev = twbC;
-    Num hCur = target;
-    Num difference = 100.0;
-    for (int pass = 0; difference > kEnthalpyTolerance; ++pass) {
-        if (pass == kMaxRelaxationPasses)
-            notConverged();
-        const Num w = HumidityRatioFromDryBulbAndEnthalpy(inSelectorTemperature(T, unitSystem), h,
-                                                          unitSystem);
-        tPrev = T;
-        const Num tNew =
-            DryBulbFromWetBulbAndHumidityRatio(twbC.value(), w.value(), pKPa.value(), "SI");
-        const Num hPrev = hCur;
-        hCur = EnthalpyFromDryBulbAndHumidityRatio(inSelectorTemperature(tNew, unitSystem),
-                                                   w.value(), unitSystem);
-        // Halve a step that raised both temperature and enthalpy; otherwise
-        // extend it by half.
-        if (tNew > tPrev && hCur > hPrev)
-            T = tNew - (tNew - tPrev) / 2.0;
-        else
-            T = tNew + (tNew - tPrev) / 2.0;
-        difference = detail::abs(hCur - target);
-    }
-    // The estimate at the start of the pass whose enthalpy met the tolerance.
-    return detail::temperatureOut(tPrev, s);
-}
-
-double DryBulbFromEnthalpyAndRelativeHumidity(double h, double phi, double p,
-                                              std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
-    const Num pKPa = detail::pressureIn(p, s);
-    const Num Phi = phi;
-
-    // Phase 1: substitute from h/2 (read as °C) until a temperature has been
-    // seen on each side of phi; each bound is the first found on its side.
-    Num T = Num(h) / 2.0;
-    Num lower = 0.0;
-    Num upper = 0.0;
-    bool haveLower = false;
-    bool haveUpper = false;
-    for (int pass = 0; !(haveLower && haveUpper); ++pass) {
-        if (pass == kMaxSubstitutionPasses)
-            notConverged();
-        const Num pw = Phi * SaturationPressure(T.value(), "SI");
-        const Num w = HumidityRatioFromVaporPressure(pw.value(), pKPa.value(), "SI");
-        T = fromSelectorTemperature(DryBulbFromHumidityRatioAndEnthalpy(w.value(), h, unitSystem),
-                                    unitSystem);
-        // Dry air: every phi' is >= 0, so no upper bound would ever be found;
-        // the temperature of the dry air of that enthalpy is the answer.
-        if (phi == 0.0)
-            return detail::temperatureOut(T, s);
-        const Num phiAtT = pw / SaturationPressure(T.value(), "SI");
-        if (phiAtT < Phi && !haveUpper) {
-            upper = T;
-            haveUpper = true;
-        }
-        if (phiAtT >= Phi && !haveLower) {
-            lower = T;
-            haveLower = true;
-        }
-    }
-
-    // Phase 2: bisection on the relative humidity along the enthalpy line.
-    T = midpoint(lower, upper);
-    for (int step = 0; step < kMaxBisectionSteps && upper - lower > kTemperatureTolerance; ++step) {
-        const Num w = HumidityRatioFromDryBulbAndEnthalpy(inSelectorTemperature(T, unitSystem), h,
-                                                          unitSystem);
-        const Num pw = VaporPressureFromHumidityRatio(w.value(), pKPa.value(), "SI");
-        const Num phiAtT = pw / SaturationPressure(T.value(), "SI");
-        if (phiAtT < Phi)
-            upper = T;
-        else
-            lower = T;
-        T = midpoint(lower, upper);
-    }
-    return detail::temperatureOut(T, s);
 }
 
 std::array<double, 2> CubicRoots(double a, double b, double c) {

@@ -148,6 +148,9 @@ TEST(Fault, NoOperationEverReturnsNaNOrInfinity) {
         [](double a, double b, double c, auto s) {
             return psy::DryBulbFromEnthalpyAndRelativeHumidity(a, b, c, s);
         },
+        [](double a, double b, double c, auto s) {
+            return psy::DryBulbFromWetBulbAndEnthalpy(a, b, c, s);
+        },
         [](double a, double, double, auto s) { return psy::PressureFromAltitude(a, s); },
         [](double a, double, double, auto s) { return psy::AltitudeFromPressure(a, s); },
         [](double a, double b, double c, auto) { return psy::CubicRoots(a, b, c)[0]; },
