@@ -3,6 +3,7 @@
 
 #include "ComputeCore.h"
 #include "FieldTable.h"
+#include "StatusLine.h"
 #include "VersionInfo.h"
 #include "frmMain.h"
 
@@ -171,6 +172,11 @@ void frmMain::buildLayout() {
     }
     rows->setColumnStretch(1, 1);
     steam->addLayout(rows);
+
+    // Why the results are empty, when they are; its room is always kept.
+    lblWhy = new calculator::StatusLine(frmSteam[1]);
+    lblWhy->setObjectName(QStringLiteral("lblWhy"));
+    steam->addWidget(lblWhy);
 
     // Clear on the left, Compute in the middle, Hide on the right.
     cmdClear = new QPushButton(QStringLiteral("Clea&r"), frmSteam[1]);
