@@ -72,9 +72,14 @@ public:
     // E: enthalpy from dry bulb and humidity ratio.
     void enthalpy() { store(s.H, enthalpyAt(d(s.Tdb), d(s.W))); }
     // Wh: humidity ratio from dry bulb and enthalpy; below zero the enthalpy
-    // is less than that of dry air at the dry bulb.
+    // is less than that of dry air at the dry bulb. The enthalpy of perfectly
+    // dry air, kept in single precision, may come back a hair below zero:
+    // where the next larger enthalpy a float holds gives water, it is zero.
     void humidityRatioFromEnthalpy() {
-        store(s.W, humidityRatioAt(d(s.Tdb)));
+        double w = humidityRatioAt(d(s.Tdb));
+        if (w < 0.0 && humidityRatioAt(d(s.Tdb), std::nextafter(s.H, kLargest)) >= 0.0)
+            w = 0.0;
+        store(s.W, w);
         if (s.W < 0.0f)
             fail(Reason::HumidityRatioNegative);
     }
@@ -202,12 +207,14 @@ private:
             fail(Reason::NotSolved);
     }
     // Humidity ratio on the enthalpy line of H at a dry bulb (°F).
-    double humidityRatioAt(double tF) const {
+    double humidityRatioAt(double tF) const { return humidityRatioAt(tF, s.H); }
+    double humidityRatioAt(double tF, float h) const {
         if (!metric)
-            return psy::HumidityRatioFromDryBulbAndEnthalpy(tF, d(s.H), "IP");
-        return psy::HumidityRatioFromDryBulbAndEnthalpy(toCelsius(tF), d(s.H) * kEnthalpyKJPerBtu,
+            return psy::HumidityRatioFromDryBulbAndEnthalpy(tF, d(h), "IP");
+        return psy::HumidityRatioFromDryBulbAndEnthalpy(toCelsius(tF), d(h) * kEnthalpyKJPerBtu,
                                                         "SI");
     }
+    static constexpr float kLargest = std::numeric_limits<float>::max();
 };
 
 // The ten input pairs by field index, first the lower.
@@ -377,7 +384,15 @@ void SolveState(CalcState& state, std::string_view firstTag, std::string_view se
     }
 
     x.tail(pair == Pair::DbRh || pair == Pair::WbRh || pair == Pair::RhW || pair == Pair::RhH);
-    require(CheckRealAir(s));
+    std::optional<Reason> problem = CheckRealAir(s);
+    // Too much water for the dry bulb, said of the input that brought it.
+    const bool wetBulbGiven =
+        pair == Pair::DbWb || pair == Pair::WbRh || pair == Pair::WbW || pair == Pair::WbH;
+    if (wetBulbGiven && s.Twb > s.Tdb &&
+        (problem == Reason::RelativeHumidityAboveRange ||
+         problem == Reason::VaporPressureAtAtmosphere))
+        problem = Reason::WetBulbAboveDryBulb;
+    require(problem);
 }
 
 std::optional<Reason> TrySolveState(CalcState& state, std::string_view firstTag,

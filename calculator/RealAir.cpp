@@ -152,9 +152,10 @@ std::optional<Reason> CheckTemperature(float tF, Reason below, Reason above) {
 }
 
 std::optional<Reason> CheckPressure(float patmPsia) {
-    if (!(static_cast<double>(patmPsia) > 0.0))
+    if (!(patmPsia > 0.0f))
         return Reason::PressureNotPositive;
-    if (static_cast<double>(patmPsia) > psy::kMaxAtmosphericPressurePsia)
+    // In single precision, as the pressure is kept: 146.96 typed is in range.
+    if (patmPsia > static_cast<float>(psy::kMaxAtmosphericPressurePsia))
         return Reason::PressureAboveRange;
     return std::nullopt;
 }
@@ -186,11 +187,11 @@ std::optional<Reason> CheckRealAir(const CalcState& s) {
     }
     // More water than the air can hold. Saturated air given by its own wet
     // bulb comes back a little above 100 % through the dew-point correlation,
-    // and stays; beyond the limit it is said the way it was most likely given.
-    if (!(static_cast<double>(s.Phi) <= psy::kMaxRelativeHumidity) || !(s.Pw < s.Patm))
-        return s.Twb > s.Tdb   ? Reason::WetBulbAboveDryBulb
-               : s.Pw < s.Patm ? Reason::RelativeHumidityAboveRange
-                               : Reason::VaporPressureAtAtmosphere;
+    // and stays.
+    if (!(s.Pw < s.Patm))
+        return Reason::VaporPressureAtAtmosphere;
+    if (!(static_cast<double>(s.Phi) <= psy::kMaxRelativeHumidity))
+        return Reason::RelativeHumidityAboveRange;
     // A wet bulb above the dry bulb is only ever the rounding of saturated
     // air. Far below freezing the dew-point correlation leaves its range and
     // puts the wet bulb of quite dry air degrees above its dry bulb: the

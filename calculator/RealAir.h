@@ -83,11 +83,10 @@ std::optional<Reason> CheckAltitude(float altFt);
 // Why a computed state is not real air, nullopt when it is: an atmosphere the
 // program does not work in; a dry bulb, wet bulb or dew point (where one
 // exists) outside -148 °F to 400 °F; a negative humidity ratio or relative
-// humidity; a relative humidity above 102 % or a vapour pressure at or above
-// the atmospheric pressure (worded as a wet bulb above the dry bulb when it
-// is), or a wet bulb above the dry bulb that no such air has; a specific
-// volume or density that is not positive; the out-of-range marker of the
-// engine anywhere. Cheap: comparisons, and the wet-bulb equation only for a
+// humidity; a vapour pressure at or above the atmospheric pressure or a
+// relative humidity above 102 %; a wet bulb above the dry bulb that no such
+// air has; a specific volume or density that is not positive; the
+// out-of-range marker of the engine anywhere. Cheap: comparisons, and the wet-bulb equation only for a
 // wet bulb above the dry bulb.
 std::optional<Reason> CheckRealAir(const CalcState& state);
 
