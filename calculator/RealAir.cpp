@@ -145,21 +145,6 @@ std::string ReasonText(Reason reason, std::string_view unitSystem, std::string_v
     return {};
 }
 
-std::optional<Reason> CheckTemperature(float tF, Reason below, Reason above) {
-    if (within(tF, psy::kMinTemperatureF, psy::kMaxTemperatureF))
-        return std::nullopt;
-    return static_cast<double>(tF) < psy::kMinTemperatureF ? below : above;
-}
-
-std::optional<Reason> CheckPressure(float patmPsia) {
-    if (!(patmPsia > 0.0f))
-        return Reason::PressureNotPositive;
-    // In single precision, as the pressure is kept: 146.96 typed is in range.
-    if (patmPsia > static_cast<float>(psy::kMaxAtmosphericPressurePsia))
-        return Reason::PressureAboveRange;
-    return std::nullopt;
-}
-
 std::optional<Reason> CheckAltitude(float altFt) {
     if (within(altFt, psy::kMinAltitudeFt, psy::kMaxAltitudeFt))
         return std::nullopt;
@@ -167,7 +152,29 @@ std::optional<Reason> CheckAltitude(float altFt) {
                                                             : Reason::AltitudeBelowRange;
 }
 
+namespace {
+
+// The plain case, one test without branches: every check passes, with a dew
+// point and no wet bulb above the dry bulb. Anything else takes the ordered
+// checks below, which find the reason.
+bool plainlyAir(const CalcState& s) {
+    constexpr auto kLowest = static_cast<float>(psy::kMinTemperatureF);
+    constexpr auto kHighest = static_cast<float>(psy::kMaxTemperatureF);
+    constexpr auto kMostSaturated = static_cast<float>(psy::kMaxRelativeHumidity);
+    const auto inRange = [=](float t) { return (t >= kLowest) & (t <= kHighest); };
+    const auto unmarked = [](float v) { return (v != kMarker) & (v != kMarkerKPa); };
+    constexpr auto kHighestPressure = static_cast<float>(psy::kMaxAtmosphericPressurePsia);
+    return (s.Patm > 0.0f) & (s.Patm <= kHighestPressure) & inRange(s.Tdb) & inRange(s.Twb) &
+           inRange(s.Tdp) & (s.W >= 0.0f) & (s.Phi >= 0.0f) & (s.Pw > 0.0f) & (s.Pw < s.Patm) &
+           (s.Phi <= kMostSaturated) & (s.Twb <= s.Tdb) & (s.V > 0.0f) & (s.Rho > 0.0f) &
+           unmarked(s.Ws) & unmarked(s.H) & unmarked(s.Pws) & unmarked(s.Mu) & unmarked(s.Dv);
+}
+
+} // namespace
+
 std::optional<Reason> CheckRealAir(const CalcState& s) {
+    if (plainlyAir(s))
+        return std::nullopt;
     if (const auto r = CheckPressure(s.Patm))
         return r;
     if (const auto r =

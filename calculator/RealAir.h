@@ -6,6 +6,7 @@
 
 #include "CalcState.h"
 #include "FloatingPointFault.h"
+#include "Limits.h"
 
 #include <optional>
 #include <string>
@@ -72,10 +73,22 @@ inline bool HasDewPoint(const CalcState& state) {
 
 // Why a temperature (°F) is outside the range of the formulation, -148 °F to
 // 400 °F: `below` or `above`; nullopt inside it.
-std::optional<Reason> CheckTemperature(float tF, Reason below, Reason above);
+inline std::optional<Reason> CheckTemperature(float tF, Reason below, Reason above) {
+    if (tF >= static_cast<float>(basPsychroFun::kMinTemperatureF) &&
+        tF <= static_cast<float>(basPsychroFun::kMaxTemperatureF))
+        return std::nullopt;
+    return tF > static_cast<float>(basPsychroFun::kMaxTemperatureF) ? above : below;
+}
 // Why a pressure (psia) is no atmosphere the program works in: at or below
-// zero, or beyond ten standard atmospheres. nullopt when it is one.
-std::optional<Reason> CheckPressure(float patmPsia);
+// zero, or beyond ten standard atmospheres (compared in single precision, as
+// the pressure is kept: 146.96 typed is in range). nullopt when it is one.
+inline std::optional<Reason> CheckPressure(float patmPsia) {
+    if (!(patmPsia > 0.0f))
+        return Reason::PressureNotPositive;
+    if (patmPsia > static_cast<float>(basPsychroFun::kMaxAtmosphericPressurePsia))
+        return Reason::PressureAboveRange;
+    return std::nullopt;
+}
 // Why an altitude (ft) has no pressure: outside the range of the standard-
 // atmosphere polynomial (with its margin below sea level).
 std::optional<Reason> CheckAltitude(float altFt);
@@ -86,8 +99,8 @@ std::optional<Reason> CheckAltitude(float altFt);
 // humidity; a vapour pressure at or above the atmospheric pressure or a
 // relative humidity above 102 %; a wet bulb above the dry bulb that no such
 // air has; a specific volume or density that is not positive; the
-// out-of-range marker of the engine anywhere. Cheap: comparisons, and the wet-bulb equation only for a
-// wet bulb above the dry bulb.
+// out-of-range marker of the engine anywhere. Cheap: comparisons, and the wet-bulb equation only
+// for a wet bulb above the dry bulb.
 std::optional<Reason> CheckRealAir(const CalcState& state);
 
 } // namespace calculator
