@@ -93,6 +93,8 @@ public:
     // Dp: dew point from vapour pressure. Perfectly dry air has none: the
     // marker stands in the state, and the window shows nothing for it.
     void dewPoint() {
+        if (!(s.Pw >= 0.0f)) // from a humidity ratio below zero
+            fail(Reason::HumidityRatioNegative);
         if (!HasDewPoint(s)) {
             s.Tdp = static_cast<float>(psy::kNoResult);
             return;
