@@ -9,24 +9,8 @@ set -euo pipefail
 program=$1
 expected_tool=$2
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Waits up to 10 s for a condition, polling; no fixed sleeps.
-wait_for() {
-    local deadline=$((SECONDS + 10))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
-copy_shows() {
-    xdotool key ctrl+c
-    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
-}
+# fail, wait_for, clipboard_is, copy_shows
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # The focused field shows exactly this text (empty: shows nothing).
 expect_text() {
