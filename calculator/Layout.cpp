@@ -81,7 +81,10 @@ void frmMain::buildLayout() {
         cboUnits[i] = new QComboBox(frmSteam[1]);
         cboUnits[i]->setObjectName(controlName("cboUnits", i));
         cboUnits[i]->setProperty("Tag", QString::fromUtf8(tag.data(), std::ssize(tag)));
-        cboUnits[i]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // Wide enough for the longest unit once, when first shown: a list that
+        // adjusted itself to every change would resize itself outside the
+        // layout, and its row would shift whenever the layout next ran.
+        cboUnits[i]->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
     }
 
     // Unit system, with the digit buttons on the right (More first).

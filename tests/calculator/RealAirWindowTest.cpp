@@ -230,6 +230,9 @@ TEST_F(RealAirWindow, AUnitSwitchNeverChangesTheAir) {
 }
 
 TEST_F(RealAirWindow, TheLineIsALiveTextAndMovesNothing) {
+    // The window as laid out once every pending layout request has run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
     std::vector<std::pair<QWidget*, QRect>> before;
     for (QWidget* child : w->findChildren<QWidget*>())
         before.emplace_back(child, child->geometry());
@@ -238,6 +241,7 @@ TEST_F(RealAirWindow, TheLineIsALiveTextAndMovesNothing) {
     // The longest line there is, with a long entry quoted.
     paste(0, QString(200, u'x'));
     ASSERT_FALSE(why().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCoreApplication::processEvents();
     EXPECT_EQ(w->size(), size);
     for (const auto& [child, geometry] : before)
