@@ -1,5 +1,7 @@
 // One Compute from each input pair: the whole solution and common tail that
-// runs every time a field is left.
+// runs every time a field is left, checked to be real air; the check alone;
+// and perfectly dry air, whose wet bulb is solved from the psychrometer
+// equation directly.
 
 #include "ComputeCore.h"
 
@@ -29,5 +31,28 @@ BENCHMARK(SolvePair)
     ->ArgsProduct({{2}, {3, 4}})
     ->Args({3, 4})
     ->Unit(benchmark::kMicrosecond);
+
+void RealAirCheck(benchmark::State& state) {
+    CalcState s;
+    s.Patm = 14.696f;
+    s.Tdb = 68.0f;
+    s.Phi = 0.5f;
+    calculator::SolveState(s, calculator::kInputTags[0], calculator::kInputTags[2]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calculator::CheckRealAir(s));
+}
+BENCHMARK(RealAirCheck);
+
+void SolveDryAir(benchmark::State& state) {
+    for (auto _ : state) {
+        CalcState s;
+        s.Patm = 14.696f;
+        s.Tdb = 68.0f;
+        s.W = 0.0f;
+        calculator::SolveState(s, calculator::kInputTags[0], calculator::kInputTags[3]);
+        benchmark::DoNotOptimize(s.Twb);
+    }
+}
+BENCHMARK(SolveDryAir)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -151,6 +151,9 @@ void frmMain::applyAccessibleTexts() {
              {Label1[1], "percent", ""},
          })
         apply(text);
+    // Its name is the text it shows, so that each new reason is read out.
+    lblWhy->setAccessibleDescription(
+        QStringLiteral("Why the results are empty, when they are; read out as it changes."));
 }
 
 void frmMain::describeField(int i) {

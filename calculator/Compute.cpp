@@ -1,11 +1,13 @@
 // The compute command: from the two ticked inputs in CalcState, through the
-// engine, to every field.
+// engine, to every field; or, when the inputs give no real air, to empty
+// results and the line that says why.
 
 #include "ComputeCore.h"
 #include "FieldTable.h"
 #include "frmMain.h"
 
 #include <QCheckBox>
+#include <QRadioButton>
 
 void frmMain::cmdCompute_Click() {
     // Only a tick counts; a greyed (partial) box does not.
@@ -14,18 +16,29 @@ void frmMain::cmdCompute_Click() {
         ticked[static_cast<std::size_t>(i)] = chkPsyInput[i]->checkState() == Qt::Checked;
     const auto pair = calculator::FindInputPair(ticked);
     if (!pair) {
+        // Fewer than two inputs is no failure: nothing to say.
         ClearResults(false);
+        sayWhy(std::nullopt);
         return;
     }
 
-    try {
-        calculator::SolveState(CalcState, pair->first, pair->second);
-    } catch (...) {
-        // An arithmetic fault (a pressure of 0, say) empties the results
-        // without a word; what was stored before the fault stays.
+    // An altitude beyond the standard atmosphere has no pressure to compute
+    // at. Otherwise the state is solved on a copy, so that CalcState only
+    // ever holds the inputs and real air.
+    std::optional<calculator::Reason> problem;
+    if (optPatm[1]->isChecked())
+        problem = calculator::CheckAltitude(CalcState.Alt);
+    ::CalcState solved = CalcState;
+    if (!problem)
+        problem = calculator::TrySolveState(solved, pair->first, pair->second);
+    if (problem) {
         ClearResults(false);
+        sayWhy(problem);
         return;
     }
+    CalcState = std::move(solved);
+    resultsShown = true;
+    sayWhy(std::nullopt);
 
     // cboUnits_Click passes over a field whose rendering fails by itself.
     for (int i = 0; i < calculator::kFieldCount; ++i)

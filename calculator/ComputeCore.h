@@ -2,9 +2,10 @@
 
 // The solution behind Compute, free of widgets so that tests and benchmarks
 // call it directly: from the two ticked inputs in CalcState to the complete
-// moist-air state, through the engine.
+// moist-air state, through the engine, checked to be real air (RealAir.h).
 
 #include "CalcState.h"
+#include "RealAir.h"
 
 #include <array>
 #include <optional>
@@ -29,8 +30,28 @@ FindInputPair(const std::array<bool, 5>& ticked);
 // moment it is computed. The selector is "IP" except for the enthalpy steps,
 // which follow state.UnitSystem.
 //
-// Throws basPsychroFun::FloatingPointFault when an operation faults or a
+// Only real air comes out. The inputs and the atmosphere are checked first,
+// each temperature as it is solved for, the solvers' dry bulbs against the
+// inputs they were given, and the finished state by CheckRealAir. Perfectly
+// dry air (no vapour) is real air without a dew point: Tdp then holds the
+// engine's marker and HasDewPoint is false.
+//
+// Throws NoSuchAir (a basPsychroFun::FloatingPointFault) with the reason when
+// the state is not air, and FloatingPointFault when an operation faults or a
 // result does not fit single precision; what was stored until then stays.
 void SolveState(CalcState& state, std::string_view firstTag, std::string_view secondTag);
+
+// SolveState for callers that want the reason rather than an exception:
+// nullopt for real air, otherwise why not (NoSolution for an arithmetic fault).
+std::optional<Reason> TrySolveState(CalcState& state, std::string_view firstTag,
+                                    std::string_view secondTag) noexcept;
+
+// Moves the stored enthalpy H to the datum of `unitSystem` ("IP" zero at
+// 0 °F, "SI" zero at 0 °C), for a switch of the unit system that keeps the
+// air: from the dry bulb and humidity ratio of the state when `solved` says
+// they are the state's, otherwise by the difference of the two datums, the
+// inch-pound enthalpy of dry air at 0 °C (7.68 Btu/lb). Nothing when H is in
+// that datum already. Does not change state.UnitSystem.
+void MoveEnthalpyToSystem(CalcState& state, std::string_view unitSystem, bool solved);
 
 } // namespace calculator

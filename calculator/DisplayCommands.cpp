@@ -2,10 +2,12 @@
 // switch. None of them converts anything stored; they change how CalcState
 // is rendered.
 
+#include "ComputeCore.h"
 #include "FieldRules.h"
 #include "FieldTable.h"
 #include "frmMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 
 void frmMain::cmdMore_Click() {
@@ -34,9 +36,20 @@ void frmMain::optUnits_Click(int index) {
         if (cboUnits[i] != nullptr)
             cboUnits[i]->setCurrentIndex(calculator::UnitSystemPosition(i, system));
     }
-    CalcState.UnitSystem = system == 0 ? "IP" : "SI";
+    // A switch never changes the air: an enthalpy typed as an input moves to
+    // the datum of the new system with it (what it was computed from, or the
+    // datums' difference), so the compute below finds the same state.
+    const char* selector = system == 0 ? "IP" : "SI";
+    if (chkPsyInput[calculator::kEnthalpy]->checkState() == Qt::Checked) {
+        try {
+            calculator::MoveEnthalpyToSystem(CalcState, selector, resultsShown);
+        } catch (...) {
+            // An enthalpy beyond single precision stays as it is.
+        }
+    }
+    CalcState.UnitSystem = selector;
     for (int i = 0; i < calculator::kFieldCount; ++i)
         cboUnits_Click(i);
-    // Enthalpy follows the datum of the new system, so the state is solved again.
+    // Results follow the datum of the new system, so the state is solved again.
     pressCompute();
 }

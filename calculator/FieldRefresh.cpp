@@ -1,5 +1,6 @@
 // Field refresh and clearing: every field text is a rendering of CalcState in
-// the unit selected in the field's list and with the field's format.
+// the unit selected in the field's list and with the field's format, where
+// the field holds a value at all.
 
 #include "FieldTable.h"
 #include "NumberFormat.h"
@@ -7,11 +8,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 void frmMain::cboUnits_Click(int i) {
     if (i < 0 || i >= calculator::kFieldCount || cboUnits[i] == nullptr)
         return;
+    if (!holdsValue(i)) {
+        // Nothing to render: no result of a failed compute, no dew point of
+        // dry air, no pressure or altitude outside the atmosphere's range.
+        showText(i, {});
+        return;
+    }
     try {
         const auto value = calculator::DisplayValue(CalcState, i, cboUnits[i]->currentIndex());
         if (value)
@@ -21,34 +30,62 @@ void frmMain::cboUnits_Click(int i) {
     }
 }
 
+bool frmMain::holdsValue(int i) const {
+    using namespace calculator;
+    switch (i) {
+    case kAtmosphericPressure:
+        return optPatm[0]->isChecked() || !CheckPressure(CalcState.Patm);
+    case kAltitude:
+        return optPatm[1]->isChecked() || !CheckAltitude(CalcState.Alt);
+    case kDewPoint:
+        return resultsShown && HasDewPoint(CalcState);
+    default:
+        // An input that can be typed into holds what was typed; a locked one
+        // is a result of the other two.
+        if (i <= kEnthalpy && !txtData[i]->isReadOnly())
+            return true;
+        return resultsShown;
+    }
+}
+
 void frmMain::showText(int field, const QString& text) {
-    shownText[field] = text;
     QLineEdit* const box = txtData[field];
     // A field being entered keeps its whole text selected when rewritten
     // (a unit-system mnemonic clicks its option a moment after the keys that
     // may already have moved on into a field), so typing still replaces it.
     const bool wholeSelected =
         box->hasFocus() && box->hasSelectedText() && box->selectedText() == box->text();
+    // setText also clears the field's modified flag: the text is the window's.
     box->setText(text);
     if (wholeSelected)
         box->selectAll();
 }
 
 void frmMain::writePercentFields() {
+    using namespace calculator;
     // Relative humidity and degree of saturation are kept as fractions and
     // shown in per cent, the product formed in single precision.
     const float rh = CalcState.Phi * 100.0f;
     const float mu = CalcState.Mu * 100.0f;
-    showText(calculator::kRelativeHumidity,
-             calculator::FormatNumber(static_cast<double>(rh),
-                                      FieldFormat[calculator::kRelativeHumidity]));
-    showText(calculator::kDegreeOfSaturation,
-             calculator::FormatNumber(static_cast<double>(mu),
-                                      FieldFormat[calculator::kDegreeOfSaturation]));
+    showText(kRelativeHumidity,
+             holdsValue(kRelativeHumidity)
+                 ? FormatNumber(static_cast<double>(rh), FieldFormat[kRelativeHumidity])
+                 : QString());
+    showText(kDegreeOfSaturation,
+             holdsValue(kDegreeOfSaturation)
+                 ? FormatNumber(static_cast<double>(mu), FieldFormat[kDegreeOfSaturation])
+                 : QString());
+}
+
+void frmMain::sayWhy(std::optional<calculator::Reason> reason, const QString& typed) {
+    lblWhy->setText(reason ? QString::fromStdString(calculator::ReasonText(
+                                 *reason, CalcState.UnitSystem, typed.toStdString()))
+                           : QString());
 }
 
 void frmMain::ClearResults(bool resetInputs) {
     using namespace calculator;
+    resultsShown = false;
     for (int i = 0; i < 5; ++i) {
         if (chkPsyInput[i]->checkState() != Qt::Checked)
             showText(i, {});

@@ -96,6 +96,13 @@ std::string_view UnitTag(int field) {
                                              : std::string_view{};
 }
 
+bool IsUnitPosition(int field, int position) {
+    if (field == kMoistureConcentration)
+        return position == 0 || position == 1;
+    const std::optional<Rendering> r = renderingOf(field);
+    return r && position >= 0 && position < r->positions;
+}
+
 int UnitSystemPosition(int field, int system) {
     if (field < 0 || field >= kFieldCount)
         return -1;

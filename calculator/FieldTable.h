@@ -40,6 +40,9 @@ std::string_view UnitTag(int field);
 // a position the field does not know (-1 included): the text then stays.
 std::optional<double> DisplayValue(const CalcState& state, int field, int position);
 
+// Whether `position` is an entry of field `field`'s unit list.
+bool IsUnitPosition(int field, int position);
+
 // The position each unit list takes when the window switches unit system
 // (0 "IP", 1 "SI"); -1 for the fields without a list.
 int UnitSystemPosition(int field, int system);

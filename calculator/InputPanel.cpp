@@ -1,10 +1,8 @@
 // The input panel: which inputs may be ticked, what may be typed, what
 // leaving a field does, how the pressure is given, Clear, Hide and Enter.
 
-#include "Conversions.h"
 #include "FieldRules.h"
 #include "FieldTable.h"
-#include "NumberText.h"
 #include "PsychroFun.h"
 #include "frmMain.h"
 
@@ -22,9 +20,10 @@
 
 namespace {
 
-// Each step of taking over an entry stands on its own: one that fails (an
-// arithmetic fault in the engine, a value beyond single precision) is passed
-// over and the next step still runs. No message is shown.
+// Deriving the altitude from a pressure or the pressure from an altitude
+// stands on its own: a step that fails (an arithmetic fault in the engine, a
+// value beyond single precision) leaves the marker, which is never shown, and
+// the entry and its compute still go on.
 template <typename Step>
 void passOverFailure(Step&& step) noexcept {
     try {
@@ -148,8 +147,13 @@ void frmMain::txtData_GotFocus(int i, Qt::FocusReason reason) {
 bool frmMain::txtData_KeyPress(int i, const QKeyEvent& key) const {
     if (!typesCharacter(key))
         return true;
-    // Each character is checked against the text it would follow.
-    QString text = txtData[i]->text();
+    // Each character is judged against the text as it will be: the key
+    // replaces the selection, so a point or sign typed over a selected
+    // "-3.00" is judged without the one it replaces.
+    const QLineEdit* const box = txtData[i];
+    QString text = box->text();
+    if (box->hasSelectedText())
+        text.remove(box->selectionStart(), box->selectionLength());
     for (const QChar c : key.text()) {
         if (!calculator::KeyAllowed(text, c))
             return false;
@@ -168,10 +172,17 @@ void frmMain::txtData_LostFocus(int i) {
     if (!entry)
         return; // results: their text is never taken as input
 
-    // A text still as the window wrote it stands for the stored value, which
-    // is more precise than the text: there is nothing to take over.
-    if (txtData[i]->text() != shownText[i])
-        takeOverEntry(i);
+    // Only what the user changed is taken over: a text as the window wrote
+    // it stands for the stored value, which is more precise than the text
+    // (an altitude of 1000 ft must not drift by tabbing through the locked
+    // pressure field that shows 14.18 psia). Retyping the shown text is a
+    // change like any other.
+    std::optional<Reason> problem;
+    const QString typed = txtData[i]->text();
+    if (txtData[i]->isModified()) {
+        problem = takeOverEntry(i);
+        txtData[i]->setModified(false);
+    }
 
     if (i == kAtmosphericPressure || i == kAltitude) {
         cboUnits_Click(kAtmosphericPressure);
@@ -180,49 +191,67 @@ void frmMain::txtData_LostFocus(int i) {
         cboUnits_Click(i); // relative humidity: nothing, the text stays as typed
     }
     pressCompute();
+    // An entry that was not stored says so, whatever the compute found.
+    if (problem)
+        sayWhy(problem, typed);
 }
 
-void frmMain::takeOverEntry(int i) {
+std::optional<calculator::Reason> frmMain::takeOverEntry(int i) {
     using namespace calculator;
-    namespace conv = basConversions;
     namespace psy = basPsychroFun;
 
-    // The whole text, read by the user's locale; an unreadable text converts
-    // to 0 in the base unit (except relative humidity, which keeps Phi).
-    const QString text = txtData[i]->text();
+    // The whole text, read by the user's locale. An empty text keeps its
+    // meaning of old: 0 in the base unit, or no change of the relative
+    // humidity. Anything else that is not a number of single precision is
+    // not stored, and the field shows its stored value again.
+    QLineEdit* const box = txtData[i];
     const int unit = cboUnits[i] != nullptr ? cboUnits[i]->currentIndex() : -1;
+    const Entry value = ReadEntry(box->text(), i, unit);
+    if (value.problem) {
+        if (i == kRelativeHumidity)
+            writePercentFields();
+        else
+            cboUnits_Click(i);
+        return value.problem;
+    }
+    if (!value.value)
+        return std::nullopt; // an emptied relative humidity keeps its value
+
     ::CalcState& s = CalcState;
     switch (i) {
     case kDryBulb:
-        passOverFailure([&] { s.Tdb = psy::ConvertTemperatureToBase(text, unit); });
+        s.Tdb = *value.value;
         break;
     case kWetBulb:
-        passOverFailure([&] { s.Twb = psy::ConvertTemperatureToBase(text, unit); });
+        s.Twb = *value.value;
         break;
     case kRelativeHumidity:
-        // Typed in per cent.
-        passOverFailure([&] {
-            if (const auto percent = conv::ReadNumber(text))
-                s.Phi = single(*percent / 100.0);
-        });
+        s.Phi = *value.value;
         break;
     case kHumidityRatio:
-        passOverFailure([&] { s.W = conv::ConvertHumidityRatioToBase(text, unit); });
+        s.W = *value.value;
         break;
     case kEnthalpy:
-        passOverFailure([&] { s.H = conv::ConvertEnthalpyToBase(text, unit); });
+        s.H = *value.value;
         break;
     case kAtmosphericPressure:
-        passOverFailure([&] { s.Patm = conv::ConvertPressureToBase(text, unit); });
+        // The altitude of a pressure outside the standard atmosphere's range
+        // is kept as the engine gives it and never shown.
+        s.Patm = *value.value;
+        s.Alt = static_cast<float>(psy::kNoResult);
         passOverFailure([&] { s.Alt = single(psy::AltitudeFromPressure(s.Patm, "IP")); });
         break;
     case kAltitude:
-        passOverFailure([&] { s.Alt = conv::ConvertAltitudeToBase(text, unit); });
-        passOverFailure([&] { s.Patm = single(psy::PressureFromAltitude(s.Alt, "IP")); });
+        // An altitude outside the polynomial's range has no pressure.
+        s.Alt = *value.value;
+        s.Patm = static_cast<float>(psy::kNoResult);
+        if (!CheckAltitude(s.Alt))
+            passOverFailure([&] { s.Patm = single(psy::PressureFromAltitude(s.Alt, "IP")); });
         break;
     default:
         break;
     }
+    return std::nullopt;
 }
 
 bool frmMain::Form_KeyPress(const QKeyEvent& key) {

@@ -3,6 +3,7 @@
 
 #include "ComputeCore.h"
 #include "FieldTable.h"
+#include "StatusLine.h"
 #include "VersionInfo.h"
 #include "frmMain.h"
 
@@ -80,7 +81,10 @@ void frmMain::buildLayout() {
         cboUnits[i] = new QComboBox(frmSteam[1]);
         cboUnits[i]->setObjectName(controlName("cboUnits", i));
         cboUnits[i]->setProperty("Tag", QString::fromUtf8(tag.data(), std::ssize(tag)));
-        cboUnits[i]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // Wide enough for the longest unit once, when first shown: a list that
+        // adjusted itself to every change would resize itself outside the
+        // layout, and its row would shift whenever the layout next ran.
+        cboUnits[i]->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
     }
 
     // Unit system, with the digit buttons on the right (More first).
@@ -171,6 +175,11 @@ void frmMain::buildLayout() {
     }
     rows->setColumnStretch(1, 1);
     steam->addLayout(rows);
+
+    // Why the results are empty, when they are; its room is always kept.
+    lblWhy = new calculator::StatusLine(frmSteam[1]);
+    lblWhy->setObjectName(QStringLiteral("lblWhy"));
+    steam->addWidget(lblWhy);
 
     // Clear on the left, Compute in the middle, Hide on the right.
     cmdClear = new QPushButton(QStringLiteral("Clea&r"), frmSteam[1]);

@@ -3,15 +3,19 @@
 // The calculator window: fourteen fields over one state record.
 //
 // The road of one entry: the user types 75 into the dry-bulb field (field 0,
-// characters filtered by txtData_KeyPress) and leaves it. txtData_LostFocus
-// converts the text from the unit selected in cboUnits[0] to the inch-pound
-// base unit (°F) and stores it in CalcState.Tdb, re-renders the field and
-// presses Compute. cmdCompute_Click finds the two ticked inputs, hands
-// CalcState to the engine through calculator::SolveState, which stores every
-// property back into CalcState, and then every field is re-rendered from
-// CalcState by cboUnits_Click in its display unit and format. Field texts are
-// only ever renderings of CalcState; display units live only in the
-// selections of the unit lists.
+// each key judged by txtData_KeyPress against the text it will make) and
+// leaves it. txtData_LostFocus, for a field the user changed, reads the text
+// by the user's locale and converts it from the unit selected in cboUnits[0]
+// to the inch-pound base unit (°F) into CalcState.Tdb (a text it cannot read
+// is not stored: the field shows its value again and lblWhy says why),
+// re-renders the field and presses Compute. cmdCompute_Click finds the two
+// ticked inputs and hands a copy of CalcState to the engine through
+// calculator::TrySolveState, which stores every property and checks that the
+// state is real air (RealAir.h). Real air becomes CalcState and every field is
+// re-rendered from it by cboUnits_Click in its display unit and format;
+// anything else leaves CalcState as it was, empties the results and puts the
+// reason in lblWhy. Field texts are only ever renderings of CalcState;
+// display units live only in the selections of the unit lists.
 //
 // All handlers run synchronously on the one GUI thread: a handler that ticks
 // a box, selects a list entry or option, or presses a button in code runs
@@ -27,6 +31,7 @@
 #include "CalcState.h"
 #include "ContextIDs.h"
 #include "DialogHooks.h"
+#include "RealAir.h"
 #include "StatePoint.h"
 
 #include <array>
@@ -198,6 +203,9 @@ public:
     QPushButton* cmdMore = nullptr;
     QPushButton* cmdLess = nullptr;
     QLabel* lnkWebPage = nullptr;
+    // One line under the fields that says why the results are empty; read
+    // out by screen readers, empty after every compute that gives real air.
+    QLabel* lblWhy = nullptr;
 
     // --- Menus and tray icon --------------------------------------------------
 
@@ -283,24 +291,29 @@ private:
     // Presses Compute exactly as a click does.
     void pressCompute();
     // Field 2 as Phi × 100 and field 7 as Mu × 100 (single-precision
-    // products) with their formats.
+    // products) with their formats, where they hold a value.
     void writePercentFields();
+    // Whether field i shows a value of CalcState: a field the user enters
+    // always; a result only after a compute that gave real air (the dew
+    // point only where it exists); the pressure row that is not entered
+    // only within the range of the atmosphere.
+    [[nodiscard]] bool holdsValue(int i) const;
+    // The line that says why the results are empty; nullopt empties it.
+    void sayWhy(std::optional<calculator::Reason> reason, const QString& typed = {});
     // Locks or unlocks a pressure-row field and gives it the button-face or
     // the window background.
     void setPressureRowLocked(int field, bool locked);
     int fieldOf(const QObject* object) const;
     // Stores the text of an entry field into CalcState (and derives the
-    // altitude from the pressure or the pressure from the altitude).
-    void takeOverEntry(int i);
+    // altitude from the pressure or the pressure from the altitude). A text
+    // that is not a number is not stored: the field shows its value again,
+    // and the reason is returned.
+    std::optional<calculator::Reason> takeOverEntry(int i);
     // Writes a field's text as a rendering of the state.
     void showText(int field, const QString& text);
 
-    // The text the window last wrote into each field. A field left still
-    // showing it holds nothing new: its text is only the stored value rounded
-    // to the display format, and reading that back would lose precision (an
-    // altitude of 1000 ft typed by the user would drift by merely tabbing
-    // through the locked pressure field that shows 14.18 psia).
-    std::array<QString, 14> shownText;
+    // The last compute gave real air, and the results show it.
+    bool resultsShown = false;
     // The field whose select-all still waits for the click that focused it;
     // -1 when none. A typed key cancels it: the key has replaced the text.
     int selectAllPending = -1;

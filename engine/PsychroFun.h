@@ -58,6 +58,12 @@ double HumidityRatioFromDryBulbAndWetBulb(double t, double twb, double p,
 // The wet-bulb equation solved for the dry bulb (°F | °C).
 double DryBulbFromWetBulbAndHumidityRatio(double twb, double w, double p,
                                           std::string_view unitSystem);
+// The wet bulb (°F | °C) as the root of the wet-bulb equation for humidity
+// ratio w, by bisection between -148 °F and the dry bulb t: the wet bulb of air
+// whose dew point does not exist, such as perfectly dry air (w = 0). kNoResult
+// for a dry bulb outside -148 °F to 400 °F or a w that no wet bulb in that
+// range gives (supersaturated, or a wet bulb below -148 °F).
+double WetBulbFromPsychrometerEquation(double t, double w, double p, std::string_view unitSystem);
 // Enthalpy in the selected system's own formulation: IP is zero at 0 °F
 // (Btu/lb), SI zero at 0 °C (kJ/kg). No unit conversion is involved.
 double EnthalpyFromDryBulbAndHumidityRatio(double t, double w, std::string_view unitSystem);

@@ -65,6 +65,7 @@ TEST_F(ChartView, PressureAndUnitSystemReachTheChart) {
     w->optPatm[1]->setChecked(true);
     // An altitude typed and left (the chart window holds the focus now).
     w->txtData[12]->setText(u"5000"_qs); // ft
+    w->txtData[12]->setModified(true);   // as typing leaves it
     w->txtData_LostFocus(12);
     EXPECT_LT(w->CalcState.Patm, 12.5f);
     EXPECT_EQ(plot->atmosphere(), static_cast<double>(w->CalcState.Patm));

@@ -94,15 +94,27 @@ TEST_F(WindowTest, TheFilterDecidesOnEveryTypedKey) {
     EXPECT_EQ(text(13), u"5"_qs);
 }
 
-TEST_F(WindowTest, APointIsRefusedWhileTheSelectedTextHoldsOne) {
+// A key replaces the selection, so it is judged against the text it makes:
+// a point or sign typed over a selected "20.00" or "-3.00" is kept.
+TEST_F(WindowTest, AKeyIsJudgedAgainstTheTextOnceItReplacesTheSelection) {
+    const struct {
+        const char* keys;
+        const char16_t* text;
+        float stored;
+    } rows[] = {{".5", u".5", 0.5f}, {"-20", u"-20", -20.0f}, {"7.", u"7.", 7.0f}};
+    for (const auto& row : rows) {
+        clickInto(0);
+        ASSERT_EQ(field(0)->selectedText(), field(0)->text());
+        QTest::keyClicks(field(0), QString::fromLatin1(row.keys));
+        EXPECT_EQ(text(0), QString::fromUtf16(row.text)) << row.keys;
+        QTest::keyClick(field(0), Qt::Key_Tab);
+        EXPECT_EQ(w->CalcState.Tdb, row.stored) << row.keys;
+    }
+    // Without a selection the text stands as it is: a second point is refused.
     clickInto(0);
-    ASSERT_EQ(field(0)->selectedText(), u"68.00"_qs);
+    QTest::keyClick(field(0), Qt::Key_End);
     QTest::keyClick(field(0), '.');
-    EXPECT_EQ(text(0), u"68.00"_qs);
-    QTest::keyClick(field(0), '7');
-    EXPECT_EQ(text(0), u"7"_qs);
-    QTest::keyClick(field(0), '-');
-    EXPECT_EQ(text(0), u"7-"_qs);
+    EXPECT_EQ(text(0), u"7.00"_qs);
 }
 
 TEST_F(WindowTest, KeysTypedAheadOfTheEventLoopAreNeverSwallowed) {

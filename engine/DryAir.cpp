@@ -1,0 +1,57 @@
+// The wet bulb from the humidity ratio directly, for air whose dew point does
+// not exist. Perfectly dry air (humidity ratio 0) holds no vapour that could
+// condense, so its wet bulb cannot be found through the dew point as
+// WetBulbFromDryBulbAndDewPoint does; it is the root of the psychrometer
+// equation itself (ASHRAE Handbook of Fundamentals, psychrometrics chapter,
+// the wet-bulb equation that HumidityRatioFromDryBulbAndWetBulb evaluates).
+
+#include "Conventions.h"
+#include "Limits.h"
+
+namespace basPsychroFun {
+
+using detail::Num;
+using detail::UnitSystem;
+
+namespace {
+
+constexpr double kTemperatureTolerance = 0.001; // °C, as the engine's other bisections
+
+} // namespace
+
+double WetBulbFromPsychrometerEquation(double t, double w, double p, std::string_view unitSystem) {
+    const UnitSystem s = detail::classify(unitSystem);
+    const Num tC = detail::temperatureIn(t, s);
+    const Num pKPa = detail::pressureIn(p, s);
+    const Num W = w;
+    const Num lowest = detail::fahrenheitToCelsius(kMinTemperatureF);
+    const Num highest = detail::fahrenheitToCelsius(kMaxTemperatureF);
+    if (tC < lowest || tC > highest)
+        return kNoResult;
+
+    // W(t, t*) - w rises with the wet bulb t*: at t* = t the equation gives the
+    // saturation humidity ratio, so a root lies between the lowest wet bulb of
+    // the formulation and the dry bulb whenever w is at most saturated and not
+    // below the humidity ratio that wet bulb would mean.
+    const auto excess = [&](Num twbC) {
+        return Num(HumidityRatioFromDryBulbAndWetBulb(tC.value(), twbC.value(), pKPa.value(),
+                                                      "SI")) -
+               W;
+    };
+    if (excess(lowest) > 0.0 || excess(tC) < 0.0)
+        return kNoResult;
+
+    Num lower = lowest;
+    Num upper = tC;
+    Num m = lower + (upper - lower) / 2.0;
+    for (int step = 0; step < kMaxBisectionSteps && upper - lower > kTemperatureTolerance; ++step) {
+        if (excess(m) > 0.0)
+            upper = m;
+        else
+            lower = m;
+        m = lower + (upper - lower) / 2.0;
+    }
+    return detail::temperatureOut(m, s);
+}
+
+} // namespace basPsychroFun
