@@ -1,7 +1,9 @@
 #include "CenterMouseCursor.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace basCenterMouseCursor {
 
@@ -34,6 +36,32 @@ void CenterMouseCursor(const QWidget* widget) {
     }
     const QRect globalRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     QCursor::setPos(CenterOf(globalRect));
+}
+
+ActivationPointer::ActivationPointer(QWidget* dialog)
+    : QObject(dialog), focused_(QGuiApplication::focusWindow()) {
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            &ActivationPointer::focusWindowChanged);
+}
+
+void ActivationPointer::activated(const QWidget* button) {
+    if (!shownBefore_ || !leftProgram_) {
+        CenterMouseCursor(button);
+    }
+    shownBefore_ = true;
+    leftProgram_ = false;
+}
+
+void ActivationPointer::focusWindowChanged(QWindow* focus) {
+    // The focus going nowhere while the window that had it still stands is
+    // the user turning to another program. A window that closes (a viewer
+    // over the dialog) hands the focus on within the program instead; the
+    // platform reports the new activation before this signal, so the rule
+    // above is applied to the state before the change.
+    if (focus == nullptr && focused_ != nullptr && focused_->isVisible()) {
+        leftProgram_ = true;
+    }
+    focused_ = focus;
 }
 
 } // namespace basCenterMouseCursor
