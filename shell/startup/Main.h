@@ -14,6 +14,11 @@
 //   7. unless turned off, the disclaimer prompt, modal, with the calculator
 //      window's keep-on-top suspended while it is open.
 //
+// From step 2 on, SIGTERM, SIGINT and SIGHUP end the run as the end of the
+// desktop session does (TerminationSignals.h): once the calculator window
+// exists, it unloads, writing its settings once, and every event loop ends,
+// a modal window's included. A signal during the splash waits for its end.
+//
 // The calculator window is then the program: Main hands it to its caller,
 // together with the instance guard, and the caller runs the event loop for as
 // long as the window lives:
@@ -23,6 +28,7 @@
 
 #include "ActivePrevInstance.h"
 #include "DialogHooks.h"
+#include "TerminationSignals.h"
 #include "frmMain.h"
 
 #include <chrono>
@@ -48,10 +54,13 @@ struct StartupOptions {
 // unloaded (and written its settings).
 struct Session {
     std::unique_ptr<basActivePrevInstance::SingleInstance> instance;
+    std::unique_ptr<TerminationSignals> terminationSignals;
     std::unique_ptr<frmMain> window;
 
     // False when this start is to end at once (another instance runs).
     explicit operator bool() const { return window != nullptr; }
+    // A signal ended the run before the event loop began.
+    [[nodiscard]] bool ended() const { return window != nullptr && window->isUnloaded(); }
 };
 
 // The start-up sequence above. Needs a QApplication. A request of a later
