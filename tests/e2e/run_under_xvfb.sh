@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs a test program on a real X server (Xvfb, the xcb platform), for what
+# the offscreen platform cannot show: it keeps a window's id even where X
+# would make a new window.
+#
+#   run_under_xvfb.sh PROGRAM [ARGUMENTS...]
+set -euo pipefail
+
+if ! command -v xvfb-run >/dev/null; then
+    echo "SKIP: xvfb-run is not installed (the test command installs it)"
+    exit 77
+fi
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
+xvfb-run -a -s '-screen 0 1280x1024x24' "$@"
