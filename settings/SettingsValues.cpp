@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace settings {
@@ -54,25 +55,28 @@ std::optional<float> ReadChecked(const StoredTexts& texts, QStringView key, bool
     return value && usable(*value) ? value : std::nullopt;
 }
 
-// The pressure (psia) at an altitude (ft), as the window derives it.
-std::optional<float> PressureAt(float ft) {
+// An engine relation applied as the window applies it (inch-pound units,
+// the result in single precision); nothing when it faults or its result
+// fails `usable`.
+std::optional<float> Derived(double (*relation)(double, std::string_view), float value,
+                             bool (*usable)(float)) {
     try {
-        const auto psia = static_cast<float>(psy::PressureFromAltitude(ft, "IP"));
-        return IsUsablePressure(psia) ? std::optional<float>(psia) : std::nullopt;
+        const auto result = static_cast<float>(relation(value, "IP"));
+        return usable(result) ? std::optional<float>(result) : std::nullopt;
     } catch (const psy::FloatingPointFault&) {
         return std::nullopt;
     }
 }
 
-// The altitude (ft) of a pressure (psia), as the window derives it; nothing
-// for a pressure beyond the altitude polynomial's range.
+// The pressure (psia) at an altitude (ft).
+std::optional<float> PressureAt(float ft) {
+    return Derived(&psy::PressureFromAltitude, ft, IsUsablePressure);
+}
+
+// The altitude (ft) of a pressure (psia); nothing for a pressure beyond the
+// altitude polynomial's range.
 std::optional<float> AltitudeOf(float psia) {
-    try {
-        const auto ft = static_cast<float>(psy::AltitudeFromPressure(psia, "IP"));
-        return IsUsableAltitude(ft) ? std::optional<float>(ft) : std::nullopt;
-    } catch (const psy::FloatingPointFault&) {
-        return std::nullopt;
-    }
+    return Derived(&psy::AltitudeFromPressure, psia, IsUsableAltitude);
 }
 
 bool Agree(float psia, float ft) {

@@ -8,29 +8,7 @@ set -euo pipefail
 program=$1
 expected_tool=$2
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Waits up to 10 s for a condition, polling; no fixed sleeps.
-wait_for() {
-    local deadline=$((SECONDS + 10))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
-
-# Edit > Copy (Ctrl+C) of the focused field, then a look at the clipboard.
-# Pressed again on every poll: a key that switches the unit system clicks
-# its option a moment later, so the field may still show the other system.
-copy_shows() {
-    xdotool key ctrl+c
-    clipboard_is "$1"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # Copies the focused field with the program's Edit > Copy and compares it
 # with what the engine says the field must show.

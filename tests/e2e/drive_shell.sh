@@ -15,30 +15,20 @@ instance_lock="$XDG_RUNTIME_DIR/vaporwright-$(id -u).lock"
 pid=
 window=
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$settings" ] && cat "$settings" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-# Waits up to 10 s for a condition, polling; no fixed sleeps.
-wait_for() {
-    local deadline=$((SECONDS + 10))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
+# The settings file with every failure.
+show_settings_on_failure() {
+    local status=$?
+    if ((status != 0)) && [ -f "$settings" ]; then
+        cat "$settings" >&2
+    fi
 }
+trap show_settings_on_failure EXIT
 
 has_line() { grep -qxF -- "$1" "$settings" || fail "no line '$1'"; }
 
 ended() { ! kill -0 "$pid" 2>/dev/null; }
-
-# Edit > Copy (Ctrl+C) of the focused field, then a look at the clipboard.
-copy_shows() {
-    xdotool key ctrl+c
-    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
-}
 
 # Starts the program with the given environment and waits for its window.
 start() {
