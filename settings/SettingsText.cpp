@@ -2,6 +2,7 @@
 
 #include "SettingsKeys.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -87,17 +88,16 @@ std::optional<bool> BooleanFromText(QStringView text) {
 }
 
 bool IsValidFormatPattern(QStringView pattern) {
-    if (pattern.size() > kMaxPatternLength || pattern.count(u'.') > 1) {
+    const qsizetype point = pattern.indexOf(u'.');
+    if (point < 0 || pattern.size() > kMaxPatternLength) {
         return false;
     }
-    for (const QChar c : pattern) {
-        if (c != u'#' && c != u'0' && c != u'.') {
-            return false;
-        }
-    }
-    // The characters after the ".", or all of them without one.
-    const qsizetype decimals = pattern.size() - (pattern.indexOf(u'.') + 1);
-    return decimals <= kMaxFormatDecimals;
+    const QStringView integer = pattern.first(point);
+    const QStringView decimals = pattern.sliced(point + 1);
+    return std::all_of(integer.begin(), integer.end(),
+                       [](QChar c) { return c == u'#' || c == u'0'; }) &&
+           std::all_of(decimals.begin(), decimals.end(), [](QChar c) { return c == u'0'; }) &&
+           decimals.size() <= kMaxFormatDecimals;
 }
 
 } // namespace settings

@@ -37,10 +37,10 @@ std::optional<float> SingleFromText(QStringView text);
 QString BooleanText(bool value);
 std::optional<bool> BooleanFromText(QStringView text);
 
-// A display format pattern that More and Less digits can produce: "#", "0"
-// and at most one ".", at most kMaxFormatDecimals decimals (every character
-// counts as a decimal in a pattern without "."), at most 32 characters. The
-// empty pattern counts (Less digits can reach it).
+// A display format pattern that More and Less digits can make of a default
+// one: "#" and "0", one ".", then at most kMaxFormatDecimals "0"s; at most 32
+// characters in all. An empty pattern, or one without a point, is none:
+// Less digits stops at the point.
 bool IsValidFormatPattern(QStringView pattern);
 
 } // namespace settings

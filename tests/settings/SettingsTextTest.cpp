@@ -75,15 +75,14 @@ TEST(SettingsText, IntegersAndBooleans) {
     }
 }
 
-TEST(SettingsText, FormatPatterns) {
-    for (const char16_t* good :
-         {u"####0.00", u"0", u"####0.", u".00", u"", u"#####0.00000000", u"#######0"}) {
+TEST(SettingsText, FormatPatternsAreThoseMoreAndLessDigitsMake) {
+    for (const char16_t* good : {u"####0.00", u"0.", u"####0.", u".00", u"#####0.00000000"}) {
         EXPECT_TRUE(IsValidFormatPattern(good)) << QString::fromUtf16(good).toStdString();
     }
-    // Nine decimals, or nine characters without a point, are more than More
-    // digits ever gives.
-    for (const char16_t* bad :
-         {u"0.0.0", u"#,##0.00", u"0.00 ", u"0.00%", u"abc", u"0.000000000", u"########0"}) {
+    // Nine decimals are more than More digits gives; without a point, Less
+    // digits would eat the integer part.
+    for (const char16_t* bad : {u"", u"0", u"#######0", u"0.0.0", u"#,##0.00", u"0.00 ", u"0.00%",
+                                u"0.0#", u"0.000000000"}) {
         EXPECT_FALSE(IsValidFormatPattern(bad)) << QString::fromUtf16(bad).toStdString();
     }
     EXPECT_TRUE(IsValidFormatPattern(QString(31, u'#') + u'.'));

@@ -29,7 +29,7 @@ WindowSettings Changed() {
     values.patm = PressureAt(-150.5f);
     values.fieldFormats[0] = QStringLiteral("####0.0000");
     values.fieldFormats[3] = QStringLiteral("#####0.");
-    values.fieldFormats[13] = QString();
+    values.fieldFormats[13] = QStringLiteral("#0.");
     values.keepOnTop = true;
     values.disclaimerShow = false;
     return values;
@@ -58,7 +58,7 @@ TEST_F(ValuesTest, WindowSettingsComeBackExactlyUnderAnyLocale) {
     QLocale::setDefault(QLocale::c());
     EXPECT_TRUE(ReadWindowSettings() == Changed());
     const QByteArray file = ReadRawStore();
-    for (const char* line : {"Units=1\n", "Alt=-150.5\n", "DBFormat=####0.0000\n", "MCFormat=\n",
+    for (const char* line : {"Units=1\n", "Alt=-150.5\n", "DBFormat=####0.0000\n", "MCFormat=#0.\n",
                              "KeepOnTop=True\n", "Disclaimer%20Show=False\n"}) {
         EXPECT_TRUE(file.contains(line)) << line;
     }
@@ -89,6 +89,7 @@ const struct {
     {"DBFormat", "0.0.0", [](WindowSettings& v) { v.fieldFormats[0] = u"####0.00"_qs; }},
     {"HRFormat", "#,##0.00", [](WindowSettings& v) { v.fieldFormats[3] = u"#####0.0000"_qs; }},
     {"MCFormat", "0.000000000", [](WindowSettings& v) { v.fieldFormats[13] = u"#0.0"_qs; }},
+    {"ENFormat", "", [](WindowSettings& v) { v.fieldFormats[4] = u"#0.00"_qs; }}, // cut short
     {"KeepOnTop", "maybe", [](WindowSettings& v) { v.keepOnTop = false; }},
     {"Disclaimer Show", "", [](WindowSettings& v) { v.disclaimerShow = true; }},
 };
