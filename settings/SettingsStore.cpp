@@ -91,6 +91,17 @@ QString GetSetting(QStringView key, const QString& defaultText) {
     return ReadStoredTexts().value(key.toString(), defaultText);
 }
 
+void RemoveLeftovers() {
+    const QString path = StoreFilePath();
+    if (!QFileInfo(path).dir().exists()) {
+        return; // nothing was ever written
+    }
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lock(lockPath); // a stale lock taken over goes with it
+    TakeLock(lock, lockPath);
+    RemoveStaleTemporaryFiles(path);
+}
+
 bool SaveSettings(std::span<const SettingEntry> entries) {
     const QString path = StoreFilePath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {

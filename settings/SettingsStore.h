@@ -56,6 +56,11 @@ StoredTexts ReadStoredTexts();
 // a readable line of the key is missing.
 QString GetSetting(QStringView key, const QString& defaultText);
 
+// What killed runs may have left next to the file: a stale lock and the
+// temporary files of interrupted writes. Start-up calls it once; every write
+// does the same.
+void RemoveLeftovers();
+
 struct SettingEntry {
     QString key;
     QString text;

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Flags.h"
+#include "SettingsStore.h"
 #include "TopmostSuspension.h"
 #include "VersionInfo.h"
 #include "frmReadDisclaimer.h"
@@ -88,6 +89,7 @@ Session Main(const StartupOptions& options) {
     }
 
     session.terminationSignals = std::make_unique<TerminationSignals>();
+    settings::RemoveLeftovers();
     settings::ReadStartupFlags();
 
     auto splash = std::make_unique<frmSplash>();

@@ -4,7 +4,8 @@
 //
 //   1. one instance per user: a later start hands over to the running one
 //      and ends, without reading or writing any setting;
-//   2. the two start-up flags are read from the settings store;
+//   2. what killed runs left next to the settings store goes, and the two
+//      start-up flags are read from it;
 //   3. the splash window is shown and painted, the mouse pointer turns busy;
 //   4. the calculator window is created and loaded, hidden;
 //   5. the splash stays up for four more seconds, repainted but deaf to the

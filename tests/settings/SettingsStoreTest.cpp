@@ -2,9 +2,6 @@
 
 #include <random>
 
-#include <QDateTime>
-#include <QLockFile>
-
 using namespace settings;
 
 namespace {
@@ -109,24 +106,28 @@ TEST_F(StoreTest, FileWithoutAReadableKeyIsKeptAsideBeforeTheWrite) {
     EXPECT_EQ(StoreFolderEntries(), QStringList{QStringLiteral("Vaporwright.ini")});
 }
 
-TEST_F(StoreTest, LeftoversOfKilledRunsNeitherBlockNorStay) {
-    WriteRawStore("[Settings]\nUnits=1\n");
+// Empty, as a kill between making and filling them leaves them: the store's
+// lock and two temporary files of QSaveFile. A file of another name stays.
+void LeaveLeftovers() {
     const QString store = settings::StoreFilePath();
-    const QString lock = store + QStringLiteral(".lock");
-    const QStringList temporaries{store + QStringLiteral(".AbCdEf"),
-                                  store + QStringLiteral(".qwerty")};
-    for (const QString& path : temporaries + QStringList{lock}) {
-        QFile file(path); // empty, as a kill between creating and filling leaves them
+    for (const char* suffix : {".lock", ".AbCdEf", ".qwerty", ".notes.txt"}) {
+        QFile file(store + QString::fromLatin1(suffix));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    // Names that are not QSaveFile's stay.
-    const QString notes = store + QStringLiteral(".notes.txt");
-    ASSERT_TRUE(QFile(notes).open(QIODevice::WriteOnly));
+}
 
+TEST_F(StoreTest, LeftoversOfKilledRunsNeitherBlockNorStay) {
+    const QStringList kept{QStringLiteral("Vaporwright.ini"),
+                           QStringLiteral("Vaporwright.ini.notes.txt")};
+    WriteRawStore("[Settings]\nUnits=1\n");
+    LeaveLeftovers();
+    RemoveLeftovers(); // at start-up
+    EXPECT_EQ(StoreFolderEntries(), kept);
+
+    LeaveLeftovers();
     ASSERT_TRUE(SaveSetting(u"Patm", QStringLiteral("12.23")));
     EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"1");
-    EXPECT_EQ(StoreFolderEntries(), (QStringList{QStringLiteral("Vaporwright.ini"),
-                                                 QStringLiteral("Vaporwright.ini.notes.txt")}));
+    EXPECT_EQ(StoreFolderEntries(), kept);
 }
 
 TEST_F(StoreTest, LockFolderInTheWayIsPassedOver) {
