@@ -54,7 +54,8 @@ void RemoveStaleTemporaryFiles(const QString& path) {
     const QFileInfoList candidates = store.dir().entryInfoList(
         {pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& candidate : candidates) {
-        const QStringView suffix = QStringView(candidate.fileName()).sliced(prefix.size());
+        const QString name = candidate.fileName();
+        const QStringView suffix = QStringView(name).sliced(prefix.size());
         const bool letters = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
             return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
         });
