@@ -1,5 +1,8 @@
 # Shared by the end-to-end scripts (sourced, not run).
 
+# In a sanitizer build, leak reports of system libraries are no failure of ours.
+export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1

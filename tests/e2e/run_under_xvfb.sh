@@ -6,10 +6,8 @@
 #   run_under_xvfb.sh PROGRAM [ARGUMENTS...]
 set -euo pipefail
 
-if ! command -v xvfb-run >/dev/null; then
-    echo "SKIP: xvfb-run is not installed (the test command installs it)"
-    exit 77
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+require_tools xvfb-run
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
