@@ -55,9 +55,9 @@ void ActivationPointer::activated(const QWidget* button) {
 void ActivationPointer::focusWindowChanged(QWindow* focus) {
     // The focus going nowhere while the window that had it still stands is
     // the user turning to another program. A window that closes (a viewer
-    // over the dialog) hands the focus on within the program instead; the
-    // platform reports the new activation before this signal, so the rule
-    // above is applied to the state before the change.
+    // over the dialog) hands the focus on within the program instead. Qt
+    // delivers a window's activation before this signal, so activated() sees
+    // whether the focus had left the program before that activation.
     if (focus == nullptr && focused_ != nullptr && focused_->isVisible()) {
         leftProgram_ = true;
     }
