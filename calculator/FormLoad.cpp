@@ -2,6 +2,7 @@
 // the settings the last run left.
 
 #include "ContextIDs.h"
+#include "FieldRules.h"
 #include "FieldTable.h"
 #include "Flags.h"
 #include "SettingsValues.h"
@@ -16,6 +17,9 @@
 #include <QSignalBlocker>
 
 namespace {
+
+// A stored format is taken only when More and Less digits could have made it.
+static_assert(settings::kMaxFormatDecimals == calculator::kMaxDecimals);
 
 // Selecting an option runs its handler, also when it is selected already.
 template <typename Handler>
@@ -57,25 +61,22 @@ void frmMain::Form_Load() {
     CalcState.Tdb = 68.0f;
     CalcState.Twb = 68.0f;
 
-    // 6. Unit system (0 IP, 1 SI) and pressure mode (0 pressure, 1 altitude).
-    //    Each reader gives its default for a missing or unusable value.
-    const int units = settings::ReadUnits();
-    const int patmUnit = settings::ReadPatmUnit();
-
-    // 7. Atmospheric pressure, psia, and altitude, ft.
-    CalcState.Patm = settings::ReadPatm();
-    CalcState.Alt = settings::ReadAlt();
-
-    // 8. The display format of every field.
-    for (int i = 0; i < calculator::kFieldCount; ++i)
-        FieldFormat[i] = settings::ReadFieldFormat(i);
+    // 6.-8. Unit system (0 IP, 1 SI), pressure mode (0 pressure, 1 altitude),
+    //       pressure (psia), altitude (ft) and the format of every field, in
+    //       one read of the store. Each value is checked; one that fails
+    //       falls back on its default, and the pressure and the altitude are
+    //       made to agree.
+    const settings::WindowSettings stored = settings::ReadWindowSettings();
+    CalcState.Patm = stored.patm;
+    CalcState.Alt = stored.alt;
+    FieldFormat = stored.fieldFormats;
 
     // 9. The unit system: selects every unit list, renders, computes.
-    const int system = units == 0 ? 0 : 1;
+    const int system = stored.units;
     select(optUnits[system], [this, system] { optUnits_Click(system); });
 
     // 10. The pressure mode: locks one of the two pressure rows, computes.
-    const int mode = patmUnit == 0 ? 0 : 1;
+    const int mode = stored.patmUnit;
     select(optPatm[mode], [this, mode] { optPatm_Click(mode); });
 
     // 11. Show the starting temperatures, pressure and altitude.

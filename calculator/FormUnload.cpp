@@ -23,7 +23,9 @@ void frmMain::Form_Unload() {
     ContextIDs::HelpQuit();
 
     // 2.-6. Every key of the window in one atomic write: a crash halfway
-    //       leaves the previous file whole.
+    //       leaves the previous file whole. "Disclaimer Show" goes with
+    //       them, so that a file deleted or damaged during the run loses
+    //       nothing.
     settings::WindowSettings values;
     values.units = optUnits[0]->isChecked() ? 0 : 1;
     values.patmUnit = optPatm[0]->isChecked() ? 0 : 1;
@@ -31,6 +33,7 @@ void frmMain::Form_Unload() {
     values.alt = CalcState.Alt;   // ft
     values.fieldFormats = FieldFormat;
     values.keepOnTop = settings::blnKeepOnTop;
+    values.disclaimerShow = settings::blnDisclaimerShow;
     settings::WriteWindowSettings(values);
 
     // 7. The window's owner releases it once the run has ended; its tray

@@ -29,11 +29,7 @@ void frmMain::mnuFileHide_Click() {
 void frmMain::mnuFileOnTop_Click() {
     QAction* item = menuFile.mnuFileOnTop;
     const bool onTop = !item->isChecked();
-    // Changing the hint re-creates a shown window; it keeps its place and size.
-    const QRect frame = geometry();
-    dialogs::SetStaysOnTop(this, onTop);
-    if (isVisible() && geometry() != frame)
-        setGeometry(frame);
+    dialogs::SetStaysOnTop(this, onTop); // the same native window, on top or not
     item->setChecked(onTop);
     settings::blnKeepOnTop = onTop;
 }

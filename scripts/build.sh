@@ -14,7 +14,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev
     desktop-file-utils appstream dpkg-dev file binutils
-    xvfb xauth xdotool xclip
+    xvfb xauth xdotool xclip x11-utils
 )
 
 missing=()

@@ -5,8 +5,9 @@
 namespace settings {
 
 void ReadStartupFlags() {
-    blnDisclaimerShow = ReadDisclaimerShow();
-    blnKeepOnTop = ReadKeepOnTop();
+    const WindowSettings stored = ReadWindowSettings(); // one read of the file
+    blnDisclaimerShow = stored.disclaimerShow;
+    blnKeepOnTop = stored.keepOnTop;
 }
 
 } // namespace settings

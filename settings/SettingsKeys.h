@@ -33,6 +33,9 @@ inline constexpr bool kDefaultDisclaimerShow = true;
 // The display format of each calculator field, indexed by the field index.
 inline constexpr int kFieldCount = 14;
 
+// The most decimals a format pattern may show: where More digits stops.
+inline constexpr int kMaxFormatDecimals = 8;
+
 inline constexpr std::array<QStringView, kFieldCount> kFormatKeys{
     u"DBFormat", u"WBFormat", u"RHFormat", u"HRFormat", u"ENFormat", u"DTFormat", u"VPFormat",
     u"DSFormat", u"SVFormat", u"MDFormat", u"AHFormat", u"APFormat", u"ALFormat", u"MCFormat",

@@ -2,38 +2,42 @@
 
 // The per-user settings store: text values by key, all in section "Settings".
 //
-// Backing: the INI file that QSettings keeps for organisation and application
-// "Vaporwright" in the user's scope, that is
-// <user configuration folder>/Vaporwright/Vaporwright.ini (~/.config on Linux).
-// The file is opened by that name alone: the organisation-wide and system-wide
-// INI files that QSettings would otherwise fall back on are not consulted.
+// Backing: the INI file that QSettings would keep for organisation and
+// application "Vaporwright" in the user's scope, that is
+// <user configuration folder>/Vaporwright/Vaporwright.ini (~/.config on
+// Linux), in the text of IniFormat.h. Only that file is consulted.
 //
-// Safety:
-// - Every write replaces the whole file atomically (QSettings writes through
-//   QSaveFile: a temporary file in the same folder, renamed over the old one),
-//   so an interrupted write leaves the previous file, never half of a new one.
-//   Nothing else (no temporary or lock file) is left behind.
-// - A damaged file is one this program could not have written: not UTF-8
-//   text, control characters, a line that is neither a "[section]", a
-//   "key=value" nor a ";comment", the "@" by which QSettings marks values of
-//   other types than text, more than 64 KiB, unreadable, or not a plain file.
-//   Reading a damaged file gives the default of every key. Writing first
-//   replaces it atomically by an empty file, then writes the values as usual,
-//   so what the program writes is stored and the damage is gone.
-// - QSettings alone is not enough for this: it reports a format error only on
-//   the first parse of a file in a process, accepts binary garbage as keys
-//   and carries them over into every later write.
+// Reading takes every key it can read and skips only what it cannot: a
+// comment, a stray byte, a line an editor or a crash damaged never makes
+// another key fall back on its default. A missing file, and a folder or other
+// non-file in its place, read as empty; of a file beyond 16 MiB the first
+// 16 MiB are read.
 //
-// The store is used from the user-interface thread only; nothing is locked
-// beyond what QSettings does.
+// Writing (SaveSettings), in this order:
+// - takes the file's lock "Vaporwright.ini.lock", the one QSettings uses, so
+//   that two writers never interleave. A lock whose owner process is gone is
+//   taken over at once; one without a readable owner (an empty file a killed
+//   run left) or held for more than a second is taken over as stale; one that
+//   cannot be had within a moment is passed over, since losing the user's
+//   settings would be worse than the rare second writer it guards against;
+// - removes the temporary files of earlier writes that were interrupted
+//   ("Vaporwright.ini." and six letters, QSaveFile's names);
+// - reads the file as above and sets the entries' keys in it: every other
+//   readable key keeps its value; comments and unreadable lines are dropped;
+// - a file with text of its own but no readable key at all is kept aside as
+//   "Vaporwright.ini.damaged" (replacing an older one) before it is replaced,
+//   so that nothing written by hand is silently destroyed;
+// - replaces the file atomically (QSaveFile: a temporary file renamed over
+//   the old one), or writes it in place where the folder does not allow that.
+//
+// The store is used from the user-interface thread only.
 //
 // Tests: before touching the store, point it at a fresh temporary folder with
 //     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
 // the file is then dir + "/Vaporwright/Vaporwright.ini" (StoreFilePath()).
-// Use a new folder for every test: QSettings caches parsed files by name and
-// checks only size and modification time (to the millisecond), so a file
-// rewritten by hand twice within a millisecond at the same size can be served
-// from that cache. No QCoreApplication is needed.
+// No QCoreApplication is needed.
+
+#include "IniFormat.h"
 
 #include <span>
 
@@ -45,20 +49,27 @@ namespace settings {
 // The full path of the store's file for the current user.
 QString StoreFilePath();
 
+// Every readable key and its text, in one read of the file.
+StoredTexts ReadStoredTexts();
+
 // The text stored under `key`, or `defaultText` when the file, the section or
-// the key is missing, when the file is damaged, and when the stored value is
-// not plain text.
+// a readable line of the key is missing.
 QString GetSetting(QStringView key, const QString& defaultText);
+
+// What killed runs may have left next to the file: a stale lock and the
+// temporary files of interrupted writes. Start-up calls it once; every write
+// does the same.
+void RemoveLeftovers();
 
 struct SettingEntry {
     QString key;
     QString text;
 };
 
-// Writes all entries in one atomic replacement of the file, creating the file
-// and its folder when needed; other keys keep their values. Returns whether
-// the values were stored; the program does not act on a failure (a folder
-// that cannot be written, a folder in place of the file), tests do.
+// Writes all entries in one replacement of the file, creating the file and
+// its folder when needed; other keys keep their values. Returns whether the
+// values were stored; the program does not act on a failure (a folder that
+// cannot be written, a folder in place of the file), tests do.
 bool SaveSettings(std::span<const SettingEntry> entries);
 
 // SaveSettings with one entry.

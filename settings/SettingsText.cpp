@@ -1,24 +1,34 @@
 #include "SettingsText.h"
 
-#include <array>
+#include "SettingsKeys.h"
+
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <QLocale>
 
 namespace settings {
 namespace {
 
-constexpr int kSignificantDigits = 7;
+// Nine significant digits tell every float apart; six are enough for most.
+constexpr int kFewestDigits = 6;
+constexpr int kMostDigits = 9;
 constexpr qsizetype kMaxPatternLength = 32;
 
-QLocale WithoutGrouping(QLocale locale) {
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    return locale;
+QLocale Plain() {
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return c;
 }
 
-// The default locale first, then the C locale (see the header).
-std::array<QLocale, 2> ReadingLocales() {
-    return {WithoutGrouping(QLocale()), WithoutGrouping(QLocale::c())};
+// The number in `text` with "." or "," as the decimal separator.
+std::optional<double> PlainNumber(QStringView text) {
+    QString number = text.trimmed().toString();
+    number.replace(u',', u'.');
+    bool ok = false;
+    const double value = Plain().toDouble(number, &ok);
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 } // namespace
@@ -34,19 +44,29 @@ std::optional<int> IntegerFromText(QStringView text) {
 }
 
 QString SingleText(float value) {
-    // 'g' rounds to seven significant digits and drops trailing zeros.
-    return WithoutGrouping(QLocale()).toString(static_cast<double>(value), 'g', kSignificantDigits);
+    const QLocale c = Plain();
+    QString text;
+    for (int digits = kFewestDigits; digits <= kMostDigits; ++digits) {
+        text = c.toString(static_cast<double>(value), 'g', digits);
+        if (c.toFloat(text) == value) {
+            break;
+        }
+    }
+    return text;
 }
 
 std::optional<float> SingleFromText(QStringView text) {
-    for (const QLocale& locale : ReadingLocales()) {
-        bool ok = false;
-        const float value = locale.toFloat(text, &ok); // ok is false on overflow
-        if (ok && std::isfinite(value)) {
-            return value;
-        }
+    const std::optional<double> value = PlainNumber(text);
+    if (!value) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    // Beyond the single-precision range, or so small that it would read as 0.
+    const double magnitude = std::fabs(*value);
+    if (magnitude > std::numeric_limits<float>::max() ||
+        (magnitude != 0.0 && magnitude < std::numeric_limits<float>::min())) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*value);
 }
 
 QString BooleanText(bool value) {
@@ -61,26 +81,23 @@ std::optional<bool> BooleanFromText(QStringView text) {
     if (word.compare(u"False", Qt::CaseInsensitive) == 0) {
         return false;
     }
-    for (const QLocale& locale : ReadingLocales()) {
-        bool ok = false;
-        const double value = locale.toDouble(word, &ok);
-        if (ok && std::isfinite(value)) {
-            return value != 0.0;
-        }
+    if (const std::optional<double> number = PlainNumber(word)) {
+        return *number != 0.0;
     }
     return std::nullopt;
 }
 
 bool IsValidFormatPattern(QStringView pattern) {
-    if (pattern.size() > kMaxPatternLength || pattern.count(u'.') > 1) {
+    const qsizetype point = pattern.indexOf(u'.');
+    if (point < 0 || pattern.size() > kMaxPatternLength) {
         return false;
     }
-    for (const QChar c : pattern) {
-        if (c != u'#' && c != u'0' && c != u'.') {
-            return false;
-        }
-    }
-    return true;
+    const QStringView integer = pattern.first(point);
+    const QStringView decimals = pattern.sliced(point + 1);
+    return std::all_of(integer.begin(), integer.end(),
+                       [](QChar c) { return c == u'#' || c == u'0'; }) &&
+           std::all_of(decimals.begin(), decimals.end(), [](QChar c) { return c == u'0'; }) &&
+           decimals.size() <= kMaxFormatDecimals;
 }
 
 } // namespace settings

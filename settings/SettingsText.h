@@ -3,23 +3,20 @@
 // The text forms in which settings are stored, both ways.
 //
 // - Integers: decimal digits ("0", "1").
-// - Single-precision numbers: the value rounded to seven significant digits,
-//   trailing zeros dropped, with the decimal separator of the default QLocale
-//   and no digit grouping: 14.696 -> "14.696", 0 -> "0", 5000 -> "5000",
-//   14.696 in de_DE -> "14,696"; exponent form from 1e7 up and below 1e-4.
-//   Every value typed with up to six significant digits (12.23, 14.696) reads
-//   back as the same float; seven digits do not hold every float exactly.
-//   Reading takes the default locale's form first and then the C locale's, so
-//   a file written under a locale with a decimal point still reads correctly
-//   after the user switched to one with a decimal comma. Group separators are
-//   refused, never taken as grouping: under en_US, "14,696" written by de_DE
-//   must not become 14696 psia.
+// - Single-precision numbers: "." as the decimal point and no digit grouping,
+//   whatever the user's locale, so that a file travels between locales. The
+//   fewest significant digits (six to nine) that read back as the same float:
+//   14.696 -> "14.696", 0 -> "0", 5000 -> "5000", 1/3 -> "0.33333334";
+//   exponent form only for very large and very small values. Reading takes "." or "," as the
+//   decimal separator: earlier versions wrote the locale's ("12,23" under
+//   German), and no version ever wrote grouping, so a comma is never a group
+//   separator. Two separators, blanks inside and other text are refused.
 // - Booleans: "True" or "False"; reading also accepts any letter case and a
 //   number, non-zero meaning True.
 // - Format strings are stored unchanged.
 //
-// Numbers go through QLocale only: the C library's printf and strtod follow
-// the process locale, which Qt switches to the user's.
+// Numbers go through QLocale::c() only: the C library's printf and strtod
+// follow the process locale, which Qt switches to the user's.
 
 #include <optional>
 
@@ -40,8 +37,10 @@ std::optional<float> SingleFromText(QStringView text);
 QString BooleanText(bool value);
 std::optional<bool> BooleanFromText(QStringView text);
 
-// A display format pattern: "#", "0" and at most one ".", at most 32
-// characters. The empty pattern counts (Less digits can reach it).
+// A display format pattern that More and Less digits can make of a default
+// one: "#" and "0", one ".", then at most kMaxFormatDecimals "0"s; at most 32
+// characters in all. An empty pattern, or one without a point, is none:
+// Less digits stops at the point.
 bool IsValidFormatPattern(QStringView pattern);
 
 } // namespace settings

@@ -1,82 +1,120 @@
 #include "SettingsValues.h"
 
+#include "Limits.h"
+#include "PsychroFun.h"
 #include "SettingsStore.h"
 #include "SettingsText.h"
 
+#include <cmath>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace settings {
 namespace {
 
+namespace psy = basPsychroFun;
+
+// A stored pressure and altitude agree when the altitude's pressure lies this
+// close to the stored one (psia): about 2 ft, well below the 0.01 psia the
+// pressure field shows, and far above what rounding a stored text leaves.
+constexpr double kAgreementPsia = 0.001;
+
+std::optional<QString> Stored(const StoredTexts& texts, QStringView key) {
+    const auto it = texts.constFind(key.toString());
+    return it == texts.cend() ? std::nullopt : std::optional<QString>(*it);
+}
+
 // "Units" and "PatmUnit" select one of two option buttons.
-int ReadChoice(QStringView key, int fallback) {
-    const std::optional<int> value = IntegerFromText(GetSetting(key, IntegerText(fallback)));
+int ReadChoice(const StoredTexts& texts, QStringView key, int fallback) {
+    const std::optional<QString> text = Stored(texts, key);
+    const std::optional<int> value = text ? IntegerFromText(*text) : std::nullopt;
     return value && (*value == 0 || *value == 1) ? *value : fallback;
 }
 
-float ReadSingle(QStringView key, float fallback) {
-    return SingleFromText(GetSetting(key, SingleText(fallback))).value_or(fallback);
+bool ReadBoolean(const StoredTexts& texts, QStringView key, bool fallback) {
+    const std::optional<QString> text = Stored(texts, key);
+    return (text ? BooleanFromText(*text) : std::nullopt).value_or(fallback);
 }
 
-bool ReadBoolean(QStringView key, bool fallback) {
-    return BooleanFromText(GetSetting(key, BooleanText(fallback))).value_or(fallback);
+// The limits in single precision, as the values are held: the float nearest
+// to 146.96 psia lies a little above the double.
+bool IsUsablePressure(float psia) {
+    return psia > 0.0f && psia <= static_cast<float>(psy::kMaxAtmosphericPressurePsia);
 }
 
-bool IsField(int field) {
-    return field >= 0 && field < kFieldCount;
+bool IsUsableAltitude(float ft) {
+    return ft >= static_cast<float>(psy::kMinAltitudeFt) &&
+           ft <= static_cast<float>(psy::kMaxAltitudeFt);
+}
+
+// The stored number under `key` when it passes `usable`.
+std::optional<float> ReadChecked(const StoredTexts& texts, QStringView key, bool (*usable)(float)) {
+    const std::optional<QString> text = Stored(texts, key);
+    const std::optional<float> value = text ? SingleFromText(*text) : std::nullopt;
+    return value && usable(*value) ? value : std::nullopt;
+}
+
+// An engine relation applied as the window applies it (inch-pound units,
+// the result in single precision); nothing when it faults or its result
+// fails `usable`.
+std::optional<float> Derived(double (*relation)(double, std::string_view), float value,
+                             bool (*usable)(float)) {
+    try {
+        const auto result = static_cast<float>(relation(value, "IP"));
+        return usable(result) ? std::optional<float>(result) : std::nullopt;
+    } catch (const psy::FloatingPointFault&) {
+        return std::nullopt;
+    }
+}
+
+// The pressure (psia) at an altitude (ft).
+std::optional<float> PressureAt(float ft) {
+    return Derived(&psy::PressureFromAltitude, ft, IsUsablePressure);
+}
+
+// The altitude (ft) of a pressure (psia); nothing for a pressure beyond the
+// altitude polynomial's range.
+std::optional<float> AltitudeOf(float psia) {
+    return Derived(&psy::AltitudeFromPressure, psia, IsUsableAltitude);
+}
+
+bool Agree(float psia, float ft) {
+    const std::optional<float> atAltitude = PressureAt(ft);
+    return atAltitude && std::fabs(static_cast<double>(*atAltitude - psia)) <= kAgreementPsia;
+}
+
+// `patm` and `alt` are the stored values that passed their checks.
+void ReconcilePressureAndAltitude(WindowSettings& values, std::optional<float> patm,
+                                  std::optional<float> alt) {
+    values.patm = patm.value_or(kDefaultPatm);
+    values.alt = alt.value_or(kDefaultAlt);
+    if (patm && alt && Agree(*patm, *alt)) {
+        return;
+    }
+    const bool altitudeDecides = values.patmUnit == 1 ? alt.has_value() : !patm && alt;
+    if (altitudeDecides) {
+        values.patm = PressureAt(values.alt).value_or(values.patm);
+    } else if (patm) {
+        // A pressure beyond the altitude range keeps the altitude as it was.
+        values.alt = AltitudeOf(values.patm).value_or(values.alt);
+    }
 }
 
 } // namespace
 
-int ReadUnits() {
-    return ReadChoice(kUnits, kDefaultUnits);
-}
-int ReadPatmUnit() {
-    return ReadChoice(kPatmUnit, kDefaultPatmUnit);
-}
-float ReadPatm() {
-    return ReadSingle(kPatm, kDefaultPatm);
-}
-float ReadAlt() {
-    return ReadSingle(kAlt, kDefaultAlt);
-}
 bool ReadKeepOnTop() {
-    return ReadBoolean(kKeepOnTop, kDefaultKeepOnTop);
+    return ReadBoolean(ReadStoredTexts(), kKeepOnTop, kDefaultKeepOnTop);
 }
 bool ReadDisclaimerShow() {
-    return ReadBoolean(kDisclaimerShow, kDefaultDisclaimerShow);
+    return ReadBoolean(ReadStoredTexts(), kDisclaimerShow, kDefaultDisclaimerShow);
 }
 
-QString ReadFieldFormat(int field) {
-    if (!IsField(field)) {
-        return {};
-    }
-    const QString fallback = kDefaultFormats[static_cast<std::size_t>(field)].toString();
-    const QString pattern = GetSetting(kFormatKeys[static_cast<std::size_t>(field)], fallback);
-    return IsValidFormatPattern(pattern) ? pattern : fallback;
-}
-
-bool WriteUnits(int units) {
-    return SaveSetting(kUnits, IntegerText(units));
-}
-bool WritePatmUnit(int patmUnit) {
-    return SaveSetting(kPatmUnit, IntegerText(patmUnit));
-}
-bool WritePatm(float patm) {
-    return SaveSetting(kPatm, SingleText(patm));
-}
-bool WriteAlt(float alt) {
-    return SaveSetting(kAlt, SingleText(alt));
-}
 bool WriteKeepOnTop(bool keepOnTop) {
     return SaveSetting(kKeepOnTop, BooleanText(keepOnTop));
 }
 bool WriteDisclaimerShow(bool show) {
     return SaveSetting(kDisclaimerShow, BooleanText(show));
-}
-
-bool WriteFieldFormat(int field, const QString& pattern) {
-    return IsField(field) && SaveSetting(kFormatKeys[static_cast<std::size_t>(field)], pattern);
 }
 
 std::array<QString, kFieldCount> DefaultFieldFormats() {
@@ -87,17 +125,25 @@ std::array<QString, kFieldCount> DefaultFieldFormats() {
     return formats;
 }
 
-WindowSettings ReadWindowSettings() {
+WindowSettings WindowSettingsFrom(const StoredTexts& texts) {
     WindowSettings values;
-    values.units = ReadUnits();
-    values.patmUnit = ReadPatmUnit();
-    values.patm = ReadPatm();
-    values.alt = ReadAlt();
-    for (int field = 0; field < kFieldCount; ++field) {
-        values.fieldFormats[static_cast<std::size_t>(field)] = ReadFieldFormat(field);
+    values.units = ReadChoice(texts, kUnits, kDefaultUnits);
+    values.patmUnit = ReadChoice(texts, kPatmUnit, kDefaultPatmUnit);
+    ReconcilePressureAndAltitude(values, ReadChecked(texts, kPatm, IsUsablePressure),
+                                 ReadChecked(texts, kAlt, IsUsableAltitude));
+    for (std::size_t i = 0; i < kFormatKeys.size(); ++i) {
+        const std::optional<QString> pattern = Stored(texts, kFormatKeys[i]);
+        if (pattern && IsValidFormatPattern(*pattern)) {
+            values.fieldFormats[i] = *pattern;
+        }
     }
-    values.keepOnTop = ReadKeepOnTop();
+    values.keepOnTop = ReadBoolean(texts, kKeepOnTop, kDefaultKeepOnTop);
+    values.disclaimerShow = ReadBoolean(texts, kDisclaimerShow, kDefaultDisclaimerShow);
     return values;
+}
+
+WindowSettings ReadWindowSettings() {
+    return WindowSettingsFrom(ReadStoredTexts());
 }
 
 bool WriteWindowSettings(const WindowSettings& values) {
@@ -111,6 +157,7 @@ bool WriteWindowSettings(const WindowSettings& values) {
         entries.push_back({kFormatKeys[i].toString(), values.fieldFormats[i]});
     }
     entries.push_back({kKeepOnTop.toString(), BooleanText(values.keepOnTop)});
+    entries.push_back({kDisclaimerShow.toString(), BooleanText(values.disclaimerShow)});
     return SaveSettings(entries);
 }
 

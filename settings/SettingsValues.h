@@ -3,16 +3,25 @@
 // Typed access to the settings table (SettingsKeys.h) through the store
 // (SettingsStore.h) in the text forms of SettingsText.h.
 //
-// Each reader falls back on its own key's default, and only that one, when the
-// stored text is unusable: text that does not convert, a "Units" or
-// "PatmUnit" other than 0 or 1, a pressure or altitude that is not a finite
-// single-precision number, a format that IsValidFormatPattern refuses, a flag
-// that is neither "True"/"False" nor a number. Every other key still loads as
-// stored. A missing or damaged store gives every default.
+// Every stored value is checked before use; one that fails its check falls
+// back on its own key's default, and only that one:
+// - "Units" and "PatmUnit": 0 or 1;
+// - "Patm": above 0 psia and at most the highest pressure the window takes
+//   (basPsychroFun::kMaxAtmosphericPressurePsia);
+// - "Alt": within the altitude polynomial's range, kMinAltitudeFt to
+//   kMaxAltitudeFt;
+// - formats: IsValidFormatPattern;
+// - flags: "True"/"False" in any case, or a number.
+// The pressure and the altitude then have to agree: when they do not (one was
+// edited by hand, or lost), the one "PatmUnit" says was entered is kept and
+// the other derived from it by the engine, as the window does when the user
+// types it. When the entered one is missing or refused, the other one decides.
 //
-// Each single writer replaces the file once; the calculator window's unload
-// writes all its keys in one go with WriteWindowSettings.
+// The calculator window reads everything in one read of the file
+// (ReadWindowSettings) and writes everything in one write
+// (WriteWindowSettings).
 
+#include "IniFormat.h"
 #include "SettingsKeys.h"
 
 #include <array>
@@ -21,22 +30,10 @@
 
 namespace settings {
 
-int ReadUnits();    // 0 IP, 1 SI
-int ReadPatmUnit(); // 0 pressure entered, 1 altitude entered
-float ReadPatm();   // psia
-float ReadAlt();    // ft
-// The stored or default format of field 0..13; empty for any other index.
-QString ReadFieldFormat(int field);
 bool ReadKeepOnTop();
 bool ReadDisclaimerShow();
 
 // Each returns whether the value was stored (see SaveSettings).
-bool WriteUnits(int units);
-bool WritePatmUnit(int patmUnit);
-bool WritePatm(float patm);
-bool WriteAlt(float alt);
-// Does nothing and returns false for a field outside 0..13.
-bool WriteFieldFormat(int field, const QString& pattern);
 bool WriteKeepOnTop(bool keepOnTop);
 // Called by the disclaimer prompt when it unloads.
 bool WriteDisclaimerShow(bool show);
@@ -51,14 +48,19 @@ struct WindowSettings {
     float alt = kDefaultAlt;         // ft
     std::array<QString, kFieldCount> fieldFormats = DefaultFieldFormats();
     bool keepOnTop = kDefaultKeepOnTop;
+    // Written with the others at every unload, so that it survives a file
+    // deleted or damaged during the run; the window does not read it.
+    bool disclaimerShow = kDefaultDisclaimerShow;
 
     bool operator==(const WindowSettings&) const = default;
 };
 
-// The readers above, key by key.
+// The checked values of stored texts (see above).
+WindowSettings WindowSettingsFrom(const StoredTexts& texts);
+// WindowSettingsFrom the store's file.
 WindowSettings ReadWindowSettings();
-// Writes "Units", "PatmUnit", "Patm", "Alt", the fourteen formats and
-// "KeepOnTop" in one atomic replacement of the file.
+// Writes "Units", "PatmUnit", "Patm", "Alt", the fourteen formats,
+// "KeepOnTop" and "Disclaimer Show" in one replacement of the file.
 bool WriteWindowSettings(const WindowSettings& values);
 
 } // namespace settings

@@ -1,7 +1,9 @@
 #include "CenterMouseCursor.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace basCenterMouseCursor {
 
@@ -34,6 +36,32 @@ void CenterMouseCursor(const QWidget* widget) {
     }
     const QRect globalRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     QCursor::setPos(CenterOf(globalRect));
+}
+
+ActivationPointer::ActivationPointer(QWidget* dialog)
+    : QObject(dialog), focused_(QGuiApplication::focusWindow()) {
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            &ActivationPointer::focusWindowChanged);
+}
+
+void ActivationPointer::activated(const QWidget* button) {
+    if (!shownBefore_ || !leftProgram_) {
+        CenterMouseCursor(button);
+    }
+    shownBefore_ = true;
+    leftProgram_ = false;
+}
+
+void ActivationPointer::focusWindowChanged(QWindow* focus) {
+    // The focus going nowhere while the window that had it still stands is
+    // the user turning to another program. A window that closes (a viewer
+    // over the dialog) hands the focus on within the program instead. Qt
+    // delivers a window's activation before this signal, so activated() sees
+    // whether the focus had left the program before that activation.
+    if (focus == nullptr && focused_ != nullptr && focused_->isVisible()) {
+        leftProgram_ = true;
+    }
+    focused_ = focus;
 }
 
 } // namespace basCenterMouseCursor

@@ -15,6 +15,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace ContextIDs {
 
@@ -40,7 +41,10 @@ QStringList Words(const QString& term) {
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)), findField_(new QLineEdit(this)),
+    // A dialog-type window: on X11 Qt tells the window manager a window's
+    // owner (WM_TRANSIENT_FOR) only for such windows.
+    : QWidget(owner, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      browser_(new QTextBrowser(this)), findField_(new QLineEdit(this)),
       topicList_(new QListWidget(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Vaporwright Help"));
@@ -168,6 +172,13 @@ void HelpWindow::followLink(const QUrl& url) {
 }
 
 void HelpWindow::present() {
+    // A window of the calculator (transient for it): the window manager keeps
+    // it above its owner, also one kept on top. Set at every showing, so that
+    // an owner shown only after the viewer was made is known too.
+    if (const QWidget* owner = parentWidget()) {
+        winId(); // creates the native window to tell it its owner
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
     show();
     if (isMinimized()) {
         showNormal();

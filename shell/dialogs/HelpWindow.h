@@ -22,8 +22,9 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // A top-level window; with an owner it is destroyed with the owner.
-    // Closing it only hides it, so the next help call shows it again.
+    // A top-level window; with an owner it is a window of the owner (transient
+    // for it, raised above it when shown) and is destroyed with it. Closing it
+    // only hides it, so the next help call shows it again.
     explicit HelpWindow(QWidget* owner);
 
     // Reads the help file anew; on failure returns the failure's description

@@ -1,16 +1,27 @@
 #include "TopmostSuspension.h"
 
+#include <QWindow>
+
 namespace dialogs {
 
 void SetStaysOnTop(QWidget* window, bool onTop) {
     if (window == nullptr || window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
         return;
     }
-    const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible) {
-        window->show();
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    QWindow* const handle = window->windowHandle();
+    if (handle == nullptr) {
+        // No native window yet: the flag is taken when one is created.
+        window->setWindowFlags(flags);
+        return;
     }
+    // QWidget::setWindowFlags would destroy the native window and create a
+    // new one (a new X window: flicker, a new task bar entry). The QWindow
+    // hands the change to the platform instead, on X11 as the window
+    // manager's "above" state; the widget only records it.
+    window->overrideWindowFlags(flags);
+    handle->setFlags(flags);
 }
 
 TopmostSuspension::TopmostSuspension(QWidget* window)

@@ -12,17 +12,17 @@
 //
 // Keep-on-top is the window's Qt::WindowStaysOnTopHint, which the keep-on-top
 // menu item sets; nothing else (its check mark, blnKeepOnTop) is touched. A
-// window that is not on top is left alone, and a window that was visible is
-// visible again afterwards (changing the hint re-creates a shown window, which
-// hides it).
+// window that is not on top is left alone. The native window stays the same
+// throughout: no flicker, no new task bar entry, visibility and place kept.
 
 #include <QPointer>
 #include <QWidget>
 
 namespace dialogs {
 
-// Turns Qt::WindowStaysOnTopHint of `window` on or off without changing its
-// visibility. Nothing when the hint already has that state.
+// Turns Qt::WindowStaysOnTopHint of `window` on or off on its native window
+// as it is, never destroying and re-creating it, so that its visibility,
+// place and window id stay. Nothing when the hint already has that state.
 void SetStaysOnTop(QWidget* window, bool onTop);
 
 class TopmostSuspension {

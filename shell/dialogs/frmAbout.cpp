@@ -36,6 +36,7 @@ QFrame* NewLine(QWidget* parent) {
 
 frmAbout::frmAbout(QWidget* owner, dialogs::DialogHooks hooks)
     : QDialog(owner), hooks_(std::move(hooks)),
+      pointer_(new basCenterMouseCursor::ActivationPointer(this)),
       picIcon(NewLabel(QStringLiteral("picIcon"), {}, this)),
       lblTitle(NewLabel(QStringLiteral("lblTitle"), QStringLiteral("Application Title"), this)),
       lblVersion(NewLabel(QStringLiteral("lblVersion"), QStringLiteral("Version"), this)),
@@ -139,7 +140,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::Form_Activate() {
-    basCenterMouseCursor::CenterMouseCursor(cmdOK);
+    pointer_->activated(cmdOK);
 }
 
 void frmAbout::cmdOK_Click() {

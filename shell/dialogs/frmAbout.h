@@ -7,6 +7,7 @@
 //     frmAbout about(this);
 //     about.exec();
 
+#include "CenterMouseCursor.h"
 #include "DialogHooks.h"
 
 #include <array>
@@ -44,6 +45,8 @@ private:
     void cmdSysInfo_Click();
 
     dialogs::DialogHooks hooks_;
+    // Puts the pointer on the main button at the right activations.
+    basCenterMouseCursor::ActivationPointer* pointer_;
     QStringList sysInfoTools_ = DefaultSysInfoTools();
 
     QLabel* picIcon;

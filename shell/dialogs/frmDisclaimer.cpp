@@ -14,8 +14,9 @@
 #include <QVBoxLayout>
 
 frmDisclaimer::frmDisclaimer(QWidget* parent, dialogs::DialogHooks hooks)
-    : QDialog(parent), hooks_(std::move(hooks)), txtText(new QPlainTextEdit(this)),
-      cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
+    : QDialog(parent), hooks_(std::move(hooks)),
+      pointer_(new basCenterMouseCursor::ActivationPointer(this)),
+      txtText(new QPlainTextEdit(this)), cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
     setObjectName(QStringLiteral("frmDisclaimer"));
     setWindowTitle(QStringLiteral("Vaporwright:  D I S C L A I M E R"));
     txtText->setObjectName(QStringLiteral("txtText"));
@@ -78,7 +79,7 @@ void frmDisclaimer::Form_Load() {
 }
 
 void frmDisclaimer::Form_Activate() {
-    basCenterMouseCursor::CenterMouseCursor(cmdOK);
+    pointer_->activated(cmdOK);
 }
 
 void frmDisclaimer::cmdOK_Click() {

@@ -9,6 +9,7 @@
 // Loading beeps and reads the file whole. A missing or unreadable file is
 // reported in a message box and then ends the program at once.
 
+#include "CenterMouseCursor.h"
 #include "DialogHooks.h"
 
 #include <optional>
@@ -43,6 +44,8 @@ private:
     void cmdOK_Click();
 
     dialogs::DialogHooks hooks_;
+    // Puts the pointer on the main button at the right activations.
+    basCenterMouseCursor::ActivationPointer* pointer_;
     bool loaded_ = false;
 
     QPlainTextEdit* txtText;

@@ -21,6 +21,7 @@
 
 frmReadDisclaimer::frmReadDisclaimer(QWidget* parent, dialogs::DialogHooks hooks)
     : QDialog(parent), hooks_(std::move(hooks)),
+      pointer_(new basCenterMouseCursor::ActivationPointer(this)),
       Label1(new QLabel(QStringLiteral(" Vaporwright  "), this)),
       cmdRead(new QPushButton(QStringLiteral("&Read the Disclaimer"), this)),
       Frame1(new QGroupBox(QStringLiteral("I have read the Disclaimer and I:"), this)),
@@ -98,7 +99,7 @@ void frmReadDisclaimer::Form_Load() {
 }
 
 void frmReadDisclaimer::Form_Activate() {
-    basCenterMouseCursor::CenterMouseCursor(cmdAgree);
+    pointer_->activated(cmdAgree);
     chkDontShow->setChecked(!settings::blnDisclaimerShow);
     blnActivated = true;
 }

@@ -15,6 +15,7 @@
 // before the focused control (and is not consumed), which feeds the credit
 // screen's word detector.
 
+#include "CenterMouseCursor.h"
 #include "DialogHooks.h"
 
 #include <memory>
@@ -56,6 +57,8 @@ private:
     void EndProgram(int exitCode);
 
     dialogs::DialogHooks hooks_;
+    // Puts the pointer on the main button at the right activations.
+    basCenterMouseCursor::ActivationPointer* pointer_;
     bool blnActivated = false;
     bool unloaded_ = false;
     std::unique_ptr<Credit> credit_; // created by the first key

@@ -1,11 +1,13 @@
 #include "ActivePrevInstance.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 #include <utility>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +26,8 @@ namespace {
 constexpr int kRequestTimeoutMs = 5000;
 // Pause between two connection attempts of a later start (ms).
 constexpr unsigned long kRetryPauseMs = 50;
+// A lock file without an owner this old is a left-over (ms).
+constexpr qint64 kOwnerlessLockAgeMs = 1000;
 
 const QByteArray& ActivateRequest() {
     static const QByteArray request(kActivateRequest, qsizetype(std::strlen(kActivateRequest)));
@@ -65,7 +69,16 @@ SingleInstance::SingleInstance(InstanceNames names, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 Claim SingleInstance::claim() {
-    if (!lock_.tryLock(0)) {
+    // A folder (or pipe, socket, ...) where the lock goes can hold no lock:
+    // the program runs, without the guard, and says why.
+    if (const QFileInfo where(names_.lockFile); where.exists() && !where.isFile()) {
+        std::fprintf(stderr,
+                     "Vaporwright: %s is not a file; running without the single-instance "
+                     "guard\n",
+                     qPrintable(QDir::toNativeSeparators(names_.lockFile)));
+        return Claim::Unguarded;
+    }
+    if (!lock_.tryLock(0) && !takeOverOwnerlessLock()) {
         return lock_.error() == QLockFile::LockFailedError ? Claim::AlreadyRunning
                                                            : Claim::Unguarded;
     }
@@ -78,6 +91,22 @@ Claim SingleInstance::claim() {
     // nobody to ask and show the message.
     server_.listen(names_.serverName);
     return Claim::First;
+}
+
+bool SingleInstance::takeOverOwnerlessLock() {
+    // A lock file names its owner within microseconds of being made; one that
+    // names none (empty, as a start killed in between leaves it) and is older
+    // than that belongs to no running instance.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock_.error() != QLockFile::LockFailedError ||
+        lock_.getLockInfo(&pid, &host, &application) ||
+        QFileInfo(names_.lockFile).lastModified().msecsTo(QDateTime::currentDateTime()) <
+            kOwnerlessLockAgeMs) {
+        return false;
+    }
+    return lock_.removeStaleLockFile() && lock_.tryLock(0);
 }
 
 void SingleInstance::acceptConnections() {

@@ -12,10 +12,12 @@
 // "A previous instance of Vaporwright is currently running." and ends.
 //
 // Left-overs of a crashed instance never block the next start: a lock whose
-// owner process is gone is taken over (QLockFile checks the pid), and the
+// owner process is gone is taken over (QLockFile checks the pid), so is a lock
+// file that names no owner at all (empty) once it is a second old, and the
 // socket file is removed before listening, which is safe once the lock is ours.
-// A lock is never declared stale by its age: the running instance may hold it
-// for days.
+// A lock that names a live owner is never declared stale by its age: the
+// running instance may hold it for days. A folder or other non-file where the
+// lock goes makes the program run unguarded, with one line on standard error.
 
 #include "DialogHooks.h"
 
@@ -48,7 +50,8 @@ enum class Claim {
     First,          // the lock is ours and the server listens
     AlreadyRunning, // a live process holds the lock
     Unguarded,      // the lock could not be taken for another reason (folder not
-                    // writable, ...): the program runs, but without the guard
+                    // writable, a folder in the way, ...): the program runs, but
+                    // without the guard
 };
 
 // The lock and the server of the running instance; lives as long as the
@@ -75,6 +78,8 @@ signals:
     void activationRequested();
 
 private:
+    // After a failed tryLock: takes a lock file without an owner over.
+    bool takeOverOwnerlessLock();
     void acceptConnections();
     void readRequest(QLocalSocket* socket);
 

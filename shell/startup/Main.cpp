@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Flags.h"
+#include "SettingsStore.h"
 #include "TopmostSuspension.h"
 #include "VersionInfo.h"
 #include "frmReadDisclaimer.h"
@@ -61,6 +62,16 @@ private:
     bool painted_ = false;
 };
 
+// A signal's end of the run: the window unloads as at the end of the session
+// (nothing more when Exit has unloaded it already), then every event loop
+// ends, the main one and any modal window's above it.
+void EndRunBySignal(frmMain& calculator) {
+    bool cancel = false;
+    calculator.Form_QueryUnload(cancel, UnloadReason::SessionEnd);
+    calculator.Form_Unload();
+    QCoreApplication::exit(EXIT_SUCCESS);
+}
+
 QString Caption() {
     return QStringLiteral("%1:  %2").arg(QLatin1String(VersionInfo::kAppTitle),
                                          QLatin1String(VersionInfo::kWebAddress));
@@ -77,6 +88,8 @@ Session Main(const StartupOptions& options) {
         return {};
     }
 
+    session.terminationSignals = std::make_unique<TerminationSignals>();
+    settings::RemoveLeftovers();
     settings::ReadStartupFlags();
 
     auto splash = std::make_unique<frmSplash>();
@@ -86,6 +99,8 @@ Session Main(const StartupOptions& options) {
     session.window = std::make_unique<frmMain>();
     frmMain* const calculator = session.window.get();
     calculator->Form_Load();
+    QObject::connect(session.terminationSignals.get(), &TerminationSignals::terminationRequested,
+                     calculator, [calculator] { EndRunBySignal(*calculator); });
 
     // The splash stays for the load time plus the hold; the program does not
     // answer the user meanwhile, but its windows stay painted.
@@ -112,7 +127,7 @@ Session Main(const StartupOptions& options) {
 
 int Run(const StartupOptions& options) {
     const Session session = Main(options);
-    if (!session) {
+    if (!session || session.ended()) {
         return EXIT_SUCCESS;
     }
     return QApplication::exec();

@@ -4,7 +4,8 @@
 //
 //   1. one instance per user: a later start hands over to the running one
 //      and ends, without reading or writing any setting;
-//   2. the two start-up flags are read from the settings store;
+//   2. what killed runs left next to the settings store goes, and the two
+//      start-up flags are read from it;
 //   3. the splash window is shown and painted, the mouse pointer turns busy;
 //   4. the calculator window is created and loaded, hidden;
 //   5. the splash stays up for four more seconds, repainted but deaf to the
@@ -13,6 +14,11 @@
 //      address), is shown, the system beeps, the pointer is normal again;
 //   7. unless turned off, the disclaimer prompt, modal, with the calculator
 //      window's keep-on-top suspended while it is open.
+//
+// From step 2 on, SIGTERM, SIGINT and SIGHUP end the run as the end of the
+// desktop session does (TerminationSignals.h): once the calculator window
+// exists, it unloads, writing its settings once, and every event loop ends,
+// a modal window's included. A signal during the splash waits for its end.
 //
 // The calculator window is then the program: Main hands it to its caller,
 // together with the instance guard, and the caller runs the event loop for as
@@ -23,6 +29,7 @@
 
 #include "ActivePrevInstance.h"
 #include "DialogHooks.h"
+#include "TerminationSignals.h"
 #include "frmMain.h"
 
 #include <chrono>
@@ -48,10 +55,13 @@ struct StartupOptions {
 // unloaded (and written its settings).
 struct Session {
     std::unique_ptr<basActivePrevInstance::SingleInstance> instance;
+    std::unique_ptr<TerminationSignals> terminationSignals;
     std::unique_ptr<frmMain> window;
 
     // False when this start is to end at once (another instance runs).
     explicit operator bool() const { return window != nullptr; }
+    // A signal ended the run before the event loop began.
+    [[nodiscard]] bool ended() const { return window != nullptr && window->isUnloaded(); }
 };
 
 // The start-up sequence above. Needs a QApplication. A request of a later

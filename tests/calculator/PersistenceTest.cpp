@@ -1,17 +1,26 @@
 // The calculator window's settings from one run to the next: what the load
 // reads, what the unload writes, and that it writes once.
 
+#include "PsychroFun.h"
 #include "SettingsKeys.h"
 #include "ShellFixture.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 namespace {
 
 using Persistence = ShellTest;
+
+// The window's own derivation of the pressure (psia) from an altitude (ft).
+float PressureAt(float ft) {
+    return static_cast<float>(basPsychroFun::PressureFromAltitude(ft, "IP"));
+}
 
 TEST_F(Persistence, WhatExitWritesComesBackAtTheNextStart) {
     // A first run: defaults, and loading writes nothing.
@@ -21,15 +30,15 @@ TEST_F(Persistence, WhatExitWritesComesBackAtTheNextStart) {
 
     w->optUnits[1]->setChecked(true);
     w->optPatm[1]->setChecked(true); // altitude entered
-    w->CalcState.Patm = 12.23f;      // psia
     w->CalcState.Alt = 4321.5f;      // ft
+    w->CalcState.Patm = PressureAt(4321.5f);
     w->CurrentField = 0;
     w->cmdMore->click();
     w->cmdMore->click();
     w->menuFile.mnuFileOnTop->trigger();
     w->menuTray.mnuTrayPopupItem[3]->trigger(); // tray "&Exit"
     EXPECT_EQ(quits, 1);
-    EXPECT_EQ(stored(settings::kPatm), u"12.23"_qs);
+    EXPECT_EQ(stored(settings::kAlt), u"4321.5"_qs);
     EXPECT_EQ(stored(u"DBFormat"), u"####0.0000"_qs);
     EXPECT_EQ(stored(u"WBFormat"), u"####0.00"_qs);
     EXPECT_EQ(stored(settings::kKeepOnTop), u"True"_qs);
@@ -39,7 +48,7 @@ TEST_F(Persistence, WhatExitWritesComesBackAtTheNextStart) {
     EXPECT_EQ(w->CalcState.UnitSystem, "SI");
     EXPECT_EQ(w->cboUnits[0]->currentText(), u"°C"_qs);
     EXPECT_TRUE(w->optPatm[1]->isChecked());
-    EXPECT_EQ(w->CalcState.Patm, 12.23f);
+    EXPECT_EQ(w->CalcState.Patm, PressureAt(4321.5f));
     EXPECT_EQ(w->CalcState.Alt, 4321.5f);
     EXPECT_EQ(w->FieldFormat[0], u"####0.0000"_qs);
     EXPECT_TRUE(onTop(*w));
@@ -55,23 +64,41 @@ TEST_F(Persistence, UnusableStoredValuesFallBackKeyByKey) {
     open();
     EXPECT_TRUE(w->optUnits[0]->isChecked());
     EXPECT_TRUE(w->optPatm[0]->isChecked());
-    EXPECT_EQ(w->CalcState.Patm, 14.696f);
+    // The pressure refused, the altitude decides.
     EXPECT_EQ(w->CalcState.Alt, -120.5f);
+    EXPECT_EQ(w->CalcState.Patm, PressureAt(-120.5f));
     EXPECT_EQ(w->FieldFormat[0], u"####0.00"_qs);
     EXPECT_EQ(w->FieldFormat[1], u"0.000"_qs);
 }
 
-TEST_F(Persistence, KeepOnTopToggledTwiceIsWrittenFalse) {
+// Regression: each switch destroyed the native window and made a new one.
+TEST_F(Persistence, KeepOnTopToggledTwiceIsWrittenFalseOnTheSameNativeWindow) {
     const QRect frame = w->geometry();
+    const QPointer<QWindow> handle = w->windowHandle();
+    const WId id = w->winId();
     w->menuFile.mnuFileOnTop->trigger();
     EXPECT_TRUE(onTop(*w) && settings::blnKeepOnTop);
+    EXPECT_TRUE(w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     w->menuFile.mnuFileOnTop->trigger();
     EXPECT_FALSE(onTop(*w) || settings::blnKeepOnTop || w->menuFile.mnuFileOnTop->isChecked());
-    // The hint re-creates the window; it stays shown where it was.
+    EXPECT_FALSE(w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->geometry(), frame);
+    EXPECT_EQ(w->windowHandle(), handle.data());
+    EXPECT_EQ(w->winId(), id);
     w->menuFile.mnuFileExit->trigger();
     EXPECT_EQ(stored(settings::kKeepOnTop), u"False"_qs);
+}
+
+// Regression: a file deleted during the run lost "Disclaimer Show" at Exit.
+TEST_F(Persistence, ExitWritesTheDisclaimerFlagWhateverHappenedToTheFile) {
+    settings::blnDisclaimerShow = false;
+    ASSERT_TRUE(settings::SaveSetting(settings::kDisclaimerShow, u"False"_qs));
+    ASSERT_TRUE(QFile::remove(settings::StoreFilePath()));
+    w->mnuFileExit_Click();
+    EXPECT_EQ(stored(settings::kDisclaimerShow), u"False"_qs);
+    EXPECT_EQ(stored(settings::kUnits), u"0"_qs);
+    settings::blnDisclaimerShow = true;
 }
 
 TEST_F(Persistence, SessionEndUnloadsOnceAndEndsTheRun) {

@@ -71,20 +71,24 @@ TEST_F(WindowShell, AboutFromTheTrayLeavesAHiddenCalculatorHidden) {
 }
 
 TEST_F(WindowShell, ModalWindowsOfTheMenusStepDownFromTheTop) {
+    const WId id = w->winId();
     w->menuFile.mnuFileOnTop->trigger();
     QStringList seen;
     const ModalCloser closer([&](QWidget* modal) {
-        seen << QStringLiteral("%1 owned %2 on top %3 checked %4")
+        seen << QStringLiteral("%1 owned %2 on top %3 checked %4 same window %5")
                     .arg(QString::fromLatin1(modal->metaObject()->className()))
                     .arg(modal->parentWidget() == w.get())
                     .arg(onTop(*w))
-                    .arg(w->menuFile.mnuFileOnTop->isChecked());
+                    .arg(w->menuFile.mnuFileOnTop->isChecked())
+                    .arg(w->winId() == id);
     });
     w->menuHelp.mnuHelpAbout->trigger();
     w->menuFile.mnuFileDisclaimer->trigger();
-    EXPECT_EQ(seen, (QStringList{u"frmAbout owned 1 on top 0 checked 1"_qs,
-                                 u"frmReadDisclaimer owned 0 on top 0 checked 1"_qs}));
+    EXPECT_EQ(seen,
+              (QStringList{u"frmAbout owned 1 on top 0 checked 1 same window 1"_qs,
+                           u"frmReadDisclaimer owned 0 on top 0 checked 1 same window 1"_qs}));
     EXPECT_TRUE(onTop(*w));
+    EXPECT_EQ(w->winId(), id); // suspended and restored on the one native window
     EXPECT_EQ(stored(settings::kDisclaimerShow), u"True"_qs); // the prompt's own
     EXPECT_EQ(stored(settings::kUnits), u"(none)"_qs);
 }

@@ -8,8 +8,7 @@ set -euo pipefail
 program=$1
 expected_tool=$2
 
-# fail, wait_for, clipboard_is, copy_shows
-. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # Copies the focused field with the program's Edit > Copy and compares it
 # with what the engine says the field must show.

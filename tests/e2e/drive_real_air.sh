@@ -10,7 +10,7 @@ program=$1
 expected_tool=$2
 
 # fail, wait_for, clipboard_is, copy_shows
-. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # The focused field shows exactly this text (empty: shows nothing).
 expect_text() {

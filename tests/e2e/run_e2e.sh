@@ -14,26 +14,14 @@ expected_tool=$2
 driver=${3:-drive.sh}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-for tool in xvfb-run xdotool xclip; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (the test command installs it)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
-
-# A fresh user: settings folder of its own, the disclaimer prompt turned off.
-export XDG_CONFIG_HOME="$work/config"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$XDG_CONFIG_HOME/Vaporwright" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$here/common.sh"
+require_tools xvfb-run xdotool xclip
+# A fresh user, the disclaimer prompt turned off.
+install_for_fresh_user "$build"
 # (QSettings writes a blank in a key as %20.)
 printf '[Settings]\nDisclaimer%%20Show=False\n' >"$XDG_CONFIG_HOME/Vaporwright/Vaporwright.ini"
 # Numbers with a decimal point, as the expected texts are written.
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
-unset QT_QPA_PLATFORM
 
 xvfb-run -a -s '-screen 0 1280x1024x24' \
     bash "$here/$driver" "$work/prefix/bin/vaporwright" "$expected_tool"

@@ -12,7 +12,7 @@ TEST_F(StoreTest, MissingStoreGivesDefaultAndFirstWriteCreatesIt) {
     EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"0");
     ASSERT_TRUE(SaveSetting(u"Disclaimer Show", QStringLiteral("False")));
     EXPECT_EQ(GetSetting(u"Disclaimer Show", QStringLiteral("True")), u"False");
-    EXPECT_TRUE(ReadRawStore().startsWith("[Settings]\n"));
+    EXPECT_EQ(ReadRawStore(), "[Settings]\nDisclaimer%20Show=False\n");
 }
 
 TEST_F(StoreTest, BatchWriteKeepsOtherKeysAndLeavesNoOtherFiles) {
@@ -28,11 +28,6 @@ TEST_F(StoreTest, BatchWriteKeepsOtherKeysAndLeavesNoOtherFiles) {
     EXPECT_EQ(StoreFolderEntries(), QStringList{QStringLiteral("Vaporwright.ini")});
 }
 
-TEST_F(StoreTest, ValueThatIsNotPlainTextGivesDefault) {
-    WriteRawStore("[Settings]\nPatm=12, 5\n");
-    EXPECT_EQ(GetSetting(u"Patm", QStringLiteral("14.696")), u"14.696");
-}
-
 QByteArray RandomBytes(int count) {
     std::mt19937 random(20240611);
     QByteArray bytes;
@@ -42,34 +37,104 @@ QByteArray RandomBytes(int count) {
     return bytes;
 }
 
-// Each holds "Units=1" where a lenient reader would find it; none may be used.
+// Each file holds "Units=1" and "Patm=12.23" as readable lines next to
+// damage of one kind. Reading takes both, and a write keeps them.
 const struct {
     const char* name;
     QByteArray bytes;
-} kDamagedFiles[] = {
-    {"binary garbage", "[Settings]\nUnits=1\n" + RandomBytes(4000)},
-    {"truncated line", "[Settings]\nUnits=1\nPatm=14.696\nDBFor"},
-    {"unclosed section", "[Settings\nUnits=1\n"},
-    {"typed value", "[Settings]\nUnits=1\nAlt=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)\n"},
-    {"huge", "[Settings]\nUnits=1\n" + QByteArray(200 * 1024, ' ') + "\n"},
+    bool patmReadable;
+} kPartlyDamaged[] = {
+    {"comment with #", "# my notes\n[Settings]\nUnits=1\nPatm=12.23\n", true},
+    {"Latin-1 in a comment", "[Settings]\n; caf\xe9\nUnits=1\nPatm=12.23\n", true},
+    {"junk appended", "[Settings]\nUnits=1\nPatm=12.23\n\x01\xff\xfe\x80", true},
+    {"junk line between", "[Settings]\nUnits=1\n\x80\x81garbage\nPatm=12.23\n", true},
+    {"typed value", "[Settings]\nUnits=1\nPatm=12.23\nAlt=@Variant(\\0\\0\\0\\x7f)\n", true},
+    {"over 64 KiB", "[Settings]\n;" + QByteArray(100 * 1024, 'x') + "\nUnits=1\nPatm=12.23\n",
+     true},
+    {"truncated", "[Settings]\nUnits=1\nPatm=12.23\nDBFor", true},
+    {"random bytes after", "[Settings]\nUnits=1\nPatm=12.23\n" + RandomBytes(4000), true},
+    {"NUL inside a line", "[Settings]\nUnits=1\nPatm=12." + QByteArray(1, '\0') + "23\n", false},
+    {"Windows line ends and a BOM", "\xef\xbb\xbf[Settings]\r\nUnits=1\r\nPatm=12.23\r\n", true},
+    {"key of another section", "[Other]\nPatm=1\n[Settings]\nUnits=1\nPatm=12.23\n", true},
+    {"broken escape", "[Settings]\nUnits=1\nPatm=12.23\nAlt=\\x\n", true},
 };
 
-TEST_F(StoreTest, DamagedFileReadsAsDefaultsAndIsReplacedOnWrite) {
-    for (const auto& damaged : kDamagedFiles) {
-        SCOPED_TRACE(damaged.name);
-        QTemporaryDir dir; // a fresh file for each case: QSettings caches by name
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        WriteRawStore(damaged.bytes);
-        // Twice: QSettings reports a damaged file only on its first parse.
-        EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"0");
-        EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"0");
+TEST_F(StoreTest, DamagedLinesAreSkippedKeyByKey) {
+    for (const auto& file : kPartlyDamaged) {
+        SCOPED_TRACE(file.name);
+        WriteRawStore(file.bytes);
+        EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"1");
+        const QString patm = file.patmReadable ? QStringLiteral("12.23") : QStringLiteral("none");
+        EXPECT_EQ(GetSetting(u"Patm", QStringLiteral("none")), patm);
+        EXPECT_EQ(GetSetting(u"Alt", QStringLiteral("none")), u"none");
 
-        ASSERT_TRUE(SaveSetting(u"Patm", QStringLiteral("12.23")));
-        EXPECT_EQ(GetSetting(u"Patm", QStringLiteral("14.696")), u"12.23");
-        EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"0");
-        EXPECT_EQ(ReadRawStore(), "[Settings]\nPatm=12.23\n");
+        ASSERT_TRUE(SaveSetting(u"KeepOnTop", QStringLiteral("True")));
+        EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"1");
+        EXPECT_EQ(GetSetting(u"Patm", QStringLiteral("none")), patm);
+        EXPECT_EQ(GetSetting(u"KeepOnTop", QStringLiteral("False")), u"True");
         EXPECT_EQ(StoreFolderEntries(), QStringList{QStringLiteral("Vaporwright.ini")});
     }
+}
+
+// Files with text of their own but not one readable key.
+const struct {
+    const char* name;
+    QByteArray bytes;
+} kUnreadable[] = {
+    {"binary", RandomBytes(2000)},
+    {"notes only", "# settings of my lab machine\n; do not touch\n"},
+    {"unclosed section", "[Settings\nUnits=1\n"},
+    {"keys outside the section", "Units=1\nPatm=12.23\n"},
+};
+
+TEST_F(StoreTest, FileWithoutAReadableKeyIsKeptAsideBeforeTheWrite) {
+    for (const auto& file : kUnreadable) {
+        SCOPED_TRACE(file.name);
+        WriteRawStore(file.bytes);
+        EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"0");
+        ASSERT_TRUE(SaveSetting(u"Patm", QStringLiteral("12.23")));
+        EXPECT_EQ(ReadRawStore(), "[Settings]\nPatm=12.23\n");
+        QFile aside(settings::StoreFilePath() + QStringLiteral(".damaged"));
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.readAll(), file.bytes); // the last one replaces the one before
+        aside.close();
+        ASSERT_TRUE(aside.remove());
+    }
+    // A file of blank lines and headers holds nothing to keep.
+    WriteRawStore("\n[Settings]\n\n");
+    ASSERT_TRUE(SaveSetting(u"Units", QStringLiteral("1")));
+    EXPECT_EQ(StoreFolderEntries(), QStringList{QStringLiteral("Vaporwright.ini")});
+}
+
+// Empty, as a kill between making and filling them leaves them: the store's
+// lock and two temporary files of QSaveFile. A file of another name stays.
+void LeaveLeftovers() {
+    const QString store = settings::StoreFilePath();
+    for (const char* suffix : {".lock", ".AbCdEf", ".qwerty", ".notes.txt"}) {
+        QFile file(store + QString::fromLatin1(suffix));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+}
+
+TEST_F(StoreTest, LeftoversOfKilledRunsNeitherBlockNorStay) {
+    const QStringList kept{QStringLiteral("Vaporwright.ini"),
+                           QStringLiteral("Vaporwright.ini.notes.txt")};
+    WriteRawStore("[Settings]\nUnits=1\n");
+    LeaveLeftovers();
+    RemoveLeftovers(); // at start-up
+    EXPECT_EQ(StoreFolderEntries(), kept);
+
+    LeaveLeftovers();
+    ASSERT_TRUE(SaveSetting(u"Patm", QStringLiteral("12.23")));
+    EXPECT_EQ(GetSetting(u"Units", QStringLiteral("0")), u"1");
+    EXPECT_EQ(StoreFolderEntries(), kept);
+}
+
+TEST_F(StoreTest, LockFolderInTheWayIsPassedOver) {
+    WriteRawStore("[Settings]\nUnits=1\n");
+    ASSERT_TRUE(QDir().mkpath(settings::StoreFilePath() + QStringLiteral(".lock")));
+    ASSERT_TRUE(SaveSetting(u"Patm", QStringLiteral("12.23")));
+    EXPECT_EQ(GetSetting(u"Patm", QStringLiteral("none")), u"12.23");
 }
 
 TEST_F(StoreTest, FolderInPlaceOfTheFileGivesDefaultsAndRefusesWrites) {

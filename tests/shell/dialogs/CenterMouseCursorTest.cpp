@@ -3,6 +3,7 @@
 #include <climits>
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -54,4 +55,45 @@ TEST(CenterMouseCursor, MovesThePointerToTheWidgetsCentre) {
     const QPoint before = QCursor::pos();
     basCenterMouseCursor::CenterMouseCursor(nullptr);
     EXPECT_EQ(QCursor::pos(), before);
+}
+
+// Regression: the pointer jumped to the button also when the user came back
+// from another program.
+TEST(CenterMouseCursor, OnActivationOnlyFromWithinTheProgram) {
+    QWidget dialog;
+    dialog.setGeometry(40, 30, 300, 200);
+    auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+    button->setGeometry(11, 21, 81, 31);
+    auto* pointer = new basCenterMouseCursor::ActivationPointer(&dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint centre = CenterOf(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
+    const QPoint away(1, 1);
+
+    QCursor::setPos(away);
+    pointer->activated(button); // first shown
+    EXPECT_EQ(QCursor::pos(), centre);
+
+    // Another window of the program had the focus and closed: it hands it on.
+    QWidget viewer;
+    viewer.show();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    viewer.hide();
+    emit qGuiApp->focusWindowChanged(nullptr);
+    QCursor::setPos(away);
+    pointer->activated(button);
+    EXPECT_EQ(QCursor::pos(), centre);
+
+    // The focus went nowhere while the dialog stood: the user turned to
+    // another program, and comes back to find the pointer where it was.
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    emit qGuiApp->focusWindowChanged(nullptr);
+    QCursor::setPos(away);
+    pointer->activated(button);
+    EXPECT_EQ(QCursor::pos(), away);
+    // Only that once.
+    pointer->activated(button);
+    EXPECT_EQ(QCursor::pos(), centre);
 }

@@ -1,10 +1,13 @@
 #include "ContextIDs.h"
 #include "HelpWindow.h"
+#include "TopmostSuspension.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +108,25 @@ TEST_F(Help, ViewerGoesWithItsOwner) {
     EXPECT_TRUE(viewer.isNull());
     ContextIDs::HelpQuit();                       // nothing left to close
     EXPECT_TRUE(ContextIDs::HelpContents().ok()); // a new viewer without owner
+}
+
+// Regression: the viewer was no window of the calculator and opened under one
+// kept on top.
+TEST_F(Help, ViewerIsAWindowOfItsOwnerAndComesActive) {
+    QWidget owner;
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    dialogs::SetStaysOnTop(&owner, true);
+    ContextIDs::HelpInit(&owner, folder.path());
+    ASSERT_TRUE(ContextIDs::HelpContents().ok());
+    ContextIDs::HelpWindow* viewer = OpenViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(viewer));
+    EXPECT_EQ(viewer->windowHandle()->transientParent(), owner.windowHandle());
+    // Keep-on-top switched while it is open leaves it the owner's.
+    dialogs::SetStaysOnTop(&owner, false);
+    dialogs::SetStaysOnTop(&owner, true);
+    EXPECT_EQ(viewer->windowHandle()->transientParent(), owner.windowHandle());
 }
 
 TEST_F(Help, FinderListsTheTopicsContainingTheWords) {

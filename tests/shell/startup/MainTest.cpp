@@ -7,6 +7,7 @@
 #include "frmReadDisclaimer.h"
 #include "frmSplash.h"
 
+#include <csignal>
 #include <functional>
 #include <vector>
 
@@ -154,6 +155,33 @@ TEST_F(Startup, FirstRunAsksForTheDisclaimerOverTheShownCalculator) {
     // Closing the prompt stores the flag, here as it was.
     EXPECT_EQ(settings::GetSetting(settings::kDisclaimerShow, {}), QStringLiteral("True"));
     EXPECT_TRUE(ended.empty());
+}
+
+// Regression: SIGTERM (a logout without a session manager, `kill`) ended the
+// program without writing a setting.
+TEST_F(Startup, SigtermWhileThePromptIsOpenUnloadsTheWindowAndEnds) {
+    ASSERT_TRUE(settings::SaveSetting(settings::kUnits, QStringLiteral("1")));
+    QTimer terminator;
+    QObject::connect(&terminator, &QTimer::timeout, [&terminator] {
+        if (qobject_cast<frmReadDisclaimer*>(QApplication::activeModalWidget()) != nullptr) {
+            terminator.stop();
+            settings::blnDisclaimerShow = false; // as the prompt's check box does
+            ::raise(SIGTERM);
+        }
+    });
+    terminator.start(20);
+
+    const basMain::Session session = basMain::Main(options);
+    ASSERT_TRUE(session);
+    EXPECT_TRUE(session.ended());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(settings::GetSetting(settings::kUnits, {}), QStringLiteral("1"));
+    EXPECT_EQ(settings::GetSetting(settings::kDisclaimerShow, {}), QStringLiteral("False"));
+    EXPECT_TRUE(ended.empty());
+    // Every event loop was told to end; a pass of the main loop clears that
+    // for the tests that follow in this process.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 TEST_F(Startup, LaterStartBringsTheCalculatorBack) {

@@ -1,8 +1,11 @@
 #include "ActivePrevInstance.h"
 
+#include <algorithm>
 #include <unistd.h>
 #include <vector>
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -183,6 +186,33 @@ TEST_F(SingleInstance, LockThatCannotBeTakenLeavesTheProgramUnguarded) {
                                      dir.filePath(QStringLiteral("missing/test.socket"))};
     api::SingleInstance instance(nowhere);
     EXPECT_EQ(instance.claim(), api::Claim::Unguarded);
+}
+
+// Regression: a folder where the lock goes said "A previous instance ..." and
+// ended the very first start.
+TEST_F(SingleInstance, NonFileWhereTheLockGoesRunsUnguardedSayingSo) {
+    ASSERT_TRUE(QDir().mkdir(names.lockFile));
+    api::SingleInstance instance(names);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(instance.claim(), api::Claim::Unguarded);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(names.lockFile.toStdString()), std::string::npos) << said;
+}
+
+TEST_F(SingleInstance, LockFileWithoutOwnerIsTakenOverOnceASecondOld) {
+    QFile empty(names.lockFile); // a start killed between making and filling it
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    {
+        api::SingleInstance justMade(names); // may be a start filling it now
+        EXPECT_EQ(justMade.claim(), api::Claim::AlreadyRunning);
+    }
+    ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                                  QFileDevice::FileModificationTime));
+    empty.close();
+    api::SingleInstance instance(names);
+    EXPECT_EQ(instance.claim(), api::Claim::First);
+    EXPECT_TRUE(instance.isListening());
 }
 
 TEST_F(SingleInstance, SocketIsTheUsersAlone) {
