@@ -357,7 +357,12 @@ void SolveState(CalcState& state, std::string_view firstTag, std::string_view se
         x.dewPoint();
         if (!HasDewPoint(s))
             fail(Reason::NoSolution); // no vapour, yet some relative humidity
-        x.dryBulb(psy::DryBulbFromDewPointAndRelativeHumidity(d(s.Tdp), d(s.Phi), "IP"));
+        // The dry bulb whose saturation pressure is p_w / phi itself, so that the
+        // state has the relative humidity it was given; the dew-point
+        // correlation's inverse (DryBulbFromDewPointAndRelativeHumidity) lands
+        // up to 1 °F off over the practical range.
+        x.dryBulb(
+            psy::DryBulbFromHumidityRatioAndRelativeHumidity(d(s.W), d(s.Phi), d(s.Patm), "IP"));
         x.wetBulb();
         x.enthalpy();
         break;

@@ -5,28 +5,20 @@
 // equation itself (ASHRAE Handbook of Fundamentals, psychrometrics chapter,
 // the wet-bulb equation that HumidityRatioFromDryBulbAndWetBulb evaluates).
 
-#include "Conventions.h"
-#include "Limits.h"
+#include "SolverSupport.h"
 
 namespace basPsychroFun {
 
 using detail::Num;
 using detail::UnitSystem;
 
-namespace {
-
-constexpr double kTemperatureTolerance = 0.001; // °C, as the engine's other bisections
-
-} // namespace
-
 double WetBulbFromPsychrometerEquation(double t, double w, double p, std::string_view unitSystem) {
     const UnitSystem s = detail::classify(unitSystem);
     const Num tC = detail::temperatureIn(t, s);
     const Num pKPa = detail::pressureIn(p, s);
     const Num W = w;
-    const Num lowest = detail::fahrenheitToCelsius(kMinTemperatureF);
-    const Num highest = detail::fahrenheitToCelsius(kMaxTemperatureF);
-    if (tC < lowest || tC > highest)
+    const Num lowest = detail::kLowestC;
+    if (!detail::withinAirRange(tC))
         return kNoResult;
 
     // W(t, t*) - w rises with the wet bulb t*: at t* = t the equation gives the
@@ -41,17 +33,8 @@ double WetBulbFromPsychrometerEquation(double t, double w, double p, std::string
     if (excess(lowest) > 0.0 || excess(tC) < 0.0)
         return kNoResult;
 
-    Num lower = lowest;
-    Num upper = tC;
-    Num m = lower + (upper - lower) / 2.0;
-    for (int step = 0; step < kMaxBisectionSteps && upper - lower > kTemperatureTolerance; ++step) {
-        if (excess(m) > 0.0)
-            upper = m;
-        else
-            lower = m;
-        m = lower + (upper - lower) / 2.0;
-    }
-    return detail::temperatureOut(m, s);
+    const auto above = [&](Num twbC) { return excess(twbC) > 0.0; };
+    return detail::temperatureOut(detail::bisect(lowest, tC, above).result, s);
 }
 
 } // namespace basPsychroFun

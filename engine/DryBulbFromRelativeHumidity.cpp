@@ -26,19 +26,6 @@ using detail::unlessFault;
 
 namespace {
 
-// How far apart the wet bulbs at the two ends of the last bracket may lie for
-// its midpoint to count as a solution, °C (0.6 °F). About 0.002 °C where the
-// wet bulb crosses t* between them. Where the bisection is pinned to t*, the
-// lower end stands for t* itself: the formulation's wet bulb there may lie a
-// little above the dry bulb, as its dew-point correlation puts it near
-// saturation (about 0.03 °F at 100 % and 0.5 °F at 102 % from 20 °F to
-// 200 °F). Beyond that there is no air with that wet bulb: below -40 °F, where
-// the correlation no longer holds, it comes out degrees above (24 °F above at
-// -148 °F and 50 %); and above the boiling point the wet bulb jumps to the dry
-// bulb (at sea level and 5 %, from 146 °F at 286 °F to 300 °F at 300 °F),
-// which a bisection for a wet bulb of 200 °F would take for a crossing.
-constexpr double kWetBulbSlack = 0.6 / 1.8;
-
 // Whether air at tC (°C, in range) of relative humidity phi exists at the
 // pressure: where phi p_ws reaches the atmospheric pressure the humidity ratio
 // has no meaning.
@@ -83,7 +70,7 @@ public:
     // Whether the last bracket holds a solution: its ends' wet bulbs, below
     // and above t*, lie close together.
     [[nodiscard]] bool foundTheAir() const {
-        return airAbove_ && wetBulbAbove_ - wetBulbBelow_ <= kWetBulbSlack;
+        return airAbove_ && wetBulbAbove_ - wetBulbBelow_ <= detail::kWetBulbSlack;
     }
 
 private:
@@ -135,7 +122,7 @@ std::optional<Num> bracketBySubstitution(Num twbC, double phi, Num pKPa) {
         return search.foundTheAir() ? std::optional(b.result) : std::nullopt;
     // A bracket narrower than the tolerance from the start: the fixed point,
     // near saturation, where the formulation's wet bulb is t* within the slack.
-    if (detail::abs(search.wetBulbAt(x) - twbC) > kWetBulbSlack)
+    if (detail::abs(search.wetBulbAt(x) - twbC) > detail::kWetBulbSlack)
         return std::nullopt;
     return b.result;
 }
@@ -289,6 +276,29 @@ double DryBulbFromEnthalpyAndRelativeHumidity(double h, double phi, double p,
     const std::optional<Num> t =
         unlessFault([&] { return bracketBySubstitution(h, phi, pKPa, unitSystem); });
     return detail::temperatureOut(t ? *t : bisectAlongTheEnthalpyLine(h, phi, pKPa, unitSystem), s);
+}
+
+// --- Humidity ratio and relative humidity --------------------------------------
+
+double DryBulbFromHumidityRatioAndRelativeHumidity(double w, double phi, double p,
+                                                   std::string_view unitSystem) {
+    const UnitSystem s = detail::classify(unitSystem);
+    const Num pKPa = detail::pressureIn(p, s);
+    const Num Phi = phi;
+    // The saturation pressure the air must have at its dry bulb: p_ws = p_w / phi
+    // (ASHRAE Handbook of Fundamentals, psychrometrics chapter: phi = p_w / p_ws).
+    const Num pw = VaporPressureFromHumidityRatio(w, pKPa.value(), "SI");
+    const Num target = pw / Phi;
+    // SaturationPressure rises with the temperature over the whole range (the
+    // step from ice to water at 0 °C is upward too), so the bisection finds its
+    // one inverse; outside the range there is no air of this humidity ratio and
+    // relative humidity.
+    const auto above = [&](Num tC) { return Num(SaturationPressure(tC.value(), "SI")) > target; };
+    const Num lowest = detail::kLowestC;
+    const Num highest = detail::kHighestC;
+    if (above(lowest) || !above(highest))
+        detail::noSolution();
+    return detail::temperatureOut(detail::bisect(lowest, highest, above).result, s);
 }
 
 } // namespace basPsychroFun

@@ -139,21 +139,30 @@ std::optional<Num> answerNear(Num t, const WetBulbAndEnthalpyLines& lines) {
 }
 
 // The lowest crossing above the wet bulb: the first temperature at which the
-// gap has changed sign.
+// gap has changed sign. Where there is none, a crossing just below the wet
+// bulb, within the slack of the formulation's own wet bulb: for saturated air
+// the dew-point correlation puts the wet bulb a little above the dry bulb
+// (0 °F and 100 %, IP, sea level), and the lines of such air meet there.
+// That air is still air; the compute's check of the relative humidity decides.
 Num searchTheCrossing(const WetBulbAndEnthalpyLines& lines) {
-    if (lines.bottom() > lines.top())
-        detail::noSolution();
-    const Num gapAtBottom = lines.gap(lines.bottom());
-    if (gapAtBottom == 0.0)
-        return lines.bottom();
-    const auto b =
-        detail::searchUpward(lines.bottom(), lines.top(), kCrossingSearchStep, [&](Num m) {
+    const auto crossingFrom = [&](Num bottom, Num top) -> std::optional<Num> {
+        if (bottom > top)
+            return std::nullopt;
+        const Num gapAtBottom = lines.gap(bottom);
+        if (gapAtBottom == 0.0)
+            return bottom;
+        const auto b = detail::searchUpward(bottom, top, kCrossingSearchStep, [&](Num m) {
             const Num gap = lines.gap(m);
             return gap == 0.0 || (gap < 0.0) != (gapAtBottom < 0.0);
         });
-    if (!b)
-        detail::noSolution();
-    return b->result;
+        return b ? std::optional<Num>(b->result) : std::nullopt;
+    };
+    if (const auto above = crossingFrom(lines.bottom(), lines.top()))
+        return *above;
+    const Num slackBottom = std::max(Num(detail::kLowestC), lines.bottom() - detail::kWetBulbSlack);
+    if (const auto below = crossingFrom(slackBottom, std::min(lines.bottom(), lines.top())))
+        return *below;
+    detail::noSolution();
 }
 
 } // namespace

@@ -88,6 +88,13 @@ double AbsoluteHumidity(double w, double v, std::string_view unitSystem);
 // The temperature whose saturation pressure is p_ws(t_d)/phi, by the dew-point
 // correlation (which is not the exact inverse of SaturationPressure).
 double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi, std::string_view unitSystem);
+// The dry bulb of air of humidity ratio w and relative humidity phi at
+// pressure p: the temperature whose saturation pressure is p_w / phi, found by
+// bisection on SaturationPressure itself, so that the air has exactly the
+// relative humidity it was given. FloatingPointFault where no temperature of
+// the range has that saturation pressure.
+double DryBulbFromHumidityRatioAndRelativeHumidity(double w, double phi, double p,
+                                                   std::string_view unitSystem);
 // Bisection on the wet-bulb equation between the dew point and the dry bulb.
 double WetBulbFromDryBulbAndDewPoint(double t, double tdp, double p, std::string_view unitSystem);
 double WetBulbFromDryBulbAndHumidityRatio(double t, double w, double p,

@@ -31,6 +31,19 @@ inline bool withinAirRange(Num tC) noexcept {
     return withinAirRange(tC.value());
 }
 
+// How far apart the wet bulbs at the two ends of the last bracket may lie for
+// its midpoint to count as a solution, °C (0.6 °F). About 0.002 °C where the
+// wet bulb crosses t* between them. Where the bisection is pinned to t*, the
+// lower end stands for t* itself: the formulation's wet bulb there may lie a
+// little above the dry bulb, as its dew-point correlation puts it near
+// saturation (about 0.03 °F at 100 % and 0.5 °F at 102 % from 20 °F to
+// 200 °F). Beyond that there is no air with that wet bulb: below -40 °F, where
+// the correlation no longer holds, it comes out degrees above (24 °F above at
+// -148 °F and 50 %); and above the boiling point the wet bulb jumps to the dry
+// bulb (at sea level and 5 %, from 146 °F at 286 °F to 300 °F at 300 °F),
+// which a bisection for a wet bulb of 200 °F would take for a crossing.
+inline constexpr double kWetBulbSlack = 0.6 / 1.8;
+
 inline Num midpoint(Num lower, Num upper) {
     return lower + (upper - lower) / 2.0;
 }
