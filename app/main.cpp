@@ -1,6 +1,6 @@
 // Vaporwright: a desktop calculator of the properties of moist air.
 
-#include "Main.h"
+#include "startup/Main.h"
 
 #include <QApplication>
 

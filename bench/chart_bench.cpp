@@ -1,10 +1,10 @@
 // Chart speed: computing every line for a new pressure, painting the whole
 // chart at 1200 x 800 into an offscreen image, and the hover readout.
 
-#include "ChartLines.h"
-#include "ChartPainter.h"
-#include "HoverReadout.h"
-#include "PsychroFun.h"
+#include "chart/ChartLines.h"
+#include "chart/ChartPainter.h"
+#include "chart/HoverReadout.h"
+#include "engine/PsychroFun.h"
 
 #include <QApplication>
 #include <QImage>

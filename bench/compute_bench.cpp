@@ -3,7 +3,7 @@
 // and perfectly dry air, whose wet bulb is solved from the psychrometer
 // equation directly.
 
-#include "ComputeCore.h"
+#include "core/ComputeCore.h"
 
 #include <benchmark/benchmark.h>
 

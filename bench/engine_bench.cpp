@@ -2,7 +2,7 @@
 // solvers behind the input pairs that have no closed form, at the 20 °C, 50 %
 // reference state and at their worst states.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <benchmark/benchmark.h>
 

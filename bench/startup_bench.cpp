@@ -4,8 +4,8 @@
 // real start-up comes on top of this by design. Peak memory is reported as
 // the process's maximum resident set once the benchmark has run.
 
-#include "Flags.h"
-#include "Main.h"
+#include "settings/Flags.h"
+#include "startup/Main.h"
 
 #include <sys/resource.h>
 

@@ -1,4 +1,5 @@
-#include "Conversions.h"
+#include "units/Conversions.h"
+#include "units/text/ConversionText.h"
 
 #include <QLocale>
 #include <QString>

@@ -7,8 +7,8 @@
 // description is rewritten whenever that selection changes. The keys that
 // make the window usable without a mouse are in KeyboardAccess.cpp.
 
-#include "FieldTable.h"
-#include "frmMain.h"
+#include "core/FieldTable.h"
+#include "calculator/frmMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // window's pressure and in its unit system, and a double click on it enters
 // a dry bulb and humidity ratio.
 
-#include "ChartWindow.h"
-#include "FieldTable.h"
-#include "frmMain.h"
+#include "chart/ChartWindow.h"
+#include "core/FieldTable.h"
+#include "calculator/frmMain.h"
 
 #include <cmath>
 

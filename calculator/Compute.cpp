@@ -2,9 +2,9 @@
 // engine, to every field; or, when the inputs give no real air, to empty
 // results and the line that says why.
 
-#include "ComputeCore.h"
-#include "FieldTable.h"
-#include "frmMain.h"
+#include "core/ComputeCore.h"
+#include "core/FieldTable.h"
+#include "calculator/frmMain.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

@@ -1,4 +1,4 @@
-#include "CutCopyPaste.h"
+#include "calculator/CutCopyPaste.h"
 
 #include <QApplication>
 #include <QClipboard>

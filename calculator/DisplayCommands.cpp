@@ -2,10 +2,10 @@
 // switch. None of them converts anything stored; they change how CalcState
 // is rendered.
 
-#include "ComputeCore.h"
-#include "FieldRules.h"
-#include "FieldTable.h"
-#include "frmMain.h"
+#include "core/ComputeCore.h"
+#include "calculator/TypedText.h"
+#include "core/FieldTable.h"
+#include "calculator/frmMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

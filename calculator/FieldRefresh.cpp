@@ -2,9 +2,9 @@
 // the unit selected in the field's list and with the field's format, where
 // the field holds a value at all.
 
-#include "FieldTable.h"
-#include "NumberFormat.h"
-#include "frmMain.h"
+#include "core/FieldTable.h"
+#include "calculator/TypedText.h"
+#include "calculator/frmMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,13 +1,13 @@
 // The calculator window's load handling: the starting state of a run, from
 // the settings the last run left.
 
-#include "ContextIDs.h"
-#include "FieldRules.h"
-#include "FieldTable.h"
-#include "Flags.h"
-#include "SettingsValues.h"
-#include "UnitCatalogue.h"
-#include "frmMain.h"
+#include "dialogs/ContextIDs.h"
+#include "calculator/TypedText.h"
+#include "core/FieldTable.h"
+#include "settings/Flags.h"
+#include "settings/SettingsValues.h"
+#include "units/UnitCatalogue.h"
+#include "calculator/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

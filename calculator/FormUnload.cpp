@@ -2,10 +2,10 @@
 // close by the program and the end of the desktop session unload it, which
 // ends help, writes every setting once and ends the run.
 
-#include "ContextIDs.h"
-#include "Flags.h"
-#include "SettingsValues.h"
-#include "frmMain.h"
+#include "dialogs/ContextIDs.h"
+#include "settings/Flags.h"
+#include "settings/SettingsValues.h"
+#include "calculator/frmMain.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // The input panel: which inputs may be ticked, what may be typed, what
 // leaving a field does, how the pressure is given, Clear, Hide and Enter.
 
-#include "FieldRules.h"
-#include "FieldTable.h"
-#include "PsychroFun.h"
-#include "frmMain.h"
+#include "calculator/TypedText.h"
+#include "core/FieldTable.h"
+#include "engine/PsychroFun.h"
+#include "calculator/frmMain.h"
 
 #include <cmath>
 #include <limits>

@@ -10,8 +10,8 @@
 // - Space opens the website link (Enter moves on as Tab does), and the link
 //   is one stop of the Tab chain in both directions.
 
-#include "FieldTable.h"
-#include "frmMain.h"
+#include "core/FieldTable.h"
+#include "calculator/frmMain.h"
 
 #include <array>
 #include <functional>

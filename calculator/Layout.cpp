@@ -1,11 +1,11 @@
 // The calculator window's controls, their captions and tool tips, the layout
 // from top to bottom and the tab order.
 
-#include "ComputeCore.h"
-#include "FieldTable.h"
-#include "StatusLine.h"
-#include "VersionInfo.h"
-#include "frmMain.h"
+#include "core/ComputeCore.h"
+#include "core/FieldTable.h"
+#include "calculator/StatusLine.h"
+#include "dialogs/VersionInfo.h"
+#include "calculator/frmMain.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

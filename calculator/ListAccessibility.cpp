@@ -1,4 +1,4 @@
-#include "ListAccessibility.h"
+#include "calculator/ListAccessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,13 +1,13 @@
 // The menu commands of the calculator window: File, Edit and Help, and the
 // rule painted under the menu bar.
 
-#include "CutCopyPaste.h"
-#include "Flags.h"
-#include "TopmostSuspension.h"
-#include "VersionInfo.h"
-#include "frmAbout.h"
-#include "frmMain.h"
-#include "frmReadDisclaimer.h"
+#include "calculator/CutCopyPaste.h"
+#include "settings/Flags.h"
+#include "dialogs/TopmostSuspension.h"
+#include "dialogs/VersionInfo.h"
+#include "dialogs/frmAbout.h"
+#include "calculator/frmMain.h"
+#include "dialogs/frmReadDisclaimer.h"
 
 #include <QAction>
 #include <QPainter>

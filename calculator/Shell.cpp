@@ -1,8 +1,8 @@
 // The window shell's construction: the menu bar, the tray icon, the rule
 // under the menu bar, and the one place where they are connected.
 
-#include "Emblem.h"
-#include "frmMain.h"
+#include "dialogs/Emblem.h"
+#include "calculator/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

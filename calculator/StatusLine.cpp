@@ -1,4 +1,4 @@
-#include "StatusLine.h"
+#include "calculator/StatusLine.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,9 +1,9 @@
 // Construction of the calculator window and the one place where its controls
 // are connected to their handlers.
 
-#include "frmMain.h"
+#include "calculator/frmMain.h"
 
-#include "ListAccessibility.h"
+#include "calculator/ListAccessibility.h"
 
 #include <utility>
 

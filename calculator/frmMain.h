@@ -28,11 +28,11 @@
 // the end of the desktop session unload it: help is ended, every setting is
 // written in one go, and the application quits.
 
-#include "CalcState.h"
-#include "ContextIDs.h"
-#include "DialogHooks.h"
-#include "RealAir.h"
-#include "StatePoint.h"
+#include "core/CalcState.h"
+#include "dialogs/ContextIDs.h"
+#include "dialogs/DialogHooks.h"
+#include "core/RealAir.h"
+#include "chart/StatePoint.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "AirRelations.h"
+#include "chart/AirRelations.h"
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 namespace psy = basPsychroFun;
 

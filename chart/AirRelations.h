@@ -13,7 +13,7 @@
 // saturation pressure gives a negative humidity ratio (the engine's marker
 // passed through), which callers treat as no point.
 
-#include "ChartUnits.h"
+#include "chart/ChartUnits.h"
 
 namespace chart::air {
 

@@ -1,4 +1,4 @@
-#include "ChartExport.h"
+#include "chart/ChartExport.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 // font at the given resolution (dots per inch), so texts have the size they
 // have on the screen.
 
-#include "ChartPainter.h"
+#include "chart/ChartPainter.h"
 
 #include <QFont>
 #include <QImage>

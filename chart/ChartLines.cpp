@@ -1,7 +1,7 @@
-#include "ChartLines.h"
+#include "chart/ChartLines.h"
 
-#include "AirRelations.h"
-#include "FloatingPointFault.h"
+#include "chart/AirRelations.h"
+#include "engine/FloatingPointFault.h"
 
 #include <algorithm>
 #include <cmath>

@@ -12,8 +12,8 @@
 // Computing takes a few milliseconds; ChartLinesCache keeps recent results
 // so that repaints, hovering and resizing never recompute.
 
-#include "ChartRange.h"
-#include "ChartUnits.h"
+#include "chart/ChartRange.h"
+#include "chart/ChartUnits.h"
 
 #include <cstddef>
 #include <vector>

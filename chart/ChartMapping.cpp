@@ -1,4 +1,4 @@
-#include "ChartMapping.h"
+#include "chart/ChartMapping.h"
 
 namespace chart {
 

@@ -4,7 +4,7 @@
 // a painted rectangle. Both the painting and the mouse handling use these, so
 // a point under the cursor is exactly the point drawn there.
 
-#include "ChartRange.h"
+#include "chart/ChartRange.h"
 
 #include <QFontMetricsF>
 #include <QPointF>

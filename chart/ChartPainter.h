@@ -7,10 +7,10 @@
 // The painter's font sets the size of every text and of the margins around
 // the plot (PlotRectFor); the caller sets it, and antialiasing, beforehand.
 
-#include "ChartLines.h"
-#include "ChartMapping.h"
-#include "HoverReadout.h"
-#include "StatePoint.h"
+#include "chart/ChartLines.h"
+#include "chart/ChartMapping.h"
+#include "chart/HoverReadout.h"
+#include "chart/StatePoint.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "ChartRange.h"
+#include "chart/ChartRange.h"
 
 #include <algorithm>
 #include <cmath>

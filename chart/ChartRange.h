@@ -4,7 +4,7 @@
 // (dry bulb °F, humidity ratio lb/lb), its zooming, and the "nice" spacing of
 // axis ticks and chart lines.
 
-#include "ChartUnits.h"
+#include "chart/ChartUnits.h"
 
 #include <vector>
 

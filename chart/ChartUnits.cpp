@@ -1,7 +1,7 @@
-#include "ChartUnits.h"
+#include "chart/ChartUnits.h"
 
-#include "Selector.h"
-#include "UnitCatalogue.h"
+#include "engine/Selector.h"
+#include "units/UnitCatalogue.h"
 
 #include <span>
 

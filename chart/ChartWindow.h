@@ -9,7 +9,7 @@
 //
 // It forwards the chart's API; chart() gives the widget itself for the rest.
 
-#include "PsychroChart.h"
+#include "chart/PsychroChart.h"
 
 #include <QStringView>
 #include <QWidget>

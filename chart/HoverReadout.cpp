@@ -1,8 +1,8 @@
-#include "HoverReadout.h"
+#include "chart/HoverReadout.h"
 
-#include "AirRelations.h"
-#include "FloatingPointFault.h"
-#include "PsychroFun.h"
+#include "chart/AirRelations.h"
+#include "engine/FloatingPointFault.h"
+#include "engine/PsychroFun.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 // bisection between dew point and dry bulb, all with the engine in "IP", and
 // the enthalpy in the active system's own formulation.
 
-#include "ChartUnits.h"
+#include "chart/ChartUnits.h"
 
 #include <optional>
 

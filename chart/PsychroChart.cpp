@@ -1,7 +1,7 @@
-#include "PsychroChart.h"
+#include "chart/PsychroChart.h"
 
-#include "ChartExport.h"
-#include "ChartPainter.h"
+#include "chart/ChartExport.h"
+#include "chart/ChartPainter.h"
 
 #include <cmath>
 

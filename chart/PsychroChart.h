@@ -15,11 +15,11 @@
 // the chart without the hover readout is kept as a pixmap, and moving the
 // mouse repaints only that pixmap and the readout over it.
 
-#include "ChartLines.h"
-#include "ChartMapping.h"
-#include "ChartUnits.h"
-#include "HoverReadout.h"
-#include "StatePoint.h"
+#include "chart/ChartLines.h"
+#include "chart/ChartMapping.h"
+#include "chart/ChartUnits.h"
+#include "chart/HoverReadout.h"
+#include "chart/StatePoint.h"
 
 #include <optional>
 

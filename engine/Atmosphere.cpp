@@ -1,7 +1,7 @@
 // Atmospheric pressure and altitude: one cubic polynomial of altitude
 // (m to kPa), valid from sea level up to 19812 m (65000 ft), and its inverse.
 
-#include "Conventions.h"
+#include "engine/Conventions.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "Checked.h"
+#include "engine/Checked.h"
 
 namespace basPsychroFun {
 

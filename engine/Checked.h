@@ -10,7 +10,7 @@
 // overflow exceptions, without depending on hardware traps or <cfenv> flags
 // that the optimiser is free to reorder.
 
-#include "FloatingPointFault.h"
+#include "engine/FloatingPointFault.h"
 
 #include <cmath>
 #include <compare>

@@ -3,9 +3,9 @@
 // Unit conversions at the engine's boundary, each in the order of operations
 // that the engine's reference values were computed with.
 
-#include "Checked.h"
-#include "PsychroFun.h"
-#include "Selector.h"
+#include "engine/Checked.h"
+#include "engine/PsychroFun.h"
+#include "engine/Selector.h"
 
 namespace basPsychroFun::detail {
 

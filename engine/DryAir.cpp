@@ -5,7 +5,7 @@
 // equation itself (ASHRAE Handbook of Fundamentals, psychrometrics chapter,
 // the wet-bulb equation that HumidityRatioFromDryBulbAndWetBulb evaluates).
 
-#include "SolverSupport.h"
+#include "engine/SolverSupport.h"
 
 namespace basPsychroFun {
 

@@ -11,7 +11,7 @@
 // whole enthalpy line) and returns that root; where the equations have no root
 // there, it raises FloatingPointFault, as for any state without air.
 
-#include "SolverSupport.h"
+#include "engine/SolverSupport.h"
 
 #include <algorithm>
 #include <optional>

@@ -11,7 +11,7 @@
 // of the air. Where the lines do not cross on air, it raises
 // FloatingPointFault, as for any state without air.
 
-#include "SolverSupport.h"
+#include "engine/SolverSupport.h"
 
 #include <algorithm>
 #include <optional>

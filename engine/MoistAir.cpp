@@ -1,7 +1,7 @@
 // Closed-form moist-air relations of the ASHRAE Handbook of Fundamentals,
 // psychrometrics chapter, computed in SI after the entry conversion.
 
-#include "Conventions.h"
+#include "engine/Conventions.h"
 
 namespace basPsychroFun {
 

@@ -21,7 +21,7 @@
 // - A floating-point fault (division by zero, invalid operation, overflow)
 //   raises FloatingPointFault; no operation returns NaN or an infinity.
 
-#include "FloatingPointFault.h"
+#include "engine/FloatingPointFault.h"
 
 #include <array>
 #include <string_view>

@@ -1,7 +1,7 @@
 // Saturation vapour pressure of water: Hyland and Wexler (1983), in the
 // inch-pound form of the ASHRAE Handbook of Fundamentals (°F, °R, psia).
 
-#include "Conventions.h"
+#include "engine/Conventions.h"
 
 namespace basPsychroFun {
 

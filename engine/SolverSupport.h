@@ -4,8 +4,8 @@
 // the range of temperatures in which air exists for the formulation, and the
 // one bisection every solver runs. Internal to the engine.
 
-#include "Conventions.h"
-#include "Limits.h"
+#include "engine/Conventions.h"
+#include "engine/Limits.h"
 
 #include <algorithm>
 #include <optional>

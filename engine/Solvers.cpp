@@ -3,7 +3,7 @@
 // of the pairs without a closed form are in DryBulbFromRelativeHumidity.cpp
 // and DryBulbFromWetBulbAndEnthalpy.cpp.
 
-#include "SolverSupport.h"
+#include "engine/SolverSupport.h"
 
 #include <numbers>
 

@@ -1,6 +1,6 @@
-#include "Flags.h"
+#include "settings/Flags.h"
 
-#include "SettingsValues.h"
+#include "settings/SettingsValues.h"
 
 namespace settings {
 

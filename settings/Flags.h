@@ -5,7 +5,7 @@
 // memory (the disclaimer prompt's check box, the keep-on-top menu item) and
 // are written back by their owners (WriteDisclaimerShow, WriteWindowSettings).
 
-#include "SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 
 namespace settings {
 

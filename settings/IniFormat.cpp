@@ -1,6 +1,6 @@
-#include "IniFormat.h"
+#include "settings/IniFormat.h"
 
-#include "SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 
 #include <optional>
 #include <utility>

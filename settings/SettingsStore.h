@@ -37,7 +37,7 @@
 // the file is then dir + "/Vaporwright/Vaporwright.ini" (StoreFilePath()).
 // No QCoreApplication is needed.
 
-#include "IniFormat.h"
+#include "settings/IniFormat.h"
 
 #include <span>
 

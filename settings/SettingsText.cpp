@@ -1,6 +1,6 @@
-#include "SettingsText.h"
+#include "settings/SettingsText.h"
 
-#include "SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "SettingsValues.h"
+#include "settings/SettingsValues.h"
 
-#include "Limits.h"
-#include "PsychroFun.h"
-#include "SettingsStore.h"
-#include "SettingsText.h"
+#include "engine/Limits.h"
+#include "engine/PsychroFun.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsText.h"
 
 #include <cmath>
 #include <optional>

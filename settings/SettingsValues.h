@@ -21,8 +21,8 @@
 // (ReadWindowSettings) and writes everything in one write
 // (WriteWindowSettings).
 
-#include "IniFormat.h"
-#include "SettingsKeys.h"
+#include "settings/IniFormat.h"
+#include "settings/SettingsKeys.h"
 
 #include <array>
 

@@ -1,6 +1,4 @@
-#include "Conversions.h"
-
-#include "NumberText.h"
+#include "units/Conversions.h"
 
 #include <cmath>
 #include <limits>
@@ -25,11 +23,6 @@ float convert(Formula formula, double value, int position) noexcept {
         return 0.0F;
     const std::optional<double> result = formula(value, position);
     return result ? toSingle(*result) : 0.0F;
-}
-
-float convertText(Formula formula, QStringView text, int position) {
-    const std::optional<double> value = basConversions::ReadNumber(text);
-    return value ? convert(formula, *value, position) : 0.0F;
 }
 
 // --- Temperature, base °F ----------------------------------------------------
@@ -259,14 +252,8 @@ namespace basPsychroFun {
 float ConvertTemperatureFromBase(double value, int position) noexcept {
     return convert(temperatureFromBase, value, position);
 }
-float ConvertTemperatureFromBase(QStringView text, int position) {
-    return convertText(temperatureFromBase, text, position);
-}
 float ConvertTemperatureToBase(double value, int position) noexcept {
     return convert(temperatureToBase, value, position);
-}
-float ConvertTemperatureToBase(QStringView text, int position) {
-    return convertText(temperatureToBase, text, position);
 }
 
 } // namespace basPsychroFun
@@ -276,74 +263,41 @@ namespace basConversions {
 float ConvertPressureFromBase(double value, int position) noexcept {
     return convert(pressureFromBase, value, position);
 }
-float ConvertPressureFromBase(QStringView text, int position) {
-    return convertText(pressureFromBase, text, position);
-}
 float ConvertPressureToBase(double value, int position) noexcept {
     return convert(pressureToBase, value, position);
-}
-float ConvertPressureToBase(QStringView text, int position) {
-    return convertText(pressureToBase, text, position);
 }
 
 float ConvertDensityFromBase(double value, int position) noexcept {
     return convert(densityFromBase, value, position);
 }
-float ConvertDensityFromBase(QStringView text, int position) {
-    return convertText(densityFromBase, text, position);
-}
 
 float ConvertAbsoluteHumidityFromBase(double value, int position) noexcept {
     return convert(absoluteHumidityFromBase, value, position);
-}
-float ConvertAbsoluteHumidityFromBase(QStringView text, int position) {
-    return convertText(absoluteHumidityFromBase, text, position);
 }
 
 float ConvertEnthalpyFromBase(double value, int position) noexcept {
     return convert(enthalpyFromBase, value, position);
 }
-float ConvertEnthalpyFromBase(QStringView text, int position) {
-    return convertText(enthalpyFromBase, text, position);
-}
 float ConvertEnthalpyToBase(double value, int position) noexcept {
     return convert(enthalpyToBase, value, position);
-}
-float ConvertEnthalpyToBase(QStringView text, int position) {
-    return convertText(enthalpyToBase, text, position);
 }
 
 float ConvertSpecificVolumeFromBase(double value, int position) noexcept {
     return convert(specificVolumeFromBase, value, position);
 }
-float ConvertSpecificVolumeFromBase(QStringView text, int position) {
-    return convertText(specificVolumeFromBase, text, position);
-}
 
 float ConvertHumidityRatioFromBase(double value, int position) noexcept {
     return convert(humidityRatioFromBase, value, position);
 }
-float ConvertHumidityRatioFromBase(QStringView text, int position) {
-    return convertText(humidityRatioFromBase, text, position);
-}
 float ConvertHumidityRatioToBase(double value, int position) noexcept {
     return convert(humidityRatioToBase, value, position);
-}
-float ConvertHumidityRatioToBase(QStringView text, int position) {
-    return convertText(humidityRatioToBase, text, position);
 }
 
 float ConvertAltitudeFromBase(double value, int position) noexcept {
     return convert(altitudeFromBase, value, position);
 }
-float ConvertAltitudeFromBase(QStringView text, int position) {
-    return convertText(altitudeFromBase, text, position);
-}
 float ConvertAltitudeToBase(double value, int position) noexcept {
     return convert(altitudeToBase, value, position);
-}
-float ConvertAltitudeToBase(QStringView text, int position) {
-    return convertText(altitudeToBase, text, position);
 }
 
 } // namespace basConversions

@@ -10,13 +10,12 @@
 //
 // No conversion fails loudly: a non-finite value, a result beyond single
 // precision, or a text that ReadNumber (NumberText.h) cannot read gives 0.
-// Each has a text overload that reads the value by the user's locale first.
+// Each has a text overload that reads the value by the user's locale first
+// (text/ConversionText.h).
 //
 // From-base conversions serve the display of every field; to-base conversions
 // exist only for the quantities that can be typed: temperature, pressure,
 // enthalpy, humidity ratio and altitude.
-
-#include <QStringView>
 
 namespace basPsychroFun {
 
@@ -24,10 +23,8 @@ namespace basPsychroFun {
 // The Rankine offset of the display is 459.69 (not the 459.67 of the
 // saturation pressure): 68 °F shows as 527.69 °R.
 float ConvertTemperatureFromBase(double value, int position) noexcept;
-float ConvertTemperatureFromBase(QStringView text, int position);
 // Unit -> °F: the exact inverse of each position above.
 float ConvertTemperatureToBase(double value, int position) noexcept;
-float ConvertTemperatureToBase(QStringView text, int position);
 
 } // namespace basPsychroFun
 
@@ -36,38 +33,27 @@ namespace basConversions {
 // psia -> 0 psia, 1 atm, 2 inHg, 3 inH2O, 4 mmHg, 5 mbar, 6 kPa, 7 Pa, 8 Bar.
 // The factors rest on one standard atmosphere taken as 14.696 psia.
 float ConvertPressureFromBase(double value, int position) noexcept;
-float ConvertPressureFromBase(QStringView text, int position);
 float ConvertPressureToBase(double value, int position) noexcept;
-float ConvertPressureToBase(QStringView text, int position);
 
 // lbm/ft³ -> 0 lbm/ft³, 1 gm/cm³, 2 gm/m³, 3 kg/m³.
 float ConvertDensityFromBase(double value, int position) noexcept;
-float ConvertDensityFromBase(QStringView text, int position);
 
 // lbm/ft³ -> 0 grains/ft³, 1 lbm/ft³, 2 gm/cm³, 3 gm/m³, 4 kg/m³.
 float ConvertAbsoluteHumidityFromBase(double value, int position) noexcept;
-float ConvertAbsoluteHumidityFromBase(QStringView text, int position);
 
 // BTU/lbm -> 0 BTU/lbm, 1 cal/gm, 2 kJ/kg (factor 2.324077, not 2.326).
 float ConvertEnthalpyFromBase(double value, int position) noexcept;
-float ConvertEnthalpyFromBase(QStringView text, int position);
 float ConvertEnthalpyToBase(double value, int position) noexcept;
-float ConvertEnthalpyToBase(QStringView text, int position);
 
 // ft³/lbm -> 0 ft³/lbm, 1 cm³/gm, 2 m³/kg.
 float ConvertSpecificVolumeFromBase(double value, int position) noexcept;
-float ConvertSpecificVolumeFromBase(QStringView text, int position);
 
 // lbm/lbm -> 0 grains/lbm, 1 lbm/lbm, 2 gm/kg, 3 kg/kg.
 float ConvertHumidityRatioFromBase(double value, int position) noexcept;
-float ConvertHumidityRatioFromBase(QStringView text, int position);
 float ConvertHumidityRatioToBase(double value, int position) noexcept;
-float ConvertHumidityRatioToBase(QStringView text, int position);
 
 // ft -> 0 ft, 1 m.
 float ConvertAltitudeFromBase(double value, int position) noexcept;
-float ConvertAltitudeFromBase(QStringView text, int position);
 float ConvertAltitudeToBase(double value, int position) noexcept;
-float ConvertAltitudeToBase(QStringView text, int position);
 
 } // namespace basConversions

@@ -1,4 +1,4 @@
-#include "UnitCatalogue.h"
+#include "units/UnitCatalogue.h"
 
 namespace basLoadUnits {
 namespace {

@@ -4,9 +4,9 @@
 // mnemonics, the chart on F2 and off on Escape, and fields that stay readable
 // under a dark palette.
 
-#include "ChartWindow.h"
-#include "FieldTable.h"
-#include "NumberFormat.h"
+#include "chart/ChartWindow.h"
+#include "core/FieldTable.h"
+#include "calculator/TypedText.h"
 #include "ShellFixture.h"
 
 #include <ostream>

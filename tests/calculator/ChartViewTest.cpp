@@ -2,7 +2,7 @@
 // the window's pressure, following the window into the tray, and entering a
 // double-clicked point as typed inputs would.
 
-#include "ChartWindow.h"
+#include "chart/ChartWindow.h"
 #include "ShellFixture.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // The Edit commands on the focused text field and the clipboard.
 
-#include "CutCopyPaste.h"
+#include "calculator/CutCopyPaste.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // The input panel with real key and mouse events: typing, leaving fields,
 // the rule on ticks, pressure and altitude, Enter, Clear and failures.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 #include "WindowFixture.h"
 
 namespace {

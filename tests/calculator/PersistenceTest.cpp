@@ -1,8 +1,8 @@
 // The calculator window's settings from one run to the next: what the load
 // reads, what the unload writes, and that it writes once.
 
-#include "PsychroFun.h"
-#include "SettingsKeys.h"
+#include "engine/PsychroFun.h"
+#include "settings/SettingsKeys.h"
 #include "ShellFixture.h"
 
 #include <QAction>

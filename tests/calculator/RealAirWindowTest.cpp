@@ -3,7 +3,7 @@
 // says why (no dialog, nothing moves), and the line is gone at the next
 // compute that gives real air.
 
-#include "ComputeCore.h"
+#include "core/ComputeCore.h"
 #include "WindowFixture.h"
 
 #include <QAccessible>

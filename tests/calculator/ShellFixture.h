@@ -5,9 +5,9 @@
 // Settings live in a fresh folder, numbers are en_US, keep-on-top starts off
 // as on a first run.
 
-#include "Flags.h"
-#include "SettingsStore.h"
-#include "frmMain.h"
+#include "settings/Flags.h"
+#include "settings/SettingsStore.h"
+#include "calculator/frmMain.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 // The calculator window as it stands after loading: ticks, texts, unit
 // lists, pressure rows, captions and the order of the focus.
 
-#include "SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 #include "WindowFixture.h"
 
 #include <QLabel>

@@ -3,9 +3,9 @@
 // A loaded, shown and active calculator window for each test, with the
 // settings store in a fresh folder and the locale fixed to en_US.
 
-#include "FieldTable.h"
-#include "NumberFormat.h"
-#include "frmMain.h"
+#include "core/FieldTable.h"
+#include "calculator/TypedText.h"
+#include "calculator/frmMain.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,9 +1,9 @@
 // The window shell: menus, hiding and opening, the tray icon, Exit, the
 // modal windows of the menus, the Edit keys and the Help messages.
 
-#include "SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 #include "ShellFixture.h"
-#include "frmAbout.h"
+#include "dialogs/frmAbout.h"
 
 #include <QAction>
 #include <QClipboard>

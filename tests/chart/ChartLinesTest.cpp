@@ -1,7 +1,7 @@
-#include "ChartLines.h"
+#include "chart/ChartLines.h"
 
-#include "AirRelations.h"
-#include "PsychroFun.h"
+#include "chart/AirRelations.h"
+#include "engine/PsychroFun.h"
 
 #include <algorithm>
 #include <cmath>

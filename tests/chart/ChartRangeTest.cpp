@@ -1,7 +1,7 @@
-#include "ChartRange.h"
+#include "chart/ChartRange.h"
 
-#include "ChartMapping.h"
-#include "ChartUnits.h"
+#include "chart/ChartMapping.h"
+#include "chart/ChartUnits.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "ChartWindow.h"
+#include "chart/ChartWindow.h"
 
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QSettings>
 #include <QSignalSpy>

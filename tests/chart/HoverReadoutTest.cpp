@@ -1,6 +1,6 @@
-#include "HoverReadout.h"
+#include "chart/HoverReadout.h"
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <cmath>
 

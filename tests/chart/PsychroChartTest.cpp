@@ -1,7 +1,7 @@
-#include "PsychroChart.h"
+#include "chart/PsychroChart.h"
 
-#include "ChartPainter.h"
-#include "PsychroFun.h"
+#include "chart/ChartPainter.h"
+#include "engine/PsychroFun.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,10 +8,10 @@
 // selects for SYSTEM ("IP" or "SI") and with the default formats, in the C
 // locale: "<index> <text>".
 
-#include "ComputeCore.h"
-#include "FieldTable.h"
-#include "NumberFormat.h"
-#include "SettingsKeys.h"
+#include "core/ComputeCore.h"
+#include "core/FieldTable.h"
+#include "calculator/TypedText.h"
+#include "settings/SettingsKeys.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,6 @@
 // Pressure and altitude: the standard-atmosphere cubic and its inverse.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <ostream>
 

@@ -3,7 +3,7 @@
 // relative humidity, the wet bulb and enthalpy pair lands where its two lines
 // cross, and inputs of no air raise the fault.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <algorithm>
 #include <cmath>

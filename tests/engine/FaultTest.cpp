@@ -1,7 +1,7 @@
 // Floating-point faults: each failing operation raises FloatingPointFault of
 // the right kind, and no operation ever returns NaN or an infinity.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <cmath>
 #include <functional>

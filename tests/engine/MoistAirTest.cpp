@@ -2,7 +2,7 @@
 // the same state in IP, inverse pairs, dew-point branches, and how each
 // relation treats an unrecognised selector.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <functional>
 

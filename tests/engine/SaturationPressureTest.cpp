@@ -1,7 +1,7 @@
 // Saturation pressure: published reference values, the ice/water switch at the
 // freezing point, the range limits and the selector's handling.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 // Solvers: reference values from the 20 °C, 50 % state, their bounded loops,
 // and the cubic.
 
-#include "PsychroFun.h"
+#include "engine/PsychroFun.h"
 
 #include <ostream>
 

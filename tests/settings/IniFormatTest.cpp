@@ -1,4 +1,4 @@
-#include "IniFormat.h"
+#include "settings/IniFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "SettingsValues.h"
+#include "settings/SettingsValues.h"
 
-#include "Flags.h"
-#include "Limits.h"
-#include "PsychroFun.h"
-#include "SettingsStore.h"
+#include "settings/Flags.h"
+#include "engine/Limits.h"
+#include "engine/PsychroFun.h"
+#include "settings/SettingsStore.h"
 #include "StoreFixture.h"
 
 using namespace settings;

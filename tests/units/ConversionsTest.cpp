@@ -1,7 +1,8 @@
-#include "Conversions.h"
+#include "units/Conversions.h"
 
 #include "ScopedDefaultLocale.h"
-#include "UnitCatalogue.h"
+#include "units/UnitCatalogue.h"
+#include "units/text/ConversionText.h"
 
 #include <algorithm>
 #include <cmath>

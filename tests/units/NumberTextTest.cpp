@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "units/text/NumberText.h"
 
 #include "ScopedDefaultLocale.h"
 

@@ -1,4 +1,4 @@
-#include "UnitCatalogue.h"
+#include "units/UnitCatalogue.h"
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,435 @@
+#include "core/ComputeCore.h"
+
+#include "engine/Limits.h"
+#include "engine/PsychroFun.h"
+#include "core/RealAir.h"
+
+#include <cmath>
+#include <limits>
+
+namespace calculator {
+
+namespace psy = basPsychroFun;
+
+namespace {
+
+// Stores an engine result into a CalcState field, rounded to single precision
+// at once; later steps read the rounded value. A result beyond the range of a
+// float is an overflow of the solution.
+void store(float& field, double value) {
+    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+        throw psy::FloatingPointFault(psy::FloatingPointFault::Kind::Overflow);
+    field = static_cast<float>(value);
+}
+
+double d(float value) {
+    return static_cast<double>(value);
+}
+
+double toCelsius(double tF) {
+    return (tF - 32.0) / 1.8;
+}
+double toFahrenheit(double tC) {
+    return tC * 1.8 + 32.0;
+}
+double toKPa(float pPsia) {
+    return d(pPsia) / 14.696 * 101.325;
+}
+
+[[noreturn]] void fail(Reason reason) {
+    throw NoSuchAir(reason);
+}
+void require(std::optional<Reason> problem) {
+    if (problem)
+        fail(*problem);
+}
+
+// A temperature the formulation covers (°F), checked the moment it is known,
+// so that no later step works on it and the reason names it.
+void requireTemperature(float tF, Reason below, Reason above) {
+    require(CheckTemperature(tF, below, above));
+}
+
+// How closely a solver's dry bulb must give its inputs back. The solvers stop
+// at 0.001 °C on the dry bulb or 0.001 in enthalpy; a result that misses by
+// far more is not the state of the inputs, however close its enthalpy. Each
+// limit is the accuracy the program promises for the pair (0.05 °F, and
+// 0.2 °F from the crossing of the nearly parallel wet-bulb and enthalpy
+// lines) with some margin, so that the check's own rounding never refuses a
+// good answer.
+constexpr double kWetBulbAgreementF = 0.05;     // wet bulb + relative humidity
+constexpr double kIntersectionDistanceF = 0.25; // wet bulb + enthalpy
+constexpr double kCrossingDistanceF = 0.1;      // relative humidity + enthalpy
+
+// The solution of one request. Everything goes through the engine in "IP"
+// except enthalpy, whose datum differs between the systems (0 °F against
+// 0 °C): the steps that involve it use the active system's formulation, on
+// metric arguments in "SI", and keep H as kJ/kg divided by kEnthalpyKJPerBtu.
+class Solution {
+public:
+    explicit Solution(CalcState& state) : s(state), metric(state.UnitSystem != "IP") {}
+
+    // E: enthalpy from dry bulb and humidity ratio.
+    void enthalpy() { store(s.H, enthalpyAt(d(s.Tdb), d(s.W))); }
+    // Wh: humidity ratio from dry bulb and enthalpy; below zero the enthalpy
+    // is less than that of dry air at the dry bulb. The enthalpy of perfectly
+    // dry air, kept in single precision, may come back a hair below zero:
+    // where the next larger enthalpy a float holds gives water, it is zero.
+    void humidityRatioFromEnthalpy() {
+        double w = humidityRatioAt(d(s.Tdb));
+        if (w < 0.0 && humidityRatioAt(d(s.Tdb), std::nextafter(s.H, kLargest)) >= 0.0)
+            w = 0.0;
+        store(s.W, w);
+        if (s.W < 0.0f)
+            fail(Reason::HumidityRatioNegative);
+    }
+    // Pw: vapour pressure from humidity ratio.
+    void vaporPressure() {
+        store(s.Pw, psy::VaporPressureFromHumidityRatio(d(s.W), d(s.Patm), "IP"));
+    }
+    void vaporPressureFromRelativeHumidity() {
+        store(s.Pw, psy::VaporPressureFromRelativeHumidity(d(s.Tdb), d(s.Phi), "IP"));
+    }
+    // Dp: dew point from vapour pressure. Perfectly dry air has none: the
+    // marker stands in the state, and the window shows nothing for it.
+    void dewPoint() {
+        if (!(s.Pw >= 0.0f)) // from a humidity ratio below zero
+            fail(Reason::HumidityRatioNegative);
+        if (!HasDewPoint(s)) {
+            s.Tdp = static_cast<float>(psy::kNoResult);
+            return;
+        }
+        store(s.Tdp, psy::DewPointFromVaporPressure(d(s.Pw), "IP"));
+        requireTemperature(s.Tdp, Reason::DewPointBelowRange, Reason::DewPointAboveRange);
+    }
+    // Wb: wet bulb from dry bulb and dew point, or from the psychrometer
+    // equation directly where there is no dew point (no vapour, W = 0).
+    void wetBulb() {
+        if (HasDewPoint(s))
+            store(s.Twb, psy::WetBulbFromDryBulbAndDewPoint(d(s.Tdb), d(s.Tdp), d(s.Patm), "IP"));
+        else
+            store(s.Twb, psy::WetBulbFromPsychrometerEquation(d(s.Tdb), 0.0, d(s.Patm), "IP"));
+        requireTemperature(s.Twb, Reason::WetBulbBelowRange, Reason::WetBulbAboveRange);
+    }
+    // Air whose vapour would reach the atmospheric pressure boils.
+    void humidityRatioFromVaporPressure() {
+        if (!(s.Pw < s.Patm))
+            fail(Reason::VaporPressureAtAtmosphere);
+        store(s.W, psy::HumidityRatioFromVaporPressure(d(s.Pw), d(s.Patm), "IP"));
+    }
+    // A dry bulb just solved for, checked before anything is built on it.
+    void dryBulb(double tF) {
+        store(s.Tdb, tF);
+        requireTemperature(s.Tdb, Reason::DryBulbBelowRange, Reason::DryBulbAboveRange);
+    }
+
+    // Dry bulb from wet bulb and enthalpy, in the active system.
+    double dryBulbFromWetBulbAndEnthalpy() const {
+        if (!metric)
+            return psy::DryBulbFromWetBulbAndEnthalpy(d(s.Twb), d(s.H), d(s.Patm), "IP");
+        return toFahrenheit(psy::DryBulbFromWetBulbAndEnthalpy(
+            toCelsius(d(s.Twb)), d(s.H) * kEnthalpyKJPerBtu, toKPa(s.Patm), "SI"));
+    }
+    double dryBulbFromEnthalpyAndRelativeHumidity() const {
+        if (!metric)
+            return psy::DryBulbFromEnthalpyAndRelativeHumidity(d(s.H), d(s.Phi), d(s.Patm), "IP");
+        return toFahrenheit(psy::DryBulbFromEnthalpyAndRelativeHumidity(
+            d(s.H) * kEnthalpyKJPerBtu, d(s.Phi), toKPa(s.Patm), "SI"));
+    }
+    double dryBulbFromHumidityRatioAndEnthalpy() const {
+        if (!metric)
+            return psy::DryBulbFromHumidityRatioAndEnthalpy(d(s.W), d(s.H), "IP");
+        return toFahrenheit(
+            psy::DryBulbFromHumidityRatioAndEnthalpy(d(s.W), d(s.H) * kEnthalpyKJPerBtu, "SI"));
+    }
+
+    // The solvers' results, checked against the inputs they were given.
+    //
+    // Wet bulb + relative humidity: the wet bulb of the solved state, by the
+    // same dew-point route as every other wet bulb of the program.
+    void verifyWetBulb() const {
+        const double twb = psy::WetBulbFromDryBulbAndDewPoint(d(s.Tdb), d(s.Tdp), d(s.Patm), "IP");
+        if (!(std::fabs(twb - d(s.Twb)) <= kWetBulbAgreementF))
+            fail(Reason::NotSolved);
+    }
+    // Wet bulb + enthalpy: the dry bulb where the wet-bulb line (the
+    // psychrometer equation) meets the enthalpy line. The two are nearly
+    // parallel, so an enthalpy that matches says little about the dry bulb.
+    void verifyWetBulbAndEnthalpy() const {
+        verifyCrossing(
+            [this](double tF) {
+                return psy::HumidityRatioFromDryBulbAndWetBulb(tF, d(s.Twb), d(s.Patm), "IP") -
+                       humidityRatioAt(tF);
+            },
+            kIntersectionDistanceF);
+    }
+    // Relative humidity + enthalpy: the dry bulb where the relative humidity
+    // along the enthalpy line is the one given.
+    void verifyRelativeHumidityAndEnthalpy() const {
+        verifyCrossing(
+            [this](double tF) {
+                const double pw =
+                    psy::VaporPressureFromHumidityRatio(humidityRatioAt(tF), d(s.Patm), "IP");
+                return pw / psy::SaturationPressure(tF, "IP") - d(s.Phi);
+            },
+            kCrossingDistanceF);
+    }
+
+    // The properties every pair ends with.
+    void tail(bool relativeHumidityIsInput) {
+        store(s.Pws, psy::SaturationPressure(d(s.Tdb), "IP"));
+        if (!relativeHumidityIsInput)
+            store(s.Phi, psy::RelativeHumidityFromVaporPressures(d(s.Pw), d(s.Pws), "IP"));
+        store(s.V, psy::SpecificVolume(d(s.Tdb), d(s.W), d(s.Patm), "IP"));
+        store(s.Ws, psy::SaturationHumidityRatio(d(s.Pws), d(s.Patm), "IP"));
+        store(s.Mu, psy::DegreeOfSaturationFromRelativeHumidity(d(s.Phi), d(s.Ws), "IP"));
+        store(s.Rho, psy::MoistAirDensity(d(s.W), d(s.V), "IP"));
+        store(s.Dv, psy::AbsoluteHumidity(d(s.W), d(s.V), "IP"));
+    }
+
+    CalcState& s;
+    const bool metric;
+
+private:
+    // Enthalpy (stored unit) at a dry bulb (°F) and humidity ratio.
+    double enthalpyAt(double tF, double w) const {
+        if (!metric)
+            return psy::EnthalpyFromDryBulbAndHumidityRatio(tF, w, "IP");
+        return psy::EnthalpyFromDryBulbAndHumidityRatio(toCelsius(tF), w, "SI") / kEnthalpyKJPerBtu;
+    }
+    // How far (°F) the dry bulb lies from the root of gap, by one Newton
+    // step on the slope over a small step: within `tolerance`, or NotSolved.
+    template <typename Gap>
+    void verifyCrossing(const Gap& gap, double tolerance) const {
+        constexpr double kStepF = 0.01;
+        const double t = d(s.Tdb);
+        const double g = gap(t);
+        const double slope = (gap(t + kStepF) - g) / kStepF;
+        if (!(std::fabs(g) <= tolerance * std::fabs(slope)))
+            fail(Reason::NotSolved);
+    }
+    // Humidity ratio on the enthalpy line of H at a dry bulb (°F).
+    double humidityRatioAt(double tF) const { return humidityRatioAt(tF, s.H); }
+    double humidityRatioAt(double tF, float h) const {
+        if (!metric)
+            return psy::HumidityRatioFromDryBulbAndEnthalpy(tF, d(h), "IP");
+        return psy::HumidityRatioFromDryBulbAndEnthalpy(toCelsius(tF), d(h) * kEnthalpyKJPerBtu,
+                                                        "SI");
+    }
+    static constexpr float kLargest = std::numeric_limits<float>::max();
+};
+
+// The ten input pairs by field index, first the lower.
+enum class Pair { DbWb, DbRh, DbW, DbH, WbRh, WbW, WbH, RhW, RhH, WH, Unknown };
+
+// The pair of two tags. The first tag is compared with dry bulb, wet bulb and
+// relative humidity in turn; any other first tag means humidity ratio and
+// enthalpy. A second tag that fits no pair of its first leaves only the tail.
+Pair pairOf(std::string_view first, std::string_view second) {
+    const auto secondIs = [second](int field) {
+        return second == kInputTags[static_cast<std::size_t>(field)];
+    };
+    if (first == kInputTags[0]) {
+        return secondIs(1)   ? Pair::DbWb
+               : secondIs(2) ? Pair::DbRh
+               : secondIs(3) ? Pair::DbW
+               : secondIs(4) ? Pair::DbH
+                             : Pair::Unknown;
+    }
+    if (first == kInputTags[1]) {
+        return secondIs(2)   ? Pair::WbRh
+               : secondIs(3) ? Pair::WbW
+               : secondIs(4) ? Pair::WbH
+                             : Pair::Unknown;
+    }
+    if (first == kInputTags[2])
+        return secondIs(3) ? Pair::RhW : secondIs(4) ? Pair::RhH : Pair::Unknown;
+    return Pair::WH;
+}
+
+// The inputs of the pair, checked before anything is solved from them, so
+// that a value no air has is named rather than met as a fault further on.
+void requireInputs(const CalcState& s, Pair pair) {
+    require(CheckPressure(s.Patm));
+    const bool dryBulb =
+        pair == Pair::DbWb || pair == Pair::DbRh || pair == Pair::DbW || pair == Pair::DbH;
+    const bool wetBulb =
+        pair == Pair::DbWb || pair == Pair::WbRh || pair == Pair::WbW || pair == Pair::WbH;
+    const bool relativeHumidity =
+        pair == Pair::DbRh || pair == Pair::WbRh || pair == Pair::RhW || pair == Pair::RhH;
+    const bool humidityRatio =
+        pair == Pair::DbW || pair == Pair::WbW || pair == Pair::RhW || pair == Pair::WH;
+    if (dryBulb)
+        requireTemperature(s.Tdb, Reason::DryBulbBelowRange, Reason::DryBulbAboveRange);
+    if (wetBulb)
+        requireTemperature(s.Twb, Reason::WetBulbBelowRange, Reason::WetBulbAboveRange);
+    if (relativeHumidity) {
+        if (!(s.Phi >= 0.0f))
+            fail(Reason::RelativeHumidityNegative);
+        if (!(d(s.Phi) <= psy::kMaxRelativeHumidity))
+            fail(Reason::RelativeHumidityAboveRange);
+    }
+    if (humidityRatio && !(s.W >= 0.0f))
+        fail(Reason::HumidityRatioNegative);
+}
+
+} // namespace
+
+std::optional<std::pair<std::string_view, std::string_view>>
+FindInputPair(const std::array<bool, 5>& ticked) {
+    std::optional<std::string_view> first;
+    for (std::size_t i = 0; i < ticked.size(); ++i) {
+        if (!ticked[i])
+            continue;
+        if (!first)
+            first = kInputTags[i];
+        else
+            return std::pair{*first, kInputTags[i]};
+    }
+    return std::nullopt;
+}
+
+void SolveState(CalcState& state, std::string_view firstTag, std::string_view secondTag) {
+    const Pair pair = pairOf(firstTag, secondTag);
+    requireInputs(state, pair);
+    Solution x(state);
+    CalcState& s = state;
+
+    switch (pair) {
+    case Pair::DbWb:
+        store(s.W, psy::HumidityRatioFromDryBulbAndWetBulb(d(s.Tdb), d(s.Twb), d(s.Patm), "IP"));
+        x.enthalpy();
+        x.vaporPressure();
+        x.dewPoint();
+        break;
+    case Pair::DbRh:
+        x.vaporPressureFromRelativeHumidity();
+        x.dewPoint();
+        x.wetBulb();
+        x.humidityRatioFromVaporPressure();
+        x.enthalpy();
+        break;
+    case Pair::DbW:
+        x.enthalpy();
+        x.vaporPressure();
+        x.dewPoint();
+        x.wetBulb();
+        break;
+    case Pair::DbH:
+        x.humidityRatioFromEnthalpy();
+        x.vaporPressure();
+        x.dewPoint();
+        x.wetBulb();
+        break;
+    case Pair::WbRh:
+        // Perfectly dry air: the dry bulb whose psychrometer equation gives
+        // W = 0 at this wet bulb.
+        if (s.Phi == 0.0f)
+            x.dryBulb(psy::DryBulbFromWetBulbAndHumidityRatio(d(s.Twb), 0.0, d(s.Patm), "IP"));
+        else
+            x.dryBulb(
+                psy::DryBulbFromWetBulbAndRelativeHumidity(d(s.Twb), d(s.Phi), d(s.Patm), "IP"));
+        x.vaporPressureFromRelativeHumidity();
+        x.dewPoint();
+        x.humidityRatioFromVaporPressure();
+        x.enthalpy();
+        if (HasDewPoint(s))
+            x.verifyWetBulb();
+        break;
+    case Pair::WbW:
+        x.dryBulb(psy::DryBulbFromWetBulbAndHumidityRatio(d(s.Twb), d(s.W), d(s.Patm), "IP"));
+        x.enthalpy();
+        x.vaporPressure();
+        x.dewPoint();
+        break;
+    case Pair::WbH:
+        x.dryBulb(x.dryBulbFromWetBulbAndEnthalpy());
+        x.humidityRatioFromEnthalpy();
+        x.vaporPressure();
+        x.dewPoint();
+        x.verifyWetBulbAndEnthalpy();
+        break;
+    case Pair::RhW:
+        // With no vapour and no relative humidity any dry bulb fits.
+        if (s.Phi == 0.0f && s.W == 0.0f)
+            fail(Reason::NoDryBulb);
+        x.vaporPressure();
+        x.dewPoint();
+        if (!HasDewPoint(s))
+            fail(Reason::NoSolution); // no vapour, yet some relative humidity
+        // The dry bulb whose saturation pressure is p_w / phi itself, so that the
+        // state has the relative humidity it was given; the dew-point
+        // correlation's inverse (DryBulbFromDewPointAndRelativeHumidity) lands
+        // up to 1 °F off over the practical range.
+        x.dryBulb(
+            psy::DryBulbFromHumidityRatioAndRelativeHumidity(d(s.W), d(s.Phi), d(s.Patm), "IP"));
+        x.wetBulb();
+        x.enthalpy();
+        break;
+    case Pair::RhH:
+        if (s.Phi == 0.0f) {
+            // Perfectly dry air: the enthalpy is that of the dry air alone.
+            s.W = 0.0f;
+            x.dryBulb(x.dryBulbFromHumidityRatioAndEnthalpy());
+        } else {
+            x.dryBulb(x.dryBulbFromEnthalpyAndRelativeHumidity());
+            x.humidityRatioFromEnthalpy();
+            x.verifyRelativeHumidityAndEnthalpy();
+        }
+        x.vaporPressure();
+        x.dewPoint();
+        x.wetBulb();
+        break;
+    case Pair::WH:
+        x.dryBulb(x.dryBulbFromHumidityRatioAndEnthalpy());
+        x.vaporPressure();
+        x.dewPoint();
+        x.wetBulb();
+        break;
+    case Pair::Unknown:
+        break;
+    }
+
+    x.tail(pair == Pair::DbRh || pair == Pair::WbRh || pair == Pair::RhW || pair == Pair::RhH);
+    std::optional<Reason> problem = CheckRealAir(s);
+    // Too much water for the dry bulb, said of the input that brought it.
+    const bool wetBulbGiven =
+        pair == Pair::DbWb || pair == Pair::WbRh || pair == Pair::WbW || pair == Pair::WbH;
+    if (wetBulbGiven && s.Twb > s.Tdb &&
+        (problem == Reason::RelativeHumidityAboveRange ||
+         problem == Reason::VaporPressureAtAtmosphere))
+        problem = Reason::WetBulbAboveDryBulb;
+    require(problem);
+}
+
+std::optional<Reason> TrySolveState(CalcState& state, std::string_view firstTag,
+                                    std::string_view secondTag) noexcept {
+    try {
+        SolveState(state, firstTag, secondTag);
+    } catch (const NoSuchAir& e) {
+        return e.reason();
+    } catch (...) {
+        return Reason::NoSolution;
+    }
+    return std::nullopt;
+}
+
+void MoveEnthalpyToSystem(CalcState& state, std::string_view unitSystem, bool solved) {
+    const bool toMetric = unitSystem != "IP";
+    if (toMetric == (state.UnitSystem != "IP"))
+        return;
+    if (solved) {
+        // The same air in the other formulation.
+        const double h =
+            toMetric ? psy::EnthalpyFromDryBulbAndHumidityRatio(toCelsius(d(state.Tdb)), d(state.W),
+                                                                "SI") /
+                           kEnthalpyKJPerBtu
+                     : psy::EnthalpyFromDryBulbAndHumidityRatio(d(state.Tdb), d(state.W), "IP");
+        store(state.H, h);
+        return;
+    }
+    const double datums = psy::EnthalpyFromDryBulbAndHumidityRatio(32.0, 0.0, "IP");
+    store(state.H, d(state.H) + (toMetric ? -datums : datums));
+}
+
+} // namespace calculator

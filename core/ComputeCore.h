@@ -1,0 +1,57 @@
+#pragma once
+
+// The solution behind Compute, free of widgets so that tests and benchmarks
+// call it directly: from the two ticked inputs in CalcState to the complete
+// moist-air state, through the engine, checked to be real air (RealAir.h).
+
+#include "core/CalcState.h"
+#include "core/RealAir.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace calculator {
+
+// The tags of the five input check boxes, by field index 0 to 4; the
+// solution for a pair is chosen by them.
+inline constexpr std::array<std::string_view, 5> kInputTags{
+    "Dry Bulb Temperature", "Wet Bulb Temperature", "Relative Humidity", "Humidity Ratio",
+    "Enthalpy"};
+
+// The tags of the first two ticked boxes, walking the boxes in index order;
+// nullopt when fewer than two are ticked.
+std::optional<std::pair<std::string_view, std::string_view>>
+FindInputPair(const std::array<bool, 5>& ticked);
+
+// Runs the solution for the pair (first tag of the lower field index), then
+// the common tail, storing each result into `state` in single precision the
+// moment it is computed. The selector is "IP" except for the enthalpy steps,
+// which follow state.UnitSystem.
+//
+// Only real air comes out. The inputs and the atmosphere are checked first,
+// each temperature as it is solved for, the solvers' dry bulbs against the
+// inputs they were given, and the finished state by CheckRealAir. Perfectly
+// dry air (no vapour) is real air without a dew point: Tdp then holds the
+// engine's marker and HasDewPoint is false.
+//
+// Throws NoSuchAir (a basPsychroFun::FloatingPointFault) with the reason when
+// the state is not air, and FloatingPointFault when an operation faults or a
+// result does not fit single precision; what was stored until then stays.
+void SolveState(CalcState& state, std::string_view firstTag, std::string_view secondTag);
+
+// SolveState for callers that want the reason rather than an exception:
+// nullopt for real air, otherwise why not (NoSolution for an arithmetic fault).
+std::optional<Reason> TrySolveState(CalcState& state, std::string_view firstTag,
+                                    std::string_view secondTag) noexcept;
+
+// Moves the stored enthalpy H to the datum of `unitSystem` ("IP" zero at
+// 0 °F, "SI" zero at 0 °C), for a switch of the unit system that keeps the
+// air: from the dry bulb and humidity ratio of the state when `solved` says
+// they are the state's, otherwise by the difference of the two datums, the
+// inch-pound enthalpy of dry air at 0 °C (7.68 Btu/lb). Nothing when H is in
+// that datum already. Does not change state.UnitSystem.
+void MoveEnthalpyToSystem(CalcState& state, std::string_view unitSystem, bool solved);
+
+} // namespace calculator

@@ -1,0 +1,218 @@
+#include "core/RealAir.h"
+
+#include "engine/Limits.h"
+#include "engine/PsychroFun.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace calculator {
+
+namespace psy = basPsychroFun;
+
+namespace {
+
+// The marker the engine returns for arguments outside its range, in the
+// inch-pound base units and as a pressure that left the engine through "SI".
+constexpr float kMarker = static_cast<float>(psy::kNoResult);
+constexpr float kMarkerKPa = static_cast<float>(psy::kNoResult / 14.696 * 101.325);
+
+// Inclusive, and false for NaN.
+bool within(float value, double lowest, double highest) {
+    const auto v = static_cast<double>(value);
+    return v >= lowest && v <= highest;
+}
+
+// --- Wording --------------------------------------------------------------
+
+// A number as the line shows it: at most `decimals` decimals, trailing zeros
+// dropped, thousands grouped with ",". Independent of the C library's locale.
+std::string number(double value, int decimals) {
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::fixed, decimals);
+    std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    const std::size_t digits = text.find_first_of("0123456789");
+    const std::size_t point = std::min(text.find('.'), text.size());
+    for (std::size_t at = point; at > digits + 3; at -= 3)
+        text.insert(at - 3, 1, ',');
+    return text;
+}
+
+std::string temperature(double tF, bool metric) {
+    return metric ? number((tF - 32.0) / 1.8, 2) + " °C" : number(tF, 2) + " °F";
+}
+std::string altitude(double ft, bool metric) {
+    return metric ? number(ft * 0.3048, 1) + " m" : number(ft, 1) + " ft";
+}
+std::string pressure(double psia, bool metric) {
+    return metric ? number(psia / 14.696 * 101.325, 2) + " kPa" : number(psia, 2) + " psia";
+}
+
+std::string outOfRange(const char* property, Reason reason, Reason below, bool metric) {
+    const bool low = reason == below;
+    return std::string("No such air: the ") + property + (low ? " is below " : " is above ") +
+           temperature(low ? psy::kMinTemperatureF : psy::kMaxTemperatureF, metric);
+}
+
+// The typed text in quotes, cut after 20 characters (not bytes: UTF-8).
+std::string quoted(std::string_view typed) {
+    constexpr int kShown = 20;
+    std::size_t end = 0;
+    int characters = 0;
+    while (end < typed.size() && characters <= kShown) {
+        if ((static_cast<unsigned char>(typed[end]) & 0xC0) != 0x80)
+            ++characters;
+        if (characters <= kShown)
+            ++end;
+    }
+    std::string text = "\"" + std::string(typed.substr(0, end));
+    if (end < typed.size())
+        text += "…";
+    return text + "\"";
+}
+
+// Whether the humidity ratio the psychrometer equation gives for the wet bulb
+// is that of air at most kMaxRelativeHumidity saturated at the dry bulb.
+bool wetBulbWithinSaturation(const CalcState& s) {
+    try {
+        const double w = psy::HumidityRatioFromDryBulbAndWetBulb(static_cast<double>(s.Tdb),
+                                                                 static_cast<double>(s.Twb),
+                                                                 static_cast<double>(s.Patm), "IP");
+        const double pw = psy::VaporPressureFromHumidityRatio(w, static_cast<double>(s.Patm), "IP");
+        const double pws = psy::SaturationPressure(static_cast<double>(s.Tdb), "IP");
+        return pw / pws <= psy::kMaxRelativeHumidity;
+    } catch (const psy::FloatingPointFault&) {
+        return false;
+    }
+}
+
+} // namespace
+
+std::string ReasonText(Reason reason, std::string_view unitSystem, std::string_view typed) {
+    const bool metric = unitSystem == "SI";
+    switch (reason) {
+    case Reason::NoSolution:
+        return "No such air: no state has these two inputs";
+    case Reason::NotSolved:
+        return "Could not solve these two inputs for the dry bulb";
+    case Reason::NoDryBulb:
+        return "No state: relative humidity 0 with humidity ratio 0 fixes no dry bulb";
+    case Reason::DryBulbBelowRange:
+    case Reason::DryBulbAboveRange:
+        return outOfRange("dry bulb", reason, Reason::DryBulbBelowRange, metric);
+    case Reason::WetBulbBelowRange:
+    case Reason::WetBulbAboveRange:
+        return outOfRange("wet bulb", reason, Reason::WetBulbBelowRange, metric);
+    case Reason::DewPointBelowRange:
+    case Reason::DewPointAboveRange:
+        return outOfRange("dew point", reason, Reason::DewPointBelowRange, metric);
+    case Reason::WetBulbAboveDryBulb:
+        return "No such air: the wet bulb is above the dry bulb";
+    case Reason::HumidityRatioNegative:
+        return "No such air: the humidity ratio is below zero";
+    case Reason::RelativeHumidityNegative:
+        return "No such air: the relative humidity is below 0 %";
+    case Reason::RelativeHumidityAboveRange:
+        return "No such air: the relative humidity is above " +
+               number(psy::kMaxRelativeHumidity * 100.0, 2) + " %";
+    case Reason::VaporPressureAtAtmosphere:
+        return "No such air: the vapor pressure reaches the atmospheric pressure";
+    case Reason::VolumeNotPositive:
+        return "No such air: the specific volume is not positive";
+    case Reason::OutOfRangeMarker:
+        return "No such air: a property is outside the range of the formulation";
+    case Reason::PressureNotPositive:
+        return "Atmospheric pressure at or below zero";
+    case Reason::PressureAboveRange:
+        return "Atmospheric pressure beyond " + pressure(psy::kMaxAtmosphericPressurePsia, metric);
+    case Reason::AltitudeBelowRange:
+        return "Altitude below " + altitude(psy::kMinAltitudeFt, metric);
+    case Reason::AltitudeAboveRange:
+        return "Altitude beyond " + altitude(psy::kMaxAltitudeFt, metric);
+    case Reason::UnreadableNumber:
+        return "Could not read " + quoted(typed) + " as a number";
+    case Reason::NumberTooLarge:
+        return "Could not store " + quoted(typed) + ": the number is too large";
+    }
+    return {};
+}
+
+std::optional<Reason> CheckAltitude(float altFt) {
+    if (within(altFt, psy::kMinAltitudeFt, psy::kMaxAltitudeFt))
+        return std::nullopt;
+    return static_cast<double>(altFt) > psy::kMaxAltitudeFt ? Reason::AltitudeAboveRange
+                                                            : Reason::AltitudeBelowRange;
+}
+
+namespace {
+
+// The plain case, one test without branches: every check passes, with a dew
+// point and no wet bulb above the dry bulb. Anything else takes the ordered
+// checks below, which find the reason.
+bool plainlyAir(const CalcState& s) {
+    constexpr auto kLowest = static_cast<float>(psy::kMinTemperatureF);
+    constexpr auto kHighest = static_cast<float>(psy::kMaxTemperatureF);
+    constexpr auto kMostSaturated = static_cast<float>(psy::kMaxRelativeHumidity);
+    const auto inRange = [=](float t) { return (t >= kLowest) & (t <= kHighest); };
+    const auto unmarked = [](float v) { return (v != kMarker) & (v != kMarkerKPa); };
+    constexpr auto kHighestPressure = static_cast<float>(psy::kMaxAtmosphericPressurePsia);
+    return (s.Patm > 0.0f) & (s.Patm <= kHighestPressure) & inRange(s.Tdb) & inRange(s.Twb) &
+           inRange(s.Tdp) & (s.W >= 0.0f) & (s.Phi >= 0.0f) & (s.Pw > 0.0f) & (s.Pw < s.Patm) &
+           (s.Phi <= kMostSaturated) & (s.Twb <= s.Tdb) & (s.V > 0.0f) & (s.Rho > 0.0f) &
+           unmarked(s.Ws) & unmarked(s.H) & unmarked(s.Pws) & unmarked(s.Mu) & unmarked(s.Dv);
+}
+
+} // namespace
+
+std::optional<Reason> CheckRealAir(const CalcState& s) {
+    if (plainlyAir(s))
+        return std::nullopt;
+    if (const auto r = CheckPressure(s.Patm))
+        return r;
+    if (const auto r =
+            CheckTemperature(s.Tdb, Reason::DryBulbBelowRange, Reason::DryBulbAboveRange))
+        return r;
+    if (const auto r =
+            CheckTemperature(s.Twb, Reason::WetBulbBelowRange, Reason::WetBulbAboveRange))
+        return r;
+    if (!(s.W >= 0.0f))
+        return Reason::HumidityRatioNegative;
+    if (!(s.Phi >= 0.0f))
+        return Reason::RelativeHumidityNegative;
+    if (HasDewPoint(s)) {
+        if (const auto r =
+                CheckTemperature(s.Tdp, Reason::DewPointBelowRange, Reason::DewPointAboveRange))
+            return r;
+    }
+    // More water than the air can hold. Saturated air given by its own wet
+    // bulb comes back a little above 100 % through the dew-point correlation,
+    // and stays.
+    if (!(s.Pw < s.Patm))
+        return Reason::VaporPressureAtAtmosphere;
+    if (!(static_cast<double>(s.Phi) <= psy::kMaxRelativeHumidity))
+        return Reason::RelativeHumidityAboveRange;
+    // A wet bulb above the dry bulb is only ever the rounding of saturated
+    // air. Far below freezing the dew-point correlation leaves its range and
+    // puts the wet bulb of quite dry air degrees above its dry bulb: the
+    // psychrometer equation then gives far more water than the air holds.
+    if (s.Twb > s.Tdb && !wetBulbWithinSaturation(s))
+        return Reason::WetBulbAboveDryBulb;
+    if (!(s.V > 0.0f) || !(s.Rho > 0.0f))
+        return Reason::VolumeNotPositive;
+    for (const float v :
+         {s.Tdb, s.Twb, s.Phi, s.W, s.Ws, s.V, s.Rho, s.H, s.Pw, s.Pws, s.Mu, s.Dv}) {
+        if (v == kMarker || v == kMarkerKPa)
+            return Reason::OutOfRangeMarker;
+    }
+    return std::nullopt;
+}
+
+} // namespace calculator
