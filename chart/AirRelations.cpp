@@ -1,6 +1,7 @@
 #include "chart/AirRelations.h"
 
 #include "engine/PsychroFun.h"
+#include "engine/Units.h"
 
 namespace psy = basPsychroFun;
 
@@ -9,11 +10,11 @@ namespace chart::air {
 namespace {
 
 double ToCelsius(double tF) {
-    return (tF - 32.0) / 1.8;
+    return psy::units::FahrenheitToCelsius(tF);
 }
 
 double ToKilopascal(double pPsia) {
-    return pPsia / 14.696 * 101.325;
+    return psy::units::PsiaToKPa(pPsia);
 }
 
 } // namespace

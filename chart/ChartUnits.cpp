@@ -1,6 +1,5 @@
 #include "chart/ChartUnits.h"
 
-#include "engine/Selector.h"
 #include "units/UnitCatalogue.h"
 
 #include <span>
@@ -35,15 +34,7 @@ QString UnitText(std::string_view tag, int position) {
 } // namespace
 
 std::optional<UnitSystem> UnitSystemFromSelector(std::string_view selector) noexcept {
-    switch (basPsychroFun::ClassifySelector(selector)) {
-    case basPsychroFun::SelectorSystem::IP:
-        return UnitSystem::IP;
-    case basPsychroFun::SelectorSystem::SI:
-        return UnitSystem::SI;
-    case basPsychroFun::SelectorSystem::Unrecognised:
-        break;
-    }
-    return std::nullopt;
+    return basPsychroFun::UnitSystemOf(selector);
 }
 
 std::string_view EngineSelector(UnitSystem units) noexcept {
@@ -51,11 +42,11 @@ std::string_view EngineSelector(UnitSystem units) noexcept {
 }
 
 double TemperatureToDisplay(double tF, UnitSystem units) noexcept {
-    return units == UnitSystem::SI ? (tF - 32.0) / 1.8 : tF;
+    return units == UnitSystem::SI ? basPsychroFun::units::FahrenheitToCelsius(tF) : tF;
 }
 
 double TemperatureFromDisplay(double t, UnitSystem units) noexcept {
-    return units == UnitSystem::SI ? t * 1.8 + 32.0 : t;
+    return units == UnitSystem::SI ? basPsychroFun::units::CelsiusToFahrenheit(t) : t;
 }
 
 double HumidityRatioToDisplay(double w, UnitSystem units) noexcept {
@@ -67,7 +58,7 @@ double HumidityRatioFromDisplay(double w, UnitSystem units) noexcept {
 }
 
 double PressureToDisplay(double pPsia, UnitSystem units) noexcept {
-    return units == UnitSystem::SI ? pPsia / 14.696 * 101.325 : pPsia;
+    return units == UnitSystem::SI ? basPsychroFun::units::PsiaToKPa(pPsia) : pPsia;
 }
 
 QString TemperatureUnit(UnitSystem units) {

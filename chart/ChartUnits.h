@@ -10,6 +10,8 @@
 // °F, lbm/lbm, BTU/lbm, ft³/lbm and psia; "SI" shows °C, gm/kg, kJ/kg, m³/kg
 // and kPa, with the unit texts of the calculator's unit lists.
 
+#include "engine/Units.h"
+
 #include <optional>
 #include <string_view>
 
@@ -17,7 +19,8 @@
 
 namespace chart {
 
-enum class UnitSystem { IP, SI };
+// The program's one unit-system type.
+using UnitSystem = basPsychroFun::UnitSystem;
 
 // The calculator's selector text: "IP" or "SI", upper- or lower-case, as the
 // engine reads it. Anything else has no unit system.

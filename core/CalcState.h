@@ -4,6 +4,8 @@
 // inch-pound base unit, whatever unit system and display units are chosen;
 // field texts are renderings of these values.
 
+#include "engine/Units.h"
+
 #include <string>
 
 struct CalcState {
@@ -28,4 +30,4 @@ struct CalcState {
 };
 
 // kJ/kg per Btu/lb as the program's enthalpy display uses it.
-inline constexpr double kEnthalpyKJPerBtu = 2.324077;
+inline constexpr double kEnthalpyKJPerBtu = basPsychroFun::units::kKJPerKgPerBtuPerLb;

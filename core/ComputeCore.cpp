@@ -2,6 +2,7 @@
 
 #include "engine/Limits.h"
 #include "engine/PsychroFun.h"
+#include "engine/Units.h"
 #include "core/RealAir.h"
 
 #include <cmath>
@@ -10,6 +11,7 @@
 namespace calculator {
 
 namespace psy = basPsychroFun;
+namespace units = basPsychroFun::units;
 
 namespace {
 
@@ -17,9 +19,10 @@ namespace {
 // at once; later steps read the rounded value. A result beyond the range of a
 // float is an overflow of the solution.
 void store(float& field, double value) {
-    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+    const std::optional<float> single = units::ToSingle(value);
+    if (!single)
         throw psy::FloatingPointFault(psy::FloatingPointFault::Kind::Overflow);
-    field = static_cast<float>(value);
+    field = *single;
 }
 
 double d(float value) {
@@ -27,13 +30,17 @@ double d(float value) {
 }
 
 double toCelsius(double tF) {
-    return (tF - 32.0) / 1.8;
+    return units::FahrenheitToCelsius(tF);
 }
 double toFahrenheit(double tC) {
-    return tC * 1.8 + 32.0;
+    return units::CelsiusToFahrenheit(tC);
 }
 double toKPa(float pPsia) {
-    return d(pPsia) / 14.696 * 101.325;
+    return units::PsiaToKPa(d(pPsia));
+}
+// The stored enthalpy as the metric enthalpy (kJ/kg) the engine's "SI" takes.
+double metricH(double h) {
+    return units::MetricFromStoredEnthalpy(h);
 }
 
 [[noreturn]] void fail(Reason reason) {
@@ -128,19 +135,19 @@ public:
         if (!metric)
             return psy::DryBulbFromWetBulbAndEnthalpy(d(s.Twb), d(s.H), d(s.Patm), "IP");
         return toFahrenheit(psy::DryBulbFromWetBulbAndEnthalpy(
-            toCelsius(d(s.Twb)), d(s.H) * kEnthalpyKJPerBtu, toKPa(s.Patm), "SI"));
+            toCelsius(d(s.Twb)), metricH(d(s.H)), toKPa(s.Patm), "SI"));
     }
     double dryBulbFromEnthalpyAndRelativeHumidity() const {
         if (!metric)
             return psy::DryBulbFromEnthalpyAndRelativeHumidity(d(s.H), d(s.Phi), d(s.Patm), "IP");
         return toFahrenheit(psy::DryBulbFromEnthalpyAndRelativeHumidity(
-            d(s.H) * kEnthalpyKJPerBtu, d(s.Phi), toKPa(s.Patm), "SI"));
+            metricH(d(s.H)), d(s.Phi), toKPa(s.Patm), "SI"));
     }
     double dryBulbFromHumidityRatioAndEnthalpy() const {
         if (!metric)
             return psy::DryBulbFromHumidityRatioAndEnthalpy(d(s.W), d(s.H), "IP");
         return toFahrenheit(
-            psy::DryBulbFromHumidityRatioAndEnthalpy(d(s.W), d(s.H) * kEnthalpyKJPerBtu, "SI"));
+            psy::DryBulbFromHumidityRatioAndEnthalpy(d(s.W), metricH(d(s.H)), "SI"));
     }
 
     // The solvers' results, checked against the inputs they were given.
@@ -195,7 +202,8 @@ private:
     double enthalpyAt(double tF, double w) const {
         if (!metric)
             return psy::EnthalpyFromDryBulbAndHumidityRatio(tF, w, "IP");
-        return psy::EnthalpyFromDryBulbAndHumidityRatio(toCelsius(tF), w, "SI") / kEnthalpyKJPerBtu;
+        return units::StoredFromMetricEnthalpy(
+            psy::EnthalpyFromDryBulbAndHumidityRatio(toCelsius(tF), w, "SI"));
     }
     // How far (°F) the dry bulb lies from the root of gap, by one Newton
     // step on the slope over a small step: within `tolerance`, or NotSolved.
@@ -213,7 +221,7 @@ private:
     double humidityRatioAt(double tF, float h) const {
         if (!metric)
             return psy::HumidityRatioFromDryBulbAndEnthalpy(tF, d(h), "IP");
-        return psy::HumidityRatioFromDryBulbAndEnthalpy(toCelsius(tF), d(h) * kEnthalpyKJPerBtu,
+        return psy::HumidityRatioFromDryBulbAndEnthalpy(toCelsius(tF), metricH(d(h)),
                                                         "SI");
     }
     static constexpr float kLargest = std::numeric_limits<float>::max();
@@ -421,9 +429,8 @@ void MoveEnthalpyToSystem(CalcState& state, std::string_view unitSystem, bool so
     if (solved) {
         // The same air in the other formulation.
         const double h =
-            toMetric ? psy::EnthalpyFromDryBulbAndHumidityRatio(toCelsius(d(state.Tdb)), d(state.W),
-                                                                "SI") /
-                           kEnthalpyKJPerBtu
+            toMetric ? units::StoredFromMetricEnthalpy(psy::EnthalpyFromDryBulbAndHumidityRatio(
+                           toCelsius(d(state.Tdb)), d(state.W), "SI"))
                      : psy::EnthalpyFromDryBulbAndHumidityRatio(d(state.Tdb), d(state.W), "IP");
         store(state.H, h);
         return;

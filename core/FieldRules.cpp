@@ -1,6 +1,7 @@
 #include "core/FieldRules.h"
 
 #include "core/FieldTable.h"
+#include "engine/Units.h"
 #include "units/Conversions.h"
 
 #include <algorithm>
@@ -11,8 +12,6 @@
 namespace calculator {
 
 namespace {
-
-constexpr double kFloatMax = std::numeric_limits<float>::max();
 
 // The conversions of one typed quantity, to its base unit and back.
 struct UnitConversions {
@@ -51,7 +50,7 @@ Entry EntryOf(std::optional<double> typed, bool blank, int field, int position) 
     }
     if (!typed)
         return {std::nullopt, Reason::UnreadableNumber};
-    if (std::fabs(*typed) > kFloatMax)
+    if (!basPsychroFun::units::ToSingle(*typed))
         return {std::nullopt, Reason::NumberTooLarge};
     if (field == kRelativeHumidity) // typed in per cent
         return {static_cast<float>(*typed / 100.0), std::nullopt};

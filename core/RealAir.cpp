@@ -2,6 +2,7 @@
 
 #include "engine/Limits.h"
 #include "engine/PsychroFun.h"
+#include "engine/Units.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,7 @@ namespace {
 // The marker the engine returns for arguments outside its range, in the
 // inch-pound base units and as a pressure that left the engine through "SI".
 constexpr float kMarker = static_cast<float>(psy::kNoResult);
-constexpr float kMarkerKPa = static_cast<float>(psy::kNoResult / 14.696 * 101.325);
+constexpr float kMarkerKPa = static_cast<float>(psy::units::PsiaToKPa(psy::kNoResult));
 
 // Inclusive, and false for NaN.
 bool within(float value, double lowest, double highest) {
@@ -47,13 +48,13 @@ std::string number(double value, int decimals) {
 }
 
 std::string temperature(double tF, bool metric) {
-    return metric ? number((tF - 32.0) / 1.8, 2) + " °C" : number(tF, 2) + " °F";
+    return metric ? number(psy::units::FahrenheitToCelsius(tF), 2) + " °C" : number(tF, 2) + " °F";
 }
 std::string altitude(double ft, bool metric) {
-    return metric ? number(ft * 0.3048, 1) + " m" : number(ft, 1) + " ft";
+    return metric ? number(psy::units::FeetToMetres(ft), 1) + " m" : number(ft, 1) + " ft";
 }
 std::string pressure(double psia, bool metric) {
-    return metric ? number(psia / 14.696 * 101.325, 2) + " kPa" : number(psia, 2) + " psia";
+    return metric ? number(psy::units::PsiaToKPa(psia), 2) + " kPa" : number(psia, 2) + " psia";
 }
 
 std::string outOfRange(const char* property, Reason reason, Reason below, bool metric) {

@@ -2,6 +2,9 @@
 // (m to kPa), valid from sea level up to 19812 m (65000 ft), and its inverse.
 
 #include "engine/Conventions.h"
+#include "engine/Units.h"
+
+#include <optional>
 
 #include <cmath>
 #include <limits>
@@ -9,7 +12,6 @@
 namespace basPsychroFun {
 
 using detail::Num;
-using detail::UnitSystem;
 
 namespace {
 
@@ -22,33 +24,30 @@ constexpr double kC3 = -8.9107e-12;
 constexpr double kHighestAltitudeM = 19812.0;
 
 Num feetToMetres(Num z) {
-    return z * 12.0 / 39.370079;
+    return units::FeetToMetresThroughInches(z);
 }
 Num metresToFeet(Num z) {
-    return z / 0.3048;
+    return units::MetresToFeet(z);
 }
 
 } // namespace
 
 double PressureFromAltitude(double z, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num zM = s == UnitSystem::IP ? feetToMetres(z) : Num(z);
     if (zM > kHighestAltitudeM)
         return kNoResult; // unconverted, whatever the selector
     const Num p = kC0 + kC1 * zM + kC2 * zM * zM + kC3 * zM * zM * zM;
-    switch (s) {
-    case UnitSystem::IP:
+    if (s == UnitSystem::IP) {
         return detail::kPaToPsia(p).value();
-    case UnitSystem::SI:
+    } else if (s == UnitSystem::SI) {
         return p.value();
-    case UnitSystem::Unrecognised:
-        break;
     }
     return kNoResult;
 }
 
 double AltitudeFromPressure(double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num pKPa = s == UnitSystem::IP ? detail::psiaToKPa(p) : Num(p);
 
     // The polynomial made monic in z: z³ + a z² + b z + c = 0. Over the valid
@@ -59,18 +58,16 @@ double AltitudeFromPressure(double p, std::string_view unitSystem) {
     const double root = CubicRoots(a.value(), b.value(), c.value())[0];
 
     // The altitude is carried in single precision from here on.
-    if (std::fabs(root) > static_cast<double>(std::numeric_limits<float>::max()))
+    const std::optional<float> single = units::ToSingle(root);
+    if (!single)
         detail::raise(FloatingPointFault::Kind::Overflow);
-    const float zM = static_cast<float>(root);
+    const float zM = *single;
     if (zM > static_cast<float>(kHighestAltitudeM))
         return kNoResult; // unconverted, whatever the selector
-    switch (s) {
-    case UnitSystem::IP:
+    if (s == UnitSystem::IP) {
         return metresToFeet(static_cast<double>(zM)).value();
-    case UnitSystem::SI:
+    } else if (s == UnitSystem::SI) {
         return static_cast<double>(zM);
-    case UnitSystem::Unrecognised:
-        break;
     }
     return kNoResult;
 }

@@ -6,44 +6,44 @@
 #include "engine/Checked.h"
 #include "engine/PsychroFun.h"
 #include "engine/Selector.h"
+#include "engine/Units.h"
+
+#include <optional>
 
 namespace basPsychroFun::detail {
 
 // One standard atmosphere in the two systems. The ratio converts psia and kPa;
 // it is not the psi-to-kPa constant.
-inline constexpr double kAtmospherePsia = 14.696;
-inline constexpr double kAtmosphereKPa = 101.325;
+inline constexpr double kAtmospherePsia = units::kAtmospherePsia;
+inline constexpr double kAtmosphereKPa = units::kAtmosphereKPa;
 
 inline Num fahrenheitToCelsius(Num tF) {
-    return (tF - 32.0) / 1.8;
+    return units::FahrenheitToCelsius(tF);
 }
 inline Num celsiusToFahrenheit(Num tC) {
-    return tC * 1.8 + 32.0;
+    return units::CelsiusToFahrenheit(tC);
 }
 inline Num psiaToKPa(Num p) {
-    return p / kAtmospherePsia * kAtmosphereKPa;
+    return units::PsiaToKPa(p);
 }
 inline Num kPaToPsia(Num p) {
-    return p * kAtmospherePsia / kAtmosphereKPa;
+    return units::KPaToPsia(p);
 }
 
 // Entry conversions: IP values become SI, anything else passes as it is.
-inline Num temperatureIn(double t, UnitSystem s) {
+inline Num temperatureIn(double t, std::optional<UnitSystem> s) {
     return s == UnitSystem::IP ? fahrenheitToCelsius(t) : Num(t);
 }
-inline Num pressureIn(double p, UnitSystem s) {
+inline Num pressureIn(double p, std::optional<UnitSystem> s) {
     return s == UnitSystem::IP ? psiaToKPa(p) : Num(p);
 }
 
 // Standard exit of a temperature computed in °C.
-inline double temperatureOut(Num tC, UnitSystem s) {
-    switch (s) {
-    case UnitSystem::IP:
+inline double temperatureOut(Num tC, std::optional<UnitSystem> s) {
+    if (s == UnitSystem::IP) {
         return celsiusToFahrenheit(tC).value();
-    case UnitSystem::SI:
+    } else if (s == UnitSystem::SI) {
         return tC.value();
-    case UnitSystem::Unrecognised:
-        break;
     }
     return kNoResult;
 }

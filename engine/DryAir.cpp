@@ -10,10 +10,9 @@
 namespace basPsychroFun {
 
 using detail::Num;
-using detail::UnitSystem;
 
 double WetBulbFromPsychrometerEquation(double t, double w, double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num tC = detail::temperatureIn(t, s);
     const Num pKPa = detail::pressureIn(p, s);
     const Num W = w;

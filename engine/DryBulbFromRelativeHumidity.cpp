@@ -19,7 +19,6 @@
 namespace basPsychroFun {
 
 using detail::Num;
-using detail::UnitSystem;
 using detail::unlessFault;
 
 // --- Wet bulb and relative humidity ------------------------------------------
@@ -149,7 +148,7 @@ Num searchFromTheWetBulb(Num twbC, double phi, Num pKPa) {
 
 double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
                                              std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num twbC = detail::temperatureIn(twb, s);
     const Num pKPa = detail::pressureIn(p, s);
     if (!detail::withinAirRange(twbC))
@@ -261,7 +260,7 @@ Num bisectAlongTheEnthalpyLine(double h, Num phi, Num pKPa, std::string_view uni
 
 double DryBulbFromEnthalpyAndRelativeHumidity(double h, double phi, double p,
                                               std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num pKPa = detail::pressureIn(p, s);
 
     // Dry air: the temperature of the dry air of that enthalpy. (The
@@ -282,7 +281,7 @@ double DryBulbFromEnthalpyAndRelativeHumidity(double h, double phi, double p,
 
 double DryBulbFromHumidityRatioAndRelativeHumidity(double w, double phi, double p,
                                                    std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num pKPa = detail::pressureIn(p, s);
     const Num Phi = phi;
     // The saturation pressure the air must have at its dry bulb: p_ws = p_w / phi

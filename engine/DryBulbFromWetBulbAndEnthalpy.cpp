@@ -19,7 +19,6 @@
 namespace basPsychroFun {
 
 using detail::Num;
-using detail::UnitSystem;
 using detail::unlessFault;
 
 namespace {
@@ -168,7 +167,7 @@ Num searchTheCrossing(const WetBulbAndEnthalpyLines& lines) {
 } // namespace
 
 double DryBulbFromWetBulbAndEnthalpy(double twb, double h, double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num twbC = detail::temperatureIn(twb, s);
     const Num pKPa = detail::pressureIn(p, s);
     if (!detail::withinAirRange(twbC))

@@ -4,6 +4,8 @@
 // calculator's inch-pound base units. One home for these limits, so that the
 // compute, the fields that take typed values and the stored settings agree.
 
+#include "engine/Units.h"
+
 namespace basPsychroFun {
 
 // Temperatures: the range of the Hyland-Wexler saturation pressure, -148 °F to
@@ -28,6 +30,6 @@ inline constexpr double kMaxAltitudeFt = 65000.0;
 // (146.96 psia, 1013.25 kPa). Beyond that the ideal-gas moist-air relations
 // and the saturation pressure without enhancement factor no longer describe
 // the air, and no site or air-handling duct comes near it.
-inline constexpr double kMaxAtmosphericPressurePsia = 10.0 * 14.696;
+inline constexpr double kMaxAtmosphericPressurePsia = 10.0 * units::kAtmospherePsia;
 
 } // namespace basPsychroFun

@@ -2,11 +2,13 @@
 // psychrometrics chapter, computed in SI after the entry conversion.
 
 #include "engine/Conventions.h"
+#include "engine/Units.h"
+
+#include <optional>
 
 namespace basPsychroFun {
 
 using detail::Num;
-using detail::UnitSystem;
 
 namespace {
 
@@ -16,7 +18,6 @@ constexpr double kMassRatio = 0.62198;
 constexpr double kVolumeRatio = 1.6078;
 // Gas constant of dry air, J/(kg K).
 constexpr double kDryAirGasConstant = 287.055;
-constexpr double kKelvinOffset = 273.15;
 // 1 m³/kg = 16.018463 ft³/lb, and 1 lb/ft³ = 16.018463 kg/m³.
 constexpr double kVolumeFactor = 16.018463;
 
@@ -34,13 +35,10 @@ constexpr double kWbVapour = 1.805;
 constexpr double kWbWater = 4.186;
 
 const EnthalpyConstants* enthalpyConstants(std::string_view unitSystem) {
-    switch (detail::classify(unitSystem)) {
-    case UnitSystem::IP:
+    if (const std::optional<UnitSystem> system = detail::classify(unitSystem); system == UnitSystem::IP) {
         return &kEnthalpyIP;
-    case UnitSystem::SI:
+    } else if (system == UnitSystem::SI) {
         return &kEnthalpySI;
-    case UnitSystem::Unrecognised:
-        break;
     }
     return nullptr;
 }
@@ -54,7 +52,7 @@ Num saturationRatioAtWetBulb(Num twbC, Num pKPa) {
 } // namespace
 
 double HumidityRatioFromVaporPressure(double pw, double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num pwKPa = detail::pressureIn(pw, s);
     const Num pKPa = detail::pressureIn(p, s);
     return (kMassRatio * pwKPa / (pKPa - pwKPa)).value();
@@ -65,17 +63,14 @@ double SaturationHumidityRatio(double pws, double p, std::string_view unitSystem
 }
 
 double VaporPressureFromHumidityRatio(double w, double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num pKPa = detail::pressureIn(p, s);
     const Num pw = pKPa * w / (kMassRatio + Num(w));
-    switch (s) {
-    case UnitSystem::IP:
+    if (s == UnitSystem::IP) {
         // Divides first, unlike the other pressure exits.
         return (pw / detail::kAtmosphereKPa * detail::kAtmospherePsia).value();
-    case UnitSystem::SI:
+    } else if (s == UnitSystem::SI) {
         return pw.value();
-    case UnitSystem::Unrecognised:
-        break;
     }
     return kNoResult;
 }
@@ -93,7 +88,7 @@ double HumidityRatioFromRelativeHumidity(double t, double phi, double p,
 
 double HumidityRatioFromDryBulbAndWetBulb(double t, double twb, double p,
                                           std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num tC = detail::temperatureIn(t, s);
     const Num twbC = detail::temperatureIn(twb, s);
     const Num pKPa = detail::pressureIn(p, s);
@@ -105,7 +100,7 @@ double HumidityRatioFromDryBulbAndWetBulb(double t, double twb, double p,
 
 double DryBulbFromWetBulbAndHumidityRatio(double twb, double w, double p,
                                           std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num twbC = detail::temperatureIn(twb, s);
     const Num pKPa = detail::pressureIn(p, s);
     const Num W = w;
@@ -141,7 +136,7 @@ double DryBulbFromHumidityRatioAndEnthalpy(double w, double h, std::string_view 
 }
 
 double DewPointFromVaporPressure(double pw, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num pwKPa = detail::pressureIn(pw, s);
     const Num a = detail::log(pwKPa);
     // Both forms are evaluated on every call; the sign of the first decides.
@@ -161,18 +156,15 @@ double DegreeOfSaturationFromRelativeHumidity(double phi, double ws, std::string
 }
 
 double SpecificVolume(double t, double w, double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num tC = detail::temperatureIn(t, s);
     const Num pKPa = detail::pressureIn(p, s);
-    const Num v = (1.0 + kVolumeRatio * Num(w)) * kDryAirGasConstant * (tC + kKelvinOffset) /
+    const Num v = (1.0 + kVolumeRatio * Num(w)) * kDryAirGasConstant * (tC + units::kKelvinOffset) /
                   (1000.0 * pKPa); // m³/kg dry air
-    switch (s) {
-    case UnitSystem::IP:
+    if (s == UnitSystem::IP) {
         return (v * kVolumeFactor).value();
-    case UnitSystem::SI:
+    } else if (s == UnitSystem::SI) {
         return v.value();
-    case UnitSystem::Unrecognised:
-        break;
     }
     return kNoResult;
 }
@@ -181,16 +173,13 @@ namespace {
 // (numerator)/v with the IP handling of density and absolute humidity: v in
 // ft³/lb becomes m³/kg on entry, and kg/m³ becomes lb/ft³ on exit.
 double perVolume(Num numerator, double v, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num vSI = s == UnitSystem::IP ? Num(v) / kVolumeFactor : Num(v);
     const Num perM3 = numerator / vSI;
-    switch (s) {
-    case UnitSystem::IP:
+    if (s == UnitSystem::IP) {
         return (perM3 / kVolumeFactor).value();
-    case UnitSystem::SI:
+    } else if (s == UnitSystem::SI) {
         return perM3.value();
-    case UnitSystem::Unrecognised:
-        break;
     }
     return kNoResult;
 }

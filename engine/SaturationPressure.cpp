@@ -2,11 +2,13 @@
 // inch-pound form of the ASHRAE Handbook of Fundamentals (°F, °R, psia).
 
 #include "engine/Conventions.h"
+#include "engine/Units.h"
+
+#include <optional>
 
 namespace basPsychroFun {
 
 using detail::Num;
-using detail::UnitSystem;
 
 namespace {
 
@@ -24,30 +26,26 @@ constexpr Coefficients kWater{-10440.397,     -11.29465, -0.027022355, 1.289036e
 constexpr double kLowestF = -148.0;
 constexpr double kHighestF = 400.0;
 constexpr double kFreezingF = 32.0;
-constexpr double kRankineOffset = 459.67;
 
 } // namespace
 
 double SaturationPressure(double t, std::string_view unitSystem) {
-    const UnitSystem system = detail::classify(unitSystem);
+    const std::optional<UnitSystem> system = detail::classify(unitSystem);
     const Num tF = system == UnitSystem::SI ? detail::celsiusToFahrenheit(t) : Num(t);
 
     Num pws = kNoResult; // psia; the marker leaves through the exit conversion
     if (tF >= kLowestF && tF <= kHighestF) {
-        const Num T = tF + kRankineOffset; // °R
+        const Num T = tF + units::kRankineOffset; // °R
         const Coefficients& c = tF < kFreezingF ? kIce : kWater;
         const Num lnPws = c.c1 / T + c.c2 + c.c3 * T + c.c4 * T * T + c.c5 * T * T * T +
                           c.c6 * T * T * T * T + c.c7 * detail::log(T);
         pws = detail::exp(lnPws);
     }
 
-    switch (system) {
-    case UnitSystem::IP:
+    if (system == UnitSystem::IP) {
         return pws.value();
-    case UnitSystem::SI:
+    } else if (system == UnitSystem::SI) {
         return detail::psiaToKPa(pws).value();
-    case UnitSystem::Unrecognised:
-        break;
     }
     return kNoResult;
 }

@@ -2,40 +2,21 @@
 
 // The unit-system selector, the last argument of every engine operation that
 // deals in dimensioned values: "IP" (°F, psia, Btu/lb, ft) or "SI" (°C, kPa,
-// kJ/kg, m).
+// kJ/kg, m). The text is read by UnitSystemOf (Units.h), the program's one
+// mapping between selector texts and its UnitSystem.
 
+#include "engine/Units.h"
+
+#include <optional>
 #include <string_view>
-
-namespace basPsychroFun {
-
-enum class SelectorSystem { IP, SI, Unrecognised };
-
-// The selector as the engine reads it on entry and exit: upper-cased, then
-// compared with "IP" and "SI". No trimming: " IP" is unrecognised. ASCII only,
-// and without building an upper-cased copy.
-constexpr SelectorSystem ClassifySelector(std::string_view selector) noexcept {
-    if (selector.size() != 2)
-        return SelectorSystem::Unrecognised;
-    const auto upper = [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    };
-    const char a = upper(selector[0]);
-    const char b = upper(selector[1]);
-    if (a == 'I' && b == 'P')
-        return SelectorSystem::IP;
-    if (a == 'S' && b == 'I')
-        return SelectorSystem::SI;
-    return SelectorSystem::Unrecognised;
-}
-
-} // namespace basPsychroFun
 
 namespace basPsychroFun::detail {
 
-using UnitSystem = SelectorSystem;
-
-constexpr UnitSystem classify(std::string_view selector) noexcept {
-    return ClassifySelector(selector);
+// The system an operation's selector names, read on entry and exit: upper-
+// cased, untrimmed (" IP" names none); nothing when it names neither, and the
+// operation then gives its marker.
+constexpr std::optional<UnitSystem> classify(std::string_view selector) noexcept {
+    return UnitSystemOf(selector);
 }
 
 // The solvers decide in which system's units to evaluate enthalpy by an exact,

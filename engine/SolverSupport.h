@@ -6,6 +6,7 @@
 
 #include "engine/Conventions.h"
 #include "engine/Limits.h"
+#include "engine/Units.h"
 
 #include <algorithm>
 #include <optional>
@@ -19,8 +20,8 @@ inline constexpr double kTemperatureTolerance = 0.001;
 
 // The range of the saturation pressure, -148 °F to 400 °F, in °C: -100 °C and
 // 204.44444444444443 °C, which convert back to exactly -148 °F and 400 °F.
-inline constexpr double kLowestC = (kMinTemperatureF - 32.0) / 1.8;
-inline constexpr double kHighestC = (kMaxTemperatureF - 32.0) / 1.8;
+inline constexpr double kLowestC = units::FahrenheitToCelsius(kMinTemperatureF);
+inline constexpr double kHighestC = units::FahrenheitToCelsius(kMaxTemperatureF);
 
 // Whether a temperature (°C) lies in that range. Plain comparisons: an
 // estimate that has run away may be too large to convert.
@@ -42,7 +43,7 @@ inline bool withinAirRange(Num tC) noexcept {
 // -148 °F and 50 %); and above the boiling point the wet bulb jumps to the dry
 // bulb (at sea level and 5 %, from 146 °F at 286 °F to 300 °F at 300 °F),
 // which a bisection for a wet bulb of 200 °F would take for a crossing.
-inline constexpr double kWetBulbSlack = 0.6 / 1.8;
+inline constexpr double kWetBulbSlack = units::FahrenheitSpanToKelvin(0.6);
 
 inline Num midpoint(Num lower, Num upper) {
     return lower + (upper - lower) / 2.0;

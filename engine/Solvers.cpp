@@ -10,10 +10,9 @@
 namespace basPsychroFun {
 
 using detail::Num;
-using detail::UnitSystem;
 
 double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num tdpC = detail::temperatureIn(tdp, s);
     const Num pw = SaturationPressure(tdpC.value(), "SI");
     const Num t = DewPointFromVaporPressure((pw / phi).value(), "SI");
@@ -21,7 +20,7 @@ double DryBulbFromDewPointAndRelativeHumidity(double tdp, double phi, std::strin
 }
 
 double WetBulbFromDryBulbAndDewPoint(double t, double tdp, double p, std::string_view unitSystem) {
-    const UnitSystem s = detail::classify(unitSystem);
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
     const Num tC = detail::temperatureIn(t, s);
     const Num tdpC = detail::temperatureIn(tdp, s);
     const Num pKPa = detail::pressureIn(p, s);

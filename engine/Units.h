@@ -74,6 +74,11 @@ template <typename T>
 constexpr T CelsiusToFahrenheit(T tC) {
     return tC * 1.8 + 32.0;
 }
+// A temperature difference: 1 K = 1.8 °F.
+template <typename T>
+constexpr T FahrenheitSpanToKelvin(T dF) {
+    return dF / 1.8;
+}
 // The temperature unit list's kelvin and Rankine.
 template <typename T>
 constexpr T FahrenheitToKelvin(T tF) {
@@ -127,6 +132,11 @@ constexpr T FeetToMetres(T z) {
 template <typename T>
 constexpr T MetresToFeet(T z) {
     return z / kMetresPerFoot;
+}
+// The altitude polynomial's own way into metres, through inches.
+template <typename T>
+constexpr T FeetToMetresThroughInches(T z) {
+    return z * 12.0 / 39.370079;
 }
 
 // --- Single precision -----------------------------------------------------------

@@ -2,6 +2,8 @@
 
 #include "settings/SettingsKeys.h"
 
+#include "engine/Units.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -61,12 +63,12 @@ std::optional<float> SingleFromText(QStringView text) {
         return std::nullopt;
     }
     // Beyond the single-precision range, or so small that it would read as 0.
+    const std::optional<float> single = basPsychroFun::units::ToSingle(*value);
     const double magnitude = std::fabs(*value);
-    if (magnitude > std::numeric_limits<float>::max() ||
-        (magnitude != 0.0 && magnitude < std::numeric_limits<float>::min())) {
+    if (!single || (magnitude != 0.0 && magnitude < std::numeric_limits<float>::min())) {
         return std::nullopt;
     }
-    return static_cast<float>(*value);
+    return single;
 }
 
 QString BooleanText(bool value) {

@@ -1,10 +1,13 @@
 #include "units/Conversions.h"
 
+#include "engine/Units.h"
+
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace {
+
+namespace units = basPsychroFun::units;
 
 // A formula for one unit position; nullopt for a position its list lacks.
 using Formula = std::optional<double> (*)(double v, int position) noexcept;
@@ -12,10 +15,7 @@ using Formula = std::optional<double> (*)(double v, int position) noexcept;
 // Rounds a result to single precision once. Anything a float cannot hold is no
 // result, and casting it would be undefined behaviour, so it becomes 0.
 float toSingle(double r) noexcept {
-    constexpr double kFloatMax = std::numeric_limits<float>::max();
-    if (!std::isfinite(r) || std::fabs(r) > kFloatMax)
-        return 0.0F;
-    return static_cast<float>(r);
+    return units::ToSingle(r).value_or(0.0F);
 }
 
 float convert(Formula formula, double value, int position) noexcept {
@@ -32,11 +32,11 @@ std::optional<double> temperatureFromBase(double v, int position) noexcept {
     case 0:
         return v; // °F
     case 1:
-        return (v - 32.0) / 1.8; // °C
+        return units::FahrenheitToCelsius(v); // °C
     case 2:
-        return v + 459.69; // °R
+        return units::FahrenheitToRankineDisplay(v); // °R
     case 3:
-        return (v - 32.0) / 1.8 + 273.15; // K
+        return units::FahrenheitToKelvin(v); // K
     default:
         return std::nullopt;
     }
@@ -47,11 +47,11 @@ std::optional<double> temperatureToBase(double v, int position) noexcept {
     case 0:
         return v;
     case 1:
-        return v * 1.8 + 32.0;
+        return units::CelsiusToFahrenheit(v);
     case 2:
-        return v - 459.69;
+        return units::RankineDisplayToFahrenheit(v);
     case 3:
-        return (v - 273.15) * 1.8 + 32.0;
+        return units::KelvinToFahrenheit(v);
     default:
         return std::nullopt;
     }
@@ -66,7 +66,7 @@ std::optional<double> pressureFromBase(double v, int position) noexcept {
     case 0:
         return v; // psia
     case 1:
-        return v / 14.696; // atm
+        return v / units::kAtmospherePsia; // atm
     case 2:
         return v * 2.035996189; // inHg
     case 3:
@@ -91,7 +91,7 @@ std::optional<double> pressureToBase(double v, int position) noexcept {
     case 0:
         return v;
     case 1:
-        return v * 14.696;
+        return v * units::kAtmospherePsia;
     case 2:
         return v / 2.035996189;
     case 3:
@@ -155,7 +155,7 @@ std::optional<double> enthalpyFromBase(double v, int position) noexcept {
     case 1:
         return v * 0.555478; // cal/gm
     case 2:
-        return v * 2.324077; // kJ/kg
+        return units::MetricFromStoredEnthalpy(v); // kJ/kg
     default:
         return std::nullopt;
     }
@@ -168,7 +168,7 @@ std::optional<double> enthalpyToBase(double v, int position) noexcept {
     case 1:
         return v / 0.555478;
     case 2:
-        return v / 2.324077;
+        return units::StoredFromMetricEnthalpy(v);
     default:
         return std::nullopt;
     }
@@ -228,7 +228,7 @@ std::optional<double> altitudeFromBase(double v, int position) noexcept {
     case 0:
         return v; // ft
     case 1:
-        return v * 0.3048; // m
+        return units::FeetToMetres(v); // m
     default:
         return std::nullopt;
     }
@@ -239,7 +239,7 @@ std::optional<double> altitudeToBase(double v, int position) noexcept {
     case 0:
         return v;
     case 1:
-        return v / 0.3048;
+        return units::MetresToFeet(v);
     default:
         return std::nullopt;
     }
