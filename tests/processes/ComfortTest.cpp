@@ -79,7 +79,7 @@ TEST(ComfortZone, MembershipAgreesWithThePmv) {
             for (double tC = 10.0; tC <= 30.0; tC += 0.25) {
                 for (double w = 0.0; w <= 0.0135; w += 0.0005) {
                     const double pa =
-                        psy::VaporPressureFromHumidityRatio(w, p, "IP") / 14.696 * 101.325 * 1000.0;
+                        psy::units::PsiaToKPa(psy::VaporPressureFromHumidityRatio(w, p, "IP")) * 1000.0;
                     const double pmv = PredictedMeanVote({tC, tC, pa}, person).pmv;
                     const double tF = CelsiusToFahrenheit(tC);
                     const bool saturated =
@@ -105,17 +105,17 @@ TEST(ComfortZone, OutlineFollowsTheEdges) {
     double maxW = 0.0;
     for (const ChartPoint& pt : o) {
         maxW = std::max(maxW, pt.humidityRatio);
-        const double pa = psy::VaporPressureFromHumidityRatio(pt.humidityRatio, kSeaLevel, "IP") /
-                          14.696 * 101.325 * 1000.0;
-        const double tC = (pt.dryBulbF - 32.0) / 1.8;
+        const double pa = psy::units::PsiaToKPa(psy::VaporPressureFromHumidityRatio(pt.humidityRatio, kSeaLevel, "IP")) *
+                          1000.0;
+        const double tC = psy::units::FahrenheitToCelsius(pt.dryBulbF);
         EXPECT_NEAR(std::fabs(PredictedMeanVote({tC, tC, pa}, kSummerComfort).pmv), 0.5, 1e-3)
             << tC << ' ' << pt.humidityRatio;
     }
     EXPECT_DOUBLE_EQ(maxW, kComfortMaxHumidityRatio);
     // ASHRAE 55's familiar summer zone spans about 24.5 °C to 28 °C at low
     // humidity; the winter zone lies some 3 K colder.
-    EXPECT_NEAR((o.front().dryBulbF - 32.0) / 1.8, 28.3, 0.3);
-    EXPECT_NEAR((o.back().dryBulbF - 32.0) / 1.8, 25.0, 0.3);
+    EXPECT_NEAR(psy::units::FahrenheitToCelsius(o.front().dryBulbF), 28.3, 0.3);
+    EXPECT_NEAR(psy::units::FahrenheitToCelsius(o.back().dryBulbF), 25.0, 0.3);
     EXPECT_LT(winter->outline(kSeaLevel).back().dryBulbF, o.back().dryBulbF - 4.0);
 
     // A zone that reaches saturation follows the curve rather than crossing it.

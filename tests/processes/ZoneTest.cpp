@@ -70,7 +70,7 @@ TEST(LimitZone, OutlineKeepsEveryLimit) {
         ASSERT_GT(o.size(), 10u);
         double wLow = 1.0, wHigh = 0.0;
         for (const ChartPoint& pt : o) {
-            const double tC = (pt.dryBulbF - 32.0) / 1.8;
+            const double tC = psy::units::FahrenheitToCelsius(pt.dryBulbF);
             EXPECT_GE(tC, 18.0 - 1e-9);
             EXPECT_LE(tC, 27.0 + 1e-9);
             const double pw = psy::VaporPressureFromHumidityRatio(pt.humidityRatio, p, "IP");
