@@ -67,9 +67,6 @@ Num atan(Num x) {
 Num cos(Num x) {
     return checkedResult(std::cos(x.value()));
 }
-Num abs(Num x) {
-    return checkedResult(std::fabs(x.value()));
-}
 
 } // namespace detail
 } // namespace basPsychroFun

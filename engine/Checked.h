@@ -104,9 +104,11 @@ public:
 private:
     friend Num log(Num x);
     friend Num exp(Num x);
+    friend Num abs(Num x);
 
     struct Unchecked {};
     constexpr Num(double v, Unchecked) : v_(v) {}
+    static constexpr Num fromFinite(double r) { return Num(r, Unchecked{}); }
     static Num fromResult(double r) { return Num(checkedResult(r), Unchecked{}); }
     static Num fromResultWith(double d, double r) {
         return Num(checkedResultWith(d, r), Unchecked{});
@@ -122,7 +124,7 @@ inline Num log(Num x) {
     if (!(x.value() > 0.0)) [[unlikely]]
         raise(x.value() == 0.0 ? FloatingPointFault::Kind::DivisionByZero
                                : FloatingPointFault::Kind::InvalidOperation);
-    return Num(std::log(x.value()), Num::Unchecked{});
+    return Num::fromFinite(std::log(x.value()));
 }
 inline Num exp(Num x) {
     return Num::fromResult(std::exp(x.value()));
@@ -133,6 +135,9 @@ Num sqrt(Num x);
 Num pow(Num x, Num y);
 Num atan(Num x);
 Num cos(Num x);
-Num abs(Num x);
+// The magnitude of a finite number is finite.
+inline Num abs(Num x) {
+    return Num::fromFinite(std::fabs(x.value()));
+}
 
 } // namespace basPsychroFun::detail
