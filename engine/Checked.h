@@ -5,10 +5,36 @@
 // `Num` wraps a double and tests the result of every operation on it: a result
 // that would be NaN or infinite raises FloatingPointFault instead. Formulas are
 // written with ordinary operators, so each equation reads as in its source
-// while none of its intermediate results can go astray silently. This is the
-// portable equivalent of trapping the FPU's invalid, divide-by-zero and
-// overflow exceptions, without depending on hardware traps or <cfenv> flags
-// that the optimiser is free to reorder.
+// while none of its intermediate results can go astray silently.
+//
+// The test is one comparison, |r| <= DBL_MAX, which NaN fails as well as an
+// infinity; it is inlined and almost never taken. Only a failed result is
+// looked at again, out of line, to name the fault:
+// - a quotient of finite operands is finite exactly where the divisor is not
+//   zero, so a failed quotient over zero is a division by zero (0/0 an invalid
+//   operation), and any other failed result is NaN (invalid) or an infinity
+//   (overflow);
+// - a plain double on one side of +, - or * (mostly a constant of a formula)
+//   is not tested on its way in: a non-finite one always makes the result fail,
+//   and is then reported as the invalid operand it is, as when it is converted
+//   to Num. A quotient by a plain double still converts it first, because a
+//   finite number divided by an infinity would not fail.
+// So each operation raises the same fault, at the same point of the
+// computation, as testing its operands and its result one by one would; the
+// solvers that catch a fault part way through an iteration see it where they
+// always did. A formula may compute on plain doubles where no operation can
+// fail, as the saturation pressure does inside its range of temperatures.
+//
+// The operations and their order are those written, so the results do not
+// depend on the checks; the engine is compiled with -ffp-contract=off so that
+// no fused multiply-add changes the last bit on targets that have one.
+//
+// The floating-point status flags of <cfenv>, cleared on entry and tested
+// once per call, would not be cheaper: on x86-64 reading them costs about as
+// much as a whole saturation pressure and clearing them several times that,
+// GCC ignores FENV_ACCESS and may move arithmetic across the test, and a flag
+// does not tell which operation failed first, which the solvers and the kinds
+// of fault depend on.
 
 #include "FloatingPointFault.h"
 
