@@ -4,6 +4,8 @@
 
 #include "engine/PsychroFun.h"
 
+#include <cmath>
+
 #include <benchmark/benchmark.h>
 
 namespace psy = basPsychroFun;
@@ -11,6 +13,18 @@ namespace psy = basPsychroFun;
 namespace {
 
 constexpr double kP = 101.325; // kPa
+
+// The reference the saturation pressure is measured against: one exponential
+// and one logarithm of a plain double, the two transcendental calls at the
+// heart of the Hyland-Wexler equation, without any checking.
+void ExpPlusLog(benchmark::State& state) {
+    double x = 20.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(std::exp(x) + std::log(x));
+    }
+}
+BENCHMARK(ExpPlusLog);
 
 void SaturationPressure(benchmark::State& state) {
     double t = 20.0;
@@ -20,6 +34,17 @@ void SaturationPressure(benchmark::State& state) {
     }
 }
 BENCHMARK(SaturationPressure);
+
+// In the engine's own inch-pound form, without the conversions of °C in and
+// kPa out.
+void SaturationPressureIP(benchmark::State& state) {
+    double t = 68.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(t);
+        benchmark::DoNotOptimize(psy::SaturationPressure(t, "IP"));
+    }
+}
+BENCHMARK(SaturationPressureIP);
 
 void HumidityRatioFromDryBulbAndWetBulb(benchmark::State& state) {
     for (auto _ : state)

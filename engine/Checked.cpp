@@ -25,16 +25,28 @@ void raise(FloatingPointFault::Kind kind) {
     throw FloatingPointFault(kind);
 }
 
-Num log(Num x) {
-    if (x.value() == 0.0)
-        raise(FloatingPointFault::Kind::DivisionByZero);
-    if (x.value() < 0.0)
-        raise(FloatingPointFault::Kind::InvalidOperation);
-    return checkedResult(std::log(x.value()));
+void raiseNonFinite(double r) {
+    raise(std::isnan(r) ? FloatingPointFault::Kind::InvalidOperation
+                        : FloatingPointFault::Kind::Overflow);
 }
 
-Num exp(Num x) {
-    return checkedResult(std::exp(x.value()));
+void raiseNonFiniteQuotient(double a, double b, double q) {
+    if (b == 0.0)
+        raise(a == 0.0 ? FloatingPointFault::Kind::InvalidOperation
+                       : FloatingPointFault::Kind::DivisionByZero);
+    raiseNonFinite(q);
+}
+
+void raiseNonFiniteWith(double d, double r) {
+    if (!isFinite(d))
+        raise(FloatingPointFault::Kind::InvalidOperation);
+    raiseNonFinite(r);
+}
+
+void raiseNonFiniteQuotientOf(double a, double b, double q) {
+    if (!isFinite(a))
+        raise(FloatingPointFault::Kind::InvalidOperation);
+    raiseNonFiniteQuotient(a, b, q);
 }
 
 Num sqrt(Num x) {
@@ -54,9 +66,6 @@ Num atan(Num x) {
 }
 Num cos(Num x) {
     return checkedResult(std::cos(x.value()));
-}
-Num abs(Num x) {
-    return checkedResult(std::fabs(x.value()));
 }
 
 } // namespace detail

@@ -5,10 +5,10 @@
 namespace basPsychroFun {
 
 // The one exception the engine raises. Every arithmetic result of every engine
-// operation is tested, so a division by zero, an invalid operation (the
-// logarithm of a non-positive number, a fractional power of a negative one,
-// 0/0, ...) or an overflow surfaces here instead of as a NaN or an infinity in
-// a result. An underflow is not a fault: it quietly gives zero or a subnormal.
+// operation that could fail is tested, so a division by zero, an invalid
+// operation (the logarithm of a non-positive number, a fractional power of a
+// negative one, 0/0, ...) or an overflow surfaces here instead of as a NaN or
+// an infinity in a result. An underflow is not a fault: it quietly gives zero or a subnormal.
 class FloatingPointFault : public std::runtime_error {
 public:
     enum class Kind { DivisionByZero, InvalidOperation, Overflow };

@@ -4,6 +4,7 @@
 #include "engine/Conventions.h"
 #include "engine/Units.h"
 
+#include <cmath>
 #include <optional>
 
 namespace basPsychroFun {
@@ -35,11 +36,15 @@ double SaturationPressure(double t, std::string_view unitSystem) {
 
     Num pws = kNoResult; // psia; the marker leaves through the exit conversion
     if (tF >= kLowestF && tF <= kHighestF) {
-        const Num T = tF + units::kRankineOffset; // °R
+        // Within the range no operation here can fail: T lies between 311.67 °R
+        // and 859.67 °R, where every term is of modest size and ln p_ws lies
+        // between about -9 and 6. The equation is evaluated on plain doubles,
+        // in the same order, without the per-operation tests.
+        const double T = (tF + units::kRankineOffset).value(); // °R
         const Coefficients& c = tF < kFreezingF ? kIce : kWater;
-        const Num lnPws = c.c1 / T + c.c2 + c.c3 * T + c.c4 * T * T + c.c5 * T * T * T +
-                          c.c6 * T * T * T * T + c.c7 * detail::log(T);
-        pws = detail::exp(lnPws);
+        const double lnPws = c.c1 / T + c.c2 + c.c3 * T + c.c4 * T * T + c.c5 * T * T * T +
+                             c.c6 * T * T * T * T + c.c7 * std::log(T);
+        pws = std::exp(lnPws);
     }
 
     if (system == UnitSystem::IP) {

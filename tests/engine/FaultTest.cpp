@@ -77,6 +77,38 @@ INSTANTIATE_TEST_SUITE_P(
                   Kind::InvalidOperation}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
+// A plain double meeting a checked number (a constant of a formula, or an
+// argument used as it is) is tested only once the result has failed; the
+// fault must still name its cause: a non-finite operand is invalid, not an
+// overflow, and a division by an infinity is not a silent zero.
+INSTANTIATE_TEST_SUITE_P(
+    Operands, Fault,
+    testing::Values(
+        FaultCase{"InfiniteHumidityRatioTimesPressure",
+                  [] { return psy::VaporPressureFromHumidityRatio(kInf, kP, "SI"); },
+                  Kind::InvalidOperation},
+        FaultCase{"NaNHumidityRatioTimesZeroPressure",
+                  [] { return psy::VaporPressureFromHumidityRatio(kNaN, 0, "SI"); },
+                  Kind::InvalidOperation},
+        FaultCase{"InfiniteSaturationRatio",
+                  [] { return psy::DegreeOfSaturationFromRelativeHumidity(0.5, kInf, "SI"); },
+                  Kind::InvalidOperation},
+        FaultCase{"InfiniteSaturationRatioAtSaturation",
+                  [] { return psy::DegreeOfSaturationFromRelativeHumidity(1, -kInf, "SI"); },
+                  Kind::InvalidOperation},
+        FaultCase{"DivisionByInfinity",
+                  [] { return psy::RelativeHumidityFromVaporPressures(1, kInf, "SI"); },
+                  Kind::InvalidOperation},
+        FaultCase{"ProductWithConstantOverflows",
+                  [] { return psy::SaturationPressure(1e308, "SI"); }, Kind::Overflow},
+        FaultCase{"QuotientOverflows",
+                  [] { return psy::RelativeHumidityFromVaporPressures(1e300, 1e-10, "SI"); },
+                  Kind::Overflow},
+        FaultCase{"ZeroOverZero",
+                  [] { return psy::RelativeHumidityFromVaporPressures(0, -0.0, "SI"); },
+                  Kind::InvalidOperation}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
 TEST(Fault, UnderflowIsNotAFault) {
     // exp of a large negative logarithm underflows quietly to a tiny value.
     EXPECT_GE(psy::EnthalpyFromDryBulbAndHumidityRatio(1e-300, 1e-300, "SI"), 0.0);
