@@ -69,7 +69,8 @@ TEST_F(WindowTest, TheSiSwitchReRendersEveryFieldAndRecomputes) {
     click(view().cmdCompute());
     const float h = view().state().H;
     click(view().optUnits()[1]);
-    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem), basPsychroFun::UnitSystem::SI);
+    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem),
+              basPsychroFun::UnitSystem::SI);
     EXPECT_EQ(view().state().Tdb, 68.0f); // nothing stored is converted
     EXPECT_EQ(text(0), u"20.00"_qs);
     EXPECT_EQ(text(1), u"20.00"_qs);

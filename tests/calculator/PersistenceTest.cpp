@@ -2,8 +2,8 @@
 // reads, what the unload writes, and that it writes once.
 
 #include "ShellFixture.h"
-#include "engine/Units.h"
 #include "engine/PsychroFun.h"
+#include "engine/Units.h"
 #include "settings/SettingsKeys.h"
 
 #include <QAction>
@@ -46,7 +46,8 @@ TEST_F(Persistence, WhatExitWritesComesBackAtTheNextStart) {
 
     settings::ReadStartupFlags();
     open();
-    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem), basPsychroFun::UnitSystem::SI);
+    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem),
+              basPsychroFun::UnitSystem::SI);
     EXPECT_EQ(view().cboUnits()[0]->currentText(), u"°C"_qs);
     EXPECT_TRUE(view().optPatm()[1]->isChecked());
     EXPECT_EQ(view().state().Patm, PressureAt(4321.5f));

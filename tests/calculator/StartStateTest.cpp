@@ -13,7 +13,8 @@ TEST_F(WindowTest, LoadsWithDryAndWetBulbAt68FAndEmptyResults) {
     EXPECT_EQ(w->windowTitle(), u"Psychrometric Calculations:  ASHRAE Formulation"_qs);
     EXPECT_TRUE(view().optUnits()[0]->isChecked());
     EXPECT_TRUE(view().optPatm()[0]->isChecked());
-    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem), basPsychroFun::UnitSystem::IP);
+    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem),
+              basPsychroFun::UnitSystem::IP);
     EXPECT_EQ(view().state().Tdb, 68.0f);
     EXPECT_EQ(view().state().Twb, 68.0f);
     EXPECT_EQ(view().state().Patm, 14.696f);
