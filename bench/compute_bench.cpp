@@ -9,6 +9,8 @@
 
 namespace {
 
+using calculator::Input;
+
 void SolvePair(benchmark::State& state) {
     const auto first = static_cast<std::size_t>(state.range(0));
     const auto second = static_cast<std::size_t>(state.range(1));
@@ -16,12 +18,12 @@ void SolvePair(benchmark::State& state) {
     reference.Patm = 14.696f;
     reference.Tdb = 68.0f;
     reference.Phi = 0.5f;
-    calculator::SolveState(reference, calculator::kInputTags[0], calculator::kInputTags[2]);
+    calculator::SolveState(reference, {Input::DryBulb, Input::RelativeHumidity});
     state.SetLabel(std::string(calculator::kInputTags[first]) + " + " +
                    std::string(calculator::kInputTags[second]));
     for (auto _ : state) {
         CalcState s = reference;
-        calculator::SolveState(s, calculator::kInputTags[first], calculator::kInputTags[second]);
+        calculator::SolveState(s, {static_cast<Input>(first), static_cast<Input>(second)});
         benchmark::DoNotOptimize(s.V);
     }
 }
@@ -37,7 +39,7 @@ void RealAirCheck(benchmark::State& state) {
     s.Patm = 14.696f;
     s.Tdb = 68.0f;
     s.Phi = 0.5f;
-    calculator::SolveState(s, calculator::kInputTags[0], calculator::kInputTags[2]);
+    calculator::SolveState(s, {Input::DryBulb, Input::RelativeHumidity});
     for (auto _ : state)
         benchmark::DoNotOptimize(calculator::CheckRealAir(s));
 }
@@ -49,7 +51,7 @@ void SolveDryAir(benchmark::State& state) {
         s.Patm = 14.696f;
         s.Tdb = 68.0f;
         s.W = 0.0f;
-        calculator::SolveState(s, calculator::kInputTags[0], calculator::kInputTags[3]);
+        calculator::SolveState(s, {Input::DryBulb, Input::HumidityRatio});
         benchmark::DoNotOptimize(s.Twb);
     }
 }

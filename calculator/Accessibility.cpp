@@ -7,8 +7,8 @@
 // description is rewritten whenever that selection changes. The keys that
 // make the window usable without a mouse are in KeyboardAccess.cpp.
 
-#include "core/FieldTable.h"
 #include "calculator/frmMain.h"
+#include "core/FieldTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -114,7 +114,7 @@ void frmMain::applyAccessibleTexts() {
                 [this, i] { describeField(i); });
     }
 
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         chkPsyInput[i]->setAccessibleName(spoken(chkPsyInput[i]->text()));
         chkPsyInput[i]->setAccessibleDescription(
             QStringLiteral("%1. Ticked, the %2 field takes a typed value.")

@@ -2,9 +2,9 @@
 // window's pressure and in its unit system, and a double click on it enters
 // a dry bulb and humidity ratio.
 
+#include "calculator/frmMain.h"
 #include "chart/ChartWindow.h"
 #include "core/FieldTable.h"
-#include "calculator/frmMain.h"
 
 #include <cmath>
 
@@ -24,12 +24,12 @@ void frmMain::showChartWindow() {
 void frmMain::feedChart(bool marked) {
     chartMark.reset();
     if (marked)
-        chartMark = chart::StatePoint{CalcState.Tdb, CalcState.W};
+        chartMark = chart::StatePoint{state.Tdb, state.W};
     if (chartWindow == nullptr)
         return;
-    chartWindow->setAtmosphere(CalcState.Patm);
+    chartWindow->setAtmosphere(state.Patm);
     chartWindow->setUnitSystem(
-        chart::UnitSystemFromSelector(CalcState.UnitSystem).value_or(chart::UnitSystem::IP));
+        chart::UnitSystemFromSelector(state.UnitSystem).value_or(chart::UnitSystem::IP));
     chartWindow->setState(chartMark);
 }
 
@@ -40,15 +40,15 @@ void frmMain::chartPointPicked(double tdbF, double wLbPerLb) {
     // The ticks as a user would set them, each change running the rule on
     // inputs: first off what is not wanted, so that no wanted box is
     // disabled by two others being ticked.
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         if (i != kDryBulb && i != kHumidityRatio)
             chkPsyInput[i]->setChecked(false);
     }
     chkPsyInput[kDryBulb]->setChecked(true);
     chkPsyInput[kHumidityRatio]->setChecked(true);
 
-    CalcState.Tdb = static_cast<float>(tdbF);
-    CalcState.W = static_cast<float>(wLbPerLb);
+    state.Tdb = static_cast<float>(tdbF);
+    state.W = static_cast<float>(wLbPerLb);
     cboUnits_Click(kDryBulb);
     cboUnits_Click(kHumidityRatio);
     pressCompute();

@@ -1,19 +1,23 @@
-// The compute command: from the two ticked inputs in CalcState, through the
+// The compute command: from the two ticked inputs in `state`, through the
 // engine, to every field; or, when the inputs give no real air, to empty
 // results and the line that says why.
 
+#include "calculator/frmMain.h"
 #include "core/ComputeCore.h"
 #include "core/FieldTable.h"
-#include "calculator/frmMain.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
 
 void frmMain::cmdCompute_Click() {
-    // Only a tick counts; a greyed (partial) box does not.
-    std::array<bool, 5> ticked{};
-    for (int i = 0; i < 5; ++i)
-        ticked[static_cast<std::size_t>(i)] = chkPsyInput[i]->checkState() == Qt::Checked;
+    // Only a tick counts; a greyed (partial) box does not. Each box says by
+    // its tag which input it is.
+    std::array<bool, calculator::kInputCount> ticked{};
+    for (const QCheckBox* box : chkPsyInput) {
+        const auto input = calculator::InputOfTag(box->property("Tag").toString().toStdString());
+        if (input && box->checkState() == Qt::Checked)
+            ticked[static_cast<std::size_t>(*input)] = true;
+    }
     const auto pair = calculator::FindInputPair(ticked);
     if (!pair) {
         // Fewer than two inputs is no failure: nothing to say.
@@ -23,20 +27,20 @@ void frmMain::cmdCompute_Click() {
     }
 
     // An altitude beyond the standard atmosphere has no pressure to compute
-    // at. Otherwise the state is solved on a copy, so that CalcState only
+    // at. Otherwise the state is solved on a copy, so that `state` only
     // ever holds the inputs and real air.
     std::optional<calculator::Reason> problem;
     if (optPatm[1]->isChecked())
-        problem = calculator::CheckAltitude(CalcState.Alt);
-    ::CalcState solved = CalcState;
+        problem = calculator::CheckAltitude(state.Alt);
+    CalcState solved = state;
     if (!problem)
-        problem = calculator::TrySolveState(solved, pair->first, pair->second);
+        problem = calculator::TrySolveState(solved, *pair);
     if (problem) {
         ClearResults(false);
         sayWhy(problem);
         return;
     }
-    CalcState = std::move(solved);
+    state = std::move(solved);
     resultsShown = true;
     sayWhy(std::nullopt);
 

@@ -2,10 +2,13 @@
 // switch. None of them converts anything stored; they change how CalcState
 // is rendered.
 
-#include "core/ComputeCore.h"
 #include "calculator/TypedText.h"
-#include "core/FieldTable.h"
 #include "calculator/frmMain.h"
+#include "core/ComputeCore.h"
+#include "core/FieldTable.h"
+#include "engine/Units.h"
+
+#include <string_view>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,25 +32,27 @@ void frmMain::cmdLess_Click() {
 }
 
 void frmMain::optUnits_Click(int index) {
-    const int system = index == 0 ? 0 : 1;
+    using basPsychroFun::UnitSystem;
+    const UnitSystem system = index == 0 ? UnitSystem::IP : UnitSystem::SI;
     // Every list to the unit of the chosen system, in field order; each
     // selection that changes re-renders its field.
+    const int column = system == UnitSystem::IP ? 0 : 1;
     for (int i = 0; i < calculator::kFieldCount; ++i) {
         if (cboUnits[i] != nullptr)
-            cboUnits[i]->setCurrentIndex(calculator::UnitSystemPosition(i, system));
+            cboUnits[i]->setCurrentIndex(calculator::UnitSystemPosition(i, column));
     }
     // A switch never changes the air: an enthalpy typed as an input moves to
     // the datum of the new system with it (what it was computed from, or the
     // datums' difference), so the compute below finds the same state.
-    const char* selector = system == 0 ? "IP" : "SI";
+    const std::string_view selector = basPsychroFun::SelectorOf(system);
     if (chkPsyInput[calculator::kEnthalpy]->checkState() == Qt::Checked) {
         try {
-            calculator::MoveEnthalpyToSystem(CalcState, selector, resultsShown);
-        } catch (...) {
+            calculator::MoveEnthalpyToSystem(state, selector, resultsShown);
+        } catch (const basPsychroFun::FloatingPointFault&) {
             // An enthalpy beyond single precision stays as it is.
         }
     }
-    CalcState.UnitSystem = selector;
+    state.UnitSystem = selector;
     for (int i = 0; i < calculator::kFieldCount; ++i)
         cboUnits_Click(i);
     // Results follow the datum of the new system, so the state is solved again.

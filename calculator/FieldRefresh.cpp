@@ -2,9 +2,9 @@
 // the unit selected in the field's list and with the field's format, where
 // the field holds a value at all.
 
-#include "core/FieldTable.h"
 #include "calculator/TypedText.h"
 #include "calculator/frmMain.h"
+#include "core/FieldTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,24 +21,22 @@ void frmMain::cboUnits_Click(int i) {
         showText(i, {});
         return;
     }
-    try {
-        const auto value = calculator::DisplayValue(CalcState, i, cboUnits[i]->currentIndex());
-        if (value)
-            showText(i, calculator::FormatNumber(*value, FieldFormat[i]));
-    } catch (...) {
-        // A rendering that fails leaves the text as it was.
-    }
+    // The unit conversions and the formatter do not throw; a position the
+    // list does not know gives no value, and the text then stays as it was.
+    const auto value = calculator::DisplayValue(state, i, cboUnits[i]->currentIndex());
+    if (value)
+        showText(i, calculator::FormatNumber(*value, FieldFormat[i]));
 }
 
 bool frmMain::holdsValue(int i) const {
     using namespace calculator;
     switch (i) {
     case kAtmosphericPressure:
-        return optPatm[0]->isChecked() || !CheckPressure(CalcState.Patm);
+        return optPatm[0]->isChecked() || !CheckPressure(state.Patm);
     case kAltitude:
-        return optPatm[1]->isChecked() || !CheckAltitude(CalcState.Alt);
+        return optPatm[1]->isChecked() || !CheckAltitude(state.Alt);
     case kDewPoint:
-        return resultsShown && HasDewPoint(CalcState);
+        return resultsShown && HasDewPoint(state);
     default:
         // An input that can be typed into holds what was typed; a locked one
         // is a result of the other two.
@@ -65,8 +63,8 @@ void frmMain::writePercentFields() {
     using namespace calculator;
     // Relative humidity and degree of saturation are kept as fractions and
     // shown in per cent, the product formed in single precision.
-    const float rh = CalcState.Phi * 100.0f;
-    const float mu = CalcState.Mu * 100.0f;
+    const float rh = state.Phi * 100.0f;
+    const float mu = state.Mu * 100.0f;
     showText(kRelativeHumidity,
              holdsValue(kRelativeHumidity)
                  ? FormatNumber(static_cast<double>(rh), FieldFormat[kRelativeHumidity])
@@ -79,14 +77,14 @@ void frmMain::writePercentFields() {
 
 void frmMain::sayWhy(std::optional<calculator::Reason> reason, const QString& typed) {
     lblWhy->setText(reason ? QString::fromStdString(calculator::ReasonText(
-                                 *reason, CalcState.UnitSystem, typed.toStdString()))
+                                 *reason, state.UnitSystem, typed.toStdString()))
                            : QString());
 }
 
 void frmMain::ClearResults(bool resetInputs) {
     using namespace calculator;
     resultsShown = false;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         if (chkPsyInput[i]->checkState() != Qt::Checked)
             showText(i, {});
     }

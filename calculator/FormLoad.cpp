@@ -1,13 +1,13 @@
 // The calculator window's load handling: the starting state of a run, from
 // the settings the last run left.
 
-#include "dialogs/ContextIDs.h"
 #include "calculator/TypedText.h"
+#include "calculator/frmMain.h"
 #include "core/FieldTable.h"
+#include "dialogs/ContextIDs.h"
 #include "settings/Flags.h"
 #include "settings/SettingsValues.h"
 #include "units/UnitCatalogue.h"
-#include "calculator/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,7 +34,7 @@ void select(QRadioButton* option, Handler&& handler) {
 
 void frmMain::Form_Load() {
     // 1. Help belongs to this window from now on.
-    ContextIDs::HelpInit(this, hooks.dialogs.programFolder);
+    ContextIDs::HelpInit(this, hooks.dialogHooks.programFolder);
 
     // 2. The hourglass for as long as the load takes.
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -58,8 +58,8 @@ void frmMain::Form_Load() {
     }
 
     // 5. Both temperature inputs start at 68 °F.
-    CalcState.Tdb = 68.0f;
-    CalcState.Twb = 68.0f;
+    state.Tdb = 68.0f;
+    state.Twb = 68.0f;
 
     // 6.-8. Unit system (0 IP, 1 SI), pressure mode (0 pressure, 1 altitude),
     //       pressure (psia), altitude (ft) and the format of every field, in
@@ -67,8 +67,8 @@ void frmMain::Form_Load() {
     //       falls back on its default, and the pressure and the altitude are
     //       made to agree.
     const settings::WindowSettings stored = settings::ReadWindowSettings();
-    CalcState.Patm = stored.patm;
-    CalcState.Alt = stored.alt;
+    state.Patm = stored.patm;
+    state.Alt = stored.alt;
     FieldFormat = stored.fieldFormats;
 
     // 9. The unit system: selects every unit list, renders, computes.

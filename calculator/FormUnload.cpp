@@ -2,10 +2,10 @@
 // close by the program and the end of the desktop session unload it, which
 // ends help, writes every setting once and ends the run.
 
+#include "calculator/frmMain.h"
 #include "dialogs/ContextIDs.h"
 #include "settings/Flags.h"
 #include "settings/SettingsValues.h"
-#include "calculator/frmMain.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,8 +29,8 @@ void frmMain::Form_Unload() {
     settings::WindowSettings values;
     values.units = optUnits[0]->isChecked() ? 0 : 1;
     values.patmUnit = optPatm[0]->isChecked() ? 0 : 1;
-    values.patm = CalcState.Patm; // psia, written in both pressure modes
-    values.alt = CalcState.Alt;   // ft
+    values.patm = state.Patm; // psia, written in both pressure modes
+    values.alt = state.Alt;   // ft
     values.fieldFormats = FieldFormat;
     values.keepOnTop = settings::blnKeepOnTop;
     values.disclaimerShow = settings::blnDisclaimerShow;

@@ -2,12 +2,9 @@
 // leaving a field does, how the pressure is given, Clear, Hide and Enter.
 
 #include "calculator/TypedText.h"
-#include "core/FieldTable.h"
-#include "engine/PsychroFun.h"
 #include "calculator/frmMain.h"
-
-#include <cmath>
-#include <limits>
+#include "core/FieldRules.h"
+#include "core/FieldTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,26 +16,6 @@
 #include <QTimer>
 
 namespace {
-
-// Deriving the altitude from a pressure or the pressure from an altitude
-// stands on its own: a step that fails (an arithmetic fault in the engine, a
-// value beyond single precision) leaves the marker, which is never shown, and
-// the entry and its compute still go on.
-template <typename Step>
-void passOverFailure(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-// A value as the single-precision number CalcState keeps; a value beyond
-// that range is a failing step, not an infinity in the state.
-float single(double value) {
-    if (!(std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max())))
-        throw basPsychroFun::FloatingPointFault(basPsychroFun::FloatingPointFault::Kind::Overflow);
-    return static_cast<float>(value);
-}
 
 // A key press that types a character, as opposed to moving the focus,
 // editing by a non-character key (Delete, arrows) or a shortcut (Ctrl+C and
@@ -62,7 +39,7 @@ void frmMain::chkPsyInput_Click(int /*index*/) {
     int ticked = 0;
     for (const QCheckBox* box : chkPsyInput)
         ticked += box->checkState() == Qt::Checked ? 1 : 0;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         if (ticked == 2) {
             // The pair is chosen: the other three become results.
             if (chkPsyInput[i]->checkState() != Qt::Checked) {
@@ -198,7 +175,6 @@ void frmMain::txtData_LostFocus(int i) {
 
 std::optional<calculator::Reason> frmMain::takeOverEntry(int i) {
     using namespace calculator;
-    namespace psy = basPsychroFun;
 
     // The whole text, read by the user's locale. An empty text keeps its
     // meaning of old: 0 in the base unit, or no change of the relative
@@ -217,40 +193,7 @@ std::optional<calculator::Reason> frmMain::takeOverEntry(int i) {
     if (!value.value)
         return std::nullopt; // an emptied relative humidity keeps its value
 
-    ::CalcState& s = CalcState;
-    switch (i) {
-    case kDryBulb:
-        s.Tdb = *value.value;
-        break;
-    case kWetBulb:
-        s.Twb = *value.value;
-        break;
-    case kRelativeHumidity:
-        s.Phi = *value.value;
-        break;
-    case kHumidityRatio:
-        s.W = *value.value;
-        break;
-    case kEnthalpy:
-        s.H = *value.value;
-        break;
-    case kAtmosphericPressure:
-        // The altitude of a pressure outside the standard atmosphere's range
-        // is kept as the engine gives it and never shown.
-        s.Patm = *value.value;
-        s.Alt = static_cast<float>(psy::kNoResult);
-        passOverFailure([&] { s.Alt = single(psy::AltitudeFromPressure(s.Patm, "IP")); });
-        break;
-    case kAltitude:
-        // An altitude outside the polynomial's range has no pressure.
-        s.Alt = *value.value;
-        s.Patm = static_cast<float>(psy::kNoResult);
-        if (!CheckAltitude(s.Alt))
-            passOverFailure([&] { s.Patm = single(psy::PressureFromAltitude(s.Alt, "IP")); });
-        break;
-    default:
-        break;
-    }
+    StoreEntry(state, i, *value.value);
     return std::nullopt;
 }
 

@@ -10,8 +10,8 @@
 // - Space opens the website link (Enter moves on as Tab does), and the link
 //   is one stop of the Tab chain in both directions.
 
-#include "core/FieldTable.h"
 #include "calculator/frmMain.h"
+#include "core/FieldTable.h"
 
 #include <array>
 #include <functional>
@@ -50,7 +50,11 @@ Qt::KeyboardModifiers modifiersOf(const QKeyEvent& key) {
 
 class FieldKeys : public QObject {
 public:
-    explicit FieldKeys(frmMain& form) : QObject(&form), form_(form) {}
+    // The window's fields by index; `digits` acts on field i as if it had
+    // been left for the More (true) or Less (false) digit button.
+    FieldKeys(QObject* parent, const std::array<QLineEdit*, kFieldCount>& fields,
+              std::function<void(int field, bool more)> digits)
+        : QObject(parent), fields_(fields), digits_(std::move(digits)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
@@ -63,7 +67,7 @@ public:
         if (modifiers == Qt::NoModifier && (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down)) {
             const int next = row + (key.key() == Qt::Key_Down ? 1 : -1);
             if (next >= 0 && next < kFieldCount)
-                form_.txtData[kFieldRows[next]]->setFocus(
+                fields_[static_cast<std::size_t>(kFieldRows[next])]->setFocus(
                     key.key() == Qt::Key_Down ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
@@ -71,9 +75,7 @@ public:
             const bool more = key.key() == Qt::Key_Plus || key.key() == Qt::Key_Equal;
             const bool less = key.key() == Qt::Key_Minus;
             if (more || less) {
-                // As if the field had been left for the digit button.
-                form_.txtData_Validate(kFieldRows[row]);
-                (more ? form_.cmdMore : form_.cmdLess)->click();
+                digits_(kFieldRows[row], more);
                 return true;
             }
         }
@@ -83,13 +85,14 @@ public:
 private:
     int rowOf(const QObject* field) const {
         for (int row = 0; row < kFieldCount; ++row) {
-            if (form_.txtData[kFieldRows[row]] == field)
+            if (fields_[static_cast<std::size_t>(kFieldRows[row])] == field)
                 return row;
         }
         return -1;
     }
 
-    frmMain& form_;
+    std::array<QLineEdit*, kFieldCount> fields_;
+    std::function<void(int, bool)> digits_;
 };
 
 // A rich-text label otherwise steps through its links on Tab and Shift+Tab:
@@ -132,7 +135,11 @@ private:
 
 void frmMain::applyKeyboardAccess() {
     // Installed after the window's own filter, so seen before it.
-    auto* fieldKeys = new FieldKeys(*this);
+    auto* fieldKeys = new FieldKeys(this, txtData, [this](int field, bool more) {
+        // As if the field had been left for the digit button.
+        txtData_Validate(field);
+        (more ? cmdMore : cmdLess)->click();
+    });
     for (QLineEdit* field : txtData)
         field->installEventFilter(fieldKeys);
     lnkWebPage->installEventFilter(

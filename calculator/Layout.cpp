@@ -1,11 +1,11 @@
 // The calculator window's controls, their captions and tool tips, the layout
 // from top to bottom and the tab order.
 
+#include "calculator/StatusLine.h"
+#include "calculator/frmMain.h"
 #include "core/ComputeCore.h"
 #include "core/FieldTable.h"
-#include "calculator/StatusLine.h"
 #include "dialogs/VersionInfo.h"
-#include "calculator/frmMain.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -38,7 +38,7 @@ constexpr std::array<int, 7> kResultFields{
 constexpr std::array<const char*, 7> kResultCaptions{
     "Dew Point Temperature:", "Vapor Pressure:",    "Degree of Saturation:",  "Specific Volume:",
     "Moist Air Density:",     "Absolute Humidity:", "Moisture Concentration:"};
-constexpr std::array<const char*, 5> kInputCaptions{
+constexpr std::array<const char*, calculator::kInputCount> kInputCaptions{
     "Dry Bulb Temperature:", "Wet Bulb Temperature:", "Relative Humidity:", "Humidity Ratio:",
     "Enthalpy:"};
 
@@ -70,7 +70,7 @@ void frmMain::buildLayout() {
     auto* steam = new QVBoxLayout(frmSteam[1]);
 
     // The fields first, so that each row's caption can be placed with them.
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < calculator::kFieldCount; ++i) {
         txtData[i] = new QLineEdit(frmSteam[1]);
         txtData[i]->setObjectName(controlName("txtData", i));
         txtData[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -138,8 +138,8 @@ void frmMain::buildLayout() {
 
     // One row per field: caption, text box, unit list or "%".
     auto* rows = new QGridLayout;
-    std::array<QWidget*, 14> captionOf{};
-    for (int i = 0; i < 5; ++i) {
+    std::array<QWidget*, calculator::kFieldCount> captionOf{};
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         chkPsyInput[i] = new QCheckBox(QString::fromLatin1(kInputCaptions[i]), frmSteam[1]);
         chkPsyInput[i]->setObjectName(controlName("chkPsyInput", i));
         chkPsyInput[i]->setToolTip(
@@ -218,11 +218,11 @@ void frmMain::buildLayout() {
 void frmMain::chainTabOrder() {
     // Pressure, altitude, the five inputs, Clear, Compute, Hide, then the rest.
     std::vector<QWidget*> chain{txtData[kAtmosphericPressure], txtData[kAltitude]};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < calculator::kInputCount; ++i)
         chain.push_back(txtData[i]);
     chain.insert(chain.end(), {cmdClear, cmdCompute, cmdClose, optUnits[0], optUnits[1], cmdMore,
                                cmdLess, optPatm[0], optPatm[1]});
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < calculator::kInputCount; ++i)
         chain.push_back(chkPsyInput[i]);
     for (QComboBox* list : cboUnits) {
         if (list != nullptr)

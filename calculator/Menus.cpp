@@ -2,12 +2,12 @@
 // rule painted under the menu bar.
 
 #include "calculator/CutCopyPaste.h"
-#include "settings/Flags.h"
+#include "calculator/frmMain.h"
 #include "dialogs/TopmostSuspension.h"
 #include "dialogs/VersionInfo.h"
 #include "dialogs/frmAbout.h"
-#include "calculator/frmMain.h"
 #include "dialogs/frmReadDisclaimer.h"
+#include "settings/Flags.h"
 
 #include <QAction>
 #include <QPainter>
@@ -38,7 +38,7 @@ void frmMain::mnuFileDisclaimer_Click() {
     // Without owner, as at start-up; this window steps down from the top
     // while the prompt is open.
     const dialogs::TopmostSuspension onTop(this);
-    frmReadDisclaimer prompt(nullptr, hooks.dialogs);
+    frmReadDisclaimer prompt(nullptr, hooks.dialogHooks);
     prompt.exec();
 }
 
@@ -72,10 +72,10 @@ void frmMain::showHelp(const std::function<ContextIDs::HelpResult()>& call) {
     }
     using Status = ContextIDs::HelpResult::Status;
     if (result.status == Status::NoHelpPath) {
-        hooks.dialogs.message(this, {QMessageBox::Information, windowTitle(),
-                                     QString::fromLatin1(ContextIDs::kNoHelpMessage)});
+        hooks.dialogHooks.message(this, {QMessageBox::Information, windowTitle(),
+                                         QString::fromLatin1(ContextIDs::kNoHelpMessage)});
     } else if (result.status == Status::Failed) {
-        hooks.dialogs.message(
+        hooks.dialogHooks.message(
             this,
             {QMessageBox::NoIcon, QString::fromLatin1(VersionInfo::kAppTitle), result.description});
     }
@@ -83,7 +83,7 @@ void frmMain::showHelp(const std::function<ContextIDs::HelpResult()>& call) {
 
 void frmMain::mnuHelpAbout_Click() {
     const dialogs::TopmostSuspension onTop(this);
-    frmAbout about(this, hooks.dialogs);
+    frmAbout about(this, hooks.dialogHooks);
     about.exec();
 }
 

@@ -1,8 +1,11 @@
 // The window shell's construction: the menu bar, the tray icon, the rule
 // under the menu bar, and the one place where they are connected.
 
-#include "dialogs/Emblem.h"
 #include "calculator/frmMain.h"
+#include "dialogs/Emblem.h"
+
+#include <functional>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +22,8 @@ namespace {
 // the window's Form_Paint across the full width on every repaint.
 class EtchedRule : public QWidget {
 public:
-    EtchedRule(const frmMain& form, QWidget* parent) : QWidget(parent), form_(form) {
+    using Paint = std::function<void(QPainter& painter, int width)>;
+    EtchedRule(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {
         setFixedHeight(2);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
@@ -27,11 +31,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
-        form_.Form_Paint(painter, width());
+        paint_(painter, width());
     }
 
 private:
-    const frmMain& form_;
+    Paint paint_;
 };
 
 QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& shortcut = {}) {
@@ -52,7 +56,8 @@ void frmMain::buildShell() {
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(new EtchedRule(*this, frame));
+    column->addWidget(new EtchedRule(
+        [this](QPainter& painter, int width) { Form_Paint(painter, width); }, frame));
     column->addWidget(contents);
     setCentralWidget(frame);
 

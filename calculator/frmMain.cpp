@@ -5,6 +5,7 @@
 
 #include "calculator/ListAccessibility.h"
 
+#include <functional>
 #include <utility>
 
 #include <QApplication>
@@ -28,7 +29,9 @@ namespace {
 // the focus widget and reach the window only if nobody takes them.
 class KeyPreview : public QObject {
 public:
-    explicit KeyPreview(frmMain& window) : QObject(&window), form(window) {}
+    // `handle` is the window's own key handling: true when it took the key.
+    KeyPreview(QWidget& window, std::function<bool(const QKeyEvent&)> handle)
+        : QObject(&window), form(window), handle_(std::move(handle)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
@@ -36,11 +39,12 @@ public:
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget == nullptr || widget->window() != &form || !form.isActiveWindow())
             return false;
-        return form.Form_KeyPress(*static_cast<QKeyEvent*>(event));
+        return handle_(*static_cast<QKeyEvent*>(event));
     }
 
 private:
-    frmMain& form;
+    QWidget& form;
+    std::function<bool(const QKeyEvent&)> handle_;
 };
 
 // Focus moves that are not the user going from one control to another: the
@@ -77,16 +81,17 @@ frmMain::~frmMain() {
 }
 
 void frmMain::connectHandlers() {
-    qApp->installEventFilter(new KeyPreview(*this));
+    qApp->installEventFilter(
+        new KeyPreview(*this, [this](const QKeyEvent& key) { return Form_KeyPress(key); }));
 
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < calculator::kFieldCount; ++i) {
         txtData[i]->installEventFilter(this);
         if (cboUnits[i] != nullptr)
             connect(cboUnits[i], &QComboBox::currentIndexChanged, this,
                     [this, i] { cboUnits_Click(i); });
     }
     // The check state, not the click: ticks set in code run the rule too.
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < calculator::kInputCount; ++i)
         connect(chkPsyInput[i], &QCheckBox::stateChanged, this,
                 [this, i] { chkPsyInput_Click(i); });
     for (int i = 0; i < 2; ++i) {
@@ -148,7 +153,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 int frmMain::fieldOf(const QObject* object) const {
     if (object == nullptr)
         return -1;
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < calculator::kFieldCount; ++i) {
         if (txtData[i] == object)
             return i;
     }

@@ -6,16 +6,18 @@
 // each key judged by txtData_KeyPress against the text it will make) and
 // leaves it. txtData_LostFocus, for a field the user changed, reads the text
 // by the user's locale and converts it from the unit selected in cboUnits[0]
-// to the inch-pound base unit (°F) into CalcState.Tdb (a text it cannot read
-// is not stored: the field shows its value again and lblWhy says why),
-// re-renders the field and presses Compute. cmdCompute_Click finds the two
-// ticked inputs and hands a copy of CalcState to the engine through
-// calculator::TrySolveState, which stores every property and checks that the
-// state is real air (RealAir.h). Real air becomes CalcState and every field is
-// re-rendered from it by cboUnits_Click in its display unit and format;
-// anything else leaves CalcState as it was, empties the results and puts the
-// reason in lblWhy. Field texts are only ever renderings of CalcState;
-// display units live only in the selections of the unit lists.
+// to the inch-pound base unit (°F); calculator::StoreEntry puts it into
+// state.Tdb (a text it cannot read is not stored: the field shows its value
+// again and lblWhy says why). The field is re-rendered and Compute pressed.
+// cmdCompute_Click turns the tags of the ticked boxes into the
+// calculator::InputPair of the two inputs and hands a copy of `state` (a
+// CalcState) to the engine through calculator::TrySolveState, which stores
+// every property and checks that the state is real air (RealAir.h). Real air
+// becomes `state` and every field is re-rendered from it by cboUnits_Click in
+// its display unit and format; anything else leaves `state` as it was,
+// empties the results and puts the reason in lblWhy. Field texts are only
+// ever renderings of `state`; display units live only in the selections of
+// the unit lists.
 //
 // All handlers run synchronously on the one GUI thread: a handler that ticks
 // a box, selects a list entry or option, or presses a button in code runs
@@ -28,11 +30,12 @@
 // the end of the desktop session unload it: help is ended, every setting is
 // written in one go, and the application quits.
 
+#include "chart/StatePoint.h"
 #include "core/CalcState.h"
+#include "core/FieldTable.h"
+#include "core/RealAir.h"
 #include "dialogs/ContextIDs.h"
 #include "dialogs/DialogHooks.h"
-#include "core/RealAir.h"
-#include "chart/StatePoint.h"
 
 #include <array>
 #include <functional>
@@ -60,6 +63,10 @@ namespace chart {
 class ChartWindow;
 } // namespace chart
 
+namespace calculator {
+class frmMainTestView;
+} // namespace calculator
+
 // Why the window is asked to unload (see Form_QueryUnload).
 enum class UnloadReason {
     User = 0,       // the title-bar close button, the window menu, Alt+F4
@@ -72,7 +79,7 @@ enum class UnloadReason {
 struct ShellHooks {
     // Message boxes and the program folder (where the help file lives);
     // handed on to the About window and the disclaimer prompt.
-    dialogs::DialogHooks dialogs;
+    dialogs::DialogHooks dialogHooks;
     // Ends the run once the window has unloaded: QCoreApplication::quit.
     std::function<void()> quit;
     // Whether the desktop has a system tray: QSystemTrayIcon::isSystemTrayAvailable.
@@ -107,6 +114,18 @@ public:
     // window (Cancel set), or into a normal unload when there is no system
     // tray to bring the window back; any other reason lets the unload go on.
     void Form_QueryUnload(bool& Cancel, UnloadReason reason);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // A new palette (a dark desktop theme, say) gives the locked pressure
+    // row and the website link the new palette's colours.
+    void changeEvent(QEvent* event) override;
+
+private:
+    // What the tests reach (calculator/frmMainTestView.h).
+    friend class calculator::frmMainTestView;
+
     // The sunken rule under the menu bar, width pixels wide.
     void Form_Paint(QPainter& painter, int width) const;
 
@@ -140,7 +159,7 @@ public:
 
     // --- Handlers, connected in connectHandlers() ---------------------------
 
-    // Field refresh: writes txtData[i] from CalcState in the unit selected in
+    // Field refresh: writes txtData[i] from `state` in the unit selected in
     // cboUnits[i] and with FieldFormat[i]. Nothing for fields 2 and 7, for an
     // unknown position or when the rendering fails: the text then stays.
     void cboUnits_Click(int i);
@@ -168,7 +187,7 @@ public:
     // The focus leaves txtData[i] for another field or a digit button:
     // records i as CurrentField.
     void txtData_Validate(int i);
-    // Takes the entry of txtData[i] over into CalcState, refreshes, computes.
+    // Takes the entry of txtData[i] over into `state`, refreshes, computes.
     void txtData_LostFocus(int i);
     // Enter anywhere in the window moves on as Tab does; true when handled.
     bool Form_KeyPress(const QKeyEvent& key);
@@ -180,17 +199,17 @@ public:
 
     // --- State --------------------------------------------------------------
 
-    ::CalcState CalcState;
-    std::array<QString, 14> FieldFormat;
+    CalcState state;
+    std::array<QString, calculator::kFieldCount> FieldFormat;
     // The field More and Less digits act on: the text box last left for
     // another text box or for a digit button.
     short CurrentField = 0;
 
     // --- Controls, by the field index where they have one -------------------
 
-    std::array<QLineEdit*, 14> txtData{};
-    std::array<QComboBox*, 14> cboUnits{}; // nullptr at 2 and 7
-    std::array<QCheckBox*, 5> chkPsyInput{};
+    std::array<QLineEdit*, calculator::kFieldCount> txtData{};
+    std::array<QComboBox*, calculator::kFieldCount> cboUnits{}; // nullptr at 2 and 7
+    std::array<QCheckBox*, calculator::kInputCount> chkPsyInput{};
     std::array<QRadioButton*, 2> optPatm{};
     std::array<QRadioButton*, 2> optUnits{};
     std::array<QLabel*, 7> Label4{};      // captions of fields 5, 6, 7, 8, 9, 10, 13
@@ -249,14 +268,8 @@ public:
     // The chart of the state, owned by this window; nullptr until first shown.
     chart::ChartWindow* chartWindow = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    // A new palette (a dark desktop theme, say) gives the locked pressure
-    // row and the website link the new palette's colours.
-    void changeEvent(QEvent* event) override;
+    // --- Inner workings ------------------------------------------------------
 
-private:
     void buildLayout();
     void chainTabOrder();
     void connectHandlers();
@@ -293,7 +306,7 @@ private:
     // Field 2 as Phi × 100 and field 7 as Mu × 100 (single-precision
     // products) with their formats, where they hold a value.
     void writePercentFields();
-    // Whether field i shows a value of CalcState: a field the user enters
+    // Whether field i shows a value of `state`: a field the user enters
     // always; a result only after a compute that gave real air (the dew
     // point only where it exists); the pressure row that is not entered
     // only within the range of the atmosphere.
@@ -304,7 +317,7 @@ private:
     // the window background.
     void setPressureRowLocked(int field, bool locked);
     int fieldOf(const QObject* object) const;
-    // Stores the text of an entry field into CalcState (and derives the
+    // Stores the text of an entry field into `state` (and derives the
     // altitude from the pressure or the pressure from the altitude). A text
     // that is not a number is not stored: the field shows its value again,
     // and the reason is returned.

@@ -1,9 +1,9 @@
 #include "core/ComputeCore.h"
 
+#include "core/RealAir.h"
 #include "engine/Limits.h"
 #include "engine/PsychroFun.h"
 #include "engine/Units.h"
-#include "core/RealAir.h"
 
 #include <cmath>
 #include <limits>
@@ -29,18 +29,13 @@ double d(float value) {
     return static_cast<double>(value);
 }
 
-double toCelsius(double tF) {
-    return units::FahrenheitToCelsius(tF);
-}
-double toFahrenheit(double tC) {
-    return units::CelsiusToFahrenheit(tC);
-}
+// The unit arithmetic of the metric enthalpy steps (engine/Units.h).
+using psy::units::CelsiusToFahrenheit;
+using psy::units::FahrenheitToCelsius;
+using psy::units::MetricFromStoredEnthalpy;
+using psy::units::StoredFromMetricEnthalpy;
 double toKPa(float pPsia) {
-    return units::PsiaToKPa(d(pPsia));
-}
-// The stored enthalpy as the metric enthalpy (kJ/kg) the engine's "SI" takes.
-double metricH(double h) {
-    return units::MetricFromStoredEnthalpy(h);
+    return psy::units::PsiaToKPa(d(pPsia));
 }
 
 [[noreturn]] void fail(Reason reason) {
@@ -134,20 +129,20 @@ public:
     double dryBulbFromWetBulbAndEnthalpy() const {
         if (!metric)
             return psy::DryBulbFromWetBulbAndEnthalpy(d(s.Twb), d(s.H), d(s.Patm), "IP");
-        return toFahrenheit(psy::DryBulbFromWetBulbAndEnthalpy(
-            toCelsius(d(s.Twb)), metricH(d(s.H)), toKPa(s.Patm), "SI"));
+        return CelsiusToFahrenheit(psy::DryBulbFromWetBulbAndEnthalpy(
+            FahrenheitToCelsius(d(s.Twb)), MetricFromStoredEnthalpy(d(s.H)), toKPa(s.Patm), "SI"));
     }
     double dryBulbFromEnthalpyAndRelativeHumidity() const {
         if (!metric)
             return psy::DryBulbFromEnthalpyAndRelativeHumidity(d(s.H), d(s.Phi), d(s.Patm), "IP");
-        return toFahrenheit(psy::DryBulbFromEnthalpyAndRelativeHumidity(
-            metricH(d(s.H)), d(s.Phi), toKPa(s.Patm), "SI"));
+        return CelsiusToFahrenheit(psy::DryBulbFromEnthalpyAndRelativeHumidity(
+            MetricFromStoredEnthalpy(d(s.H)), d(s.Phi), toKPa(s.Patm), "SI"));
     }
     double dryBulbFromHumidityRatioAndEnthalpy() const {
         if (!metric)
             return psy::DryBulbFromHumidityRatioAndEnthalpy(d(s.W), d(s.H), "IP");
-        return toFahrenheit(
-            psy::DryBulbFromHumidityRatioAndEnthalpy(d(s.W), metricH(d(s.H)), "SI"));
+        return CelsiusToFahrenheit(psy::DryBulbFromHumidityRatioAndEnthalpy(
+            d(s.W), MetricFromStoredEnthalpy(d(s.H)), "SI"));
     }
 
     // The solvers' results, checked against the inputs they were given.
@@ -202,8 +197,8 @@ private:
     double enthalpyAt(double tF, double w) const {
         if (!metric)
             return psy::EnthalpyFromDryBulbAndHumidityRatio(tF, w, "IP");
-        return units::StoredFromMetricEnthalpy(
-            psy::EnthalpyFromDryBulbAndHumidityRatio(toCelsius(tF), w, "SI"));
+        return StoredFromMetricEnthalpy(
+            psy::EnthalpyFromDryBulbAndHumidityRatio(FahrenheitToCelsius(tF), w, "SI"));
     }
     // How far (°F) the dry bulb lies from the root of gap, by one Newton
     // step on the slope over a small step: within `tolerance`, or NotSolved.
@@ -221,8 +216,8 @@ private:
     double humidityRatioAt(double tF, float h) const {
         if (!metric)
             return psy::HumidityRatioFromDryBulbAndEnthalpy(tF, d(h), "IP");
-        return psy::HumidityRatioFromDryBulbAndEnthalpy(toCelsius(tF), metricH(d(h)),
-                                                        "SI");
+        return psy::HumidityRatioFromDryBulbAndEnthalpy(FahrenheitToCelsius(tF),
+                                                        MetricFromStoredEnthalpy(d(h)), "SI");
     }
     static constexpr float kLargest = std::numeric_limits<float>::max();
 };
@@ -230,29 +225,48 @@ private:
 // The ten input pairs by field index, first the lower.
 enum class Pair { DbWb, DbRh, DbW, DbH, WbRh, WbW, WbH, RhW, RhH, WH, Unknown };
 
-// The pair of two tags. The first tag is compared with dry bulb, wet bulb and
-// relative humidity in turn; any other first tag means humidity ratio and
-// enthalpy. A second tag that fits no pair of its first leaves only the tail.
-Pair pairOf(std::string_view first, std::string_view second) {
-    const auto secondIs = [second](int field) {
-        return second == kInputTags[static_cast<std::size_t>(field)];
-    };
-    if (first == kInputTags[0]) {
-        return secondIs(1)   ? Pair::DbWb
-               : secondIs(2) ? Pair::DbRh
-               : secondIs(3) ? Pair::DbW
-               : secondIs(4) ? Pair::DbH
-                             : Pair::Unknown;
+// The pair of two inputs. A first input of humidity ratio or enthalpy means
+// those two; a second input that fits no pair of its first leaves only the
+// tail.
+Pair pairOf(InputPair inputs) {
+    const Input second = inputs.second;
+    switch (inputs.first) {
+    case Input::DryBulb:
+        switch (second) {
+        case Input::WetBulb:
+            return Pair::DbWb;
+        case Input::RelativeHumidity:
+            return Pair::DbRh;
+        case Input::HumidityRatio:
+            return Pair::DbW;
+        case Input::Enthalpy:
+            return Pair::DbH;
+        case Input::DryBulb:
+            return Pair::Unknown;
+        }
+        break;
+    case Input::WetBulb:
+        switch (second) {
+        case Input::RelativeHumidity:
+            return Pair::WbRh;
+        case Input::HumidityRatio:
+            return Pair::WbW;
+        case Input::Enthalpy:
+            return Pair::WbH;
+        case Input::DryBulb:
+        case Input::WetBulb:
+            return Pair::Unknown;
+        }
+        break;
+    case Input::RelativeHumidity:
+        return second == Input::HumidityRatio ? Pair::RhW
+               : second == Input::Enthalpy    ? Pair::RhH
+                                              : Pair::Unknown;
+    case Input::HumidityRatio:
+    case Input::Enthalpy:
+        return Pair::WH;
     }
-    if (first == kInputTags[1]) {
-        return secondIs(2)   ? Pair::WbRh
-               : secondIs(3) ? Pair::WbW
-               : secondIs(4) ? Pair::WbH
-                             : Pair::Unknown;
-    }
-    if (first == kInputTags[2])
-        return secondIs(3) ? Pair::RhW : secondIs(4) ? Pair::RhH : Pair::Unknown;
-    return Pair::WH;
+    return Pair::Unknown;
 }
 
 // The inputs of the pair, checked before anything is solved from them, so
@@ -283,22 +297,29 @@ void requireInputs(const CalcState& s, Pair pair) {
 
 } // namespace
 
-std::optional<std::pair<std::string_view, std::string_view>>
-FindInputPair(const std::array<bool, 5>& ticked) {
-    std::optional<std::string_view> first;
-    for (std::size_t i = 0; i < ticked.size(); ++i) {
-        if (!ticked[i])
-            continue;
-        if (!first)
-            first = kInputTags[i];
-        else
-            return std::pair{*first, kInputTags[i]};
+std::optional<Input> InputOfTag(std::string_view tag) {
+    for (std::size_t i = 0; i < kInputTags.size(); ++i) {
+        if (tag == kInputTags[i])
+            return static_cast<Input>(i);
     }
     return std::nullopt;
 }
 
-void SolveState(CalcState& state, std::string_view firstTag, std::string_view secondTag) {
-    const Pair pair = pairOf(firstTag, secondTag);
+std::optional<InputPair> FindInputPair(const std::array<bool, kInputCount>& ticked) {
+    std::optional<Input> first;
+    for (std::size_t i = 0; i < ticked.size(); ++i) {
+        if (!ticked[i])
+            continue;
+        if (!first)
+            first = static_cast<Input>(i);
+        else
+            return InputPair{*first, static_cast<Input>(i)};
+    }
+    return std::nullopt;
+}
+
+void SolveState(CalcState& state, InputPair inputs) {
+    const Pair pair = pairOf(inputs);
     requireInputs(state, pair);
     Solution x(state);
     CalcState& s = state;
@@ -410,13 +431,12 @@ void SolveState(CalcState& state, std::string_view firstTag, std::string_view se
     require(problem);
 }
 
-std::optional<Reason> TrySolveState(CalcState& state, std::string_view firstTag,
-                                    std::string_view secondTag) noexcept {
+std::optional<Reason> TrySolveState(CalcState& state, InputPair inputs) {
     try {
-        SolveState(state, firstTag, secondTag);
+        SolveState(state, inputs);
     } catch (const NoSuchAir& e) {
         return e.reason();
-    } catch (...) {
+    } catch (const psy::FloatingPointFault&) {
         return Reason::NoSolution;
     }
     return std::nullopt;
@@ -429,8 +449,8 @@ void MoveEnthalpyToSystem(CalcState& state, std::string_view unitSystem, bool so
     if (solved) {
         // The same air in the other formulation.
         const double h =
-            toMetric ? units::StoredFromMetricEnthalpy(psy::EnthalpyFromDryBulbAndHumidityRatio(
-                           toCelsius(d(state.Tdb)), d(state.W), "SI"))
+            toMetric ? StoredFromMetricEnthalpy(psy::EnthalpyFromDryBulbAndHumidityRatio(
+                           FahrenheitToCelsius(d(state.Tdb)), d(state.W), "SI"))
                      : psy::EnthalpyFromDryBulbAndHumidityRatio(d(state.Tdb), d(state.W), "IP");
         store(state.H, h);
         return;

@@ -1,6 +1,7 @@
 #include "core/FieldRules.h"
 
 #include "core/FieldTable.h"
+#include "engine/PsychroFun.h"
 #include "engine/Units.h"
 #include "units/Conversions.h"
 
@@ -40,6 +41,19 @@ std::optional<UnitConversions> conversionsOf(int field) {
     }
 }
 
+// The other value of the atmosphere row, derived from the one entered, in
+// single precision; the engine's marker where it cannot be had.
+template <typename Derive>
+float derivedOrMarker(const Derive& derive) {
+    try {
+        if (const std::optional<float> v = basPsychroFun::units::ToSingle(derive()))
+            return *v;
+    } catch (const basPsychroFun::FloatingPointFault&) {
+        // An arithmetic fault in the engine: no value to derive.
+    }
+    return static_cast<float>(basPsychroFun::kNoResult);
+}
+
 } // namespace
 
 Entry EntryOf(std::optional<double> typed, bool blank, int field, int position) {
@@ -65,6 +79,44 @@ Entry EntryOf(std::optional<double> typed, bool blank, int field, int position) 
     if (!(std::fabs(back - *typed) <= 1e-3 * std::max(1.0, std::fabs(*typed))))
         return {std::nullopt, Reason::NumberTooLarge};
     return {base, std::nullopt};
+}
+
+void StoreEntry(CalcState& state, int field, float value) {
+    namespace psy = basPsychroFun;
+    switch (field) {
+    case kDryBulb:
+        state.Tdb = value;
+        break;
+    case kWetBulb:
+        state.Twb = value;
+        break;
+    case kRelativeHumidity:
+        state.Phi = value;
+        break;
+    case kHumidityRatio:
+        state.W = value;
+        break;
+    case kEnthalpy:
+        state.H = value;
+        break;
+    case kAtmosphericPressure:
+        // The altitude of a pressure outside the standard atmosphere's range
+        // is kept as the engine gives it and never shown.
+        state.Patm = value;
+        state.Alt = derivedOrMarker(
+            [p = static_cast<double>(value)] { return psy::AltitudeFromPressure(p, "IP"); });
+        break;
+    case kAltitude:
+        // An altitude outside the polynomial's range has no pressure.
+        state.Alt = value;
+        state.Patm = static_cast<float>(psy::kNoResult);
+        if (!CheckAltitude(value))
+            state.Patm = derivedOrMarker(
+                [z = static_cast<double>(value)] { return psy::PressureFromAltitude(z, "IP"); });
+        break;
+    default:
+        break;
+    }
 }
 
 int DecimalsOf(std::string_view pattern) {

@@ -4,6 +4,7 @@
 // More and Less digits change a format pattern. Reading the text by the user's
 // locale belongs to the window (calculator/TypedText.h).
 
+#include "core/CalcState.h"
 #include "core/RealAir.h"
 
 #include <optional>
@@ -30,6 +31,17 @@ struct Entry {
 // in the base unit, NumberTooLarge. A position the list does not have converts
 // to 0.
 Entry EntryOf(std::optional<double> typed, bool blank, int field, int position);
+
+// Stores `value`, an entry of field `field` in its base unit as EntryOf gives
+// it, into the member of `state` the field shows: Tdb, Twb, Phi, W, H, Patm or
+// Alt. The pressure and the altitude go together through the standard
+// atmosphere: a pressure also stores its altitude, an altitude its pressure.
+// Where that second value does not exist (an altitude outside the
+// polynomial's range, an arithmetic fault in the engine, a value beyond
+// single precision) it holds the engine's marker basPsychroFun::kNoResult,
+// which the window never shows, and the entry itself still stands. A field
+// that is not an entry stores nothing.
+void StoreEntry(CalcState& state, int field, float value);
 
 // The most decimals More digits gives a pattern.
 inline constexpr int kMaxDecimals = 8;

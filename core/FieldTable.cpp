@@ -54,7 +54,6 @@ using FromBase = float (*)(double, int) noexcept;
 struct Rendering {
     float CalcState::*value;
     int basePosition;
-    int positions; // entries in the field's list
     FromBase convert;
 };
 
@@ -63,30 +62,36 @@ std::optional<Rendering> renderingOf(int field) {
     using basPsychroFun::ConvertTemperatureFromBase;
     switch (field) {
     case kDryBulb:
-        return Rendering{&CalcState::Tdb, 0, 4, &ConvertTemperatureFromBase};
+        return Rendering{&CalcState::Tdb, 0, &ConvertTemperatureFromBase};
     case kWetBulb:
-        return Rendering{&CalcState::Twb, 0, 4, &ConvertTemperatureFromBase};
+        return Rendering{&CalcState::Twb, 0, &ConvertTemperatureFromBase};
     case kHumidityRatio:
-        return Rendering{&CalcState::W, 1, 4, &ConvertHumidityRatioFromBase};
+        return Rendering{&CalcState::W, 1, &ConvertHumidityRatioFromBase};
     case kEnthalpy:
-        return Rendering{&CalcState::H, 0, 3, &ConvertEnthalpyFromBase};
+        return Rendering{&CalcState::H, 0, &ConvertEnthalpyFromBase};
     case kDewPoint:
-        return Rendering{&CalcState::Tdp, 0, 4, &ConvertTemperatureFromBase};
+        return Rendering{&CalcState::Tdp, 0, &ConvertTemperatureFromBase};
     case kVaporPressure:
-        return Rendering{&CalcState::Pw, 0, 9, &ConvertPressureFromBase};
+        return Rendering{&CalcState::Pw, 0, &ConvertPressureFromBase};
     case kSpecificVolume:
-        return Rendering{&CalcState::V, 0, 3, &ConvertSpecificVolumeFromBase};
+        return Rendering{&CalcState::V, 0, &ConvertSpecificVolumeFromBase};
     case kDensity:
-        return Rendering{&CalcState::Rho, 0, 4, &ConvertDensityFromBase};
+        return Rendering{&CalcState::Rho, 0, &ConvertDensityFromBase};
     case kAbsoluteHumidity:
-        return Rendering{&CalcState::Dv, 1, 5, &ConvertAbsoluteHumidityFromBase};
+        return Rendering{&CalcState::Dv, 1, &ConvertAbsoluteHumidityFromBase};
     case kAtmosphericPressure:
-        return Rendering{&CalcState::Patm, 0, 9, &ConvertPressureFromBase};
+        return Rendering{&CalcState::Patm, 0, &ConvertPressureFromBase};
     case kAltitude:
-        return Rendering{&CalcState::Alt, 0, 2, &ConvertAltitudeFromBase};
+        return Rendering{&CalcState::Alt, 0, &ConvertAltitudeFromBase};
     default:
         return std::nullopt;
     }
+}
+
+// The entries in the field's unit list, as the catalogue lists them; 0 for
+// the fields without a list.
+int positionsOf(int field) {
+    return static_cast<int>(tags::UnitsOf(UnitTag(field)).size());
 }
 
 } // namespace
@@ -97,10 +102,8 @@ std::string_view UnitTag(int field) {
 }
 
 bool IsUnitPosition(int field, int position) {
-    if (field == kMoistureConcentration)
-        return position == 0 || position == 1;
-    const std::optional<Rendering> r = renderingOf(field);
-    return r && position >= 0 && position < r->positions;
+    const bool listed = field == kMoistureConcentration || renderingOf(field);
+    return listed && position >= 0 && position < positionsOf(field);
 }
 
 int UnitSystemPosition(int field, int system) {
@@ -123,7 +126,7 @@ std::optional<double> DisplayValue(const CalcState& state, int field, int positi
         }
     }
     const std::optional<Rendering> r = renderingOf(field);
-    if (!r || position < 0 || position >= r->positions)
+    if (!r || position < 0 || position >= positionsOf(field))
         return std::nullopt;
     const float base = state.*(r->value);
     if (position == r->basePosition)

@@ -12,6 +12,8 @@
 namespace calculator {
 
 inline constexpr int kFieldCount = 14;
+// The inputs that can be ticked: fields 0 to kInputCount - 1.
+inline constexpr int kInputCount = 5;
 
 // Field indices.
 enum Field : int {

@@ -4,10 +4,10 @@
 // mnemonics, the chart on F2 and off on Escape, and fields that stay readable
 // under a dark palette.
 
+#include "ShellFixture.h"
+#include "calculator/TypedText.h"
 #include "chart/ChartWindow.h"
 #include "core/FieldTable.h"
-#include "calculator/TypedText.h"
-#include "ShellFixture.h"
 
 #include <ostream>
 #include <set>
@@ -117,12 +117,12 @@ TEST_F(Accessibility, EveryFieldAndUnitListIsNamedAfterItsQuantity) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.field);
         const QString name = QString::fromUtf8(row.name);
-        QLineEdit* box = w->txtData[row.field];
+        QLineEdit* box = view().txtData()[row.field];
         EXPECT_EQ(nameOf(box), name);
         const QString description = descriptionOf(box);
         EXPECT_TRUE(description.contains(QString::fromUtf8(row.role))) << description.toStdString();
         EXPECT_TRUE(description.contains(QString::fromUtf8(row.unit))) << description.toStdString();
-        QComboBox* list = w->cboUnits[row.field];
+        QComboBox* list = view().cboUnits()[row.field];
         if (list == nullptr)
             continue;
         EXPECT_TRUE(description.contains(u"list beside it"_qs));
@@ -137,31 +137,31 @@ TEST_F(Accessibility, BoxesOptionsButtonsAndGroupsHaveNamesAndDescriptions) {
         QWidget* control;
         const char* name;
     } rows[] = {
-        {w->chkPsyInput[0], "Dry Bulb Temperature"},
-        {w->chkPsyInput[1], "Wet Bulb Temperature"},
-        {w->chkPsyInput[2], "Relative Humidity"},
-        {w->chkPsyInput[3], "Humidity Ratio"},
-        {w->chkPsyInput[4], "Enthalpy"},
-        {w->optPatm[0], "Atmospheric Pressure"},
-        {w->optPatm[1], "Altitude"},
-        {w->optUnits[0], "IP Engineering Units"},
-        {w->optUnits[1], "SI Engineering Units"},
-        {w->cmdClear, "Clear"},
-        {w->cmdCompute, "Compute"},
-        {w->cmdClose, "Hide"},
-        {w->cmdMore, "More Digits"},
-        {w->cmdLess, "Less Digits"},
-        {w->lnkWebPage, "Vaporwright on the web"},
-        {w->Frame1[0], "Unit System and Digits"},
-        {w->Frame1[1], "Atmospheric Pressure"},
-        {w->frmSteam[1], "Select Input and Compute Results"},
+        {view().chkPsyInput()[0], "Dry Bulb Temperature"},
+        {view().chkPsyInput()[1], "Wet Bulb Temperature"},
+        {view().chkPsyInput()[2], "Relative Humidity"},
+        {view().chkPsyInput()[3], "Humidity Ratio"},
+        {view().chkPsyInput()[4], "Enthalpy"},
+        {view().optPatm()[0], "Atmospheric Pressure"},
+        {view().optPatm()[1], "Altitude"},
+        {view().optUnits()[0], "IP Engineering Units"},
+        {view().optUnits()[1], "SI Engineering Units"},
+        {view().cmdClear(), "Clear"},
+        {view().cmdCompute(), "Compute"},
+        {view().cmdClose(), "Hide"},
+        {view().cmdMore(), "More Digits"},
+        {view().cmdLess(), "Less Digits"},
+        {view().lnkWebPage(), "Vaporwright on the web"},
+        {view().Frame1()[0], "Unit System and Digits"},
+        {view().Frame1()[1], "Atmospheric Pressure"},
+        {view().frmSteam()[1], "Select Input and Compute Results"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(nameOf(row.control), QString::fromUtf8(row.name));
         EXPECT_FALSE(descriptionOf(row.control).isEmpty());
     }
-    for (QCheckBox* box : w->chkPsyInput)
+    for (QCheckBox* box : view().chkPsyInput())
         EXPECT_TRUE(descriptionOf(box).startsWith(u"Select 2 of the 5 Inputs"_qs));
 }
 
@@ -172,20 +172,20 @@ TEST_F(Accessibility, NoFocusableControlIsNameless) {
 }
 
 TEST_F(Accessibility, FieldDescriptionFollowsTheUnitChosenByKeyboard) {
-    QComboBox* list = w->cboUnits[0];
+    QComboBox* list = view().cboUnits()[0];
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down); // °F → °C
     ASSERT_EQ(list->currentText(), u"°C"_qs);
-    EXPECT_TRUE(descriptionOf(w->txtData[0]).contains(u"In °C;"_qs));
-    EXPECT_FALSE(descriptionOf(w->txtData[0]).contains(u"°F"_qs));
+    EXPECT_TRUE(descriptionOf(view().txtData()[0]).contains(u"In °C;"_qs));
+    EXPECT_FALSE(descriptionOf(view().txtData()[0]).contains(u"°F"_qs));
 
     // The unit system re-selects every list; every description follows.
-    w->optUnits[1]->click();
-    for (int i = 0; i < 14; ++i) {
-        if (w->cboUnits[i] == nullptr)
+    view().optUnits()[1]->click();
+    for (int i = 0; i < calculator::kFieldCount; ++i) {
+        if (view().cboUnits()[i] == nullptr)
             continue;
-        EXPECT_TRUE(
-            descriptionOf(w->txtData[i]).contains(u"In "_qs + w->cboUnits[i]->currentText() + u';'))
+        EXPECT_TRUE(descriptionOf(view().txtData()[i])
+                        .contains(u"In "_qs + view().cboUnits()[i]->currentText() + u';'))
             << i;
     }
 }
@@ -200,7 +200,7 @@ TEST_F(Accessibility, TabAndShiftTabCycleThroughEveryEnabledControlOnce) {
     }
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
         SCOPED_TRACE(key == Qt::Key_Tab ? "Tab" : "Shift+Tab");
-        w->txtData[11]->setFocus(Qt::TabFocusReason);
+        view().txtData()[11]->setFocus(Qt::TabFocusReason);
         std::set<QWidget*> visited;
         for (std::size_t i = 0; i < stops.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), key,
@@ -209,90 +209,92 @@ TEST_F(Accessibility, TabAndShiftTabCycleThroughEveryEnabledControlOnce) {
         }
         // One round visits every stop once and comes back: no control keeps
         // the focus, none takes two presses.
-        EXPECT_EQ(QApplication::focusWidget(), w->txtData[11]);
+        EXPECT_EQ(QApplication::focusWidget(), view().txtData()[11]);
         EXPECT_EQ(visited, stops);
     }
     // The arrow keys select the other options.
-    w->optUnits[0]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w->optUnits[0], Qt::Key_Down);
-    EXPECT_TRUE(w->optUnits[1]->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), w->optUnits[1]);
+    view().optUnits()[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view().optUnits()[0], Qt::Key_Down);
+    EXPECT_TRUE(view().optUnits()[1]->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), view().optUnits()[1]);
 }
 
 TEST_F(Accessibility, ArrowsReachEveryFieldAndCtrlPlusMinusSetItsDigits) {
     const std::vector<int> rows{11, 12, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13};
-    w->cmdCompute->click(); // results to show
-    w->txtData[11]->setFocus(Qt::TabFocusReason);
+    view().cmdCompute()->click(); // results to show
+    view().txtData()[11]->setFocus(Qt::TabFocusReason);
     for (std::size_t k = 1; k < rows.size(); ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        EXPECT_EQ(QApplication::focusWidget(), w->txtData[rows[k]]) << rows[k];
+        EXPECT_EQ(QApplication::focusWidget(), view().txtData()[rows[k]]) << rows[k];
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // the last stays
-    EXPECT_EQ(QApplication::focusWidget(), w->txtData[13]);
+    EXPECT_EQ(QApplication::focusWidget(), view().txtData()[13]);
 
     // Up to the specific volume, a result: one digit more, then two less.
     for (int k = 0; k < 3; ++k)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    ASSERT_EQ(QApplication::focusWidget(), w->txtData[8]);
-    const QString before = w->FieldFormat[8];
-    QTest::keyClick(w->txtData[8], Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(w->CurrentField, 8);
-    EXPECT_EQ(w->FieldFormat[8].size(), before.size() + 1);
-    const auto volume = calculator::DisplayValue(w->CalcState, 8, w->cboUnits[8]->currentIndex());
+    ASSERT_EQ(QApplication::focusWidget(), view().txtData()[8]);
+    const QString before = view().FieldFormat()[8];
+    QTest::keyClick(view().txtData()[8], Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(view().CurrentField(), 8);
+    EXPECT_EQ(view().FieldFormat()[8].size(), before.size() + 1);
+    const auto volume =
+        calculator::DisplayValue(view().state(), 8, view().cboUnits()[8]->currentIndex());
     ASSERT_TRUE(volume);
-    EXPECT_EQ(w->txtData[8]->text(), calculator::FormatNumber(*volume, w->FieldFormat[8]));
-    QTest::keyClick(w->txtData[8], Qt::Key_Minus, Qt::ControlModifier);
-    QTest::keyClick(w->txtData[8], Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(w->FieldFormat[8].size(), before.size() - 1);
+    EXPECT_EQ(view().txtData()[8]->text(),
+              calculator::FormatNumber(*volume, view().FieldFormat()[8]));
+    QTest::keyClick(view().txtData()[8], Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(view().txtData()[8], Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(view().FieldFormat()[8].size(), before.size() - 1);
 
     // Moving by arrow takes an entry over as Tab does.
-    w->txtData[0]->setFocus(Qt::TabFocusReason);
-    w->txtData[0]->selectAll();
-    QTest::keyClicks(w->txtData[0], u"80"_qs);
-    QTest::keyClick(w->txtData[0], Qt::Key_Down);
-    EXPECT_EQ(w->CalcState.Tdb, 80.0f);
+    view().txtData()[0]->setFocus(Qt::TabFocusReason);
+    view().txtData()[0]->selectAll();
+    QTest::keyClicks(view().txtData()[0], u"80"_qs);
+    QTest::keyClick(view().txtData()[0], Qt::Key_Down);
+    EXPECT_EQ(view().state().Tdb, 80.0f);
 }
 
 TEST_F(Accessibility, MnemonicsReachButtonsOptionsAndMenus) {
-    QSignalSpy cleared(w->cmdClear, &QPushButton::clicked);
+    QSignalSpy cleared(view().cmdClear(), &QPushButton::clicked);
     QTest::keyClick(w.get(), Qt::Key_R, Qt::AltModifier);
     EXPECT_TRUE(cleared.wait(1000));
 
     // A mnemonic clicks as the mouse does, after a short press.
     QTest::keyClick(w.get(), Qt::Key_S, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return w->optUnits[1]->isChecked(); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return view().optUnits()[1]->isChecked(); }, 1000));
     QTest::keyClick(w.get(), Qt::Key_I, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return w->optUnits[0]->isChecked(); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return view().optUnits()[0]->isChecked(); }, 1000));
 
     // "&Atmospheric Pressure:" and "&Altitude:" share Alt+A: it moves the
     // focus between the two, and Space selects.
-    w->txtData[0]->setFocus();
+    view().txtData()[0]->setFocus();
     QTest::keyClick(w.get(), Qt::Key_A, Qt::AltModifier);
     QWidget* first = QApplication::focusWidget();
     QTest::keyClick(w.get(), Qt::Key_A, Qt::AltModifier);
     const std::set<QWidget*> reached{first, QApplication::focusWidget()};
-    EXPECT_EQ(reached, (std::set<QWidget*>{w->optPatm[0], w->optPatm[1]}));
-    QTest::keyClick(w->optPatm[1], Qt::Key_Space);
-    EXPECT_TRUE(w->optPatm[1]->isChecked());
+    EXPECT_EQ(reached, (std::set<QWidget*>{view().optPatm()[0], view().optPatm()[1]}));
+    QTest::keyClick(view().optPatm()[1], Qt::Key_Space);
+    EXPECT_TRUE(view().optPatm()[1]->isChecked());
 
     QTest::keyClick(w.get(), Qt::Key_V, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return w->menuView.mnuView->isVisible(); }, 1000));
-    QTest::keyClick(w->menuView.mnuView, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return view().menuView().mnuView->isVisible(); }, 1000));
+    QTest::keyClick(view().menuView().mnuView, Qt::Key_Escape);
 }
 
 TEST_F(Accessibility, TheWebsiteLinkOpensWithSpace) {
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(u"https"_qs, &recorder, "open");
-    w->lnkWebPage->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w->lnkWebPage, Qt::Key_Space);
+    view().lnkWebPage()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view().lnkWebPage(), Qt::Key_Space);
     QDesktopServices::unsetUrlHandler(u"https"_qs);
     EXPECT_TRUE(recorder.opened.toString().startsWith(u"https://"_qs));
 }
 
 TEST_F(Accessibility, F2ShowsTheChartAndEscapeHidesIt) {
-    w->txtData[0]->setFocus();
-    QTest::keyClick(w->txtData[0], Qt::Key_F2);
-    chart::ChartWindow* window = w->chartWindow;
+    view().txtData()[0]->setFocus();
+    QTest::keyClick(view().txtData()[0], Qt::Key_F2);
+    chart::ChartWindow* window = view().chartWindow();
     ASSERT_NE(window, nullptr);
     // The chart window takes the keyboard.
     ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
@@ -313,15 +315,15 @@ TEST_F(Accessibility, ADarkPaletteKeepsEveryFieldReadableAndTheLockedRowDistinct
     QCoreApplication::processEvents(); // the change reaches the widgets as posted events
 
     // The pressure entered, the altitude locked on a button face.
-    QLineEdit* editable = w->txtData[11];
-    QLineEdit* locked = w->txtData[12];
+    QLineEdit* editable = view().txtData()[11];
+    QLineEdit* locked = view().txtData()[12];
     ASSERT_TRUE(locked->isReadOnly());
     EXPECT_EQ(editable->palette().color(QPalette::Base), dark.color(QPalette::Base));
     EXPECT_EQ(locked->palette().color(QPalette::Base), dark.color(QPalette::Button));
     EXPECT_NE(locked->palette().color(QPalette::Base), editable->palette().color(QPalette::Base));
 
     // Every text on its own background, the fields and every captioned control.
-    w->optPatm[1]->click(); // the rows swap their looks
+    view().optPatm()[1]->click(); // the rows swap their looks
     EXPECT_EQ(editable->palette().color(QPalette::Base), dark.color(QPalette::Button));
     EXPECT_EQ(locked->palette().color(QPalette::Base), dark.color(QPalette::Base));
     for (QWidget* control : w->findChildren<QWidget*>()) {
@@ -334,15 +336,15 @@ TEST_F(Accessibility, ADarkPaletteKeepsEveryFieldReadableAndTheLockedRowDistinct
             << control->objectName().toStdString();
     }
     // The link, drawn in the link colour: its most distinct pixel.
-    const QImage link = w->lnkWebPage->grab().toImage();
-    const QColor window = w->lnkWebPage->palette().color(QPalette::Window);
+    const QImage link = view().lnkWebPage()->grab().toImage();
+    const QColor window = view().lnkWebPage()->palette().color(QPalette::Window);
     double linkContrast = 1.0;
     for (int y = 0; y < link.height(); ++y) {
         for (int x = 0; x < link.width(); ++x)
             linkContrast = std::max(linkContrast, contrast(link.pixelColor(x, y), window));
     }
     EXPECT_GE(linkContrast, 4.5);
-    for (QLineEdit* box : w->txtData) {
+    for (QLineEdit* box : view().txtData()) {
         const QPalette& p = box->palette();
         EXPECT_GE(contrast(p.color(QPalette::Text), p.color(QPalette::Base)), 4.5)
             << box->objectName().toStdString();

@@ -1,8 +1,8 @@
 // The input panel with real key and mouse events: typing, leaving fields,
 // the rule on ticks, pressure and altitude, Enter, Clear and failures.
 
-#include "engine/PsychroFun.h"
 #include "WindowFixture.h"
+#include "engine/PsychroFun.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace psy = basPsychroFun;
 TEST_F(WindowTest, TypingAValueAndTabbingComputesEveryResult) {
     enter(0, u"75"_qs);
     EXPECT_EQ(QApplication::focusWidget(), field(1));
-    EXPECT_EQ(w->CalcState.Tdb, 75.0f);
+    EXPECT_EQ(view().state().Tdb, 75.0f);
     EXPECT_EQ(text(0), u"75.00"_qs);
     // Dry bulb 75 °F over wet bulb 68 °F: a humid but unsaturated air.
     const double rh = text(2).toDouble();
@@ -23,22 +23,22 @@ TEST_F(WindowTest, TypingAValueAndTabbingComputesEveryResult) {
         EXPECT_EQ(text(i), rendering(i)) << i;
 
     // Clicking Compute afterwards computes the same state again.
-    std::array<QString, 14> before;
-    for (int i = 0; i < 14; ++i)
+    std::array<QString, calculator::kFieldCount> before;
+    for (int i = 0; i < calculator::kFieldCount; ++i)
         before[i] = text(i);
-    click(w->cmdCompute);
-    for (int i = 0; i < 14; ++i)
+    click(view().cmdCompute());
+    for (int i = 0; i < calculator::kFieldCount; ++i)
         EXPECT_EQ(text(i), before[i]) << i;
 }
 
 TEST_F(WindowTest, TwoTicksLockTheOtherThreeAndAnUntickReleasesAll) {
-    click(w->cmdCompute);
+    click(view().cmdCompute());
     ASSERT_FALSE(text(5).isEmpty());
 
-    click(w->chkPsyInput[1]);
-    ASSERT_FALSE(w->chkPsyInput[1]->isChecked());
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(w->chkPsyInput[i]->isEnabled()) << i;
+    click(view().chkPsyInput()[1]);
+    ASSERT_FALSE(view().chkPsyInput()[1]->isChecked());
+    for (int i = 0; i < calculator::kInputCount; ++i) {
+        EXPECT_TRUE(view().chkPsyInput()[i]->isEnabled()) << i;
         EXPECT_FALSE(field(i)->isReadOnly()) << i;
     }
     // The unticked inputs and the results are emptied; the ticked one stays.
@@ -48,18 +48,18 @@ TEST_F(WindowTest, TwoTicksLockTheOtherThreeAndAnUntickReleasesAll) {
     EXPECT_EQ(text(11), u"14.70"_qs);
 
     // One tick computes nothing.
-    click(w->cmdCompute);
+    click(view().cmdCompute());
     EXPECT_TRUE(text(5).isEmpty());
 
     // A new pair: dry bulb and humidity ratio; the other three lock.
-    click(w->chkPsyInput[3]);
-    for (int i = 0; i < 5; ++i) {
+    click(view().chkPsyInput()[3]);
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         const bool input = i == 0 || i == 3;
-        EXPECT_EQ(w->chkPsyInput[i]->isEnabled(), input) << i;
+        EXPECT_EQ(view().chkPsyInput()[i]->isEnabled(), input) << i;
         EXPECT_EQ(field(i)->isReadOnly(), !input) << i;
     }
     enter(3, u"0.01"_qs);
-    EXPECT_FLOAT_EQ(w->CalcState.W, 0.01f);
+    EXPECT_FLOAT_EQ(view().state().W, 0.01f);
     EXPECT_EQ(text(13), u"10000.0"_qs);
     EXPECT_FALSE(text(1).isEmpty()); // the wet bulb is a result now
 }
@@ -108,7 +108,7 @@ TEST_F(WindowTest, AKeyIsJudgedAgainstTheTextOnceItReplacesTheSelection) {
         QTest::keyClicks(field(0), QString::fromLatin1(row.keys));
         EXPECT_EQ(text(0), QString::fromUtf16(row.text)) << row.keys;
         QTest::keyClick(field(0), Qt::Key_Tab);
-        EXPECT_EQ(w->CalcState.Tdb, row.stored) << row.keys;
+        EXPECT_EQ(view().state().Tdb, row.stored) << row.keys;
     }
     // Without a selection the text stands as it is: a second point is refused.
     clickInto(0);
@@ -145,7 +145,7 @@ TEST_F(WindowTest, ARewrittenFieldBeingEnteredStaysSelected) {
     field(1)->setFocus(Qt::BacktabFocusReason);
     const QString ip = text(1);
     ASSERT_EQ(field(1)->selectedText(), ip);
-    w->optUnits[1]->click();
+    view().optUnits()[1]->click();
     ASSERT_NE(text(1), ip);
     EXPECT_EQ(field(1)->selectedText(), text(1));
     QTest::keyClick(field(1), '9');
@@ -153,45 +153,45 @@ TEST_F(WindowTest, ARewrittenFieldBeingEnteredStaysSelected) {
 }
 
 TEST_F(WindowTest, AnEmptyFieldStoresZeroInTheBaseUnit) {
-    w->cboUnits[0]->setCurrentIndex(1); // °C
+    view().cboUnits()[0]->setCurrentIndex(1); // °C
     EXPECT_EQ(text(0), u"20.00"_qs);
     enter(0, QString());
-    EXPECT_EQ(w->CalcState.Tdb, 0.0f);
+    EXPECT_EQ(view().state().Tdb, 0.0f);
     EXPECT_EQ(text(0), u"-17.78"_qs);
 }
 
 TEST_F(WindowTest, AnUnreadableRelativeHumidityKeepsThePreviousOne) {
     tickPair(0, 2);
     enter(2, u"50"_qs);
-    EXPECT_FLOAT_EQ(w->CalcState.Phi, 0.5f);
+    EXPECT_FLOAT_EQ(view().state().Phi, 0.5f);
     EXPECT_EQ(text(2), u"50.00"_qs);
     for (const QString& unreadable : {QString(), u"-"_qs, u"."_qs}) {
         enter(2, unreadable);
-        EXPECT_FLOAT_EQ(w->CalcState.Phi, 0.5f);
+        EXPECT_FLOAT_EQ(view().state().Phi, 0.5f);
         // The compute that follows writes the kept value back.
         EXPECT_EQ(text(2), u"50.00"_qs);
     }
 }
 
 TEST_F(WindowTest, AnAltitudeGivesThePressureAndAPressureTheAltitude) {
-    click(w->cmdCompute);
+    click(view().cmdCompute());
     const QString seaLevelVolume = text(8);
 
-    click(w->optPatm[1]);
+    click(view().optPatm()[1]);
     ASSERT_TRUE(field(11)->isReadOnly());
     ASSERT_FALSE(field(12)->isReadOnly());
     enter(12, u"1000"_qs);
-    EXPECT_EQ(w->CalcState.Alt, 1000.0f);
-    EXPECT_EQ(w->CalcState.Patm, static_cast<float>(psy::PressureFromAltitude(1000.0, "IP")));
-    EXPECT_NEAR(w->CalcState.Patm, 14.17, 0.02); // standard atmosphere at 1000 ft
+    EXPECT_EQ(view().state().Alt, 1000.0f);
+    EXPECT_EQ(view().state().Patm, static_cast<float>(psy::PressureFromAltitude(1000.0, "IP")));
+    EXPECT_NEAR(view().state().Patm, 14.17, 0.02); // standard atmosphere at 1000 ft
     EXPECT_EQ(text(12), u"1000.0"_qs);
     EXPECT_EQ(text(11), rendering(11));
     EXPECT_NE(text(8), seaLevelVolume); // recomputed: thinner air, more volume
 
-    click(w->optPatm[0]);
+    click(view().optPatm()[0]);
     enter(11, u"12"_qs);
-    EXPECT_EQ(w->CalcState.Patm, 12.0f);
-    EXPECT_EQ(w->CalcState.Alt, static_cast<float>(psy::AltitudeFromPressure(12.0, "IP")));
+    EXPECT_EQ(view().state().Patm, 12.0f);
+    EXPECT_EQ(view().state().Alt, static_cast<float>(psy::AltitudeFromPressure(12.0, "IP")));
     EXPECT_EQ(text(11), u"12.00"_qs);
     EXPECT_EQ(text(12), rendering(12));
 }
@@ -200,18 +200,18 @@ TEST_F(WindowTest, AnAltitudeGivesThePressureAndAPressureTheAltitude) {
 // rounded text: passing through the pressure field neither rounds the
 // pressure nor moves the altitude the user typed.
 TEST_F(WindowTest, PassingThroughAFieldDoesNotRoundItsValue) {
-    click(w->cmdCompute); // leaves the pressure field, which had the focus
-    EXPECT_EQ(w->CalcState.Patm, 14.696f);
+    click(view().cmdCompute()); // leaves the pressure field, which had the focus
+    EXPECT_EQ(view().state().Patm, 14.696f);
     EXPECT_EQ(text(12), u"0.0"_qs);
 
-    click(w->optPatm[1]);
+    click(view().optPatm()[1]);
     enter(12, u"1000"_qs);
-    const float patm = w->CalcState.Patm;
+    const float patm = view().state().Patm;
     ASSERT_EQ(text(11), u"14.18"_qs);
     clickInto(11); // locked, showing 14.18 psia
     QTest::keyClick(field(11), Qt::Key_Tab);
-    EXPECT_EQ(w->CalcState.Alt, 1000.0f);
-    EXPECT_EQ(w->CalcState.Patm, patm);
+    EXPECT_EQ(view().state().Alt, 1000.0f);
+    EXPECT_EQ(view().state().Patm, patm);
     EXPECT_EQ(text(12), u"1000.0"_qs);
 }
 
@@ -220,22 +220,22 @@ TEST_F(WindowTest, EnterMovesOnAsTabAndTakesTheEntryOver) {
     QTest::keyClicks(field(0), u"80"_qs);
     QTest::keyClick(field(0), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), field(1));
-    EXPECT_EQ(w->CurrentField, 0);
-    EXPECT_EQ(w->CalcState.Tdb, 80.0f);
+    EXPECT_EQ(view().CurrentField(), 0);
+    EXPECT_EQ(view().state().Tdb, 80.0f);
     EXPECT_EQ(text(0), u"80.00"_qs);
     EXPECT_FALSE(text(5).isEmpty());
     // The keypad's Enter does the same, and neither reaches a field's text.
     QTest::keyClick(field(1), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(QApplication::focusWidget(), field(2));
-    EXPECT_EQ(w->CurrentField, 1);
+    EXPECT_EQ(view().CurrentField(), 1);
     EXPECT_EQ(text(1), u"68.00"_qs);
 }
 
 TEST_F(WindowTest, AZeroPressureClearsTheResultsSilently) {
-    click(w->cmdCompute);
+    click(view().cmdCompute());
     ASSERT_FALSE(text(5).isEmpty());
     enter(11, u"0"_qs);
-    EXPECT_EQ(w->CalcState.Patm, 0.0f);
+    EXPECT_EQ(view().state().Patm, 0.0f);
     for (int i : kResults)
         EXPECT_TRUE(text(i).isEmpty()) << i;
     for (int i : {2, 3, 4})
@@ -254,21 +254,21 @@ TEST_F(WindowTest, ClearGoesBackToDryAndWetBulbKeepingTheStoredValues) {
     enter(2, u"40"_qs);
     enter(3, u"0.005"_qs);
     ASSERT_FALSE(text(0).isEmpty());
-    const float tdb = w->CalcState.Tdb;
-    const float twb = w->CalcState.Twb;
+    const float tdb = view().state().Tdb;
+    const float twb = view().state().Twb;
     const QString pressure = text(11);
     const QString altitude = text(12);
 
-    click(w->cmdClear);
-    for (int i = 0; i < 5; ++i) {
+    click(view().cmdClear());
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         const bool input = i < 2;
-        EXPECT_EQ(w->chkPsyInput[i]->isChecked(), input) << i;
-        EXPECT_EQ(w->chkPsyInput[i]->isEnabled(), input) << i;
+        EXPECT_EQ(view().chkPsyInput()[i]->isChecked(), input) << i;
+        EXPECT_EQ(view().chkPsyInput()[i]->isEnabled(), input) << i;
     }
-    EXPECT_EQ(w->CalcState.Tdb, tdb);
+    EXPECT_EQ(view().state().Tdb, tdb);
     EXPECT_EQ(text(0), rendering(0));
     EXPECT_EQ(text(1), rendering(1));
-    EXPECT_EQ(w->CalcState.Twb, twb);
+    EXPECT_EQ(view().state().Twb, twb);
     for (int i : {2, 3, 4, 5, 6, 7, 8, 9, 10, 13})
         EXPECT_TRUE(text(i).isEmpty()) << i;
     EXPECT_EQ(text(11), pressure);

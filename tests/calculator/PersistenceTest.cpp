@@ -1,9 +1,10 @@
 // The calculator window's settings from one run to the next: what the load
 // reads, what the unload writes, and that it writes once.
 
-#include "engine/PsychroFun.h"
-#include "settings/SettingsKeys.h"
 #include "ShellFixture.h"
+#include "engine/PsychroFun.h"
+#include "engine/Units.h"
+#include "settings/SettingsKeys.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,18 +26,18 @@ float PressureAt(float ft) {
 TEST_F(Persistence, WhatExitWritesComesBackAtTheNextStart) {
     // A first run: defaults, and loading writes nothing.
     EXPECT_EQ(stored(settings::kUnits), u"(none)"_qs);
-    EXPECT_EQ(w->CalcState.Patm, 14.696f);
+    EXPECT_EQ(view().state().Patm, 14.696f);
     EXPECT_FALSE(onTop(*w));
 
-    w->optUnits[1]->setChecked(true);
-    w->optPatm[1]->setChecked(true); // altitude entered
-    w->CalcState.Alt = 4321.5f;      // ft
-    w->CalcState.Patm = PressureAt(4321.5f);
-    w->CurrentField = 0;
-    w->cmdMore->click();
-    w->cmdMore->click();
-    w->menuFile.mnuFileOnTop->trigger();
-    w->menuTray.mnuTrayPopupItem[3]->trigger(); // tray "&Exit"
+    view().optUnits()[1]->setChecked(true);
+    view().optPatm()[1]->setChecked(true); // altitude entered
+    view().state().Alt = 4321.5f;          // ft
+    view().state().Patm = PressureAt(4321.5f);
+    view().CurrentField() = 0;
+    view().cmdMore()->click();
+    view().cmdMore()->click();
+    view().menuFile().mnuFileOnTop->trigger();
+    view().menuTray().mnuTrayPopupItem[3]->trigger(); // tray "&Exit"
     EXPECT_EQ(quits, 1);
     EXPECT_EQ(stored(settings::kAlt), u"4321.5"_qs);
     EXPECT_EQ(stored(u"DBFormat"), u"####0.0000"_qs);
@@ -45,14 +46,15 @@ TEST_F(Persistence, WhatExitWritesComesBackAtTheNextStart) {
 
     settings::ReadStartupFlags();
     open();
-    EXPECT_EQ(w->CalcState.UnitSystem, "SI");
-    EXPECT_EQ(w->cboUnits[0]->currentText(), u"°C"_qs);
-    EXPECT_TRUE(w->optPatm[1]->isChecked());
-    EXPECT_EQ(w->CalcState.Patm, PressureAt(4321.5f));
-    EXPECT_EQ(w->CalcState.Alt, 4321.5f);
-    EXPECT_EQ(w->FieldFormat[0], u"####0.0000"_qs);
+    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem),
+              basPsychroFun::UnitSystem::SI);
+    EXPECT_EQ(view().cboUnits()[0]->currentText(), u"°C"_qs);
+    EXPECT_TRUE(view().optPatm()[1]->isChecked());
+    EXPECT_EQ(view().state().Patm, PressureAt(4321.5f));
+    EXPECT_EQ(view().state().Alt, 4321.5f);
+    EXPECT_EQ(view().FieldFormat()[0], u"####0.0000"_qs);
     EXPECT_TRUE(onTop(*w));
-    EXPECT_TRUE(w->menuFile.mnuFileOnTop->isChecked());
+    EXPECT_TRUE(view().menuFile().mnuFileOnTop->isChecked());
 }
 
 TEST_F(Persistence, UnusableStoredValuesFallBackKeyByKey) {
@@ -62,13 +64,13 @@ TEST_F(Persistence, UnusableStoredValuesFallBackKeyByKey) {
     };
     ASSERT_TRUE(settings::SaveSettings(entries));
     open();
-    EXPECT_TRUE(w->optUnits[0]->isChecked());
-    EXPECT_TRUE(w->optPatm[0]->isChecked());
+    EXPECT_TRUE(view().optUnits()[0]->isChecked());
+    EXPECT_TRUE(view().optPatm()[0]->isChecked());
     // The pressure refused, the altitude decides.
-    EXPECT_EQ(w->CalcState.Alt, -120.5f);
-    EXPECT_EQ(w->CalcState.Patm, PressureAt(-120.5f));
-    EXPECT_EQ(w->FieldFormat[0], u"####0.00"_qs);
-    EXPECT_EQ(w->FieldFormat[1], u"0.000"_qs);
+    EXPECT_EQ(view().state().Alt, -120.5f);
+    EXPECT_EQ(view().state().Patm, PressureAt(-120.5f));
+    EXPECT_EQ(view().FieldFormat()[0], u"####0.00"_qs);
+    EXPECT_EQ(view().FieldFormat()[1], u"0.000"_qs);
 }
 
 // Regression: each switch destroyed the native window and made a new one.
@@ -76,17 +78,18 @@ TEST_F(Persistence, KeepOnTopToggledTwiceIsWrittenFalseOnTheSameNativeWindow) {
     const QRect frame = w->geometry();
     const QPointer<QWindow> handle = w->windowHandle();
     const WId id = w->winId();
-    w->menuFile.mnuFileOnTop->trigger();
+    view().menuFile().mnuFileOnTop->trigger();
     EXPECT_TRUE(onTop(*w) && settings::blnKeepOnTop);
     EXPECT_TRUE(w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    w->menuFile.mnuFileOnTop->trigger();
-    EXPECT_FALSE(onTop(*w) || settings::blnKeepOnTop || w->menuFile.mnuFileOnTop->isChecked());
+    view().menuFile().mnuFileOnTop->trigger();
+    EXPECT_FALSE(onTop(*w) || settings::blnKeepOnTop ||
+                 view().menuFile().mnuFileOnTop->isChecked());
     EXPECT_FALSE(w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->geometry(), frame);
     EXPECT_EQ(w->windowHandle(), handle.data());
     EXPECT_EQ(w->winId(), id);
-    w->menuFile.mnuFileExit->trigger();
+    view().menuFile().mnuFileExit->trigger();
     EXPECT_EQ(stored(settings::kKeepOnTop), u"False"_qs);
 }
 
@@ -95,18 +98,18 @@ TEST_F(Persistence, ExitWritesTheDisclaimerFlagWhateverHappenedToTheFile) {
     settings::blnDisclaimerShow = false;
     ASSERT_TRUE(settings::SaveSetting(settings::kDisclaimerShow, u"False"_qs));
     ASSERT_TRUE(QFile::remove(settings::StoreFilePath()));
-    w->mnuFileExit_Click();
+    view().mnuFileExit_Click();
     EXPECT_EQ(stored(settings::kDisclaimerShow), u"False"_qs);
     EXPECT_EQ(stored(settings::kUnits), u"0"_qs);
     settings::blnDisclaimerShow = true;
 }
 
 TEST_F(Persistence, SessionEndUnloadsOnceAndEndsTheRun) {
-    w->endOfSession();
+    view().endOfSession();
     EXPECT_EQ(stored(settings::kUnits), u"0"_qs);
     EXPECT_TRUE(QTest::qWaitFor([this] { return quits == 1; }, 1000));
     ASSERT_TRUE(settings::SaveSetting(settings::kUnits, u"1"_qs));
-    w->mnuFileExit_Click(); // unloaded already: writes nothing more
+    view().mnuFileExit_Click(); // unloaded already: writes nothing more
     EXPECT_EQ(stored(settings::kUnits), u"1"_qs);
 }
 

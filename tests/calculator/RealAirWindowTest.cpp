@@ -3,8 +3,8 @@
 // says why (no dialog, nothing moves), and the line is gone at the next
 // compute that gives real air.
 
-#include "core/ComputeCore.h"
 #include "WindowFixture.h"
+#include "core/ComputeCore.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -15,14 +15,14 @@ namespace {
 
 class RealAirWindow : public WindowTest {
 protected:
-    QString why() const { return w->lblWhy->text(); }
+    QString why() const { return view().lblWhy()->text(); }
 
     // Every result and unticked input empty, no marker anywhere, no dialog.
     void expectNoResults() const {
         for (int i : kResults)
             EXPECT_TRUE(text(i).isEmpty()) << i;
-        for (int i = 0; i < 5; ++i) {
-            if (!w->chkPsyInput[i]->isChecked()) {
+        for (int i = 0; i < calculator::kInputCount; ++i) {
+            if (!view().chkPsyInput()[i]->isChecked()) {
                 EXPECT_TRUE(text(i).isEmpty()) << i;
             }
         }
@@ -48,7 +48,7 @@ protected:
     void paste(int i, const QString& clip) {
         clickInto(i);
         QApplication::clipboard()->setText(clip);
-        w->menuEdit.mnuEditPaste->trigger();
+        view().menuEdit().mnuEditPaste->trigger();
         QTest::keyClick(field(i), Qt::Key_Tab);
     }
 };
@@ -84,7 +84,7 @@ TEST_F(RealAirWindow, WhatIsNoAirEmptiesTheResultsAndSaysWhy) {
 }
 
 TEST_F(RealAirWindow, AnAtmosphereOutsideTheRangeShowsNoPressureOrAltitude) {
-    click(w->optPatm[1]);
+    click(view().optPatm()[1]);
     for (const QString& altitude : {u"99999"_qs, u"65001"_qs}) {
         type(12, altitude);
         EXPECT_TRUE(text(11).isEmpty()); // no pressure, and never -9999.00
@@ -92,15 +92,15 @@ TEST_F(RealAirWindow, AnAtmosphereOutsideTheRangeShowsNoPressureOrAltitude) {
         expectNoResults();
     }
     // The line stays for as long as the altitude does.
-    click(w->cmdCompute);
+    click(view().cmdCompute());
     EXPECT_EQ(why(), u"Altitude beyond 65,000 ft"_qs);
     type(12, u"-1400"_qs); // the Dead Sea shore
     EXPECT_EQ(text(11), rendering(11));
-    EXPECT_GT(w->CalcState.Patm, 14.696f);
+    EXPECT_GT(view().state().Patm, 14.696f);
     EXPECT_FALSE(text(8).isEmpty());
     EXPECT_TRUE(why().isEmpty());
 
-    click(w->optPatm[0]);
+    click(view().optPatm()[0]);
     for (const QString& pressure : {u"0"_qs, u"-14.7"_qs}) {
         type(11, pressure);
         EXPECT_TRUE(text(12).isEmpty()); // never -9999.0 ft
@@ -150,9 +150,9 @@ TEST_F(RealAirWindow, PerfectlyDryAirShowsEveryPropertyButTheDewPoint) {
         EXPECT_EQ(text(2), u"0.00"_qs);
         EXPECT_NEAR(text(1).toDouble(), 43.43, 0.01);
         // Another unit for the dew point renders nothing either.
-        w->cboUnits[5]->setCurrentIndex(1);
+        view().cboUnits()[5]->setCurrentIndex(1);
         EXPECT_TRUE(text(5).isEmpty());
-        w->cboUnits[5]->setCurrentIndex(0);
+        view().cboUnits()[5]->setCurrentIndex(0);
     }
 }
 
@@ -164,13 +164,13 @@ TEST_F(RealAirWindow, TextThatIsNoNumberIsNotStoredAndTheLineSaysSo) {
     type(0, u"75"_qs);
     type(2, u"50"_qs);
     type(2, u"12,5"_qs);
-    EXPECT_FLOAT_EQ(w->CalcState.Phi, 0.5f);
+    EXPECT_FLOAT_EQ(view().state().Phi, 0.5f);
     EXPECT_EQ(text(2), u"50.00"_qs);
     EXPECT_EQ(why(), u"Could not read \"12,5\" as a number"_qs);
     EXPECT_FALSE(text(5).isEmpty()); // the results of what is stored stay
 
     type(0, QString(45, u'9'));
-    EXPECT_EQ(w->CalcState.Tdb, 75.0f);
+    EXPECT_EQ(view().state().Tdb, 75.0f);
     EXPECT_EQ(text(0), u"75.00"_qs);
     EXPECT_EQ(why(), u"Could not store \"99999999999999999999…\": the number is too large"_qs);
 
@@ -182,21 +182,21 @@ TEST_F(RealAirWindow, TextThatIsNoNumberIsNotStoredAndTheLineSaysSo) {
                   {u"abc", "Could not read \"abc\" as a number"}};
     for (const auto& row : pasted) {
         paste(0, QString::fromUtf16(row.clip));
-        EXPECT_EQ(w->CalcState.Tdb, 75.0f);
+        EXPECT_EQ(view().state().Tdb, 75.0f);
         EXPECT_EQ(text(0), u"75.00"_qs);
         EXPECT_EQ(why(), QString::fromUtf8(row.line));
     }
     // A number pasted is stored as typed.
     paste(0, u"-20"_qs);
-    EXPECT_EQ(w->CalcState.Tdb, -20.0f);
+    EXPECT_EQ(view().state().Tdb, -20.0f);
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     type(0, u"23.5"_qs);
-    EXPECT_EQ(w->CalcState.Tdb, -20.0f);
+    EXPECT_EQ(view().state().Tdb, -20.0f);
     EXPECT_EQ(text(0), u"-20,00"_qs);
     EXPECT_EQ(why(), u"Could not read \"23.5\" as a number"_qs);
     type(0, u"23,5"_qs);
-    EXPECT_EQ(w->CalcState.Tdb, 23.5f);
+    EXPECT_EQ(view().state().Tdb, 23.5f);
     EXPECT_TRUE(why().isEmpty());
 }
 
@@ -206,10 +206,10 @@ TEST_F(RealAirWindow, RetypingTheShownTextStoresIt) {
     type(0, u"75.004"_qs);
     ASSERT_EQ(text(0), u"75.00"_qs);
     type(0, u"75.00"_qs);
-    EXPECT_EQ(w->CalcState.Tdb, 75.0f);
+    EXPECT_EQ(view().state().Tdb, 75.0f);
     ASSERT_EQ(text(11), u"14.70"_qs); // 14.696 psia
     type(11, u"14.70"_qs);
-    EXPECT_EQ(w->CalcState.Patm, 14.7f);
+    EXPECT_EQ(view().state().Patm, 14.7f);
 }
 
 // Once dry bulb 75 °F with enthalpy 30 Btu/lb became 95.9 % in SI from 59.2 %:
@@ -220,13 +220,13 @@ TEST_F(RealAirWindow, AUnitSwitchNeverChangesTheAir) {
     type(4, u"30"_qs);
     ASSERT_EQ(text(2), u"59.20"_qs);
     const QString dewPoint = text(5);
-    click(w->optUnits[1]);
+    click(view().optUnits()[1]);
     EXPECT_EQ(text(2), u"59.20"_qs);
     EXPECT_EQ(text(0), u"23.89"_qs);
-    click(w->optUnits[0]);
+    click(view().optUnits()[0]);
     EXPECT_EQ(text(2), u"59.20"_qs);
     EXPECT_EQ(text(5), dewPoint);
-    EXPECT_NEAR(w->CalcState.H, 30.0f, 1e-4f);
+    EXPECT_NEAR(view().state().H, 30.0f, 1e-4f);
 }
 
 TEST_F(RealAirWindow, TheLineIsALiveTextAndMovesNothing) {
@@ -248,15 +248,15 @@ TEST_F(RealAirWindow, TheLineIsALiveTextAndMovesNothing) {
         EXPECT_EQ(child->geometry(), geometry) << child->objectName().toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w->lblWhy);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(view().lblWhy());
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->role(), QAccessible::StatusBar);
     EXPECT_EQ(face->text(QAccessible::Name), why());
     EXPECT_FALSE(face->text(QAccessible::Description).isEmpty());
 
     // Fewer than two ticks is no failure: nothing to say.
-    click(w->chkPsyInput[1]);
-    click(w->cmdCompute);
+    click(view().chkPsyInput()[1]);
+    click(view().cmdCompute());
     EXPECT_TRUE(why().isEmpty());
     EXPECT_TRUE(face->text(QAccessible::Name).isEmpty());
 }

@@ -5,9 +5,10 @@
 // Settings live in a fresh folder, numbers are en_US, keep-on-top starts off
 // as on a first run.
 
+#include "calculator/frmMain.h"
+#include "calculator/frmMainTestView.h"
 #include "settings/Flags.h"
 #include "settings/SettingsStore.h"
-#include "calculator/frmMain.h"
 
 #include <functional>
 #include <memory>
@@ -61,7 +62,7 @@ protected:
     void open() {
         w.reset();
         ShellHooks hooks;
-        hooks.dialogs.showMessage = [this](QWidget*, const dialogs::Message& m) {
+        hooks.dialogHooks.showMessage = [this](QWidget*, const dialogs::Message& m) {
             messages.push_back(m);
         };
         hooks.quit = [this] { ++quits; };
@@ -96,5 +97,8 @@ protected:
 
     QTemporaryDir settingsDir;
     QLocale savedLocale;
+    // The window's insides, as the tests reach them.
+    calculator::frmMainTestView view() const { return calculator::frmMainTestView(*w); }
+
     std::unique_ptr<frmMain> w;
 };

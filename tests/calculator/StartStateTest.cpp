@@ -1,8 +1,9 @@
 // The calculator window as it stands after loading: ticks, texts, unit
 // lists, pressure rows, captions and the order of the focus.
 
-#include "settings/SettingsKeys.h"
 #include "WindowFixture.h"
+#include "engine/Units.h"
+#include "settings/SettingsKeys.h"
 
 #include <QLabel>
 
@@ -10,16 +11,17 @@ namespace {
 
 TEST_F(WindowTest, LoadsWithDryAndWetBulbAt68FAndEmptyResults) {
     EXPECT_EQ(w->windowTitle(), u"Psychrometric Calculations:  ASHRAE Formulation"_qs);
-    EXPECT_TRUE(w->optUnits[0]->isChecked());
-    EXPECT_TRUE(w->optPatm[0]->isChecked());
-    EXPECT_EQ(w->CalcState.UnitSystem, "IP");
-    EXPECT_EQ(w->CalcState.Tdb, 68.0f);
-    EXPECT_EQ(w->CalcState.Twb, 68.0f);
-    EXPECT_EQ(w->CalcState.Patm, 14.696f);
-    EXPECT_EQ(w->CalcState.Alt, 0.0f);
-    EXPECT_EQ(w->CurrentField, 0);
-    for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(w->FieldFormat[i], settings::kDefaultFormats[static_cast<std::size_t>(i)]);
+    EXPECT_TRUE(view().optUnits()[0]->isChecked());
+    EXPECT_TRUE(view().optPatm()[0]->isChecked());
+    EXPECT_EQ(basPsychroFun::UnitSystemOf(view().state().UnitSystem),
+              basPsychroFun::UnitSystem::IP);
+    EXPECT_EQ(view().state().Tdb, 68.0f);
+    EXPECT_EQ(view().state().Twb, 68.0f);
+    EXPECT_EQ(view().state().Patm, 14.696f);
+    EXPECT_EQ(view().state().Alt, 0.0f);
+    EXPECT_EQ(view().CurrentField(), 0);
+    for (int i = 0; i < calculator::kFieldCount; ++i)
+        EXPECT_EQ(view().FieldFormat()[i], settings::kDefaultFormats[static_cast<std::size_t>(i)]);
 
     EXPECT_EQ(text(0), u"68.00"_qs);
     EXPECT_EQ(text(1), u"68.00"_qs);
@@ -31,10 +33,10 @@ TEST_F(WindowTest, LoadsWithDryAndWetBulbAt68FAndEmptyResults) {
         EXPECT_TRUE(text(i).isEmpty()) << i;
 
     // Two ticked: the other three boxes disabled, their fields locked.
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < calculator::kInputCount; ++i) {
         const bool input = i < 2;
-        EXPECT_EQ(w->chkPsyInput[i]->isChecked(), input) << i;
-        EXPECT_EQ(w->chkPsyInput[i]->isEnabled(), input) << i;
+        EXPECT_EQ(view().chkPsyInput()[i]->isChecked(), input) << i;
+        EXPECT_EQ(view().chkPsyInput()[i]->isEnabled(), input) << i;
         EXPECT_EQ(field(i)->isReadOnly(), !input) << i;
     }
     // Pressure entered: its row editable on a window background, the
@@ -67,33 +69,34 @@ TEST_F(WindowTest, UnitListsAreFilledFromTheirTagsAndOnIpUnits) {
         {13, "Concentration", 2, "PPM weight"},
     };
     for (const auto& row : rows) {
-        const QComboBox* list = w->cboUnits[row.field];
+        const QComboBox* list = view().cboUnits()[row.field];
         ASSERT_NE(list, nullptr) << row.field;
         EXPECT_EQ(list->property("Tag").toString(), QString::fromUtf8(row.tag));
         EXPECT_EQ(list->count(), row.count) << row.field;
         EXPECT_EQ(list->currentText(), QString::fromUtf8(row.selected)) << row.field;
     }
     // Relative humidity and degree of saturation show "%" instead of a list.
-    EXPECT_EQ(w->cboUnits[2], nullptr);
-    EXPECT_EQ(w->cboUnits[7], nullptr);
-    EXPECT_EQ(w->Label1[0]->text(), u"%"_qs);
-    EXPECT_EQ(w->Label1[1]->text(), u"%"_qs);
+    EXPECT_EQ(view().cboUnits()[2], nullptr);
+    EXPECT_EQ(view().cboUnits()[7], nullptr);
+    EXPECT_EQ(view().Label1()[0]->text(), u"%"_qs);
+    EXPECT_EQ(view().Label1()[1]->text(), u"%"_qs);
 }
 
 TEST_F(WindowTest, OddlySpelledTextsAndPictureButtonsAreKept) {
     // Spelled as the users know them, odd spellings and double blanks included.
-    EXPECT_EQ(w->optUnits[1]->toolTip(), u"Systema International Units of Meaurement"_qs);
-    EXPECT_EQ(w->optPatm[1]->toolTip(),
+    EXPECT_EQ(view().optUnits()[1]->toolTip(), u"Systema International Units of Meaurement"_qs);
+    EXPECT_EQ(view().optPatm()[1]->toolTip(),
               u"Select to enter the Local Elevation to Compute Atmospheric  Pressure"_qs);
-    EXPECT_FALSE(w->cmdMore->icon().isNull());
-    EXPECT_FALSE(w->cmdLess->icon().isNull());
+    EXPECT_FALSE(view().cmdMore()->icon().isNull());
+    EXPECT_FALSE(view().cmdLess()->icon().isNull());
 }
 
 TEST_F(WindowTest, TabRunsThroughPressureAltitudeInputsAndButtonsSkippingResults) {
     clickInto(11);
-    const std::vector<QWidget*> expected{field(12),   field(0),      field(1),
-                                         field(2),    field(3),      field(4),
-                                         w->cmdClear, w->cmdCompute, w->cmdClose};
+    const std::vector<QWidget*> expected{
+        field(12),        field(0), field(1),          field(2),
+        field(3),         field(4), view().cmdClear(), view().cmdCompute(),
+        view().cmdClose()};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();

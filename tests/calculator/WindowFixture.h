@@ -3,9 +3,10 @@
 // A loaded, shown and active calculator window for each test, with the
 // settings store in a fresh folder and the locale fixed to en_US.
 
-#include "core/FieldTable.h"
 #include "calculator/TypedText.h"
 #include "calculator/frmMain.h"
+#include "calculator/frmMainTestView.h"
+#include "core/FieldTable.h"
 
 #include <algorithm>
 #include <memory>
@@ -40,8 +41,8 @@ protected:
         QLocale::setDefault(savedLocale);
     }
 
-    QString text(int field) const { return w->txtData[field]->text(); }
-    QLineEdit* field(int i) const { return w->txtData[i]; }
+    QString text(int field) const { return view().txtData()[field]->text(); }
+    QLineEdit* field(int i) const { return view().txtData()[i]; }
 
     // Clicks into a field as the user does, and lets the deferred
     // select-all of the focus handler run.
@@ -69,22 +70,25 @@ protected:
     // What the field shows for its stored value in its selected unit.
     QString rendering(int i) const {
         const auto value =
-            calculator::DisplayValue(w->CalcState, i, w->cboUnits[i]->currentIndex());
-        return value ? calculator::FormatNumber(*value, w->FieldFormat[i]) : QString();
+            calculator::DisplayValue(view().state(), i, view().cboUnits()[i]->currentIndex());
+        return value ? calculator::FormatNumber(*value, view().FieldFormat()[i]) : QString();
     }
 
     // Ticks exactly the two given inputs, unticking first so that the rule
     // on inputs never disables a box still to be ticked.
     void tickPair(int first, int second) {
-        for (QCheckBox* box : w->chkPsyInput)
+        for (QCheckBox* box : view().chkPsyInput())
             box->setChecked(false);
-        w->chkPsyInput[first]->setChecked(true);
-        w->chkPsyInput[second]->setChecked(true);
+        view().chkPsyInput()[first]->setChecked(true);
+        view().chkPsyInput()[second]->setChecked(true);
     }
 
     static constexpr std::array<int, 7> kResults{5, 6, 7, 8, 9, 10, 13};
 
     QTemporaryDir settingsDir;
     QLocale savedLocale;
+    // The window's insides, as the tests reach them.
+    calculator::frmMainTestView view() const { return calculator::frmMainTestView(*w); }
+
     std::unique_ptr<frmMain> w;
 };

@@ -1,9 +1,9 @@
 // The window shell: menus, hiding and opening, the tray icon, Exit, the
 // modal windows of the menus, the Edit keys and the Help messages.
 
-#include "settings/SettingsKeys.h"
 #include "ShellFixture.h"
 #include "dialogs/frmAbout.h"
+#include "settings/SettingsKeys.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,19 +16,19 @@ namespace {
 using WindowShell = ShellTest;
 
 TEST_F(WindowShell, TitleBarCloseHidesWritingNothingAndOpenBringsItBack) {
-    w->txtData[0]->setText(u"71.5"_qs);
+    view().txtData()[0]->setText(u"71.5"_qs);
     closeFromTitleBar();
     EXPECT_FALSE(w->isVisible() || w->isUnloaded());
     EXPECT_EQ(stored(settings::kUnits), u"(none)"_qs);
-    w->menuTray.mnuTrayPopupItem[0]->trigger(); // "&Open Vaporwright"
+    view().menuTray().mnuTrayPopupItem[0]->trigger(); // "&Open Vaporwright"
     EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    EXPECT_EQ(w->txtData[0]->text(), u"71.5"_qs);
+    EXPECT_EQ(view().txtData()[0]->text(), u"71.5"_qs);
     EXPECT_EQ(quits, 0);
 }
 
 TEST_F(WindowShell, WithoutATrayHideMinimisesAndTheCloseEndsTheRun) {
     tray = false;
-    w->cmdClose->click();
+    view().cmdClose()->click();
     EXPECT_TRUE(w->isVisible() && w->isMinimized());
     closeFromTitleBar();
     EXPECT_EQ(stored(settings::kUnits), u"0"_qs);
@@ -36,54 +36,55 @@ TEST_F(WindowShell, WithoutATrayHideMinimisesAndTheCloseEndsTheRun) {
 }
 
 TEST_F(WindowShell, TrayIconActsByButtonAndExitsWhileHidden) {
-    w->menuFile.mnuFileHide->trigger();
+    view().menuFile().mnuFileHide->trigger();
     for (const auto other : {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick}) {
-        w->Tray1->activated(other);
-        EXPECT_FALSE(w->isVisible() || w->menuTray.mnuTrayPopup->isVisible()) << other;
+        view().Tray1()->activated(other);
+        EXPECT_FALSE(w->isVisible() || view().menuTray().mnuTrayPopup->isVisible()) << other;
     }
     // The tray menu, hidden in the menu bar, pops up with its default item.
-    EXPECT_FALSE(w->menuTray.mnuTrayPopup->menuAction()->isVisible());
-    w->Tray1->activated(QSystemTrayIcon::Context); // right button
-    EXPECT_TRUE(w->menuTray.mnuTrayPopup->isVisible());
-    EXPECT_EQ(w->menuTray.mnuTrayPopup->defaultAction(), w->menuTray.mnuTrayPopupItem[0]);
+    EXPECT_FALSE(view().menuTray().mnuTrayPopup->menuAction()->isVisible());
+    view().Tray1()->activated(QSystemTrayIcon::Context); // right button
+    EXPECT_TRUE(view().menuTray().mnuTrayPopup->isVisible());
+    EXPECT_EQ(view().menuTray().mnuTrayPopup->defaultAction(),
+              view().menuTray().mnuTrayPopupItem[0]);
     EXPECT_FALSE(w->isVisible());
-    w->menuTray.mnuTrayPopup->close();
+    view().menuTray().mnuTrayPopup->close();
     w->showMinimized();
-    w->Tray1->activated(QSystemTrayIcon::Trigger); // left button: open
+    view().Tray1()->activated(QSystemTrayIcon::Trigger); // left button: open
     EXPECT_TRUE(w->isVisible() && !w->isMinimized());
 
-    w->mnuFileHide_Click();
-    w->menuTray.mnuTrayPopupItem[3]->trigger(); // "&Exit"
+    view().mnuFileHide_Click();
+    view().menuTray().mnuTrayPopupItem[3]->trigger(); // "&Exit"
     EXPECT_EQ(stored(settings::kPatm), u"14.696"_qs);
     EXPECT_EQ(quits, 1);
 }
 
 TEST_F(WindowShell, AboutFromTheTrayLeavesAHiddenCalculatorHidden) {
-    w->mnuFileHide_Click();
+    view().mnuFileHide_Click();
     QStringList seen;
     const ModalCloser closer([&](QWidget* modal) {
         seen << QString::fromLatin1(modal->metaObject()->className());
-        w->Tray1->activated(QSystemTrayIcon::Trigger); // only raises About
+        view().Tray1()->activated(QSystemTrayIcon::Trigger); // only raises About
     });
-    w->menuTray.mnuTrayPopupItem[1]->trigger();
+    view().menuTray().mnuTrayPopupItem[1]->trigger();
     EXPECT_EQ(seen, QStringList{u"frmAbout"_qs});
     EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(WindowShell, ModalWindowsOfTheMenusStepDownFromTheTop) {
     const WId id = w->winId();
-    w->menuFile.mnuFileOnTop->trigger();
+    view().menuFile().mnuFileOnTop->trigger();
     QStringList seen;
     const ModalCloser closer([&](QWidget* modal) {
         seen << QStringLiteral("%1 owned %2 on top %3 checked %4 same window %5")
                     .arg(QString::fromLatin1(modal->metaObject()->className()))
                     .arg(modal->parentWidget() == w.get())
                     .arg(onTop(*w))
-                    .arg(w->menuFile.mnuFileOnTop->isChecked())
+                    .arg(view().menuFile().mnuFileOnTop->isChecked())
                     .arg(w->winId() == id);
     });
-    w->menuHelp.mnuHelpAbout->trigger();
-    w->menuFile.mnuFileDisclaimer->trigger();
+    view().menuHelp().mnuHelpAbout->trigger();
+    view().menuFile().mnuFileDisclaimer->trigger();
     EXPECT_EQ(seen,
               (QStringList{u"frmAbout owned 1 on top 0 checked 1 same window 1"_qs,
                            u"frmReadDisclaimer owned 0 on top 0 checked 1 same window 1"_qs}));
@@ -95,9 +96,9 @@ TEST_F(WindowShell, ModalWindowsOfTheMenusStepDownFromTheTop) {
 
 TEST_F(WindowShell, EditKeysInAFieldGoThroughTheEditMenu) {
     QClipboard* clipboard = QApplication::clipboard();
-    QLineEdit* field = w->txtData[0];
+    QLineEdit* field = view().txtData()[0];
     field->setFocus();
-    QSignalSpy copy(w->menuEdit.mnuEditCopy, &QAction::triggered);
+    QSignalSpy copy(view().menuEdit().mnuEditCopy, &QAction::triggered);
     field->setSelection(0, 2);
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), u"68"_qs);
@@ -123,12 +124,12 @@ TEST_F(WindowShell, HelpStepsDownFromTheTopAndSaysWhyNothingIsShown) {
         return ContextIDs::HelpResult{Status::NoHelpPath, {}};
     };
     open();
-    w->menuFile.mnuFileOnTop->trigger();
-    w->txtData[0]->setFocus();
-    QTest::keyClick(w->txtData[0], Qt::Key_F1);
+    view().menuFile().mnuFileOnTop->trigger();
+    view().txtData()[0]->setFocus();
+    QTest::keyClick(view().txtData()[0], Qt::Key_F1);
     EXPECT_FALSE(onTopDuringCall);
     EXPECT_TRUE(onTop(*w));
-    w->menuHelp.mnuHelpSearchForHelpOn->trigger(); // the real call: no file here
+    view().menuHelp().mnuHelpSearchForHelpOn->trigger(); // the real call: no file here
 
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].icon, QMessageBox::Information);

@@ -26,7 +26,8 @@ CalcState Solved(float tdbF, float phi, float patmPsia, const std::string& syste
     s.Tdb = tdbF;
     s.Phi = phi;
     s.Patm = patmPsia;
-    EXPECT_EQ(calculator::TrySolveState(s, calculator::kInputTags[0], calculator::kInputTags[2]),
+    EXPECT_EQ(calculator::TrySolveState(s, {calculator::Input::DryBulb,
+                                            calculator::Input::RelativeHumidity}),
               std::nullopt);
     return s;
 }

@@ -13,6 +13,8 @@
 namespace {
 
 using calculator::FindInputPair;
+using calculator::Input;
+using calculator::InputPair;
 using calculator::kInputTags;
 using calculator::SolveState;
 
@@ -23,20 +25,29 @@ CalcState referenceState(const char* system = "IP") {
     s.Patm = 14.696f;
     s.Tdb = 68.0f;
     s.Phi = 0.5f;
-    SolveState(s, kInputTags[0], kInputTags[2]);
+    SolveState(s, InputPair{Input::DryBulb, Input::RelativeHumidity});
     return s;
 }
 
 TEST(FindInputPair, TakesTheFirstTwoTicksInFieldOrder) {
-    using Ticks = std::array<bool, 5>;
+    using Ticks = std::array<bool, calculator::kInputCount>;
     EXPECT_FALSE(FindInputPair(Ticks{}));
     EXPECT_FALSE(FindInputPair(Ticks{false, false, true, false, false}));
     EXPECT_EQ(FindInputPair(Ticks{true, true, false, false, false}),
-              std::pair(kInputTags[0], kInputTags[1]));
+              (InputPair{Input::DryBulb, Input::WetBulb}));
     EXPECT_EQ(FindInputPair(Ticks{false, false, false, true, true}),
-              std::pair(kInputTags[3], kInputTags[4]));
+              (InputPair{Input::HumidityRatio, Input::Enthalpy}));
     EXPECT_EQ(FindInputPair(Ticks{false, true, true, true, false}),
-              std::pair(kInputTags[1], kInputTags[2]));
+              (InputPair{Input::WetBulb, Input::RelativeHumidity}));
+}
+
+// The window reads each box's tag: every tag names the input of its field,
+// and a text that is no tag (another case, a unit list's tag) names none.
+TEST(InputOfTag, NamesTheInputOfEachBoxTag) {
+    for (std::size_t i = 0; i < kInputTags.size(); ++i)
+        EXPECT_EQ(calculator::InputOfTag(kInputTags[i]), static_cast<Input>(i)) << kInputTags[i];
+    for (const std::string_view other : {"", "enthalpy", "Temperature", "Dry Bulb Temperature "})
+        EXPECT_FALSE(calculator::InputOfTag(other)) << other;
 }
 
 TEST(SolveState, ReferenceStateMatchesTheEngine) {
@@ -71,14 +82,13 @@ TEST_P(EveryPair, ReproducesTheStateOfItsInputs) {
         CalcState s;
         s.UnitSystem = system;
         s.Patm = reference.Patm;
-        const std::array<float CalcState::*, 5> inputs{
+        const std::array<float CalcState::*, calculator::kInputCount> inputs{
             &CalcState::Tdb, &CalcState::Twb, &CalcState::Phi, &CalcState::W, &CalcState::H};
         s.*inputs[static_cast<std::size_t>(c.first)] =
             reference.*inputs[static_cast<std::size_t>(c.first)];
         s.*inputs[static_cast<std::size_t>(c.second)] =
             reference.*inputs[static_cast<std::size_t>(c.second)];
-        SolveState(s, kInputTags[static_cast<std::size_t>(c.first)],
-                   kInputTags[static_cast<std::size_t>(c.second)]);
+        SolveState(s, InputPair{static_cast<Input>(c.first), static_cast<Input>(c.second)});
         EXPECT_NEAR(s.Tdb, reference.Tdb, c.tdbTolerance) << system;
         if (c.tdbTolerance < 1.0) {
             EXPECT_NEAR(s.W, reference.W, 2e-5) << system;
@@ -108,7 +118,7 @@ TEST(SolveState, SaturatedAirShowsFullRelativeHumidity) {
     CalcState s;
     s.Patm = 14.696f;
     s.Tdb = s.Twb = 68.0f;
-    SolveState(s, kInputTags[0], kInputTags[1]);
+    SolveState(s, InputPair{Input::DryBulb, Input::WetBulb});
     EXPECT_NEAR(s.Phi * 100.0f, 100.0f, 5e-3f);
     EXPECT_NEAR(s.Mu * 100.0f, 100.0f, 5e-3f);
 }
@@ -128,7 +138,7 @@ TEST(SolveState, EnthalpyInputIsReadInTheActiveSystem) {
     CalcState s = referenceState("IP");
     const float h = s.H;
     s.UnitSystem = "SI"; // the switch leaves the number in H unchanged
-    SolveState(s, kInputTags[0], kInputTags[4]);
+    SolveState(s, InputPair{Input::DryBulb, Input::Enthalpy});
     EXPECT_EQ(s.H, h);
     EXPECT_NE(s.W, referenceState("IP").W); // the same number means another state
 }
@@ -138,7 +148,8 @@ TEST(SolveState, FailureStopsWithWhatWasStored) {
     s.Patm = 0.0f; // the specific volume divides by the pressure
     s.Tdb = 70.0f;
     const float vBefore = s.V;
-    EXPECT_THROW(SolveState(s, kInputTags[0], kInputTags[3]), basPsychroFun::FloatingPointFault);
+    EXPECT_THROW(SolveState(s, InputPair{Input::DryBulb, Input::HumidityRatio}),
+                 basPsychroFun::FloatingPointFault);
     EXPECT_EQ(s.V, vBefore); // not reached, not rolled back either
 }
 
@@ -147,7 +158,8 @@ TEST(SolveState, ResultsBeyondSinglePrecisionAreAFault) {
     s.Patm = 14.696f;
     s.W = 3e38f;
     s.H = 3e38f;
-    EXPECT_THROW(SolveState(s, kInputTags[3], kInputTags[4]), basPsychroFun::FloatingPointFault);
+    EXPECT_THROW(SolveState(s, InputPair{Input::HumidityRatio, Input::Enthalpy}),
+                 basPsychroFun::FloatingPointFault);
 }
 
 } // namespace

@@ -19,8 +19,8 @@ namespace {
 using namespace calculator;
 namespace psy = basPsychroFun;
 
-constexpr std::array<float CalcState::*, 5> kInputs{&CalcState::Tdb, &CalcState::Twb,
-                                                    &CalcState::Phi, &CalcState::W, &CalcState::H};
+constexpr std::array<float CalcState::*, calculator::kInputCount> kInputs{
+    &CalcState::Tdb, &CalcState::Twb, &CalcState::Phi, &CalcState::W, &CalcState::H};
 
 // The state of dry bulb tF and relative humidity phi at altitude altFt.
 CalcState stateOf(const char* system, double altFt, float tF, float phi) {
@@ -29,7 +29,7 @@ CalcState stateOf(const char* system, double altFt, float tF, float phi) {
     s.Patm = static_cast<float>(psy::PressureFromAltitude(altFt, "IP"));
     s.Tdb = tF;
     s.Phi = phi;
-    SolveState(s, kInputTags[0], kInputTags[2]);
+    SolveState(s, InputPair{Input::DryBulb, Input::RelativeHumidity});
     return s;
 }
 
@@ -93,15 +93,15 @@ TEST(RealAir, EveryPairGivesBackTheStateOrRefusesIt) {
             for (const float tF : {0.0f, 20.0f, 39.0f, 58.0f, 77.0f, 96.0f, 115.0f, 134.0f}) {
                 for (const float phi : {0.05f, 0.24f, 0.43f, 0.62f, 0.81f, 1.0f}) {
                     const CalcState reference = stateOf(system, altFt, tF, phi);
-                    for (int first = 0; first < 5; ++first) {
-                        for (int second = first + 1; second < 5; ++second) {
+                    for (int first = 0; first < calculator::kInputCount; ++first) {
+                        for (int second = first + 1; second < calculator::kInputCount; ++second) {
                             SCOPED_TRACE(testing::Message()
                                          << system << ' ' << altFt << " ft " << tF << " °F " << phi
                                          << ": " << first << '+' << second);
                             CalcState s = inputsOf(reference, first, second);
                             const auto problem =
-                                TrySolveState(s, kInputTags[static_cast<std::size_t>(first)],
-                                              kInputTags[static_cast<std::size_t>(second)]);
+                                TrySolveState(s, InputPair{static_cast<Input>(first),
+                                                           static_cast<Input>(second)});
                             if (first == 1 && second == 4) {
                                 // Judged against where its two lines cross, not against
                                 // the state: the state's wet bulb comes through the
@@ -147,8 +147,8 @@ TEST(RealAir, StatesTheSolversMissedAreTheAirOrRefused) {
         s.Patm = 14.696f;
         s.*kInputs[static_cast<std::size_t>(row.first)] = row.a;
         s.*kInputs[static_cast<std::size_t>(row.second)] = row.b;
-        const auto problem = TrySolveState(s, kInputTags[static_cast<std::size_t>(row.first)],
-                                           kInputTags[static_cast<std::size_t>(row.second)]);
+        const auto problem = TrySolveState(
+            s, InputPair{static_cast<Input>(row.first), static_cast<Input>(row.second)});
         if (!problem)
             EXPECT_NEAR(s.Tdb, row.tdb, 0.25) << row.first << '+' << row.second;
         else
@@ -180,14 +180,14 @@ class RefusedState : public testing::TestWithParam<NotAir> {};
 TEST_P(RefusedState, IsRefusedWithItsReason) {
     const NotAir& c = GetParam();
     CalcState s = c.state;
-    EXPECT_EQ(TrySolveState(s, kInputTags[static_cast<std::size_t>(c.first)],
-                            kInputTags[static_cast<std::size_t>(c.second)]),
-              c.reason);
+    EXPECT_EQ(
+        TrySolveState(s, InputPair{static_cast<Input>(c.first), static_cast<Input>(c.second)}),
+        c.reason);
     // As a fault: whoever handles the engine's faults handles it too.
     s = c.state;
-    EXPECT_THROW(SolveState(s, kInputTags[static_cast<std::size_t>(c.first)],
-                            kInputTags[static_cast<std::size_t>(c.second)]),
-                 psy::FloatingPointFault);
+    EXPECT_THROW(
+        SolveState(s, InputPair{static_cast<Input>(c.first), static_cast<Input>(c.second)}),
+        psy::FloatingPointFault);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -227,7 +227,7 @@ TEST(RealAir, SaturatedAirByItsOwnWetBulbStays) {
     for (const float tF : {-8.0f, 32.0f, 50.0f, 68.0f, 100.0f}) {
         const CalcState saturated = stateOf("IP", 0.0, tF, 1.0f);
         CalcState s = inputsOf(saturated, 0, 1);
-        EXPECT_FALSE(TrySolveState(s, kInputTags[0], kInputTags[1])) << tF;
+        EXPECT_FALSE(TrySolveState(s, InputPair{Input::DryBulb, Input::WetBulb})) << tF;
         EXPECT_GE(s.Phi, 0.995f) << tF;
     }
 }
@@ -251,8 +251,8 @@ TEST(RealAir, PerfectlyDryAirIsAirWithoutADewPoint) {
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.first << '+' << row.second);
         CalcState s = row.state;
-        ASSERT_FALSE(TrySolveState(s, kInputTags[static_cast<std::size_t>(row.first)],
-                                   kInputTags[static_cast<std::size_t>(row.second)]));
+        ASSERT_FALSE(TrySolveState(
+            s, InputPair{static_cast<Input>(row.first), static_cast<Input>(row.second)}));
         EXPECT_FALSE(HasDewPoint(s));
         EXPECT_NEAR(s.Tdb, 70.0, 0.01);
         EXPECT_NEAR(s.Twb, twb, 0.01);
@@ -325,13 +325,13 @@ TEST(RealAir, ReasonsReadAsAnEngineerSaysThem) {
 TEST(RealAir, MovingTheEnthalpyToTheOtherDatumKeepsTheAir) {
     for (const bool solved : {true, false}) {
         CalcState s = with(&CalcState::Tdb, 75, &CalcState::H, 30);
-        SolveState(s, kInputTags[0], kInputTags[4]);
+        SolveState(s, InputPair{Input::DryBulb, Input::Enthalpy});
         ASSERT_NEAR(s.Phi, 0.592, 5e-4);
         const CalcState ip = s;
         for (const char* system : {"SI", "IP"}) {
             MoveEnthalpyToSystem(s, system, solved);
             s.UnitSystem = system;
-            SolveState(s, kInputTags[0], kInputTags[4]);
+            SolveState(s, InputPair{Input::DryBulb, Input::Enthalpy});
             EXPECT_NEAR(s.Phi, ip.Phi, solved ? 1e-5 : 5e-3) << system;
             EXPECT_NEAR(s.W, ip.W, solved ? 1e-7 : 5e-5) << system;
         }

@@ -8,16 +8,16 @@
 // selects for SYSTEM ("IP" or "SI") and with the default formats, in the C
 // locale: "<index> <text>".
 
+#include "calculator/TypedText.h"
 #include "core/ComputeCore.h"
 #include "core/FieldTable.h"
-#include "calculator/TypedText.h"
 #include "settings/SettingsKeys.h"
+
+#include <cstdlib>
 
 #include <QLocale>
 #include <QString>
 #include <QTextStream>
-
-#include <cstdlib>
 
 int main(int argc, char** argv) {
     if (argc != 5)
@@ -29,9 +29,9 @@ int main(int argc, char** argv) {
     s.Twb = QString::fromLatin1(argv[3]).toFloat();
     s.Patm = QString::fromLatin1(argv[4]).toFloat();
     try {
-        calculator::SolveState(s, calculator::kInputTags[0], calculator::kInputTags[1]);
-    } catch (...) {
-        return 1;
+        calculator::SolveState(s, {calculator::Input::DryBulb, calculator::Input::WetBulb});
+    } catch (const basPsychroFun::FloatingPointFault&) {
+        return 1; // no real air for these inputs
     }
     QTextStream out(stdout);
     const QLocale c = QLocale::c();
