@@ -1,11 +1,11 @@
 #include "startup/Main.h"
 
+#include "dialogs/frmReadDisclaimer.h"
+#include "dialogs/frmSplash.h"
 #include "settings/Flags.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsValues.h"
-#include "dialogs/frmReadDisclaimer.h"
-#include "dialogs/frmSplash.h"
 
 #include <csignal>
 #include <functional>
