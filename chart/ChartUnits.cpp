@@ -46,10 +46,6 @@ std::optional<UnitSystem> UnitSystemFromSelector(std::string_view selector) noex
     return std::nullopt;
 }
 
-std::string_view EngineSelector(UnitSystem units) noexcept {
-    return units == UnitSystem::SI ? "SI" : "IP";
-}
-
 double TemperatureToDisplay(double tF, UnitSystem units) noexcept {
     return units == UnitSystem::SI ? (tF - 32.0) / 1.8 : tF;
 }
