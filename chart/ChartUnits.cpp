@@ -37,10 +37,6 @@ std::optional<UnitSystem> UnitSystemFromSelector(std::string_view selector) noex
     return basPsychroFun::UnitSystemOf(selector);
 }
 
-std::string_view EngineSelector(UnitSystem units) noexcept {
-    return units == UnitSystem::SI ? "SI" : "IP";
-}
-
 double TemperatureToDisplay(double tF, UnitSystem units) noexcept {
     return units == UnitSystem::SI ? basPsychroFun::units::FahrenheitToCelsius(tF) : tF;
 }

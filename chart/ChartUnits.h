@@ -26,9 +26,6 @@ using UnitSystem = basPsychroFun::UnitSystem;
 // engine reads it. Anything else has no unit system.
 std::optional<UnitSystem> UnitSystemFromSelector(std::string_view selector) noexcept;
 
-// The engine selector of the active system, "IP" or "SI".
-std::string_view EngineSelector(UnitSystem units) noexcept;
-
 // °F -> °F | °C, and back: the conversion the compute command uses.
 double TemperatureToDisplay(double tF, UnitSystem units) noexcept;
 double TemperatureFromDisplay(double t, UnitSystem units) noexcept;

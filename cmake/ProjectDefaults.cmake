@@ -18,7 +18,7 @@ function(vw_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
                                              -Wnon-virtual-dtor -Wold-style-cast
                                              -Wcast-align -Woverloaded-virtual
-                                             -Wimplicit-fallthrough)
+                                             -Wimplicit-fallthrough -Wfloat-conversion)
     if(VW_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Brings a build tree up to date: installs the Debian packages that are missing,
-# configures the tree the first time, then builds. Quick when nothing changed.
+# configures the tree the first time or when the given cmake options differ
+# from the cached ones, then builds. Quick when nothing changed.
 #
 #   scripts/build.sh [BUILD_DIR [extra cmake -D options...]]
 set -euo pipefail
@@ -31,7 +32,34 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ ! -f "$build/build.ninja" ]; then
+# Whether the given cmake options would change the build tree's cache: every
+# -DNAME=VALUE (or -DNAME:TYPE=VALUE, or -D NAME=VALUE) is compared with the
+# cached value; any other option always counts as a change.
+options_differ() {
+    local cache=$build/CMakeCache.txt
+    [ -f "$cache" ] || return 0
+    while (($#)); do
+        local arg=$1
+        shift
+        if [ "$arg" = -D ] && (($#)); then
+            arg=-D$1
+            shift
+        fi
+        case $arg in
+        -D*=*) ;;
+        *) return 0 ;;
+        esac
+        local setting=${arg#-D}
+        local name=${setting%%=*} value=${setting#*=}
+        name=${name%%:*}
+        local cached
+        cached=$(grep -m1 -E "^${name}(:[A-Za-z_]+)?=" "$cache" | cut -d= -f2-) || return 0
+        [ "$cached" = "$value" ] || return 0
+    done
+    return 1
+}
+
+if [ ! -f "$build/build.ninja" ] || { (($#)) && options_differ "$@"; }; then
     cmake -S "$root" -B "$build" -G Ninja "$@"
 fi
 cmake --build "$build"

@@ -103,9 +103,6 @@ void ReconcilePressureAndAltitude(WindowSettings& values, std::optional<float> p
 
 } // namespace
 
-bool ReadKeepOnTop() {
-    return ReadBoolean(ReadStoredTexts(), kKeepOnTop, kDefaultKeepOnTop);
-}
 bool ReadDisclaimerShow() {
     return ReadBoolean(ReadStoredTexts(), kDisclaimerShow, kDefaultDisclaimerShow);
 }

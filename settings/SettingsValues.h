@@ -30,7 +30,6 @@
 
 namespace settings {
 
-bool ReadKeepOnTop();
 bool ReadDisclaimerShow();
 
 // Each returns whether the value was stored (see SaveSettings).

@@ -85,7 +85,9 @@ private:
 
     InstanceNames names_;
     QLockFile lock_;
-    QLocalServer server_;
+    // A child, so that the connections it holds are among this object's
+    // children while they are being read.
+    QLocalServer server_{this};
 };
 
 // The request a later start sends, and the most a connection may send: anything

@@ -1,7 +1,10 @@
 # Shared by the end-to-end scripts (sourced, not run).
 
-# In a sanitizer build, leak reports of system libraries are no failure of ours.
-export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# In a sanitizer build, leak reports of system libraries are no failure of ours:
+# the suite's suppressions, unless the caller (.ci/run) has given them already.
+if [[ ${LSAN_OPTIONS:-} != *suppressions=* ]]; then
+    export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+fi
 
 fail() {
     echo "FAIL: $*" >&2
