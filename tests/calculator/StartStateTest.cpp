@@ -1,8 +1,9 @@
 // The calculator window as it stands after loading: ticks, texts, unit
 // lists, pressure rows, captions and the order of the focus.
 
-#include "settings/SettingsKeys.h"
 #include "WindowFixture.h"
+#include "core/DefaultFormats.h"
+#include "settings/SettingsKeys.h"
 
 #include <QLabel>
 
@@ -18,8 +19,11 @@ TEST_F(WindowTest, LoadsWithDryAndWetBulbAt68FAndEmptyResults) {
     EXPECT_EQ(w->CalcState.Patm, 14.696f);
     EXPECT_EQ(w->CalcState.Alt, 0.0f);
     EXPECT_EQ(w->CurrentField, 0);
-    for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(w->FieldFormat[i], settings::kDefaultFormats[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 14; ++i) {
+        const std::string_view pattern = calculator::kDefaultFormats[static_cast<std::size_t>(i)];
+        EXPECT_EQ(w->FieldFormat[i],
+                  QLatin1StringView(pattern.data(), static_cast<qsizetype>(pattern.size())));
+    }
 
     EXPECT_EQ(text(0), u"68.00"_qs);
     EXPECT_EQ(text(1), u"68.00"_qs);
