@@ -73,10 +73,14 @@ std::string PropertyHeader(System system) {
     return header + ",reason";
 }
 
-void AppendProperties(std::string& out, const CalcState& state, const Rendering& rendering) {
+void AppendProperties(std::string& out, const CalcState& state, const Rendering& rendering,
+                      bool leadingComma) {
     const int system = rendering.system == System::IP ? 0 : 1;
+    bool comma = leadingComma;
     for (const Property& p : kProperties) {
-        out += ',';
+        if (comma)
+            out += ',';
+        comma = true;
         if (!shows(state, p.field, rendering.altitudeGiven))
             continue;
         // Relative humidity and degree of saturation are kept as fractions
@@ -104,8 +108,8 @@ void AppendProperties(std::string& out, const CalcState& state, const Rendering&
     }
 }
 
-void AppendEmptyProperties(std::string& out) {
-    out.append(kFieldCount, ',');
+void AppendEmptyProperties(std::string& out, bool leadingComma) {
+    out.append(leadingComma ? kFieldCount : kFieldCount - 1, ',');
 }
 
 void AppendCsvField(std::string& out, std::string_view text) {

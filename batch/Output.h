@@ -30,13 +30,15 @@ struct Rendering {
 // "dry_bulb_F,wet_bulb_F,...,altitude_ft,reason" for `system`, without a line end.
 std::string PropertyHeader(System system);
 
-// Appends ",value" for each of the fourteen properties of `state` as the
-// window shows them: empty where the window shows nothing (the dew point of
-// perfectly dry air, an altitude outside the standard atmosphere).
-void AppendProperties(std::string& out, const CalcState& state, const Rendering& rendering);
+// Appends the fourteen properties of `state` as the window shows them,
+// separated by commas and preceded by one when `leadingComma`: empty where
+// the window shows nothing (the dew point of perfectly dry air, an altitude
+// outside the standard atmosphere).
+void AppendProperties(std::string& out, const CalcState& state, const Rendering& rendering,
+                      bool leadingComma);
 
 // Appends the fourteen empty properties of a row without real air.
-void AppendEmptyProperties(std::string& out);
+void AppendEmptyProperties(std::string& out, bool leadingComma);
 
 // Appends `text` as one CSV field: in double quotes, inner quotes doubled,
 // when it holds a comma, a quote or a line end; as it is otherwise.

@@ -7,10 +7,13 @@
 #include "weather/Epw.h"
 #include "weather/Fields.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <future>
+#include <thread>
 
 namespace batch {
 
@@ -158,18 +161,136 @@ std::variant<float, std::string> readValue(std::string_view field, const ValueCo
 // are in `out` already, `copied` of them.
 void finishRow(std::string& out, bool copied, const CalcState* state, std::string_view reason,
                const Rendering& rendering) {
-    const std::size_t start = out.size();
     if (state != nullptr) {
-        AppendProperties(out, *state, rendering);
+        AppendProperties(out, *state, rendering, copied);
         out += ',';
     } else {
-        AppendEmptyProperties(out);
+        AppendEmptyProperties(out, copied);
         out += ',';
         AppendCsvField(out, reason);
     }
-    if (!copied)
-        out.erase(start, 1); // the properties open the line
     out += '\n';
+}
+
+// The rows of one CSV file, written one at a time. Each thread has its own:
+// it keeps the fields of the row and the atmosphere of the last one.
+class CsvRows {
+public:
+    CsvRows(const Layout& layout, const Rendering& rendering, const CalcState& base)
+        : layout_(layout), rendering_(rendering), shown_(SelectorOf(rendering.system)), base_(base),
+          lastPatm_(base.Patm), lastAlt_(base.Alt) {}
+
+    // Appends the output line of input line `line` (cut: longer than the
+    // reader takes) to `out`.
+    void write(std::string_view line, bool cut, std::string& out);
+
+private:
+    const Layout& layout_;
+    const Rendering& rendering_;
+    const std::string_view shown_;
+    const CalcState& base_;
+    std::vector<std::string_view> fields_;
+    CalcState state_;
+    std::string reason_;
+    // The atmosphere of the last row's column, derived once for a run of
+    // rows at the same pressure or altitude.
+    std::optional<float> lastAtmosphere_;
+    float lastPatm_;
+    float lastAlt_;
+    std::optional<Reason> lastAtmosphereProblem_;
+};
+
+void CsvRows::write(std::string_view line, bool cut, std::string& out) {
+    if (cut)
+        fields_.clear();
+    else
+        SplitCsv(line, fields_);
+    for (std::size_t i = 0; i < layout_.passThrough.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        if (layout_.passThrough[i] < fields_.size())
+            out += fields_[layout_.passThrough[i]];
+    }
+    const bool copied = !layout_.passThrough.empty();
+
+    reason_.clear();
+    if (cut) {
+        reason_ = "The line is longer than 16 MiB";
+    } else if (fields_.size() != layout_.columns) {
+        reason_ = weather::TrimField(line).empty()
+                      ? "Empty row"
+                      : "The row has " + std::to_string(fields_.size()) +
+                            " fields; the header has " + std::to_string(layout_.columns);
+    } else {
+        state_ = base_;
+        for (const ValueColumn& input : layout_.inputs) {
+            auto value = readValue(fields_[input.index], input, shown_);
+            if (auto* why = std::get_if<std::string>(&value)) {
+                reason_ = std::move(*why);
+                break;
+            }
+            setInput(state_, input.field, std::get<float>(value));
+        }
+        if (reason_.empty() && layout_.atmosphere) {
+            auto value = readValue(fields_[layout_.atmosphere->index], *layout_.atmosphere, shown_);
+            if (auto* why = std::get_if<std::string>(&value)) {
+                reason_ = std::move(*why);
+            } else if (lastAtmosphere_ == std::get<float>(value)) {
+                state_.Patm = lastPatm_;
+                state_.Alt = lastAlt_;
+            } else {
+                lastAtmosphere_ = std::get<float>(value);
+                lastAtmosphereProblem_ =
+                    SetAtmosphere(state_, Atmosphere{rendering_.altitudeGiven, *lastAtmosphere_});
+                lastPatm_ = state_.Patm;
+                lastAlt_ = state_.Alt;
+            }
+            if (reason_.empty() && lastAtmosphereProblem_)
+                reason_ = calculator::ReasonText(*lastAtmosphereProblem_, shown_);
+        }
+        if (reason_.empty()) {
+            if (const auto problem =
+                    ComputeShown(state_, layout_.inputs[0].field, layout_.inputs[1].field, shown_))
+                reason_ = calculator::ReasonText(*problem, shown_);
+        }
+    }
+    finishRow(out, copied, reason_.empty() ? &state_ : nullptr, reason_, rendering_);
+}
+
+// Lines read ahead, so that the threads share their computation; bounded in
+// lines and bytes, so that memory does not grow with the file.
+struct Batch {
+    static constexpr std::size_t kMaxLines = 8192;
+    static constexpr std::size_t kMaxBytes = std::size_t{1} << 22;
+
+    std::string text;
+    struct Entry {
+        std::size_t offset;
+        std::size_t size;
+        bool cut;
+    };
+    std::vector<Entry> lines;
+
+    void clear() {
+        text.clear();
+        lines.clear();
+    }
+    [[nodiscard]] bool full() const {
+        return lines.size() >= kMaxLines || text.size() >= kMaxBytes;
+    }
+    void add(const LineReader::Line& line) {
+        lines.push_back({text.size(), line.text.size(), line.cut});
+        text += line.text;
+    }
+    [[nodiscard]] std::string_view line(std::size_t i) const {
+        return std::string_view(text).substr(lines[i].offset, lines[i].size);
+    }
+};
+
+// The computing threads: one per core, at most four.
+std::size_t threadCount() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp<std::size_t>(cores, 1, 4);
 }
 
 } // namespace
@@ -207,81 +328,51 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
         if (input.field == calculator::kEnthalpy)
             base.UnitSystem = input.position == 2 ? "SI" : "IP";
     SetAtmosphere(base, options.atmosphere.value_or(Atmosphere{}));
-    const int firstField = layout.inputs[0].field;
-    const int secondField = layout.inputs[1].field;
 
     std::string& text = out.text();
-    for (std::size_t i = 0; i < layout.passThroughNames.size(); ++i)
-        text.append(layout.passThroughNames[i]).append(",");
+    for (const std::string& name : layout.passThroughNames)
+        text.append(name).append(",");
     text.append(PropertyHeader(rendering.system)).append("\n");
 
-    std::vector<std::string_view> fields;
-    // The atmosphere of the last row's column, derived once for a run of
-    // rows at the same pressure or altitude.
-    std::optional<float> lastAtmosphere;
-    float lastPatm = base.Patm;
-    float lastAlt = base.Alt;
-    std::optional<Reason> lastAtmosphereProblem;
-    CalcState state;
-    std::string reason;
-    while (const std::optional<LineReader::Line> line = reader.next()) {
-        progress.update(reader.bytes());
-        if (line->cut)
-            fields.clear();
-        else
-            SplitCsv(line->text, fields);
-        for (std::size_t i = 0; i < layout.passThrough.size(); ++i) {
-            if (i > 0)
-                text += ',';
-            if (layout.passThrough[i] < fields.size())
-                text += fields[layout.passThrough[i]];
+    // Each batch is cut into one contiguous share per thread; the shares'
+    // output is written in order.
+    const std::size_t threads = threadCount();
+    std::vector<CsvRows> rows(threads, CsvRows(layout, rendering, base));
+    std::vector<std::string> shares(threads);
+    Batch batch;
+    while (true) {
+        batch.clear();
+        while (!batch.full()) {
+            const std::optional<LineReader::Line> line = reader.next();
+            if (!line)
+                break;
+            batch.add(*line);
         }
-        const bool copied = !layout.passThrough.empty();
-
-        reason.clear();
-        if (line->cut) {
-            reason = "The line is longer than 16 MiB";
-        } else if (fields.size() != layout.columns) {
-            reason = weather::TrimField(line->text).empty()
-                         ? "Empty row"
-                         : "The row has " + std::to_string(fields.size()) +
-                               " fields; the header has " + std::to_string(layout.columns);
-        } else {
-            state = base;
-            for (const ValueColumn& input : layout.inputs) {
-                auto value = readValue(fields[input.index], input, shown);
-                if (auto* why = std::get_if<std::string>(&value)) {
-                    reason = std::move(*why);
-                    break;
-                }
-                setInput(state, input.field, std::get<float>(value));
-            }
-            if (reason.empty() && layout.atmosphere) {
-                auto value = readValue(fields[layout.atmosphere->index], *layout.atmosphere, shown);
-                if (auto* why = std::get_if<std::string>(&value)) {
-                    reason = std::move(*why);
-                } else if (lastAtmosphere == std::get<float>(value)) {
-                    state.Patm = lastPatm;
-                    state.Alt = lastAlt;
-                } else {
-                    lastAtmosphere = std::get<float>(value);
-                    lastAtmosphereProblem =
-                        SetAtmosphere(state, Atmosphere{rendering.altitudeGiven, *lastAtmosphere});
-                    lastPatm = state.Patm;
-                    lastAlt = state.Alt;
-                }
-                if (reason.empty() && lastAtmosphereProblem)
-                    reason = calculator::ReasonText(*lastAtmosphereProblem, shown);
-            }
-            if (reason.empty()) {
-                if (const auto problem = ComputeShown(state, firstField, secondField, shown))
-                    reason = calculator::ReasonText(*problem, shown);
-            }
+        if (batch.lines.empty())
+            break;
+        const std::size_t count = batch.lines.size();
+        const auto computeShare = [&](std::size_t t) {
+            shares[t].clear();
+            for (std::size_t i = count * t / threads; i < count * (t + 1) / threads; ++i)
+                rows[t].write(batch.line(i), batch.lines[i].cut, shares[t]);
+        };
+        std::vector<std::future<void>> helpers;
+        if (count >= 2 * threads)
+            for (std::size_t t = 1; t < threads; ++t)
+                helpers.push_back(std::async(std::launch::async, computeShare, t));
+        computeShare(0);
+        if (helpers.empty())
+            for (std::size_t t = 1; t < threads; ++t)
+                computeShare(t);
+        for (std::future<void>& helper : helpers)
+            helper.get();
+        for (const std::string& share : shares) {
+            text += share;
+            out.write();
         }
-        finishRow(text, copied, reason.empty() ? &state : nullptr, reason, rendering);
-        out.write();
         if (out.failed())
             return {};
+        progress.update(reader.bytes());
     }
     if (reader.failed())
         return {kExitBadInput, "Could not read the input: " + std::string(std::strerror(errno))};

@@ -75,7 +75,7 @@ public:
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
     void update(std::uint64_t bytes) {
-        if (terminal_ != nullptr && (++calls_ & 0x3ff) == 0)
+        if (terminal_ != nullptr)
             show(bytes);
     }
 
@@ -83,7 +83,6 @@ private:
     void show(std::uint64_t bytes);
     std::FILE* terminal_;
     std::uint64_t total_;
-    std::uint64_t calls_ = 0;
     std::int64_t lastShownNs_ = 0;
     bool shown_ = false;
 };
