@@ -97,6 +97,34 @@ std::optional<std::string> unitProblem(std::string_view name) {
     return std::nullopt;
 }
 
+// Roughly the power of ten of a decimal number that from_chars has read
+// whole: the digits before the point (leading zeros aside), or minus the
+// zeros after it, plus the exponent.
+long DecimalExponent(std::string_view number) {
+    if (!number.empty() && number.front() == '-')
+        number.remove_prefix(1);
+    const std::size_t e = number.find_first_of("eE");
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        if (!digits.empty() && digits.front() == '+')
+            digits.remove_prefix(1);
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec !=
+            std::errc())
+            exponent = digits.starts_with('-') ? -100000 : 100000;
+        number = number.substr(0, e);
+    }
+    while (!number.empty() && number.front() == '0')
+        number.remove_prefix(1);
+    const std::size_t point = number.find('.');
+    const std::size_t whole = point == std::string_view::npos ? number.size() : point;
+    if (whole > 0)
+        return exponent + static_cast<long>(whole);
+    const std::size_t firstDigit = number.find_first_not_of('0', point + 1);
+    return exponent -
+           static_cast<long>(firstDigit == std::string_view::npos ? 0 : firstDigit - point);
+}
+
 } // namespace
 
 std::optional<FieldUnit> FieldUnitOf(col::Column column) {
@@ -149,11 +177,12 @@ std::optional<double> ReadNumber(std::string_view field, bool& tooLarge) noexcep
     if (ptr != last)
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
-        // Beyond double, or a number so small it is zero.
-        tooLarge = std::fabs(value) > 1.0;
-        if (!tooLarge)
-            return 0.0;
-        return std::nullopt;
+        // Beyond double, or a number so small that it is zero: from_chars
+        // leaves the value alone, so the decimal exponent tells which.
+        tooLarge = DecimalExponent(field) > 0;
+        if (tooLarge)
+            return std::nullopt;
+        return 0.0;
     }
     if (ec != std::errc() || !std::isfinite(value))
         return std::nullopt;

@@ -327,7 +327,13 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
     for (const ValueColumn& input : layout.inputs)
         if (input.field == calculator::kEnthalpy)
             base.UnitSystem = input.position == 2 ? "SI" : "IP";
-    SetAtmosphere(base, options.atmosphere.value_or(Atmosphere{}));
+    if (options.atmosphere) {
+        SetAtmosphere(base, *options.atmosphere);
+    } else {
+        // The window's first start: the standard atmosphere at sea level.
+        base.Patm = Atmosphere{}.value;
+        base.Alt = 0.0f;
+    }
 
     std::string& text = out.text();
     for (const std::string& name : layout.passThroughNames)

@@ -20,7 +20,7 @@ std::optional<calculator::Reason> SolvePair(CalcState& state, int first, int sec
 // given, and the other derived from it as the window derives it.
 struct Atmosphere {
     bool altitudeGiven = false;
-    float value = 14.696f; // psia, or ft when altitudeGiven
+    float value = 14.696f; // psia, or ft when altitudeGiven; standard at sea level
 };
 
 // Fills state.Patm and state.Alt from `atmosphere`; the reason when an
