@@ -43,6 +43,14 @@ rate() { echo "$rows / $1" | bc; }
 t_batch=$(best_of_three "$program" "$work/in.csv" -o "$work/out.csv")
 echo "vaporwright-batch: $(rate "$t_batch") rows/s ($t_batch s for $rows rows)"
 
+# Peak memory (KiB) does not grow with the number of rows.
+peak_kib() { /usr/bin/time -f %M "$program" "$1" -o /dev/null 2>&1 >/dev/null | tail -1; }
+if [[ -x /usr/bin/time ]]; then
+    head -n 100001 "$work/in.csv" > "$work/small.csv"
+    echo "peak memory: $(peak_kib "$work/small.csv") KiB for 100000 rows," \
+         "$(peak_kib "$work/in.csv") KiB for $rows rows"
+fi
+
 # The same job in node with psychrolib's documented functions, inch-pound
 # units, the standard atmosphere.
 if ! command -v npm > /dev/null || ! command -v node > /dev/null; then
