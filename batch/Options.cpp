@@ -193,8 +193,9 @@ Options:
   --version           show the version and exit
 
 Exit status: 0 all rows written (rows without real air included), 1 a command
-line that cannot be followed, 2 an input that cannot be opened or read (a
-missing file, an unusable header), 3 an output that cannot be written.
+line that cannot be followed (an output that is the input file included), 2 an
+input that cannot be opened or read (a missing file, an unusable header), 3 an
+output that cannot be written.
 
 Example:
   printf 'time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n' |

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <future>
+#include <system_error>
 #include <thread>
 
 namespace batch {
@@ -362,14 +363,17 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
             for (std::size_t i = count * t / threads; i < count * (t + 1) / threads; ++i)
                 rows[t].write(batch.line(i), batch.lines[i].cut, shares[t]);
         };
+        // Shares 1 to helpers.size() go to threads of their own; where no
+        // thread can be had, the rest are computed here.
         std::vector<std::future<void>> helpers;
-        if (count >= 2 * threads)
-            for (std::size_t t = 1; t < threads; ++t)
-                helpers.push_back(std::async(std::launch::async, computeShare, t));
+        try {
+            while (count >= 2 * threads && helpers.size() + 1 < threads)
+                helpers.push_back(std::async(std::launch::async, computeShare, helpers.size() + 1));
+        } catch (const std::system_error&) {
+        }
         computeShare(0);
-        if (helpers.empty())
-            for (std::size_t t = 1; t < threads; ++t)
-                computeShare(t);
+        for (std::size_t t = helpers.size() + 1; t < threads; ++t)
+            computeShare(t);
         for (std::future<void>& helper : helpers)
             helper.get();
         for (const std::string& share : shares) {

@@ -64,6 +64,12 @@ int run(const std::vector<std::string_view>& arguments) {
             return fail(kExitBadInput,
                         "Cannot open \"" + options.input + "\": " + std::strerror(errno));
     }
+    // Opening the output empties it: never the file being read.
+    const std::string& source = options.epw.empty() ? options.input : options.epw;
+    std::error_code error;
+    if (!isStandard(source) && !isStandard(options.output) &&
+        std::filesystem::equivalent(source, options.output, error))
+        return fail(kExitUsage, "The output \"" + options.output + "\" is the input file");
     File output;
     if (!isStandard(options.output)) {
         output.reset(std::fopen(options.output.c_str(), "wb"));
@@ -73,7 +79,6 @@ int run(const std::vector<std::string_view>& arguments) {
     }
     std::FILE* const out = output ? output.get() : stdout;
 
-    const std::string& source = options.epw.empty() ? options.input : options.epw;
     const std::uint64_t size = isStandard(source) ? 0 : regularFileSize(source);
     RunResult result;
     Sink sink(out);

@@ -32,6 +32,10 @@ TEST(BatchProgram, ExitCodes) {
         {"\"$P\" --units", 1},
         {"\"$P\" --bogus", 1},
         {"\"$P\" --pressure 14 --altitude 0", 1},
+        {"f=\"${TMPDIR:-/tmp}/vw-batch-same.csv\"; printf 'dry_bulb_F,wet_bulb_F\\n70,60\\n' > "
+         "\"$f\"; "
+         "\"$P\" \"$f\" -o \"$f\"; c=$?; grep -q 70,60 \"$f\" || c=99; rm -f \"$f\"; exit $c",
+         1},
         {"printf 'dry_bulb_F,wet_bulb_F,altitude_ft\\n' | \"$P\" --pressure 14", 1},
         {"\"$P\" /nonexistent/readings.csv", 2},
         {"\"$P\" < /dev/null", 2},
