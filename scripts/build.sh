@@ -16,6 +16,7 @@ packages=(
     qt6-base-dev qt6-svg-dev
     desktop-file-utils appstream dpkg-dev file binutils
     xvfb xauth xdotool xclip x11-utils
+    man-db
 )
 
 missing=()

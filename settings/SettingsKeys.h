@@ -41,21 +41,8 @@ inline constexpr std::array<QStringView, kFieldCount> kFormatKeys{
     u"DSFormat", u"SVFormat", u"MDFormat", u"AHFormat", u"APFormat", u"ALFormat", u"MCFormat",
 };
 
-inline constexpr std::array<QStringView, kFieldCount> kDefaultFormats{
-    u"####0.00",    // 0 dry bulb
-    u"####0.00",    // 1 wet bulb
-    u"0.00",        // 2 relative humidity, %
-    u"#####0.0000", // 3 humidity ratio
-    u"#0.00",       // 4 enthalpy
-    u"#0.00",       // 5 dew point
-    u"#0.0000",     // 6 vapour pressure
-    u"#0.00",       // 7 degree of saturation, %
-    u"#0.0000",     // 8 specific volume
-    u"#0.0000",     // 9 moist-air density
-    u"#0.00000",    // 10 absolute humidity
-    u"##0.00",      // 11 atmospheric pressure
-    u"####0.0",     // 12 altitude
-    u"#0.0",        // 13 moisture concentration
-};
+// The default display formats are the compute core's
+// (calculator::kDefaultFormats in core/DefaultFormats.h), shared with the
+// command-line calculator.
 
 } // namespace settings

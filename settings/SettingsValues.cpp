@@ -1,5 +1,6 @@
 #include "settings/SettingsValues.h"
 
+#include "core/DefaultFormats.h"
 #include "engine/Limits.h"
 #include "engine/PsychroFun.h"
 #include "settings/SettingsStore.h"
@@ -117,7 +118,8 @@ bool WriteDisclaimerShow(bool show) {
 std::array<QString, kFieldCount> DefaultFieldFormats() {
     std::array<QString, kFieldCount> formats;
     for (std::size_t i = 0; i < formats.size(); ++i) {
-        formats[i] = kDefaultFormats[i].toString();
+        const std::string_view pattern = calculator::kDefaultFormats[i];
+        formats[i] = QString::fromLatin1(pattern.data(), static_cast<qsizetype>(pattern.size()));
     }
     return formats;
 }

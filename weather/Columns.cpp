@@ -36,7 +36,7 @@ struct UnitEntry {
 };
 
 // In the order of Unit. Enthalpy passes unchanged: see ToBase.
-constexpr std::array<UnitEntry, 16> kUnits{{
+constexpr std::array<UnitEntry, 17> kUnits{{
     {Unit::Fahrenheit, "F", Quantity::DryBulb, Same, Same},
     {Unit::Celsius, "C", Quantity::DryBulb, u::CelsiusToFahrenheit<double>,
      u::FahrenheitToCelsius<double>},
@@ -58,6 +58,9 @@ constexpr std::array<UnitEntry, 16> kUnits{{
     {Unit::InchOfMercury, "inHg", Quantity::Pressure, u::InHgToPsia<double>, u::PsiaToInHg<double>},
     {Unit::Foot, "ft", Quantity::Altitude, Same, Same},
     {Unit::Metre, "m", Quantity::Altitude, u::MetresToFeet<double>, u::FeetToMetres<double>},
+    // 10 mbar = 1 kPa.
+    {Unit::Millibar, "mbar", Quantity::Pressure, [](double v) { return u::KPaToPsia(v / 10.0); },
+     [](double v) { return u::PsiaToKPa(v) * 10.0; }},
 }};
 
 // Both tables are indexed by their enumeration.

@@ -8,7 +8,7 @@
 // Quantities: dry_bulb, wet_bulb, dew_point, relative_humidity,
 // humidity_ratio, enthalpy, pressure, altitude. Units: F, C, K (temperatures),
 // pct (relative humidity), lb/lb, kg/kg, g/kg, gr/lb (humidity ratio), Btu/lb,
-// kJ/kg (enthalpy), psia, kPa, Pa, inHg (pressure), ft, m (altitude). Names
+// kJ/kg (enthalpy), psia, kPa, Pa, inHg, mbar (pressure), ft, m (altitude). Names
 // are matched without regard to case, after blanks and quotes are trimmed.
 
 #include <optional>
@@ -45,6 +45,7 @@ enum class Unit {
     InchOfMercury,
     Foot,
     Metre,
+    Millibar,
 };
 
 struct Column {

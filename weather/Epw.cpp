@@ -85,6 +85,24 @@ std::optional<Hour> EpwReader::next() {
     return NextHour(lines_, report_, [this](std::string_view line) { return parseRow(line); });
 }
 
+std::optional<EpwRow> EpwReader::nextRow() {
+    if (problem_ != FileProblem::None)
+        return std::nullopt;
+    while (lines_.next()) {
+        const std::string_view line = lines_.line();
+        if (TrimField(line).empty())
+            continue;
+        ++report_.rows;
+        EpwRow row{line, parseRow(line)};
+        if (const auto* reason = std::get_if<SkipReason>(&row.result))
+            report_.skip(*reason);
+        else
+            ++report_.hours;
+        return row;
+    }
+    return std::nullopt;
+}
+
 std::variant<Hour, SkipReason> EpwReader::parseRow(std::string_view line) {
     std::array<std::string_view, kFieldsPerRow> f;
     if (SplitFields(line, f.data(), f.size()) != kFieldsPerRow)

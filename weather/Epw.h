@@ -36,8 +36,17 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 
 namespace weather {
+
+// One data row of the file: its text and the hour it gives, or why it is
+// skipped.
+struct EpwRow {
+    std::string_view line; // valid until the reader reads on
+    std::variant<Hour, SkipReason> result;
+};
 
 class EpwReader {
 public:
@@ -52,6 +61,11 @@ public:
     // The next valid hour, or nothing at the end of the file (or after a
     // problem with the whole file). Bad rows are skipped and counted.
     std::optional<Hour> next();
+    // The next data row, kept or skipped, counted in the report as next()
+    // counts it, for a caller that accounts for every row (the command-line
+    // calculator writes one line per row); nothing at the end of the file or
+    // after a problem with the whole file. Blank lines are passed over.
+    std::optional<EpwRow> nextRow();
 
     [[nodiscard]] const ReadReport& report() const { return report_; }
     [[nodiscard]] std::uint64_t bytesRead() const { return lines_.bytes(); }

@@ -2,6 +2,7 @@
 // lists, pressure rows, captions and the order of the focus.
 
 #include "WindowFixture.h"
+#include "core/DefaultFormats.h"
 #include "engine/Units.h"
 #include "settings/SettingsKeys.h"
 
@@ -20,8 +21,11 @@ TEST_F(WindowTest, LoadsWithDryAndWetBulbAt68FAndEmptyResults) {
     EXPECT_EQ(view().state().Patm, 14.696f);
     EXPECT_EQ(view().state().Alt, 0.0f);
     EXPECT_EQ(view().CurrentField(), 0);
-    for (int i = 0; i < calculator::kFieldCount; ++i)
-        EXPECT_EQ(view().FieldFormat()[i], settings::kDefaultFormats[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < calculator::kFieldCount; ++i) {
+        const std::string_view pattern = calculator::kDefaultFormats[static_cast<std::size_t>(i)];
+        EXPECT_EQ(view().FieldFormat()[i],
+                  QLatin1StringView(pattern.data(), static_cast<qsizetype>(pattern.size())));
+    }
 
     EXPECT_EQ(text(0), u"68.00"_qs);
     EXPECT_EQ(text(1), u"68.00"_qs);

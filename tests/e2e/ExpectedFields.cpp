@@ -10,8 +10,8 @@
 
 #include "calculator/TypedText.h"
 #include "core/ComputeCore.h"
+#include "core/DefaultFormats.h"
 #include "core/FieldTable.h"
-#include "settings/SettingsKeys.h"
 
 #include <cstdlib>
 
@@ -36,7 +36,10 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     const QLocale c = QLocale::c();
     for (int field = 0; field < calculator::kFieldCount; ++field) {
-        const QStringView pattern = settings::kDefaultFormats[static_cast<std::size_t>(field)];
+        const std::string_view format =
+            calculator::kDefaultFormats[static_cast<std::size_t>(field)];
+        const QString pattern =
+            QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size()));
         QString text;
         if (field == calculator::kRelativeHumidity)
             text = calculator::FormatNumber(static_cast<double>(s.Phi * 100.0f), pattern, c);

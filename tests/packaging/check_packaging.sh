@@ -28,6 +28,8 @@ need() {
 expected_files() {
     {
         echo bin/vaporwright
+        echo bin/vaporwright-batch
+        echo share/man/man1/vaporwright-batch.1.gz
         echo lib/vaporwright/vaporwright
         echo lib/vaporwright/disclaimer.txt
         echo lib/vaporwright/Vaporwright.HLP
@@ -94,6 +96,10 @@ check_install() {
     [ -x "$usr/bin/vaporwright" ] || fail "bin/vaporwright does not lead to an executable"
     [ "$(head -c 4 "$usr/lib/vaporwright/vaporwright" | od -An -c | tr -d ' ')" = '177ELF' ] ||
         fail "lib/vaporwright/vaporwright is not an ELF program"
+    [ "$(head -c 4 "$usr/bin/vaporwright-batch" | od -An -c | tr -d ' ')" = '177ELF' ] ||
+        fail "bin/vaporwright-batch is not an ELF program"
+    gzip -t "$usr/share/man/man1/vaporwright-batch.1.gz" ||
+        fail "the manual page of vaporwright-batch is not gzip-compressed"
     for f in disclaimer.txt Vaporwright.HLP; do
         cmp -s "$resources/$f" "$usr/lib/vaporwright/$f" || fail "$f differs from resources/$f"
     done

@@ -32,6 +32,7 @@ TEST(Columns, EveryQuantityWithEachOfItsUnits) {
         {"pressure_kPa", Quantity::Pressure, Unit::Kilopascal},
         {"pressure_Pa", Quantity::Pressure, Unit::Pascal},
         {"pressure_inHg", Quantity::Pressure, Unit::InchOfMercury},
+        {"pressure_mbar", Quantity::Pressure, Unit::Millibar},
         {"altitude_ft", Quantity::Altitude, Unit::Foot},
         {"altitude_m", Quantity::Altitude, Unit::Metre},
     };
@@ -68,6 +69,7 @@ TEST(Columns, ToBaseAndBack) {
         {Unit::GrainPerPound, 70.0, 0.01},
         {Unit::Kilopascal, 101.325, 14.696},
         {Unit::Pascal, 101325.0, 14.696},
+        {Unit::Millibar, 1013.25, 14.696},
         {Unit::InchOfMercury, 29.921, 14.696},
         {Unit::Metre, 304.8, 1000.0},
         {Unit::Fahrenheit, 68.0, 68.0},

@@ -1,0 +1,246 @@
+#include "batch/Header.h"
+
+#include "core/FieldTable.h"
+#include "weather/Fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace batch {
+
+namespace {
+
+namespace col = weather::columns;
+using col::Quantity;
+using col::Unit;
+
+// The places in the window's unit lists (units/UnitCatalogue.h): temperature
+// °F, °C, °R, K; humidity ratio grains/lbm, lbm/lbm, gm/kg, kg/kg; enthalpy
+// BTU/lbm, cal/gm, kJ/kg; pressure psia, atm, inHg, inH2O, mmHg, mbar, kPa,
+// Pa, Bar; altitude ft, m.
+int positionOf(Unit unit) {
+    switch (unit) {
+    case Unit::Fahrenheit:
+    case Unit::GrainPerPound:
+    case Unit::BtuPerPound:
+    case Unit::Psia:
+    case Unit::Foot:
+        return 0;
+    case Unit::Celsius:
+    case Unit::PoundPerPound:
+    case Unit::Metre:
+        return 1;
+    case Unit::GramPerKilogram:
+    case Unit::KilojoulePerKilogram:
+    case Unit::InchOfMercury:
+        return 2;
+    case Unit::Kelvin:
+    case Unit::KilogramPerKilogram:
+        return 3;
+    case Unit::Millibar:
+        return 5;
+    case Unit::Kilopascal:
+        return 6;
+    case Unit::Pascal:
+        return 7;
+    case Unit::Percent:
+        return -1; // relative humidity has no list: always per cent
+    }
+    return -1;
+}
+
+std::optional<int> fieldOf(Quantity quantity) {
+    using namespace calculator;
+    switch (quantity) {
+    case Quantity::DryBulb:
+        return kDryBulb;
+    case Quantity::WetBulb:
+        return kWetBulb;
+    case Quantity::RelativeHumidity:
+        return kRelativeHumidity;
+    case Quantity::HumidityRatio:
+        return kHumidityRatio;
+    case Quantity::Enthalpy:
+        return kEnthalpy;
+    case Quantity::Pressure:
+        return kAtmosphericPressure;
+    case Quantity::Altitude:
+        return kAltitude;
+    case Quantity::DewPoint:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::string quoted(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
+
+// For a name that begins with a quantity of the vocabulary but has no unit of
+// it, the message that lists the units it may have; nothing for other names.
+std::optional<std::string> unitProblem(std::string_view name) {
+    for (int q = 0; q <= static_cast<int>(Quantity::Altitude); ++q) {
+        const auto quantity = static_cast<Quantity>(q);
+        const std::string_view prefix = col::QuantityName(quantity);
+        if (name.size() < prefix.size() + 1 || name[prefix.size()] != '_' ||
+            !weather::EqualsIgnoringCase(name.substr(0, prefix.size()), prefix))
+            continue;
+        std::string units;
+        for (int u = 0; u <= static_cast<int>(Unit::Millibar); ++u)
+            if (col::Measures(static_cast<Unit>(u), quantity))
+                units +=
+                    (units.empty() ? "" : ", ") + std::string(col::UnitName(static_cast<Unit>(u)));
+        return "Column " + quoted(name) + ": no such unit of " + std::string(prefix) +
+               " (units: " + units + ")";
+    }
+    return std::nullopt;
+}
+
+// Roughly the power of ten of a decimal number that from_chars has read
+// whole: the digits before the point (leading zeros aside), or minus the
+// zeros after it, plus the exponent.
+long DecimalExponent(std::string_view number) {
+    if (!number.empty() && number.front() == '-')
+        number.remove_prefix(1);
+    const std::size_t e = number.find_first_of("eE");
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        if (!digits.empty() && digits.front() == '+')
+            digits.remove_prefix(1);
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec !=
+            std::errc())
+            exponent = digits.starts_with('-') ? -100000 : 100000;
+        number = number.substr(0, e);
+    }
+    while (!number.empty() && number.front() == '0')
+        number.remove_prefix(1);
+    const std::size_t point = number.find('.');
+    const std::size_t whole = point == std::string_view::npos ? number.size() : point;
+    if (whole > 0)
+        return exponent + static_cast<long>(whole);
+    const std::size_t firstDigit = number.find_first_not_of('0', point + 1);
+    return exponent -
+           static_cast<long>(firstDigit == std::string_view::npos ? 0 : firstDigit - point);
+}
+
+} // namespace
+
+std::optional<FieldUnit> FieldUnitOf(col::Column column) {
+    const std::optional<int> field = fieldOf(column.quantity);
+    if (!field)
+        return std::nullopt;
+    return FieldUnit{*field, positionOf(column.unit)};
+}
+
+void SplitCsv(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
+    if (std::memchr(line.data(), '"', line.size()) == nullptr) {
+        // The common case: no quotes, every comma separates.
+        std::size_t start = 0;
+        while (true) {
+            const std::size_t comma = line.find(',', start);
+            if (comma == std::string_view::npos) {
+                fields.push_back(line.substr(start));
+                return;
+            }
+            fields.push_back(line.substr(start, comma - start));
+            start = comma + 1;
+        }
+    }
+    std::size_t start = 0;
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"')
+            inQuotes = !inQuotes; // a doubled quote toggles twice
+        else if (c == ',' && !inQuotes) {
+            fields.push_back(line.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    fields.push_back(line.substr(start));
+}
+
+std::optional<double> ReadNumber(std::string_view field, bool& tooLarge) noexcept {
+    tooLarge = false;
+    field = weather::TrimField(field);
+    // from_chars takes no leading '+'; a file may write one.
+    if (!field.empty() && field.front() == '+')
+        field.remove_prefix(1);
+    if (field.empty())
+        return std::nullopt;
+    double value = 0.0;
+    const char* const last = field.data() + field.size();
+    const auto [ptr, ec] = std::from_chars(field.data(), last, value);
+    if (ptr != last)
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        // Beyond double, or a number so small that it is zero: from_chars
+        // leaves the value alone, so the decimal exponent tells which.
+        tooLarge = DecimalExponent(field) > 0;
+        if (tooLarge)
+            return std::nullopt;
+        return 0.0;
+    }
+    if (ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::variant<Layout, std::string> ReadHeader(std::string_view line) {
+    using namespace calculator;
+    std::vector<std::string_view> names;
+    SplitCsv(line, names);
+
+    Layout layout;
+    layout.columns = names.size();
+    std::vector<ValueColumn> inputs;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string_view name = weather::TrimField(names[i]);
+        const std::optional<col::Column> column = col::ParseColumnName(name);
+        if (!column) {
+            if (auto problem = unitProblem(name))
+                return *problem;
+            layout.passThrough.push_back(i);
+            layout.passThroughNames.emplace_back(names[i]);
+            continue;
+        }
+        const std::optional<FieldUnit> unit = FieldUnitOf(*column);
+        if (!unit)
+            return "Column " + quoted(name) +
+                   ": the dew point cannot be an input; give two of dry bulb, wet bulb, relative "
+                   "humidity, humidity ratio and enthalpy";
+        ValueColumn value{i, unit->field, unit->position, std::string(name)};
+        if (unit->field == kAtmosphericPressure || unit->field == kAltitude) {
+            if (layout.atmosphere)
+                return "Columns " + quoted(layout.atmosphere->name) + " and " + quoted(name) +
+                       ": give one pressure or altitude column";
+            layout.atmosphere = std::move(value);
+            continue;
+        }
+        for (const ValueColumn& other : inputs)
+            if (other.field == unit->field)
+                return "Columns " + quoted(other.name) + " and " + quoted(name) +
+                       " give the same quantity";
+        inputs.push_back(std::move(value));
+    }
+    if (inputs.size() != 2) {
+        std::string message = "The header names " + std::to_string(inputs.size()) +
+                              " input column" + (inputs.size() == 1 ? "" : "s");
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            message += (i == 0 ? " (" : ", ") + quoted(inputs[i].name);
+        if (!inputs.empty())
+            message += ")";
+        return message + "; it needs two of dry_bulb, wet_bulb, relative_humidity, "
+                         "humidity_ratio and enthalpy, each with its unit, such as "
+                         "\"dry_bulb_F,relative_humidity_pct\"";
+    }
+    if (inputs[0].field > inputs[1].field)
+        std::swap(inputs[0], inputs[1]);
+    layout.inputs = {std::move(inputs[0]), std::move(inputs[1])};
+    return layout;
+}
+
+} // namespace batch

@@ -1,0 +1,447 @@
+#include "batch/Run.h"
+
+#include "batch/Header.h"
+#include "core/FieldRules.h"
+#include "core/FieldTable.h"
+#include "core/RealAir.h"
+#include "weather/Epw.h"
+#include "weather/Fields.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <future>
+#include <system_error>
+#include <thread>
+
+namespace batch {
+
+std::optional<LineReader::Line> LineReader::next() {
+    std::size_t searched = begin_;
+    while (true) {
+        const void* found = std::memchr(buffer_.data() + searched, '\n', end_ - searched);
+        if (found != nullptr || (atEnd_ && begin_ < end_)) {
+            const std::size_t stop =
+                found != nullptr
+                    ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data())
+                    : end_;
+            std::string_view text(buffer_.data() + begin_, stop - begin_);
+            bytes_ += text.size() + (found != nullptr ? 1 : 0);
+            begin_ = found != nullptr ? stop + 1 : end_;
+            if (!text.empty() && text.back() == '\r')
+                text.remove_suffix(1);
+            return Line{text, false};
+        }
+        if (atEnd_)
+            return std::nullopt;
+        searched = end_;
+        // Room for the next block: the partial line moves to the front, and
+        // the buffer grows while the line is shorter than kMaxLine.
+        if (begin_ > 0) {
+            std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+            searched -= begin_;
+            end_ -= begin_;
+            begin_ = 0;
+        }
+        if (end_ == buffer_.size()) {
+            if (buffer_.size() >= kMaxLine) {
+                // A line this long is no row of data: passed over to its end.
+                bytes_ += end_;
+                begin_ = end_ = 0;
+                while (true) {
+                    if (!fill())
+                        return Line{{}, true};
+                    const void* nl = std::memchr(buffer_.data(), '\n', end_);
+                    if (nl != nullptr) {
+                        begin_ = static_cast<std::size_t>(static_cast<const char*>(nl) -
+                                                          buffer_.data()) +
+                                 1;
+                        bytes_ += begin_;
+                        return Line{{}, true};
+                    }
+                    bytes_ += end_;
+                    end_ = 0;
+                }
+            }
+            buffer_.resize(buffer_.size() * 2);
+        }
+        fill();
+    }
+}
+
+bool LineReader::fill() {
+    if (atEnd_)
+        return false;
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    end_ += got;
+    if (got == 0) {
+        atEnd_ = true;
+        failed_ = std::ferror(file_) != 0;
+        return false;
+    }
+    return true;
+}
+
+bool Sink::flush() {
+    if (!failed_ && !text_.empty() &&
+        std::fwrite(text_.data(), 1, text_.size(), file_) != text_.size())
+        failed_ = true;
+    text_.clear();
+    return !failed_;
+}
+
+Progress::Progress(std::FILE* terminal, std::uint64_t totalBytes)
+    : terminal_(totalBytes > 0 ? terminal : nullptr), total_(totalBytes) {}
+
+Progress::~Progress() {
+    if (shown_) {
+        std::fputs("\r                              \r", terminal_);
+        std::fflush(terminal_);
+    }
+}
+
+void Progress::show(std::uint64_t bytes) {
+    using namespace std::chrono;
+    const std::int64_t now =
+        duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+    constexpr std::int64_t kIntervalNs = 250'000'000; // four times a second
+    if (shown_ && now - lastShownNs_ < kIntervalNs)
+        return;
+    lastShownNs_ = now;
+    shown_ = true;
+    const auto percent = static_cast<unsigned>(bytes * 100 / total_);
+    std::fprintf(terminal_, "\rvaporwright-batch: %3u%%", percent > 100 ? 100U : percent);
+    std::fflush(terminal_);
+}
+
+namespace {
+
+using calculator::Reason;
+
+void setInput(CalcState& s, int field, float value) {
+    switch (field) {
+    case calculator::kDryBulb:
+        s.Tdb = value;
+        break;
+    case calculator::kWetBulb:
+        s.Twb = value;
+        break;
+    case calculator::kRelativeHumidity:
+        s.Phi = value;
+        break;
+    case calculator::kHumidityRatio:
+        s.W = value;
+        break;
+    default:
+        s.H = value;
+        break;
+    }
+}
+
+// A field's number stored as the window stores it typed in the column's unit;
+// otherwise why not, naming the column.
+std::variant<float, std::string> readValue(std::string_view field, const ValueColumn& column,
+                                           std::string_view system) {
+    const std::string_view text = weather::TrimField(field);
+    if (text.empty())
+        return "No value in " + column.name;
+    bool tooLarge = false;
+    const std::optional<double> number = ReadNumber(text, tooLarge);
+    const calculator::Entry entry =
+        number ? calculator::EntryOf(*number, false, column.field, column.position)
+               : calculator::Entry{std::nullopt,
+                                   tooLarge ? Reason::NumberTooLarge : Reason::UnreadableNumber};
+    if (!entry.value)
+        return calculator::ReasonText(*entry.problem, system, text) + " in " + column.name;
+    return *entry.value;
+}
+
+// Ends a row: its properties or the reason it has none. The copied columns
+// are in `out` already, `copied` of them.
+void finishRow(std::string& out, bool copied, const CalcState* state, std::string_view reason,
+               const Rendering& rendering) {
+    if (state != nullptr) {
+        AppendProperties(out, *state, rendering, copied);
+        out += ',';
+    } else {
+        AppendEmptyProperties(out, copied);
+        out += ',';
+        AppendCsvField(out, reason);
+    }
+    out += '\n';
+}
+
+// The rows of one CSV file, written one at a time. Each thread has its own:
+// it keeps the fields of the row and the atmosphere of the last one.
+class CsvRows {
+public:
+    CsvRows(const Layout& layout, const Rendering& rendering, const CalcState& base)
+        : layout_(layout), rendering_(rendering), shown_(SelectorOf(rendering.system)), base_(base),
+          lastPatm_(base.Patm), lastAlt_(base.Alt) {}
+
+    // Appends the output line of input line `line` (cut: longer than the
+    // reader takes) to `out`.
+    void write(std::string_view line, bool cut, std::string& out);
+
+private:
+    const Layout& layout_;
+    const Rendering& rendering_;
+    const std::string_view shown_;
+    const CalcState& base_;
+    std::vector<std::string_view> fields_;
+    CalcState state_;
+    std::string reason_;
+    // The atmosphere of the last row's column, derived once for a run of
+    // rows at the same pressure or altitude.
+    std::optional<float> lastAtmosphere_;
+    float lastPatm_;
+    float lastAlt_;
+    std::optional<Reason> lastAtmosphereProblem_;
+};
+
+void CsvRows::write(std::string_view line, bool cut, std::string& out) {
+    if (cut)
+        fields_.clear();
+    else
+        SplitCsv(line, fields_);
+    for (std::size_t i = 0; i < layout_.passThrough.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        if (layout_.passThrough[i] < fields_.size())
+            out += fields_[layout_.passThrough[i]];
+    }
+    const bool copied = !layout_.passThrough.empty();
+
+    reason_.clear();
+    if (cut) {
+        reason_ = "The line is longer than 16 MiB";
+    } else if (fields_.size() != layout_.columns) {
+        reason_ = weather::TrimField(line).empty()
+                      ? "Empty row"
+                      : "The row has " + std::to_string(fields_.size()) +
+                            " fields; the header has " + std::to_string(layout_.columns);
+    } else {
+        state_ = base_;
+        for (const ValueColumn& input : layout_.inputs) {
+            auto value = readValue(fields_[input.index], input, shown_);
+            if (auto* why = std::get_if<std::string>(&value)) {
+                reason_ = std::move(*why);
+                break;
+            }
+            setInput(state_, input.field, std::get<float>(value));
+        }
+        if (reason_.empty() && layout_.atmosphere) {
+            auto value = readValue(fields_[layout_.atmosphere->index], *layout_.atmosphere, shown_);
+            if (auto* why = std::get_if<std::string>(&value)) {
+                reason_ = std::move(*why);
+            } else if (lastAtmosphere_ == std::get<float>(value)) {
+                state_.Patm = lastPatm_;
+                state_.Alt = lastAlt_;
+            } else {
+                lastAtmosphere_ = std::get<float>(value);
+                lastAtmosphereProblem_ =
+                    SetAtmosphere(state_, Atmosphere{rendering_.altitudeGiven, *lastAtmosphere_});
+                lastPatm_ = state_.Patm;
+                lastAlt_ = state_.Alt;
+            }
+            if (reason_.empty() && lastAtmosphereProblem_)
+                reason_ = calculator::ReasonText(*lastAtmosphereProblem_, shown_);
+        }
+        if (reason_.empty()) {
+            if (const auto problem =
+                    ComputeShown(state_, layout_.inputs[0].field, layout_.inputs[1].field, shown_))
+                reason_ = calculator::ReasonText(*problem, shown_);
+        }
+    }
+    finishRow(out, copied, reason_.empty() ? &state_ : nullptr, reason_, rendering_);
+}
+
+// Lines read ahead, so that the threads share their computation; bounded in
+// lines and bytes, so that memory does not grow with the file.
+struct Batch {
+    static constexpr std::size_t kMaxLines = 8192;
+    static constexpr std::size_t kMaxBytes = std::size_t{1} << 22;
+
+    std::string text;
+    struct Entry {
+        std::size_t offset;
+        std::size_t size;
+        bool cut;
+    };
+    std::vector<Entry> lines;
+
+    void clear() {
+        text.clear();
+        lines.clear();
+    }
+    [[nodiscard]] bool full() const {
+        return lines.size() >= kMaxLines || text.size() >= kMaxBytes;
+    }
+    void add(const LineReader::Line& line) {
+        lines.push_back({text.size(), line.text.size(), line.cut});
+        text += line.text;
+    }
+    [[nodiscard]] std::string_view line(std::size_t i) const {
+        return std::string_view(text).substr(lines[i].offset, lines[i].size);
+    }
+};
+
+// The computing threads: one per core, at most four.
+std::size_t threadCount() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp<std::size_t>(cores, 1, 4);
+}
+
+} // namespace
+
+RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& progress) {
+    LineReader reader(in);
+    const std::optional<LineReader::Line> first = reader.next();
+    if (reader.failed())
+        return {kExitBadInput, "Could not read the input: " + std::string(std::strerror(errno))};
+    if (!first)
+        return {kExitBadInput, "The input is empty: it needs a header line such as "
+                               "\"dry_bulb_F,relative_humidity_pct\""};
+    std::string_view headerLine = first->text;
+    if (headerLine.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
+        headerLine.remove_prefix(3);
+    auto header = ReadHeader(headerLine);
+    if (auto* message = std::get_if<std::string>(&header))
+        return {kExitBadInput, "Unusable header: " + *message};
+    const Layout layout = std::move(std::get<Layout>(header));
+    if (layout.atmosphere && options.atmosphere)
+        return {kExitUsage, "The input has a column " + layout.atmosphere->name +
+                                "; --pressure and --altitude apply to files without one"};
+
+    Rendering rendering = options.rendering;
+    if (layout.atmosphere)
+        rendering.altitudeGiven = layout.atmosphere->field == calculator::kAltitude;
+    const std::string_view shown = SelectorOf(rendering.system);
+
+    // The state every row starts from: an enthalpy is entered in the system
+    // of its unit (kJ/kg, position 2, metric), every other input in the
+    // system shown; the atmosphere of the options, or 14.696 psia.
+    CalcState base;
+    base.UnitSystem = std::string(shown);
+    for (const ValueColumn& input : layout.inputs)
+        if (input.field == calculator::kEnthalpy)
+            base.UnitSystem = input.position == 2 ? "SI" : "IP";
+    if (options.atmosphere) {
+        SetAtmosphere(base, *options.atmosphere);
+    } else {
+        // The window's first start: the standard atmosphere at sea level.
+        base.Patm = Atmosphere{}.value;
+        base.Alt = 0.0f;
+    }
+
+    std::string& text = out.text();
+    for (const std::string& name : layout.passThroughNames)
+        text.append(name).append(",");
+    text.append(PropertyHeader(rendering.system)).append("\n");
+
+    // Each batch is cut into one contiguous share per thread; the shares'
+    // output is written in order.
+    const std::size_t threads = threadCount();
+    std::vector<CsvRows> rows(threads, CsvRows(layout, rendering, base));
+    std::vector<std::string> shares(threads);
+    Batch batch;
+    while (true) {
+        batch.clear();
+        while (!batch.full()) {
+            const std::optional<LineReader::Line> line = reader.next();
+            if (!line)
+                break;
+            batch.add(*line);
+        }
+        if (batch.lines.empty())
+            break;
+        const std::size_t count = batch.lines.size();
+        const auto computeShare = [&](std::size_t t) {
+            shares[t].clear();
+            for (std::size_t i = count * t / threads; i < count * (t + 1) / threads; ++i)
+                rows[t].write(batch.line(i), batch.lines[i].cut, shares[t]);
+        };
+        // Shares 1 to helpers.size() go to threads of their own; where no
+        // thread can be had, the rest are computed here.
+        std::vector<std::future<void>> helpers;
+        try {
+            while (count >= 2 * threads && helpers.size() + 1 < threads)
+                helpers.push_back(std::async(std::launch::async, computeShare, helpers.size() + 1));
+        } catch (const std::system_error&) {
+        }
+        computeShare(0);
+        for (std::size_t t = helpers.size() + 1; t < threads; ++t)
+            computeShare(t);
+        for (std::future<void>& helper : helpers)
+            helper.get();
+        for (const std::string& share : shares) {
+            text += share;
+            out.write();
+        }
+        if (out.failed())
+            return {};
+        progress.update(reader.bytes());
+    }
+    if (reader.failed())
+        return {kExitBadInput, "Could not read the input: " + std::string(std::strerror(errno))};
+    return {};
+}
+
+RunResult RunEpw(const std::string& path, Sink& out, const Options& options, Progress& progress) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {kExitBadInput,
+                "Cannot open the weather file \"" + path + "\": " + std::strerror(errno)};
+    weather::EpwReader reader(file);
+    if (reader.problem() != weather::FileProblem::None)
+        return {kExitBadInput,
+                "\"" + path + "\": " + std::string(weather::DescribeFileProblem(reader.problem()))};
+
+    const Rendering& rendering = options.rendering;
+    const std::string_view shown = SelectorOf(rendering.system);
+    std::string& text = out.text();
+    text.append("year,month,day,hour,").append(PropertyHeader(rendering.system)).append("\n");
+
+    std::array<std::string_view, 4> date;
+    CalcState state;
+    std::string reason;
+    while (const std::optional<weather::EpwRow> row = reader.nextRow()) {
+        progress.update(reader.bytesRead());
+        const std::size_t count = weather::SplitFields(row->line, date.data(), date.size());
+        for (std::size_t i = 0; i < date.size(); ++i) {
+            if (i > 0)
+                text += ',';
+            if (i < count)
+                AppendCsvField(text, weather::TrimField(date[i]));
+        }
+
+        reason.clear();
+        if (const auto* hour = std::get_if<weather::Hour>(&row->result)) {
+            // The hour's dry bulb and humidity ratio (from its dew point at
+            // the station pressure), solved as the window solves a typed
+            // dry bulb and humidity ratio at that pressure.
+            state = CalcState{};
+            state.UnitSystem = std::string(shown);
+            state.Tdb = static_cast<float>(hour->dryBulbF);
+            state.W = static_cast<float>(hour->humidityRatio);
+            SetAtmosphere(state, Atmosphere{false, static_cast<float>(hour->pressurePsia)});
+            if (const auto problem =
+                    ComputeShown(state, calculator::kDryBulb, calculator::kHumidityRatio, shown))
+                reason = calculator::ReasonText(*problem, shown);
+        } else {
+            reason = "Skipped: " + std::string(weather::DescribeSkipReason(
+                                       std::get<weather::SkipReason>(row->result)));
+        }
+        finishRow(text, true, reason.empty() ? &state : nullptr, reason, rendering);
+        out.write();
+        if (out.failed())
+            return {};
+    }
+    if (file.bad())
+        return {kExitBadInput, "Could not read the weather file \"" + path + "\""};
+    return {};
+}
+
+} // namespace batch
