@@ -19,6 +19,9 @@ namespace {
 // Pixels per side of a density cell: fine enough to show the shape of the
 // year, coarse enough that a cell holds more than an hour or two.
 constexpr double kCellPixels = 8.0;
+// Many stations record whole kelvins: cells narrower than 1 K (1.8 °F) of dry
+// bulb would leave every other column empty.
+constexpr double kMinCellDryBulbF = 1.8;
 constexpr double kDotPixels = 3.0;
 
 constexpr std::array<QRgb, 12> kMonthColours{0xff1f4e9c, 0xff2f7fc1, 0xff2ea59a, 0xff43a047,
@@ -78,12 +81,13 @@ void HoursLayer::paint(QPainter& painter, const LayerContext& context) const {
 void HoursLayer::paintDensity(QPainter& painter, const LayerContext& context) const {
     const ChartMapping& m = context.mapping;
     const ChartRange& r = m.range();
+    const double columns = std::min(m.plot().width() / kCellPixels, r.width() / kMinCellDryBulbF);
     weather::GridAxes axes{
         r.tMinF,
         r.tMaxF,
         r.wMin,
         r.wMax,
-        std::clamp(static_cast<int>(m.plot().width() / kCellPixels), 1, weather::kMaxGridCells),
+        std::clamp(static_cast<int>(columns), 1, weather::kMaxGridCells),
         std::clamp(static_cast<int>(m.plot().height() / kCellPixels), 1, weather::kMaxGridCells)};
     const weather::DensityGrid grid = weather::ComputeDensity(hours_, filter_, axes);
     if (grid.maxCount == 0)

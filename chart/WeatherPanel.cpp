@@ -86,10 +86,12 @@ WeatherPanel::WeatherPanel(PsychroChart* chart, QWidget* parent)
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(buildControls());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
+    setMinimumWidth(380);
 
     if (chart_) {
         units_ = chart_->unitSystem();
