@@ -74,7 +74,9 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     });
     buildMenu();
     updateActions();
-    resize(chart_->sizeHint() + QSize(340, 0));
+    resize(chart_->sizeHint() + QSize(380, 0));
+    // The panel wide enough for its controls; the chart takes the rest.
+    splitter_->setSizes({chart_->sizeHint().width(), 380});
 
     // Escape puts the window away as its close button does.
     auto* putAway = new QAction(this);

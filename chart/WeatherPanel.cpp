@@ -91,7 +91,7 @@ WeatherPanel::WeatherPanel(PsychroChart* chart, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
-    setMinimumWidth(380);
+    setMinimumWidth(260);
 
     if (chart_) {
         units_ = chart_->unitSystem();
