@@ -1,10 +1,17 @@
 // Chart speed: computing every line for a new pressure, painting the whole
-// chart at 1200 x 800 into an offscreen image, and the hover readout.
+// chart at 1200 x 800 into an offscreen image, with and without the hours of
+// a weather file, the hover readout, and the zone hour counts of the weather
+// panel.
 
 #include "chart/ChartLines.h"
 #include "chart/ChartPainter.h"
 #include "chart/HoverReadout.h"
+#include "chart/WeatherLayers.h"
+#include "chart/WeatherStatistics.h"
 #include "engine/PsychroFun.h"
+#include "processes/ComfortZone.h"
+#include "processes/LimitZone.h"
+#include "weather/WeatherFile.h"
 
 #include <QApplication>
 #include <QImage>
@@ -49,6 +56,71 @@ void RepaintAt1200x800(benchmark::State& state) {
 BENCHMARK(RepaintAt1200x800)
     ->Arg(static_cast<int>(UnitSystem::IP))
     ->Arg(static_cast<int>(UnitSystem::SI))
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+const weather::WeatherFile& Chicago() {
+    static const weather::WeatherFile file = weather::LoadWeatherFile(
+        VW_WEATHER_DATA_DIR "/USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw", 14.696);
+    return file;
+}
+
+// All 8760 hours of a year over the chart, as density shading (argument 0)
+// or dots by month (1), with the comfort zone and the data-room envelope.
+void RepaintWithAYearOfWeather(benchmark::State& state) {
+    const ChartLines lines =
+        ComputeChartLines(ChartKey{14.2, UnitSystem::IP, DefaultRange(UnitSystem::IP)});
+    HoursLayer hours;
+    hours.setHours(Chicago().hours);
+    hours.setDisplay(state.range(0) == 0 ? HoursDisplay::Density : HoursDisplay::MonthDots);
+    ZonesLayer zones;
+    zones.setZones(
+        {{QStringLiteral("comfort"),
+          std::make_shared<processes::ComfortZone>(
+              *processes::ComfortZone::Make(processes::kSummerComfort)),
+          Qt::darkGreen},
+         {QStringLiteral("data room"),
+          std::make_shared<processes::LimitZone>(processes::DataRoomEnvelope()), Qt::darkBlue}});
+    const ChartScene scene{&lines, StatePoint{75.0, 0.009}, {&hours, &zones}};
+    const ChartColors colors = ColorsFor(QApplication::palette());
+    QImage image(1200, 800, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setFont(QApplication::font());
+        PaintChart(painter, QRectF(0, 0, 1200, 800), scene, colors);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetLabel(state.range(0) == 0 ? "density" : "month dots");
+}
+BENCHMARK(RepaintWithAYearOfWeather)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// What the panel recounts after a zone is switched: every row of the hour
+// counts for a year with three zones shown.
+void HourCountsAfterAZoneChange(benchmark::State& state) {
+    const auto comfort = processes::ComfortZone::Make(processes::kSummerComfort);
+    const processes::LimitZone dataRoom = processes::DataRoomEnvelope();
+    const auto user =
+        processes::LimitZone::Make(processes::ZoneLimits{68.0, 78.0, {}, {}, {}, 0.6, {}, {}});
+    const NamedZone zones[] = {{QStringLiteral("comfort"), &*comfort},
+                               {QStringLiteral("data room"), &dataRoom},
+                               {QStringLiteral("user"), &*user}};
+    weather::HourFilter filter;
+    filter.hours = weather::HourFilter::HoursOfDay(8, 18);
+    for (auto _ : state) {
+        const StatTable table = HourCountsTable(Chicago().hours, Chicago().report, filter, zones,
+                                                HourLimits{}, UnitSystem::IP);
+        benchmark::DoNotOptimize(table.rows.data());
+    }
+}
+BENCHMARK(HourCountsAfterAZoneChange)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

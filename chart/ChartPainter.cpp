@@ -350,8 +350,16 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
     painter.setPen(QPen(colors.text, 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(m.plot());
-    if (lines.valid)
+    if (lines.valid) {
+        const LayerContext context{m, lines.key.units, lines.key.patmPsia};
+        for (const ChartLayer* layer : scene.layers) {
+            painter.save();
+            painter.setClipRect(m.plot());
+            layer->paint(painter, context);
+            painter.restore();
+        }
         DrawState(g, scene.state);
+    }
     painter.restore();
 }
 

@@ -7,12 +7,14 @@
 // The painter's font sets the size of every text and of the margins around
 // the plot (PlotRectFor); the caller sets it, and antialiasing, beforehand.
 
+#include "chart/ChartLayer.h"
 #include "chart/ChartLines.h"
 #include "chart/ChartMapping.h"
 #include "chart/HoverReadout.h"
 #include "chart/StatePoint.h"
 
 #include <optional>
+#include <vector>
 
 #include <QColor>
 #include <QPalette>
@@ -42,6 +44,8 @@ ChartColors ColorsFor(const QPalette& palette);
 struct ChartScene {
     const ChartLines* lines = nullptr; // with the pressure, unit system and range
     std::optional<StatePoint> state;
+    // Drawn in this order over the lines, under the state's mark.
+    std::vector<const ChartLayer*> layers{};
 };
 
 // The mapping PaintChart uses for `area` with the painter's current font.

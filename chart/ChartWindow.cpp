@@ -1,14 +1,28 @@
 #include "chart/ChartWindow.h"
 
+#include "chart/Report.h"
 #include "settings/SettingsStore.h"
 
+#include <cmath>
+#include <filesystem>
 #include <utility>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHideEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace chart {
@@ -38,12 +52,31 @@ void installChartAccessible() {
 ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     installChartAccessible();
     setWindowTitle(QStringLiteral("Psychrometric Chart"));
-    chart_ = new PsychroChart(this);
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    chart_ = new PsychroChart(splitter_);
+    chart_->setAtmosphere(calculatorPsia_);
+    panel_ = new WeatherPanel(chart_, splitter_);
+    panel_->setObjectName(QStringLiteral("weatherPanel"));
+    splitter_->addWidget(chart_);
+    splitter_->addWidget(panel_);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setChildrenCollapsible(false);
+    menuBar_ = new QMenuBar(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(chart_);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(splitter_);
     connect(chart_, &PsychroChart::pointPicked, this, &ChartWindow::pointPicked);
-    resize(chart_->sizeHint());
+    connect(panel_, &WeatherPanel::weatherChanged, this, [this] {
+        applyPressure();
+        updateActions();
+    });
+    buildMenu();
+    updateActions();
+    resize(chart_->sizeHint() + QSize(380, 0));
+    // The panel wide enough for its controls; the chart takes the rest.
+    splitter_->setSizes({chart_->sizeHint().width(), 380});
 
     // Escape puts the window away as its close button does.
     auto* putAway = new QAction(this);
@@ -76,7 +109,172 @@ void ChartWindow::applyAccessibleTexts() {
             description += QStringLiteral(" %1 %2.").arg(key, QLatin1String(what));
     }
     chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
+    menuBar_->setAccessibleName(QStringLiteral("Chart menu"));
+    panel_->setAccessibleName(QStringLiteral("Weather file"));
+    panel_->setAccessibleDescription(
+        QStringLiteral("The hours of a weather file on the chart: display, month and hour "
+                       "filter, zones, limits, hour counts and design conditions."));
     chart_->setAccessibleDescription(description);
+}
+
+void ChartWindow::buildMenu() {
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    QAction* open = file->addAction(QStringLiteral("&Open Weather File..."));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &ChartWindow::askOpenWeatherFile);
+    exportStatisticsAction_ = file->addAction(QStringLiteral("&Export Weather Statistics..."));
+    connect(exportStatisticsAction_, &QAction::triggered, this, &ChartWindow::askExportStatistics);
+    exportReportAction_ = file->addAction(QStringLiteral("Export &Report (PDF)..."));
+    connect(exportReportAction_, &QAction::triggered, this, &ChartWindow::askExportReport);
+    closeWeatherAction_ = file->addAction(QStringLiteral("&Close Weather File"));
+    connect(closeWeatherAction_, &QAction::triggered, this, &ChartWindow::closeWeatherFile);
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("&Close"));
+    connect(close, &QAction::triggered, this, &QWidget::hide);
+    // The shortcuts work wherever the focus is in this window.
+    for (QAction* action : file->actions()) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+void ChartWindow::updateActions() {
+    const bool shown = panel_->hasWeather();
+    exportStatisticsAction_->setEnabled(shown);
+    exportReportAction_->setEnabled(shown);
+    closeWeatherAction_->setEnabled(shown);
+}
+
+void ChartWindow::setAtmosphere(double patmPsia) {
+    calculatorPsia_ = patmPsia;
+    applyPressure();
+}
+
+void ChartWindow::setUnitSystem(UnitSystem units) {
+    chart_->setUnitSystem(units);
+    panel_->setUnitSystem(units);
+}
+
+void ChartWindow::applyPressure() {
+    const auto site = panel_->sitePressure();
+    chart_->setAtmosphere(site ? site->psia : calculatorPsia_);
+}
+
+bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
+    const QString name = QFileInfo(path).fileName();
+    const auto fail = [&](const QString& why) {
+        const QString text = QStringLiteral("%1 cannot be shown: %2").arg(name, why);
+        panel_->setMessage(text);
+        if (error != nullptr)
+            *error = text;
+        return false;
+    };
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("there is no such file."));
+
+    // Shown only when reading takes more than 200 ms; Cancel stops the read.
+    QProgressDialog progress(QStringLiteral("Reading %1...").arg(name), QStringLiteral("Cancel"), 0,
+                             1000, this);
+    progress.setWindowTitle(QStringLiteral("Open Weather File"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(200);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setAccessibleName(QStringLiteral("Reading the weather file"));
+    progress.setValue(0);
+    const weather::ProgressCallback report = [&progress](const weather::ReadProgress& at) {
+        if (at.totalBytes > 0) {
+            const auto share = std::min<std::uint64_t>(1000, at.bytes * 1000 / at.totalBytes);
+            progress.setValue(static_cast<int>(share));
+        } else {
+            progress.setValue(static_cast<int>(at.rows % 1000));
+        }
+        return !progress.wasCanceled();
+    };
+    // Rows that give no pressure are taken at the calculator's, or at sea
+    // level when that is no pressure.
+    const double csvPressure =
+        std::isfinite(calculatorPsia_) && calculatorPsia_ > 0.0 ? calculatorPsia_ : 14.696;
+    weather::WeatherFile file = weather::LoadWeatherFile(
+        std::filesystem::path(QFile::encodeName(path).toStdString()), csvPressure, report);
+    progress.close();
+
+    if (file.problem != weather::FileProblem::None) {
+        const auto why = weather::DescribeFileProblem(file.problem);
+        return fail(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+    }
+    if (file.report.cancelled)
+        return fail(QStringLiteral("reading was cancelled."));
+    if (file.hours.empty())
+        return fail(QStringLiteral("it holds no hour of valid weather."));
+    panel_->setWeather(std::move(file), QDir::toNativeSeparators(path));
+    return true;
+}
+
+void ChartWindow::closeWeatherFile() {
+    panel_->clearWeather();
+}
+
+bool ChartWindow::exportStatisticsCsv(const QString& path) const {
+    if (!panel_->hasWeather())
+        return false;
+    const StatTable tables[] = {panel_->hourCounts(), panel_->designConditions()};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(TablesToCsv(tables).toUtf8());
+    return file.commit();
+}
+
+bool ChartWindow::exportReportPdf(const QString& path) const {
+    if (!panel_->hasWeather())
+        return false;
+    ReportDocument document;
+    document.title = QStringLiteral("Weather on the psychrometric chart");
+    document.subtitle = panel_->summaryLines();
+    // The chart as shown, at the size it has on the screen (or its usual
+    // size when the window has not been laid out).
+    const QSize size = chart_->width() > 100 ? chart_->size() : chart_->sizeHint();
+    document.sections.push_back({QString(), chart_->toImage(size * 2)});
+    document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
+    document.sections.push_back(
+        {QStringLiteral("Design conditions (all hours)"), panel_->designConditions()});
+    return WriteReportPdf(path, document);
+}
+
+void ChartWindow::askOpenWeatherFile() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open Weather File"), QString(),
+                                     QStringLiteral("Weather files (*.epw *.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!openWeatherFile(path, &error))
+        QMessageBox::warning(this, QStringLiteral("Open Weather File"), error);
+}
+
+void ChartWindow::askExportStatistics() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export Weather Statistics"), QStringLiteral("Weather statistics.csv"),
+        QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!exportStatisticsCsv(path))
+        QMessageBox::warning(this, QStringLiteral("Export Weather Statistics"),
+                             QStringLiteral("The statistics could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
+}
+
+void ChartWindow::askExportReport() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Report"),
+                                                      QStringLiteral("Weather report.pdf"),
+                                                      QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!exportReportPdf(path))
+        QMessageBox::warning(this, QStringLiteral("Export Report"),
+                             QStringLiteral("The report could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
 }
 
 ChartWindow::~ChartWindow() {

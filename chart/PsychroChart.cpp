@@ -3,6 +3,7 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartPainter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QAction>
@@ -69,6 +70,18 @@ void PsychroChart::setState(std::optional<StatePoint> state) {
     invalidate();
 }
 
+void PsychroChart::addLayer(const ChartLayer* layer) {
+    if (layer == nullptr || std::ranges::find(layers_, layer) != layers_.end())
+        return;
+    layers_.push_back(layer);
+    invalidate();
+}
+
+void PsychroChart::removeLayer(const ChartLayer* layer) {
+    if (std::erase(layers_, layer) > 0)
+        invalidate();
+}
+
 void PsychroChart::setViewRange(const ChartRange& range) {
     const ChartRange limited = Limited(range);
     if (limited == range_)
@@ -96,7 +109,7 @@ const ChartLines& PsychroChart::lines() const {
 }
 
 ChartScene PsychroChart::scene() const {
-    return ChartScene{&lines(), state_};
+    return ChartScene{&lines(), state_, layers_};
 }
 
 ExportStyle PsychroChart::exportStyle() const {

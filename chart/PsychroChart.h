@@ -15,6 +15,7 @@
 // the chart without the hover readout is kept as a pixmap, and moving the
 // mouse repaints only that pixmap and the readout over it.
 
+#include "chart/ChartLayer.h"
 #include "chart/ChartLines.h"
 #include "chart/ChartMapping.h"
 #include "chart/ChartUnits.h"
@@ -22,6 +23,7 @@
 #include "chart/StatePoint.h"
 
 #include <optional>
+#include <vector>
 
 #include <QPixmap>
 #include <QWidget>
@@ -50,6 +52,15 @@ public:
     [[nodiscard]] double atmosphere() const noexcept { return patmPsia_; }
     [[nodiscard]] UnitSystem unitSystem() const noexcept { return units_; }
     [[nodiscard]] const std::optional<StatePoint>& state() const noexcept { return state_; }
+
+    // Layers drawn over the lines (ChartLayer.h), in the order added; the
+    // caller keeps ownership and removes a layer before destroying it.
+    // Adding one already there, or removing one that is not, does nothing.
+    void addLayer(const ChartLayer* layer);
+    void removeLayer(const ChartLayer* layer);
+    [[nodiscard]] const std::vector<const ChartLayer*>& layers() const noexcept { return layers_; }
+    // What a layer draws has changed: repaint.
+    void layerChanged() { invalidate(); }
 
     // The part of the plane shown, in base units (°F, lb/lb).
     [[nodiscard]] const ChartRange& viewRange() const noexcept { return range_; }
@@ -114,6 +125,7 @@ private:
     UnitSystem units_ = UnitSystem::IP;
     ChartRange range_;
     std::optional<StatePoint> state_;
+    std::vector<const ChartLayer*> layers_;
     std::optional<QPointF> cursor_;
     std::optional<HoverReadout> hover_;
     // Filled on demand from const accessors; it never changes what is shown.

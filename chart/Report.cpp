@@ -1,0 +1,140 @@
+#include "chart/Report.h"
+
+#include <algorithm>
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace chart {
+
+namespace {
+
+constexpr int kDpi = 300;
+
+// Lays the document out on `painter` from the top of `page`; returns the
+// height used. With `draw` false it only measures. Images get `imageHeight`
+// each at most.
+double Layout(QPainter& p, const QRectF& page, const ReportDocument& doc, double fontPoints,
+              double imageHeight, bool draw) {
+    QFont body(QStringLiteral("Sans Serif"));
+    body.setPointSizeF(fontPoints);
+    QFont bold = body;
+    bold.setBold(true);
+    QFont title = bold;
+    title.setPointSizeF(fontPoints * 1.6);
+
+    double y = page.top();
+    const auto line = [&](const QString& text, const QFont& font, double indent = 0.0) {
+        p.setFont(font);
+        const QFontMetricsF fm(font, p.device());
+        if (draw)
+            p.drawText(QRectF(page.left() + indent, y, page.width() - indent, fm.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += fm.height();
+    };
+    line(doc.title, title);
+    for (const QString& text : doc.subtitle)
+        line(text, body);
+    const QFontMetricsF bodyMetrics(body, p.device());
+    for (const ReportSection& section : doc.sections) {
+        y += 0.6 * bodyMetrics.height();
+        if (!section.heading.isEmpty())
+            line(section.heading, bold);
+        if (const auto* paragraph = std::get_if<QStringList>(&section.body)) {
+            for (const QString& t : *paragraph)
+                line(t, body);
+        } else if (const auto* image = std::get_if<QImage>(&section.body)) {
+            if (image->isNull())
+                continue;
+            QSizeF size = QSizeF(image->size())
+                              .scaled(QSizeF(page.width(), imageHeight), Qt::KeepAspectRatio);
+            if (draw)
+                p.drawImage(QRectF(QPointF(page.left(), y), size), *image);
+            y += size.height();
+        } else if (const auto* table = std::get_if<StatTable>(&section.body)) {
+            const QLocale locale;
+            // Column widths from the widest cell of each, the first column
+            // taking what is left.
+            const qsizetype columns = table->headers.size();
+            std::vector<double> widths(static_cast<std::size_t>(columns), 0.0);
+            const auto measure = [&](qsizetype c, const QString& text, const QFont& font) {
+                const QFontMetricsF fm(font, p.device());
+                auto& w = widths[static_cast<std::size_t>(c)];
+                w = std::max(w, fm.horizontalAdvance(text) + fm.height());
+            };
+            for (qsizetype c = 0; c < columns; ++c)
+                measure(c, table->headers[c], bold);
+            for (const auto& row : table->rows)
+                for (qsizetype c = 0; c < columns && c < static_cast<qsizetype>(row.size()); ++c)
+                    measure(c, CellText(row[static_cast<std::size_t>(c)], locale), body);
+            const double rowHeight = bodyMetrics.height() * 1.15;
+            const auto drawRow = [&](const QStringList& cells, const QFont& font, bool numbers) {
+                p.setFont(font);
+                double x = page.left();
+                for (qsizetype c = 0; c < cells.size() && c < columns; ++c) {
+                    const double w = widths[static_cast<std::size_t>(c)];
+                    if (draw)
+                        p.drawText(QRectF(x, y, w, rowHeight),
+                                   ((numbers && c > 0) ? Qt::AlignRight : Qt::AlignLeft) |
+                                       Qt::AlignVCenter,
+                                   cells[c]);
+                    x += w;
+                }
+                y += rowHeight;
+            };
+            drawRow(table->headers, bold, false);
+            if (draw)
+                p.drawLine(QPointF(page.left(), y), QPointF(page.right(), y));
+            for (const auto& row : table->rows) {
+                QStringList cells;
+                bool numbers = false;
+                for (const StatCell& cell : row) {
+                    cells.append(CellText(cell, locale));
+                    numbers = numbers || cell.number.has_value();
+                }
+                drawRow(cells, body, numbers);
+            }
+        }
+    }
+    return y - page.top();
+}
+
+} // namespace
+
+bool WriteReportPdf(const QString& path, const ReportDocument& document) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kDpi);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("Vaporwright"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return false;
+        }
+        const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+        // Images take up to half the page; text shrinks from 9 pt until all
+        // fits, and the images give way after that.
+        double points = 9.0;
+        double imageHeight = 0.5 * page.height();
+        while (Layout(painter, page, document, points, imageHeight, false) > page.height() &&
+               points > 4.0) {
+            points -= 0.5;
+            imageHeight *= 0.95;
+        }
+        Layout(painter, page, document, points, imageHeight, true);
+        painter.end();
+    }
+    return file.commit();
+}
+
+} // namespace chart
