@@ -3,10 +3,10 @@
 #include "engine/Units.h"
 #include "project/Project.h"
 
-#include <QStringList>
-
 #include <functional>
 #include <vector>
+
+#include <QStringList>
 
 namespace project {
 
@@ -45,12 +45,8 @@ struct SystemUnits {
     QString enthalpy() const { return metric ? QStringLiteral("kJ/kg") : QStringLiteral("Btu/lb"); }
     QString volume() const { return metric ? QStringLiteral("m³/kg") : QStringLiteral("ft³/lb"); }
     QString density() const { return metric ? QStringLiteral("kg/m³") : QStringLiteral("lb/ft³"); }
-    double t(double tF) const {
-        return metric ? units::FahrenheitToCelsius(tF) : tF;
-    }
-    double p(double psia) const {
-        return metric ? units::PsiaToKPa(psia) : psia;
-    }
+    double t(double tF) const { return metric ? units::FahrenheitToCelsius(tF) : tF; }
+    double p(double psia) const { return metric ? units::PsiaToKPa(psia) : psia; }
     // CalcState keeps the metric enthalpy divided by kKJPerKgPerBtuPerLb.
     double h(double stored) const {
         return metric ? units::MetricFromStoredEnthalpy(stored) : stored;
@@ -83,22 +79,20 @@ QString unitName(processes::AirflowUnit unit) {
 
 QString PointsCsv(const Project& project) {
     const SystemUnits u{project.atmosphere().system == UnitSystem::SI};
-    QString csv = line({QStringLiteral("Point"),
-                        QStringLiteral("Dry bulb (%1)").arg(u.temperature()),
-                        QStringLiteral("Wet bulb (%1)").arg(u.temperature()),
-                        QStringLiteral("Dew point (%1)").arg(u.temperature()),
-                        QStringLiteral("Relative humidity (%)"),
-                        QStringLiteral("Humidity ratio (lb/lb = kg/kg)"),
-                        QStringLiteral("Enthalpy (%1)").arg(u.enthalpy()),
-                        QStringLiteral("Specific volume (%1)").arg(u.volume()),
-                        QStringLiteral("Density (%1)").arg(u.density()),
-                        QStringLiteral("Vapour pressure (%1)").arg(u.pressure()),
-                        QStringLiteral("Degree of saturation (%)"),
-                        QStringLiteral("Absolute humidity (%1)").arg(u.density()),
-                        QStringLiteral("Atmospheric pressure (%1)").arg(u.pressure()),
-                        QStringLiteral("Airflow"), QStringLiteral("Airflow unit"),
-                        QStringLiteral("Dry air (lb/h)"), QStringLiteral("PMV"),
-                        QStringLiteral("PPD (%)"), QStringLiteral("Note")});
+    QString csv = line(
+        {QStringLiteral("Point"), QStringLiteral("Dry bulb (%1)").arg(u.temperature()),
+         QStringLiteral("Wet bulb (%1)").arg(u.temperature()),
+         QStringLiteral("Dew point (%1)").arg(u.temperature()),
+         QStringLiteral("Relative humidity (%)"), QStringLiteral("Humidity ratio (lb/lb = kg/kg)"),
+         QStringLiteral("Enthalpy (%1)").arg(u.enthalpy()),
+         QStringLiteral("Specific volume (%1)").arg(u.volume()),
+         QStringLiteral("Density (%1)").arg(u.density()),
+         QStringLiteral("Vapour pressure (%1)").arg(u.pressure()),
+         QStringLiteral("Degree of saturation (%)"),
+         QStringLiteral("Absolute humidity (%1)").arg(u.density()),
+         QStringLiteral("Atmospheric pressure (%1)").arg(u.pressure()), QStringLiteral("Airflow"),
+         QStringLiteral("Airflow unit"), QStringLiteral("Dry air (lb/h)"), QStringLiteral("PMV"),
+         QStringLiteral("PPD (%)"), QStringLiteral("Note")});
     for (int i = 0; i < project.pointCount(); ++i) {
         const StatePoint& point = project.point(i);
         const PointResult& r = project.pointResult(i);
@@ -173,8 +167,7 @@ QString ProcessesCsv(const Project& project) {
                 row << QString();
         }
         if (r.coil)
-            row << number(u.t(r.coil->apparatusDewPoint.dryBulbF))
-                << number(r.coil->bypassFactor);
+            row << number(u.t(r.coil->apparatusDewPoint.dryBulbF)) << number(r.coil->bypassFactor);
         else
             row << QString() << QString();
         row << (r.message.isEmpty() ? r.coilMessage : r.message);

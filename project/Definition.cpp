@@ -137,7 +137,8 @@ Solution Solve(const PointDefinition& definition, const Atmosphere& atmosphere) 
         double value = inputs[i].value;
         CoreInput core = CoreInput::HumidityRatio;
         if (inputs[i].input == Input::DewPoint) {
-            if (auto reason = humidityRatioAtDewPoint(value, static_cast<double>(state.Patm), value))
+            if (auto reason =
+                    humidityRatioAtDewPoint(value, static_cast<double>(state.Patm), value))
                 return {std::nullopt, reason};
         } else {
             core = static_cast<CoreInput>(inputs[i].input);
@@ -186,7 +187,8 @@ PointDefinition ForSystem(const PointDefinition& definition, const Solution& sol
             continue; // no air either way: keep the number
         state.H = *single;
         try {
-            calculator::MoveEnthalpyToSystem(state, psy::SelectorOf(to), solution.state.has_value());
+            calculator::MoveEnthalpyToSystem(state, psy::SelectorOf(to),
+                                             solution.state.has_value());
             v->value = static_cast<double>(state.H);
         } catch (const psy::FloatingPointFault&) {
             // Left as it was: the point had no air to keep.

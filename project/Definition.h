@@ -9,9 +9,9 @@
 #include "core/RealAir.h"
 #include "engine/Units.h"
 
-#include <QString>
-
 #include <optional>
+
+#include <QString>
 
 namespace project {
 

@@ -7,11 +7,11 @@
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include <algorithm>
 #include <cmath>
+
+#include <QFile>
+#include <QSaveFile>
 
 namespace project {
 
@@ -123,9 +123,9 @@ QString Project::renamePoint(int index, const QString& name) {
         return QStringLiteral("There is a point named %1 already.").arg(trimmed);
     StatePoint after = point(index);
     after.name = trimmed;
-    return replacePointWith(
-        index, after, QStringLiteral("Rename point %1 to %2").arg(point(index).name, trimmed),
-        false);
+    return replacePointWith(index, after,
+                            QStringLiteral("Rename point %1 to %2").arg(point(index).name, trimmed),
+                            false);
 }
 
 QString Project::setDefinition(int index, const PointDefinition& definition) {
@@ -173,8 +173,8 @@ Added Project::addProcess(int fromIndex, int toIndex) {
     if (fromIndex == toIndex)
         return {-1, describe(processes::Problem::SameAir)};
     const int index = processCount();
-    undo_.push(detail::InsertProcessCommand(*this, index,
-                                            {point(fromIndex).id, point(toIndex).id}));
+    undo_.push(
+        detail::InsertProcessCommand(*this, index, {point(fromIndex).id, point(toIndex).id}));
     return {index, {}};
 }
 
@@ -217,9 +217,9 @@ Added Project::addMixing(int firstIndex, int secondIndex) {
         if (!point(i).airflow)
             return {-1, QStringLiteral("Point %1 has no airflow to mix.").arg(point(i).name)};
     }
-    const auto mixture = processes::Mix(*airOf(firstIndex), *point(firstIndex).airflow,
-                                        *airOf(secondIndex), *point(secondIndex).airflow,
-                                        data_.atmosphere.system);
+    const auto mixture =
+        processes::Mix(*airOf(firstIndex), *point(firstIndex).airflow, *airOf(secondIndex),
+                       *point(secondIndex).airflow, data_.atmosphere.system);
     if (!mixture)
         return {-1, describe(mixture.problem())};
     const auto volume = processes::VolumeFlow(mixture->air, mixture->dryAirLbPerHour,
@@ -232,9 +232,9 @@ Added Project::addMixing(int firstIndex, int secondIndex) {
     const Mixing mixing{this->point(firstIndex).id, this->point(secondIndex).id, point.id,
                         mixture->firstStreamShare};
     const int index = pointCount();
-    auto* macro = new QUndoCommand(QStringLiteral("Mix %1 and %2")
-                                       .arg(this->point(firstIndex).name,
-                                            this->point(secondIndex).name));
+    auto* macro =
+        new QUndoCommand(QStringLiteral("Mix %1 and %2")
+                             .arg(this->point(firstIndex).name, this->point(secondIndex).name));
     detail::InsertPointCommand(*this, index, std::move(point), macro);
     detail::InsertMixingCommand(*this, mixingCount(), mixing, macro);
     undo_.push(macro);
@@ -272,9 +272,9 @@ QString Project::setAtmosphere(const Atmosphere& atmosphere) {
         for (int i = 0; i < pointCount(); ++i) {
             const StatePoint& before = point(i);
             StatePoint after = before;
-            after.definition = ForSystem(before.definition,
-                                         Solve(before.definition, data_.atmosphere),
-                                         data_.atmosphere.system, atmosphere.system);
+            after.definition =
+                ForSystem(before.definition, Solve(before.definition, data_.atmosphere),
+                          data_.atmosphere.system, atmosphere.system);
             if (!(after.definition == before.definition))
                 detail::ReplacePointCommand(*this, before, after, {}, false, false, macro);
         }
@@ -409,8 +409,8 @@ PointResult Project::compute(const StatePoint& point) const {
     }
 
     const auto membership = [&](const QString& name, const processes::Zone& zone) {
-        result.zones.push_back({name, zone.contains(air.dryBulbF, air.humidityRatio,
-                                                    air.pressurePsia)});
+        result.zones.push_back(
+            {name, zone.contains(air.dryBulbF, air.humidityRatio, air.pressurePsia)});
     };
     if (data_.zones.comfortShown && comfortZone_)
         membership(QStringLiteral("Comfort zone"), *comfortZone_);
@@ -439,27 +439,26 @@ ProcessResult Project::compute(const ProcessLink& link) const {
             return result;
         }
         if (!pointResult(i).state) {
-            result.message = QStringLiteral("Point %1 is not air: %2")
-                                 .arg(point(i).name, pointResult(i).reason);
+            result.message =
+                QStringLiteral("Point %1 is not air: %2").arg(point(i).name, pointResult(i).reason);
             return result;
         }
     }
     const std::optional<processes::Airflow>& airflow = point(from).airflow;
     const bool flows = airflow && pointResult(from).dryAirLbPerHour;
-    const auto analysis = processes::AnalyseProcess(*airOf(from), *airOf(to),
-                                                    data_.atmosphere.system,
-                                                    flows ? airflow : std::nullopt);
+    const auto analysis = processes::AnalyseProcess(
+        *airOf(from), *airOf(to), data_.atmosphere.system, flows ? airflow : std::nullopt);
     if (!analysis) {
         result.message = describe(analysis.problem());
         return result;
     }
     result.analysis = *analysis;
     if (!airflow)
-        result.message = QStringLiteral("Give point %1 an airflow for the loads.")
-                             .arg(point(from).name);
+        result.message =
+            QStringLiteral("Give point %1 an airflow for the loads.").arg(point(from).name);
     else if (!flows)
-        result.message = QStringLiteral("Point %1: %2")
-                             .arg(point(from).name, pointResult(from).airflowMessage);
+        result.message =
+            QStringLiteral("Point %1: %2").arg(point(from).name, pointResult(from).airflowMessage);
 
     if (analysis->kind == processes::ProcessKind::CoolingAndDehumidifying) {
         const auto coil = processes::ApparatusDewPoint(*airOf(from), *airOf(to));

@@ -16,12 +16,12 @@
 #include "processes/Process.h"
 #include "project/ProjectData.h"
 
+#include <optional>
+#include <vector>
+
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
-
-#include <optional>
-#include <vector>
 
 namespace project {
 

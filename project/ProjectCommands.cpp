@@ -172,8 +172,8 @@ QUndoCommand* RemovePointCommand(Project& project, int pointId, QUndoCommand* pa
 QUndoCommand* ReplacePointCommand(Project& project, StatePoint before, StatePoint after,
                                   const QString& text, bool move, bool continuesDrag,
                                   QUndoCommand* parent) {
-    return new ReplacePoint(project, std::move(before), std::move(after), text, move,
-                            continuesDrag, parent);
+    return new ReplacePoint(project, std::move(before), std::move(after), text, move, continuesDrag,
+                            parent);
 }
 QUndoCommand* InsertProcessCommand(Project& project, int index, ProcessLink link,
                                    QUndoCommand* parent) {

@@ -25,7 +25,9 @@ public:
         p.insertProcess(index, link);
     }
     static void removeProcess(Project& p, int index) { p.removeProcess(index); }
-    static void insertMixing(Project& p, int index, Mixing mixing) { p.insertMixing(index, mixing); }
+    static void insertMixing(Project& p, int index, Mixing mixing) {
+        p.insertMixing(index, mixing);
+    }
     static void removeMixing(Project& p, int index) { p.removeMixing(index); }
     static void applyZones(Project& p, ZoneSettings zones) { p.applyZones(std::move(zones)); }
     static void applyAtmosphere(Project& p, Atmosphere atmosphere) {

@@ -10,10 +10,10 @@
 #include "processes/LimitZone.h"
 #include "project/Definition.h"
 
-#include <QString>
-
 #include <optional>
 #include <vector>
+
+#include <QString>
 
 namespace project {
 

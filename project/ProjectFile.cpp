@@ -2,14 +2,14 @@
 
 #include "core/RealAir.h"
 
+#include <array>
+#include <cmath>
+#include <utility>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-
-#include <array>
-#include <cmath>
-#include <utility>
 
 namespace project {
 
@@ -212,9 +212,9 @@ QJsonObject writePoint(const StatePoint& point) {
         inputs.append(QJsonObject{{"property", InputKey(v.input)}, {"value", v.value}});
     QJsonObject o{{"name", point.name}, {"inputs", inputs}};
     if (point.airflow) {
-        const auto unit = std::find_if(
-            kAirflowUnits.begin(), kAirflowUnits.end(),
-            [&point](const auto& u) { return u.first == point.airflow->unit; });
+        const auto unit =
+            std::find_if(kAirflowUnits.begin(), kAirflowUnits.end(),
+                         [&point](const auto& u) { return u.first == point.airflow->unit; });
         o.insert("airflow", QJsonObject{{"value", point.airflow->value},
                                         {"unit", QLatin1String(unit->second)}});
     }
@@ -231,12 +231,10 @@ QJsonObject writeZones(const ZoneSettings& zones) {
         }
         user.append(z);
     }
-    return QJsonObject{{"comfortShown", zones.comfortShown},
-                       {"metabolicRate", zones.comfort.metabolicRate},
-                       {"clothing", zones.comfort.clothing},
-                       {"airSpeed", zones.comfort.airSpeed},
-                       {"dataRoomShown", zones.dataRoomShown},
-                       {"userZones", user}};
+    return QJsonObject{
+        {"comfortShown", zones.comfortShown},   {"metabolicRate", zones.comfort.metabolicRate},
+        {"clothing", zones.comfort.clothing},   {"airSpeed", zones.comfort.airSpeed},
+        {"dataRoomShown", zones.dataRoomShown}, {"userZones", user}};
 }
 
 } // namespace

@@ -22,10 +22,10 @@
 
 #include "project/ProjectData.h"
 
+#include <variant>
+
 #include <QByteArray>
 #include <QString>
-
-#include <variant>
 
 namespace project {
 
