@@ -78,8 +78,12 @@ Added Project::addPoint(const PointDefinition& definition, const QString& name) 
 Added Project::addCalculatorState(const CalcState& state, Input first, Input second) {
     if (auto problem = CheckPair(first, second))
         return {-1, *problem};
-    CalcState inSystem = state;
     const auto system = basPsychroFun::UnitSystemOf(state.UnitSystem);
+    if (!system)
+        return {-1, QStringLiteral("The calculator's state names no unit system.")};
+    if ((first == Input::DewPoint || second == Input::DewPoint) && !calculator::HasDewPoint(state))
+        return {-1, QStringLiteral("Perfectly dry air has no dew point to define a point by.")};
+    CalcState inSystem = state;
     if ((first == Input::Enthalpy || second == Input::Enthalpy) &&
         system != data_.atmosphere.system) {
         // The ticked enthalpy was typed against the other datum: keep the air.
@@ -101,12 +105,15 @@ QString Project::replacePointWith(int index, StatePoint after, const QString& te
     const StatePoint& before = point(index);
     bool continues = false;
     if (drag) {
-        continues = dragPointId_ == before.id;
+        // A move continues the drag only while its last step is still the
+        // top of the stack: not after an undo or another change.
+        continues = dragPointId_ == before.id && undo_.index() == dragIndex_;
         dragPointId_ = before.id;
     } else {
         dragPointId_.reset();
     }
     undo_.push(detail::ReplacePointCommand(*this, before, std::move(after), text, drag, continues));
+    dragIndex_ = undo_.index();
     return {};
 }
 

@@ -215,7 +215,8 @@ private:
     std::vector<PointResult> pointResults_;
     std::vector<ProcessResult> processResults_;
     int nextId_ = 1;
-    std::optional<int> dragPointId_;
+    std::optional<int> dragPointId_; // the point being dragged, until finishMove()
+    int dragIndex_ = -1;             // the undo index after the drag's last move
 
     std::optional<processes::ComfortZone> comfortZone_;
     processes::LimitZone dataRoom_;

@@ -2,6 +2,7 @@
 
 #include "core/RealAir.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -38,93 +39,128 @@ constexpr std::array<std::pair<LimitMember, const char*>, 8> kLimits{{
     {&ZoneLimits::maxDewPointF, "maxDewPointF"},
 }};
 
-// --- Reading: every accessor refuses what is missing or of the wrong kind.
+// --- Reading ---------------------------------------------------------------------
+//
+// Every accessor refuses what is missing or of the wrong kind: it records the
+// first fault and gives a harmless value, and the reader stops at the next
+// check of failed(), so that nothing is built from a fault.
 
-struct BadFile {
-    QString message;
+class Reader {
+public:
+    [[nodiscard]] bool failed() const noexcept { return !error_.isEmpty(); }
+    [[nodiscard]] const QString& error() const noexcept { return error_; }
+
+    void bad(const QString& what) {
+        fail(QStringLiteral("The project file is damaged: %1.").arg(what));
+    }
+    // A message of its own, not a kind of damage.
+    void fail(const QString& message) {
+        if (error_.isEmpty())
+            error_ = message;
+    }
+
+    QJsonValue member(const QJsonObject& o, const char* key) {
+        const QJsonValue v = o.value(QLatin1String(key));
+        if (v.isUndefined())
+            bad(QStringLiteral("\"%1\" is missing").arg(QLatin1String(key)));
+        return v;
+    }
+    double number(const QJsonObject& o, const char* key) {
+        const QJsonValue v = member(o, key);
+        if (!v.isDouble() || !std::isfinite(v.toDouble())) {
+            bad(QStringLiteral("\"%1\" is not a number").arg(QLatin1String(key)));
+            return 0.0;
+        }
+        return v.toDouble();
+    }
+    bool boolean(const QJsonObject& o, const char* key) {
+        const QJsonValue v = member(o, key);
+        if (!v.isBool())
+            bad(QStringLiteral("\"%1\" is not true or false").arg(QLatin1String(key)));
+        return v.toBool();
+    }
+    QString text(const QJsonObject& o, const char* key) {
+        const QJsonValue v = member(o, key);
+        if (!v.isString())
+            bad(QStringLiteral("\"%1\" is not a text").arg(QLatin1String(key)));
+        return v.toString();
+    }
+    QJsonArray array(const QJsonObject& o, const char* key) {
+        const QJsonValue v = member(o, key);
+        if (!v.isArray())
+            bad(QStringLiteral("\"%1\" is not a list").arg(QLatin1String(key)));
+        return v.toArray();
+    }
+    QJsonObject object(const QJsonValue& v, const QString& what) {
+        if (!v.isObject())
+            bad(QStringLiteral("%1 is not an object").arg(what));
+        return v.toObject();
+    }
+    // A position in a list of `count`, given as a whole number; -1 when not.
+    int position(const QJsonObject& o, const char* key, std::size_t count) {
+        const double v = number(o, key);
+        if (failed() || v != std::floor(v) || v < 0 || v >= static_cast<double>(count)) {
+            bad(QStringLiteral("\"%1\" refers to a point that is not there")
+                    .arg(QLatin1String(key)));
+            return -1;
+        }
+        return static_cast<int>(v);
+    }
+
+    std::optional<StatePoint> point(const QJsonObject& o, int id);
+    ZoneSettings zones(const QJsonObject& o);
+    std::optional<ProjectData> project(const QByteArray& bytes);
+
+private:
+    QString error_;
 };
 
-[[noreturn]] void bad(const QString& what) {
-    throw BadFile{QStringLiteral("The project file is damaged: %1.").arg(what)};
-}
-
-QJsonValue member(const QJsonObject& o, const char* key) {
-    const QJsonValue v = o.value(QLatin1String(key));
-    if (v.isUndefined())
-        bad(QStringLiteral("\"%1\" is missing").arg(QLatin1String(key)));
-    return v;
-}
-double number(const QJsonObject& o, const char* key) {
-    const QJsonValue v = member(o, key);
-    if (!v.isDouble() || !std::isfinite(v.toDouble()))
-        bad(QStringLiteral("\"%1\" is not a number").arg(QLatin1String(key)));
-    return v.toDouble();
-}
-bool boolean(const QJsonObject& o, const char* key) {
-    const QJsonValue v = member(o, key);
-    if (!v.isBool())
-        bad(QStringLiteral("\"%1\" is not true or false").arg(QLatin1String(key)));
-    return v.toBool();
-}
-QString text(const QJsonObject& o, const char* key) {
-    const QJsonValue v = member(o, key);
-    if (!v.isString())
-        bad(QStringLiteral("\"%1\" is not a text").arg(QLatin1String(key)));
-    return v.toString();
-}
-QJsonArray array(const QJsonObject& o, const char* key) {
-    const QJsonValue v = member(o, key);
-    if (!v.isArray())
-        bad(QStringLiteral("\"%1\" is not a list").arg(QLatin1String(key)));
-    return v.toArray();
-}
-QJsonObject object(const QJsonValue& v, const QString& what) {
-    if (!v.isObject())
-        bad(QStringLiteral("%1 is not an object").arg(what));
-    return v.toObject();
-}
-// A position in a list of `count`, given as a whole number.
-int position(const QJsonObject& o, const char* key, std::size_t count) {
-    const double v = number(o, key);
-    if (v != std::floor(v) || v < 0 || v >= static_cast<double>(count))
-        bad(QStringLiteral("\"%1\" refers to a point that is not there").arg(QLatin1String(key)));
-    return static_cast<int>(v);
-}
-
-StatePoint readPoint(const QJsonObject& o, int id) {
+std::optional<StatePoint> Reader::point(const QJsonObject& o, int id) {
     StatePoint point;
     point.id = id;
     point.name = text(o, "name").trimmed();
     if (point.name.isEmpty())
         bad(QStringLiteral("a point has no name"));
     const QJsonArray inputs = array(o, "inputs");
-    if (inputs.size() != 2)
+    if (failed())
+        return std::nullopt;
+    if (inputs.size() != 2) {
         bad(QStringLiteral("point %1 does not have two inputs").arg(point.name));
+        return std::nullopt;
+    }
     std::array<InputValue, 2> values;
     for (qsizetype i = 0; i < 2; ++i) {
         const QJsonObject input = object(inputs[i], QStringLiteral("an input"));
         const auto kind = InputFromKey(text(input, "property"));
         if (!kind)
             bad(QStringLiteral("point %1 has an unknown input").arg(point.name));
-        values[static_cast<std::size_t>(i)] = {*kind, number(input, "value")};
+        const double value = number(input, "value");
+        if (failed())
+            return std::nullopt;
+        values[static_cast<std::size_t>(i)] = {*kind, value};
     }
     point.definition = {values[0], values[1]};
-    if (auto problem = CheckDefinition(point.definition))
+    if (auto problem = CheckDefinition(point.definition)) {
         bad(QStringLiteral("point %1: %2").arg(point.name, *problem));
+        return std::nullopt;
+    }
     const QJsonValue airflow = o.value(QLatin1String("airflow"));
     if (!airflow.isUndefined()) {
         const QJsonObject a = object(airflow, QStringLiteral("an airflow"));
         const QString unit = text(a, "unit");
+        const double value = number(a, "value");
         const auto found = std::find_if(kAirflowUnits.begin(), kAirflowUnits.end(),
                                         [&unit](const auto& u) { return unit == u.second; });
         if (found == kAirflowUnits.end())
             bad(QStringLiteral("point %1 has an unknown airflow unit").arg(point.name));
-        point.airflow = processes::Airflow{number(a, "value"), found->first};
+        if (failed())
+            return std::nullopt;
+        point.airflow = processes::Airflow{value, found->first};
     }
     return point;
 }
 
-ZoneSettings readZones(const QJsonObject& o) {
+ZoneSettings Reader::zones(const QJsonObject& o) {
     ZoneSettings zones;
     zones.comfortShown = boolean(o, "comfortShown");
     zones.comfort = {number(o, "metabolicRate"), number(o, "clothing"), number(o, "airSpeed")};
@@ -140,67 +176,94 @@ ZoneSettings readZones(const QJsonObject& o) {
         }
         zones.userZones.push_back(std::move(zone));
     }
-    if (auto problem = CheckZoneSettings(zones))
-        bad(*problem);
+    if (!failed()) {
+        if (auto problem = CheckZoneSettings(zones))
+            bad(*problem);
+    }
     return zones;
 }
 
-ProjectData read(const QByteArray& bytes) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (document.isNull())
-        throw BadFile{QStringLiteral("This is not a project file: %1.").arg(error.errorString())};
-    if (!document.isObject())
-        throw BadFile{QStringLiteral("This is not a project file.")};
+std::optional<ProjectData> Reader::project(const QByteArray& bytes) {
+    QJsonParseError parse{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
+    if (document.isNull()) {
+        fail(QStringLiteral("This is not a project file: %1.").arg(parse.errorString()));
+        return std::nullopt;
+    }
     const QJsonObject root = document.object();
-    if (root.value(QLatin1String("format")).toString() != QLatin1String(kProjectFormat))
-        throw BadFile{QStringLiteral("This is not a Vaporwright project file.")};
+    if (!document.isObject() ||
+        root.value(QLatin1String("format")).toString() != QLatin1String(kProjectFormat)) {
+        fail(QStringLiteral("This is not a Vaporwright project file."));
+        return std::nullopt;
+    }
     const double version = number(root, "version");
-    if (version != std::floor(version) || version < 1)
+    if (failed())
+        return std::nullopt;
+    if (version != std::floor(version) || version < 1) {
         bad(QStringLiteral("the version is not a whole number from 1"));
-    if (version > kProjectFileVersion)
-        throw BadFile{QStringLiteral("This project was saved by a newer version of Vaporwright "
-                                     "(file version %1); this version reads version %2.")
-                          .arg(version)
-                          .arg(kProjectFileVersion)};
+        return std::nullopt;
+    }
+    if (version > kProjectFileVersion) {
+        fail(QStringLiteral("This project was saved by a newer version of Vaporwright (file "
+                            "version %1); this version reads version %2.")
+                 .arg(version)
+                 .arg(kProjectFileVersion));
+        return std::nullopt;
+    }
 
     ProjectData data;
     const auto system = basPsychroFun::UnitSystemOf(text(root, "unitSystem").toStdString());
     if (!system)
         bad(QStringLiteral("the unit system is neither IP nor SI"));
-    data.atmosphere.system = *system;
+    data.atmosphere.system = system.value_or(UnitSystem::IP);
     data.atmosphere.pressurePsia = number(root, "pressurePsia");
     if (calculator::CheckPressure(static_cast<float>(data.atmosphere.pressurePsia)))
         bad(QStringLiteral("the atmospheric pressure is out of range"));
 
     int id = 1;
     for (const QJsonValue& v : array(root, "points")) {
-        StatePoint point = readPoint(object(v, QStringLiteral("a point")), id++);
+        auto point = this->point(object(v, QStringLiteral("a point")), id++);
+        if (!point)
+            return std::nullopt;
         for (const StatePoint& other : data.points) {
-            if (other.name == point.name)
-                bad(QStringLiteral("two points are named %1").arg(point.name));
+            if (other.name == point->name)
+                bad(QStringLiteral("two points are named %1").arg(point->name));
         }
-        data.points.push_back(std::move(point));
+        data.points.push_back(std::move(*point));
     }
+    if (failed())
+        return std::nullopt;
     const std::size_t count = data.points.size();
     const auto idAt = [&data](int i) { return data.points[static_cast<std::size_t>(i)].id; };
     for (const QJsonValue& v : array(root, "processes")) {
         const QJsonObject o = object(v, QStringLiteral("a process"));
         const int from = position(o, "from", count);
         const int to = position(o, "to", count);
-        if (from == to)
+        if (failed())
+            return std::nullopt;
+        if (from == to) {
             bad(QStringLiteral("a process leads from a point to itself"));
+            return std::nullopt;
+        }
         data.processes.push_back({idAt(from), idAt(to)});
     }
     for (const QJsonValue& v : array(root, "mixings")) {
         const QJsonObject o = object(v, QStringLiteral("a mixture"));
-        const Mixing mixing{idAt(position(o, "first", count)), idAt(position(o, "second", count)),
-                            idAt(position(o, "result", count)), number(o, "firstStreamShare")};
-        if (!(mixing.firstStreamShare >= 0.0 && mixing.firstStreamShare <= 1.0))
+        const int first = position(o, "first", count);
+        const int second = position(o, "second", count);
+        const int result = position(o, "result", count);
+        const double share = number(o, "firstStreamShare");
+        if (failed())
+            return std::nullopt;
+        if (!(share >= 0.0 && share <= 1.0)) {
             bad(QStringLiteral("a mixture's share is outside 0 to 1"));
-        data.mixings.push_back(mixing);
+            return std::nullopt;
+        }
+        data.mixings.push_back({idAt(first), idAt(second), idAt(result), share});
     }
-    data.zones = readZones(object(member(root, "zones"), QStringLiteral("\"zones\"")));
+    data.zones = zones(object(member(root, "zones"), QStringLiteral("\"zones\"")));
+    if (failed())
+        return std::nullopt;
     return data;
 }
 
@@ -272,11 +335,10 @@ QByteArray WriteProjectFile(const ProjectData& data) {
 }
 
 std::variant<ProjectData, QString> ReadProjectFile(const QByteArray& bytes) {
-    try {
-        return read(bytes);
-    } catch (const BadFile& error) {
-        return error.message;
-    }
+    Reader reader;
+    if (auto data = reader.project(bytes))
+        return std::move(*data);
+    return reader.error();
 }
 
 } // namespace project

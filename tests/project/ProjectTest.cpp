@@ -284,7 +284,13 @@ TEST(Project, OneDragIsOneUndoStep) {
     p.finishMove();
     EXPECT_EQ(p.undoStack()->count(), steps + 1);
     EXPECT_NEAR(p.pointResult(0).state->Tdb, 80.0, 1e-4);
-    p.movePoint(0, 60, 0.005); // a second drag
+    p.movePoint(0, 60, 0.005); // a second drag, still going when undone
+    EXPECT_EQ(p.undoStack()->count(), steps + 2);
+    p.undoStack()->undo();
+    EXPECT_NEAR(p.pointResult(0).state->Tdb, 80.0, 1e-4);
+    // Moving on after the undo is a step of its own, not folded into the
+    // first drag.
+    p.movePoint(0, 65, 0.006);
     p.finishMove();
     EXPECT_EQ(p.undoStack()->count(), steps + 2);
     p.undoStack()->undo();
