@@ -35,6 +35,7 @@ expected_files() {
         echo lib/vaporwright/Vaporwright.HLP
         echo "share/applications/$app_id.desktop"
         echo "share/metainfo/$app_id.metainfo.xml"
+        echo "share/mime/packages/$app_id.xml"
         echo "share/icons/hicolor/scalable/apps/$app_id.svg"
         for side in "${icon_sizes[@]}"; do
             echo "share/icons/hicolor/${side}x${side}/apps/$app_id.png"
@@ -70,6 +71,8 @@ check_desktop() {
     grep -qx "Icon=$app_id" "$1" || fail "$1 does not name the icon $app_id"
     grep -qx "Exec=vaporwright" "$1" || fail "$1 does not start the installed command"
     grep -q '^Categories=.*Science;.*Engineering;' "$1" || fail "$1 is not under Science/Engineering"
+    grep -q '^MimeType=.*application/x-vaporwright-project;' "$1" ||
+        fail "$1 does not open project files"
 }
 
 check_metainfo() {
