@@ -96,10 +96,9 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
             options.rendering.formats = true;
         } else if (arg == "--units") {
             const auto v = value();
-            if (v == "IP" || v == "ip")
-                options.rendering.system = System::IP;
-            else if (v == "SI" || v == "si")
-                options.rendering.system = System::SI;
+            if (const std::optional<System> system =
+                    v ? basPsychroFun::UnitSystemOf(*v) : std::nullopt)
+                options.rendering.system = *system;
             else
                 return "--units: give IP or SI";
         } else if (arg == "--pressure" || arg == "--altitude") {

@@ -75,7 +75,7 @@ std::string PropertyHeader(System system) {
 
 void AppendProperties(std::string& out, const CalcState& state, const Rendering& rendering,
                       bool leadingComma) {
-    const int system = rendering.system == System::IP ? 0 : 1;
+    const System system = rendering.system;
     bool comma = leadingComma;
     for (const Property& p : kProperties) {
         if (comma)

@@ -5,17 +5,16 @@
 // gives no real air.
 
 #include "core/CalcState.h"
+#include "engine/Units.h"
 
 #include <string>
 #include <string_view>
 
 namespace batch {
 
-enum class System { IP, SI };
-
-inline std::string_view SelectorOf(System system) {
-    return system == System::IP ? "IP" : "SI";
-}
+// The program's one unit-system type; SelectorOf (engine/Units.h) gives its
+// selector text.
+using System = basPsychroFun::UnitSystem;
 
 struct Rendering {
     System system = System::IP;

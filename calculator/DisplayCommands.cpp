@@ -36,10 +36,9 @@ void frmMain::optUnits_Click(int index) {
     const UnitSystem system = index == 0 ? UnitSystem::IP : UnitSystem::SI;
     // Every list to the unit of the chosen system, in field order; each
     // selection that changes re-renders its field.
-    const int column = system == UnitSystem::IP ? 0 : 1;
     for (int i = 0; i < calculator::kFieldCount; ++i) {
         if (cboUnits[i] != nullptr)
-            cboUnits[i]->setCurrentIndex(calculator::UnitSystemPosition(i, column));
+            cboUnits[i]->setCurrentIndex(calculator::UnitSystemPosition(i, system));
     }
     // A switch never changes the air: an enthalpy typed as an input moves to
     // the datum of the new system with it (what it was computed from, or the

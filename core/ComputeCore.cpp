@@ -69,7 +69,7 @@ constexpr double kCrossingDistanceF = 0.1;      // relative humidity + enthalpy
 // metric arguments in "SI", and keep H as kJ/kg divided by kEnthalpyKJPerBtu.
 class Solution {
 public:
-    explicit Solution(CalcState& state) : s(state), metric(state.UnitSystem != "IP") {}
+    explicit Solution(CalcState& state) : s(state), metric(psy::UnitSystemOf(state.UnitSystem) != psy::UnitSystem::IP) {}
 
     // E: enthalpy from dry bulb and humidity ratio.
     void enthalpy() { store(s.H, enthalpyAt(d(s.Tdb), d(s.W))); }
@@ -443,8 +443,11 @@ std::optional<Reason> TrySolveState(CalcState& state, InputPair inputs) {
 }
 
 void MoveEnthalpyToSystem(CalcState& state, std::string_view unitSystem, bool solved) {
-    const bool toMetric = unitSystem != "IP";
-    if (toMetric == (state.UnitSystem != "IP"))
+    const auto isMetric = [](std::string_view system) {
+        return psy::UnitSystemOf(system) != psy::UnitSystem::IP;
+    };
+    const bool toMetric = isMetric(unitSystem);
+    if (toMetric == isMetric(state.UnitSystem))
         return;
     if (solved) {
         // The same air in the other formulation.

@@ -106,10 +106,11 @@ bool IsUnitPosition(int field, int position) {
     return listed && position >= 0 && position < positionsOf(field);
 }
 
-int UnitSystemPosition(int field, int system) {
+int UnitSystemPosition(int field, basPsychroFun::UnitSystem system) {
     if (field < 0 || field >= kFieldCount)
         return -1;
-    return kSystemPositions[static_cast<std::size_t>(field)][system == 0 ? 0 : 1];
+    return kSystemPositions[static_cast<std::size_t>(field)]
+                           [system == basPsychroFun::UnitSystem::IP ? 0 : 1];
 }
 
 std::optional<double> DisplayValue(const CalcState& state, int field, int position) {

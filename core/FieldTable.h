@@ -46,7 +46,7 @@ std::optional<double> DisplayValue(const CalcState& state, int field, int positi
 bool IsUnitPosition(int field, int position);
 
 // The position each unit list takes when the window switches unit system
-// (0 "IP", 1 "SI"); -1 for the fields without a list.
-int UnitSystemPosition(int field, int system);
+// of `system`; -1 for the fields without a list.
+int UnitSystemPosition(int field, basPsychroFun::UnitSystem system);
 
 } // namespace calculator

@@ -98,7 +98,7 @@ bool wetBulbWithinSaturation(const CalcState& s) {
 } // namespace
 
 std::string ReasonText(Reason reason, std::string_view unitSystem, std::string_view typed) {
-    const bool metric = unitSystem == "SI";
+    const bool metric = psy::UnitSystemOf(unitSystem) == psy::UnitSystem::SI;
     switch (reason) {
     case Reason::NoSolution:
         return "No such air: no state has these two inputs";

@@ -104,7 +104,10 @@ std::string expectedLine(const CalcState& s, std::optional<Reason> problem, int 
         else if (field == kDegreeOfSaturation)
             value = static_cast<double>(s.Mu * 100.0f);
         else
-            value = *DisplayValue(s, field, UnitSystemPosition(field, system));
+            value = *DisplayValue(
+                s, field,
+                UnitSystemPosition(field, system == 0 ? basPsychroFun::UnitSystem::IP
+                                                      : basPsychroFun::UnitSystem::SI));
         if (formats)
             line += FormatNumber(value, kDefaultFormats[static_cast<std::size_t>(field)]);
         else if (field == kMoistureConcentration)

@@ -77,11 +77,11 @@ TEST(FieldTable, UnitSystemPositionsNameTheSystemsUnits) {
     };
     for (const Expect& e : table) {
         const auto units = basLoadUnits::UnitsOf(UnitTag(e.field));
-        EXPECT_EQ(units[static_cast<std::size_t>(UnitSystemPosition(e.field, 0))], e.ip);
-        EXPECT_EQ(units[static_cast<std::size_t>(UnitSystemPosition(e.field, 1))], e.si);
+        EXPECT_EQ(units[static_cast<std::size_t>(UnitSystemPosition(e.field, basPsychroFun::UnitSystem::IP))], e.ip);
+        EXPECT_EQ(units[static_cast<std::size_t>(UnitSystemPosition(e.field, basPsychroFun::UnitSystem::SI))], e.si);
     }
-    EXPECT_EQ(UnitSystemPosition(kRelativeHumidity, 0), -1);
-    EXPECT_EQ(UnitSystemPosition(kDegreeOfSaturation, 1), -1);
+    EXPECT_EQ(UnitSystemPosition(kRelativeHumidity, basPsychroFun::UnitSystem::IP), -1);
+    EXPECT_EQ(UnitSystemPosition(kDegreeOfSaturation, basPsychroFun::UnitSystem::SI), -1);
 }
 
 } // namespace

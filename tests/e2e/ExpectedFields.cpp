@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         return 2;
     CalcState s;
     s.UnitSystem = argv[1];
-    const int system = s.UnitSystem == "SI" ? 1 : 0;
+    const basPsychroFun::UnitSystem system =
+        basPsychroFun::UnitSystemOf(s.UnitSystem).value_or(basPsychroFun::UnitSystem::IP);
     s.Tdb = QString::fromLatin1(argv[2]).toFloat();
     s.Twb = QString::fromLatin1(argv[3]).toFloat();
     s.Patm = QString::fromLatin1(argv[4]).toFloat();
