@@ -3,6 +3,9 @@
 // The table of the program's settings: every key of section "Settings" and the
 // value each reader falls back on when the key is missing or unusable.
 
+#include "core/FieldTable.h"
+#include "engine/Units.h"
+
 #include <array>
 
 #include <QStringView>
@@ -25,13 +28,14 @@ inline constexpr QStringView kDisclaimerShow = u"Disclaimer Show";
 
 inline constexpr int kDefaultUnits = 0;
 inline constexpr int kDefaultPatmUnit = 0;
-inline constexpr float kDefaultPatm = 14.696f; // psia, standard atmosphere at sea level
+inline constexpr float kDefaultPatm =
+    static_cast<float>(basPsychroFun::units::kAtmospherePsia); // psia, standard atmosphere at sea level
 inline constexpr float kDefaultAlt = 0.0f;     // ft
 inline constexpr bool kDefaultKeepOnTop = false;
 inline constexpr bool kDefaultDisclaimerShow = true;
 
 // The display format of each calculator field, indexed by the field index.
-inline constexpr int kFieldCount = 14;
+using calculator::kFieldCount;
 
 // The most decimals a format pattern may show: where More digits stops.
 inline constexpr int kMaxFormatDecimals = 8;
