@@ -5,14 +5,13 @@
 #include "core/FieldTable.h"
 #include "engine/PsychroFun.h"
 
-
 namespace batch {
 
 namespace psy = basPsychroFun;
 
 std::optional<calculator::Reason> SolvePair(CalcState& state, int first, int second) {
-    return calculator::TrySolveState(state, {static_cast<calculator::Input>(first),
-                                             static_cast<calculator::Input>(second)});
+    return calculator::TrySolveState(
+        state, {static_cast<calculator::Input>(first), static_cast<calculator::Input>(second)});
 }
 
 std::optional<calculator::Reason> SetAtmosphere(CalcState& state, const Atmosphere& atmosphere) {

@@ -1,7 +1,7 @@
 // The tray icon and its menu: the way back to a hidden calculator window.
 
-#include "chart/ChartWindow.h"
 #include "calculator/frmMain.h"
+#include "chart/ChartWindow.h"
 
 #include <QApplication>
 #include <QCursor>

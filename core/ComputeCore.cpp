@@ -69,7 +69,8 @@ constexpr double kCrossingDistanceF = 0.1;      // relative humidity + enthalpy
 // metric arguments in "SI", and keep H as kJ/kg divided by kEnthalpyKJPerBtu.
 class Solution {
 public:
-    explicit Solution(CalcState& state) : s(state), metric(psy::UnitSystemOf(state.UnitSystem) != psy::UnitSystem::IP) {}
+    explicit Solution(CalcState& state)
+        : s(state), metric(psy::UnitSystemOf(state.UnitSystem) != psy::UnitSystem::IP) {}
 
     // E: enthalpy from dry bulb and humidity ratio.
     void enthalpy() { store(s.H, enthalpyAt(d(s.Tdb), d(s.W))); }

@@ -30,7 +30,8 @@ Pattern parse(std::string_view pattern) {
     Pattern p;
     const std::size_t point = pattern.find('.');
     const std::string_view integerPart = pattern.substr(0, point);
-    p.forcedIntegerDigits = static_cast<int>(std::count(integerPart.begin(), integerPart.end(), '0'));
+    p.forcedIntegerDigits =
+        static_cast<int>(std::count(integerPart.begin(), integerPart.end(), '0'));
     if (point != std::string_view::npos) {
         p.showsPoint = true;
         p.decimals = static_cast<int>(pattern.size() - point - 1);

@@ -18,6 +18,7 @@ namespace calculator {
 
 // The text of `value` by `pattern` (ASCII), with `decimalPoint` (UTF-8) for
 // the point; empty for a value that is not finite.
-std::string FormatNumber(double value, std::string_view pattern, std::string_view decimalPoint = ".");
+std::string FormatNumber(double value, std::string_view pattern,
+                         std::string_view decimalPoint = ".");
 
 } // namespace calculator

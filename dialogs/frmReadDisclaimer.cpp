@@ -2,9 +2,9 @@
 
 #include "dialogs/CenterMouseCursor.h"
 #include "dialogs/Credit.h"
+#include "dialogs/frmDisclaimer.h"
 #include "settings/Flags.h"
 #include "settings/SettingsValues.h"
-#include "dialogs/frmDisclaimer.h"
 
 #include <cstdlib>
 #include <utility>

@@ -4,10 +4,9 @@
 #include "engine/Conventions.h"
 #include "engine/Units.h"
 
-#include <optional>
-
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace basPsychroFun {
 

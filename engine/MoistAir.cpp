@@ -35,7 +35,8 @@ constexpr double kWbVapour = 1.805;
 constexpr double kWbWater = 4.186;
 
 const EnthalpyConstants* enthalpyConstants(std::string_view unitSystem) {
-    if (const std::optional<UnitSystem> system = detail::classify(unitSystem); system == UnitSystem::IP) {
+    if (const std::optional<UnitSystem> system = detail::classify(unitSystem);
+        system == UnitSystem::IP) {
         return &kEnthalpyIP;
     } else if (system == UnitSystem::SI) {
         return &kEnthalpySI;

@@ -6,13 +6,11 @@
 
 namespace project {
 
-std::optional<calculator::Reason> SolveWithCore(CalcState& state, CoreInput a,
-                                                CoreInput b) {
+std::optional<calculator::Reason> SolveWithCore(CalcState& state, CoreInput a, CoreInput b) {
     // The core takes the pair with the lower field index first.
     if (static_cast<int>(b) < static_cast<int>(a))
         std::swap(a, b);
-    return calculator::TrySolveState(
-        state, {a, b});
+    return calculator::TrySolveState(state, {a, b});
 }
 
 } // namespace project

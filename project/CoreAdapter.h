@@ -16,7 +16,6 @@ using CoreInput = calculator::Input;
 
 // Solves `state` from the two inputs stored in it (any order), at state.Patm
 // in state.UnitSystem: nullopt for real air, otherwise why not.
-std::optional<calculator::Reason> SolveWithCore(CalcState& state, CoreInput a,
-                                                CoreInput b);
+std::optional<calculator::Reason> SolveWithCore(CalcState& state, CoreInput a, CoreInput b);
 
 } // namespace project

@@ -28,9 +28,9 @@ inline constexpr QStringView kDisclaimerShow = u"Disclaimer Show";
 
 inline constexpr int kDefaultUnits = 0;
 inline constexpr int kDefaultPatmUnit = 0;
-inline constexpr float kDefaultPatm =
-    static_cast<float>(basPsychroFun::units::kAtmospherePsia); // psia, standard atmosphere at sea level
-inline constexpr float kDefaultAlt = 0.0f;     // ft
+inline constexpr float kDefaultPatm = static_cast<float>(
+    basPsychroFun::units::kAtmospherePsia); // psia, standard atmosphere at sea level
+inline constexpr float kDefaultAlt = 0.0f;  // ft
 inline constexpr bool kDefaultKeepOnTop = false;
 inline constexpr bool kDefaultDisclaimerShow = true;
 

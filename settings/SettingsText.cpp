@@ -1,8 +1,7 @@
 #include "settings/SettingsText.h"
 
-#include "settings/SettingsKeys.h"
-
 #include "engine/Units.h"
+#include "settings/SettingsKeys.h"
 
 #include <algorithm>
 #include <cmath>

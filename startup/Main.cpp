@@ -1,11 +1,11 @@
 #include "startup/Main.h"
 
-#include "settings/Flags.h"
-#include "settings/SettingsStore.h"
 #include "dialogs/TopmostSuspension.h"
 #include "dialogs/VersionInfo.h"
 #include "dialogs/frmReadDisclaimer.h"
 #include "dialogs/frmSplash.h"
+#include "settings/Flags.h"
+#include "settings/SettingsStore.h"
 
 #include <cstdlib>
 #include <utility>

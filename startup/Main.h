@@ -27,10 +27,10 @@
 //     QApplication app(argc, argv);
 //     return basMain::Run();
 
-#include "startup/ActivePrevInstance.h"
-#include "dialogs/DialogHooks.h"
-#include "startup/TerminationSignals.h"
 #include "calculator/frmMain.h"
+#include "dialogs/DialogHooks.h"
+#include "startup/ActivePrevInstance.h"
+#include "startup/TerminationSignals.h"
 
 #include <chrono>
 #include <memory>

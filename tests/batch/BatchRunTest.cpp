@@ -104,10 +104,10 @@ std::string expectedLine(const CalcState& s, std::optional<Reason> problem, int 
         else if (field == kDegreeOfSaturation)
             value = static_cast<double>(s.Mu * 100.0f);
         else
-            value = *DisplayValue(
-                s, field,
-                UnitSystemPosition(field, system == 0 ? basPsychroFun::UnitSystem::IP
-                                                      : basPsychroFun::UnitSystem::SI));
+            value = *DisplayValue(s, field,
+                                  UnitSystemPosition(field, system == 0
+                                                                ? basPsychroFun::UnitSystem::IP
+                                                                : basPsychroFun::UnitSystem::SI));
         if (formats)
             line += FormatNumber(value, kDefaultFormats[static_cast<std::size_t>(field)]);
         else if (field == kMoistureConcentration)
@@ -163,8 +163,8 @@ windowState(const std::array<std::pair<std::string_view, double>, 2>& typed, con
         *slots[unit->field] = value;
         fields[i] = unit->field;
     }
-    const auto problem = TrySolveState(
-        s, {static_cast<Input>(fields[0]), static_cast<Input>(fields[1])});
+    const auto problem =
+        TrySolveState(s, {static_cast<Input>(fields[0]), static_cast<Input>(fields[1])});
     return {s, problem};
 }
 

@@ -5,7 +5,6 @@
 // up here.
 
 #include "chart/AirRelations.h"
-
 #include "core/ComputeCore.h"
 #include "engine/Units.h"
 
@@ -26,8 +25,8 @@ CalcState Solved(float tdbF, float phi, float patmPsia, const std::string& syste
     s.Tdb = tdbF;
     s.Phi = phi;
     s.Patm = patmPsia;
-    EXPECT_EQ(calculator::TrySolveState(s, {calculator::Input::DryBulb,
-                                            calculator::Input::RelativeHumidity}),
+    EXPECT_EQ(calculator::TrySolveState(
+                  s, {calculator::Input::DryBulb, calculator::Input::RelativeHumidity}),
               std::nullopt);
     return s;
 }
@@ -43,22 +42,21 @@ TEST(ChartAgreesWithCalculator, OnEveryStateOfAGrid) {
         for (const float patm : pressures) {
             for (float tdb = 20.0f; tdb <= 115.0f; tdb += 7.5f) {
                 for (float phi = 0.05f; phi <= 1.0f; phi += 0.15f) {
-                    SCOPED_TRACE(system + " " + std::to_string(tdb) + " °F " +
-                                 std::to_string(phi) + " at " + std::to_string(patm));
+                    SCOPED_TRACE(system + " " + std::to_string(tdb) + " °F " + std::to_string(phi) +
+                                 " at " + std::to_string(patm));
                     const CalcState s = Solved(tdb, phi, patm, system);
                     // The calculator reaches W from the relative humidity by way of
                     // the vapour pressure it keeps in single precision, the chart's
                     // curve directly: the two meet within one unit in the last place
                     // of the float the calculator keeps.
-                    const auto w = static_cast<float>(chart::air::HumidityRatioAtRelativeHumidity(
-                        d(s.Tdb), d(s.Phi), d(s.Patm)));
+                    const auto w = static_cast<float>(
+                        chart::air::HumidityRatioAtRelativeHumidity(d(s.Tdb), d(s.Phi), d(s.Patm)));
                     EXPECT_LE(std::fabs(w - s.W), std::nextafter(s.W, 1.0f) - s.W);
                     // Enthalpy and volume lines go through the calculator's state
                     // exactly.
                     const double h = chart::air::Enthalpy(d(s.Tdb), d(s.W), units);
-                    EXPECT_EQ(static_cast<float>(units == UnitSystem::SI
-                                                     ? units::StoredFromMetricEnthalpy(h)
-                                                     : h),
+                    EXPECT_EQ(static_cast<float>(
+                                  units == UnitSystem::SI ? units::StoredFromMetricEnthalpy(h) : h),
                               s.H);
                     EXPECT_EQ(static_cast<float>(chart::air::SpecificVolume(
                                   d(s.Tdb), d(s.W), d(s.Patm), UnitSystem::IP)),

@@ -38,10 +38,8 @@ TEST(FieldTable, BasePositionOfHumidityRatioAndAbsoluteHumidityIsTheSecond) {
 TEST(FieldTable, MoistureConcentrationFollowsW) {
     CalcState s;
     s.W = 0.01f;
-    EXPECT_EQ(FormatNumber(*DisplayValue(s, kMoistureConcentration, 0), "#0.0"),
-              "10000.0");
-    EXPECT_EQ(FormatNumber(*DisplayValue(s, kMoistureConcentration, 1), "#0.0"),
-              "16088.9");
+    EXPECT_EQ(FormatNumber(*DisplayValue(s, kMoistureConcentration, 0), "#0.0"), "10000.0");
+    EXPECT_EQ(FormatNumber(*DisplayValue(s, kMoistureConcentration, 1), "#0.0"), "16088.9");
 }
 
 TEST(FieldTable, UnknownPositionsAndFieldsWithoutListLeaveTheText) {
@@ -77,8 +75,12 @@ TEST(FieldTable, UnitSystemPositionsNameTheSystemsUnits) {
     };
     for (const Expect& e : table) {
         const auto units = basLoadUnits::UnitsOf(UnitTag(e.field));
-        EXPECT_EQ(units[static_cast<std::size_t>(UnitSystemPosition(e.field, basPsychroFun::UnitSystem::IP))], e.ip);
-        EXPECT_EQ(units[static_cast<std::size_t>(UnitSystemPosition(e.field, basPsychroFun::UnitSystem::SI))], e.si);
+        EXPECT_EQ(units[static_cast<std::size_t>(
+                      UnitSystemPosition(e.field, basPsychroFun::UnitSystem::IP))],
+                  e.ip);
+        EXPECT_EQ(units[static_cast<std::size_t>(
+                      UnitSystemPosition(e.field, basPsychroFun::UnitSystem::SI))],
+                  e.si);
     }
     EXPECT_EQ(UnitSystemPosition(kRelativeHumidity, basPsychroFun::UnitSystem::IP), -1);
     EXPECT_EQ(UnitSystemPosition(kDegreeOfSaturation, basPsychroFun::UnitSystem::SI), -1);

@@ -1,10 +1,10 @@
-#include "dialogs/CenterMouseCursor.h"
 #include "DialogFixture.h"
+#include "dialogs/CenterMouseCursor.h"
+#include "dialogs/frmDisclaimer.h"
+#include "dialogs/frmReadDisclaimer.h"
 #include "settings/Flags.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsValues.h"
-#include "dialogs/frmDisclaimer.h"
-#include "dialogs/frmReadDisclaimer.h"
 
 #include <optional>
 #include <vector>

@@ -79,7 +79,8 @@ TEST(ComfortZone, MembershipAgreesWithThePmv) {
             for (double tC = 10.0; tC <= 30.0; tC += 0.25) {
                 for (double w = 0.0; w <= 0.0135; w += 0.0005) {
                     const double pa =
-                        psy::units::PsiaToKPa(psy::VaporPressureFromHumidityRatio(w, p, "IP")) * 1000.0;
+                        psy::units::PsiaToKPa(psy::VaporPressureFromHumidityRatio(w, p, "IP")) *
+                        1000.0;
                     const double pmv = PredictedMeanVote({tC, tC, pa}, person).pmv;
                     const double tF = CelsiusToFahrenheit(tC);
                     const bool saturated =
@@ -105,7 +106,8 @@ TEST(ComfortZone, OutlineFollowsTheEdges) {
     double maxW = 0.0;
     for (const ChartPoint& pt : o) {
         maxW = std::max(maxW, pt.humidityRatio);
-        const double pa = psy::units::PsiaToKPa(psy::VaporPressureFromHumidityRatio(pt.humidityRatio, kSeaLevel, "IP")) *
+        const double pa = psy::units::PsiaToKPa(psy::VaporPressureFromHumidityRatio(
+                              pt.humidityRatio, kSeaLevel, "IP")) *
                           1000.0;
         const double tC = psy::units::FahrenheitToCelsius(pt.dryBulbF);
         EXPECT_NEAR(std::fabs(PredictedMeanVote({tC, tC, pa}, kSummerComfort).pmv), 0.5, 1e-3)

@@ -1,10 +1,10 @@
 #include "settings/SettingsValues.h"
 
-#include "settings/Flags.h"
+#include "StoreFixture.h"
 #include "engine/Limits.h"
 #include "engine/PsychroFun.h"
+#include "settings/Flags.h"
 #include "settings/SettingsStore.h"
-#include "StoreFixture.h"
 
 using namespace settings;
 
