@@ -5,19 +5,20 @@
 // The road of one entry: the user types 75 into the dry-bulb field (field 0,
 // each key judged by txtData_KeyPress against the text it will make) and
 // leaves it. txtData_LostFocus, for a field the user changed, reads the text
-// by the user's locale and converts it from the unit selected in cboUnits[0]
-// to the inch-pound base unit (°F); calculator::StoreEntry puts it into
+// by the user's locale (calculator/TypedText.h) and converts it from the unit
+// selected in cboUnits[0] to the inch-pound base unit (°F) by the entry rules
+// of the compute core (core/FieldRules.h); calculator::StoreEntry puts it into
 // state.Tdb (a text it cannot read is not stored: the field shows its value
 // again and lblWhy says why). The field is re-rendered and Compute pressed.
 // cmdCompute_Click turns the tags of the ticked boxes into the
 // calculator::InputPair of the two inputs and hands a copy of `state` (a
-// CalcState) to the engine through calculator::TrySolveState, which stores
-// every property and checks that the state is real air (RealAir.h). Real air
+// CalcState, core/CalcState.h) to the engine through calculator::
+// TrySolveState (core/ComputeCore.h), which stores every property and checks
+// that the state is real air (core/RealAir.h). Real air
 // becomes `state` and every field is re-rendered from it by cboUnits_Click in
-// its display unit and format; anything else leaves `state` as it was,
-// empties the results and puts the reason in lblWhy. Field texts are only
-// ever renderings of `state`; display units live only in the selections of
-// the unit lists.
+// its display unit (units/) and format (core/FieldTable.h, NumberFormat.h); anything else leaves
+// `state` as it was, empties the results and puts the reason in lblWhy. Field texts are only ever
+// renderings of `state`; display units live only in the selections of the unit lists.
 //
 // All handlers run synchronously on the one GUI thread: a handler that ticks
 // a box, selects a list entry or option, or presses a button in code runs
