@@ -14,11 +14,12 @@
 // calculator::InputPair of the two inputs and hands a copy of `state` (a
 // CalcState, core/CalcState.h) to the engine through calculator::
 // TrySolveState (core/ComputeCore.h), which stores every property and checks
-// that the state is real air (core/RealAir.h). Real air
-// becomes `state` and every field is re-rendered from it by cboUnits_Click in
-// its display unit (units/) and format (core/FieldTable.h, NumberFormat.h); anything else leaves
-// `state` as it was, empties the results and puts the reason in lblWhy. Field texts are only ever
-// renderings of `state`; display units live only in the selections of the unit lists.
+// that the state is real air (core/RealAir.h). Real air becomes `state` and
+// every field is re-rendered from it by cboUnits_Click in its display unit
+// (units/) and format (core/FieldTable.h, core/NumberFormat.h); anything else
+// leaves `state` as it was, empties the results and puts the reason in
+// lblWhy. Field texts are only ever renderings of `state`; display units live
+// only in the selections of the unit lists.
 //
 // All handlers run synchronously on the one GUI thread: a handler that ticks
 // a box, selects a list entry or option, or presses a button in code runs
