@@ -1,8 +1,10 @@
 #include "chart/ChartWindow.h"
 
 #include "chart/Report.h"
+#include "engine/Units.h"
 #include "settings/SettingsStore.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <utility>
@@ -193,8 +195,9 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
     };
     // Rows that give no pressure are taken at the calculator's, or at sea
     // level when that is no pressure.
-    const double csvPressure =
-        std::isfinite(calculatorPsia_) && calculatorPsia_ > 0.0 ? calculatorPsia_ : 14.696;
+    const double csvPressure = std::isfinite(calculatorPsia_) && calculatorPsia_ > 0.0
+                                   ? calculatorPsia_
+                                   : basPsychroFun::units::kAtmospherePsia;
     weather::WeatherFile file = weather::LoadWeatherFile(
         std::filesystem::path(QFile::encodeName(path).toStdString()), csvPressure, report);
     progress.close();
@@ -207,7 +210,16 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
         return fail(QStringLiteral("reading was cancelled."));
     if (file.hours.empty())
         return fail(QStringLiteral("it holds no hour of valid weather."));
+    // A year of a cold or hot climate reaches beyond the usual chart: the
+    // view grows to hold every hour, so none is counted but hidden.
+    ChartRange view = chart_->viewRange();
+    for (const weather::Hour& hour : file.hours) {
+        view.tMinF = std::min(view.tMinF, std::floor(hour.dryBulbF / 5.0) * 5.0);
+        view.tMaxF = std::max(view.tMaxF, std::ceil(hour.dryBulbF / 5.0) * 5.0);
+        view.wMax = std::max(view.wMax, std::ceil(hour.humidityRatio / 0.002) * 0.002);
+    }
     panel_->setWeather(std::move(file), QDir::toNativeSeparators(path));
+    chart_->setViewRange(view);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "processes/ComfortZone.h"
 #include "processes/LimitZone.h"
 #include "tests/weather/WeatherTestData.h"
+#include "engine/Units.h"
 #include "weather/Design.h"
 #include "weather/Site.h"
 #include "weather/Statistics.h"
@@ -199,6 +200,18 @@ TEST_F(WeatherViewTest, TheChartIsDrawnAtTheSitePressureUntilTheFileIsClosed) {
     EXPECT_DOUBLE_EQ(window_->chart()->atmosphere(), 12.0);
     EXPECT_TRUE(child<QLabel>("pressureNote")->text().isEmpty());
     EXPECT_EQ(panel().countsTable()->rowCount(), 0);
+}
+
+TEST_F(WeatherViewTest, TheViewGrowsToHoldEveryHour) {
+    // Chicago's winter reaches well below the usual chart's 30 °F edge.
+    ASSERT_TRUE(window_->openWeatherFile(QString::fromUtf8(td::kChicagoEpw)));
+    const weather::WeatherFile file =
+        weather::LoadWeatherFile(td::kChicagoEpw, basPsychroFun::units::kAtmospherePsia);
+    const ChartRange view = window_->chart()->viewRange();
+    for (const weather::Hour& hour : file.hours)
+        ASSERT_TRUE(view.contains(hour.dryBulbF, hour.humidityRatio))
+            << hour.dryBulbF << " °F " << hour.humidityRatio;
+    EXPECT_LT(view.tMinF, 0.0);
 }
 
 TEST_F(WeatherViewTest, FilesThatCannotBeShownLeaveTheChartAsItWas) {
