@@ -4,11 +4,13 @@
 
 #include "calculator/frmMain.h"
 #include "chart/ChartWindow.h"
+#include "core/ComputeCore.h"
 #include "core/FieldTable.h"
 
 #include <cmath>
 
 #include <QCheckBox>
+#include <QComboBox>
 
 void frmMain::showChartWindow() {
     if (chartWindow == nullptr) {
@@ -31,6 +33,21 @@ void frmMain::feedChart(bool marked) {
     chartWindow->setUnitSystem(
         chart::UnitSystemFromSelector(state.UnitSystem).value_or(chart::UnitSystem::IP));
     chartWindow->setState(chartMark);
+    // The state-point panel: the state with the inputs that defined it, and
+    // how each field is shown.
+    chart::CalculatorView view;
+    view.state = state;
+    if (marked) {
+        if (const auto pair = tickedPair())
+            view.ticked =
+                chart::TickedPair{static_cast<int>(pair->first), static_cast<int>(pair->second)};
+    }
+    for (int i = 0; i < calculator::kFieldCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        view.unitPositions[at] = cboUnits[at] != nullptr ? cboUnits[at]->currentIndex() : -1;
+        view.formats[at] = FieldFormat[at].toStdString();
+    }
+    chartWindow->setCalculatorView(view);
 }
 
 void frmMain::chartPointPicked(double tdbF, double wLbPerLb) {

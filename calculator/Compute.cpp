@@ -9,7 +9,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-void frmMain::cmdCompute_Click() {
+std::optional<calculator::InputPair> frmMain::tickedPair() const {
     // Only a tick counts; a greyed (partial) box does not. Each box says by
     // its tag which input it is.
     std::array<bool, calculator::kInputCount> ticked{};
@@ -18,7 +18,11 @@ void frmMain::cmdCompute_Click() {
         if (input && box->checkState() == Qt::Checked)
             ticked[static_cast<std::size_t>(*input)] = true;
     }
-    const auto pair = calculator::FindInputPair(ticked);
+    return calculator::FindInputPair(ticked);
+}
+
+void frmMain::cmdCompute_Click() {
+    const auto pair = tickedPair();
     if (!pair) {
         // Fewer than two inputs is no failure: nothing to say.
         ClearResults(false);

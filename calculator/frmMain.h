@@ -34,6 +34,7 @@
 
 #include "chart/StatePoint.h"
 #include "core/CalcState.h"
+#include "core/ComputeCore.h"
 #include "core/FieldTable.h"
 #include "core/RealAir.h"
 #include "dialogs/ContextIDs.h"
@@ -171,6 +172,8 @@ private:
 
     // Solves the state from the two ticked inputs and shows every field.
     void cmdCompute_Click();
+    // The first two ticked inputs, in field order; nothing with fewer ticked.
+    [[nodiscard]] std::optional<calculator::InputPair> tickedPair() const;
     void cmdClear_Click();
     // Only hides the window: nothing is closed or saved.
     void cmdClose_Click();

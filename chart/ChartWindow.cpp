@@ -25,6 +25,7 @@
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace chart {
@@ -57,10 +58,14 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     splitter_ = new QSplitter(Qt::Horizontal, this);
     chart_ = new PsychroChart(splitter_);
     chart_->setAtmosphere(calculatorPsia_);
-    panel_ = new WeatherPanel(chart_, splitter_);
+    side_ = new QTabWidget(splitter_);
+    side_->setObjectName(QStringLiteral("sidePanel"));
+    panel_ = new WeatherPanel(chart_, side_);
     panel_->setObjectName(QStringLiteral("weatherPanel"));
+    buildProjectPanel();
+    side_->addTab(panel_, QStringLiteral("&Weather"));
     splitter_->addWidget(chart_);
-    splitter_->addWidget(panel_);
+    splitter_->addWidget(side_);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 1);
     splitter_->setChildrenCollapsible(false);
@@ -75,10 +80,13 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
         updateActions();
     });
     buildMenu();
+    buildEditMenu();
     updateActions();
-    resize(chart_->sizeHint() + QSize(380, 0));
-    // The panel wide enough for its controls; the chart takes the rest.
-    splitter_->setSizes({chart_->sizeHint().width(), 380});
+    updateProjectTitle();
+    resize(chart_->sizeHint() + QSize(560, 0));
+    // The panel wide enough for its tables' first columns; the chart takes
+    // the rest.
+    splitter_->setSizes({chart_->sizeHint().width(), 560});
 
     // Escape puts the window away as its close button does.
     auto* putAway = new QAction(this);
@@ -121,14 +129,14 @@ void ChartWindow::applyAccessibleTexts() {
 
 void ChartWindow::buildMenu() {
     QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
-    QAction* open = file->addAction(QStringLiteral("&Open Weather File..."));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    buildProjectMenu(file);
+    file->addSeparator();
+    QAction* open = file->addAction(QStringLiteral("Open &Weather File..."));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     connect(open, &QAction::triggered, this, &ChartWindow::askOpenWeatherFile);
-    exportStatisticsAction_ = file->addAction(QStringLiteral("&Export Weather Statistics..."));
+    exportStatisticsAction_ = file->addAction(QStringLiteral("Export Weather S&tatistics..."));
     connect(exportStatisticsAction_, &QAction::triggered, this, &ChartWindow::askExportStatistics);
-    exportReportAction_ = file->addAction(QStringLiteral("Export &Report (PDF)..."));
-    connect(exportReportAction_, &QAction::triggered, this, &ChartWindow::askExportReport);
-    closeWeatherAction_ = file->addAction(QStringLiteral("&Close Weather File"));
+    closeWeatherAction_ = file->addAction(QStringLiteral("Close Weather &File"));
     connect(closeWeatherAction_, &QAction::triggered, this, &ChartWindow::closeWeatherFile);
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("&Close"));
@@ -143,7 +151,6 @@ void ChartWindow::buildMenu() {
 void ChartWindow::updateActions() {
     const bool shown = panel_->hasWeather();
     exportStatisticsAction_->setEnabled(shown);
-    exportReportAction_->setEnabled(shown);
     closeWeatherAction_->setEnabled(shown);
 }
 
@@ -239,19 +246,7 @@ bool ChartWindow::exportStatisticsCsv(const QString& path) const {
 }
 
 bool ChartWindow::exportReportPdf(const QString& path) const {
-    if (!panel_->hasWeather())
-        return false;
-    ReportDocument document;
-    document.title = QStringLiteral("Weather on the psychrometric chart");
-    document.subtitle = panel_->summaryLines();
-    // The chart as shown, at the size it has on the screen (or its usual
-    // size when the window has not been laid out).
-    const QSize size = chart_->width() > 100 ? chart_->size() : chart_->sizeHint();
-    document.sections.push_back({QString(), chart_->toImage(size * 2)});
-    document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
-    document.sections.push_back(
-        {QStringLiteral("Design conditions (all hours)"), panel_->designConditions()});
-    return WriteReportPdf(path, document);
+    return WriteReportPdf(path, reportDocument());
 }
 
 void ChartWindow::askOpenWeatherFile() {
@@ -279,7 +274,7 @@ void ChartWindow::askExportStatistics() {
 
 void ChartWindow::askExportReport() {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Report"),
-                                                      QStringLiteral("Weather report.pdf"),
+                                                      QStringLiteral("Psychrometric report.pdf"),
                                                       QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;

@@ -15,18 +15,38 @@
 // calculator's pressure (setAtmosphere) is kept and comes back when the file
 // is closed. The statistics export as CSV, and a one-page PDF report holds
 // the chart as shown with the statistics.
+//
+// The window also keeps a state-point project (project/Project.h): the side
+// panel's tabs list its points, processes and zones, the chart draws them,
+// and the File menu opens, saves, exports and prints it. The project is
+// solved at the calculator's pressure and in its unit system
+// (setCalculatorView); its changes are undone with Ctrl+Z. Opening another
+// project, or a file that cannot be read, never loses unsaved work without
+// asking.
 
+#include "chart/CalculatorView.h"
 #include "chart/PsychroChart.h"
 #include "chart/WeatherPanel.h"
+
+#include <memory>
 
 #include <QStringView>
 #include <QWidget>
 
 class QAction;
+class QMenu;
 class QMenuBar;
+class QPrinter;
 class QSplitter;
+class QTabWidget;
+
+namespace project {
+class Project;
+}
 
 namespace chart {
+
+struct ReportDocument;
 
 class ChartWindow : public QWidget {
     Q_OBJECT
@@ -62,6 +82,35 @@ public:
     bool exportReportPdf(const QString& path) const;
     void setState(std::optional<StatePoint> state) { chart_->setState(state); }
 
+    // The calculator's state and how it shows its fields: the project is
+    // solved at its pressure and in its unit system, and the panel shows
+    // points in its units.
+    void setCalculatorView(const CalculatorView& view);
+    [[nodiscard]] const CalculatorView& calculatorView() const noexcept { return view_; }
+
+    [[nodiscard]] project::Project* project() const noexcept { return project_; }
+    [[nodiscard]] QTabWidget* sidePanel() const noexcept { return side_; }
+    // The file the project was last opened from or saved to; empty for a
+    // new project.
+    [[nodiscard]] const QString& projectPath() const noexcept { return projectPath_; }
+    [[nodiscard]] bool projectModified() const;
+
+    // Opens a project file. A file that cannot be read leaves the project as
+    // it was; false then, with the reason in `error`. Does not ask about
+    // unsaved work: askOpenProject does.
+    bool openProject(const QString& path, QString* error = nullptr);
+    bool saveProject(const QString& path, QString* error = nullptr);
+    // An empty project (no question asked).
+    void newProject();
+    // When the project has unsaved changes, asks whether to save them:
+    // true when the caller may go on (saved or discarded), false to stop.
+    bool settleUnsavedProject();
+
+    // The one-page report: the chart as shown, the project's tables and,
+    // when a weather file is shown, its statistics.
+    [[nodiscard]] ReportDocument reportDocument() const;
+    bool printReport(QPrinter& printer) const;
+
 signals:
     // The point double-clicked on the chart: dry bulb °F, humidity ratio lb/lb.
     void pointPicked(double tdbF, double wLbPerLb);
@@ -82,6 +131,23 @@ private:
     void askExportStatistics();
     void askExportReport();
 
+    // The project's part of the window (ChartWindowProject.cpp).
+    void buildProjectPanel();
+    void buildProjectMenu(QMenu* file);
+    void buildEditMenu();
+    void updateProjectTitle();
+    void askNewProject();
+    void askOpenProject();
+    bool askSaveProject();
+    bool askSaveProjectAs();
+    void askExportPointsCsv();
+    void askExportProcessesCsv();
+    void askPrint();
+    void askPrintPreview();
+    void describeProject();
+    // The project's points, processes and mixtures as the panel shows them.
+    void appendProjectTables(ReportDocument& document) const;
+
     PsychroChart* chart_ = nullptr;
     WeatherPanel* panel_ = nullptr;
     QSplitter* splitter_ = nullptr;
@@ -91,6 +157,13 @@ private:
     QAction* closeWeatherAction_ = nullptr;
     double calculatorPsia_ = 14.696;
     bool restored_ = false;
+
+    project::Project* project_ = nullptr;
+    QTabWidget* side_ = nullptr;
+    CalculatorView view_;
+    QString projectPath_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };
 
 } // namespace chart

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemModel>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -16,9 +17,9 @@ namespace {
 constexpr int kDpi = 300;
 
 // Lays the document out on `painter` from the top of `page`; returns the
-// height used. With `draw` false it only measures. Images get `imageHeight`
-// each at most.
-double Layout(QPainter& p, const QRectF& page, const ReportDocument& doc, double fontPoints,
+// size used: the height, and the width of the widest line or table. With
+// `draw` false it only measures. Images get `imageHeight` each at most.
+QSizeF Layout(QPainter& p, const QRectF& page, const ReportDocument& doc, double fontPoints,
               double imageHeight, bool draw) {
     QFont body(QStringLiteral("Sans Serif"));
     body.setPointSizeF(fontPoints);
@@ -28,9 +29,11 @@ double Layout(QPainter& p, const QRectF& page, const ReportDocument& doc, double
     title.setPointSizeF(fontPoints * 1.6);
 
     double y = page.top();
+    double widest = 0.0;
     const auto line = [&](const QString& text, const QFont& font, double indent = 0.0) {
         p.setFont(font);
         const QFontMetricsF fm(font, p.device());
+        widest = std::max(widest, indent + fm.horizontalAdvance(text));
         if (draw)
             p.drawText(QRectF(page.left() + indent, y, page.width() - indent, fm.height()),
                        Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -71,6 +74,10 @@ double Layout(QPainter& p, const QRectF& page, const ReportDocument& doc, double
             for (const auto& row : table->rows)
                 for (qsizetype c = 0; c < columns && c < static_cast<qsizetype>(row.size()); ++c)
                     measure(c, CellText(row[static_cast<std::size_t>(c)], locale), body);
+            double tableWidth = 0.0;
+            for (const double w : widths)
+                tableWidth += w;
+            widest = std::max(widest, tableWidth);
             const double rowHeight = bodyMetrics.height() * 1.15;
             const auto drawRow = [&](const QStringList& cells, const QFont& font, bool numbers) {
                 p.setFont(font);
@@ -100,10 +107,61 @@ double Layout(QPainter& p, const QRectF& page, const ReportDocument& doc, double
             }
         }
     }
-    return y - page.top();
+    return {widest, y - page.top()};
 }
 
 } // namespace
+
+StatTable TableFromModel(const QAbstractItemModel& model, const std::vector<int>& columns) {
+    std::vector<int> shown = columns;
+    if (shown.empty()) {
+        for (int c = 0; c < model.columnCount(); ++c)
+            shown.push_back(c);
+    }
+    StatTable table;
+    for (const int c : shown)
+        table.headers.append(model.headerData(c, Qt::Horizontal).toString());
+    for (int r = 0; r < model.rowCount(); ++r) {
+        std::vector<StatCell> row;
+        for (const int c : shown)
+            row.push_back(StatCell{model.data(model.index(r, c)).toString(), std::nullopt, 0});
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+bool PaintReport(QPainter& painter, const QRectF& page, const ReportDocument& document) {
+    if (!painter.isActive() || page.isEmpty())
+        return false;
+    // Images take up to half the page; text shrinks from 9 pt until all fits
+    // across and down, and the images give way after that.
+    double points = 9.0;
+    double imageHeight = 0.5 * page.height();
+    const auto fits = [&] {
+        const QSizeF used = Layout(painter, page, document, points, imageHeight, false);
+        return used.height() <= page.height() && used.width() <= page.width();
+    };
+    while (!fits() && points > 3.0) {
+        points -= 0.5;
+        imageHeight *= 0.95;
+    }
+    Layout(painter, page, document, points, imageHeight, true);
+    return true;
+}
+
+bool PaintReport(QPagedPaintDevice& device, const ReportDocument& document) {
+    device.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4),
+                    document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
+    const bool painted = PaintReport(painter, page, document);
+    painter.end();
+    return painted;
+}
 
 bool WriteReportPdf(const QString& path, const ReportDocument& document) {
     QSaveFile file(path);
@@ -114,25 +172,10 @@ bool WriteReportPdf(const QString& path, const ReportDocument& document) {
         writer.setResolution(kDpi);
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("Vaporwright"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
+        if (!PaintReport(writer, document)) {
             file.cancelWriting();
             return false;
         }
-        const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
-        // Images take up to half the page; text shrinks from 9 pt until all
-        // fits, and the images give way after that.
-        double points = 9.0;
-        double imageHeight = 0.5 * page.height();
-        while (Layout(painter, page, document, points, imageHeight, false) > page.height() &&
-               points > 4.0) {
-            points -= 0.5;
-            imageHeight *= 0.95;
-        }
-        Layout(painter, page, document, points, imageHeight, true);
-        painter.end();
     }
     return file.commit();
 }
