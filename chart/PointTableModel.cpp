@@ -191,11 +191,8 @@ QString PointTableModel::columnUnit(int column) const {
 }
 
 QVariant PointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Vertical) {
-        if (role == Qt::DisplayRole && project_ && section >= 0 && section < rowCount())
-            return project_->point(section).name;
+    if (orientation == Qt::Vertical)
         return QAbstractTableModel::headerData(section, orientation, role);
-    }
     const QString title = columnTitle(section);
     const QString unit = columnUnit(section);
     switch (role) {
@@ -469,10 +466,8 @@ void PointTableModel::pointsReset() {
 }
 
 void PointTableModel::pointChanged(int row) {
-    if (row >= 0 && row < rowCount()) {
+    if (row >= 0 && row < rowCount())
         emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
-        emit headerDataChanged(Qt::Vertical, row, row);
-    }
 }
 
 void PointTableModel::headersChanged() {

@@ -7,6 +7,7 @@
 #include "core/FieldTable.h"
 #include "project/Project.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
@@ -230,6 +231,50 @@ TEST_F(PointsViewTest, AddPointDialogRefusesPairsThatDefineNoPoint) {
     EXPECT_EQ(project_.point(0).name, "Supply");
     EXPECT_EQ(project_.point(0).definition,
               Def(Input::DryBulb, 75.0, Input::RelativeHumidity, 0.4));
+}
+
+TEST_F(PointsViewTest, AirflowGivesTheDryAirMassFlow) {
+    add(kRoom);
+    add(kRoom);
+    ASSERT_TRUE(edit(0, M::kAirflow, "2000"));
+    ASSERT_TRUE(project_.point(0).airflow);
+    EXPECT_EQ(project_.point(0).airflow->unit, processes::AirflowUnit::Cfm);
+    // m = Q / v: 2000 ft³/min at the point's specific volume, per hour.
+    const double v = static_cast<double>(project_.pointResult(0).state->V);
+    EXPECT_NEAR(text(0, M::kDryAir).toDouble(), 2000.0 * 60.0 / v, 0.1);
+    EXPECT_EQ(model().headerData(M::kDryAir, Qt::Horizontal, Qt::DisplayRole).toString(),
+              "Dry air (lb/h)");
+
+    // The unit says what the number was meant in; a point without an
+    // airflow has no unit to change.
+    ASSERT_TRUE(edit(0, M::kAirflowUnit, "L/s"));
+    EXPECT_EQ(project_.point(0).airflow->value, 2000.0);
+    EXPECT_EQ(project_.point(0).airflow->unit, processes::AirflowUnit::LitresPerSecond);
+    EXPECT_FALSE(edit(1, M::kAirflowUnit, "cfm"));
+    EXPECT_FALSE(project_.point(1).airflow);
+    EXPECT_FALSE(view_.messageText().isEmpty());
+}
+
+TEST_F(PointsViewTest, KeysInAnOpenEditorStayThere) {
+    add(kRoom);
+    ASSERT_TRUE(edit(0, M::kAirflow, "2000"));
+    view_.show();
+    QApplication::setActiveWindow(&view_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view_));
+    QTableView* table = view_.table();
+    table->setFocus();
+    table->setCurrentIndex(model().index(0, M::kName));
+    QTest::keyClick(table, Qt::Key_Return); // Enter edits, as F2 does
+    EXPECT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+    // The unit list passes Delete on to the table: it must not delete the point.
+    table->setCurrentIndex(model().index(0, M::kAirflowUnit));
+    QTest::keyClick(table, Qt::Key_F2);
+    auto* units = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_NE(units, nullptr);
+    QTest::keyClick(units, Qt::Key_Delete);
+    EXPECT_EQ(project_.pointCount(), 1);
 }
 
 } // namespace
