@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -80,8 +79,9 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
     table_->setTabKeyNavigation(false);
     table_->setItemDelegateForColumn(PointTableModel::kAirflowUnit,
                                      new AirflowUnitDelegate(table_));
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit their contents when the points or the units change; the
+    // user may resize them in between. A long status stays on one line.
+    table_->setWordWrap(false);
     table_->installEventFilter(this);
 
     addState_ = new QPushButton(tr("Add the &calculator's state"), this);
@@ -122,6 +122,7 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &PointsView::updateButtons);
     connect(model_, &QAbstractItemModel::modelReset, this, &PointsView::updateButtons);
+    connect(model_, &QAbstractItemModel::modelReset, table_, &QTableView::resizeColumnsToContents);
     if (project_)
         connect(project_, &project::Project::atmosphereChanged, this, &PointsView::updatePressure);
 
@@ -131,6 +132,7 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
 
 void PointsView::setView(const CalculatorView& view) {
     model_->setView(view);
+    table_->resizeColumnsToContents();
     updatePressure();
     updateButtons();
 }
