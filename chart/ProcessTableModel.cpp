@@ -377,6 +377,8 @@ QString MixingTableModel::text(int row, int column) const {
         // Shares of the dry air in whole per cent, the second the rest of
         // the first so that the two always make 100 %; one decimal where a
         // small stream would otherwise read 0 %.
+        if (!(m.firstStreamShare >= 0.0 && m.firstStreamShare <= 1.0))
+            return {};
         const double first = m.firstStreamShare * units::kPercent;
         const double whole = std::round(first);
         const int decimals = whole <= 0.0 || whole >= units::kPercent ? 1 : 0;
