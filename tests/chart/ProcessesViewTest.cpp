@@ -233,6 +233,27 @@ TEST_F(ProcessesViewTest, DeletingIsUndoable) {
     EXPECT_EQ(view_.processModel()->rowCount(), 1);
 }
 
+TEST_F(ProcessesViewTest, DeleteTakesOnlyTheRowLastChosen) {
+    // A process A to B and the mixture C of A and B: choosing the mixture
+    // after the process must not delete the process.
+    ASSERT_TRUE(project_.addPointAt(60.0, 0.008).ok());
+    ASSERT_TRUE(project_.addPointAt(90.0, 0.012).ok());
+    for (int i : {0, 1})
+        ASSERT_TRUE(project_.setAirflow(i, Airflow{500.0, AirflowUnit::Cfm}).isEmpty());
+    ASSERT_TRUE(project_.addProcess(0, 1).ok());
+    ASSERT_TRUE(project_.addMixing(0, 1).ok());
+    view_.show();
+    view_.processTable()->selectRow(0);
+    view_.mixingTable()->selectRow(0);
+    EXPECT_FALSE(view_.processTable()->selectionModel()->hasSelection());
+    QTest::keyClick(view_.mixingTable(), Qt::Key_Delete);
+    EXPECT_EQ(project_.mixingCount(), 0);
+    EXPECT_EQ(project_.processCount(), 1);
+    EXPECT_EQ(project_.pointCount(), 3); // the mixed air stays a point
+    project_.undoStack()->undo();
+    EXPECT_EQ(view_.mixingModel()->rowCount(), 1);
+}
+
 TEST_F(ProcessesViewTest, ScreenReaderTexts) {
     addCoilProcess();
     const QString total = cell(Col::TotalColumn).data().toString();
