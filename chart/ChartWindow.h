@@ -46,6 +46,8 @@ class Project;
 
 namespace chart {
 
+class PointsView;
+class ProcessesView;
 struct ReportDocument;
 
 class ChartWindow : public QWidget {
@@ -90,6 +92,8 @@ public:
 
     [[nodiscard]] project::Project* project() const noexcept { return project_; }
     [[nodiscard]] QTabWidget* sidePanel() const noexcept { return side_; }
+    [[nodiscard]] PointsView* pointsView() const noexcept { return points_; }
+    [[nodiscard]] ProcessesView* processesView() const noexcept { return processes_; }
     // The file the project was last opened from or saved to; empty for a
     // new project.
     [[nodiscard]] const QString& projectPath() const noexcept { return projectPath_; }
@@ -160,7 +164,10 @@ private:
 
     project::Project* project_ = nullptr;
     QTabWidget* side_ = nullptr;
+    PointsView* points_ = nullptr;
+    ProcessesView* processes_ = nullptr;
     CalculatorView view_;
+    bool calculatorFed_ = false; // setCalculatorView was called
     QString projectPath_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;

@@ -2,6 +2,10 @@
 // menu's project commands, undo and redo, the report and its printing.
 
 #include "chart/ChartWindow.h"
+#include "chart/PointTableModel.h"
+#include "chart/PointsView.h"
+#include "chart/ProcessTableModel.h"
+#include "chart/ProcessesView.h"
 #include "chart/Report.h"
 #include "engine/Units.h"
 #include "project/Project.h"
@@ -18,6 +22,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -28,6 +33,17 @@ namespace {
 QString ProjectFilter() {
     return QStringLiteral("Vaporwright projects (*.%1);;All files (*)")
         .arg(QLatin1String(project::kProjectFileSuffix));
+}
+
+// A view in a scroll area of its own, so that a narrow side panel scrolls
+// instead of holding the whole window to the view's width.
+QScrollArea* Scrolled(QWidget* view) {
+    auto* area = new QScrollArea;
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(view);
+    area->setFocusProxy(view);
+    return area;
 }
 
 } // namespace
@@ -41,6 +57,15 @@ void ChartWindow::buildProjectPanel() {
     connect(project_, &project::Project::pointChanged, this, &ChartWindow::describeProject);
     connect(project_, &project::Project::processesChanged, this, &ChartWindow::describeProject);
     connect(project_, &project::Project::zonesChanged, this, &ChartWindow::describeProject);
+
+    points_ = new PointsView(project_);
+    points_->setObjectName(QStringLiteral("pointsView"));
+    side_->addTab(Scrolled(points_), QStringLiteral("&Points"));
+    processes_ = new ProcessesView(project_);
+    processes_->setObjectName(QStringLiteral("processesView"));
+    side_->addTab(Scrolled(processes_), QStringLiteral("Pro&cesses"));
+    // Until the calculator gives its own: inch-pound units, default formats.
+    view_ = DefaultView();
 }
 
 void ChartWindow::buildProjectMenu(QMenu* file) {
@@ -85,6 +110,9 @@ void ChartWindow::buildEditMenu() {
 
 void ChartWindow::setCalculatorView(const CalculatorView& view) {
     view_ = view;
+    calculatorFed_ = true;
+    points_->setView(view);
+    processes_->setView(view);
     const auto system =
         basPsychroFun::UnitSystemOf(view.state.UnitSystem).value_or(basPsychroFun::UnitSystem::IP);
     // A pressure the calculator holds but that is no air (it then shows no
@@ -98,9 +126,11 @@ bool ChartWindow::projectModified() const {
 }
 
 void ChartWindow::updateProjectTitle() {
-    const QString name = projectPath_.isEmpty() ? QStringLiteral("Untitled project")
-                                                : QFileInfo(projectPath_).fileName();
-    setWindowTitle(QStringLiteral("Psychrometric Chart - %1[*]").arg(name));
+    // "Psychrometric Chart - Office.vwproj", with the desktop's mark of
+    // unsaved work; a project never saved has no name to show.
+    setWindowTitle(projectPath_.isEmpty() ? QStringLiteral("Psychrometric Chart[*]")
+                                          : QStringLiteral("Psychrometric Chart - %1[*]")
+                                                .arg(QFileInfo(projectPath_).fileName()));
     setWindowModified(projectModified());
 }
 
@@ -121,7 +151,7 @@ bool ChartWindow::openProject(const QString& path, QString* error) {
     // The points are solved at the calculator's pressure and in its unit
     // system, whatever the file was saved with; a difference is an unsaved
     // change, so saving writes what is shown.
-    if (view_.ticked || view_.state.Patm > 0.0f)
+    if (calculatorFed_)
         setCalculatorView(view_);
     updateProjectTitle();
     return true;
@@ -259,7 +289,26 @@ ReportDocument ChartWindow::reportDocument() const {
 }
 
 void ChartWindow::appendProjectTables(ReportDocument& document) const {
-    static_cast<void>(document);
+    if (project_->pointCount() == 0)
+        return;
+    // The points with what a reader of the page needs: the name, how the
+    // point is defined, the properties of the chart, the airflow and the
+    // comfort; every column of the window would not fit a page.
+    using namespace calculator;
+    const PointTableModel& points = *points_->model();
+    std::vector<int> columns{0, 1};
+    for (const int field : {kDryBulb, kWetBulb, kRelativeHumidity, kHumidityRatio, kEnthalpy,
+                            kDewPoint, kSpecificVolume})
+        columns.push_back(points.columnOfField(field));
+    for (int c = points.columnOfField(kMoistureConcentration) + 1; c < points.columnCount(); ++c)
+        columns.push_back(c);
+    document.sections.push_back({QStringLiteral("State points"), TableFromModel(points, columns)});
+    if (project_->processCount() > 0)
+        document.sections.push_back(
+            {QStringLiteral("Processes"), TableFromModel(*processes_->processModel())});
+    if (project_->mixingCount() > 0)
+        document.sections.push_back(
+            {QStringLiteral("Mixtures"), TableFromModel(*processes_->mixingModel())});
 }
 
 bool ChartWindow::printReport(QPrinter& printer) const {
