@@ -60,10 +60,10 @@ void ChartWindow::buildProjectPanel() {
 
     points_ = new PointsView(project_);
     points_->setObjectName(QStringLiteral("pointsView"));
-    side_->addTab(Scrolled(points_), QStringLiteral("&Points"));
+    side_->addTab(Scrolled(points_), QStringLiteral("Poi&nts"));
     processes_ = new ProcessesView(project_);
     processes_->setObjectName(QStringLiteral("processesView"));
-    side_->addTab(Scrolled(processes_), QStringLiteral("Pro&cesses"));
+    side_->addTab(Scrolled(processes_), QStringLiteral("Proce&sses"));
     // Until the calculator gives its own: inch-pound units, default formats.
     view_ = DefaultView();
 }
@@ -86,11 +86,11 @@ void ChartWindow::buildProjectMenu(QMenu* file) {
     connect(saveAs, &QAction::triggered, this, [this] { askSaveProjectAs(); });
     file->addSeparator();
     add(QStringLiteral("Export &Points (CSV)..."), {}, &ChartWindow::askExportPointsCsv);
-    add(QStringLiteral("Export Pro&cesses (CSV)..."), {}, &ChartWindow::askExportProcessesCsv);
+    add(QStringLiteral("Export Proc&esses (CSV)..."), {}, &ChartWindow::askExportProcessesCsv);
     file->addSeparator();
     add(QStringLiteral("Print Pre&view..."), {}, &ChartWindow::askPrintPreview);
     add(QStringLiteral("P&rint..."), QKeySequence::Print, &ChartWindow::askPrint);
-    add(QStringLiteral("Export &Report (PDF)..."), {}, &ChartWindow::askExportReport);
+    add(QStringLiteral("Export Report (P&DF)..."), {}, &ChartWindow::askExportReport);
 }
 
 void ChartWindow::buildEditMenu() {

@@ -106,8 +106,13 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
     buttons->addWidget(delete_);
     buttons->addStretch(1);
 
+    // Alt+T reaches the table from anywhere in the window.
+    auto* tableLabel = new QLabel(tr("S&tate points:"), this);
+    tableLabel->setBuddy(table_);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pressure_);
+    layout->addWidget(tableLabel);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
     layout->addWidget(status_);
