@@ -28,6 +28,12 @@ ProjectInteraction::ProjectInteraction(PsychroChart* chart, project::Project* pr
                                        QObject* parent)
     : QObject(parent), chart_(chart), project_(project), layer_(*project) {
     chart_->addLayer(&layer_);
+    // A widget says it is going before it deletes its children: as the
+    // chart's child this must not touch the chart's layers after that.
+    connect(chart, &QObject::destroyed, this, [this] {
+        chart_.clear();
+        drag_.reset();
+    });
     chart_->installEventFilter(this);
     for (const auto signal : {&project::Project::pointsChanged, &project::Project::processesChanged,
                               &project::Project::mixingsChanged, &project::Project::zonesChanged,

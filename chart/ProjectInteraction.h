@@ -14,8 +14,8 @@
 //   under the pointer, kept at or below saturation; the release ends the
 //   drag, which is one step on the project's undo stack.
 //
-// Give it the chart's window (or anything but the chart) as parent: it takes
-// its layer off the chart when it goes, if the chart is still there.
+// It takes its layer off the chart when it goes, if the chart is still there;
+// it may be the chart's child.
 
 #include "chart/ProjectLayer.h"
 

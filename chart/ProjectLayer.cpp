@@ -256,8 +256,10 @@ std::optional<int> PointNear(const project::Project& project, const ChartMapping
         const auto plane = PlaneOf(project, i);
         if (!plane)
             continue;
-        const double distance = QLineF(mapping.toPixel(*plane), pixel).length();
-        if (distance <= best) {
+        const QPointF at = mapping.toPixel(*plane);
+        // A point off the plot is clipped away: there is nothing to grab.
+        const double distance = QLineF(at, pixel).length();
+        if (mapping.onPlot(at) && distance <= best) {
             best = distance;
             nearest = i;
         }

@@ -61,7 +61,8 @@ private:
 };
 
 // The point of the project drawn nearest to `pixel` within `radius` pixels,
-// by the mapping; only points with real air count. Nothing when none is.
+// by the mapping; only points with real air drawn on the plot count. Nothing
+// when none is.
 std::optional<int> PointNear(const project::Project& project, const ChartMapping& mapping,
                              QPointF pixel, double radius);
 

@@ -196,3 +196,23 @@ TEST_F(ProjectLayerTest, DragAboveSaturationKeepsThePointOnRealAir) {
     Send(QEvent::MouseButtonRelease, QPointF(-50.0, -50.0), Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(project.undoStack()->count(), 2);
 }
+
+TEST(ProjectInteractionLifetime, EitherTheChartOrTheProjectMayGoFirst) {
+    project::Project project;
+    ASSERT_TRUE(project.addPointAt(70.0, 0.008).ok());
+    {
+        // As the chart's child, it goes while the chart is being destroyed.
+        auto* chart = new PsychroChart;
+        new ProjectInteraction(chart, &project, chart);
+        delete chart;
+    }
+    PsychroChart chart;
+    chart.resize(600, 400);
+    auto* owned = new project::Project;
+    ASSERT_TRUE(owned->addPointAt(70.0, 0.008).ok());
+    const ProjectInteraction interaction(&chart, owned);
+    ASSERT_EQ(chart.layers().size(), 1u);
+    delete owned;
+    EXPECT_TRUE(chart.layers().empty());
+    EXPECT_FALSE(chart.toImage().isNull());
+}
