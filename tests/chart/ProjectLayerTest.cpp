@@ -50,12 +50,6 @@ protected:
         QMouseEvent event(type, pixel, chart.mapToGlobal(pixel), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(&chart, &event);
     }
-    void Drag(QPointF from, QPointF to) {
-        Send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-        Send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-        Send(QEvent::MouseMove, to, Qt::LeftButton);
-        Send(QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::LeftButton);
-    }
 
     project::Project project;
     PsychroChart chart;
@@ -170,7 +164,13 @@ TEST_F(ProjectLayerTest, DragMovesThePointAsOneUndoStep) {
     const QPointF from = PixelOf(state.Tdb, state.W);
     const QPointF to = PixelOf(80.0, 0.010);
 
-    Drag(from, to);
+    Send(QEvent::MouseMove, from + QPointF(3.0, 0.0), Qt::NoButton);
+    EXPECT_EQ(chart.cursor().shape(), Qt::OpenHandCursor);
+    Send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(chart.cursor().shape(), Qt::ClosedHandCursor);
+    Send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+    Send(QEvent::MouseMove, to, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::LeftButton);
     EXPECT_FALSE(interaction.dragging());
     ASSERT_TRUE(project.pointResult(0).state.has_value());
     EXPECT_NEAR(project.pointResult(0).state->Tdb, 80.0, 0.3);
