@@ -1,16 +1,19 @@
 // Chart speed: computing every line for a new pressure, painting the whole
 // chart at 1200 x 800 into an offscreen image, with and without the hours of
 // a weather file, the hover readout, and the zone hour counts of the weather
-// panel.
+// panel; and a state-point project of 50 points and 50 processes with every
+// zone shown.
 
 #include "chart/ChartLines.h"
 #include "chart/ChartPainter.h"
 #include "chart/HoverReadout.h"
+#include "chart/ProjectLayer.h"
 #include "chart/WeatherLayers.h"
 #include "chart/WeatherStatistics.h"
 #include "engine/PsychroFun.h"
 #include "processes/ComfortZone.h"
 #include "processes/LimitZone.h"
+#include "project/Project.h"
 #include "weather/WeatherFile.h"
 
 #include <QApplication>
@@ -95,6 +98,42 @@ void RepaintWithAYearOfWeather(benchmark::State& state) {
 BENCHMARK(RepaintWithAYearOfWeather)
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A project of 50 points (ten dry bulbs from 40 °F by 6 °F, five relative
+// humidities from 20 % by 15 %), each point joined to the next by a process
+// and the last to the first, with the comfort zone, the data-room envelope and
+// two user zones shown: the window's repaint with the project on the chart.
+void RepaintWithAProject(benchmark::State& state) {
+    project::Project project;
+    for (int i = 0; i < 50; ++i) {
+        const double t = 40.0 + 6.0 * (i % 10);
+        const double w = basPsychroFun::HumidityRatioFromRelativeHumidity(t, 0.2 + 0.15 * (i / 10),
+                                                                          14.696, "IP");
+        project.addPointAt(t, w);
+    }
+    for (int i = 0; i < 50; ++i)
+        project.addProcess(i, (i + 1) % 50);
+    project::ZoneSettings zones;
+    zones.comfortShown = true;
+    zones.dataRoomShown = true;
+    zones.userZones.push_back({QStringLiteral("Office"),
+                               processes::ZoneLimits{68.0, 78.0, {}, {}, {}, 0.6, {}, {}}, true});
+    zones.userZones.push_back({QStringLiteral("Store"),
+                               processes::ZoneLimits{50.0, 60.0, {}, 0.008, {}, {}, {}, {}}, true});
+    if (!project.setZoneSettings(zones).isEmpty()) {
+        state.SkipWithError("zone settings refused");
+        return;
+    }
+    const ChartLines lines =
+        ComputeChartLines(ChartKey{14.696, UnitSystem::IP, DefaultRange(UnitSystem::IP)});
+    const ProjectLayer layer(project);
+    const ChartScene scene{&lines, StatePoint{75.0, 0.009}, {&layer}};
+    RepaintEachIteration(state, scene);
+}
+BENCHMARK(RepaintWithAProject)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

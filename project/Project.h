@@ -112,6 +112,19 @@ public:
     }
 
     [[nodiscard]] const ZoneSettings& zoneSettings() const noexcept { return data_.zones; }
+    // The zones the settings make, for drawing them: nothing for comfort
+    // parameters or a user zone's limits that make no zone, or for a user
+    // zone index out of range.
+    [[nodiscard]] const processes::ComfortZone* comfortZone() const noexcept {
+        return comfortZone_ ? &*comfortZone_ : nullptr;
+    }
+    [[nodiscard]] const processes::LimitZone& dataRoomZone() const noexcept { return dataRoom_; }
+    [[nodiscard]] const processes::LimitZone* userZone(int index) const noexcept {
+        if (index < 0 || index >= static_cast<int>(userZones_.size()))
+            return nullptr;
+        const auto& zone = userZones_[static_cast<std::size_t>(index)];
+        return zone ? &*zone : nullptr;
+    }
 
     // --- Edits: each one step on the undo stack ----------------------------
 
