@@ -1,5 +1,6 @@
 #include "chart/ChartWindow.h"
 
+#include "chart/ProjectLayer.h"
 #include "chart/Report.h"
 #include "engine/Units.h"
 #include "settings/SettingsStore.h"
@@ -106,7 +107,8 @@ void ChartWindow::applyAccessibleTexts() {
         QStringLiteral("Chart of moist air at the calculator's atmospheric pressure, with the "
                        "computed state marked. Hovering the mouse over it shows the properties "
                        "of the point under the pointer; a double click enters that point into "
-                       "the calculator as dry bulb temperature and humidity ratio. The wheel "
+                       "the calculator as dry bulb temperature and humidity ratio; with Shift it "
+                       "adds a state point there. State points can be dragged. The wheel "
                        "zooms.");
     // The keys as this desktop binds them (Save As has none on some).
     const std::pair<const QAction*, const char*> keys[] = {
@@ -124,6 +126,8 @@ void ChartWindow::applyAccessibleTexts() {
     panel_->setAccessibleDescription(
         QStringLiteral("The hours of a weather file on the chart: display, month and hour "
                        "filter, zones, limits, hour counts and design conditions."));
+    if (project_ != nullptr)
+        description += QLatin1Char(' ') + ProjectDescription(*project_);
     chart_->setAccessibleDescription(description);
 }
 

@@ -6,7 +6,10 @@
 #include "chart/PointsView.h"
 #include "chart/ProcessTableModel.h"
 #include "chart/ProcessesView.h"
+#include "chart/ProjectInteraction.h"
+#include "chart/ProjectLayer.h"
 #include "chart/Report.h"
+#include "chart/ZonesView.h"
 #include "engine/Units.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
@@ -63,7 +66,16 @@ void ChartWindow::buildProjectPanel() {
     side_->addTab(Scrolled(points_), QStringLiteral("Poi&nts"));
     processes_ = new ProcessesView(project_);
     processes_->setObjectName(QStringLiteral("processesView"));
-    side_->addTab(Scrolled(processes_), QStringLiteral("Proce&sses"));
+    side_->addTab(Scrolled(processes_), QStringLiteral("Pr&ocesses"));
+    auto* zones = new ZonesView(project_);
+    zones->setObjectName(QStringLiteral("zonesView"));
+    side_->addTab(Scrolled(zones), QStringLiteral("&Zones"));
+
+    // The project on the chart: drawn over the lines, points added with
+    // Shift + double click and dragged; what is refused is said in the
+    // points tab's message line.
+    auto* interaction = new ProjectInteraction(chart_, project_, this);
+    connect(interaction, &ProjectInteraction::message, points_, &PointsView::showMessage);
     // Until the calculator gives its own: inch-pound units, default formats.
     view_ = DefaultView();
 }
@@ -136,8 +148,10 @@ void ChartWindow::updateProjectTitle() {
 
 void ChartWindow::describeProject() {
     // The views and the chart's drawing of the project keep themselves up
-    // to date; the window's title follows whether there is unsaved work.
+    // to date; the window's title follows whether there is unsaved work,
+    // and the chart's description lists the points and processes.
     updateProjectTitle();
+    applyAccessibleTexts();
 }
 
 bool ChartWindow::openProject(const QString& path, QString* error) {

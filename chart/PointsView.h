@@ -50,6 +50,8 @@ public:
     void addPoint();
     // Deletes the selected points, one undo step for all of them.
     void deleteSelected();
+    // Shows a message in the view's message line and passes it on.
+    void showMessage(const QString& text);
 
 signals:
     void message(const QString& text);
@@ -58,7 +60,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showMessage(const QString& text);
     void updatePressure();
     void updateButtons();
     void selectRow(int row);

@@ -118,7 +118,7 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
       airSpeed_(SpinBox(0.0, 1.0, 0.05, 2, QStringLiteral(" m/s"), QStringLiteral("Air speed, m/s"),
                         this)),
       summer_(new QPushButton(QStringLiteral("&Summer (0.5 clo)"), this)),
-      winter_(new QPushButton(QStringLiteral("&Winter (1.0 clo)"), this)),
+      winter_(new QPushButton(QStringLiteral("W&inter (1.0 clo)"), this)),
       dataRoomShown_(new QCheckBox(
           QStringLiteral(
               "&Data-processing room envelope (18–27 °C, dew point −9–15 °C, RH ≤ 60 %)"),

@@ -290,7 +290,8 @@ TEST_F(WeatherViewTest, ExportsTheStatisticsAndTheReport) {
 TEST_F(WeatherViewTest, HoursAndZonesAreDrawnAsLayers) {
     const QImage empty = window_->chart()->toImage(QSize(900, 600));
     ASSERT_TRUE(window_->openWeatherFile(QString::fromUtf8(td::kChicagoEpw)));
-    EXPECT_EQ(window_->chart()->layers().size(), 2u);
+    // The weather's hours and zones, and the state-point project.
+    EXPECT_EQ(window_->chart()->layers().size(), 3u);
     window_->setAtmosphere(14.696); // only the site's pressure changes the picture
     window_->chart()->setAtmosphere(14.696);
     const QImage shaded = window_->chart()->toImage(QSize(900, 600));
@@ -322,7 +323,7 @@ TEST_F(WeatherViewTest, HoursAndZonesAreDrawnAsLayers) {
     // A user zone with limits that contradict each other is not drawn.
     child<QCheckBox>("userZone")->setChecked(true);
     const auto zones = window_->chart()->layers().size();
-    EXPECT_EQ(zones, 2u);
+    EXPECT_EQ(zones, 3u);
     EXPECT_EQ(panel().shownZones().size(), 1u);
     window_->findChild<QLineEdit*>(QStringLiteral("userField0"))->setText(QStringLiteral("90"));
     EXPECT_TRUE(panel().shownZones().empty());

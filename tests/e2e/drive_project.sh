@@ -79,7 +79,7 @@ xdotool type 750
 xdotool key Return
 # Processes tab: mix A and B into C, then a coil on C: apparatus dew point
 # 50 °F, bypass factor 0.10.
-xdotool key alt+s alt+m
+xdotool key alt+o alt+m
 focus '^Mix'
 xdotool key Return
 focus '^Psychrometric Chart'
