@@ -293,6 +293,10 @@ ChartWindow::~ChartWindow() {
     // this class, so keep the geometry here.
     if (isVisible())
         storeGeometry();
+    // The project is a child, destroyed after this class's members; its undo
+    // stack's last signals must not reach this window then.
+    disconnect(project_->undoStack(), nullptr, this, nullptr);
+    disconnect(project_, nullptr, this, nullptr);
 }
 
 void ChartWindow::setVisible(bool visible) {

@@ -55,7 +55,7 @@ void ChartWindow::buildProjectPanel() {
     project_ = new project::Project(this);
     project_->setObjectName(QStringLiteral("project"));
     QUndoStack* undo = project_->undoStack();
-    connect(undo, &QUndoStack::cleanChanged, this, &ChartWindow::updateProjectTitle);
+    connect(undo, &QUndoStack::indexChanged, this, &ChartWindow::updateProjectTitle);
     connect(project_, &project::Project::pointsChanged, this, &ChartWindow::describeProject);
     connect(project_, &project::Project::pointChanged, this, &ChartWindow::describeProject);
     connect(project_, &project::Project::processesChanged, this, &ChartWindow::describeProject);
@@ -134,7 +134,11 @@ void ChartWindow::setCalculatorView(const CalculatorView& view) {
 }
 
 bool ChartWindow::projectModified() const {
-    return !project_->undoStack()->isClean();
+    // An empty project has nothing to lose: the calculator's pressure it
+    // follows is no work of the user's.
+    const project::ProjectData& kept = project_->data();
+    const bool empty = kept.points.empty() && kept.zones == project::ZoneSettings{};
+    return !empty && !project_->undoStack()->isClean();
 }
 
 void ChartWindow::updateProjectTitle() {

@@ -149,3 +149,27 @@ TEST_F(ChartWindowProjectTest, ReportsTheProjectOnOnePage) {
                   bytes.count("/Type /Page/") + bytes.count("/Type /Page "),
               1);
 }
+
+TEST_F(ChartWindowProjectTest, AnEmptyProjectFollowingTheCalculatorIsNoUnsavedWork) {
+    // The calculator's single-precision pressure is not the project's
+    // 14.696 psia: following it is a change, but not work to ask about.
+    feed(75, 0.5);
+    feed(80, 0.5, 12.0);
+    EXPECT_FALSE(window_->projectModified());
+    EXPECT_FALSE(window_->isWindowModified());
+    EXPECT_TRUE(window_->settleUnsavedProject()); // no question asked
+    ASSERT_GE(window_->pointsView()->addCalculatorState(), 0);
+    EXPECT_TRUE(window_->isWindowModified());
+}
+
+// Regression: the project, a child of the window, clears its undo stack when
+// destroyed, after the window's own members are gone; the stack's signal
+// once reached the window's title and freed a string twice at exit. The
+// sanitizer run catches any touch of the destroyed window.
+TEST_F(ChartWindowProjectTest, ClosingWithAProjectTouchesNoDestroyedWindow) {
+    buildProject();
+    ASSERT_TRUE(window_->saveProject(path("closing.vwproj")));
+    ASSERT_TRUE(project().renamePoint(0, QStringLiteral("Outdoor")).isEmpty());
+    window_.reset();
+    SUCCEED();
+}

@@ -19,8 +19,9 @@ project="$files/air.vwproj"
 # The window of this title, focused and waited for.
 focus() {
     local id
-    id=$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)
-    xdotool windowfocus --sync "$id"
+    id=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
+        fail "no window '$1' (a refused step leaves its dialog open)"
+    timeout 10 xdotool windowfocus --sync "$id" || fail "window '$1' cannot take the focus"
 }
 # A file dialog (Qt's own: there is no desktop here) given a path. The name
 # field has the focus and a suggested name; the path typed replaces it.
@@ -69,9 +70,10 @@ xdotool type 75
 xdotool key alt+l
 xdotool type 50
 xdotool key Return
-# Airflows in the table: 250 cfm of A, 750 cfm of B (column 15 of 0).
+# Airflows in the table, from its top left cell: 250 cfm of A, 750 cfm of
+# B (the airflow is the fifteenth column).
 focus '^Psychrometric Chart'
-xdotool key alt+t Home
+xdotool key alt+t ctrl+Home
 for _ in $(seq 14); do xdotool key Right; done
 xdotool type 250
 xdotool key Return Down
@@ -106,9 +108,13 @@ stop
 trap - EXIT
 
 cat "$files/before.csv"
-grep -q 'cooling and dehumidifying' "$files/before.csv" || fail "no coil process in the table"
+grep -qi 'cooling and dehumidifying' "$files/before.csv" || fail "no coil process in the table"
 # Two processes? One: the coil (the mixture is a point, not a process).
 [ "$(wc -l <"$files/before.csv")" -eq 2 ] || fail "the processes table is not one process"
+# The coil's total heat is its dry air times its enthalpy change (columns 8,
+# 6 and 11), as read back.
+awk -F, 'NR == 2 { d = $8 * $6 - $11; if (d < 0) d = -d; exit !(d <= 1e-3 * ($11 < 0 ? -$11 : $11)) }' \
+    "$files/after.csv" || fail "the coil's total is not its dry air times its enthalpy change"
 cmp -s "$files/before.csv" "$files/after.csv" ||
     fail "the loads read back differ: $(diff "$files/before.csv" "$files/after.csv")"
 rm -rf "$files"
