@@ -3,6 +3,7 @@
 #include "startup/Main.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,5 +13,18 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.vaporwright.Vaporwright"));
     // One instance, the splash, the calculator window and the disclaimer
     // prompt; then the event loop until the window unloads.
-    return basMain::Run();
+    // The one argument: a project file to open, as the desktop passes it.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A calculator of the properties of moist air, with a psychrometric chart."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("project"),
+                                 QStringLiteral("A project file (.vwproj) to open in the chart "
+                                                "window."),
+                                 QStringLiteral("[project]"));
+    parser.process(app);
+    basMain::StartupOptions options;
+    if (!parser.positionalArguments().isEmpty())
+        options.projectFile = parser.positionalArguments().constFirst();
+    return basMain::Run(options);
 }

@@ -23,6 +23,11 @@ void frmMain::showChartWindow() {
     chartWindow->activateWindow();
 }
 
+void frmMain::openProjectFile(const QString& path) {
+    showChartWindow();
+    chartWindow->openProjectAsking(path);
+}
+
 void frmMain::feedChart(bool marked) {
     chartMark.reset();
     if (marked)

@@ -3,6 +3,7 @@
 // ends help, writes every setting once and ends the run.
 
 #include "calculator/frmMain.h"
+#include "chart/ChartWindow.h"
 #include "dialogs/ContextIDs.h"
 #include "settings/Flags.h"
 #include "settings/SettingsValues.h"
@@ -49,7 +50,16 @@ void frmMain::Form_QueryUnload(bool& Cancel, UnloadReason reason) {
     if (trayAvailable()) {
         Cancel = true;
         hideWindow();
+        return;
     }
+    // This close ends the run: the chart window's unsaved project is asked
+    // about first, and Cancel keeps the run.
+    if (!settleChartProject())
+        Cancel = true;
+}
+
+bool frmMain::settleChartProject() {
+    return chartWindow == nullptr || chartWindow->settleUnsavedProject();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -72,6 +82,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::mnuFileExit_Click() {
+    // The user's Exit may still be taken back while a project is unsaved.
+    if (!settleChartProject())
+        return;
     unloadWindow();
 }
 

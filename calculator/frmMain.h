@@ -117,6 +117,9 @@ public:
     // window (Cancel set), or into a normal unload when there is no system
     // tray to bring the window back; any other reason lets the unload go on.
     void Form_QueryUnload(bool& Cancel, UnloadReason reason);
+    // Shows the chart window with the project of this file, or says in a
+    // message why it cannot be opened.
+    void openProjectFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -138,6 +141,9 @@ private:
     void mnuFileOnTop_Click();
     void mnuFileDisclaimer_Click();
     void mnuFileExit_Click();
+    // Asks about the chart window's unsaved project, when there is one:
+    // false when the user cancels.
+    bool settleChartProject();
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();

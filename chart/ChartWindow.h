@@ -109,6 +109,9 @@ public:
     // When the project has unsaved changes, asks whether to save them:
     // true when the caller may go on (saved or discarded), false to stop.
     bool settleUnsavedProject();
+    // As File > Open Project does for a chosen file: asks about unsaved work
+    // first, and says in a message why a file cannot be opened.
+    void openProjectAsking(const QString& path);
 
     // The one-page report: the chart as shown, the project's tables and,
     // when a weather file is shown, its statistics.
@@ -142,6 +145,8 @@ private:
     void updateProjectTitle();
     void askNewProject();
     void askOpenProject();
+    // Opens the file, or says why not in a message box.
+    void openProjectChecked(const QString& path);
     bool askSaveProject();
     bool askSaveProjectAs();
     void askExportPointsCsv();

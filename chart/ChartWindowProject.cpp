@@ -219,8 +219,16 @@ void ChartWindow::askOpenProject() {
         return;
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Project"),
                                                       QString(), ProjectFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openProjectChecked(path);
+}
+
+void ChartWindow::openProjectAsking(const QString& path) {
+    if (settleUnsavedProject())
+        openProjectChecked(path);
+}
+
+void ChartWindow::openProjectChecked(const QString& path) {
     QString error;
     if (!openProject(path, &error))
         QMessageBox::warning(this, QStringLiteral("Open Project"),

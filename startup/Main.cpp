@@ -7,6 +7,7 @@
 #include "settings/Flags.h"
 #include "settings/SettingsStore.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -85,6 +86,11 @@ Session Main(const StartupOptions& options) {
     session.instance = std::make_unique<instance::SingleInstance>(options.names);
     if (session.instance->claim() == instance::Claim::AlreadyRunning) {
         instance::ActivatePrevInstance(options.names, options.hooks, options.connectTimeout);
+        if (!options.projectFile.isEmpty())
+            std::fprintf(stderr,
+                         "Vaporwright is already running: open %s from its chart window "
+                         "(File > Open Project).\n",
+                         qPrintable(options.projectFile));
         return {};
     }
 
@@ -122,6 +128,8 @@ Session Main(const StartupOptions& options) {
         frmReadDisclaimer prompt(nullptr, options.hooks);
         prompt.exec();
     }
+    if (!options.projectFile.isEmpty())
+        calculator->openProjectFile(options.projectFile);
     return session;
 }
 

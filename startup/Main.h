@@ -13,7 +13,10 @@
 //   6. the calculator window gets its caption ("Vaporwright:  " and the web
 //      address), is shown, the system beeps, the pointer is normal again;
 //   7. unless turned off, the disclaimer prompt, modal, with the calculator
-//      window's keep-on-top suspended while it is open.
+//      window's keep-on-top suspended while it is open;
+//   8. a project file given on the command line opens in the chart window
+//      (a later start with one says on standard error that the running
+//      instance opens projects from its chart window's File menu).
 //
 // From step 2 on, SIGTERM, SIGINT and SIGHUP end the run as the end of the
 // desktop session does (TerminationSignals.h): once the calculator window
@@ -47,6 +50,9 @@ struct StartupOptions {
     basActivePrevInstance::InstanceNames names = basActivePrevInstance::DefaultNames();
     // How long a later start tries to reach the running instance.
     std::chrono::milliseconds connectTimeout{2000};
+    // A project file given on the command line (as the desktop opens a
+    // .vwproj file): opened in the chart window once the calculator is up.
+    QString projectFile;
 };
 
 // A run that goes on. `window` is the calculator window instance: the one

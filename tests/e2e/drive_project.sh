@@ -16,12 +16,18 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 files=$(mktemp -d)
 project="$files/air.vwproj"
 
-# The window of this title, focused and waited for.
+# The window of this title, focused and waited for. A search may also find
+# a window that is going away (a closing dialog's): try each until one
+# takes the focus.
 focus() {
-    local id
-    id=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
-        fail "no window '$1' (a refused step leaves its dialog open)"
-    timeout 10 xdotool windowfocus --sync "$id" || fail "window '$1' cannot take the focus"
+    local deadline=$((SECONDS + 10)) id
+    while ((SECONDS < deadline)); do
+        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+            timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null && return 0
+        done
+        sleep 0.1
+    done
+    fail "no window '$1' takes the focus (a refused step leaves its dialog open)"
 }
 # A file dialog (Qt's own: there is no desktop here) given a path. The name
 # field has the focus and a suggested name; the path typed replaces it.

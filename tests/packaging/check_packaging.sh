@@ -69,7 +69,7 @@ check_desktop() {
     need desktop-file-validate desktop-file-utils
     desktop-file-validate "$1" || fail "desktop-file-validate rejects $1"
     grep -qx "Icon=$app_id" "$1" || fail "$1 does not name the icon $app_id"
-    grep -qx "Exec=vaporwright" "$1" || fail "$1 does not start the installed command"
+    grep -qx "Exec=vaporwright %f" "$1" || fail "$1 does not start the installed command with the file opened"
     grep -q '^Categories=.*Science;.*Engineering;' "$1" || fail "$1 is not under Science/Engineering"
     grep -q '^MimeType=.*application/x-vaporwright-project;' "$1" ||
         fail "$1 does not open project files"
