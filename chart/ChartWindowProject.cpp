@@ -304,7 +304,7 @@ ReportDocument ChartWindow::reportDocument() const {
     // The chart as shown, at the size it has on the screen (or its usual
     // size when the window has not been laid out).
     const QSize size = chart_->width() > 100 ? chart_->size() : chart_->sizeHint();
-    document.sections.push_back({QString(), chart_->toImage(size * 2)});
+    document.sections.push_back({QString(), chart_->toImage(size * 3 / 2)});
     appendProjectTables(document);
     if (panel_->hasWeather()) {
         document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
@@ -326,7 +326,10 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
     for (const int field : {kDryBulb, kWetBulb, kRelativeHumidity, kHumidityRatio, kEnthalpy,
                             kDewPoint, kSpecificVolume})
         columns.push_back(points.columnOfField(field));
-    for (int c = points.columnOfField(kMoistureConcentration) + 1; c < points.columnCount(); ++c)
+    // The status notes stay in the window.
+    for (const int c :
+         {PointTableModel::kAirflow, PointTableModel::kAirflowUnit, PointTableModel::kDryAir,
+          PointTableModel::kZones, PointTableModel::kPmv, PointTableModel::kPpd})
         columns.push_back(c);
     document.sections.push_back({QStringLiteral("State points"), TableFromModel(points, columns)});
     if (project_->processCount() > 0)

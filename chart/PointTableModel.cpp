@@ -245,9 +245,14 @@ QString PointTableModel::displayText(int row, int column) const {
         if (!point.airflow)
             return {};
         {
+            // A tenth of a cfm, L/s or m³/h, a litre per second in m³/s: the
+            // airflow of a mixture, the sum of the streams' dry air at the
+            // mixture's specific volume, is no round number.
             QLocale locale;
             locale.setNumberOptions(QLocale::OmitGroupSeparator);
-            return locale.toString(point.airflow->value, 'f', QLocale::FloatingPointShortest);
+            const int decimals =
+                point.airflow->unit == processes::AirflowUnit::CubicMetresPerSecond ? 3 : 1;
+            return locale.toString(point.airflow->value, 'f', decimals);
         }
     case kAirflowUnit:
         return point.airflow ? AirflowUnitText(point.airflow->unit) : QString();

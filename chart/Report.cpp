@@ -121,10 +121,16 @@ StatTable TableFromModel(const QAbstractItemModel& model, const std::vector<int>
     StatTable table;
     for (const int c : shown)
         table.headers.append(model.headerData(c, Qt::Horizontal).toString());
+    // A long note would take the page's width from every other column.
+    constexpr qsizetype kLongestCell = 48;
     for (int r = 0; r < model.rowCount(); ++r) {
         std::vector<StatCell> row;
-        for (const int c : shown)
-            row.push_back(StatCell{model.data(model.index(r, c)).toString(), std::nullopt, 0});
+        for (const int c : shown) {
+            QString text = model.data(model.index(r, c)).toString();
+            if (text.size() > kLongestCell)
+                text = text.left(kLongestCell - 1) + QChar(0x2026);
+            row.push_back(StatCell{text, std::nullopt, 0});
+        }
         table.rows.push_back(std::move(row));
     }
     return table;
@@ -133,18 +139,18 @@ StatTable TableFromModel(const QAbstractItemModel& model, const std::vector<int>
 bool PaintReport(QPainter& painter, const QRectF& page, const ReportDocument& document) {
     if (!painter.isActive() || page.isEmpty())
         return false;
-    // Images take up to half the page; text shrinks from 9 pt until all fits
-    // across and down, and the images give way after that.
+    // Images take up to half the page. Text shrinks from 9 pt until it fits
+    // across; then, while the page overflows, the images give way down to a
+    // third of the page, and after that the text shrinks further.
     double points = 9.0;
     double imageHeight = 0.5 * page.height();
-    const auto fits = [&] {
-        const QSizeF used = Layout(painter, page, document, points, imageHeight, false);
-        return used.height() <= page.height() && used.width() <= page.width();
-    };
-    while (!fits() && points > 3.0) {
+    const auto used = [&] { return Layout(painter, page, document, points, imageHeight, false); };
+    while (used().width() > page.width() && points > 3.0)
         points -= 0.5;
-        imageHeight *= 0.95;
-    }
+    while (used().height() > page.height() && imageHeight > page.height() / 3.0)
+        imageHeight *= 0.9;
+    while (used().height() > page.height() && points > 3.0)
+        points -= 0.5;
     Layout(painter, page, document, points, imageHeight, true);
     return true;
 }
