@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     parser.process(app);
     basMain::StartupOptions options;
     if (!parser.positionalArguments().isEmpty())
-        options.projectFile = parser.positionalArguments().constFirst();
+        // Absolute: a running instance may be in another folder.
+        options.projectFile =
+            QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     return basMain::Run(options);
 }

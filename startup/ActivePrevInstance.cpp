@@ -29,6 +29,14 @@ constexpr unsigned long kRetryPauseMs = 50;
 // A lock file without an owner this old is a left-over (ms).
 constexpr qint64 kOwnerlessLockAgeMs = 1000;
 
+// Only the letters, digits, "+", "/" and "=" of base64.
+bool IsBase64(const QByteArray& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '+' || c == '/' || c == '=';
+    });
+}
+
 const QByteArray& ActivateRequest() {
     static const QByteArray request(kActivateRequest, qsizetype(std::strlen(kActivateRequest)));
     return request;
@@ -119,31 +127,56 @@ void SingleInstance::acceptConnections() {
 }
 
 void SingleInstance::readRequest(QLocalSocket* socket) {
-    const QByteArray& request = ActivateRequest();
-    const qsizetype available = socket->bytesAvailable();
-    if (available < request.size()) {
-        // Wait for the rest, unless what came so far already differs.
-        if (available > 0 && !request.startsWith(socket->peek(available))) {
+    const QByteArray& activate = ActivateRequest();
+    const QByteArray open(kOpenRequestPrefix);
+    const QByteArray seen =
+        socket->peek(std::min<qint64>(socket->bytesAvailable(), kLongestRequest + 1));
+    const qsizetype end = seen.indexOf('\n');
+    if (end < 0) {
+        // Wait for the rest, unless what came so far can be no request.
+        const bool mayBe = activate.startsWith(seen) || open.startsWith(seen) ||
+                           (seen.startsWith(open) && seen.size() < kLongestRequest &&
+                            IsBase64(seen.mid(open.size())));
+        if (!seen.isEmpty() && !mayBe) {
             socket->abort();
         }
         return;
     }
-    const bool isRequest = socket->read(request.size()) == request;
+    const QByteArray line = seen.left(end + 1);
     socket->abort();
-    if (isRequest) {
+    if (line == activate) {
         emit activationRequested();
+        return;
     }
+    if (!line.startsWith(open)) {
+        return;
+    }
+    const QByteArray encoded = line.mid(open.size(), line.size() - open.size() - 1);
+    const auto decoded =
+        QByteArray::fromBase64Encoding(encoded, QByteArray::AbortOnBase64DecodingErrors);
+    if (!IsBase64(encoded) || !decoded || (*decoded).isEmpty()) {
+        return;
+    }
+    emit activationRequested();
+    emit openRequested(QString::fromUtf8(*decoded));
+}
+
+QByteArray OpenRequest(const QString& path) {
+    const QByteArray request =
+        QByteArray(kOpenRequestPrefix) + path.toUtf8().toBase64() + QByteArray("\n");
+    return request.size() <= kLongestRequest ? request : QByteArray();
 }
 
 bool ActivatePrevInstance(const InstanceNames& names, const dialogs::DialogHooks& hooks,
-                          std::chrono::milliseconds connectTimeout) {
+                          std::chrono::milliseconds connectTimeout, const QString& projectFile) {
     const QDeadlineTimer deadline(connectTimeout);
     bool handedOver = false;
     QLocalSocket socket;
     for (;;) {
         socket.connectToServer(names.serverName);
         if (socket.waitForConnected(int(std::max<qint64>(deadline.remainingTime(), 1)))) {
-            socket.write(ActivateRequest());
+            const QByteArray open = projectFile.isEmpty() ? QByteArray() : OpenRequest(projectFile);
+            socket.write(open.isEmpty() ? ActivateRequest() : open);
             socket.waitForBytesWritten(int(std::max<qint64>(deadline.remainingTime(), 100)));
             handedOver = socket.bytesToWrite() == 0;
             socket.disconnectFromServer();

@@ -76,6 +76,8 @@ public:
 signals:
     // A later start asked this instance to come forward.
     void activationRequested();
+    // ... and to open this project file (after activationRequested).
+    void openRequested(const QString& path);
 
 private:
     // After a failed tryLock: takes a lock file without an owner over.
@@ -90,21 +92,34 @@ private:
     QLocalServer server_{this};
 };
 
-// The request a later start sends, and the most a connection may send: anything
-// longer or different is not a request and is dropped.
+// The request a later start sends: anything else is not a request and is
+// dropped.
 inline constexpr char kActivateRequest[] = "activate\n";
+// A later start given a project file sends instead "open ", the file's
+// absolute path in UTF-8 and base64, and "\n": the running instance comes
+// forward and opens the project. A request longer than kLongestRequest bytes
+// is none.
+inline constexpr char kOpenRequestPrefix[] = "open ";
+inline constexpr qsizetype kLongestRequest = 16384;
+
+// The open request for a path; empty when it would be longer than
+// kLongestRequest.
+QByteArray OpenRequest(const QString& path);
 
 // The texts of the message shown when the running instance cannot be reached.
 inline constexpr char kMessageTitle[] = "Vaporwright";
 inline constexpr char kMessageText[] = "A previous instance of Vaporwright is currently running.";
 
-// A later start: asks the running instance behind `names` to come forward.
-// Tries to connect for up to `connectTimeout` (the first instance may be
-// between taking the lock and listening). Returns true when the request was
-// handed over; otherwise shows the warning message through `hooks` and returns
-// false. Either way this start then ends; nothing of the settings is touched.
+// A later start: asks the running instance behind `names` to come forward,
+// and to open `projectFile` when one is given (and its request is not too
+// long: then it only comes forward). Tries to connect for up to
+// `connectTimeout` (the first instance may be between taking the lock and
+// listening). Returns true when the request was handed over; otherwise shows
+// the warning message through `hooks` and returns false. Either way this
+// start then ends; nothing of the settings is touched.
 bool ActivatePrevInstance(const InstanceNames& names, const dialogs::DialogHooks& hooks = {},
-                          std::chrono::milliseconds connectTimeout = std::chrono::seconds(2));
+                          std::chrono::milliseconds connectTimeout = std::chrono::seconds(2),
+                          const QString& projectFile = {});
 
 // What the running instance does on a request: restores `window` if minimised,
 // shows it if hidden, raises and activates it. A modal window open over it

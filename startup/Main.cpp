@@ -85,8 +85,10 @@ Session Main(const StartupOptions& options) {
     Session session;
     session.instance = std::make_unique<instance::SingleInstance>(options.names);
     if (session.instance->claim() == instance::Claim::AlreadyRunning) {
-        instance::ActivatePrevInstance(options.names, options.hooks, options.connectTimeout);
-        if (!options.projectFile.isEmpty())
+        const bool handedOver = instance::ActivatePrevInstance(
+            options.names, options.hooks, options.connectTimeout, options.projectFile);
+        if (!options.projectFile.isEmpty() &&
+            (!handedOver || instance::OpenRequest(options.projectFile).isEmpty()))
             std::fprintf(stderr,
                          "Vaporwright is already running: open %s from its chart window "
                          "(File > Open Project).\n",
@@ -122,6 +124,8 @@ Session Main(const StartupOptions& options) {
     // while the prompt below is open.
     QObject::connect(session.instance.get(), &instance::SingleInstance::activationRequested,
                      calculator, [calculator] { instance::BringForward(calculator); });
+    QObject::connect(session.instance.get(), &instance::SingleInstance::openRequested, calculator,
+                     [calculator](const QString& path) { calculator->openProjectFile(path); });
 
     if (settings::blnDisclaimerShow) {
         const dialogs::TopmostSuspension onTop(calculator);

@@ -14,9 +14,8 @@
 //      address), is shown, the system beeps, the pointer is normal again;
 //   7. unless turned off, the disclaimer prompt, modal, with the calculator
 //      window's keep-on-top suspended while it is open;
-//   8. a project file given on the command line opens in the chart window
-//      (a later start with one says on standard error that the running
-//      instance opens projects from its chart window's File menu).
+//   8. a project file given on the command line opens in the chart window;
+//      a later start hands its file to the running instance, which opens it.
 //
 // From step 2 on, SIGTERM, SIGINT and SIGHUP end the run as the end of the
 // desktop session does (TerminationSignals.h): once the calculator window

@@ -185,6 +185,47 @@ TEST_F(SingleInstance, OnlyTheExactRequestActivates) {
     EXPECT_TRUE(requests.wait(10000));
 }
 
+TEST_F(SingleInstance, ALaterStartHandsOverItsProjectFile) {
+    api::SingleInstance first(names);
+    ASSERT_EQ(first.claim(), api::Claim::First);
+    QSignalSpy activations(&first, &api::SingleInstance::activationRequested);
+    QSignalSpy opens(&first, &api::SingleInstance::openRequested);
+
+    // A path with blanks, a line break and letters beyond ASCII arrives whole.
+    const QString path = QStringLiteral("/home/ünïcode/Büro\nzwei/Air handler 1.vwproj");
+    {
+        api::SingleInstance second(names);
+        ASSERT_EQ(second.claim(), api::Claim::AlreadyRunning);
+        ASSERT_TRUE(api::ActivatePrevInstance(names, hooks, 2s, path));
+    }
+    ASSERT_TRUE(opens.wait(10000));
+    EXPECT_EQ(activations.count(), 1);
+    EXPECT_EQ(opens.at(0).at(0).toString(), path);
+
+    // Damaged or endless open requests open nothing.
+    auto* server = first.findChild<QLocalServer*>();
+    QSignalSpy accepted(server, &QLocalServer::newConnection);
+    const QByteArray endless = "open " + QByteArray(api::kLongestRequest, 'A');
+    for (const QByteArray& request :
+         {QByteArray("open !!not base64!!\n"), QByteArray("open \n"), endless}) {
+        opens.clear();
+        accepted.clear();
+        QLocalSocket client;
+        client.connectToServer(names.serverName);
+        ASSERT_TRUE(client.waitForConnected(1000));
+        client.write(request);
+        client.waitForBytesWritten(1000);
+        client.disconnectFromServer();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !accepted.isEmpty() && first.findChildren<QLocalSocket*>().isEmpty(); },
+            10000));
+        EXPECT_TRUE(opens.isEmpty()) << request.left(40).constData();
+    }
+    // A path too long for a request is not sent: the instance only comes
+    // forward.
+    EXPECT_TRUE(api::OpenRequest(QString(api::kLongestRequest, QLatin1Char('x'))).isEmpty());
+}
+
 TEST_F(SingleInstance, LockThatCannotBeTakenLeavesTheProgramUnguarded) {
     const api::InstanceNames nowhere{dir.filePath(QStringLiteral("missing/test.lock")),
                                      dir.filePath(QStringLiteral("missing/test.socket"))};
