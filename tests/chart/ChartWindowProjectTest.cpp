@@ -10,6 +10,7 @@
 #include "project/Project.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -19,6 +20,12 @@
 using namespace chart;
 
 namespace {
+
+// The page objects of a PDF (the page tree is "/Type /Pages").
+qsizetype PageCount(const QByteArray& pdf) {
+    return pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+           pdf.count("/Type /Page ");
+}
 
 class ChartWindowProjectTest : public ::testing::Test {
 protected:
@@ -144,10 +151,16 @@ TEST_F(ChartWindowProjectTest, ReportsTheProjectOnOnePage) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
-    // One page object (the page tree is "/Type /Pages").
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-                  bytes.count("/Type /Page/") + bytes.count("/Type /Page "),
-              1);
+    EXPECT_EQ(PageCount(bytes), 1);
+
+    // The printer's path (Print, Print Preview) lays out the same page.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("printed.pdf"));
+    ASSERT_TRUE(window_->printReport(printer));
+    QFile printed(path("printed.pdf"));
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(PageCount(printed.readAll()), 1);
 }
 
 TEST_F(ChartWindowProjectTest, AnEmptyProjectFollowingTheCalculatorIsNoUnsavedWork) {
