@@ -277,7 +277,8 @@ QString ProjectDescription(const project::Project& project) {
         const QString& name = project.point(i).name;
         const auto& result = project.pointResult(i);
         if (!result.state) {
-            points << QStringLiteral("%1: no air: %2").arg(name, result.reason);
+            // The reason says what is wrong ("No such air: ...").
+            points << QStringLiteral("%1, not shown: %2").arg(name, result.reason);
             continue;
         }
         const double w = static_cast<double>(result.state->W);

@@ -179,6 +179,11 @@ Added Project::addProcess(int fromIndex, int toIndex) {
         return {-1, QStringLiteral("There is no such point.")};
     if (fromIndex == toIndex)
         return {-1, describe(processes::Problem::SameAir)};
+    // A second row of the same process would only count its loads twice.
+    const ProcessLink link{point(fromIndex).id, point(toIndex).id};
+    if (std::find(data_.processes.begin(), data_.processes.end(), link) != data_.processes.end())
+        return {-1, QStringLiteral("%1 to %2 is a process already.")
+                        .arg(point(fromIndex).name, point(toIndex).name)};
     const int index = processCount();
     undo_.push(
         detail::InsertProcessCommand(*this, index, {point(fromIndex).id, point(toIndex).id}));

@@ -107,7 +107,7 @@ TEST_F(ProjectLayerTest, PointsWithoutAirAreNeitherDrawnNorGrabbed) {
               empty.pixelColor(PixelOf(70.0, w70).toPoint()));
     EXPECT_EQ(PointNear(project, chart.mapping(), PixelOf(60.0, 0.007), 6.0), 1);
     EXPECT_FALSE(PointNear(project, chart.mapping(), PixelOf(70.0, w70), 20.0).has_value());
-    EXPECT_TRUE(ProjectDescription(project).contains(QStringLiteral("A: no air: ")));
+    EXPECT_TRUE(ProjectDescription(project).contains(QStringLiteral("A, not shown: No such air")));
 }
 
 TEST_F(ProjectLayerTest, DescriptionNamesPointsProcessesAndZonesInTheProjectsUnits) {

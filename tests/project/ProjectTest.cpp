@@ -106,6 +106,10 @@ TEST(Project, CoolingCoilLoadsAgainstAHandCalculation) {
     p.addPointAt(55, 0.0089);
     EXPECT_FALSE(p.addProcess(0, 0).ok());
     ASSERT_TRUE(p.addProcess(0, 1).ok());
+    // The same process twice would count its loads twice; the reverse is
+    // another process.
+    EXPECT_EQ(p.addProcess(0, 1).error, QStringLiteral("A to B is a process already."));
+    EXPECT_EQ(p.processCount(), 1);
     EXPECT_FALSE(p.processResult(0).message.isEmpty()); // no airflow yet: no loads
     EXPECT_FALSE(p.processResult(0).analysis->loads);
     p.setAirflow(0, Airflow{1000, AirflowUnit::Cfm});
