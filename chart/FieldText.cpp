@@ -20,7 +20,9 @@ bool IsPercentField(int field) {
     return field == kRelativeHumidity || field == kDegreeOfSaturation;
 }
 
-QString Format(const CalculatorView& view, double value, int field) {
+} // namespace
+
+QString FieldNumber(const CalculatorView& view, double value, int field) {
     if (field < 0 || field >= kFieldCount || !std::isfinite(value))
         return {};
     const std::string point = QLocale().decimalPoint().toStdString();
@@ -28,11 +30,9 @@ QString Format(const CalculatorView& view, double value, int field) {
         FormatNumber(value, view.formats[static_cast<std::size_t>(field)], point));
 }
 
-int Position(const CalculatorView& view, int field) {
+int UnitPosition(const CalculatorView& view, int field) {
     return view.unitPositions[static_cast<std::size_t>(field)];
 }
-
-} // namespace
 
 QString FieldUnit(const CalculatorView& view, int field) {
     if (field < 0 || field >= kFieldCount)
@@ -40,7 +40,7 @@ QString FieldUnit(const CalculatorView& view, int field) {
     if (IsPercentField(field))
         return QStringLiteral("%");
     const auto units = basLoadUnits::UnitsOf(UnitTag(field));
-    const int position = Position(view, field);
+    const int position = UnitPosition(view, field);
     if (position < 0 || static_cast<std::size_t>(position) >= units.size())
         return {};
     const std::string_view unit = units[static_cast<std::size_t>(position)];
@@ -54,30 +54,30 @@ QString FieldText(const CalculatorView& view, const CalcState& state, int field)
     // shown in per cent, the product formed in single precision as the
     // calculator forms it.
     if (field == kRelativeHumidity)
-        return Format(view, static_cast<double>(state.Phi * 100.0f), field);
+        return FieldNumber(view, static_cast<double>(state.Phi * 100.0f), field);
     if (field == kDegreeOfSaturation)
-        return Format(view, static_cast<double>(state.Mu * 100.0f), field);
+        return FieldNumber(view, static_cast<double>(state.Mu * 100.0f), field);
     if (field == kDewPoint && !HasDewPoint(state))
         return {};
-    const auto value = DisplayValue(state, field, Position(view, field));
-    return value ? Format(view, *value, field) : QString();
+    const auto value = DisplayValue(state, field, UnitPosition(view, field));
+    return value ? FieldNumber(view, *value, field) : QString();
 }
 
 QString TemperatureText(const CalculatorView& view, double tempF, int field) {
     if (field < 0 || field >= kFieldCount || !std::isfinite(tempF))
         return {};
-    const float shown = basPsychroFun::ConvertTemperatureFromBase(tempF, Position(view, field));
-    return Format(view, static_cast<double>(shown), field);
+    const float shown = basPsychroFun::ConvertTemperatureFromBase(tempF, UnitPosition(view, field));
+    return FieldNumber(view, static_cast<double>(shown), field);
 }
 
 QString TemperatureSpanText(const CalculatorView& view, double spanF, int field) {
     if (field < 0 || field >= kFieldCount || !std::isfinite(spanF))
         return {};
     // Positions 1 (°C) and 3 (K) of the temperature list are kelvin-sized.
-    const int position = Position(view, field);
+    const int position = UnitPosition(view, field);
     const bool kelvinSized = position == 1 || position == 3;
     const double shown = kelvinSized ? basPsychroFun::units::FahrenheitSpanToKelvin(spanF) : spanF;
-    return Format(view, shown, field);
+    return FieldNumber(view, shown, field);
 }
 
 std::optional<double> ReadFieldText(const CalculatorView& view, int field, QStringView text) {
@@ -89,7 +89,7 @@ std::optional<double> ReadFieldText(const CalculatorView& view, int field, QStri
     constexpr double kLargest = 1e30;
     if (std::abs(*typed) > kLargest)
         return std::nullopt;
-    if (field != kRelativeHumidity && !IsUnitPosition(field, Position(view, field)))
+    if (field != kRelativeHumidity && !IsUnitPosition(field, UnitPosition(view, field)))
         return std::nullopt;
     double base = 0.0;
     switch (field) {
@@ -97,18 +97,18 @@ std::optional<double> ReadFieldText(const CalculatorView& view, int field, QStri
     case kWetBulb:
     case kDewPoint:
         base = static_cast<double>(
-            basPsychroFun::ConvertTemperatureToBase(*typed, Position(view, field)));
+            basPsychroFun::ConvertTemperatureToBase(*typed, UnitPosition(view, field)));
         break;
     case kRelativeHumidity:
         base = *typed / 100.0;
         break;
     case kHumidityRatio:
         base = static_cast<double>(
-            basConversions::ConvertHumidityRatioToBase(*typed, Position(view, field)));
+            basConversions::ConvertHumidityRatioToBase(*typed, UnitPosition(view, field)));
         break;
     case kEnthalpy:
         base = static_cast<double>(
-            basConversions::ConvertEnthalpyToBase(*typed, Position(view, field)));
+            basConversions::ConvertEnthalpyToBase(*typed, UnitPosition(view, field)));
         break;
     default:
         return std::nullopt;

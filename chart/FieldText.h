@@ -24,6 +24,12 @@ QString FieldUnit(const CalculatorView& view, int field);
 // list does not know).
 QString FieldText(const CalculatorView& view, const CalcState& state, int field);
 
+// A value already in the unit of field `field`, by the field's format and
+// the locale's decimal point; empty for a value that is not finite.
+QString FieldNumber(const CalculatorView& view, double value, int field);
+// The unit position the view selects in field `field`'s list.
+int UnitPosition(const CalculatorView& view, int field);
+
 // A temperature (°F) as field `field` (a temperature field) shows it.
 QString TemperatureText(const CalculatorView& view, double tempF, int field = calculator::kDryBulb);
 // A temperature difference (°F) in the unit of field `field`: kelvin-sized

@@ -53,17 +53,8 @@ constexpr std::array<processes::AirflowUnit, 4> kAirflowUnits{
     processes::AirflowUnit::CubicMetresPerSecond, processes::AirflowUnit::CubicMetresPerHour};
 
 QString AirflowUnitText(processes::AirflowUnit unit) {
-    switch (unit) {
-    case processes::AirflowUnit::Cfm:
-        return QStringLiteral("cfm");
-    case processes::AirflowUnit::LitresPerSecond:
-        return QStringLiteral("L/s");
-    case processes::AirflowUnit::CubicMetresPerSecond:
-        return QStringLiteral("m³/s");
-    case processes::AirflowUnit::CubicMetresPerHour:
-        return QStringLiteral("m³/h");
-    }
-    return {};
+    const std::string_view symbol = processes::AirflowUnitSymbol(unit);
+    return QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size()));
 }
 
 // The field an input is shown in: the calculator's five inputs are fields 0

@@ -29,19 +29,6 @@ QString Number(double value, int decimals) {
     return QLocale().toString(value, 'f', decimals);
 }
 
-// A value in the unit of field `field`, by the field's format.
-QString FieldNumber(const CalculatorView& view, double value, int field) {
-    if (!std::isfinite(value))
-        return {};
-    const std::string point = QLocale().decimalPoint().toStdString();
-    return QString::fromStdString(
-        FormatNumber(value, view.formats[static_cast<std::size_t>(field)], point));
-}
-
-int Position(const CalculatorView& view, int field) {
-    return view.unitPositions[static_cast<std::size_t>(field)];
-}
-
 } // namespace
 
 QString HeatUnitText(HeatUnit unit) {
@@ -194,7 +181,7 @@ ProcessTableModel::Cell ProcessTableModel::cell(int row, int column) const {
     case DryBulbChangeColumn:
         if (analysis) {
             c.text = TemperatureSpanText(view_, analysis->dryBulbChangeF, kDryBulb);
-            const int position = Position(view_, kDryBulb);
+            const int position = UnitPosition(view_, kDryBulb);
             // Positions 1 (°C) and 3 (K) of the temperature list are kelvin-sized.
             c.value = position == 1 || position == 3
                           ? units::FahrenheitSpanToKelvin(analysis->dryBulbChangeF)
@@ -206,7 +193,7 @@ ProcessTableModel::Cell ProcessTableModel::cell(int row, int column) const {
             // Every humidity-ratio unit is a multiple of lb/lb, so a change
             // converts as a value does.
             c.value = static_cast<double>(basConversions::ConvertHumidityRatioFromBase(
-                analysis->humidityRatioChange, Position(view_, kHumidityRatio)));
+                analysis->humidityRatioChange, UnitPosition(view_, kHumidityRatio)));
             c.text = FieldNumber(view_, *c.value, kHumidityRatio);
         }
         break;
@@ -220,7 +207,7 @@ ProcessTableModel::Cell ProcessTableModel::cell(int row, int column) const {
                                       ? analysis->enthalpyChange
                                       : units::StoredFromMetricEnthalpy(analysis->enthalpyChange);
             c.value = static_cast<double>(
-                basConversions::ConvertEnthalpyFromBase(stored, Position(view_, kEnthalpy)));
+                basConversions::ConvertEnthalpyFromBase(stored, UnitPosition(view_, kEnthalpy)));
             c.text = FieldNumber(view_, *c.value, kEnthalpy);
         }
         break;
@@ -254,7 +241,7 @@ ProcessTableModel::Cell ProcessTableModel::cell(int row, int column) const {
     case ApparatusDewPointColumn:
         if (result.coil) {
             c.value = static_cast<double>(basPsychroFun::ConvertTemperatureFromBase(
-                result.coil->apparatusDewPoint.dryBulbF, Position(view_, kDryBulb)));
+                result.coil->apparatusDewPoint.dryBulbF, UnitPosition(view_, kDryBulb)));
             c.text = TemperatureText(view_, result.coil->apparatusDewPoint.dryBulbF, kDryBulb);
         }
         break;

@@ -65,4 +65,18 @@ Outcome<Airflow> VolumeFlow(const AirState& at, double massFlowLbPerHour, Airflo
     });
 }
 
+std::string_view AirflowUnitSymbol(AirflowUnit unit) noexcept {
+    switch (unit) {
+    case AirflowUnit::Cfm:
+        return "cfm";
+    case AirflowUnit::LitresPerSecond:
+        return "L/s";
+    case AirflowUnit::CubicMetresPerSecond:
+        return "m³/s";
+    case AirflowUnit::CubicMetresPerHour:
+        break;
+    }
+    return "m³/h";
+}
+
 } // namespace processes

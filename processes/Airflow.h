@@ -9,6 +9,8 @@
 
 #include "processes/Air.h"
 
+#include <string_view>
+
 namespace processes {
 
 enum class AirflowUnit { Cfm, LitresPerSecond, CubicMetresPerSecond, CubicMetresPerHour };
@@ -17,6 +19,9 @@ struct Airflow {
     double value = 0.0;
     AirflowUnit unit = AirflowUnit::Cfm;
 };
+
+// The unit's symbol as shown to the user (UTF-8): "cfm", "L/s", "m³/s", "m³/h".
+std::string_view AirflowUnitSymbol(AirflowUnit unit) noexcept;
 
 // The airflow in cfm (ft³/min).
 double ToCfm(const Airflow& airflow) noexcept;

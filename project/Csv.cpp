@@ -62,17 +62,8 @@ struct SystemUnits {
 };
 
 QString unitName(processes::AirflowUnit unit) {
-    switch (unit) {
-    case processes::AirflowUnit::Cfm:
-        return QStringLiteral("cfm");
-    case processes::AirflowUnit::LitresPerSecond:
-        return QStringLiteral("L/s");
-    case processes::AirflowUnit::CubicMetresPerSecond:
-        return QStringLiteral("m³/s");
-    case processes::AirflowUnit::CubicMetresPerHour:
-        break;
-    }
-    return QStringLiteral("m³/h");
+    const std::string_view symbol = processes::AirflowUnitSymbol(unit);
+    return QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size()));
 }
 
 } // namespace
