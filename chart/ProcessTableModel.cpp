@@ -2,7 +2,6 @@
 
 #include "chart/FieldText.h"
 #include "core/DefaultFormats.h"
-#include "core/NumberFormat.h"
 #include "engine/Units.h"
 #include "project/Project.h"
 #include "units/Conversions.h"
