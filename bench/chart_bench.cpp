@@ -7,14 +7,14 @@
 #include "chart/ChartLines.h"
 #include "chart/ChartPainter.h"
 #include "chart/HoverReadout.h"
-#include "chart/ProjectLayer.h"
-#include "chart/WeatherLayers.h"
-#include "chart/WeatherStatistics.h"
 #include "engine/PsychroFun.h"
 #include "processes/ComfortZone.h"
 #include "processes/LimitZone.h"
 #include "project/Project.h"
 #include "weather/WeatherFile.h"
+#include "weatherview/WeatherLayers.h"
+#include "weatherview/WeatherStatistics.h"
+#include "workbench/ProjectLayer.h"
 
 #include <QApplication>
 #include <QImage>

@@ -3,7 +3,7 @@
 // a dry bulb and humidity ratio.
 
 #include "calculator/frmMain.h"
-#include "chart/ChartWindow.h"
+#include "chartwindow/ChartWindow.h"
 #include "core/ComputeCore.h"
 #include "core/FieldTable.h"
 

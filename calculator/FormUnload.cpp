@@ -3,7 +3,7 @@
 // ends help, writes every setting once and ends the run.
 
 #include "calculator/frmMain.h"
-#include "chart/ChartWindow.h"
+#include "chartwindow/ChartWindow.h"
 #include "dialogs/ContextIDs.h"
 #include "settings/Flags.h"
 #include "settings/SettingsValues.h"

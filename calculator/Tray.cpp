@@ -1,7 +1,7 @@
 // The tray icon and its menu: the way back to a hidden calculator window.
 
 #include "calculator/frmMain.h"
-#include "chart/ChartWindow.h"
+#include "chartwindow/ChartWindow.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -6,7 +6,7 @@
 
 #include "ShellFixture.h"
 #include "calculator/TypedText.h"
-#include "chart/ChartWindow.h"
+#include "chartwindow/ChartWindow.h"
 #include "core/FieldTable.h"
 
 #include <ostream>

@@ -3,7 +3,7 @@
 // double-clicked point as typed inputs would.
 
 #include "ShellFixture.h"
-#include "chart/ChartWindow.h"
+#include "chartwindow/ChartWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,0 +1,331 @@
+#include "chartwindow/ChartWindow.h"
+
+#include "chartwindow/Report.h"
+#include "engine/Units.h"
+#include "settings/SettingsStore.h"
+#include "workbench/ProjectLayer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <utility>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHideEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace chart {
+
+namespace {
+
+// Without a class of their own, both would be announced as a bare "filler":
+// the window is a window, the chart a chart.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("chart::ChartWindow"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String("chart::PsychroChart"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
+void installChartAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&chartAccessible);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+    installChartAccessible();
+    setWindowTitle(QStringLiteral("Psychrometric Chart"));
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    chart_ = new PsychroChart(splitter_);
+    chart_->setAtmosphere(calculatorPsia_);
+    side_ = new QTabWidget(splitter_);
+    side_->setObjectName(QStringLiteral("sidePanel"));
+    panel_ = new WeatherPanel(chart_, side_);
+    panel_->setObjectName(QStringLiteral("weatherPanel"));
+    buildProjectPanel();
+    side_->addTab(panel_, QStringLiteral("&Weather"));
+    splitter_->addWidget(chart_);
+    splitter_->addWidget(side_);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setChildrenCollapsible(false);
+    menuBar_ = new QMenuBar(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(splitter_);
+    connect(chart_, &PsychroChart::pointPicked, this, &ChartWindow::pointPicked);
+    connect(panel_, &WeatherPanel::weatherChanged, this, [this] {
+        applyPressure();
+        updateActions();
+    });
+    buildMenu();
+    buildEditMenu();
+    updateActions();
+    updateProjectTitle();
+    resize(chart_->sizeHint() + QSize(560, 0));
+    // The panel wide enough for its tables' first columns; the chart takes
+    // the rest.
+    splitter_->setSizes({chart_->sizeHint().width(), 560});
+
+    // Escape puts the window away as its close button does.
+    auto* putAway = new QAction(this);
+    putAway->setShortcut(Qt::Key_Escape);
+    putAway->setShortcutContext(Qt::WindowShortcut);
+    addAction(putAway);
+    connect(putAway, &QAction::triggered, this, &QWidget::hide);
+
+    applyAccessibleTexts();
+}
+
+void ChartWindow::applyAccessibleTexts() {
+    setAccessibleDescription(
+        QStringLiteral("The psychrometric chart of the calculator's state. "
+                       "Escape hides it; F2 in the calculator shows it again."));
+    QString description =
+        QStringLiteral("Chart of moist air at the calculator's atmospheric pressure, with the "
+                       "computed state marked. Hovering the mouse over it shows the properties "
+                       "of the point under the pointer; a double click enters that point into "
+                       "the calculator as dry bulb temperature and humidity ratio; with Shift it "
+                       "adds a state point there. State points can be dragged. The wheel "
+                       "zooms.");
+    // The keys as this desktop binds them (Save As has none on some).
+    const std::pair<const QAction*, const char*> keys[] = {
+        {chart_->resetZoomAction(), "resets the zoom"},
+        {chart_->copyAction(), "copies the chart"},
+        {chart_->saveAsAction(), "saves it to a file"}};
+    for (const auto& [action, what] : keys) {
+        const QString key = action->shortcut().toString(QKeySequence::NativeText);
+        if (!key.isEmpty())
+            description += QStringLiteral(" %1 %2.").arg(key, QLatin1String(what));
+    }
+    chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
+    menuBar_->setAccessibleName(QStringLiteral("Chart menu"));
+    panel_->setAccessibleName(QStringLiteral("Weather file"));
+    panel_->setAccessibleDescription(
+        QStringLiteral("The hours of a weather file on the chart: display, month and hour "
+                       "filter, zones, limits, hour counts and design conditions."));
+    if (project_ != nullptr)
+        description += QLatin1Char(' ') + ProjectDescription(*project_);
+    chart_->setAccessibleDescription(description);
+}
+
+void ChartWindow::buildMenu() {
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    buildProjectMenu(file);
+    file->addSeparator();
+    QAction* open = file->addAction(QStringLiteral("Open &Weather File..."));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &ChartWindow::askOpenWeatherFile);
+    exportStatisticsAction_ = file->addAction(QStringLiteral("Export Weather S&tatistics..."));
+    connect(exportStatisticsAction_, &QAction::triggered, this, &ChartWindow::askExportStatistics);
+    closeWeatherAction_ = file->addAction(QStringLiteral("Close Weather &File"));
+    connect(closeWeatherAction_, &QAction::triggered, this, &ChartWindow::closeWeatherFile);
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("&Close"));
+    connect(close, &QAction::triggered, this, &QWidget::hide);
+    // The shortcuts work wherever the focus is in this window.
+    for (QAction* action : file->actions()) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+void ChartWindow::updateActions() {
+    const bool shown = panel_->hasWeather();
+    exportStatisticsAction_->setEnabled(shown);
+    closeWeatherAction_->setEnabled(shown);
+}
+
+void ChartWindow::setAtmosphere(double patmPsia) {
+    calculatorPsia_ = patmPsia;
+    applyPressure();
+}
+
+void ChartWindow::setUnitSystem(UnitSystem units) {
+    chart_->setUnitSystem(units);
+    panel_->setUnitSystem(units);
+}
+
+void ChartWindow::applyPressure() {
+    const auto site = panel_->sitePressure();
+    chart_->setAtmosphere(site ? site->psia : calculatorPsia_);
+}
+
+bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
+    const QString name = QFileInfo(path).fileName();
+    const auto fail = [&](const QString& why) {
+        const QString text = QStringLiteral("%1 cannot be shown: %2").arg(name, why);
+        panel_->setMessage(text);
+        if (error != nullptr)
+            *error = text;
+        return false;
+    };
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("there is no such file."));
+
+    // Shown only when reading takes more than 200 ms; Cancel stops the read.
+    QProgressDialog progress(QStringLiteral("Reading %1...").arg(name), QStringLiteral("Cancel"), 0,
+                             1000, this);
+    progress.setWindowTitle(QStringLiteral("Open Weather File"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(200);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setAccessibleName(QStringLiteral("Reading the weather file"));
+    progress.setValue(0);
+    const weather::ProgressCallback report = [&progress](const weather::ReadProgress& at) {
+        if (at.totalBytes > 0) {
+            const auto share = std::min<std::uint64_t>(1000, at.bytes * 1000 / at.totalBytes);
+            progress.setValue(static_cast<int>(share));
+        } else {
+            progress.setValue(static_cast<int>(at.rows % 1000));
+        }
+        return !progress.wasCanceled();
+    };
+    // Rows that give no pressure are taken at the calculator's, or at sea
+    // level when that is no pressure.
+    const double csvPressure = std::isfinite(calculatorPsia_) && calculatorPsia_ > 0.0
+                                   ? calculatorPsia_
+                                   : basPsychroFun::units::kAtmospherePsia;
+    weather::WeatherFile file = weather::LoadWeatherFile(
+        std::filesystem::path(QFile::encodeName(path).toStdString()), csvPressure, report);
+    progress.close();
+
+    if (file.problem != weather::FileProblem::None) {
+        const auto why = weather::DescribeFileProblem(file.problem);
+        return fail(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+    }
+    if (file.report.cancelled)
+        return fail(QStringLiteral("reading was cancelled."));
+    if (file.hours.empty())
+        return fail(QStringLiteral("it holds no hour of valid weather."));
+    // A year of a cold or hot climate reaches beyond the usual chart: the
+    // view grows to hold every hour, so none is counted but hidden.
+    ChartRange view = chart_->viewRange();
+    for (const weather::Hour& hour : file.hours) {
+        view.tMinF = std::min(view.tMinF, std::floor(hour.dryBulbF / 5.0) * 5.0);
+        view.tMaxF = std::max(view.tMaxF, std::ceil(hour.dryBulbF / 5.0) * 5.0);
+        view.wMax = std::max(view.wMax, std::ceil(hour.humidityRatio / 0.002) * 0.002);
+    }
+    panel_->setWeather(std::move(file), QDir::toNativeSeparators(path));
+    chart_->setViewRange(view);
+    return true;
+}
+
+void ChartWindow::closeWeatherFile() {
+    panel_->clearWeather();
+}
+
+bool ChartWindow::exportStatisticsCsv(const QString& path) const {
+    if (!panel_->hasWeather())
+        return false;
+    const StatTable tables[] = {panel_->hourCounts(), panel_->designConditions()};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(TablesToCsv(tables).toUtf8());
+    return file.commit();
+}
+
+bool ChartWindow::exportReportPdf(const QString& path) const {
+    return WriteReportPdf(path, reportDocument());
+}
+
+void ChartWindow::askOpenWeatherFile() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open Weather File"), QString(),
+                                     QStringLiteral("Weather files (*.epw *.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!openWeatherFile(path, &error))
+        QMessageBox::warning(this, QStringLiteral("Open Weather File"), error);
+}
+
+void ChartWindow::askExportStatistics() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export Weather Statistics"), QStringLiteral("Weather statistics.csv"),
+        QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!exportStatisticsCsv(path))
+        QMessageBox::warning(this, QStringLiteral("Export Weather Statistics"),
+                             QStringLiteral("The statistics could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
+}
+
+void ChartWindow::askExportReport() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Report"),
+                                                      QStringLiteral("Psychrometric report.pdf"),
+                                                      QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!exportReportPdf(path))
+        QMessageBox::warning(this, QStringLiteral("Export Report"),
+                             QStringLiteral("The report could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
+}
+
+ChartWindow::~ChartWindow() {
+    // Destroyed with its owner while open: hideEvent would no longer reach
+    // this class, so keep the geometry here.
+    if (isVisible())
+        storeGeometry();
+    // The project is a child, destroyed after this class's members; its undo
+    // stack's last signals must not reach this window then.
+    disconnect(project_->undoStack(), nullptr, this, nullptr);
+    disconnect(project_, nullptr, this, nullptr);
+}
+
+void ChartWindow::setVisible(bool visible) {
+    if (visible && !restored_) {
+        restored_ = true;
+        restoreStoredGeometry();
+    }
+    QWidget::setVisible(visible);
+}
+
+void ChartWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        storeGeometry();
+}
+
+void ChartWindow::restoreStoredGeometry() {
+    const QString text = settings::GetSetting(kGeometryKey, QString());
+    if (text.isEmpty())
+        return;
+    const auto decoded =
+        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    // Anything that is not a geometry this program saved leaves the default.
+    if (decoded)
+        restoreGeometry(*decoded);
+}
+
+void ChartWindow::storeGeometry() const {
+    settings::SaveSetting(kGeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+}
+
+} // namespace chart

@@ -1,0 +1,181 @@
+#pragma once
+
+// ChartWindow: the psychrometric chart in a window of its own, modeless, that
+// stays with the window that owns it. It remembers its size and position in
+// the settings store under "ChartGeometry" (base64 of QWidget::saveGeometry):
+// read before it is first shown, written whenever it is hidden or closed, and when it
+// is destroyed while shown. Closing (or Escape) only hides it, so the owner can
+// show it again as it was.
+//
+// It forwards the chart's API; chart() gives the widget itself for the rest.
+//
+// Its File menu opens a weather file (EPW, or CSV of hourly weather) whose
+// hours the side panel (WeatherPanel) draws and counts. While one is shown
+// the chart is drawn for the site's pressure, from its elevation; the
+// calculator's pressure (setAtmosphere) is kept and comes back when the file
+// is closed. The statistics export as CSV, and a one-page PDF report holds
+// the chart as shown with the statistics.
+//
+// The window also keeps a state-point project (project/Project.h): the side
+// panel's tabs list its points, processes and zones, the chart draws them,
+// and the File menu opens, saves, exports and prints it. The project is
+// solved at the calculator's pressure and in its unit system
+// (setCalculatorView); its changes are undone with Ctrl+Z. Opening another
+// project, or a file that cannot be read, never loses unsaved work without
+// asking.
+
+#include "chart/PsychroChart.h"
+#include "weatherview/WeatherPanel.h"
+#include "workbench/CalculatorView.h"
+
+#include <memory>
+
+#include <QStringView>
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QSplitter;
+class QTabWidget;
+
+namespace project {
+class Project;
+}
+
+namespace chart {
+
+class PointsView;
+class ProcessesView;
+struct ReportDocument;
+
+class ChartWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr QStringView kGeometryKey = u"ChartGeometry";
+
+    explicit ChartWindow(QWidget* owner);
+    ~ChartWindow() override;
+
+    [[nodiscard]] PsychroChart* chart() const noexcept { return chart_; }
+
+    // Showing for the first time puts the window where it was last left.
+    void setVisible(bool visible) override;
+
+    // The calculator's pressure: drawn at once unless a weather file is shown,
+    // otherwise kept for when it is closed.
+    void setAtmosphere(double patmPsia);
+    [[nodiscard]] double calculatorAtmosphere() const noexcept { return calculatorPsia_; }
+    void setUnitSystem(UnitSystem units);
+
+    [[nodiscard]] WeatherPanel* weatherPanel() const noexcept { return panel_; }
+    [[nodiscard]] QMenuBar* menuBar() const noexcept { return menuBar_; }
+
+    // Reads and shows a weather file, with a progress dialog when reading
+    // takes a while. A file that cannot be shown leaves the chart as it was
+    // and says why in the panel; false then, and `error` (if given) holds
+    // the same text.
+    bool openWeatherFile(const QString& path, QString* error = nullptr);
+    void closeWeatherFile();
+    // False when nothing could be written (or no weather file is shown).
+    bool exportStatisticsCsv(const QString& path) const;
+    bool exportReportPdf(const QString& path) const;
+    void setState(std::optional<StatePoint> state) { chart_->setState(state); }
+
+    // The calculator's state and how it shows its fields: the project is
+    // solved at its pressure and in its unit system, and the panel shows
+    // points in its units.
+    void setCalculatorView(const CalculatorView& view);
+    [[nodiscard]] const CalculatorView& calculatorView() const noexcept { return view_; }
+
+    [[nodiscard]] project::Project* project() const noexcept { return project_; }
+    [[nodiscard]] QTabWidget* sidePanel() const noexcept { return side_; }
+    [[nodiscard]] PointsView* pointsView() const noexcept { return points_; }
+    [[nodiscard]] ProcessesView* processesView() const noexcept { return processes_; }
+    // The file the project was last opened from or saved to; empty for a
+    // new project.
+    [[nodiscard]] const QString& projectPath() const noexcept { return projectPath_; }
+    [[nodiscard]] bool projectModified() const;
+
+    // Opens a project file. A file that cannot be read leaves the project as
+    // it was; false then, with the reason in `error`. Does not ask about
+    // unsaved work: askOpenProject does.
+    bool openProject(const QString& path, QString* error = nullptr);
+    bool saveProject(const QString& path, QString* error = nullptr);
+    // An empty project (no question asked).
+    void newProject();
+    // When the project has unsaved changes, asks whether to save them:
+    // true when the caller may go on (saved or discarded), false to stop.
+    bool settleUnsavedProject();
+    // As File > Open Project does for a chosen file: asks about unsaved work
+    // first, and says in a message why a file cannot be opened.
+    void openProjectAsking(const QString& path);
+
+    // The one-page report: the chart as shown, the project's tables and,
+    // when a weather file is shown, its statistics.
+    [[nodiscard]] ReportDocument reportDocument() const;
+    bool printReport(QPrinter& printer) const;
+
+signals:
+    // The point double-clicked on the chart: dry bulb °F, humidity ratio lb/lb.
+    void pointPicked(double tdbF, double wLbPerLb);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // The names and descriptions a screen reader speaks.
+    void applyAccessibleTexts();
+    void restoreStoredGeometry();
+    void storeGeometry() const;
+    void buildMenu();
+    void applyPressure();
+    void updateActions();
+    // The menu's commands: they ask for file names and report failures.
+    void askOpenWeatherFile();
+    void askExportStatistics();
+    void askExportReport();
+
+    // The project's part of the window (ChartWindowProject.cpp).
+    void buildProjectPanel();
+    void buildProjectMenu(QMenu* file);
+    void buildEditMenu();
+    void updateProjectTitle();
+    void askNewProject();
+    void askOpenProject();
+    // Opens the file, or says why not in a message box.
+    void openProjectChecked(const QString& path);
+    bool askSaveProject();
+    bool askSaveProjectAs();
+    void askExportPointsCsv();
+    void askExportProcessesCsv();
+    void askPrint();
+    void askPrintPreview();
+    void describeProject();
+    // The project's points, processes and mixtures as the panel shows them.
+    void appendProjectTables(ReportDocument& document) const;
+
+    PsychroChart* chart_ = nullptr;
+    WeatherPanel* panel_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QAction* exportStatisticsAction_ = nullptr;
+    QAction* exportReportAction_ = nullptr;
+    QAction* closeWeatherAction_ = nullptr;
+    double calculatorPsia_ = 14.696;
+    bool restored_ = false;
+
+    project::Project* project_ = nullptr;
+    QTabWidget* side_ = nullptr;
+    PointsView* points_ = nullptr;
+    ProcessesView* processes_ = nullptr;
+    CalculatorView view_;
+    bool calculatorFed_ = false; // setCalculatorView was called
+    QString projectPath_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+};
+
+} // namespace chart

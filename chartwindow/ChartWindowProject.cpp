@@ -1,0 +1,368 @@
+// The chart window's state-point project: the side panel's tabs, the File
+// menu's project commands, undo and redo, the report and its printing.
+
+#include "chartwindow/ChartWindow.h"
+#include "chartwindow/Report.h"
+#include "engine/Units.h"
+#include "project/Project.h"
+#include "project/ProjectFile.h"
+#include "workbench/PointTableModel.h"
+#include "workbench/PointsView.h"
+#include "workbench/ProcessTableModel.h"
+#include "workbench/ProcessesView.h"
+#include "workbench/ProjectInteraction.h"
+#include "workbench/ProjectLayer.h"
+#include "workbench/ZonesView.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QUndoStack>
+
+namespace chart {
+
+namespace {
+
+QString ProjectFilter() {
+    return QStringLiteral("Vaporwright projects (*.%1);;All files (*)")
+        .arg(QLatin1String(project::kProjectFileSuffix));
+}
+
+// A view in a scroll area of its own, so that a narrow side panel scrolls
+// instead of holding the whole window to the view's width.
+QScrollArea* Scrolled(QWidget* view) {
+    auto* area = new QScrollArea;
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(view);
+    area->setFocusProxy(view);
+    return area;
+}
+
+} // namespace
+
+void ChartWindow::buildProjectPanel() {
+    project_ = new project::Project(this);
+    project_->setObjectName(QStringLiteral("project"));
+    QUndoStack* undo = project_->undoStack();
+    connect(undo, &QUndoStack::indexChanged, this, &ChartWindow::updateProjectTitle);
+    connect(project_, &project::Project::pointsChanged, this, &ChartWindow::describeProject);
+    connect(project_, &project::Project::pointChanged, this, &ChartWindow::describeProject);
+    connect(project_, &project::Project::processesChanged, this, &ChartWindow::describeProject);
+    connect(project_, &project::Project::zonesChanged, this, &ChartWindow::describeProject);
+
+    points_ = new PointsView(project_);
+    points_->setObjectName(QStringLiteral("pointsView"));
+    side_->addTab(Scrolled(points_), QStringLiteral("Poi&nts"));
+    processes_ = new ProcessesView(project_);
+    processes_->setObjectName(QStringLiteral("processesView"));
+    side_->addTab(Scrolled(processes_), QStringLiteral("Pr&ocesses"));
+    auto* zones = new ZonesView(project_);
+    zones->setObjectName(QStringLiteral("zonesView"));
+    side_->addTab(Scrolled(zones), QStringLiteral("&Zones"));
+
+    // The project on the chart: drawn over the lines, points added with
+    // Shift + double click and dragged; what is refused is said in the
+    // points tab's message line.
+    auto* interaction = new ProjectInteraction(chart_, project_, this);
+    connect(interaction, &ProjectInteraction::message, points_, &PointsView::showMessage);
+    // Until the calculator gives its own: inch-pound units, default formats.
+    view_ = DefaultView();
+}
+
+void ChartWindow::buildProjectMenu(QMenu* file) {
+    const auto add = [&](const QString& text, QKeySequence key, void (ChartWindow::*slot)()) {
+        QAction* action = file->addAction(text);
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(QStringLiteral("&New Project"), QKeySequence::New, &ChartWindow::askNewProject);
+    add(QStringLiteral("&Open Project..."), QKeySequence::Open, &ChartWindow::askOpenProject);
+    QAction* save = file->addAction(QStringLiteral("&Save Project"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { askSaveProject(); });
+    QAction* saveAs = file->addAction(QStringLiteral("Save Project &As..."));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAs, &QAction::triggered, this, [this] { askSaveProjectAs(); });
+    file->addSeparator();
+    add(QStringLiteral("Export &Points (CSV)..."), {}, &ChartWindow::askExportPointsCsv);
+    add(QStringLiteral("Export Proc&esses (CSV)..."), {}, &ChartWindow::askExportProcessesCsv);
+    file->addSeparator();
+    add(QStringLiteral("Print Pre&view..."), {}, &ChartWindow::askPrintPreview);
+    add(QStringLiteral("P&rint..."), QKeySequence::Print, &ChartWindow::askPrint);
+    add(QStringLiteral("Export Report (P&DF)..."), {}, &ChartWindow::askExportReport);
+}
+
+void ChartWindow::buildEditMenu() {
+    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
+    undoAction_ = project_->undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = project_->undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undoAction_);
+    edit->addAction(redoAction_);
+    for (QAction* action : edit->actions()) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+void ChartWindow::setCalculatorView(const CalculatorView& view) {
+    view_ = view;
+    calculatorFed_ = true;
+    points_->setView(view);
+    processes_->setView(view);
+    const auto system =
+        basPsychroFun::UnitSystemOf(view.state.UnitSystem).value_or(basPsychroFun::UnitSystem::IP);
+    // A pressure the calculator holds but that is no air (it then shows no
+    // state) leaves the project at its last pressure.
+    static_cast<void>(
+        project_->setAtmosphere(project::Atmosphere{static_cast<double>(view.state.Patm), system}));
+}
+
+bool ChartWindow::projectModified() const {
+    // An empty project has nothing to lose: the calculator's pressure it
+    // follows is no work of the user's.
+    const project::ProjectData& kept = project_->data();
+    const bool empty = kept.points.empty() && kept.zones == project::ZoneSettings{};
+    return !empty && !project_->undoStack()->isClean();
+}
+
+void ChartWindow::updateProjectTitle() {
+    // "Psychrometric Chart - Office.vwproj", with the desktop's mark of
+    // unsaved work; a project never saved has no name to show.
+    setWindowTitle(projectPath_.isEmpty() ? QStringLiteral("Psychrometric Chart[*]")
+                                          : QStringLiteral("Psychrometric Chart - %1[*]")
+                                                .arg(QFileInfo(projectPath_).fileName()));
+    setWindowModified(projectModified());
+}
+
+void ChartWindow::describeProject() {
+    // The views and the chart's drawing of the project keep themselves up
+    // to date; the window's title follows whether there is unsaved work,
+    // and the chart's description lists the points and processes.
+    updateProjectTitle();
+    applyAccessibleTexts();
+}
+
+bool ChartWindow::openProject(const QString& path, QString* error) {
+    const QString why = project_->open(path);
+    if (!why.isEmpty()) {
+        if (error != nullptr)
+            *error = why;
+        return false;
+    }
+    projectPath_ = path;
+    // The points are solved at the calculator's pressure and in its unit
+    // system, whatever the file was saved with; a difference is an unsaved
+    // change, so saving writes what is shown.
+    if (calculatorFed_)
+        setCalculatorView(view_);
+    updateProjectTitle();
+    return true;
+}
+
+bool ChartWindow::saveProject(const QString& path, QString* error) {
+    const QString why = project_->save(path);
+    if (!why.isEmpty()) {
+        if (error != nullptr)
+            *error = why;
+        return false;
+    }
+    projectPath_ = path;
+    project_->undoStack()->setClean();
+    updateProjectTitle();
+    return true;
+}
+
+void ChartWindow::newProject() {
+    project_->replace(project::ProjectData{project_->atmosphere(), {}, {}, {}, {}});
+    projectPath_.clear();
+    project_->undoStack()->setClean();
+    updateProjectTitle();
+}
+
+bool ChartWindow::settleUnsavedProject() {
+    if (!projectModified())
+        return true;
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Unsaved Project"),
+        QStringLiteral("The project has changes that are not saved. Save them first?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return askSaveProject();
+    return answer == QMessageBox::Discard;
+}
+
+void ChartWindow::askNewProject() {
+    if (settleUnsavedProject())
+        newProject();
+}
+
+void ChartWindow::askOpenProject() {
+    // Asked before the file is chosen, so a file that turns out to be
+    // damaged cannot cost the work: the project stays as it is then.
+    if (!settleUnsavedProject())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Project"),
+                                                      QString(), ProjectFilter());
+    if (!path.isEmpty())
+        openProjectChecked(path);
+}
+
+void ChartWindow::openProjectAsking(const QString& path) {
+    if (settleUnsavedProject())
+        openProjectChecked(path);
+}
+
+void ChartWindow::openProjectChecked(const QString& path) {
+    QString error;
+    if (!openProject(path, &error))
+        QMessageBox::warning(this, QStringLiteral("Open Project"),
+                             QStringLiteral("%1 cannot be opened: %2\nThe project shown is kept.")
+                                 .arg(QDir::toNativeSeparators(path), error));
+}
+
+bool ChartWindow::askSaveProject() {
+    if (projectPath_.isEmpty())
+        return askSaveProjectAs();
+    QString error;
+    if (saveProject(projectPath_, &error))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Save Project"), error);
+    return false;
+}
+
+bool ChartWindow::askSaveProjectAs() {
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Project As"),
+        projectPath_.isEmpty() ? QStringLiteral("Project.vwproj") : projectPath_, ProjectFilter());
+    if (path.isEmpty())
+        return false;
+    const QString suffix = QLatin1String(project::kProjectFileSuffix);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    QString error;
+    if (saveProject(path, &error))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Save Project As"), error);
+    return false;
+}
+
+void ChartWindow::askExportPointsCsv() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Points"),
+                                                      QStringLiteral("State points.csv"),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString error = project_->exportPointsCsv(path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Export Points"), error);
+}
+
+void ChartWindow::askExportProcessesCsv() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Processes"),
+                                                      QStringLiteral("Processes.csv"),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString error = project_->exportProcessesCsv(path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Export Processes"), error);
+}
+
+ReportDocument ChartWindow::reportDocument() const {
+    ReportDocument document;
+    document.title = QStringLiteral("Psychrometric chart");
+    document.landscape = true;
+    const QLocale locale;
+    const bool si = project_->atmosphere().system == basPsychroFun::UnitSystem::SI;
+    const double psia = chart_->atmosphere();
+    document.subtitle.append(
+        si ? QStringLiteral("Atmospheric pressure %1 kPa, SI units")
+                 .arg(locale.toString(basPsychroFun::units::PsiaToKPa(psia), 'f', 3))
+           : QStringLiteral("Atmospheric pressure %1 psia, IP units")
+                 .arg(locale.toString(psia, 'f', 3)));
+    if (!projectPath_.isEmpty())
+        document.subtitle.append(
+            QStringLiteral("Project %1").arg(QDir::toNativeSeparators(projectPath_)));
+    if (panel_->hasWeather())
+        document.subtitle.append(panel_->summaryLines());
+    // The chart as shown, at the size it has on the screen (or its usual
+    // size when the window has not been laid out).
+    const QSize size = chart_->width() > 100 ? chart_->size() : chart_->sizeHint();
+    document.sections.push_back({QString(), chart_->toImage(size * 3 / 2)});
+    appendProjectTables(document);
+    if (panel_->hasWeather()) {
+        document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
+        document.sections.push_back(
+            {QStringLiteral("Design conditions (all hours)"), panel_->designConditions()});
+    }
+    return document;
+}
+
+void ChartWindow::appendProjectTables(ReportDocument& document) const {
+    if (project_->pointCount() == 0)
+        return;
+    // The points with what a reader of the page needs: the name, how the
+    // point is defined, the properties of the chart, the airflow and the
+    // comfort; every column of the window would not fit a page.
+    using namespace calculator;
+    const PointTableModel& points = *points_->model();
+    std::vector<int> columns{0, 1};
+    for (const int field : {kDryBulb, kWetBulb, kRelativeHumidity, kHumidityRatio, kEnthalpy,
+                            kDewPoint, kSpecificVolume})
+        columns.push_back(points.columnOfField(field));
+    // The status notes stay in the window.
+    for (const int c :
+         {PointTableModel::kAirflow, PointTableModel::kAirflowUnit, PointTableModel::kDryAir,
+          PointTableModel::kZones, PointTableModel::kPmv, PointTableModel::kPpd})
+        columns.push_back(c);
+    document.sections.push_back({QStringLiteral("State points"), TableFromModel(points, columns)});
+    if (project_->processCount() > 0)
+        document.sections.push_back(
+            {QStringLiteral("Processes"), TableFromModel(*processes_->processModel())});
+    if (project_->mixingCount() > 0)
+        document.sections.push_back(
+            {QStringLiteral("Mixtures"), TableFromModel(*processes_->mixingModel())});
+}
+
+bool ChartWindow::printReport(QPrinter& printer) const {
+    return PaintReport(printer, reportDocument());
+}
+
+void ChartWindow::askPrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printReport(printer))
+        QMessageBox::warning(this, QStringLiteral("Print Report"),
+                             QStringLiteral("The report could not be printed."));
+}
+
+void ChartWindow::askPrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setAccessibleName(QStringLiteral("Print preview of the report"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printReport(*target); });
+    preview.exec();
+}
+
+} // namespace chart

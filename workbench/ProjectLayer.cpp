@@ -1,0 +1,348 @@
+#include "workbench/ProjectLayer.h"
+
+#include "chart/ChartUnits.h"
+#include "processes/Process.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QLocale>
+#include <QPainter>
+#include <QPolygonF>
+#include <QStringList>
+
+namespace chart {
+
+namespace {
+
+// Arrowhead of a process, pixels: length along the line and full width.
+constexpr double kArrowLength = 11.0;
+constexpr double kArrowWidth = 8.0;
+constexpr double kAdpMarkRadius = 3.5;
+constexpr double kMixMarkRadius = 3.5;
+
+// Grains in a pound: the grain is defined as 1/7000 lb.
+constexpr double kGrainsPerPound = 7000.0;
+
+constexpr std::array<QRgb, 8> kZoneColours{0xff2e7d32, 0xff1565c0, 0xff8e24aa, 0xffef6c00,
+                                           0xff00838f, 0xff6d4c41, 0xffc2185b, 0xff546e7a};
+
+// Where a point with real air lies on the plane, in base units.
+std::optional<QPointF> PlaneOf(const project::Project& project, int index) {
+    if (index < 0 || index >= project.pointCount())
+        return std::nullopt;
+    const auto& state = project.pointResult(index).state;
+    if (!state)
+        return std::nullopt;
+    return QPointF(static_cast<double>(state->Tdb), static_cast<double>(state->W));
+}
+
+std::optional<QPointF> PixelOfId(const project::Project& project, const ChartMapping& mapping,
+                                 int id) {
+    const auto plane = PlaneOf(project, project.indexOfId(id));
+    if (!plane)
+        return std::nullopt;
+    return mapping.toPixel(*plane);
+}
+
+// Text drawn in `colour` over a faint white patch, readable over lines.
+void DrawLabel(QPainter& painter, QPointF bottomLeft, const QString& text, const QColor& colour) {
+    const QFontMetricsF fm(painter.font(), painter.device());
+    const QRectF box(bottomLeft.x(), bottomLeft.y() - fm.height(), fm.horizontalAdvance(text),
+                     fm.height());
+    QColor patch(Qt::white);
+    patch.setAlphaF(0.7f);
+    painter.fillRect(box.adjusted(-1, 0, 1, 0), patch);
+    painter.setPen(colour);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+}
+
+QString Number(double value, int decimals) {
+    return QLocale().toString(value, 'f', decimals);
+}
+
+} // namespace
+
+QColor ProjectPointColour() {
+    return QColor::fromRgb(0xff0d1b6e);
+}
+
+QColor ProjectProcessColour() {
+    return QColor::fromRgb(0xffc62828);
+}
+
+QColor ProjectMixingColour() {
+    return QColor::fromRgb(0xff00796b);
+}
+
+QColor ProjectZoneColour(int position) {
+    return QColor::fromRgb(
+        kZoneColours[static_cast<std::size_t>(std::max(position, 0)) % kZoneColours.size()]);
+}
+
+void ProjectLayer::paint(QPainter& painter, const LayerContext& context) const {
+    if (!std::isfinite(context.patmPsia) || context.patmPsia <= 0.0)
+        return;
+    painter.save();
+    paintZones(painter, context);
+    paintMixings(painter, context);
+    paintProcesses(painter, context);
+    paintPoints(painter, context);
+    painter.restore();
+}
+
+const std::vector<ProjectLayer::DrawnZone>& ProjectLayer::zonesAt(double pressurePsia) const {
+    const project::ZoneSettings& settings = project_.zoneSettings();
+    if (!outlinedSettings_ || !(*outlinedSettings_ == settings)) {
+        outlines_.clear();
+        outlinedSettings_ = settings;
+    }
+    if (const auto found = outlines_.find(pressurePsia); found != outlines_.end())
+        return found->second;
+    if (outlines_.size() > 8)
+        outlines_.clear();
+
+    std::vector<DrawnZone> zones;
+    if (settings.comfortShown) {
+        if (const auto* comfort = project_.comfortZone())
+            zones.push_back({QStringLiteral("Comfort zone"), ProjectZoneColour(0),
+                             comfort->outline(pressurePsia)});
+    }
+    if (settings.dataRoomShown)
+        zones.push_back({QStringLiteral("Data room"), ProjectZoneColour(1),
+                         project_.dataRoomZone().outline(pressurePsia)});
+    for (std::size_t i = 0; i < settings.userZones.size(); ++i) {
+        const auto* zone = project_.userZone(static_cast<int>(i));
+        if (settings.userZones[i].shown && zone)
+            zones.push_back({settings.userZones[i].name, ProjectZoneColour(2 + static_cast<int>(i)),
+                             zone->outline(pressurePsia)});
+    }
+    return outlines_.emplace(pressurePsia, std::move(zones)).first->second;
+}
+
+void ProjectLayer::paintZones(QPainter& painter, const LayerContext& context) const {
+    const ChartMapping& m = context.mapping;
+    const ChartRange& r = m.range();
+    const QFontMetricsF fm(painter.font(), painter.device());
+    for (const DrawnZone& zone : zonesAt(context.patmPsia)) {
+        if (zone.outline.size() < 3)
+            continue;
+        QPolygonF polygon;
+        polygon.reserve(static_cast<qsizetype>(zone.outline.size()));
+        for (const processes::ChartPoint& point : zone.outline) {
+            // Open sides reach far beyond any chart: keep them a little
+            // outside the plot so the pixel numbers stay small.
+            const double t = std::clamp(point.dryBulbF, r.tMinF - r.width(), r.tMaxF + r.width());
+            const double w =
+                std::clamp(point.humidityRatio, r.wMin - r.height(), r.wMax + r.height());
+            polygon.append(m.toPixel(t, w));
+        }
+        QColor fill = zone.colour;
+        fill.setAlphaF(0.12f);
+        painter.setBrush(fill);
+        painter.setPen(QPen(zone.colour, 1.8));
+        painter.drawPolygon(polygon);
+        // The name above the outline, where the plot shows it.
+        const QRectF box = polygon.boundingRect().intersected(m.plot());
+        if (box.isEmpty())
+            continue;
+        painter.setPen(zone.colour);
+        painter.drawText(QRectF(box.left(), box.top() - fm.height(), box.width(), fm.height()),
+                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, zone.name);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+void ProjectLayer::paintMixings(QPainter& painter, const LayerContext& context) const {
+    const ChartMapping& m = context.mapping;
+    const QColor colour = ProjectMixingColour();
+    for (int i = 0; i < project_.mixingCount(); ++i) {
+        const project::Mixing& mixing = project_.mixing(i);
+        const auto first = PixelOfId(project_, m, mixing.firstId);
+        const auto second = PixelOfId(project_, m, mixing.secondId);
+        if (!first || !second)
+            continue;
+        painter.setPen(QPen(colour, 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLine(*first, *second);
+        // Adiabatic mixing puts the mixture on the straight line between the
+        // two streams, dividing it in the ratio of their dry air (ASHRAE
+        // Handbook of Fundamentals, Psychrometrics, adiabatic mixing: the
+        // humidity ratio is the mass-weighted mean). The mapping is linear
+        // in both axes, so the share divides the pixel line alike.
+        const double share = std::clamp(mixing.firstStreamShare, 0.0, 1.0);
+        const QPointF mark = *second + share * (*first - *second);
+        painter.setPen(QPen(Qt::white, 1.0));
+        painter.setBrush(colour);
+        painter.drawEllipse(mark, kMixMarkRadius, kMixMarkRadius);
+        const int firstPercent = static_cast<int>(std::lround(100.0 * share));
+        // Joined, not arg()-ed: a name may itself hold "%1".
+        const QString text = project_.point(project_.indexOfId(mixing.firstId)).name +
+                             QStringLiteral(" %1 % : ").arg(firstPercent) +
+                             project_.point(project_.indexOfId(mixing.secondId)).name +
+                             QStringLiteral(" %1 %").arg(100 - firstPercent);
+        DrawLabel(painter, mark + QPointF(kMixMarkRadius + 3.0, 2.0 * kMixMarkRadius + 10.0), text,
+                  colour);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+void ProjectLayer::paintProcesses(QPainter& painter, const LayerContext& context) const {
+    const ChartMapping& m = context.mapping;
+    const QColor colour = ProjectProcessColour();
+    for (int i = 0; i < project_.processCount(); ++i) {
+        const project::ProcessLink& link = project_.process(i);
+        const auto from = PixelOfId(project_, m, link.fromId);
+        const auto to = PixelOfId(project_, m, link.toId);
+        if (!from || !to)
+            continue;
+        const QLineF line(*from, *to);
+        if (line.length() < 1.0)
+            continue;
+
+        // A coil's apparatus dew point: the process line carried on, dashed,
+        // to where it meets saturation.
+        if (const auto& coil = project_.processResult(i).coil) {
+            const QPointF adp =
+                m.toPixel(coil->apparatusDewPoint.dryBulbF, coil->apparatusDewPoint.humidityRatio);
+            painter.setPen(QPen(colour, 1.2, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawLine(*to, adp);
+            painter.setPen(QPen(colour, 1.5));
+            painter.drawEllipse(adp, kAdpMarkRadius, kAdpMarkRadius);
+        }
+
+        // The tip stops at the leaving point's marker so the head shows.
+        const QPointF unit = (*to - *from) / line.length();
+        const QPointF normal(-unit.y(), unit.x());
+        const double back = std::min(kPointMarkerRadius + 1.5, line.length() / 2.0);
+        const QPointF tip = *to - back * unit;
+        const QPointF base = tip - std::min(kArrowLength, line.length() / 2.0) * unit;
+        painter.setPen(QPen(colour, 2.0, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(*from, base);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawPolygon(
+            QPolygonF{tip, base + 0.5 * kArrowWidth * normal, base - 0.5 * kArrowWidth * normal});
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+void ProjectLayer::paintPoints(QPainter& painter, const LayerContext& context) const {
+    const ChartMapping& m = context.mapping;
+    const QColor colour = ProjectPointColour();
+    for (int i = 0; i < project_.pointCount(); ++i) {
+        const auto plane = PlaneOf(project_, i);
+        if (!plane)
+            continue;
+        const QPointF at = m.toPixel(*plane);
+        painter.setPen(QPen(Qt::white, 1.2));
+        painter.setBrush(colour);
+        painter.drawEllipse(at, kPointMarkerRadius, kPointMarkerRadius);
+        DrawLabel(painter, at + QPointF(kPointMarkerRadius + 2.0, -kPointMarkerRadius),
+                  project_.point(i).name, colour);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+std::optional<int> PointNear(const project::Project& project, const ChartMapping& mapping,
+                             QPointF pixel, double radius) {
+    std::optional<int> nearest;
+    double best = radius;
+    for (int i = 0; i < project.pointCount(); ++i) {
+        const auto plane = PlaneOf(project, i);
+        if (!plane)
+            continue;
+        const QPointF at = mapping.toPixel(*plane);
+        // A point off the plot is clipped away: there is nothing to grab.
+        const double distance = QLineF(at, pixel).length();
+        if (mapping.onPlot(at) && distance <= best) {
+            best = distance;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+QString ProjectDescription(const project::Project& project) {
+    const UnitSystem units = project.atmosphere().system;
+    const bool ip = units == UnitSystem::IP;
+    QStringList sentences;
+
+    QStringList points;
+    for (int i = 0; i < project.pointCount(); ++i) {
+        const QString& name = project.point(i).name;
+        const auto& result = project.pointResult(i);
+        if (!result.state) {
+            // The reason says what is wrong ("No such air: ...").
+            points << QStringLiteral("%1, not shown: %2").arg(name, result.reason);
+            continue;
+        }
+        const double w = static_cast<double>(result.state->W);
+        points << QStringLiteral("%1: %2 %3, %4 %5")
+                      .arg(name,
+                           Number(
+                               TemperatureToDisplay(static_cast<double>(result.state->Tdb), units),
+                               1),
+                           ip ? QStringLiteral("°F") : QStringLiteral("°C"),
+                           ip ? Number(kGrainsPerPound * w, 0) : Number(1000.0 * w, 1),
+                           ip ? QStringLiteral("gr/lb") : QStringLiteral("g/kg"));
+    }
+    sentences << (points.isEmpty()
+                      ? QStringLiteral("No points")
+                      : QStringLiteral("Points: ") + points.join(QStringLiteral("; ")));
+
+    const auto nameOf = [&](int id) {
+        const int index = project.indexOfId(id);
+        return index >= 0 ? project.point(index).name : QStringLiteral("?");
+    };
+    QStringList processes;
+    for (int i = 0; i < project.processCount(); ++i) {
+        const project::ProcessLink& link = project.process(i);
+        const auto& result = project.processResult(i);
+        QString what;
+        if (result.analysis) {
+            what = QString::fromUtf8(processes::ProcessName(result.analysis->kind));
+            if (!what.isEmpty())
+                what[0] = what[0].toLower();
+        } else {
+            what = result.message;
+        }
+        processes
+            << QStringLiteral("%1 to %2: %3").arg(nameOf(link.fromId), nameOf(link.toId), what);
+    }
+    if (!processes.isEmpty())
+        sentences << QStringLiteral("Processes: ") + processes.join(QStringLiteral("; "));
+
+    QStringList mixtures;
+    for (int i = 0; i < project.mixingCount(); ++i) {
+        const project::Mixing& mixing = project.mixing(i);
+        const int firstPercent =
+            static_cast<int>(std::lround(100.0 * std::clamp(mixing.firstStreamShare, 0.0, 1.0)));
+        mixtures << QStringLiteral("%1 mixes %2 %3 % and %4 %5 % of the dry air")
+                        .arg(nameOf(mixing.resultId), nameOf(mixing.firstId),
+                             QString::number(firstPercent), nameOf(mixing.secondId),
+                             QString::number(100 - firstPercent));
+    }
+    if (!mixtures.isEmpty())
+        sentences << QStringLiteral("Mixtures: ") + mixtures.join(QStringLiteral("; "));
+
+    const project::ZoneSettings& zones = project.zoneSettings();
+    QStringList shown;
+    if (zones.comfortShown)
+        shown << QStringLiteral("thermal comfort zone");
+    if (zones.dataRoomShown)
+        shown << QStringLiteral("data-processing room envelope");
+    for (const project::UserZone& zone : zones.userZones) {
+        if (zone.shown)
+            shown << zone.name;
+    }
+    if (!shown.isEmpty())
+        sentences << QStringLiteral("Zones shown: ") + shown.join(QStringLiteral(", "));
+    return sentences.join(QStringLiteral(". ")) + QLatin1Char('.');
+}
+
+} // namespace chart

@@ -1,0 +1,337 @@
+#include "workbench/ZonesView.h"
+
+#include "chart/ChartUnits.h"
+#include "processes/Comfort.h"
+#include "project/Project.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace chart {
+
+namespace {
+
+// Grains in a pound: the grain is defined as 1/7000 lb.
+constexpr double kGrainsPerPound = 7000.0;
+
+enum class Quantity { Temperature, HumidityRatio, RelativeHumidity };
+
+struct LimitColumn {
+    std::optional<double> processes::ZoneLimits::*limit;
+    Quantity quantity;
+    const char* title; // with the unit after it
+};
+
+// The limit columns, MinDryBulbColumn to MaxDewPointColumn, in order.
+constexpr std::array<LimitColumn, 8> kLimitColumns{{
+    {&processes::ZoneLimits::minDryBulbF, Quantity::Temperature, "Dry bulb min"},
+    {&processes::ZoneLimits::maxDryBulbF, Quantity::Temperature, "Dry bulb max"},
+    {&processes::ZoneLimits::minHumidityRatio, Quantity::HumidityRatio, "Humidity ratio min"},
+    {&processes::ZoneLimits::maxHumidityRatio, Quantity::HumidityRatio, "Humidity ratio max"},
+    {&processes::ZoneLimits::minRelativeHumidity, Quantity::RelativeHumidity, "RH min"},
+    {&processes::ZoneLimits::maxRelativeHumidity, Quantity::RelativeHumidity, "RH max"},
+    {&processes::ZoneLimits::minDewPointF, Quantity::Temperature, "Dew point min"},
+    {&processes::ZoneLimits::maxDewPointF, Quantity::Temperature, "Dew point max"},
+}};
+
+const LimitColumn* LimitColumnAt(int column) {
+    const int i = column - ZonesView::MinDryBulbColumn;
+    return i >= 0 && i < static_cast<int>(kLimitColumns.size())
+               ? &kLimitColumns[static_cast<std::size_t>(i)]
+               : nullptr;
+}
+
+QString UnitOf(Quantity quantity, UnitSystem units) {
+    switch (quantity) {
+    case Quantity::Temperature:
+        return units == UnitSystem::IP ? QStringLiteral("°F") : QStringLiteral("°C");
+    case Quantity::HumidityRatio:
+        return units == UnitSystem::IP ? QStringLiteral("gr/lb") : QStringLiteral("g/kg");
+    case Quantity::RelativeHumidity:
+        break;
+    }
+    return QStringLiteral("%");
+}
+
+// Base units (°F, lb/lb, fraction) to what the table shows, and back.
+double ToShown(double value, Quantity quantity, UnitSystem units) {
+    switch (quantity) {
+    case Quantity::Temperature:
+        return TemperatureToDisplay(value, units);
+    case Quantity::HumidityRatio:
+        return value * (units == UnitSystem::IP ? kGrainsPerPound : 1000.0);
+    case Quantity::RelativeHumidity:
+        break;
+    }
+    return 100.0 * value;
+}
+
+double FromShown(double value, Quantity quantity, UnitSystem units) {
+    switch (quantity) {
+    case Quantity::Temperature:
+        return TemperatureFromDisplay(value, units);
+    case Quantity::HumidityRatio:
+        return value / (units == UnitSystem::IP ? kGrainsPerPound : 1000.0);
+    case Quantity::RelativeHumidity:
+        break;
+    }
+    return value / 100.0;
+}
+
+QDoubleSpinBox* SpinBox(double min, double max, double step, int decimals, const QString& suffix,
+                        const QString& name, QWidget* parent) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setRange(min, max);
+    box->setSingleStep(step);
+    box->setDecimals(decimals);
+    box->setSuffix(suffix);
+    // One change per value typed, not one per keystroke.
+    box->setKeyboardTracking(false);
+    box->setAccessibleName(name);
+    return box;
+}
+
+} // namespace
+
+ZonesView::ZonesView(project::Project* project, QWidget* parent)
+    : QWidget(parent), project_(project),
+      comfortShown_(new QCheckBox(QStringLiteral("&Thermal comfort zone (|PMV| ≤ 0.5)"), this)),
+      // ISO 7730's ranges of the PMV model: 0.8 to 4 met, 0 to 2 clo, 0 to
+      // 1 m/s (processes/Comfort.h).
+      metabolicRate_(SpinBox(0.8, 4.0, 0.1, 2, QStringLiteral(" met"),
+                             QStringLiteral("Metabolic rate, met"), this)),
+      clothing_(SpinBox(0.0, 2.0, 0.1, 2, QStringLiteral(" clo"),
+                        QStringLiteral("Clothing insulation, clo"), this)),
+      airSpeed_(SpinBox(0.0, 1.0, 0.05, 2, QStringLiteral(" m/s"), QStringLiteral("Air speed, m/s"),
+                        this)),
+      summer_(new QPushButton(QStringLiteral("&Summer (0.5 clo)"), this)),
+      winter_(new QPushButton(QStringLiteral("W&inter (1.0 clo)"), this)),
+      dataRoomShown_(new QCheckBox(
+          QStringLiteral(
+              "&Data-processing room envelope (18–27 °C, dew point −9–15 °C, RH ≤ 60 %)"),
+          this)),
+      userZones_(new QTableWidget(0, ColumnCount, this)),
+      add_(new QPushButton(QStringLiteral("&Add zone"), this)),
+      remove_(new QPushButton(QStringLiteral("&Remove zone"), this)), message_(new QLabel(this)) {
+    comfortShown_->setObjectName(QStringLiteral("comfortShown"));
+    comfortShown_->setAccessibleName(QStringLiteral("Thermal comfort zone"));
+    metabolicRate_->setObjectName(QStringLiteral("metabolicRate"));
+    clothing_->setObjectName(QStringLiteral("clothing"));
+    airSpeed_->setObjectName(QStringLiteral("airSpeed"));
+    summer_->setObjectName(QStringLiteral("summerPreset"));
+    summer_->setAccessibleName(QStringLiteral("Summer comfort preset"));
+    summer_->setToolTip(QStringLiteral("1.1 met, 0.5 clo, 0.1 m/s"));
+    winter_->setObjectName(QStringLiteral("winterPreset"));
+    winter_->setAccessibleName(QStringLiteral("Winter comfort preset"));
+    winter_->setToolTip(QStringLiteral("1.1 met, 1.0 clo, 0.1 m/s"));
+    dataRoomShown_->setObjectName(QStringLiteral("dataRoomShown"));
+    dataRoomShown_->setAccessibleName(QStringLiteral("Data-processing room envelope"));
+    userZones_->setObjectName(QStringLiteral("userZones"));
+    userZones_->setAccessibleName(QStringLiteral("User zones"));
+    userZones_->setAccessibleDescription(
+        QStringLiteral("One row per zone: its name, its limits, an empty cell for none, and "
+                       "whether it is shown."));
+    // Tab leaves the table; the arrow keys move between cells, F2 edits.
+    userZones_->setTabKeyNavigation(false);
+    userZones_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    userZones_->verticalHeader()->setVisible(false);
+    add_->setObjectName(QStringLiteral("addZone"));
+    add_->setAccessibleName(QStringLiteral("Add zone"));
+    remove_->setObjectName(QStringLiteral("removeZone"));
+    remove_->setAccessibleName(QStringLiteral("Remove zone"));
+    message_->setObjectName(QStringLiteral("zonesMessage"));
+    message_->setAccessibleName(QStringLiteral("Zones message"));
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+
+    auto* person = new QFormLayout;
+    const auto row = [&](const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(field);
+        person->addRow(label, field);
+    };
+    row(QStringLiteral("&Metabolic rate:"), metabolicRate_);
+    row(QStringLiteral("C&lothing:"), clothing_);
+    row(QStringLiteral("Air s&peed:"), airSpeed_);
+    auto* presets = new QHBoxLayout;
+    presets->addWidget(summer_);
+    presets->addWidget(winter_);
+    presets->addStretch();
+    auto* tableLabel = new QLabel(QStringLiteral("&User zones:"), this);
+    tableLabel->setBuddy(userZones_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add_);
+    buttons->addWidget(remove_);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(comfortShown_);
+    layout->addLayout(person);
+    layout->addLayout(presets);
+    layout->addWidget(dataRoomShown_);
+    layout->addWidget(tableLabel);
+    layout->addWidget(userZones_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(message_);
+
+    const auto edit = [this](auto change) {
+        return [this, change](auto value) {
+            project::ZoneSettings settings = project_->zoneSettings();
+            change(settings, value);
+            apply(settings);
+        };
+    };
+    connect(comfortShown_, &QCheckBox::toggled, this,
+            edit([](project::ZoneSettings& s, bool on) { s.comfortShown = on; }));
+    connect(metabolicRate_, &QDoubleSpinBox::valueChanged, this,
+            edit([](project::ZoneSettings& s, double v) { s.comfort.metabolicRate = v; }));
+    connect(clothing_, &QDoubleSpinBox::valueChanged, this,
+            edit([](project::ZoneSettings& s, double v) { s.comfort.clothing = v; }));
+    connect(airSpeed_, &QDoubleSpinBox::valueChanged, this,
+            edit([](project::ZoneSettings& s, double v) { s.comfort.airSpeed = v; }));
+    connect(summer_, &QPushButton::clicked, this,
+            edit([](project::ZoneSettings& s, bool) { s.comfort = processes::kSummerComfort; }));
+    connect(winter_, &QPushButton::clicked, this,
+            edit([](project::ZoneSettings& s, bool) { s.comfort = processes::kWinterComfort; }));
+    connect(dataRoomShown_, &QCheckBox::toggled, this,
+            edit([](project::ZoneSettings& s, bool on) { s.dataRoomShown = on; }));
+    connect(userZones_, &QTableWidget::itemChanged, this, &ZonesView::cellEdited);
+    connect(userZones_, &QTableWidget::currentCellChanged, this,
+            [this](int current) { remove_->setEnabled(current >= 0); });
+    connect(add_, &QPushButton::clicked, this, &ZonesView::addZone);
+    connect(remove_, &QPushButton::clicked, this, &ZonesView::removeZone);
+    connect(project_, &project::Project::zonesChanged, this, &ZonesView::refresh);
+    // The table's units follow the project's unit system.
+    connect(project_, &project::Project::atmosphereChanged, this, &ZonesView::refresh);
+    refresh();
+}
+
+void ZonesView::refresh() {
+    const QSignalBlocker blockers[] = {
+        QSignalBlocker(comfortShown_), QSignalBlocker(metabolicRate_), QSignalBlocker(clothing_),
+        QSignalBlocker(airSpeed_),     QSignalBlocker(dataRoomShown_), QSignalBlocker(userZones_)};
+    const project::ZoneSettings& settings = project_->zoneSettings();
+    const UnitSystem units = project_->atmosphere().system;
+    comfortShown_->setChecked(settings.comfortShown);
+    metabolicRate_->setValue(settings.comfort.metabolicRate);
+    clothing_->setValue(settings.comfort.clothing);
+    airSpeed_->setValue(settings.comfort.airSpeed);
+    dataRoomShown_->setChecked(settings.dataRoomShown);
+
+    QStringList headers{QStringLiteral("Name")};
+    for (const LimitColumn& column : kLimitColumns)
+        headers << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(column.title),
+                                                 UnitOf(column.quantity, units));
+    headers << QStringLiteral("Shown");
+    userZones_->setHorizontalHeaderLabels(headers);
+
+    const QLocale locale;
+    userZones_->setRowCount(static_cast<int>(settings.userZones.size()));
+    for (int r = 0; r < userZones_->rowCount(); ++r) {
+        const project::UserZone& zone = settings.userZones[static_cast<std::size_t>(r)];
+        const auto cell = [&](int column) {
+            QTableWidgetItem* item = userZones_->item(r, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                userZones_->setItem(r, column, item);
+            }
+            return item;
+        };
+        cell(NameColumn)->setText(zone.name);
+        for (int c = MinDryBulbColumn; c <= MaxDewPointColumn; ++c) {
+            const LimitColumn& column = *LimitColumnAt(c);
+            const std::optional<double>& limit = zone.limits.*column.limit;
+            // Six significant digits: what was typed comes back as typed.
+            cell(c)->setText(limit
+                                 ? locale.toString(ToShown(*limit, column.quantity, units), 'g', 6)
+                                 : QString());
+        }
+        QTableWidgetItem* shown = cell(ShownColumn);
+        shown->setFlags((shown->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
+        shown->setCheckState(zone.shown ? Qt::Checked : Qt::Unchecked);
+    }
+    remove_->setEnabled(userZones_->currentRow() >= 0 && userZones_->rowCount() > 0);
+}
+
+void ZonesView::apply(const project::ZoneSettings& settings) {
+    message_->setText(project_->setZoneSettings(settings));
+    // After a refusal the controls still show what was refused.
+    refresh();
+}
+
+void ZonesView::cellEdited(QTableWidgetItem* item) {
+    const int r = item->row();
+    project::ZoneSettings settings = project_->zoneSettings();
+    if (r < 0 || r >= static_cast<int>(settings.userZones.size())) {
+        refresh();
+        return;
+    }
+    project::UserZone& zone = settings.userZones[static_cast<std::size_t>(r)];
+    const int c = item->column();
+    if (c == NameColumn) {
+        zone.name = item->text().trimmed();
+    } else if (c == ShownColumn) {
+        zone.shown = item->checkState() == Qt::Checked;
+    } else if (const LimitColumn* column = LimitColumnAt(c)) {
+        const QString text = item->text().trimmed();
+        if (text.isEmpty()) {
+            zone.limits.*column->limit = std::nullopt;
+        } else {
+            bool ok = false;
+            const double shown = QLocale().toDouble(text, &ok);
+            if (!ok || !std::isfinite(shown)) {
+                message_->setText(QStringLiteral("“%1” is not a number.").arg(text));
+                refresh();
+                return;
+            }
+            zone.limits.*column->limit =
+                FromShown(shown, column->quantity, project_->atmosphere().system);
+        }
+    }
+    apply(settings);
+}
+
+void ZonesView::addZone() {
+    project::ZoneSettings settings = project_->zoneSettings();
+    QString name;
+    for (int n = static_cast<int>(settings.userZones.size()) + 1; name.isEmpty(); ++n) {
+        name = QStringLiteral("Zone %1").arg(n);
+        for (const project::UserZone& zone : settings.userZones) {
+            if (zone.name == name)
+                name.clear();
+        }
+    }
+    // A room's usual range to start from: 20 °C to 26 °C (68 °F to 78.8 °F),
+    // at most 60 % relative humidity.
+    processes::ZoneLimits limits;
+    limits.minDryBulbF = 68.0;
+    limits.maxDryBulbF = 78.8;
+    limits.maxRelativeHumidity = 0.6;
+    settings.userZones.push_back({name, limits, true});
+    apply(settings);
+    userZones_->setCurrentCell(userZones_->rowCount() - 1, NameColumn);
+}
+
+void ZonesView::removeZone() {
+    const int r = userZones_->currentRow();
+    project::ZoneSettings settings = project_->zoneSettings();
+    if (r < 0 || r >= static_cast<int>(settings.userZones.size()))
+        return;
+    settings.userZones.erase(settings.userZones.begin() + r);
+    apply(settings);
+}
+
+} // namespace chart
