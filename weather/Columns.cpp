@@ -82,13 +82,12 @@ bool IsTemperature(Quantity q) {
     return q == Quantity::DryBulb || q == Quantity::WetBulb || q == Quantity::DewPoint;
 }
 
-// Other spellings of units in headers, matched as the canonical names are.
+// Other spellings of units in headers, matched as the canonical names are
+// (the degree sign in UTF-8, the encoding of the program's strings).
 constexpr std::array<std::pair<Unit, std::string_view>, 8> kUnitAliases{{
-    {Unit::Fahrenheit, "\xC2\xB0"
-                       "F"},
+    {Unit::Fahrenheit, "\u00B0F"},
     {Unit::Fahrenheit, "degF"},
-    {Unit::Celsius, "\xC2\xB0"
-                    "C"},
+    {Unit::Celsius, "\u00B0C"},
     {Unit::Celsius, "degC"},
     {Unit::Percent, "%"},
     {Unit::Millibar, "hPa"},

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -65,7 +66,10 @@ struct Ran {
 // Runs a shell command line in which $P is the program and $T a fresh
 // temporary folder; its exit code, standard output and standard error.
 Ran ran(const std::string& command) {
-    const std::string dir = testing::TempDir() + "batch_program";
+    // A folder of this test's own: ctest runs the tests side by side.
+    const std::string dir = testing::TempDir() + "batch_program_" +
+                            testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                            std::to_string(getpid());
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::string line =
