@@ -5,7 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace batch {
 
@@ -77,26 +76,6 @@ std::string quoted(std::string_view name) {
     return "\"" + std::string(name) + "\"";
 }
 
-// For a name that begins with a quantity of the vocabulary but has no unit of
-// it, the message that lists the units it may have; nothing for other names.
-std::optional<std::string> unitProblem(std::string_view name) {
-    for (int q = 0; q <= static_cast<int>(Quantity::Altitude); ++q) {
-        const auto quantity = static_cast<Quantity>(q);
-        const std::string_view prefix = col::QuantityName(quantity);
-        if (name.size() < prefix.size() + 1 || name[prefix.size()] != '_' ||
-            !weather::EqualsIgnoringCase(name.substr(0, prefix.size()), prefix))
-            continue;
-        std::string units;
-        for (int u = 0; u <= static_cast<int>(Unit::Millibar); ++u)
-            if (col::Measures(static_cast<Unit>(u), quantity))
-                units +=
-                    (units.empty() ? "" : ", ") + std::string(col::UnitName(static_cast<Unit>(u)));
-        return "Column " + quoted(name) + ": no such unit of " + std::string(prefix) +
-               " (units: " + units + ")";
-    }
-    return std::nullopt;
-}
-
 // Roughly the power of ten of a decimal number that from_chars has read
 // whole: the digits before the point (leading zeros aside), or minus the
 // zeros after it, plus the exponent.
@@ -135,32 +114,7 @@ std::optional<FieldUnit> FieldUnitOf(col::Column column) {
 }
 
 void SplitCsv(std::string_view line, std::vector<std::string_view>& fields) {
-    fields.clear();
-    if (std::memchr(line.data(), '"', line.size()) == nullptr) {
-        // The common case: no quotes, every comma separates.
-        std::size_t start = 0;
-        while (true) {
-            const std::size_t comma = line.find(',', start);
-            if (comma == std::string_view::npos) {
-                fields.push_back(line.substr(start));
-                return;
-            }
-            fields.push_back(line.substr(start, comma - start));
-            start = comma + 1;
-        }
-    }
-    std::size_t start = 0;
-    bool inQuotes = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"')
-            inQuotes = !inQuotes; // a doubled quote toggles twice
-        else if (c == ',' && !inQuotes) {
-            fields.push_back(line.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    fields.push_back(line.substr(start));
+    weather::SplitCsvFields(line, fields);
 }
 
 std::optional<double> ReadNumber(std::string_view field, bool& tooLarge) noexcept {
@@ -192,39 +146,45 @@ std::optional<double> ReadNumber(std::string_view field, bool& tooLarge) noexcep
 std::variant<Layout, std::string> ReadHeader(std::string_view line) {
     using namespace calculator;
     std::vector<std::string_view> names;
-    SplitCsv(line, names);
+    if (weather::SplitCsvFields(line, names, weather::kMaxColumns + 1) > weather::kMaxColumns)
+        return "The header has more than " + std::to_string(weather::kMaxColumns) + " columns";
 
     Layout layout;
     layout.columns = names.size();
     std::vector<ValueColumn> inputs;
+    std::string value;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string_view name = weather::TrimField(names[i]);
+        // The name as a CSV reader reads it, then as the vocabulary matches it.
+        weather::CsvFieldValue(names[i], value);
+        const std::string_view name = weather::TrimField(value);
         const std::optional<col::Column> column = col::ParseColumnName(name);
         if (!column) {
-            if (auto problem = unitProblem(name))
+            // A quantity without a unit is refused, never copied: a pressure
+            // passed over would put every row at the wrong pressure.
+            if (auto problem = col::UnitProblem(name))
                 return *problem;
             layout.passThrough.push_back(i);
-            layout.passThroughNames.emplace_back(names[i]);
+            layout.passThroughNames.push_back(value);
             continue;
         }
         const std::optional<FieldUnit> unit = FieldUnitOf(*column);
         if (!unit)
-            return "Column " + quoted(name) +
+            return "Column " + quoted(weather::ShownText(name)) +
                    ": the dew point cannot be an input; give two of dry bulb, wet bulb, relative "
                    "humidity, humidity ratio and enthalpy";
-        ValueColumn value{i, unit->field, unit->position, std::string(name)};
+        ValueColumn input{i, unit->field, unit->position, weather::ShownText(name)};
         if (unit->field == kAtmosphericPressure || unit->field == kAltitude) {
             if (layout.atmosphere)
-                return "Columns " + quoted(layout.atmosphere->name) + " and " + quoted(name) +
+                return "Columns " + quoted(layout.atmosphere->name) + " and " + quoted(input.name) +
                        ": give one pressure or altitude column";
-            layout.atmosphere = std::move(value);
+            layout.atmosphere = std::move(input);
             continue;
         }
         for (const ValueColumn& other : inputs)
             if (other.field == unit->field)
-                return "Columns " + quoted(other.name) + " and " + quoted(name) +
+                return "Columns " + quoted(other.name) + " and " + quoted(input.name) +
                        " give the same quantity";
-        inputs.push_back(std::move(value));
+        inputs.push_back(std::move(input));
     }
     if (inputs.size() != 2) {
         std::string message = "The header names " + std::to_string(inputs.size()) +

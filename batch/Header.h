@@ -5,10 +5,11 @@
 // are copied to the output as they are.
 //
 // Names follow the data-file vocabulary of weather/Columns.h ("dry_bulb_F",
-// "relative_humidity_pct", "enthalpy_kJ/kg", "pressure_kPa", ...). The inputs
-// are two of dry bulb, wet bulb, relative humidity, humidity ratio and
-// enthalpy; every column whose name is no quantity of the vocabulary is passed
-// through.
+// "relative_humidity_pct", "enthalpy_kJ/kg", "pressure_kPa", "Pressure (kPa)",
+// ...). The inputs are two of dry bulb, wet bulb, relative humidity, humidity
+// ratio and enthalpy; every column whose name is no quantity of the
+// vocabulary is passed through. A name that gives a quantity without a unit
+// the program reads ("pressure", "altitude_furlongs") refuses the header.
 
 #include "weather/Columns.h"
 
@@ -29,23 +30,24 @@ struct ValueColumn {
     std::size_t index = 0; // place in a row, from 0
     int field = 0;
     int position = 0;
-    std::string name; // as the header writes it, for messages
+    std::string name; // as the header writes it, made safe for messages (ShownText)
 };
 
 struct Layout {
-    std::size_t columns = 0;               // fields of the header
-    std::array<ValueColumn, 2> inputs;     // the lower field index first
-    std::optional<ValueColumn> atmosphere; // field kAtmosphericPressure or kAltitude
-    std::vector<std::size_t> passThrough;  // the other columns, in their order
-    std::vector<std::string> passThroughNames;
+    std::size_t columns = 0;                   // fields of the header
+    std::array<ValueColumn, 2> inputs;         // the lower field index first
+    std::optional<ValueColumn> atmosphere;     // field kAtmosphericPressure or kAltitude
+    std::vector<std::size_t> passThrough;      // the other columns, in their order
+    std::vector<std::string> passThroughNames; // as a CSV reader reads them
 };
 
 // The layout of `line`, or a one-line message saying what is wrong with it.
 std::variant<Layout, std::string> ReadHeader(std::string_view line);
 
-// Splits a line of comma-separated values into `fields` (cleared first). A
-// field in double quotes may hold commas and doubled quotes; fields keep
-// their text as written, quotes and blanks included.
+// Splits a line of comma-separated values into `fields` (cleared first), by
+// RFC 4180 (weather::SplitCsvFields): a field that begins with a double
+// quote may hold commas and doubled quotes; fields keep their text as
+// written, quotes and blanks included (weather::CsvFieldValue reads them).
 void SplitCsv(std::string_view line, std::vector<std::string_view>& fields);
 
 // A field's number: blanks and one pair of quotes trimmed, an optional "+",

@@ -143,7 +143,7 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
 }
 
 std::string HelpText() {
-    return R"(Usage: vaporwright-batch [OPTIONS] [FILE]
+    return R"help(Usage: vaporwright-batch [OPTIONS] [FILE]
        vaporwright-batch [OPTIONS] --epw WEATHER.epw
 
 Computes the state of moist air for every row of a CSV file (FILE, or standard
@@ -159,8 +159,14 @@ Input: the header line names two input columns, each a quantity and its unit:
 Any two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy
 make a pair. An optional pressure_psia, pressure_kPa, pressure_Pa,
 pressure_mbar, pressure_inHg, altitude_ft or altitude_m column gives each row
-its atmosphere. Names are matched without regard to case. Every other column
-(a timestamp, say) is copied to the output as it is, before the properties.
+its atmosphere. Names are matched without regard to case; other programs'
+forms are read too: "Pressure (kPa)", "pressure-kPa", "pressure [kPa]",
+"Station pressure (hPa)", "Dry bulb (F)", "Relative humidity (%)". A column
+that names a quantity without a unit ("pressure", "altitude") is refused.
+Every other column (a timestamp, say) is copied to the output, before the
+properties, as a CSV reader reads it and quoted where CSV needs it.
+Lines may end in LF, CRLF or CR; a line longer than 16 MiB is not read (a
+header that long ends the run).
 
 Output: the copied columns, then dry bulb, wet bulb, dew point, relative
 humidity, humidity ratio, enthalpy, vapor pressure, degree of saturation,
@@ -183,23 +189,23 @@ Options:
   --formats           round as the calculator displays (####0.00 for the dry
                       bulb, ...) instead of full precision: the shortest text
                       that reads back as the computed single-precision value
-  --epw FILE          read an EnergyPlus weather file instead: each hour's dry
-                      bulb and dew point at its station pressure; the output
-                      begins with the file's year,month,day,hour (hour 1 to
-                      24, ending then)
+  --epw FILE          read an EnergyPlus weather file instead ("-" for standard
+                      input): each hour's dry bulb and dew point at its
+                      station pressure; the output begins with the file's
+                      year,month,day,hour (hour 1 to 24, ending then)
   -o, --output FILE   write to FILE instead of standard output
   -h, --help          show this help and exit
   --version           show the version and exit
 
 Exit status: 0 all rows written (rows without real air included), 1 a command
-line that cannot be followed (an output that is the input file included), 2 an
-input that cannot be opened or read (a missing file, an unusable header), 3 an
-output that cannot be written.
+line that cannot be followed (an output that is the input file, named or on
+standard input, included), 2 an input that cannot be opened or read (a missing
+file, a folder, an unusable header), 3 an output that cannot be written.
 
 Example:
   printf 'time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n' |
       vaporwright-batch --units SI --altitude 1500ft
-)";
+)help";
 }
 
 } // namespace batch

@@ -5,6 +5,7 @@
 #include "core/NumberFormat.h"
 #include "core/RealAir.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -113,7 +114,14 @@ void AppendEmptyProperties(std::string& out, bool leadingComma) {
 }
 
 void AppendCsvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    // A comma, a quote or a line end must be quoted (RFC 4180); any other
+    // control character is quoted too, so that no reader that splits lines
+    // more eagerly (at a form feed, say) cuts the field.
+    const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == ',' || c == '"' || byte < 0x20 || byte == 0x7F;
+    });
+    if (plain) {
         out += text;
         return;
     }

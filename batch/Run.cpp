@@ -11,78 +11,11 @@
 #include <array>
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <future>
 #include <system_error>
 #include <thread>
 
 namespace batch {
-
-std::optional<LineReader::Line> LineReader::next() {
-    std::size_t searched = begin_;
-    while (true) {
-        const void* found = std::memchr(buffer_.data() + searched, '\n', end_ - searched);
-        if (found != nullptr || (atEnd_ && begin_ < end_)) {
-            const std::size_t stop =
-                found != nullptr
-                    ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data())
-                    : end_;
-            std::string_view text(buffer_.data() + begin_, stop - begin_);
-            bytes_ += text.size() + (found != nullptr ? 1 : 0);
-            begin_ = found != nullptr ? stop + 1 : end_;
-            if (!text.empty() && text.back() == '\r')
-                text.remove_suffix(1);
-            return Line{text, false};
-        }
-        if (atEnd_)
-            return std::nullopt;
-        searched = end_;
-        // Room for the next block: the partial line moves to the front, and
-        // the buffer grows while the line is shorter than kMaxLine.
-        if (begin_ > 0) {
-            std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-            searched -= begin_;
-            end_ -= begin_;
-            begin_ = 0;
-        }
-        if (end_ == buffer_.size()) {
-            if (buffer_.size() >= kMaxLine) {
-                // A line this long is no row of data: passed over to its end.
-                bytes_ += end_;
-                begin_ = end_ = 0;
-                while (true) {
-                    if (!fill())
-                        return Line{{}, true};
-                    const void* nl = std::memchr(buffer_.data(), '\n', end_);
-                    if (nl != nullptr) {
-                        begin_ = static_cast<std::size_t>(static_cast<const char*>(nl) -
-                                                          buffer_.data()) +
-                                 1;
-                        bytes_ += begin_;
-                        return Line{{}, true};
-                    }
-                    bytes_ += end_;
-                    end_ = 0;
-                }
-            }
-            buffer_.resize(buffer_.size() * 2);
-        }
-        fill();
-    }
-}
-
-bool LineReader::fill() {
-    if (atEnd_)
-        return false;
-    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
-    end_ += got;
-    if (got == 0) {
-        atEnd_ = true;
-        failed_ = std::ferror(file_) != 0;
-        return false;
-    }
-    return true;
-}
 
 bool Sink::flush() {
     if (!failed_ && !text_.empty() &&
@@ -147,6 +80,8 @@ std::variant<float, std::string> readValue(std::string_view field, const ValueCo
     const std::string_view text = weather::TrimField(field);
     if (text.empty())
         return "No value in " + column.name;
+    // The field as typed, safe to show: no control character of the input
+    // reaches a message, and a long field is cut.
     bool tooLarge = false;
     const std::optional<double> number = ReadNumber(text, tooLarge);
     const calculator::Entry entry =
@@ -154,7 +89,8 @@ std::variant<float, std::string> readValue(std::string_view field, const ValueCo
                : calculator::Entry{std::nullopt,
                                    tooLarge ? Reason::NumberTooLarge : Reason::UnreadableNumber};
     if (!entry.value)
-        return calculator::ReasonText(*entry.problem, system, text) + " in " + column.name;
+        return calculator::ReasonText(*entry.problem, system, weather::ShownText(text)) + " in " +
+               column.name;
     return *entry.value;
 }
 
@@ -191,6 +127,7 @@ private:
     const std::string_view shown_;
     const CalcState& base_;
     std::vector<std::string_view> fields_;
+    std::string value_; // a copied field as a CSV reader reads it
     CalcState state_;
     std::string reason_;
     // The atmosphere of the last row's column, derived once for a run of
@@ -202,26 +139,38 @@ private:
 };
 
 void CsvRows::write(std::string_view line, bool cut, std::string& out) {
+    // One field more than the header's shows a row with too many; the
+    // rest are counted, not kept.
+    std::size_t count = 0;
     if (cut)
         fields_.clear();
     else
-        SplitCsv(line, fields_);
+        count = weather::SplitCsvFields(line, fields_, layout_.columns + 1);
+    // A copied field is written as its value, quoted again where it must
+    // be: a stray quote of the input never opens a field of the output.
     for (std::size_t i = 0; i < layout_.passThrough.size(); ++i) {
         if (i > 0)
             out += ',';
-        if (layout_.passThrough[i] < fields_.size())
-            out += fields_[layout_.passThrough[i]];
+        if (layout_.passThrough[i] >= fields_.size())
+            continue;
+        const std::string_view field = fields_[layout_.passThrough[i]];
+        if (field.starts_with('"')) {
+            weather::CsvFieldValue(field, value_);
+            AppendCsvField(out, value_);
+        } else {
+            AppendCsvField(out, field); // its value is its text
+        }
     }
     const bool copied = !layout_.passThrough.empty();
 
     reason_.clear();
     if (cut) {
         reason_ = "The line is longer than 16 MiB";
-    } else if (fields_.size() != layout_.columns) {
+    } else if (count != layout_.columns) {
         reason_ = weather::TrimField(line).empty()
                       ? "Empty row"
-                      : "The row has " + std::to_string(fields_.size()) +
-                            " fields; the header has " + std::to_string(layout_.columns);
+                      : "The row has " + std::to_string(count) + " fields; the header has " +
+                            std::to_string(layout_.columns);
     } else {
         state_ = base_;
         for (const ValueColumn& input : layout_.inputs) {
@@ -304,6 +253,8 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
     if (!first)
         return {kExitBadInput, "The input is empty: it needs a header line such as "
                                "\"dry_bulb_F,relative_humidity_pct\""};
+    if (first->cut)
+        return {kExitBadInput, "Unusable header: the header line is longer than 16 MiB"};
     std::string_view headerLine = first->text;
     if (headerLine.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
         headerLine.remove_prefix(3);
@@ -337,8 +288,10 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
     }
 
     std::string& text = out.text();
-    for (const std::string& name : layout.passThroughNames)
-        text.append(name).append(",");
+    for (const std::string& name : layout.passThroughNames) {
+        AppendCsvField(text, name);
+        text += ',';
+    }
     text.append(PropertyHeader(rendering.system)).append("\n");
 
     // Each batch is cut into one contiguous share per thread; the shares'
@@ -390,14 +343,20 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
 }
 
 RunResult RunEpw(const std::string& path, Sink& out, const Options& options, Progress& progress) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return {kExitBadInput,
-                "Cannot open the weather file \"" + path + "\": " + std::strerror(errno)};
-    weather::EpwReader reader(file);
+    const weather::OpenedFile opened = weather::OpenForReading(path, false);
+    if (!opened.file)
+        return {kExitBadInput, "Cannot open the weather file \"" + weather::ShownText(path, 4096) +
+                                   "\": " + std::strerror(opened.error)};
+    return RunEpw(opened.file.get(), path, out, options, progress);
+}
+
+RunResult RunEpw(std::FILE* in, const std::string& path, Sink& out, const Options& options,
+                 Progress& progress) {
+    const std::string shownPath = weather::ShownText(path, 4096);
+    weather::EpwReader reader(in);
     if (reader.problem() != weather::FileProblem::None)
-        return {kExitBadInput,
-                "\"" + path + "\": " + std::string(weather::DescribeFileProblem(reader.problem()))};
+        return {kExitBadInput, "\"" + shownPath + "\": " +
+                                   std::string(weather::DescribeFileProblem(reader.problem()))};
 
     const Rendering& rendering = options.rendering;
     const std::string_view shown = SelectorOf(rendering.system);
@@ -439,8 +398,9 @@ RunResult RunEpw(const std::string& path, Sink& out, const Options& options, Pro
         if (out.failed())
             return {};
     }
-    if (file.bad())
-        return {kExitBadInput, "Could not read the weather file \"" + path + "\""};
+    if (reader.problem() == weather::FileProblem::ReadFailed)
+        return {kExitBadInput, "\"" + shownPath + "\": " +
+                                   std::string(weather::DescribeFileProblem(reader.problem()))};
     return {};
 }
 

@@ -4,45 +4,18 @@
 // time, so that memory does not grow with the number of rows.
 
 #include "batch/Options.h"
+#include "weather/Lines.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace batch {
 
-// The lines of a file, read in large blocks. A line is given without its line
-// end ("\n" or "\r\n"); one longer than kMaxLine is given as cut (empty).
-class LineReader {
-public:
-    static constexpr std::size_t kMaxLine = std::size_t{1} << 24;
-
-    explicit LineReader(std::FILE* file) : file_(file), buffer_(kBlock) {}
-
-    struct Line {
-        std::string_view text;
-        bool cut = false;
-    };
-    // The next line, valid until the next call; nothing at the end.
-    std::optional<Line> next();
-    [[nodiscard]] bool failed() const { return failed_; }
-    [[nodiscard]] std::uint64_t bytes() const { return bytes_; }
-
-private:
-    static constexpr std::size_t kBlock = std::size_t{1} << 20;
-    bool fill(); // reads more after end_; false at the end of the file
-
-    std::FILE* file_;
-    std::vector<char> buffer_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-    std::uint64_t bytes_ = 0;
-    bool atEnd_ = false;
-    bool failed_ = false;
-};
+// The lines of the input: any line end, memory bounded by a 16 MiB line.
+using LineReader = weather::LineReader;
 
 // Buffered output to a file; a failed write is remembered, and later writes
 // are dropped.
@@ -93,10 +66,14 @@ struct RunResult {
     std::string message; // for standard error when not ok
 };
 
-// Reads CSV rows from `in`, writes the output to `out`.
+// Reads CSV rows from `in`, writes the output to `out`. A header line longer
+// than LineReader::kMaxLine ends the run; a longer row gives a reason.
 RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& progress);
 
 // Reads the hours of the EPW file `path`, writes the output to `out`.
 RunResult RunEpw(const std::string& path, Sink& out, const Options& options, Progress& progress);
+// The same from the open file `in`, named `path` in messages.
+RunResult RunEpw(std::FILE* in, const std::string& path, Sink& out, const Options& options,
+                 Progress& progress);
 
 } // namespace batch

@@ -4,14 +4,15 @@
 #include "batch/Options.h"
 #include "batch/Run.h"
 #include "batch/Version.h"
+#include "weather/Fields.h"
+#include "weather/Lines.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <filesystem>
-#include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -24,22 +25,30 @@ int fail(int code, const std::string& message) {
     return code;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 bool isStandard(const std::string& path) {
     return path.empty() || path == "-";
 }
 
-// The size of a regular file, 0 for anything else (a pipe, a terminal).
-std::uint64_t regularFileSize(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+std::string shown(const std::string& path) {
+    return "\"" + weather::ShownText(path, 4096) + "\"";
+}
+
+// Whether writing `output` would empty the regular file open as `input`:
+// the same file by any name (a hard link, a symbolic link, /dev/stdin).
+bool wouldEmpty(std::FILE* input, const std::string& output) {
+    struct stat in {};
+    struct stat out {};
+    return ::fstat(::fileno(input), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
+           S_ISREG(in.st_mode) && in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+}
+
+// The size of the regular file open as `file`, 0 for anything else (a
+// pipe, a terminal).
+std::uint64_t regularFileSize(std::FILE* file) {
+    struct stat status {};
+    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode))
         return 0;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : size;
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 int run(const std::vector<std::string_view>& arguments) {
@@ -57,35 +66,40 @@ int run(const std::vector<std::string_view>& arguments) {
         return kExitOk;
     }
 
-    File input;
-    if (options.epw.empty() && !isStandard(options.input)) {
-        input.reset(std::fopen(options.input.c_str(), "rb"));
-        if (!input)
+    // The input is opened first, so that the output can be checked against
+    // the very file read.
+    const bool epw = !options.epw.empty();
+    const std::string& source = epw ? options.epw : options.input;
+    weather::FilePtr input;
+    if (!isStandard(source)) {
+        weather::OpenedFile opened = weather::OpenForReading(source, false);
+        if (!opened.file)
             return fail(kExitBadInput,
-                        "Cannot open \"" + options.input + "\": " + std::strerror(errno));
+                        std::string(epw ? "Cannot open the weather file " : "Cannot open ") +
+                            shown(source) + ": " + std::strerror(opened.error));
+        input = std::move(opened.file);
     }
+    std::FILE* const in = input ? input.get() : stdin;
     // Opening the output empties it: never the file being read.
-    const std::string& source = options.epw.empty() ? options.input : options.epw;
-    std::error_code error;
-    if (!isStandard(source) && !isStandard(options.output) &&
-        std::filesystem::equivalent(source, options.output, error))
-        return fail(kExitUsage, "The output \"" + options.output + "\" is the input file");
-    File output;
+    if (!isStandard(options.output) && wouldEmpty(in, options.output))
+        return fail(kExitUsage, "The output " + shown(options.output) + " is the input file" +
+                                    (input ? std::string() : std::string(" (standard input)")));
+    weather::FilePtr output;
     if (!isStandard(options.output)) {
         output.reset(std::fopen(options.output.c_str(), "wb"));
         if (!output)
             return fail(kExitBadOutput,
-                        "Cannot write \"" + options.output + "\": " + std::strerror(errno));
+                        "Cannot write " + shown(options.output) + ": " + std::strerror(errno));
     }
     std::FILE* const out = output ? output.get() : stdout;
 
-    const std::uint64_t size = isStandard(source) ? 0 : regularFileSize(source);
+    const std::uint64_t size = regularFileSize(in);
     RunResult result;
     Sink sink(out);
     {
         Progress progress(isatty(STDERR_FILENO) != 0 ? stderr : nullptr, size);
-        result = options.epw.empty() ? RunCsv(input ? input.get() : stdin, sink, options, progress)
-                                     : RunEpw(options.epw, sink, options, progress);
+        result = epw ? RunEpw(in, options.epw, sink, options, progress)
+                     : RunCsv(in, sink, options, progress);
     }
     const bool written =
         sink.flush() && std::fflush(out) == 0 && (!output || std::fclose(output.release()) == 0);
@@ -93,9 +107,8 @@ int run(const std::vector<std::string_view>& arguments) {
         return fail(result.exitCode, result.message);
     if (!written)
         return fail(kExitBadOutput,
-                    "Could not write the output" + (isStandard(options.output)
-                                                        ? std::string()
-                                                        : " \"" + options.output + "\""));
+                    "Could not write the output" +
+                        (isStandard(options.output) ? std::string() : " " + shown(options.output)));
     return kExitOk;
 }
 

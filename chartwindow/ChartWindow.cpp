@@ -214,7 +214,7 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
     progress.close();
 
     if (file.problem != weather::FileProblem::None) {
-        const auto why = weather::DescribeFileProblem(file.problem);
+        const auto why = weather::DescribeFileProblem(file.problem, file.problemColumn);
         return fail(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
     }
     if (file.report.cancelled)

@@ -82,21 +82,155 @@ bool IsTemperature(Quantity q) {
     return q == Quantity::DryBulb || q == Quantity::WetBulb || q == Quantity::DewPoint;
 }
 
+// Other spellings of units in headers, matched as the canonical names are
+// (the degree sign in UTF-8, the encoding of the program's strings).
+constexpr std::array<std::pair<Unit, std::string_view>, 8> kUnitAliases{{
+    {Unit::Fahrenheit, "\u00B0F"},
+    {Unit::Fahrenheit, "degF"},
+    {Unit::Celsius, "\u00B0C"},
+    {Unit::Celsius, "degC"},
+    {Unit::Percent, "%"},
+    {Unit::Millibar, "hPa"},
+    {Unit::Foot, "feet"},
+    {Unit::Metre, "metres"},
+}};
+
+bool IsSpellingOf(std::string_view text, const UnitEntry& entry) {
+    if (EqualsIgnoringCase(text, entry.name))
+        return true;
+    for (const auto& [unit, alias] : kUnitAliases)
+        if (unit == entry.unit && EqualsIgnoringCase(text, alias))
+            return true;
+    return false;
+}
+
+// The words of each quantity's names in headers; the words of a name are
+// joined by "_", "-" or a blank. A temperature may add "temperature" or
+// "temp".
+struct QuantityWords {
+    Quantity quantity;
+    std::array<std::string_view, 2> words; // the second may be empty
+};
+constexpr std::array<QuantityWords, 11> kQuantityWords{{
+    {Quantity::DryBulb, {"dry", "bulb"}},
+    {Quantity::WetBulb, {"wet", "bulb"}},
+    {Quantity::DewPoint, {"dew", "point"}},
+    {Quantity::RelativeHumidity, {"relative", "humidity"}},
+    {Quantity::HumidityRatio, {"humidity", "ratio"}},
+    {Quantity::Enthalpy, {"enthalpy", ""}},
+    {Quantity::Pressure, {"pressure", ""}},
+    {Quantity::Pressure, {"atmospheric", "pressure"}},
+    {Quantity::Pressure, {"station", "pressure"}},
+    {Quantity::Pressure, {"barometric", "pressure"}},
+    {Quantity::Altitude, {"altitude", ""}},
+}};
+
+bool IsSeparator(char c) {
+    return c == '_' || c == '-' || c == ' ';
+}
+
+// `text` without `word` at its front (any case), or nothing.
+std::optional<std::string_view> AfterWord(std::string_view text, std::string_view word) {
+    if (text.size() < word.size() || !EqualsIgnoringCase(text.substr(0, word.size()), word))
+        return std::nullopt;
+    return text.substr(word.size());
+}
+
+// `text` past a separator and `word`, or nothing.
+std::optional<std::string_view> AfterJoinedWord(std::string_view text, std::string_view word) {
+    if (text.empty() || !IsSeparator(text.front()))
+        return std::nullopt;
+    return AfterWord(text.substr(1), word);
+}
+
+// What follows a quantity's words: "_unit", "-unit", " unit", ", unit",
+// "(unit)", " [unit]", ... The unit's text, empty when nothing follows; nothing when
+// the rest does not begin as a unit does (the name goes on as another word:
+// "dry_bulbs").
+std::optional<std::string_view> UnitPart(std::string_view rest) {
+    if (rest.empty())
+        return rest;
+    std::size_t blanks = 0;
+    while (blanks < rest.size() && rest[blanks] == ' ')
+        ++blanks;
+    if (blanks < rest.size() && (rest[blanks] == '(' || rest[blanks] == '[')) {
+        const char close = rest[blanks] == '(' ? ')' : ']';
+        std::string_view inside = TrimField(rest.substr(blanks + 1));
+        if (inside.empty() || inside.back() != close)
+            return rest.substr(blanks); // no unit the program reads
+        inside.remove_suffix(1);
+        return TrimField(inside);
+    }
+    if (!IsSeparator(rest.front()) && rest.front() != ',')
+        return std::nullopt;
+    return TrimField(rest.substr(1));
+}
+
+struct NameParts {
+    std::optional<Quantity> quantity;
+    std::optional<std::string_view> unit; // the unit's text; nothing when none is given
+};
+
+NameParts SplitName(std::string_view name) {
+    name = TrimField(name);
+    for (const QuantityWords& q : kQuantityWords) {
+        std::optional<std::string_view> rest = AfterWord(name, q.words[0]);
+        if (rest && !q.words[1].empty())
+            rest = AfterJoinedWord(*rest, q.words[1]);
+        if (!rest)
+            continue;
+        if (IsTemperature(q.quantity)) {
+            for (std::string_view word : {"temperature", "temp"}) {
+                const auto longer = AfterJoinedWord(*rest, word);
+                if (longer && UnitPart(*longer)) {
+                    rest = longer;
+                    break;
+                }
+            }
+        }
+        const std::optional<std::string_view> unit = UnitPart(*rest);
+        if (!unit)
+            continue;
+        return NameParts{q.quantity, unit->empty() ? std::nullopt : unit};
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<Column> ParseColumnName(std::string_view name) {
-    name = TrimField(name);
-    for (const auto& [quantity, quantityName] : kQuantities) {
-        if (name.size() <= quantityName.size() + 1 || name[quantityName.size()] != '_' ||
-            !EqualsIgnoringCase(name.substr(0, quantityName.size()), quantityName))
-            continue;
-        const std::string_view unitName = name.substr(quantityName.size() + 1);
-        for (const UnitEntry& entry : kUnits)
-            if (EqualsIgnoringCase(unitName, entry.name) && Measures(entry.unit, quantity))
-                return Column{quantity, entry.unit};
+    const NameParts parts = SplitName(name);
+    if (!parts.quantity || !parts.unit)
         return std::nullopt;
-    }
+    for (const UnitEntry& entry : kUnits)
+        if (Measures(entry.unit, *parts.quantity) && IsSpellingOf(*parts.unit, entry))
+            return Column{*parts.quantity, entry.unit};
     return std::nullopt;
+}
+
+std::optional<Quantity> NamedQuantity(std::string_view name) {
+    return SplitName(name).quantity;
+}
+
+std::optional<std::string> UnitProblem(std::string_view name) {
+    const NameParts parts = SplitName(name);
+    if (!parts.quantity || ParseColumnName(name))
+        return std::nullopt;
+    const std::string quantity(QuantityName(*parts.quantity));
+    std::string units;
+    std::string_view example;
+    for (const UnitEntry& entry : kUnits) {
+        if (!Measures(entry.unit, *parts.quantity))
+            continue;
+        units.append(units.empty() ? "" : ", ").append(entry.name);
+        if (example.empty())
+            example = entry.name;
+    }
+    const std::string column = "Column \"" + ShownText(TrimField(name)) + "\"";
+    if (parts.unit)
+        return column + ": no such unit of " + quantity + " (units: " + units + ")";
+    return column + " gives no unit; name it with one of the units of " + quantity + " (" + units +
+           "), such as " + quantity + "_" + std::string(example);
 }
 
 std::string_view QuantityName(Quantity quantity) {

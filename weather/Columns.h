@@ -10,6 +10,19 @@
 // pct (relative humidity), lb/lb, kg/kg, g/kg, gr/lb (humidity ratio), Btu/lb,
 // kJ/kg (enthalpy), psia, kPa, Pa, inHg, mbar (pressure), ft, m (altitude). Names
 // are matched without regard to case, after blanks and quotes are trimmed.
+//
+// Headers written by other programs are read too:
+// - the words of a quantity joined by "_", "-" or a blank ("Dry bulb",
+//   "dew-point"), a temperature followed by "temperature" or "temp"
+//   ("Dry bulb temperature"); "atmospheric pressure", "station pressure" and
+//   "barometric pressure" are the pressure;
+// - the unit after "_", "-", a blank or a comma, or in parentheses or
+//   brackets: "Pressure (kPa)", "pressure-kPa", "pressure [kPa]",
+//   "Pressure, kPa", "Dry bulb (F)";
+// - the unit spellings °F, degF, °C, degC, % (pct), hPa (mbar), feet, metres.
+// A name that gives a quantity but no unit of it ("pressure", "altitude",
+// "Pressure (bar)") is no column: NamedQuantity tells the readers to refuse
+// it rather than pass over a pressure they cannot read.
 
 #include <optional>
 #include <string>
@@ -57,6 +70,18 @@ struct Column {
 // The column a header name names, or nothing when the name is not a known
 // quantity followed by a unit of that quantity.
 std::optional<Column> ParseColumnName(std::string_view name);
+
+// The quantity a header name gives, with or without a unit the program
+// knows; nothing for a name that gives no quantity of the vocabulary
+// ("time", "pressures").
+std::optional<Quantity> NamedQuantity(std::string_view name);
+
+// For a name that gives a quantity but no unit of it the program reads, the
+// one-line message that names the column and lists the quantity's units:
+// "Column \"pressure\" gives no unit; name it with one of the units of
+// pressure (psia, kPa, Pa, inHg, mbar), such as pressure_psia". Nothing for
+// any other name.
+std::optional<std::string> UnitProblem(std::string_view name);
 
 // The canonical spellings: QuantityName(DryBulb) is "dry_bulb", UnitName(Kelvin)
 // "K", ColumnName({DryBulb, Kelvin}) "dry_bulb_K".

@@ -95,33 +95,48 @@ CsvReader::CsvReader(std::istream& in, double pressurePsia)
     readHeader();
 }
 
+CsvReader::CsvReader(std::FILE* in, double pressurePsia) : lines_(in), pressurePsia_(pressurePsia) {
+    readHeader();
+}
+
 void CsvReader::readHeader() {
+    std::optional<LineReader::Line> line;
     do {
-        if (!lines_.next()) {
-            problem_ = FileProblem::Empty;
+        line = lines_.next();
+        if (!line) {
+            problem_ = lines_.failed() ? FileProblem::ReadFailed : FileProblem::Empty;
             return;
         }
-    } while (TrimField(lines_.line()).empty());
-    std::string_view header = lines_.line();
+    } while (!line->cut && TrimField(line->text).empty());
+    if (line->cut) {
+        problem_ = FileProblem::HeaderLineTooLong;
+        return;
+    }
+    std::string_view header = line->text;
     if (header.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
         header.remove_prefix(3);
 
-    fieldCount_ = SplitFields(header, nullptr, 0);
-    // One more than the header's count, so that a row with too many fields shows it.
-    fields_.resize(fieldCount_ + 1);
-    std::vector<std::string_view> names(fieldCount_);
-    SplitFields(header, names.data(), names.size());
+    std::vector<std::string_view> names;
+    fieldCount_ = SplitCsvFields(header, names, kMaxColumns + 1);
+    if (fieldCount_ > kMaxColumns) {
+        problem_ = FileProblem::TooManyColumns;
+        return;
+    }
     std::optional<std::size_t> timestamp;
     bool haveDryBulb = false;
     int humidities = 0;
+    int atmospheres = 0;
     for (std::size_t i = 0; i < fieldCount_; ++i) {
         if (IsTimestampName(names[i])) {
             timestamp = timestamp.value_or(i);
             continue;
         }
         const auto column = columns::ParseColumnName(names[i]);
-        if (!column)
+        if (!column) {
+            if (columns::NamedQuantity(names[i]) && problemColumn_.empty())
+                problemColumn_ = std::string(TrimField(names[i]));
             continue;
+        }
         const Slot slot{i, column->unit};
         if (column->quantity == Quantity::DryBulb && !haveDryBulb) {
             dryBulb_ = slot;
@@ -130,13 +145,17 @@ void CsvReader::readHeader() {
             humidity_ = slot;
             humidityKind_ = *kind;
             ++humidities;
-        } else if (column->quantity == Quantity::Pressure && !pressure_) {
+        } else if (column->quantity == Quantity::Pressure) {
             pressure_ = slot;
-        } else if (column->quantity == Quantity::Altitude && !altitude_) {
+            ++atmospheres;
+        } else if (column->quantity == Quantity::Altitude) {
             altitude_ = slot;
+            ++atmospheres;
         }
     }
-    if (!timestamp)
+    if (!problemColumn_.empty())
+        problem_ = FileProblem::ColumnWithoutUnit;
+    else if (!timestamp)
         problem_ = FileProblem::NoTimestampColumn;
     else if (!haveDryBulb)
         problem_ = FileProblem::NoDryBulbColumn;
@@ -144,17 +163,25 @@ void CsvReader::readHeader() {
         problem_ = FileProblem::NoHumidityColumn;
     else if (humidities > 1)
         problem_ = FileProblem::SeveralHumidityColumns;
+    else if (atmospheres > 1)
+        problem_ = FileProblem::SeveralPressureColumns;
     timestamp_ = timestamp.value_or(0);
 }
 
 std::optional<Hour> CsvReader::next() {
     if (problem_ != FileProblem::None)
         return std::nullopt;
-    return NextHour(lines_, report_, [this](std::string_view line) { return parseRow(line); });
+    auto hour = NextHour(lines_, report_, [this](const LineReader::Line& line) {
+        return line.cut ? std::variant<Hour, SkipReason>(SkipReason::LineTooLong)
+                        : parseRow(line.text);
+    });
+    if (!hour && lines_.failed())
+        problem_ = FileProblem::ReadFailed;
+    return hour;
 }
 
 std::variant<Hour, SkipReason> CsvReader::parseRow(std::string_view line) {
-    if (SplitFields(line, fields_.data(), fields_.size()) != fieldCount_)
+    if (SplitCsvFields(line, fields_, fieldCount_ + 1) != fieldCount_)
         return SkipReason::WrongFieldCount;
     const auto& f = fields_;
 
@@ -193,6 +220,8 @@ std::variant<Hour, SkipReason> CsvReader::parseRow(std::string_view line) {
             return SkipReason::PressureOutOfRange;
         reading.pressurePsia = psy::PressureFromAltitude(z, "IP");
     }
+    if ((pressure_ || altitude_) && !IsStationPressure(reading.pressurePsia))
+        return SkipReason::PressureOutOfRange;
     if (!*humidity)
         return MissingReason(humidityKind_);
     reading.humidityKind = humidityKind_;

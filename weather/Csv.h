@@ -10,18 +10,24 @@
 //   bulb or humidity ratio), each named with its unit in the column
 //   vocabulary (weather/Columns.h): dry_bulb_C, relative_humidity_pct, ...;
 // - optionally the pressure or the altitude of each row (pressure_kPa,
-//   altitude_ft, ...); without either, every hour is at the pressure the
-//   reader is given.
-// Other columns are ignored. Rows are checked as a weather file's are: the
-// right number of fields, numbers where numbers belong (an empty field, NA or
-// NaN is missing), a real date without 29 February, each hour once, and real
-// air (see StateOfHour).
+//   altitude_ft, "Pressure (kPa)", ...); without either, every hour is at the
+//   pressure the reader is given. A row's pressure, given or from its
+//   altitude, must lie in a station's plausible range (31 to 120 kPa).
+// Other columns are ignored, but a column that names a quantity without a
+// unit the program reads ("pressure", "altitude") refuses the file: its
+// numbers cannot be taken in a guessed unit, nor passed over. Fields follow
+// RFC 4180 (a quoted field may hold commas). Rows are checked as a weather
+// file's are: the right number of fields, numbers where numbers belong (an
+// empty field, NA or NaN is missing), a real date without 29 February, each
+// hour once, and real air (see StateOfHour).
 
 #include "weather/Columns.h"
 #include "weather/Fields.h"
 #include "weather/HourState.h"
+#include "weather/Lines.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <istream>
 #include <optional>
 #include <string>
@@ -34,10 +40,15 @@ public:
     // Reads the header line from `in`, which must outlive the reader.
     // `pressurePsia` is the pressure of rows that give none.
     CsvReader(std::istream& in, double pressurePsia);
+    CsvReader(std::FILE* in, double pressurePsia);
 
     [[nodiscard]] FileProblem problem() const { return problem_; }
+    // The header's name of the column the problem concerns, where it is one
+    // column's (ColumnWithoutUnit); empty otherwise.
+    [[nodiscard]] const std::string& problemColumn() const { return problemColumn_; }
 
-    // The next valid hour, or nothing at the end of the file.
+    // The next valid hour, or nothing at the end of the file. A read error
+    // ends the rows with the problem ReadFailed.
     std::optional<Hour> next();
 
     [[nodiscard]] const ReadReport& report() const { return report_; }
@@ -52,9 +63,10 @@ private:
     void readHeader();
     std::variant<Hour, SkipReason> parseRow(std::string_view line);
 
-    LineSource lines_;
+    LineReader lines_;
     double pressurePsia_;
     FileProblem problem_ = FileProblem::None;
+    std::string problemColumn_;
     std::size_t fieldCount_ = 0;
     std::vector<std::string_view> fields_; // of the current row
     std::size_t timestamp_ = 0;

@@ -24,8 +24,6 @@ constexpr double kMaxTemperatureC = 70.0;    // exclusive
 constexpr double kMissingRelativeHumidity = 999.0;
 constexpr double kMaxRelativeHumidityPct = 110.0;
 constexpr double kMissingPressure = 999999.0; // Pa
-constexpr double kMinPressurePa = 31000.0;    // exclusive
-constexpr double kMaxPressurePa = 120000.0;   // exclusive
 
 std::string_view FirstField(std::string_view line) {
     return TrimField(line.substr(0, line.find(',')));
@@ -55,12 +53,27 @@ std::optional<Value> ReadValue(std::string_view field, double missingAtOrAbove) 
 } // namespace
 
 EpwReader::EpwReader(std::istream& in) : lines_(in) {
+    readHeader();
+}
+
+EpwReader::EpwReader(std::FILE* in) : lines_(in) {
+    readHeader();
+}
+
+void EpwReader::readHeader() {
     for (std::size_t n = 0; n < kHeaderLines; ++n) {
-        if (!lines_.next()) {
-            problem_ = n == 0 ? FileProblem::Empty : FileProblem::HeaderCutShort;
+        const std::optional<LineReader::Line> read = lines_.next();
+        if (!read) {
+            problem_ = lines_.failed() ? FileProblem::ReadFailed
+                       : n == 0        ? FileProblem::Empty
+                                       : FileProblem::HeaderCutShort;
             return;
         }
-        std::string_view line = lines_.line();
+        if (read->cut) {
+            problem_ = FileProblem::HeaderLineTooLong;
+            return;
+        }
+        std::string_view line = read->text;
         if (n == 0 && line.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
             line.remove_prefix(3);
         const std::string_view keyword = FirstField(line);
@@ -82,25 +95,36 @@ EpwReader::EpwReader(std::istream& in) : lines_(in) {
 std::optional<Hour> EpwReader::next() {
     if (problem_ != FileProblem::None)
         return std::nullopt;
-    return NextHour(lines_, report_, [this](std::string_view line) { return parseRow(line); });
+    auto hour =
+        NextHour(lines_, report_, [this](const LineReader::Line& line) { return parseLine(line); });
+    if (!hour && lines_.failed())
+        problem_ = FileProblem::ReadFailed;
+    return hour;
 }
 
 std::optional<EpwRow> EpwReader::nextRow() {
     if (problem_ != FileProblem::None)
         return std::nullopt;
-    while (lines_.next()) {
-        const std::string_view line = lines_.line();
-        if (TrimField(line).empty())
+    while (const std::optional<LineReader::Line> line = lines_.next()) {
+        if (!line->cut && TrimField(line->text).empty())
             continue;
         ++report_.rows;
-        EpwRow row{line, parseRow(line)};
+        EpwRow row{line->text, parseLine(*line)};
         if (const auto* reason = std::get_if<SkipReason>(&row.result))
             report_.skip(*reason);
         else
             ++report_.hours;
         return row;
     }
+    if (lines_.failed())
+        problem_ = FileProblem::ReadFailed;
     return std::nullopt;
+}
+
+std::variant<Hour, SkipReason> EpwReader::parseLine(const LineReader::Line& line) {
+    if (line.cut)
+        return SkipReason::LineTooLong;
+    return parseRow(line.text);
 }
 
 std::variant<Hour, SkipReason> EpwReader::parseRow(std::string_view line) {
@@ -123,9 +147,11 @@ std::variant<Hour, SkipReason> EpwReader::parseRow(std::string_view line) {
     if (const auto refused = calendar_.take(*month, *day, hourOfDay))
         return *refused;
 
-    // Fields 7 to 10 are all read, and a row missing any of them is skipped
-    // under the first one, in the order of the fields: a missing marker (99.9,
-    // 999, 999999) is a gap in the record, not a value to work around.
+    // Fields 7 to 10 are all read, and a row missing the dry bulb, dew point
+    // or pressure is skipped under the first one, in the order of the
+    // fields: a missing marker (99.9, 999999) is a gap in the record, not a
+    // value to work around. The relative humidity is not needed (the dew
+    // point gives the humidity): only a value out of its range skips.
     if (!dryBulb->number)
         return SkipReason::MissingDryBulb;
     if (!dryBulb->valid(kMinTemperatureC, kMaxTemperatureC))
@@ -134,17 +160,13 @@ std::variant<Hour, SkipReason> EpwReader::parseRow(std::string_view line) {
         return SkipReason::MissingDewPoint;
     if (!dewPoint->valid(kMinTemperatureC, kMaxTemperatureC))
         return SkipReason::DewPointOutOfRange;
-    if (!rh->number)
-        return SkipReason::MissingRelativeHumidity;
-    if (*rh->number < 0.0 || *rh->number > kMaxRelativeHumidityPct)
+    if (rh->number && (*rh->number < 0.0 || *rh->number > kMaxRelativeHumidityPct))
         return SkipReason::RelativeHumidityOutOfRange;
     if (!pressure->number)
         return SkipReason::MissingPressure;
-    if (!pressure->valid(kMinPressurePa, kMaxPressurePa))
+    if (!pressure->valid(kMinStationPressurePa, kMaxStationPressurePa))
         return SkipReason::PressureOutOfRange;
 
-    // The state comes from the dew point; the file's relative humidity,
-    // rounded to 1 %, is only checked.
     Reading reading;
     reading.month = *month;
     reading.day = *day;

@@ -20,19 +20,23 @@
 //   -70 °C and below 70 °C; relative humidity: missing when empty or at least
 //   999, valid from 0 to 110 %; station pressure: missing when empty or at
 //   least 999999 Pa, valid above 31000 Pa and below 120000 Pa;
-// - the hour's humidity is its dew point; where the dew point is missing or
-//   out of range, its relative humidity stands in; where neither is valid
-//   the row is skipped for its dew point;
+// - the hour's humidity is its dew point: a row without a valid dew point is
+//   skipped for it. The relative humidity, rounded to 1 % in the file, is
+//   only checked: a value out of its range skips the row, a missing one does
+//   not, for the dew point defines the air;
 // - the state must be real air at the row's own station pressure (see
 //   StateOfHour).
 // Header lines: the first must be LOCATION; the header ends after 8 lines or
 // at the first line that begins with a number, whichever comes first.
+// Lines are read by LineReader: any line end, and a line longer than 16 MiB
+// skipped (or, in the header, refused) rather than held.
 
 #include "weather/EpwHeader.h"
-#include "weather/Fields.h"
 #include "weather/HourState.h"
+#include "weather/Lines.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <istream>
 #include <optional>
 #include <string>
@@ -52,6 +56,7 @@ class EpwReader {
 public:
     // Reads the header from `in`, which must outlive the reader.
     explicit EpwReader(std::istream& in);
+    explicit EpwReader(std::FILE* in);
 
     [[nodiscard]] FileProblem problem() const { return problem_; }
     [[nodiscard]] const Location& location() const { return location_; }
@@ -59,7 +64,8 @@ public:
     [[nodiscard]] const DesignConditions& headerDesign() const { return headerDesign_; }
 
     // The next valid hour, or nothing at the end of the file (or after a
-    // problem with the whole file). Bad rows are skipped and counted.
+    // problem with the whole file). Bad rows are skipped and counted. A
+    // read error ends the rows with the problem ReadFailed.
     std::optional<Hour> next();
     // The next data row, kept or skipped, counted in the report as next()
     // counts it, for a caller that accounts for every row (the command-line
@@ -71,9 +77,11 @@ public:
     [[nodiscard]] std::uint64_t bytesRead() const { return lines_.bytes(); }
 
 private:
+    void readHeader();
     std::variant<Hour, SkipReason> parseRow(std::string_view line);
+    std::variant<Hour, SkipReason> parseLine(const LineReader::Line& line);
 
-    LineSource lines_;
+    LineReader lines_;
     FileProblem problem_ = FileProblem::None;
     Location location_;
     DesignConditions headerDesign_;

@@ -3,6 +3,7 @@
 #include "engine/Units.h"
 #include "weather/Fields.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace weather {
@@ -11,8 +12,12 @@ namespace {
 
 namespace u = basPsychroFun::units;
 
+// The fields of a header record, trimmed; past the first kMaxFields the
+// record holds nothing the program reads, and a damaged line of commas must
+// not cost memory for each.
 std::vector<std::string_view> AllFields(std::string_view line) {
-    std::vector<std::string_view> fields(SplitFields(line, nullptr, 0));
+    constexpr std::size_t kMaxFields = 256;
+    std::vector<std::string_view> fields(std::min(SplitFields(line, nullptr, 0), kMaxFields));
     SplitFields(line, fields.data(), fields.size());
     for (std::string_view& f : fields)
         f = TrimField(f);

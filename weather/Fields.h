@@ -8,10 +8,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace weather {
 
@@ -39,32 +39,32 @@ bool IsBlankField(std::string_view field) noexcept;
 // ASCII letters compared without regard to case (names in headers).
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) noexcept;
 
-// The lines of a stream one at a time, counting the bytes consumed.
-class LineSource {
-public:
-    explicit LineSource(std::istream& in) : in_(in) {}
+// Splits a line of comma-separated values by RFC 4180 into `fields`
+// (cleared first) and returns the number of fields the line has; at most
+// `maxFields` are stored, the rest only counted, so that a line of commas
+// costs no memory. A field whose first character is a double quote runs to
+// its closing quote (a doubled quote inside is one quote) and may hold
+// commas; a quote anywhere else is an ordinary character, as is a comma after
+// a quote that is never closed. Fields keep their text as written, quotes
+// and blanks included: see CsvFieldValue.
+std::size_t SplitCsvFields(std::string_view line, std::vector<std::string_view>& fields,
+                           std::size_t maxFields = SIZE_MAX);
 
-    // Reads the next line into line(); false at the end of the stream.
-    bool next() {
-        if (held_) {
-            held_ = false;
-            return true;
-        }
-        if (!std::getline(in_, line_))
-            return false;
-        bytes_ += line_.size() + (in_.eof() ? 0 : 1);
-        return true;
-    }
-    // Gives the current line again on the next call of next().
-    void hold() { held_ = true; }
-    [[nodiscard]] const std::string& line() const { return line_; }
-    [[nodiscard]] std::uint64_t bytes() const { return bytes_; }
+// The most columns a header may name: a spreadsheet's width (16,384), far
+// beyond any weather or data file, so that a hostile header cannot make
+// every row's bookkeeping grow with its length.
+inline constexpr std::size_t kMaxColumns = 16384;
 
-private:
-    std::istream& in_;
-    std::string line_;
-    std::uint64_t bytes_ = 0;
-    bool held_ = false;
-};
+// The value of one field of SplitCsvFields as a CSV reader reads it: the
+// text inside the quotes of a quoted field, doubled quotes undone, followed
+// by any text after its closing quote; the text of any other field as it is.
+// Written to `out` (cleared first).
+void CsvFieldValue(std::string_view field, std::string& out);
+
+// `text` made safe to show in a message on a terminal or in a dialog: valid
+// UTF-8 is kept, a control character or a byte that is not UTF-8 becomes an
+// escape (\t, \r, \n, \x1B), and past `maxBytes` the text is cut with
+// "...".
+std::string ShownText(std::string_view text, std::size_t maxBytes = 64);
 
 } // namespace weather

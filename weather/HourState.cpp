@@ -50,6 +50,11 @@ std::variant<double, SkipReason> VaporPressure(const Reading& r) {
 
 } // namespace
 
+bool IsStationPressure(double pressurePsia) {
+    const double pa = psy::units::PsiaToPascals(pressurePsia);
+    return pa > kMinStationPressurePa && pa < kMaxStationPressurePa;
+}
+
 std::variant<Hour, SkipReason> StateOfHour(const Reading& r) {
     if (!InTemperatureRange(r.dryBulbF))
         return SkipReason::DryBulbOutOfRange;

@@ -5,6 +5,7 @@
 
 #include "weather/Fields.h"
 #include "weather/Hour.h"
+#include "weather/Lines.h"
 #include "weather/Report.h"
 
 #include <bitset>
@@ -12,6 +13,17 @@
 #include <variant>
 
 namespace weather {
+
+// The plausible range of a weather station's pressure, Pa, both exclusive:
+// the EnergyPlus weather file data dictionary's valid range of the station
+// pressure field. Below it lies no inhabited site (31 kPa is about 8,900 m),
+// above it no place on land; a value outside is a wrong unit or a damaged
+// row, not weather.
+inline constexpr double kMinStationPressurePa = 31000.0;
+inline constexpr double kMaxStationPressurePa = 120000.0;
+
+// Whether `pressurePsia` lies in the plausible range of a station.
+bool IsStationPressure(double pressurePsia);
 
 // The humidity a row gives beside its dry bulb.
 enum class HumidityKind { DewPoint, RelativeHumidity, WetBulb, HumidityRatio };
@@ -57,16 +69,16 @@ private:
     std::bitset<kHoursPerYear> seen_;
 };
 
-// The next line of `lines` that `parseRow` makes an hour of. Blank lines are
-// passed over; every other line counts as a row, and a row that gives a
-// SkipReason is counted under it.
-template <typename ParseRow>
-std::optional<Hour> NextHour(LineSource& lines, ReadReport& report, ParseRow&& parseRow) {
-    while (lines.next()) {
-        if (TrimField(lines.line()).empty())
+// The next line of `lines` that `parseLine` makes an hour of. Blank lines are
+// passed over; every other line (a cut one too) counts as a row, and a row
+// that gives a SkipReason is counted under it.
+template <typename ParseLine>
+std::optional<Hour> NextHour(LineReader& lines, ReadReport& report, ParseLine&& parseLine) {
+    while (const std::optional<LineReader::Line> line = lines.next()) {
+        if (!line->cut && TrimField(line->text).empty())
             continue;
         ++report.rows;
-        auto row = parseRow(lines.line());
+        auto row = parseLine(*line);
         if (const auto* hour = std::get_if<Hour>(&row)) {
             ++report.hours;
             return *hour;

@@ -1,11 +1,15 @@
 #include "weather/Report.h"
 
+#include "weather/Columns.h"
+
 #include <numeric>
 
 namespace weather {
 
 std::string_view DescribeSkipReason(SkipReason reason) {
     switch (reason) {
+    case SkipReason::LineTooLong:
+        return "line longer than 16 MiB";
     case SkipReason::WrongFieldCount:
         return "wrong number of fields";
     case SkipReason::NotANumber:
@@ -52,12 +56,26 @@ std::string_view DescribeFileProblem(FileProblem problem) {
         return "";
     case FileProblem::CannotOpen:
         return "The file cannot be opened.";
+    case FileProblem::NoSuchFile:
+        return "There is no such file.";
+    case FileProblem::IsDirectory:
+        return "It is a folder, not a file.";
+    case FileProblem::NotRegularFile:
+        return "It is not a regular file but a pipe, a socket or a device.";
+    case FileProblem::PermissionDenied:
+        return "Permission to read the file is denied.";
+    case FileProblem::ReadFailed:
+        return "The file could not be read to its end.";
     case FileProblem::Empty:
         return "The file is empty.";
     case FileProblem::NotEpw:
         return "The file is not an EnergyPlus weather file: it does not begin with LOCATION.";
     case FileProblem::HeaderCutShort:
         return "The file ends inside its header.";
+    case FileProblem::HeaderLineTooLong:
+        return "A line of the file's header is longer than 16 MiB.";
+    case FileProblem::TooManyColumns:
+        return "The header has more than 16384 columns.";
     case FileProblem::NoTimestampColumn:
         return "No column is named timestamp, time, date or datetime.";
     case FileProblem::NoDryBulbColumn:
@@ -68,8 +86,20 @@ std::string_view DescribeFileProblem(FileProblem problem) {
     case FileProblem::SeveralHumidityColumns:
         return "More than one humidity column: keep one of relative humidity, dew point, wet "
                "bulb and humidity ratio.";
+    case FileProblem::SeveralPressureColumns:
+        return "More than one pressure or altitude column: keep one.";
+    case FileProblem::ColumnWithoutUnit:
+        return "A column names a quantity without a unit the program reads, such as "
+               "pressure_kPa or altitude_m.";
     }
     return "";
+}
+
+std::string DescribeFileProblem(FileProblem problem, std::string_view column) {
+    if (problem != FileProblem::ColumnWithoutUnit || column.empty())
+        return std::string(DescribeFileProblem(problem));
+    const std::optional<std::string> message = columns::UnitProblem(column);
+    return message ? *message + "." : std::string(DescribeFileProblem(problem));
 }
 
 std::size_t ReadReport::skippedTotal() const {

@@ -22,6 +22,7 @@ namespace weather {
 inline constexpr std::size_t kHoursPerYear = 8760;
 
 enum class SkipReason {
+    LineTooLong,
     WrongFieldCount,
     NotANumber,
     NoSuchDate,
@@ -41,7 +42,7 @@ enum class SkipReason {
     HumidityRatioOutOfRange,
     AboveSaturation,
 };
-inline constexpr std::size_t kSkipReasonCount = 18;
+inline constexpr std::size_t kSkipReasonCount = 19;
 
 // "missing dew point", "leap day (29 February)", ...
 std::string_view DescribeSkipReason(SkipReason reason);
@@ -50,17 +51,30 @@ std::string_view DescribeSkipReason(SkipReason reason);
 enum class FileProblem {
     None,
     CannotOpen,
+    NoSuchFile,
+    IsDirectory,
+    NotRegularFile,
+    PermissionDenied,
+    ReadFailed,
     Empty,
     NotEpw,
     HeaderCutShort,
+    HeaderLineTooLong,
+    TooManyColumns,
     NoTimestampColumn,
     NoDryBulbColumn,
     NoHumidityColumn,
     SeveralHumidityColumns,
+    SeveralPressureColumns,
+    ColumnWithoutUnit,
 };
 
 // "" for None; otherwise one sentence, such as "The file ends inside its header."
 std::string_view DescribeFileProblem(FileProblem problem);
+
+// The sentence of DescribeFileProblem, naming `column` (as the header writes
+// it) where the problem is one column's.
+std::string DescribeFileProblem(FileProblem problem, std::string_view column);
 
 struct ReadReport {
     std::size_t rows = 0;  // data rows met (blank lines are not rows)

@@ -2,7 +2,7 @@
 
 #include "weather/Fields.h"
 
-#include <fstream>
+#include <sys/stat.h>
 
 namespace weather {
 
@@ -29,14 +29,12 @@ void Drain(Reader& reader, WeatherFile& file, const ProgressCallback& progress,
         }
     }
     file.report = reader.report();
+    file.problem = reader.problem(); // a read error ends the rows with one
     if (progress)
         progress({file.report.rows, reader.bytesRead(), totalBytes});
 }
 
-} // namespace
-
-WeatherFile LoadEpw(std::istream& in, const ProgressCallback& progress, std::uint64_t totalBytes) {
-    EpwReader reader(in);
+WeatherFile ReadEpw(EpwReader& reader, const ProgressCallback& progress, std::uint64_t totalBytes) {
     WeatherFile file;
     file.location = reader.location();
     file.headerDesign = reader.headerDesign();
@@ -44,28 +42,46 @@ WeatherFile LoadEpw(std::istream& in, const ProgressCallback& progress, std::uin
     return file;
 }
 
-WeatherFile LoadCsv(std::istream& in, double pressurePsia, const ProgressCallback& progress,
-                    std::uint64_t totalBytes) {
-    CsvReader reader(in, pressurePsia);
+WeatherFile ReadCsv(CsvReader& reader, const ProgressCallback& progress, std::uint64_t totalBytes) {
     WeatherFile file;
+    file.problemColumn = reader.problemColumn();
     Drain(reader, file, progress, totalBytes);
     return file;
 }
 
+} // namespace
+
+WeatherFile LoadEpw(std::istream& in, const ProgressCallback& progress, std::uint64_t totalBytes) {
+    EpwReader reader(in);
+    return ReadEpw(reader, progress, totalBytes);
+}
+
+WeatherFile LoadCsv(std::istream& in, double pressurePsia, const ProgressCallback& progress,
+                    std::uint64_t totalBytes) {
+    CsvReader reader(in, pressurePsia);
+    return ReadCsv(reader, progress, totalBytes);
+}
+
 WeatherFile LoadWeatherFile(const std::filesystem::path& path, double csvPressurePsia,
                             const ProgressCallback& progress) {
-    std::error_code error;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || !std::filesystem::is_regular_file(path, error)) {
+    // A regular file only: a window must never wait on a named pipe nor
+    // read a device without end.
+    OpenedFile opened = OpenForReading(path.string(), true);
+    if (!opened.file) {
         WeatherFile file;
-        file.problem = FileProblem::CannotOpen;
+        file.problem = opened.problem;
         return file;
     }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const std::uint64_t totalBytes = error ? 0 : size;
-    if (EqualsIgnoringCase(path.extension().string(), ".epw"))
-        return LoadEpw(in, progress, totalBytes);
-    return LoadCsv(in, csvPressurePsia, progress, totalBytes);
+    struct stat status {};
+    const std::uint64_t totalBytes = ::fstat(::fileno(opened.file.get()), &status) == 0
+                                         ? static_cast<std::uint64_t>(status.st_size)
+                                         : 0;
+    if (EqualsIgnoringCase(path.extension().string(), ".epw")) {
+        EpwReader reader(opened.file.get());
+        return ReadEpw(reader, progress, totalBytes);
+    }
+    CsvReader reader(opened.file.get(), csvPressurePsia);
+    return ReadCsv(reader, progress, totalBytes);
 }
 
 } // namespace weather

@@ -18,6 +18,7 @@ struct WeatherFile {
     std::vector<Hour> hours;
     ReadReport report;
     FileProblem problem = FileProblem::None;
+    std::string problemColumn; // the column a problem concerns, if one: see DescribeFileProblem
 };
 
 // `totalBytes` (0 when unknown) is passed on to `progress`, which is called
@@ -29,6 +30,8 @@ WeatherFile LoadCsv(std::istream& in, double pressurePsia, const ProgressCallbac
                     std::uint64_t totalBytes = 0);
 
 // A file by its name: ".epw" (any case) is read as EPW, anything else as CSV.
+// Only a regular file is read; the problem says why another is not (no such
+// file, a folder, a pipe or device, permission denied).
 WeatherFile LoadWeatherFile(const std::filesystem::path& path, double csvPressurePsia,
                             const ProgressCallback& progress = {});
 

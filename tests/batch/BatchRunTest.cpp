@@ -253,7 +253,7 @@ TEST(BatchRun, EnthalpyOfTheOtherSystemIsTheSameAir) {
 
 TEST(BatchRun, UnreadableRowsSayWhyAndTheRunGoesOn) {
     struct Case {
-        const char* row;
+        std::string row;
         std::string ending; // the end of its output line
     };
     const Case cases[] = {
@@ -265,10 +265,12 @@ TEST(BatchRun, UnreadableRowsSayWhyAndTheRunGoesOn) {
         {"e,75,1e39", ": the number is too large in relative_humidity_pct\""},
         {"f,75,150", "," + ReasonText(Reason::RelativeHumidityAboveRange)},
         {"g,75,50,9", ",The row has 4 fields; the header has 3"},
+        // Counted, not kept: a line of commas costs no memory per field.
+        {std::string(1 << 20, ','), ",The row has 1048577 fields; the header has 3"},
     };
     std::string csv = "id,dry_bulb_F,relative_humidity_pct\n";
     for (const Case& c : cases)
-        csv += std::string(c.row) + "\r\n";
+        csv += c.row + "\r\n";
     csv += "\"h, kept\",75,50"; // no line end after the last row
     const Output out = run(csv, {});
     EXPECT_EQ(out.result.exitCode, batch::kExitOk);
@@ -328,7 +330,7 @@ TEST(BatchRun, WeatherFileHoursAsTheCoreComputesThem) {
     }
 }
 
-TEST(BatchRun, SkippedWeatherRowsSayWhy) {
+TEST(BatchRun, SkippedWeatherRowsSayWhyAndAMissingRelativeHumidityIsNoSkip) {
     // The first hour's dew point set to the file's missing marker.
     std::ifstream original(kEpw);
     const std::string path = testing::TempDir() + "batch_missing_dew_point.epw";
@@ -336,12 +338,14 @@ TEST(BatchRun, SkippedWeatherRowsSayWhy) {
         std::ofstream copy(path);
         std::string line;
         for (int n = 0; std::getline(original, line); ++n) {
-            if (n == 8) {
+            if (n == 8 || n == 9) {
                 std::vector<std::string> f;
                 std::stringstream fields(line);
                 for (std::string x; std::getline(fields, x, ',');)
                     f.push_back(x);
-                f[7] = "99.9";
+                // The first hour without its dew point, the second without
+                // its relative humidity, which the dew point makes up for.
+                f[n == 8 ? 7 : 8] = n == 8 ? "99.9" : "999";
                 line.clear();
                 for (std::size_t i = 0; i < f.size(); ++i)
                     line += (i ? "," : "") + f[i];
@@ -354,6 +358,7 @@ TEST(BatchRun, SkippedWeatherRowsSayWhy) {
     ASSERT_EQ(out.lines.size(), 8761u);
     EXPECT_TRUE(out.lines[1].starts_with("1986,1,1,1,,")) << out.lines[1];
     EXPECT_TRUE(out.lines[1].ends_with(",Skipped: missing dew point")) << out.lines[1];
+    EXPECT_TRUE(out.lines[2].starts_with("1986,1,1,2,10.94,")) << out.lines[2];
     EXPECT_TRUE(out.lines[2].ends_with(",")) << out.lines[2];
 }
 

@@ -1,6 +1,7 @@
 #include "batch/Header.h"
 #include "batch/Options.h"
 #include "core/FieldTable.h"
+#include "weather/Fields.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,6 +56,35 @@ TEST(BatchHeader, AtmosphereAndCopiedColumns) {
     EXPECT_EQ(layout.passThroughNames, (std::vector<std::string>{"time", "site"}));
 }
 
+TEST(BatchHeader, UnitsInTheFormsOtherProgramsWrite) {
+    struct Case {
+        const char* header;
+        int field, position; // of the atmosphere column
+    };
+    const Case cases[] = {
+        {"Dry bulb (F),Relative humidity (%),Pressure (kPa)", kAtmosphericPressure, 6},
+        {"dry_bulb_F,wet_bulb_F,pressure-kPa", kAtmosphericPressure, 6},
+        {"dry_bulb_F,wet_bulb_F,pressure [Pa]", kAtmosphericPressure, 7},
+        {"dry_bulb_F,wet_bulb_F,Station pressure (hPa)", kAtmosphericPressure, 5},
+        {"dry_bulb_F,wet_bulb_F,\"Altitude (m)\"", kAltitude, 1},
+        {"dry_bulb_F,wet_bulb_F,\"Pressure, kPa\"", kAtmosphericPressure, 6},
+    };
+    for (const Case& c : cases) {
+        const auto read = ReadHeader(c.header);
+        ASSERT_TRUE(std::holds_alternative<Layout>(read)) << std::get<std::string>(read);
+        const Layout& layout = std::get<Layout>(read);
+        ASSERT_TRUE(layout.atmosphere) << c.header;
+        EXPECT_EQ(layout.atmosphere->field, c.field) << c.header;
+        EXPECT_EQ(layout.atmosphere->position, c.position) << c.header;
+        EXPECT_EQ(layout.inputs[0].field, kDryBulb) << c.header;
+    }
+    // A copied column's name is its value as a CSV reader reads it.
+    const auto read = ReadHeader(R"("say ""hi""",dry_bulb_F,wet_bulb_F,"a,b")");
+    ASSERT_TRUE(std::holds_alternative<Layout>(read));
+    EXPECT_EQ(std::get<Layout>(read).passThroughNames,
+              (std::vector<std::string>{"say \"hi\"", "a,b"}));
+}
+
 TEST(BatchHeader, HeadersThatNameNoPair) {
     struct Case {
         const char* header;
@@ -68,6 +98,13 @@ TEST(BatchHeader, HeadersThatNameNoPair) {
         {"dry_bulb_F,dew_point_F", "the dew point cannot be an input"},
         {"dry_bulb_F,relative_humidity_fraction", "no such unit of relative_humidity (units: pct)"},
         {"dry_bulb_F,wet_bulb_F,pressure_psia,altitude_ft", "one pressure or altitude column"},
+        // Regression: a pressure or altitude without a unit was copied, and
+        // every row computed at 14.696 psia.
+        {"dry_bulb_F,wet_bulb_F,pressure", "Column \"pressure\" gives no unit; name it with one "
+                                           "of the units of pressure (psia, kPa, Pa, inHg, mbar)"},
+        {"dry_bulb_F,wet_bulb_F,Altitude", "Column \"Altitude\" gives no unit"},
+        {"dry_bulb_F,wet_bulb_F,Pressure (bar)", "Column \"Pressure (bar)\": no such unit"},
+        {"dry_bulb_F,wet_bulb_F,\"pressure, bar\"", "Column \"pressure, bar\": no such unit"},
     };
     for (const Case& c : cases) {
         const auto read = ReadHeader(c.header);
@@ -75,6 +112,16 @@ TEST(BatchHeader, HeadersThatNameNoPair) {
         EXPECT_NE(std::get<std::string>(read).find(c.message), std::string::npos)
             << std::get<std::string>(read);
     }
+}
+
+TEST(BatchHeader, AHeaderWiderThanASpreadsheetIsRefused) {
+    std::string header = "dry_bulb_F,wet_bulb_F";
+    for (std::size_t i = 2; i < weather::kMaxColumns; ++i)
+        header += ",c";
+    EXPECT_TRUE(std::holds_alternative<Layout>(ReadHeader(header)));
+    const auto read = ReadHeader(header + ",one too many");
+    ASSERT_TRUE(std::holds_alternative<std::string>(read));
+    EXPECT_EQ(std::get<std::string>(read), "The header has more than 16384 columns");
 }
 
 TEST(BatchCsv, QuotedFieldsKeepTheirCommas) {

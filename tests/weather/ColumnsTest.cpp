@@ -48,6 +48,80 @@ TEST(Columns, EveryQuantityWithEachOfItsUnits) {
               (Column{Quantity::Enthalpy, Unit::KilojoulePerKilogram}));
 }
 
+TEST(Columns, HeadersOfOtherProgramsWithTheUnitInTheirOwnForm) {
+    struct Case {
+        const char* name;
+        Quantity quantity;
+        Unit unit;
+    };
+    const Case cases[] = {
+        {"Pressure (kPa)", Quantity::Pressure, Unit::Kilopascal},
+        {"pressure-kPa", Quantity::Pressure, Unit::Kilopascal},
+        {"pressure [kPa]", Quantity::Pressure, Unit::Kilopascal},
+        {"pressure(Pa)", Quantity::Pressure, Unit::Pascal},
+        {"Station pressure (hPa)", Quantity::Pressure, Unit::Millibar},
+        {"atmospheric_pressure_inHg", Quantity::Pressure, Unit::InchOfMercury},
+        {"Altitude (m)", Quantity::Altitude, Unit::Metre},
+        {"altitude feet", Quantity::Altitude, Unit::Foot},
+        {"Dry bulb (F)", Quantity::DryBulb, Unit::Fahrenheit},
+        {"Dry-bulb temperature [\xC2\xB0"
+         "C]",
+         Quantity::DryBulb, Unit::Celsius},
+        {"dew point temp degC", Quantity::DewPoint, Unit::Celsius},
+        {"Wet bulb (K)", Quantity::WetBulb, Unit::Kelvin},
+        {"Relative humidity (%)", Quantity::RelativeHumidity, Unit::Percent},
+        {"Humidity ratio (g/kg)", Quantity::HumidityRatio, Unit::GramPerKilogram},
+        {"Enthalpy (kJ/kg)", Quantity::Enthalpy, Unit::KilojoulePerKilogram},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseColumnName(c.name), (Column{c.quantity, c.unit})) << c.name;
+        EXPECT_EQ(NamedQuantity(c.name), c.quantity) << c.name;
+        EXPECT_FALSE(UnitProblem(c.name)) << c.name;
+    }
+}
+
+TEST(Columns, AQuantityWithoutAUnitIsNamedForRefusal) {
+    // Regression: "pressure" was passed over and every row taken at 14.696 psia.
+    struct Case {
+        const char* name;
+        Quantity quantity;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"pressure", Quantity::Pressure,
+         "Column \"pressure\" gives no unit; name it with one of the units of pressure (psia, "
+         "kPa, Pa, inHg, mbar), such as pressure_psia"},
+        {" Altitude ", Quantity::Altitude,
+         "Column \"Altitude\" gives no unit; name it with one of the units of altitude (ft, m), "
+         "such as altitude_ft"},
+        {"Pressure (bar)", Quantity::Pressure,
+         "Column \"Pressure (bar)\": no such unit of pressure (units: psia, kPa, Pa, inHg, mbar)"},
+        {"pressure_kPa2", Quantity::Pressure, nullptr},
+        {"Pressure (kPa", Quantity::Pressure, nullptr},
+        {"Dry bulb", Quantity::DryBulb, nullptr},
+        {"dry_bulb_pct", Quantity::DryBulb, nullptr},
+        {"station pressure", Quantity::Pressure, nullptr},
+        {"pressure_\x1b[2J", Quantity::Pressure,
+         "Column \"pressure_\\x1B[2J\": no such unit of pressure (units: psia, kPa, Pa, inHg, "
+         "mbar)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(ParseColumnName(c.name)) << c.name;
+        EXPECT_EQ(NamedQuantity(c.name), c.quantity) << c.name;
+        const auto message = UnitProblem(c.name);
+        ASSERT_TRUE(message) << c.name;
+        if (c.message != nullptr) {
+            EXPECT_EQ(*message, c.message);
+        }
+        EXPECT_EQ(message->find('\x1b'), std::string::npos) << *message;
+    }
+    // Names that give no quantity are no one's concern.
+    for (const char* name : {"time", "pressures", "dry_bulbs", "wind_m/s", "drybulb_F", ""}) {
+        EXPECT_FALSE(NamedQuantity(name)) << name;
+        EXPECT_FALSE(UnitProblem(name)) << name;
+    }
+}
+
 TEST(Columns, NamesThatAreNotColumns) {
     for (const char* name : {"", "dry_bulb", "dry_bulb_", "dry_bulb_pct", "relative_humidity_C",
                              "pressure_m", "altitude_kPa", "drybulb_F", "dry_bulb_F2", "timestamp",

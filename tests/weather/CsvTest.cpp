@@ -3,6 +3,7 @@
 
 #include "engine/PsychroFun.h"
 #include "engine/Units.h"
+#include "weather/Lines.h"
 #include "weather/WeatherFile.h"
 
 #include <algorithm>
@@ -142,15 +143,77 @@ TEST(Csv, HeadersThatCannotBeRead) {
     EXPECT_EQ(Load("").problem, FileProblem::Empty);
     EXPECT_EQ(Load("\n\n").problem, FileProblem::Empty);
     EXPECT_EQ(Load("dry_bulb_C,dew_point_C\n").problem, FileProblem::NoTimestampColumn);
-    EXPECT_EQ(Load("time,dry_bulb,dew_point_C\n").problem, FileProblem::NoDryBulbColumn);
+    EXPECT_EQ(Load("time,wind_m/s,dew_point_C\n").problem, FileProblem::NoDryBulbColumn);
     EXPECT_EQ(Load("time,dry_bulb_C,enthalpy_kJ/kg\n").problem, FileProblem::NoHumidityColumn);
     EXPECT_EQ(Load("time,dry_bulb_C,dew_point_C,relative_humidity_pct\n").problem,
               FileProblem::SeveralHumidityColumns);
+    EXPECT_EQ(Load("time,dry_bulb_C,dew_point_C" + std::string(kMaxColumns, ',') + "\n").problem,
+              FileProblem::TooManyColumns);
     // Unknown columns are passed over.
     const WeatherFile extra = Load("station,time,wind_m/s,dry_bulb_C,dew_point_C\n"
                                    "ORD,2021-03-01 00:00,4.5,2,-3\n");
     EXPECT_EQ(extra.problem, FileProblem::None);
     EXPECT_EQ(extra.hours.size(), 1u);
+}
+
+TEST(Csv, APressureOrAltitudeWithoutAUnitRefusesTheFile) {
+    // Regression: the column was passed over and every hour taken at the
+    // reader's pressure.
+    for (const char* name : {"pressure", "altitude", "Pressure (bar)"}) {
+        const WeatherFile file = Load("time,dry_bulb_C,relative_humidity_pct," + std::string(name) +
+                                      "\n2021-01-05 06:00,5,80,90\n");
+        EXPECT_EQ(file.problem, FileProblem::ColumnWithoutUnit) << name;
+        EXPECT_TRUE(file.hours.empty()) << name;
+        const std::string message = DescribeFileProblem(file.problem, file.problemColumn);
+        EXPECT_NE(message.find("\"" + std::string(name) + "\""), std::string::npos) << message;
+    }
+    // Its unit in the forms other programs write is read.
+    for (const char* name : {"Pressure (kPa)", "pressure-kPa", "pressure [kPa]"}) {
+        const WeatherFile file = Load("time,dry_bulb_C,relative_humidity_pct," + std::string(name) +
+                                      "\n2021-01-05 06:00,5,80,90\n");
+        ASSERT_EQ(file.hours.size(), 1u) << name;
+        EXPECT_DOUBLE_EQ(file.hours[0].pressurePsia, u::KPaToPsia(90.0)) << name;
+    }
+    EXPECT_EQ(Load("time,dry_bulb_C,relative_humidity_pct,pressure_kPa,altitude_m\n").problem,
+              FileProblem::SeveralPressureColumns);
+}
+
+TEST(Csv, StationPressureOutsideItsPlausibleRangeIsSkipped) {
+    // Regression: 995 Pa became an hour at 0.144 psia with W = 0.11.
+    const WeatherFile file = Load("time,dry_bulb_C,dew_point_C,pressure_Pa\n"
+                                  "2021-01-01 00:00,20,10,995\n"
+                                  "2021-01-01 01:00,20,10,31000\n"  // the bound itself
+                                  "2021-01-01 02:00,20,10,120000\n" // the other bound
+                                  "2021-01-01 03:00,20,10,31001\n"  // just inside
+                                  "2021-01-01 04:00,20,10,119999\n"
+                                  "2021-01-01 05:00,20,10,1e300\n");
+    EXPECT_EQ(file.hours.size(), 2u);
+    EXPECT_EQ(file.report.skippedBy(SkipReason::PressureOutOfRange), 4u);
+    // An altitude whose standard pressure lies beyond a station's range.
+    const WeatherFile high = Load("time,dry_bulb_C,dew_point_C,altitude_m\n"
+                                  "2021-01-01 00:00,-20,-30,15000\n"
+                                  "2021-01-01 01:00,-20,-30,3000\n");
+    EXPECT_EQ(high.hours.size(), 1u);
+    EXPECT_EQ(high.report.skippedBy(SkipReason::PressureOutOfRange), 1u);
+}
+
+TEST(Csv, LineEndsQuotesAndHugeLines) {
+    // Regression: a file with lone carriage returns read as one line, 0 hours.
+    const std::string rows[] = {"time,dry_bulb_C,dew_point_C,station",
+                                "2021-01-01 00:00,20,10,\"Chicago, IL\"",
+                                "\"2021-01-01 01:00\",20,10,x"};
+    for (const char* end : {"\r", "\r\n", "\n"}) {
+        const WeatherFile file = Load(rows[0] + end + rows[1] + end + rows[2]);
+        EXPECT_EQ(file.problem, FileProblem::None);
+        EXPECT_EQ(file.hours.size(), 2u) << static_cast<int>(end[0]) << end[1];
+    }
+    // A line over 16 MiB is skipped, its memory not kept; in the header it
+    // refuses the file.
+    const std::string huge(LineReader::kMaxLine + 1, '7');
+    const WeatherFile skipped = Load(rows[0] + "\n" + huge + "\n" + rows[1] + "\n");
+    EXPECT_EQ(skipped.hours.size(), 1u);
+    EXPECT_EQ(skipped.report.skippedBy(SkipReason::LineTooLong), 1u);
+    EXPECT_EQ(Load(huge + "\n" + rows[1]).problem, FileProblem::HeaderLineTooLong);
 }
 
 } // namespace

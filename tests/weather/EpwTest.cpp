@@ -2,6 +2,7 @@
 
 #include "WeatherTestData.h"
 #include "engine/Units.h"
+#include "weather/Lines.h"
 #include "weather/WeatherFile.h"
 
 #include <functional>
@@ -114,9 +115,13 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"DewPointOutOfRange",
                [](auto& l) { ForRows(l, 300, 2, kSetField(kDewPoint, "-75")); },
                SkipReason::DewPointOutOfRange, 2, 8758, 8760},
-        Damage{"MissingRelativeHumidity",
-               [](auto& l) { ForRows(l, 700, 3, kSetField(kRelativeHumidity, "999")); },
-               SkipReason::MissingRelativeHumidity, 3, 8757, 8760},
+        // The dew point defines the air: a missing relative humidity skips nothing.
+        Damage{"MissingRelativeHumidityWithAValidDewPointIsKept",
+               [](auto& l) {
+                   ForRows(l, 700, 3, kSetField(kRelativeHumidity, "999"));
+                   ForRows(l, 710, 2, kSetField(kRelativeHumidity, ""));
+               },
+               SkipReason::MissingRelativeHumidity, 0, 8760, 8760},
         Damage{"RelativeHumidityOutOfRange",
                [](auto& l) { ForRows(l, 800, 2, kSetField(kRelativeHumidity, "120")); },
                SkipReason::RelativeHumidityOutOfRange, 2, 8758, 8760},
@@ -200,6 +205,37 @@ TEST(Epw, WindowsLineEndsAndByteOrderMark) {
     EXPECT_EQ(file.location.elevationM, 201.0);
 }
 
+TEST(Epw, OldMacAndMixedLineEnds) {
+    // Lone carriage returns end lines as "\n" does, mixed ends too.
+    const std::vector<std::string>& lines = ChicagoLines();
+    EXPECT_EQ(Load(testdata::JoinLines(lines, "\r")).hours.size(), 8760u);
+    std::string mixed;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        mixed += lines[i] + (i % 3 == 0 ? "\r" : i % 3 == 1 ? "\r\n" : "\n");
+    mixed.pop_back(); // no end after the last row
+    const WeatherFile file = Load(mixed);
+    EXPECT_EQ(file.hours.size(), 8760u);
+    EXPECT_EQ(file.report.rows, 8760u);
+}
+
+TEST(Epw, ALineOverTheLimitIsSkippedNotHeld) {
+    // Regression: one 1 GB line was read whole into memory.
+    std::vector<std::string> lines = ChicagoLines();
+    lines[kHeader + 20] += std::string(LineReader::kMaxLine, '0');
+    WeatherFile file = Load(testdata::JoinLines(lines));
+    EXPECT_EQ(file.problem, FileProblem::None);
+    EXPECT_EQ(file.report.skippedBy(SkipReason::LineTooLong), 1u);
+    EXPECT_EQ(file.hours.size(), 8759u);
+    EXPECT_EQ(DescribeSkips(file.report),
+              std::vector<std::string>{"1 hour skipped: line longer than 16 MiB"});
+
+    lines = ChicagoLines();
+    lines[3] += std::string(LineReader::kMaxLine, ' ');
+    file = Load(testdata::JoinLines(lines));
+    EXPECT_EQ(file.problem, FileProblem::HeaderLineTooLong);
+    EXPECT_TRUE(file.hours.empty());
+}
+
 TEST(Epw, WholeFileProblems) {
     const std::vector<std::string>& lines = ChicagoLines();
     const std::vector<std::string> header(lines.begin(), lines.begin() + 5);
@@ -209,8 +245,8 @@ TEST(Epw, WholeFileProblems) {
     EXPECT_EQ(Load(testdata::JoinLines(noLocation)).problem, FileProblem::NotEpw);
     EXPECT_EQ(Load("timestamp,dry_bulb_C\n").problem, FileProblem::NotEpw);
     EXPECT_EQ(LoadWeatherFile(VW_WEATHER_DATA_DIR "/none.epw", 14.696).problem,
-              FileProblem::CannotOpen);
-    EXPECT_EQ(LoadWeatherFile(VW_WEATHER_DATA_DIR, 14.696).problem, FileProblem::CannotOpen);
+              FileProblem::NoSuchFile);
+    EXPECT_EQ(LoadWeatherFile(VW_WEATHER_DATA_DIR, 14.696).problem, FileProblem::IsDirectory);
 }
 
 TEST(Epw, HeaderWithLinesMissingStillReadsEveryHour) {
