@@ -34,6 +34,7 @@ constexpr std::string_view kDryCoil = "Dry coil: the air leaves at its entering 
 
 // The bisection of a steam humidifier's leaving humidity ratio.
 constexpr double kHumidityTolerance = 1e-12;
+constexpr double kWetBulbToleranceF = 1e-10;
 constexpr int kMaxHalvings = 200;
 
 bool Finite(double v) noexcept {
@@ -65,6 +66,35 @@ Outcome<Step> Leave(const AirState& leaving, std::string_view note = {}) {
 double RelativeHumidity(const AirState& a) {
     return air::VapourPressure(a.humidityRatio, a.pressurePsia) /
            psy::SaturationPressure(a.dryBulbF, "IP");
+}
+
+// The humidity ratio of air whose dew point is tdpF: saturated at tdpF. None
+// at or above the boiling point, where no humidity ratio has that dew point.
+std::optional<double> HumidityRatioAtDewPoint(double tdpF, double pPsia) {
+    if (!(psy::SaturationPressure(tdpF, "IP") < pPsia))
+        return std::nullopt;
+    return air::SaturationHumidityRatio(tdpF, pPsia);
+}
+
+// Bisects w in [lo, hi] for the relative humidity phi of leavingAt(w), which
+// grows with w; lo below phi. Widens hi by doubling first. None when even
+// a humidity ratio of 1 stays below phi.
+template <typename F>
+std::optional<double> HumidityRatioForRh(double lo, double phi, const F& leavingAt) {
+    double step = 1e-3;
+    double hi = lo + step;
+    while (RelativeHumidity(leavingAt(hi)) < phi) {
+        lo = hi;
+        step *= 2.0;
+        hi = lo + step;
+        if (hi > 1.0)
+            return std::nullopt;
+    }
+    for (int i = 0; i < kMaxHalvings && hi - lo > kHumidityTolerance; ++i) {
+        const double mid = lo + (hi - lo) / 2.0;
+        (RelativeHumidity(leavingAt(mid)) < phi ? lo : hi) = mid;
+    }
+    return lo;
 }
 
 Outcome<Step> ApplyHeating(const HeatingCoil& coil, const AirState& in, const Targets& targets) {
@@ -203,34 +233,26 @@ Outcome<Step> ApplySteam(const Humidifier& h, const AirState& in, const Targets&
     };
     double w = 0.0;
     switch (h.by) {
-    case HumidifierBy::LeavingDewPoint:
-        w = air::SaturationHumidityRatio(h.leavingDewPointF, p);
+    case HumidifierBy::LeavingDewPoint: {
+        const auto atDewPoint = HumidityRatioAtDewPoint(h.leavingDewPointF, p);
+        if (!atDewPoint)
+            return Reason::BadTemperature;
+        w = *atDewPoint;
         break;
+    }
     case HumidifierBy::ToSupply:
         w = targets.humidityRatio;
         break;
     case HumidifierBy::LeavingRh: {
         // The relative humidity grows with the water added (the dry bulb
-        // hardly moves): bisect between the entering air and a humidity
-        // ratio beyond the asked one, found by doubling the step.
-        const double phi = h.leavingRelativeHumidity;
-        if (RelativeHumidity(in) >= phi)
+        // hardly moves).
+        if (RelativeHumidity(in) >= h.leavingRelativeHumidity)
             return Off(in, kHumidEnough);
-        double lo = in.humidityRatio;
-        double step = 1e-3;
-        double hi = lo + step;
-        while (RelativeHumidity(leavingAt(hi)) < phi) {
-            lo = hi;
-            step *= 2.0;
-            hi = lo + step;
-            if (hi > 1.0)
-                return Issue{Reason::LeavingNotAir, Problem::Supersaturated, -1};
-        }
-        for (int i = 0; i < kMaxHalvings && hi - lo > kHumidityTolerance; ++i) {
-            const double mid = lo + (hi - lo) / 2.0;
-            (RelativeHumidity(leavingAt(mid)) < phi ? lo : hi) = mid;
-        }
-        w = lo;
+        const auto found =
+            HumidityRatioForRh(in.humidityRatio, h.leavingRelativeHumidity, leavingAt);
+        if (!found)
+            return Issue{Reason::LeavingNotAir, Problem::Supersaturated, -1};
+        w = *found;
         break;
     }
     }
@@ -239,28 +261,59 @@ Outcome<Step> ApplySteam(const Humidifier& h, const AirState& in, const Targets&
     return Leave(leavingAt(w));
 }
 
+// The wet bulb (°F) of the air by the wet-bulb equation itself: the root of
+// W(t, t*) = W, bisected between the bottom of the range and the dry bulb
+// (W grows with t*). Exact to the last digits, where the engine's own
+// solution, through the dew-point correlation, may be a few hundredths of a
+// degree off: the humidifier's line must start at the entering air.
+double WetBulbOf(const AirState& a) {
+    double lo = psy::kMinTemperatureF;
+    double hi = a.dryBulbF;
+    for (int i = 0; i < kMaxHalvings && hi - lo > kWetBulbToleranceF; ++i) {
+        const double mid = lo + (hi - lo) / 2.0;
+        const double w =
+            psy::HumidityRatioFromDryBulbAndWetBulb(a.dryBulbF, mid, a.pressurePsia, "IP");
+        (w < a.humidityRatio ? lo : hi) = mid;
+    }
+    return lo + (hi - lo) / 2.0;
+}
+
 Outcome<Step> ApplyAdiabatic(const Humidifier& h, const AirState& in, const Targets& targets) {
     const double p = in.pressurePsia;
-    const double twb =
-        psy::WetBulbFromDryBulbAndHumidityRatio(in.dryBulbF, in.humidityRatio, p, "IP");
-    AirState out = in;
-    if (h.by == HumidifierBy::LeavingRh) {
-        out.dryBulbF =
-            psy::DryBulbFromWetBulbAndRelativeHumidity(twb, h.leavingRelativeHumidity, p, "IP");
-        out.humidityRatio = psy::HumidityRatioFromDryBulbAndWetBulb(out.dryBulbF, twb, p, "IP");
-    } else {
-        out.humidityRatio = h.by == HumidifierBy::LeavingDewPoint
-                                ? air::SaturationHumidityRatio(h.leavingDewPointF, p)
-                                : targets.humidityRatio;
-        // At most saturated at the wet bulb: the end of the line.
-        if (out.humidityRatio > air::SaturationHumidityRatio(twb, p))
-            return Reason::HumidifierBeyondSaturation;
-        if (out.humidityRatio > in.humidityRatio)
-            out.dryBulbF = psy::DryBulbFromWetBulbAndHumidityRatio(twb, out.humidityRatio, p, "IP");
+    const double twb = WetBulbOf(in);
+    // The line of constant wet bulb, in closed form from the wet-bulb
+    // equation: each humidity ratio on it has one dry bulb.
+    const auto leavingAt = [&](double w) {
+        return AirState{psy::DryBulbFromWetBulbAndHumidityRatio(twb, w, p, "IP"), w, p};
+    };
+    // At most saturated at the wet bulb: the end of the line.
+    const double saturated = air::SaturationHumidityRatio(twb, p);
+    double w = 0.0;
+    switch (h.by) {
+    case HumidifierBy::LeavingDewPoint: {
+        const auto atDewPoint = HumidityRatioAtDewPoint(h.leavingDewPointF, p);
+        if (!atDewPoint)
+            return Reason::BadTemperature;
+        w = *atDewPoint;
+        break;
     }
-    if (!(out.humidityRatio > in.humidityRatio))
+    case HumidifierBy::ToSupply:
+        w = targets.humidityRatio;
+        break;
+    case HumidifierBy::LeavingRh: {
+        if (RelativeHumidity(in) >= h.leavingRelativeHumidity)
+            return Off(in, kHumidEnough);
+        const auto found =
+            HumidityRatioForRh(in.humidityRatio, h.leavingRelativeHumidity, leavingAt);
+        w = found ? std::min(*found, saturated) : saturated;
+        break;
+    }
+    }
+    if (w > saturated)
+        return Reason::HumidifierBeyondSaturation;
+    if (!(w > in.humidityRatio))
         return Off(in, kHumidEnough);
-    return Leave(out);
+    return Leave(leavingAt(w));
 }
 
 // AHRI Standard 1060 (and ASHRAE Standard 84) rate an air-to-air exchanger

@@ -30,6 +30,13 @@ bool InDryBulbRange(double tF) noexcept {
     return tF >= psy::kMinTemperatureF && tF <= psy::kMaxTemperatureF;
 }
 
+// Above zero where air of humidity ratio w at tF holds more water than
+// saturated air: its vapour pressure against the saturation pressure, which
+// also holds above the boiling point, where every humidity ratio is vapour.
+double BeyondSaturation(double tF, double w, double pPsia) {
+    return air::VapourPressure(w, pPsia) - psy::SaturationPressure(tF, "IP");
+}
+
 // Whether the duty's sign holds for a difference of the room less the supply.
 bool OnDutySide(double roomLessSupply, Duty duty) noexcept {
     return duty == Duty::Cooling ? roomLessSupply > 0.0 : roomLessSupply < 0.0;
@@ -78,7 +85,7 @@ std::optional<double> ShrLine::humidityRatioAt(double tF) const noexcept {
         return std::nullopt;
     try {
         const auto w = lineHumidityRatio(tF);
-        if (!w || *w < 0.0 || *w > air::SaturationHumidityRatio(tF, room_.pressurePsia))
+        if (!w || *w < 0.0 || BeyondSaturation(tF, *w, room_.pressurePsia) > 0.0)
             return std::nullopt;
         return w;
     } catch (const psy::FloatingPointFault&) {
@@ -106,9 +113,9 @@ std::optional<ChartPoint> ShrLine::saturationEnd(Duty duty) const noexcept {
         // Above zero where the line lies beyond saturation.
         const auto beyond = [&](double t) -> std::optional<double> {
             const auto w = lineHumidityRatio(t);
-            if (!w)
+            if (!w || *w < 0.0)
                 return std::nullopt;
-            return *w - air::SaturationHumidityRatio(t, p);
+            return BeyondSaturation(t, *w, p);
         };
         const double step = duty == Duty::Cooling ? -kScanStepF : kScanStepF;
         double inside = room_.dryBulbF;
