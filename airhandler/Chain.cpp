@@ -150,8 +150,14 @@ Outcome<Step> ApplyCooling(const CoolingCoil& coil, const AirState& in, const Ta
         if (!(targets.humidityRatio < in.humidityRatio))
             return Off(in, kDryEnough);
         out.humidityRatio = targets.humidityRatio;
-        out.dryBulbF = psy::DryBulbFromHumidityRatioAndRelativeHumidity(
-            targets.humidityRatio, coil.leavingRelativeHumidity, p, "IP");
+        try {
+            out.dryBulbF = psy::DryBulbFromHumidityRatioAndRelativeHumidity(
+                targets.humidityRatio, coil.leavingRelativeHumidity, p, "IP");
+        } catch (const psy::FloatingPointFault&) {
+            // No dry bulb of the range has that humidity ratio at that
+            // relative humidity.
+            return Issue{Reason::CoilRefused, Problem::DryBulbOutOfRange, -1};
+        }
         if (!(out.dryBulbF < in.dryBulbF))
             return Issue{Reason::CoilRefused, Problem::NoApparatusDewPoint, -1};
         break;
@@ -366,6 +372,29 @@ Outcome<Step> ApplyRecovery(const HeatRecovery& r, const AirState& in, double ms
     return Step{out, true, {}, std::nullopt, ExhaustSide{ex, exOut, me}};
 }
 
+Outcome<Step> ApplyUnguarded(const Component& component, const AirState& entering,
+                             double dryAirLbPerHour, const Context& context, const Targets& targets,
+                             bool final) {
+    return std::visit(
+        Overloaded{
+            [&](const HeatRecovery& r) {
+                return ApplyRecovery(r, entering, dryAirLbPerHour, context);
+            },
+            [&](const MixingBox&) -> Outcome<Step> { return Off(entering, {}); },
+            [&](const HeatingCoil& c) { return ApplyHeating(c, entering, targets); },
+            [&](const CoolingCoil& c) { return ApplyCooling(c, entering, targets, final); },
+            [&](const SupplyFan& f) {
+                return ApplyFan(f, entering, dryAirLbPerHour, context.system);
+            },
+            [&](const Humidifier& h) {
+                return h.kind == HumidifierKind::Steam
+                           ? ApplySteam(h, entering, targets, context.system)
+                           : ApplyAdiabatic(h, entering, targets);
+            },
+        },
+        component);
+}
+
 } // namespace
 
 std::optional<Reason> CheckSettings(const Component& component) {
@@ -439,42 +468,29 @@ std::optional<Reason> CheckSettings(const Component& component) {
         component);
 }
 
-bool TargetsDryBulb(const Component& component) noexcept {
+Way DryBulbTarget(const Component& component) noexcept {
     if (const auto* c = std::get_if<HeatingCoil>(&component))
-        return c->by == HeatingBy::ToSupply;
+        return c->by == HeatingBy::ToSupply ? Way::Raises : Way::None;
     if (const auto* c = std::get_if<CoolingCoil>(&component))
-        return c->by == CoolingBy::ToSupplyState;
-    return false;
+        return c->by == CoolingBy::ToSupplyState ? Way::Lowers : Way::None;
+    return Way::None;
 }
 
-bool TargetsHumidity(const Component& component) noexcept {
+Way HumidityTarget(const Component& component) noexcept {
     if (const auto* c = std::get_if<CoolingCoil>(&component))
-        return c->by == CoolingBy::ToSupplyHumidity || c->by == CoolingBy::ToSupplyState;
+        return c->by == CoolingBy::ToSupplyHumidity || c->by == CoolingBy::ToSupplyState
+                   ? Way::Lowers
+                   : Way::None;
     if (const auto* h = std::get_if<Humidifier>(&component))
-        return h->by == HumidifierBy::ToSupply;
-    return false;
+        return h->by == HumidifierBy::ToSupply ? Way::Raises : Way::None;
+    return Way::None;
 }
 
 Outcome<Step> Apply(const Component& component, const AirState& entering, double dryAirLbPerHour,
                     const Context& context, const Targets& targets, bool final) {
-    return std::visit(
-        Overloaded{
-            [&](const HeatRecovery& r) {
-                return ApplyRecovery(r, entering, dryAirLbPerHour, context);
-            },
-            [&](const MixingBox&) -> Outcome<Step> { return Off(entering, {}); },
-            [&](const HeatingCoil& c) { return ApplyHeating(c, entering, targets); },
-            [&](const CoolingCoil& c) { return ApplyCooling(c, entering, targets, final); },
-            [&](const SupplyFan& f) {
-                return ApplyFan(f, entering, dryAirLbPerHour, context.system);
-            },
-            [&](const Humidifier& h) {
-                return h.kind == HumidifierKind::Steam
-                           ? ApplySteam(h, entering, targets, context.system)
-                           : ApplyAdiabatic(h, entering, targets);
-            },
-        },
-        component);
+    return Guarded([&] {
+        return ApplyUnguarded(component, entering, dryAirLbPerHour, context, targets, final);
+    });
 }
 
 } // namespace airhandler::detail

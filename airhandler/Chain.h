@@ -34,9 +34,14 @@ struct Step {
 std::optional<Reason> CheckSettings(const Component& component);
 
 // Whether the component brings the air to the supply's dry bulb, or to its
-// humidity ratio.
-bool TargetsDryBulb(const Component& component) noexcept;
-bool TargetsHumidity(const Component& component) noexcept;
+// humidity ratio, and which way it can move it. A chain may hold one of each
+// way: a cooling coil and a heating coil both to the supply's dry bulb, a
+// coil and a humidifier both to its humidity ratio. Only one of a pair can
+// act on any air (a coil cannot humidify, a humidifier cannot dry), so they
+// share the target, and one chain serves summer and winter alike.
+enum class Way { None, Raises, Lowers };
+Way DryBulbTarget(const Component& component) noexcept;
+Way HumidityTarget(const Component& component) noexcept;
 
 // The air leaving the component for `entering` air with `dryAirLbPerHour`
 // through it. The mixing box is not handled here. With final, the cooling

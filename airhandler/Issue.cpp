@@ -48,9 +48,11 @@ std::string_view Describe(Reason reason) noexcept {
     case Reason::ToSupplyOnOutdoorAir:
         return "A component brought to the supply air must stand after the mixing box.";
     case Reason::SeveralToSupplyDryBulb:
-        return "Only one component can bring the air to the supply's dry bulb.";
+        return "Only one heating coil and one cooling coil can bring the air to the supply's "
+               "dry bulb.";
     case Reason::SeveralToSupplyHumidity:
-        return "Only one component can bring the air to the supply's humidity ratio.";
+        return "Only one cooling coil and one humidifier can bring the air to the supply's "
+               "humidity ratio.";
     case Reason::EffectivenessOutOfRange:
         return "An effectiveness must lie from 0 to 1.";
     case Reason::NoExhaustAirflow:

@@ -38,8 +38,8 @@ enum class Reason {
     NoOutdoorAirToTreat,     // components before the mixing box, no outdoor air
     RecoveryAfterMixing,     // heat recovery not on the outdoor air
     ToSupplyOnOutdoorAir,    // a "to supply" component before the mixing box
-    SeveralToSupplyDryBulb,  // two components bring the air to the supply's dry bulb
-    SeveralToSupplyHumidity, // two components bring the air to the supply's humidity
+    SeveralToSupplyDryBulb,  // two heating (or cooling) coils to the supply's dry bulb
+    SeveralToSupplyHumidity, // two coils (or humidifiers) to the supply's humidity
     EffectivenessOutOfRange, // outside 0 to 1
     NoExhaustAirflow,        // an exhaust airflow given that is not above zero
     ExhaustExceedsReturn,    // more exhaust than return air

@@ -290,8 +290,10 @@ Outcome<CaseSolution> Unguarded(const Design& design, Season season) {
     // on either side of it.
     const int n = static_cast<int>(c.components.size());
     int mixAt = -1;
-    int dryBulbTargets = 0;
-    int humidityTargets = 0;
+    // Components to the supply's dry bulb and humidity ratio, by the way
+    // they move the air (raising, lowering).
+    int dryBulbTargets[3] = {0, 0, 0};
+    int humidityTargets[3] = {0, 0, 0};
     for (int i = 0; i < n; ++i) {
         const Component& component = c.components[static_cast<std::size_t>(i)];
         if (const auto reason = detail::CheckSettings(component))
@@ -307,13 +309,13 @@ Outcome<CaseSolution> Unguarded(const Design& design, Season season) {
         const bool outdoorSide = i < mixAt;
         if (!outdoorSide && std::holds_alternative<HeatRecovery>(component))
             return Issue{Reason::RecoveryAfterMixing, std::nullopt, i};
-        const bool dryBulb = detail::TargetsDryBulb(component);
-        const bool humidity = detail::TargetsHumidity(component);
-        if (outdoorSide && (dryBulb || humidity))
+        const auto dryBulb = detail::DryBulbTarget(component);
+        const auto humidity = detail::HumidityTarget(component);
+        if (outdoorSide && (dryBulb != detail::Way::None || humidity != detail::Way::None))
             return Issue{Reason::ToSupplyOnOutdoorAir, std::nullopt, i};
-        if (dryBulb && ++dryBulbTargets > 1)
+        if (dryBulb != detail::Way::None && ++dryBulbTargets[static_cast<int>(dryBulb)] > 1)
             return Issue{Reason::SeveralToSupplyDryBulb, std::nullopt, i};
-        if (humidity && ++humidityTargets > 1)
+        if (humidity != detail::Way::None && ++humidityTargets[static_cast<int>(humidity)] > 1)
             return Issue{Reason::SeveralToSupplyHumidity, std::nullopt, i};
     }
 
@@ -394,16 +396,17 @@ Outcome<CaseSolution> Unguarded(const Design& design, Season season) {
     };
 
     detail::Targets targets{s.supply.dryBulbF, s.supply.humidityRatio};
-    if (dryBulbTargets > 0 || humidityTargets > 0) {
+    const bool closesDryBulb = dryBulbTargets[1] + dryBulbTargets[2] > 0;
+    const bool closesHumidity = humidityTargets[1] + humidityTargets[2] > 0;
+    if (closesDryBulb || closesHumidity) {
         detail::Targets best = targets;
         double bestMiss = std::numeric_limits<double>::infinity();
         for (int pass = 0; pass < kMaxClosingPasses; ++pass) {
             const auto end = run(targets, false, nullptr);
             if (!end)
                 return end.issue();
-            const double dt = dryBulbTargets > 0 ? s.supply.dryBulbF - end->dryBulbF : 0.0;
-            const double dw =
-                humidityTargets > 0 ? s.supply.humidityRatio - end->humidityRatio : 0.0;
+            const double dt = closesDryBulb ? s.supply.dryBulbF - end->dryBulbF : 0.0;
+            const double dw = closesHumidity ? s.supply.humidityRatio - end->humidityRatio : 0.0;
             const double miss = std::fabs(dt) + kDryBulbPerHumidityRatio * std::fabs(dw);
             const bool closed =
                 std::fabs(dt) <= kClosedDryBulbF && std::fabs(dw) <= kClosedHumidityRatio;

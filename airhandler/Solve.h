@@ -12,11 +12,15 @@
 //
 // Closing the chain: the air leaving the last component should be the supply
 // air. The components may be sized by hand (a leaving dry bulb, a rise ...)
-// or told to bring the air "to the supply": at most one component to the
-// supply's dry bulb (a heating coil ToSupply, a cooling coil ToSupplyState)
-// and at most one to its humidity ratio (a cooling coil ToSupplyHumidity or
-// ToSupplyState, a humidifier ToSupply). Their leaving air is then solved so
-// that, after every later component, the chain ends at the supply air.
+// or told to bring the air "to the supply": to the supply's dry bulb at most
+// one heating coil (ToSupply) and one cooling coil (ToSupplyState), to its
+// humidity ratio at most one cooling coil (ToSupplyHumidity, ToSupplyState)
+// and one humidifier (ToSupply). Their leaving air is then solved so that,
+// after every later component, the chain ends at the supply air. A coil and
+// a heater (or a coil and a humidifier) share the target: only the one that
+// can move the air that way acts, the other is off, so one chain, e.g. mixing
+// box, cooling coil to the supply's humidity, fan, reheat and humidifier both
+// to the supply, serves the summer and the winter case alike.
 // Whether it does is the room-load check: the air leaving the chain, at the
 // supply's mass flow, must take up the room's sensible and latent loads
 // within 1 % each. Where it does not, the case is still solved and shown,

@@ -604,13 +604,17 @@ TEST(Chain, RefusalsNameTheirReasonAndPlace) {
         {"to supply before mixing",
          setComponents({Heating(HeatingRole::Preheat, HeatingBy::ToSupply), MixingBox{}}),
          Reason::ToSupplyOnOutdoorAir, 0},
-        {"two to the supply's dry bulb",
-         setComponents({MixingBox{}, Heating(HeatingRole::Reheat, HeatingBy::ToSupply),
-                        Cooling(CoolingBy::ToSupplyState)}),
+        {"two heaters to the supply's dry bulb",
+         setComponents({MixingBox{}, Heating(HeatingRole::Preheat, HeatingBy::ToSupply),
+                        Heating(HeatingRole::Reheat, HeatingBy::ToSupply)}),
          Reason::SeveralToSupplyDryBulb, 2},
-        {"two to the supply's humidity",
+        {"two coils to the supply's humidity",
          setComponents({MixingBox{}, Cooling(CoolingBy::ToSupplyHumidity),
-                        Humidify(HumidifierKind::Steam, HumidifierBy::ToSupply)}),
+                        Cooling(CoolingBy::ToSupplyState)}),
+         Reason::SeveralToSupplyHumidity, 2},
+        {"two humidifiers to the supply's humidity",
+         setComponents({MixingBox{}, Humidify(HumidifierKind::Steam, HumidifierBy::ToSupply),
+                        Humidify(HumidifierKind::Adiabatic, HumidifierBy::ToSupply)}),
          Reason::SeveralToSupplyHumidity, 2},
         {"bypass factor 1", setComponents({MixingBox{}, badBypass}), Reason::BadBypassFactor, 1},
         {"coil line through fog", setComponents({MixingBox{}, tooLowAdp}), Reason::CoilRefused, 1},
@@ -644,6 +648,35 @@ TEST(Chain, RefusalsNameTheirReasonAndPlace) {
     Design design;
     design.pressurePsia = 0.0;
     EXPECT_EQ(SolveCase(design, Season::Summer).issue().reason, Reason::PressureOutOfRange);
+}
+
+// One chain for both seasons, as one air handler: mixing box, cooling coil
+// to the supply's humidity ratio at 95 %, fan, reheat and a steam
+// humidifier both to the supply. In summer the coil dehumidifies, the reheat
+// trims and the humidifier is off; in winter the coil is off, the reheat
+// heats and the humidifier adds the water.
+TEST(Chain, OneChainServesSummerAndWinter) {
+    Design design;
+    design.summer.roomLatentBtuPerHour = 50000.0;
+    const std::vector<Component> chain = {MixingBox{}, Cooling(CoolingBy::ToSupplyHumidity),
+                                          FanRise(2.0),
+                                          Heating(HeatingRole::Reheat, HeatingBy::ToSupply),
+                                          Humidify(HumidifierKind::Steam, HumidifierBy::ToSupply)};
+    design.summer.components = chain;
+    design.winter.components = chain;
+    const Solution solution = Solve(design);
+    ASSERT_TRUE(solution.summer.ok()) << Explain(solution.summer.issue());
+    ASSERT_TRUE(solution.winter.ok()) << Explain(solution.winter.issue());
+    const auto& summer = solution.summer->components;
+    const auto& winter = solution.winter->components;
+    EXPECT_TRUE(solution.summer->reachesSupply);
+    EXPECT_TRUE(solution.winter->reachesSupply);
+    EXPECT_TRUE(summer[1].active && summer[3].active && !summer[4].active);
+    EXPECT_TRUE(!winter[1].active && winter[3].active && winter[4].active);
+    EXPECT_GT(solution.summer->rollup.condensateLbPerHour, 0.0);
+    EXPECT_EQ(solution.summer->rollup.humidifierWaterLbPerHour, 0.0);
+    EXPECT_GT(solution.winter->rollup.humidifierWaterLbPerHour, 0.0);
+    EXPECT_EQ(solution.winter->rollup.cooling.btuPerHour, 0.0);
 }
 
 // The default design is a complete example: both cases close.
