@@ -213,7 +213,7 @@ Table ComponentsTable(const Design& design, const Solution& solution, Season sea
     if (!s.reachesSupply)
         supply[kNote] = Text(kNotClosed);
     table.rows.push_back(std::move(supply));
-    Row room = StateRow(u, "Room", "Supply air", s.room, std::nullopt);
+    Row room = StateRow(u, "Room", "Room air", s.room, std::nullopt);
     room[kProcess] = "Room loads";
     room[kSensible] = u.q(c.roomSensibleBtuPerHour);
     room[kLatent] = u.q(c.roomLatentBtuPerHour);
