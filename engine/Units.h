@@ -79,6 +79,10 @@ template <typename T>
 constexpr T FahrenheitSpanToKelvin(T dF) {
     return dF / 1.8;
 }
+template <typename T>
+constexpr T KelvinSpanToFahrenheit(T dK) {
+    return dK * 1.8;
+}
 // The temperature unit list's kelvin and Rankine.
 template <typename T>
 constexpr T FahrenheitToKelvin(T tF) {
@@ -211,6 +215,20 @@ constexpr T BtuPerHourToTons(T q) {
 template <typename T>
 constexpr T TonsToBtuPerHour(T q) {
     return q * kBtuPerHourPerTon;
+}
+
+// Power: the mechanical horsepower, 550 ft·lbf/s, is 745.69987158227022 W
+// exactly (from the international foot and pound and standard gravity,
+// 9.80665 m/s²), the horsepower of fan and motor ratings.
+inline constexpr double kWattsPerHorsepower = 745.69987158227022;
+inline constexpr double kWattsPerKilowatt = 1000.0;
+template <typename T>
+constexpr T HorsepowerToKilowatts(T p) {
+    return p * kWattsPerHorsepower / kWattsPerKilowatt;
+}
+template <typename T>
+constexpr T KilowattsToHorsepower(T p) {
+    return p * kWattsPerKilowatt / kWattsPerHorsepower;
 }
 
 // Pressure in pascals, as the comfort equations of ISO 7730 take the vapour

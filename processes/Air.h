@@ -19,6 +19,7 @@ struct AirState {
     double dryBulbF = 0.0;      // °F
     double humidityRatio = 0.0; // lb water per lb dry air
     double pressurePsia = 0.0;  // atmospheric pressure, psia
+    friend bool operator==(const AirState&, const AirState&) = default;
 };
 
 // Nothing when the point is real air: a dry bulb within the range of the

@@ -18,6 +18,7 @@ enum class AirflowUnit { Cfm, LitresPerSecond, CubicMetresPerSecond, CubicMetres
 struct Airflow {
     double value = 0.0;
     AirflowUnit unit = AirflowUnit::Cfm;
+    friend bool operator==(const Airflow&, const Airflow&) = default;
 };
 
 // The unit's symbol as shown to the user (UTF-8): "cfm", "L/s", "m³/s", "m³/h".
