@@ -237,11 +237,18 @@ private:
     // of section "Settings".
     bool readText(QStringView line) {
         if (line.startsWith(u'[')) {
-            // A broken header puts the lines after it in no section of ours.
+            // A header that cannot be read ("[Settings" cut short, a broken
+            // escape) names no section: it is skipped like any other
+            // unreadable line, and the keys after it stay in the section
+            // they were in.
             const std::optional<QString> name =
-                line.endsWith(u']') ? UnescapedKey(line.sliced(1, line.size() - 2).trimmed())
-                                    : std::nullopt;
-            inSettings_ = name && *name == kSection;
+                line.size() >= 2 && line.endsWith(u']')
+                    ? UnescapedKey(line.sliced(1, line.size() - 2).trimmed())
+                    : std::nullopt;
+            if (!name) {
+                return false;
+            }
+            inSettings_ = *name == kSection;
             return inSettings_;
         }
         const qsizetype equals = line.indexOf(u'=');

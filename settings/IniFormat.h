@@ -11,9 +11,10 @@
 // Reading is tolerant and goes key by key. Each line is judged on its own: a
 // line that cannot be read (bytes that are not UTF-8, control characters, no
 // "=", a value of another type than text such as "@Variant(...)", a broken
-// escape) is left out, and so are comments ("#" or ";"), blank lines and
-// every section but "Settings". None of them makes another line unreadable.
-// A key given twice keeps its last value.
+// escape, a section header without its "]") is left out, and so are comments
+// ("#" or ";"), blank lines and every section but "Settings". None of them
+// makes another line unreadable: the keys after a header that cannot be read
+// stay in the section they were in. A key given twice keeps its last value.
 //
 // Keys: letters, digits, "_", "-" and "." as they are; any other character
 // as "%XX" (Latin-1) or "%UXXXX" (UTF-16), so a blank is "%20".
