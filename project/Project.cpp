@@ -49,29 +49,18 @@ Project::~Project() {
     undo_.clear();
 }
 
-int Project::indexOfId(int id) const noexcept {
-    const auto it = std::find_if(data_.points.begin(), data_.points.end(),
-                                 [id](const StatePoint& p) { return p.id == id; });
-    return it == data_.points.end() ? -1 : static_cast<int>(it - data_.points.begin());
-}
-
-int Project::indexOfName(const QString& name) const noexcept {
-    const auto it = std::find_if(data_.points.begin(), data_.points.end(),
-                                 [&name](const StatePoint& p) { return p.name == name; });
-    return it == data_.points.end() ? -1 : static_cast<int>(it - data_.points.begin());
-}
-
 // --- Edits ------------------------------------------------------------------
 
 Added Project::addPoint(const PointDefinition& definition, const QString& name) {
     if (auto problem = CheckDefinition(definition))
         return {-1, *problem};
-    const QString chosen = name.trimmed().isEmpty() ? nextPointName() : name.trimmed();
-    if (indexOfName(chosen) >= 0)
-        return {-1, QStringLiteral("There is a point named %1 already.").arg(chosen)};
+    const bool named = name.trimmed().isEmpty();
+    const QString chosen = named ? nextPointName() : name.trimmed();
+    if (auto problem = CheckPointName(chosen, index_))
+        return {-1, *problem};
     StatePoint point{takeId(), chosen, definition, std::nullopt};
     const int index = pointCount();
-    undo_.push(detail::InsertPointCommand(*this, index, std::move(point)));
+    undo_.push(detail::InsertPointCommand(*this, index, std::move(point), named));
     return {index, {}};
 }
 
@@ -121,13 +110,10 @@ QString Project::renamePoint(int index, const QString& name) {
     if (!validPoint(index))
         return QStringLiteral("There is no such point.");
     const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty())
-        return QStringLiteral("A point needs a name.");
-    const int other = indexOfName(trimmed);
-    if (other == index)
+    if (auto problem = CheckPointName(trimmed, index_, index))
+        return *problem;
+    if (trimmed == point(index).name)
         return {};
-    if (other >= 0)
-        return QStringLiteral("There is a point named %1 already.").arg(trimmed);
     StatePoint after = point(index);
     after.name = trimmed;
     return replacePointWith(index, after,
@@ -177,16 +163,11 @@ void Project::deletePoint(int index) {
 Added Project::addProcess(int fromIndex, int toIndex) {
     if (!validPoint(fromIndex) || !validPoint(toIndex))
         return {-1, QStringLiteral("There is no such point.")};
-    if (fromIndex == toIndex)
-        return {-1, describe(processes::Problem::SameAir)};
-    // A second row of the same process would only count its loads twice.
     const ProcessLink link{point(fromIndex).id, point(toIndex).id};
-    if (std::find(data_.processes.begin(), data_.processes.end(), link) != data_.processes.end())
-        return {-1, QStringLiteral("%1 to %2 is a process already.")
-                        .arg(point(fromIndex).name, point(toIndex).name)};
+    if (auto problem = CheckProcess(link, data_.points, index_))
+        return {-1, *problem};
     const int index = processCount();
-    undo_.push(
-        detail::InsertProcessCommand(*this, index, {point(fromIndex).id, point(toIndex).id}));
+    undo_.push(detail::InsertProcessCommand(*this, index, link));
     return {index, {}};
 }
 
@@ -211,7 +192,7 @@ Added Project::addCoil(int enteringIndex, double adpF, double bypassFactor) {
     const int index = pointCount();
     auto* macro = new QUndoCommand(QStringLiteral("Add coil to point %1").arg(point.name));
     const ProcessLink link{this->point(enteringIndex).id, point.id};
-    detail::InsertPointCommand(*this, index, std::move(point), macro);
+    detail::InsertPointCommand(*this, index, std::move(point), true, macro);
     detail::InsertProcessCommand(*this, processCount(), link, macro);
     undo_.push(macro);
     return {index, {}};
@@ -220,8 +201,10 @@ Added Project::addCoil(int enteringIndex, double adpF, double bypassFactor) {
 Added Project::addMixing(int firstIndex, int secondIndex) {
     if (!validPoint(firstIndex) || !validPoint(secondIndex))
         return {-1, QStringLiteral("There is no such point.")};
-    if (firstIndex == secondIndex)
-        return {-1, describe(processes::Problem::SameAir)};
+    // The mixture is a point of its own, made with it: its id is the next.
+    const Mixing streams{point(firstIndex).id, point(secondIndex).id, nextId_, 0.0};
+    if (auto problem = CheckMixing(streams, data_.points, index_))
+        return {-1, *problem};
     for (const int i : {firstIndex, secondIndex}) {
         if (!airOf(i))
             return {-1, QStringLiteral("Point %1 is not air: %2")
@@ -247,7 +230,7 @@ Added Project::addMixing(int firstIndex, int secondIndex) {
     auto* macro =
         new QUndoCommand(QStringLiteral("Mix %1 and %2")
                              .arg(this->point(firstIndex).name, this->point(secondIndex).name));
-    detail::InsertPointCommand(*this, index, std::move(point), macro);
+    detail::InsertPointCommand(*this, index, std::move(point), true, macro);
     detail::InsertMixingCommand(*this, mixingCount(), mixing, macro);
     undo_.push(macro);
     return {index, {}};
@@ -302,6 +285,7 @@ void Project::insertPoint(int index, StatePoint point) {
     nextId_ = std::max(nextId_, point.id + 1);
     pointResults_.insert(pointResults_.begin() + index, compute(point));
     data_.points.insert(data_.points.begin() + index, std::move(point));
+    index_.rebuildPoints(data_.points);
     recomputeProcesses();
     emit pointsChanged();
 }
@@ -310,6 +294,7 @@ StatePoint Project::removePoint(int index) {
     StatePoint point = std::move(data_.points.at(at(index)));
     data_.points.erase(data_.points.begin() + index);
     pointResults_.erase(pointResults_.begin() + index);
+    index_.rebuildPoints(data_.points);
     recomputeProcesses();
     emit pointsChanged();
     return point;
@@ -317,18 +302,23 @@ StatePoint Project::removePoint(int index) {
 
 void Project::replacePoint(int index, StatePoint point) {
     pointResults_.at(at(index)) = compute(point);
+    const bool renamed = data_.points.at(at(index)).name != point.name;
     data_.points.at(at(index)) = std::move(point);
+    if (renamed)
+        index_.rebuildPoints(data_.points);
     recomputeProcesses();
     emit pointChanged(index);
 }
 
 void Project::insertProcess(int index, ProcessLink link) {
     data_.processes.insert(data_.processes.begin() + index, link);
+    index_.addProcess(link);
     processResults_.insert(processResults_.begin() + index, compute(link));
     emit processesChanged();
 }
 
 void Project::removeProcess(int index) {
+    index_.removeProcess(data_.processes.at(at(index)));
     data_.processes.erase(data_.processes.begin() + index);
     processResults_.erase(processResults_.begin() + index);
     emit processesChanged();
@@ -336,10 +326,12 @@ void Project::removeProcess(int index) {
 
 void Project::insertMixing(int index, Mixing mixing) {
     data_.mixings.insert(data_.mixings.begin() + index, mixing);
+    index_.addMixing(mixing);
     emit mixingsChanged();
 }
 
 void Project::removeMixing(int index) {
+    index_.removeMixing(data_.mixings.at(at(index)));
     data_.mixings.erase(data_.mixings.begin() + index);
     emit mixingsChanged();
 }
@@ -364,6 +356,8 @@ void Project::replace(ProjectData data) {
     dragPointId_.reset();
     undo_.clear();
     data_ = std::move(data);
+    index_.rebuild(data_);
+    nameSequence_ = 0;
     nextId_ = 1;
     for (const StatePoint& p : data_.points)
         nextId_ = std::max(nextId_, p.id + 1);

@@ -88,11 +88,15 @@ public:
         return pointResults_.at(at(index));
     }
     // The position of the point with this id; -1 when there is none.
-    [[nodiscard]] int indexOfId(int id) const noexcept;
+    [[nodiscard]] int indexOfId(int id) const { return index_.positionOfId(id); }
     // The position of the point of this name; -1 when there is none.
-    [[nodiscard]] int indexOfName(const QString& name) const noexcept;
-    // The name the next point added without one gets.
-    [[nodiscard]] QString nextPointName() const { return NextPointName(data_.points); }
+    [[nodiscard]] int indexOfName(const QString& name) const { return index_.positionOfName(name); }
+    // The name the next point added without one gets: the program's own
+    // sequence A, B, ..., Z, AA, ... goes on from the last name it gave,
+    // skipping names in use. Names the user gives never move it on, even
+    // one of the sequence's form ("B", or "OA"); a project opened starts it
+    // at A again.
+    [[nodiscard]] QString nextPointName() const { return NextPointName(index_, nameSequence_); }
 
     [[nodiscard]] int processCount() const noexcept {
         return static_cast<int>(data_.processes.size());
@@ -215,6 +219,8 @@ private:
     void removeMixing(int index);
     void applyZones(ZoneSettings zones);
     void applyAtmosphere(Atmosphere atmosphere);
+    void setNameSequence(int next) noexcept { nameSequence_ = next; }
+    [[nodiscard]] int nameSequence() const noexcept { return nameSequence_; }
     int takeId() noexcept { return nextId_++; }
 
     void rebuildZones();
@@ -227,7 +233,9 @@ private:
     ProjectData data_;
     std::vector<PointResult> pointResults_;
     std::vector<ProcessResult> processResults_;
+    ProjectIndex index_; // kept in step with data_
     int nextId_ = 1;
+    int nameSequence_ = 0;           // the position of the sequence the next name is sought from
     std::optional<int> dragPointId_; // the point being dragged, until finishMove()
     int dragIndex_ = -1;             // the undo index after the drag's last move
 

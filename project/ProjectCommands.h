@@ -33,11 +33,15 @@ public:
     static void applyAtmosphere(Project& p, Atmosphere atmosphere) {
         p.applyAtmosphere(atmosphere);
     }
+    static int nameSequence(const Project& p) noexcept { return p.nameSequence(); }
+    static void setNameSequence(Project& p, int next) noexcept { p.setNameSequence(next); }
 };
 
 // Each returns a new command, owned by `parent` when one is given, otherwise
 // by the caller (who pushes it on the stack).
-QUndoCommand* InsertPointCommand(Project& project, int index, StatePoint point,
+// `named`: the point has the next name of the project's sequence, which then
+// goes on after it (and back when the command is undone).
+QUndoCommand* InsertPointCommand(Project& project, int index, StatePoint point, bool named,
                                  QUndoCommand* parent = nullptr);
 QUndoCommand* RemovePointCommand(Project& project, int pointId, QUndoCommand* parent = nullptr);
 // A change of one point's name, definition or airflow. With `move`, it merges
