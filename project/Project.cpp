@@ -257,11 +257,17 @@ QString Project::setAtmosphere(const Atmosphere& atmosphere) {
         return QString::fromStdString(ReasonText(calculator::Reason::PressureAboveRange));
     if (auto problem = calculator::CheckPressure(*single))
         return QString::fromStdString(ReasonText(*problem));
-    if (atmosphere == data_.atmosphere)
+    Atmosphere target = atmosphere;
+    // The calculator holds the pressure at single precision (14.696 as
+    // 14.6960001): the same float is the same pressure, and the number the
+    // project has (from its file, say) stays.
+    if (single == basPsychroFun::units::ToSingle(data_.atmosphere.pressurePsia))
+        target.pressurePsia = data_.atmosphere.pressurePsia;
+    if (target == data_.atmosphere)
         return {};
     dragPointId_.reset();
     auto* macro = new QUndoCommand(QStringLiteral("Change pressure or units"));
-    if (atmosphere.system != data_.atmosphere.system) {
+    if (target.system != data_.atmosphere.system) {
         // Points defined by enthalpy keep their air: the number moves to the
         // other datum.
         for (int i = 0; i < pointCount(); ++i) {
@@ -269,12 +275,12 @@ QString Project::setAtmosphere(const Atmosphere& atmosphere) {
             StatePoint after = before;
             after.definition =
                 ForSystem(before.definition, Solve(before.definition, data_.atmosphere),
-                          data_.atmosphere.system, atmosphere.system);
+                          data_.atmosphere.system, target.system);
             if (!(after.definition == before.definition))
                 detail::ReplacePointCommand(*this, before, after, {}, false, false, macro);
         }
     }
-    detail::AtmosphereCommand(*this, data_.atmosphere, atmosphere, macro);
+    detail::AtmosphereCommand(*this, data_.atmosphere, target, macro);
     undo_.push(macro);
     return {};
 }

@@ -173,7 +173,10 @@ public:
     QString setZoneSettings(const ZoneSettings& zones);
     // The calculator's pressure (psia) and unit system: every point is solved
     // again; points defined by enthalpy keep their air across a change of
-    // the unit system (the enthalpy moves to the new datum).
+    // the unit system (the enthalpy moves to the new datum). The calculator
+    // keeps its pressure at single precision: a pressure equal to the
+    // project's at single precision is the same pressure, and the project
+    // keeps its own number (14.696 from a file stays 14.696, no change).
     QString setAtmosphere(const Atmosphere& atmosphere);
 
     // --- File and tables ---------------------------------------------------

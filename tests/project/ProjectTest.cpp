@@ -5,6 +5,7 @@
 #include "project/CoreAdapter.h"
 #include "project/ProjectFile.h"
 
+#include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -379,4 +380,29 @@ TEST(Project, UnitSystemChangeKeepsTheAirOfEveryPoint) {
     EXPECT_NEAR(p.pointResult(0).state->W, a.W, 1e-5);
     EXPECT_NEAR(p.pointResult(1).state->Tdb, b.Tdb, 1e-3);
     EXPECT_FALSE(p.setAtmosphere({-1.0, UnitSystem::SI}).isEmpty());
+}
+
+// A file's 14.696 psia against the calculator's single-precision 14.696f
+// marked the project modified at once: the same float is the same pressure.
+TEST(Project, CalculatorPressureEqualAtSinglePrecisionIsNoChange) {
+    for (const double filePsia : {14.696, 12.23, 10.1234567}) {
+        SCOPED_TRACE(filePsia);
+        Project p;
+        p.replace({{filePsia, UnitSystem::IP}, {}, {}, {}, {}});
+        p.addPointAt(75, 0.01);
+        const int steps = p.undoStack()->count();
+        const double calculator = static_cast<double>(static_cast<float>(filePsia));
+        EXPECT_TRUE(p.setAtmosphere({calculator, UnitSystem::IP}).isEmpty());
+        EXPECT_EQ(p.undoStack()->count(), steps);
+        EXPECT_EQ(p.atmosphere().pressurePsia, filePsia); // the file's own number
+        // A change of units alone keeps the number too.
+        EXPECT_TRUE(p.setAtmosphere({calculator, UnitSystem::SI}).isEmpty());
+        EXPECT_EQ(p.undoStack()->count(), steps + 1);
+        EXPECT_EQ(p.atmosphere(), (Atmosphere{filePsia, UnitSystem::SI}));
+        // The next float is another pressure.
+        const double next =
+            static_cast<double>(std::nextafter(static_cast<float>(filePsia), 100.0f));
+        EXPECT_TRUE(p.setAtmosphere({next, UnitSystem::SI}).isEmpty());
+        EXPECT_EQ(p.atmosphere().pressurePsia, next);
+    }
 }
