@@ -257,6 +257,31 @@ TEST(ProjectFile, VersionThatIsNoVersionIsNotPrintedAsANumber) {
                              "version 12); this version reads version 1."));
 }
 
+// SI exports gave the dry air in lb/h only; IP exports stay as they were.
+TEST(ProjectFile, SiCsvGivesDryAirInKilogramsPerHour) {
+    for (const UnitSystem system : {UnitSystem::IP, UnitSystem::SI}) {
+        SCOPED_TRACE(static_cast<int>(system));
+        Project p;
+        p.setAtmosphere({14.696, system});
+        p.addPointAt(80, 0.0112);
+        p.addPointAt(55, 0.0089);
+        p.setAirflow(0, Airflow{1000, AirflowUnit::Cfm});
+        p.addProcess(0, 1);
+        const double lbPerHour = *p.pointResult(0).dryAirLbPerHour;
+        const bool si = system == UnitSystem::SI;
+        const QString unit = si ? QStringLiteral("kg/h") : QStringLiteral("lb/h");
+        const QString value = QString::number(si ? lbPerHour * 0.45359237 : lbPerHour, 'g', 7);
+        const QStringList points = PointsCsv(p).split(QStringLiteral("\r\n"));
+        const int column = static_cast<int>(
+            points[0].split(u',').indexOf(QStringLiteral("Dry air (%1)").arg(unit)));
+        ASSERT_EQ(column, 15) << points[0].toStdString();
+        EXPECT_EQ(points[1].split(u',')[column], value);
+        const QStringList processes = ProcessesCsv(p).split(QStringLiteral("\r\n"));
+        ASSERT_EQ(processes[0].split(u',').indexOf(QStringLiteral("Dry air (%1)").arg(unit)), 7);
+        EXPECT_EQ(processes[1].split(u',')[7], value);
+    }
+}
+
 // Reading scanned every earlier point for a clash of names, a minute for
 // 40,000 points (the time is measured in bench/project_bench.cpp). The
 // lookups that replaced the scans have to stay in step with the lists:
