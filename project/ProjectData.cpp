@@ -117,6 +117,9 @@ void ProjectIndex::addPoint(const StatePoint& point, int position) {
 std::optional<QString> CheckPointName(const QString& name, const ProjectIndex& index, int renamed) {
     if (name.isEmpty())
         return QStringLiteral("A point needs a name.");
+    if (name.size() > kMaxNameLength)
+        return QStringLiteral("A point's name can be at most %1 characters long.")
+            .arg(kMaxNameLength);
     if (hasUnfitCharacter(name))
         return QStringLiteral(
             "A point's name cannot hold a line break, a tab or another control character.");
@@ -156,6 +159,9 @@ std::optional<QString> CheckZoneSettings(const ZoneSettings& zones) {
     for (const UserZone& zone : zones.userZones) {
         if (zone.name.trimmed().isEmpty())
             return QStringLiteral("A zone needs a name.");
+        if (zone.name.size() > kMaxNameLength)
+            return QStringLiteral("A zone's name can be at most %1 characters long.")
+                .arg(kMaxNameLength);
         if (hasUnfitCharacter(zone.name))
             return QStringLiteral(
                 "A zone's name cannot hold a line break, a tab or another control character.");

@@ -123,11 +123,16 @@ private:
 // the same checks, so that a file can hold nothing the window would refuse.
 // Each gives the reason as a sentence, nothing when the change may be made.
 
-// A point's name, already trimmed of blanks: not empty, without a control
-// character (a line break, a tab, NUL, ...) or half of a UTF-16 surrogate
-// pair (which no file or table keeps), and no other point's. `renamed` is
-// the position of the point being renamed, whose own name is no clash; -1
-// for a new point.
+// The longest name of a point or a zone, in UTF-16 code units: names are
+// labels on the chart, and a label of millions of characters would take
+// seconds to draw at every repaint.
+inline constexpr qsizetype kMaxNameLength = 256;
+
+// A point's name, already trimmed of blanks: not empty, at most
+// kMaxNameLength long, without a control character (a line break, a tab,
+// NUL, ...) or half of a UTF-16 surrogate pair (which no file or table
+// keeps), and no other point's. `renamed` is the position of the point being
+// renamed, whose own name is no clash; -1 for a new point.
 std::optional<QString> CheckPointName(const QString& name, const ProjectIndex& index,
                                       int renamed = -1);
 
@@ -152,8 +157,9 @@ std::optional<int> SequencePosition(const QString& name);
 QString NextPointName(const ProjectIndex& index, int from = 0);
 
 // Why the zone settings cannot be used, nothing when they can: comfort
-// parameters outside the PMV model, a user zone without a name, with a
-// control character in it, or whose limits LimitZone refuses.
+// parameters outside the PMV model, a user zone without a name, with one
+// longer than kMaxNameLength or holding a control character, or whose limits
+// LimitZone refuses.
 std::optional<QString> CheckZoneSettings(const ZoneSettings& zones);
 
 // Why an airflow cannot be stored: a value that is not a finite number. (A

@@ -214,6 +214,8 @@ TEST(ProjectFile, FileWithWhatTheWindowRefusesIsRefused) {
          "control character"},
         {"half a surrogate pair", handWritten({QStringLiteral("\"A\\ud800\"")}, {}, {}),
          "control character"},
+        {"a name of millions of characters",
+         handWritten({u'"' + QString(4'000'000, u'y') + u'"'}, {}, {}), "at most 256 characters"},
         {"two points of one name",
          handWritten({QStringLiteral("\"A\""), QStringLiteral("\" A \"")}, {}, {}),
          "There is a point named A already."},

@@ -94,6 +94,10 @@ TEST(Project, PointNameWithControlCharactersIsRefused) {
     };
     Project p;
     p.addPointAt(75, 0.01);
+    // Nor are names of thousands of characters, each a label on the chart.
+    EXPECT_TRUE(p.renamePoint(0, QString(kMaxNameLength, u'x')).isEmpty());
+    EXPECT_FALSE(p.addPoint(tw(70, 0.01), QString(kMaxNameLength + 1, u'y')).ok());
+    ASSERT_TRUE(p.renamePoint(0, QStringLiteral("A")).isEmpty());
     for (const QString& name : unfit) {
         SCOPED_TRACE(name.toStdString());
         EXPECT_FALSE(p.addPoint(tw(70, 0.01), name).ok());
