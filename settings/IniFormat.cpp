@@ -176,9 +176,20 @@ QString EscapedValue(const QString& value) {
     // "\x1" followed by "2" would read as "\x12": a hex digit right after a
     // hex escape is escaped too.
     bool afterHexEscape = false;
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         const char16_t u = c.unicode();
         const bool hexDigit = HexValue(u) >= 0;
+        // A surrogate without its pair has no UTF-8 form: escaped, it comes
+        // back as it was (a pair is written as its character).
+        const bool pairStart =
+            c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pairStart) {
+            escaped += c;
+            escaped += text[++i];
+            afterHexEscape = false;
+            continue;
+        }
         if (u == u'\\' || u == u'"') {
             escaped += u'\\';
             escaped += c;
@@ -188,7 +199,7 @@ QString EscapedValue(const QString& value) {
             escaped += u"\\r";
         } else if (u == u'\t') {
             escaped += u"\\t";
-        } else if (u < 0x20 || u == 0x7f || (afterHexEscape && hexDigit)) {
+        } else if (u < 0x20 || u == 0x7f || c.isSurrogate() || (afterHexEscape && hexDigit)) {
             escaped += QStringLiteral("\\x") + QString::number(u, 16);
             afterHexEscape = true;
             continue;

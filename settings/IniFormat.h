@@ -21,8 +21,9 @@
 // Values: text after the "=" without the blanks around it. Double quotes keep
 // blanks and commas (Qt quotes a value holding "," or ";" and one with
 // blanks at either end); backslash escapes as in C ("\\", "\"", "\n", "\t",
-// "\x1f", ...); a leading "@" is doubled, since "@" alone marks a typed value.
-// Other characters are written as UTF-8.
+// "\x1f", ...; a surrogate without its pair as "\xd800"); a leading "@" is
+// doubled, since "@" alone marks a typed value. Other characters are written
+// as UTF-8.
 
 #include <QByteArray>
 #include <QByteArrayView>

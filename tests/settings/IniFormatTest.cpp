@@ -81,4 +81,18 @@ TEST(IniFormat, MalformedSectionLineIsSkippedAndKeysStayInTheirSection) {
         u"12.23");
 }
 
+// A value with half a surrogate pair (from "\xd800" typed by hand) was
+// written back as "?". It is written as the escape it was read from; a whole
+// pair stays a character.
+TEST(IniFormat, SurrogateWithoutItsPairRoundTrips) {
+    const StoredTexts texts{
+        {QStringLiteral("Half"), QString(QChar(0xd800)) + QStringLiteral("1")},
+        {QStringLiteral("Low"), QStringLiteral("a") + QChar(0xdc00)},
+        {QStringLiteral("Pair"), QString::fromUtf8("\xf0\x9f\x8c\xac")},
+    };
+    const QByteArray written = ComposeStoreText(texts);
+    EXPECT_EQ(written, "[Settings]\nHalf=\\xd800\\x31\nLow=a\\xdc00\nPair=\xf0\x9f\x8c\xac\n");
+    EXPECT_EQ(ParseStoreText(written).texts, texts);
+}
+
 } // namespace
