@@ -266,22 +266,23 @@ QString Project::setAtmosphere(const Atmosphere& atmosphere) {
     if (target == data_.atmosphere)
         return {};
     dragPointId_.reset();
-    auto* macro = new QUndoCommand(QStringLiteral("Change pressure or units"));
+    detail::Redefinitions before;
+    detail::Redefinitions after;
     if (target.system != data_.atmosphere.system) {
         // Points defined by enthalpy keep their air: the number moves to the
         // other datum.
-        for (int i = 0; i < pointCount(); ++i) {
-            const StatePoint& before = point(i);
-            StatePoint after = before;
-            after.definition =
-                ForSystem(before.definition, Solve(before.definition, data_.atmosphere),
+        for (const StatePoint& point : data_.points) {
+            const PointDefinition moved =
+                ForSystem(point.definition, Solve(point.definition, data_.atmosphere),
                           data_.atmosphere.system, target.system);
-            if (!(after.definition == before.definition))
-                detail::ReplacePointCommand(*this, before, after, {}, false, false, macro);
+            if (!(moved == point.definition)) {
+                before.emplace_back(point.id, point.definition);
+                after.emplace_back(point.id, moved);
+            }
         }
     }
-    detail::AtmosphereCommand(*this, data_.atmosphere, target, macro);
-    undo_.push(macro);
+    undo_.push(detail::AtmosphereCommand(*this, {data_.atmosphere, std::move(before)},
+                                         {target, std::move(after)}));
     return {};
 }
 
@@ -350,7 +351,9 @@ void Project::applyZones(ZoneSettings zones) {
     emit pointsChanged();
 }
 
-void Project::applyAtmosphere(Atmosphere atmosphere) {
+void Project::applyAtmosphere(Atmosphere atmosphere, const detail::Redefinitions& definitions) {
+    for (const auto& [id, definition] : definitions)
+        data_.points.at(at(indexOfId(id))).definition = definition;
     data_.atmosphere = atmosphere;
     recomputePoints();
     recomputeProcesses();

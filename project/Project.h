@@ -17,6 +17,7 @@
 #include "project/ProjectData.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -27,7 +28,10 @@ namespace project {
 
 namespace detail {
 class Edits;
-}
+// New definitions of points, by id: what a change of the unit system does to
+// points defined by enthalpy.
+using Redefinitions = std::vector<std::pair<int, PointDefinition>>;
+} // namespace detail
 
 // Whether a point lies in one of the zones shown.
 struct ZoneMembership {
@@ -221,7 +225,9 @@ private:
     void insertMixing(int index, Mixing mixing);
     void removeMixing(int index);
     void applyZones(ZoneSettings zones);
-    void applyAtmosphere(Atmosphere atmosphere);
+    // The atmosphere and the definitions that go with it, then every result
+    // once (not once for each point redefined).
+    void applyAtmosphere(Atmosphere atmosphere, const detail::Redefinitions& definitions);
     void setNameSequence(int next) noexcept { nameSequence_ = next; }
     [[nodiscard]] int nameSequence() const noexcept { return nameSequence_; }
     int takeId() noexcept { return nextId_++; }

@@ -160,16 +160,16 @@ private:
 
 class SetAtmosphere final : public QUndoCommand {
 public:
-    SetAtmosphere(Project& project, Atmosphere before, Atmosphere after, QUndoCommand* parent)
-        : QUndoCommand(QStringLiteral("Change pressure or units"), parent), p_(project),
-          before_(before), after_(after) {}
-    void redo() override { Edits::applyAtmosphere(p_, after_); }
-    void undo() override { Edits::applyAtmosphere(p_, before_); }
+    SetAtmosphere(Project& project, AtmosphereState before, AtmosphereState after)
+        : QUndoCommand(QStringLiteral("Change pressure or units")), p_(project),
+          before_(std::move(before)), after_(std::move(after)) {}
+    void redo() override { Edits::applyAtmosphere(p_, after_.atmosphere, after_.definitions); }
+    void undo() override { Edits::applyAtmosphere(p_, before_.atmosphere, before_.definitions); }
 
 private:
     Project& p_;
-    Atmosphere before_;
-    Atmosphere after_;
+    AtmosphereState before_;
+    AtmosphereState after_;
 };
 
 } // namespace
@@ -204,9 +204,8 @@ QUndoCommand* RemoveMixingCommand(Project& project, int index, QUndoCommand* par
 QUndoCommand* ZonesCommand(Project& project, ZoneSettings before, ZoneSettings after) {
     return new SetZones(project, std::move(before), std::move(after));
 }
-QUndoCommand* AtmosphereCommand(Project& project, Atmosphere before, Atmosphere after,
-                                QUndoCommand* parent) {
-    return new SetAtmosphere(project, before, after, parent);
+QUndoCommand* AtmosphereCommand(Project& project, AtmosphereState before, AtmosphereState after) {
+    return new SetAtmosphere(project, std::move(before), std::move(after));
 }
 
 } // namespace project::detail
