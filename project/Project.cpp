@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace project {
@@ -508,14 +509,23 @@ QString Project::save(const QString& path) const {
 }
 
 QString Project::open(const QString& path) {
+    // A device or a pipe in the file's place would block the read or never
+    // end it (a link to /dev/zero, say).
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("%1 is not a file.").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-    // A project file is a few kilobytes; anything far larger is not one.
+    // A project file is a few kilobytes; anything far larger is not one. The
+    // read, not the size the file gave when asked, is what counts.
     constexpr qint64 kLargestFile = 64 * 1024 * 1024;
-    if (file.size() > kLargestFile)
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile)
         return QStringLiteral("%1 is too large to be a project file.").arg(path);
-    auto read = ReadProjectFile(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+    auto read = ReadProjectFile(bytes);
     if (auto* error = std::get_if<QString>(&read))
         return *error;
     replace(std::get<ProjectData>(std::move(read)));

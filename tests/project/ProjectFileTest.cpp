@@ -123,6 +123,26 @@ TEST(ProjectFile, DamagedOrNewerFileIsRefusedAndChangesNothing) {
     EXPECT_FALSE(current.open(dir.filePath(QStringLiteral("absent.vwproj"))).isEmpty());
 }
 
+// A link to a device passed the size check (a device has size 0) and was
+// read without end: /dev/zero grew memory until the program died. Neither
+// it, nor a folder, nor a file over 64 MiB is read.
+TEST(ProjectFile, WhatIsNoFileOrTooLargeIsRefusedUnread) {
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("zero.vwproj"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
+    const QString large = dir.filePath(QStringLiteral("large.vwproj"));
+    QFile file(large);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1));
+    file.close();
+    Project p;
+    p.addPointAt(70, 0.008);
+    EXPECT_EQ(p.open(link), link + QStringLiteral(" is not a file."));
+    EXPECT_EQ(p.open(dir.path()), dir.path() + QStringLiteral(" is not a file."));
+    EXPECT_EQ(p.open(large), large + QStringLiteral(" is too large to be a project file."));
+    EXPECT_EQ(p.pointCount(), 1);
+}
+
 TEST(ProjectFile, CsvTablesHaveUnitsInTheHeaderAndDotDecimals) {
     Project p;
     p.addPoint({{Input::DryBulb, 75.0}, {Input::RelativeHumidity, 0.5}},
