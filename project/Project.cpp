@@ -518,9 +518,17 @@ QString Project::open(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
     // A project file is a few kilobytes; anything far larger is not one. The
-    // read, not the size the file gave when asked, is what counts.
+    // read, not the size the file gave when asked, is what counts; it goes by
+    // pieces, since QIODevice::read(n) sets n bytes aside at once.
     constexpr qint64 kLargestFile = 64 * 1024 * 1024;
-    const QByteArray bytes = file.read(kLargestFile + 1);
+    constexpr qint64 kPiece = 1024 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= kLargestFile) {
+        const QByteArray piece = file.read(std::min(kPiece, kLargestFile + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (bytes.size() > kLargestFile)
         return QStringLiteral("%1 is too large to be a project file.").arg(path);
     if (file.error() != QFileDevice::NoError)

@@ -309,7 +309,7 @@ TEST(ProjectFile, SiCsvGivesDryAirInKilogramsPerHour) {
 // lookups that replaced the scans have to stay in step with the lists:
 // after reading, after edits that move positions, and after undo.
 TEST(ProjectFile, ManyPointsReadWithLookupsInStep) {
-    constexpr int kPoints = 3000;
+    constexpr int kPoints = 1000;
     ProjectData data;
     for (int i = 0; i < kPoints; ++i)
         data.points.push_back({i + 1,
