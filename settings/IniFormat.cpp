@@ -2,6 +2,8 @@
 
 #include "settings/SettingsKeys.h"
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -285,14 +287,29 @@ StoreContents ParseStoreText(QByteArrayView bytes) {
         bytes = bytes.sliced(3); // a byte-order mark some editors write
     }
     Reader reader;
-    qsizetype start = 0;
     // A line ends at "\n" or "\r" alike; the empty line a "\r\n" leaves between
-    // them is blank.
-    for (qsizetype i = 0; i <= bytes.size(); ++i) {
-        if (i == bytes.size() || bytes[i] == '\n' || bytes[i] == '\r') {
-            reader.readLine(bytes.sliced(start, i - start));
-            start = i + 1;
+    // them is blank. memchr finds the next of each, so that a file of
+    // megabytes goes quickly in every build.
+    const char* const end = bytes.data() + bytes.size();
+    const auto next = [end](const char* from, char c) {
+        const void* found = from < end ? std::memchr(from, c, std::size_t(end - from)) : nullptr;
+        return found != nullptr ? static_cast<const char*>(found) : end;
+    };
+    const char* newline = next(bytes.data(), '\n');
+    const char* carriageReturn = next(bytes.data(), '\r');
+    for (const char* start = bytes.data();;) {
+        if (newline < start) {
+            newline = next(start, '\n');
         }
+        if (carriageReturn < start) {
+            carriageReturn = next(start, '\r');
+        }
+        const char* const lineEnd = std::min(newline, carriageReturn);
+        reader.readLine(QByteArrayView(start, lineEnd));
+        if (lineEnd == end) {
+            break;
+        }
+        start = lineEnd + 1;
     }
     return std::move(reader.contents);
 }

@@ -46,8 +46,19 @@ StoreBytes ReadStoreBytes(const QString& path) {
         return {};
     }
     // One byte more than the bound tells a file that goes on beyond it, even
-    // one that grew since its size was taken.
-    StoreBytes read{file.read(kMaxStoreBytes + 1)};
+    // one that grew since its size was taken. The read goes by pieces, since
+    // QIODevice::read(n) sets n bytes aside at once.
+    constexpr qint64 kPiece = 1024 * 1024;
+    StoreBytes read;
+    read.bytes.reserve(std::min(file.size(), kMaxStoreBytes) + 1);
+    while (read.bytes.size() <= kMaxStoreBytes) {
+        const QByteArray piece =
+            file.read(std::min(kPiece, kMaxStoreBytes + 1 - read.bytes.size()));
+        if (piece.isEmpty()) {
+            break;
+        }
+        read.bytes += piece;
+    }
     if (read.bytes.size() > kMaxStoreBytes) {
         // Never half a line: "Patm=14.696" cut to "Patm=14" would be read as
         // another value. The line the bound falls in is unread, like the rest.
