@@ -257,6 +257,21 @@ TEST(ProjectFile, FileWithWhatTheWindowRefusesIsRefused) {
     ASSERT_TRUE(std::holds_alternative<ProjectData>(fine)) << std::get<QString>(fine).toStdString();
 }
 
+// A check's own sentence wrapped in "The project file is damaged: ..."
+// ended in "..".
+TEST(ProjectFile, RefusalWrappingACheckEndsInOneFullStop) {
+    QByteArray bytes = handWritten(kThree, {}, {});
+    bytes.replace("\"metabolicRate\": 1.1", "\"metabolicRate\": 9");
+    EXPECT_EQ(std::get<QString>(ReadProjectFile(bytes)),
+              QStringLiteral("The project file is damaged: Comfort zone: The PMV model takes 0.8 "
+                             "to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s."));
+    bytes = handWritten(kThree, {}, {});
+    bytes.replace("\"humidityRatio\"", "\"dryBulb\"");
+    EXPECT_EQ(std::get<QString>(ReadProjectFile(bytes)),
+              QStringLiteral("The project file is damaged: point A: A point needs two different "
+                             "properties; dry bulb is given twice."));
+}
+
 // A damaged version number printed as "9.0072e+15"; huge, fractional,
 // negative and zero versions are no version at all, and say so without the
 // number. A whole later version is told as such.
