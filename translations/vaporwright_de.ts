@@ -1241,7 +1241,7 @@ Bitte installieren Sie Vaporwright neu.</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber Vaporwright</translation>
+        <translation>&amp;Über Vaporwright</translation>
     </message>
     <message>
         <source>&amp;Open Vaporwright</source>
