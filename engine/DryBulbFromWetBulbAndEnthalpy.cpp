@@ -191,6 +191,14 @@ constexpr double kOwnWetBulbMatch = units::FahrenheitSpanToKelvin(0.005);
 // just short everywhere.
 constexpr double kOwnWetBulbNearest = units::FahrenheitSpanToKelvin(0.04);
 
+// Along the line the own wet bulb moves at most as fast as the dry bulb (as
+// fast where the correlation pins it to the dry bulb near saturation), and
+// jumps by at most this much, °C: about 0.01 °C where the correlation changes
+// branch, and the 0.0005 °C it wavers either side. A step no longer than the
+// gap less this passes no temperature whose own wet bulb is the one given, so
+// far from any the search strides.
+constexpr double kOwnWetBulbJump = 0.011;
+
 // Steps beyond the first temperature whose own wet bulb matches in which the
 // search still looks for where it passes the wet bulb given (1 °C: along the
 // line the own wet bulb changes by at least some 0.005 °C per °C where it
@@ -253,7 +261,6 @@ public:
     // the driest air that has a wet bulb of its own.
     std::optional<Num> nearest(Num from, Num to) {
         const bool up = to > from;
-        const double step = up ? kOwnWetBulbSearchStep : -kOwnWetBulbSearchStep;
         std::optional<Num> match; // the step that matches closest
         Num matchGap = 0.0;
         int stepsPastTheMatch = 0;
@@ -268,7 +275,9 @@ public:
             noteMatch(from, *gapA);
         for (Num a = from;
              gapA && (up ? a < to : a > to) && stepsPastTheMatch <= kStepsPastAMatch;) {
-            const Num next = up ? std::min(a + step, to) : std::max(a + step, to);
+            const Num stride =
+                std::max(Num(kOwnWetBulbSearchStep), detail::abs(*gapA) - kOwnWetBulbJump);
+            const Num next = up ? std::min(a + stride, to) : std::max(a - stride, to);
             Num b = next;
             std::optional<Num> gapB = gapAt(b);
             if (!gapB) {
