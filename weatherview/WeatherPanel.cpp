@@ -488,12 +488,10 @@ void WeatherPanel::setWeather(weather::WeatherFile file, const QString& name) {
     weather_ = std::move(loaded);
     hoursLayer_.setHours(weather_->file.hours);
     setMessage(QString());
-    if (chart_) {
-        // Under the zones' outlines.
-        chart_->removeLayer(&zonesLayer_);
-        chart_->addLayer(&hoursLayer_);
-        chart_->addLayer(&zonesLayer_);
-    }
+    // Under every other layer: the zones' outlines and a project's points
+    // stay in sight over the hours.
+    if (chart_)
+        chart_->addLayer(&hoursLayer_, PsychroChart::LayerPlace::Bottom);
     filterChanged();
     refreshLabels();
     emit weatherChanged();
