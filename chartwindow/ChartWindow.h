@@ -5,7 +5,14 @@
 // the settings store under "ChartGeometry" (base64 of QWidget::saveGeometry):
 // read before it is first shown, written whenever it is hidden or closed, and when it
 // is destroyed while shown. Closing (or Escape) only hides it, so the owner can
-// show it again as it was.
+// show it again as it was. At first start it fits a 1280 x 720 screen with its
+// frame (WindowFit.h), and a stored geometry larger than the screen it opens
+// on is brought within it.
+//
+// The side panel beside the chart holds one tab per view (points, processes,
+// zones, weather); each view's tables scroll within it. View > Side Panel
+// (F9) hides it for the whole width to the chart, and so does dragging the
+// splitter to the edge.
 //
 // It forwards the chart's API; chart() gives the widget itself for the rest.
 //
@@ -92,6 +99,11 @@ public:
 
     [[nodiscard]] project::Project* project() const noexcept { return project_; }
     [[nodiscard]] QTabWidget* sidePanel() const noexcept { return side_; }
+    [[nodiscard]] QSplitter* splitter() const noexcept { return splitter_; }
+    [[nodiscard]] QAction* sidePanelAction() const noexcept { return sidePanelAction_; }
+    // Shows or hides the side panel.
+    void setSidePanelShown(bool shown);
+    [[nodiscard]] bool sidePanelShown() const;
     [[nodiscard]] PointsView* pointsView() const noexcept { return points_; }
     [[nodiscard]] ProcessesView* processesView() const noexcept { return processes_; }
     // The file the project was last opened from or saved to; empty for a
@@ -128,9 +140,15 @@ protected:
 private:
     // The names and descriptions a screen reader speaks.
     void applyAccessibleTexts();
-    void restoreStoredGeometry();
+    // True when a stored geometry was restored.
+    bool restoreStoredGeometry();
     void storeGeometry() const;
+    // The first start's size on the screen the window opens on, the width
+    // shared between the chart and the side panel.
+    void applyFirstStartGeometry();
+    void fitToScreen();
     void buildMenu();
+    void buildViewMenu();
     void applyPressure();
     void updateActions();
     // The menu's commands: they ask for file names and report failures.
@@ -164,6 +182,7 @@ private:
     QAction* exportStatisticsAction_ = nullptr;
     QAction* exportReportAction_ = nullptr;
     QAction* closeWeatherAction_ = nullptr;
+    QAction* sidePanelAction_ = nullptr;
     double calculatorPsia_ = 14.696;
     bool restored_ = false;
 

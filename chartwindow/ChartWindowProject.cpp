@@ -25,7 +25,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -36,17 +35,6 @@ namespace {
 QString ProjectFilter() {
     return QStringLiteral("Vaporwright projects (*.%1);;All files (*)")
         .arg(QLatin1String(project::kProjectFileSuffix));
-}
-
-// A view in a scroll area of its own, so that a narrow side panel scrolls
-// instead of holding the whole window to the view's width.
-QScrollArea* Scrolled(QWidget* view) {
-    auto* area = new QScrollArea;
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidget(view);
-    area->setFocusProxy(view);
-    return area;
 }
 
 } // namespace
@@ -63,13 +51,14 @@ void ChartWindow::buildProjectPanel() {
 
     points_ = new PointsView(project_);
     points_->setObjectName(QStringLiteral("pointsView"));
-    side_->addTab(Scrolled(points_), QStringLiteral("Poi&nts"));
+    // Each view's tables scroll within it: no scroll area around a view.
+    side_->addTab(points_, QStringLiteral("Poi&nts"));
     processes_ = new ProcessesView(project_);
     processes_->setObjectName(QStringLiteral("processesView"));
-    side_->addTab(Scrolled(processes_), QStringLiteral("Pr&ocesses"));
+    side_->addTab(processes_, QStringLiteral("Pr&ocesses"));
     auto* zones = new ZonesView(project_);
     zones->setObjectName(QStringLiteral("zonesView"));
-    side_->addTab(Scrolled(zones), QStringLiteral("&Zones"));
+    side_->addTab(zones, QStringLiteral("&Zones"));
 
     // The project on the chart: drawn over the lines, points added with
     // Shift + double click and dragged; what is refused is said in the
