@@ -20,8 +20,8 @@
 // hours the side panel (WeatherPanel) draws and counts. While one is shown
 // the chart is drawn for the site's pressure, from its elevation; the
 // calculator's pressure (setAtmosphere) is kept and comes back when the file
-// is closed. The statistics export as CSV, and a one-page PDF report holds
-// the chart as shown with the statistics.
+// is closed. The statistics export as CSV, and the PDF report holds the
+// chart as shown with the statistics.
 //
 // The window also keeps a state-point project (project/Project.h): the side
 // panel's tabs list its points, processes and zones, the chart draws them,
@@ -125,7 +125,7 @@ public:
     // first, and says in a message why a file cannot be opened.
     void openProjectAsking(const QString& path);
 
-    // The one-page report: the chart as shown, the project's tables and,
+    // The report: the chart as shown, the project's tables and,
     // when a weather file is shown, its statistics.
     [[nodiscard]] ReportDocument reportDocument() const;
     bool printReport(QPrinter& printer) const;
