@@ -4,6 +4,8 @@
 // can be put away and comes back with a weather file, and every status line
 // is spoken as its text.
 
+#include "chart/ChartPainter.h"
+#include "chart/LabelPlacer.h"
 #include "chartwindow/ChartWindow.h"
 #include "chartwindow/WindowFit.h"
 #include "project/Project.h"
@@ -13,9 +15,12 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -251,4 +256,41 @@ TEST_F(ChartWindowLayoutTest, StatusLinesAreSpokenAsTheirText) {
               QStringLiteral("Points message"));
     window.pointsView()->showMessage(QString());
     EXPECT_FALSE(status->isVisibleTo(&window));
+}
+
+TEST_F(ChartWindowLayoutTest, LabelsOfTheWeatherAndTheProjectNeverOverlap) {
+    ChartWindow window(&owner_);
+    // The weather view's three zones and the project's two, whose tops
+    // nearly meet, and points along their upper edges.
+    for (const char* name : {"comfortZone", "dataRoomZone", "userZone"})
+        window.findChild<QCheckBox*>(QString::fromLatin1(name))->setChecked(true);
+    project::ZoneSettings zones;
+    zones.comfortShown = true;
+    zones.dataRoomShown = true;
+    ASSERT_EQ(window.project()->setZoneSettings(zones), QString());
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(window.project()->addPointAt(66.0 + 1.2 * i, 0.0105 + 0.0002 * (i % 3)).ok());
+    window.chart()->setState(StatePoint{75.0, 0.0110});
+
+    // On a screen's chart and on a page's, whose sizes differ.
+    for (const QSize size : {QSize(840, 620), QSize(1010, 640), QSize(560, 400)}) {
+        SCOPED_TRACE(size.width());
+        PsychroChart* chart = window.chart();
+        LabelPlacer placed(QRectF{});
+        const ChartScene scene{&chart->lines(), chart->state(), chart->layers(), &placed};
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        PaintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene,
+                   ColorsFor(chart->palette()));
+        painter.end();
+        const auto& boxes = placed.labels();
+        // Twelve points, five zones and the state at least.
+        EXPECT_GE(boxes.size(), 18u);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(boxes[i].intersects(boxes[j])) << i << " and " << j;
+            for (const QRectF& marker : placed.blocked())
+                EXPECT_FALSE(boxes[i].intersects(marker)) << i;
+        }
+    }
 }

@@ -7,9 +7,11 @@
 #include "workbench/PointDialog.h"
 #include "workbench/PointTableModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -258,6 +260,13 @@ TEST_F(PointsViewTest, AddPointDialogRefusesPairsThatDefineNoPoint) {
     dialog.secondValue()->setText("0.008");
     EXPECT_FALSE(dialog.canAdd());
     EXPECT_TRUE(dialog.messageText().contains("Dew point"));
+    // A screen reader hears the message itself, not a name for it.
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == dialog.messageText()) {
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+                      dialog.messageText());
+        }
+    }
 
     dialog.setInputs(Input::DryBulb, Input::RelativeHumidity);
     dialog.firstValue()->setText("75");
