@@ -130,6 +130,10 @@ void ChartWindow::applyAccessibleTexts() {
     }
     chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
     menuBar_->setAccessibleName(QStringLiteral("Chart menu"));
+    side_->setAccessibleName(QStringLiteral("Side panel"));
+    side_->setAccessibleDescription(
+        QStringLiteral("The points, processes, zones and weather shown on the chart, a tab "
+                       "each. F9 hides and shows the panel."));
     panel_->setAccessibleName(QStringLiteral("Weather file"));
     panel_->setAccessibleDescription(
         QStringLiteral("The hours of a weather file on the chart: display, month and hour "

@@ -137,6 +137,7 @@ WeatherPanel::WeatherPanel(PsychroChart* chart, QWidget* parent)
     // scroll within themselves, in no second scroll area. The splitter
     // shares the height between the two.
     auto* scroll = new QScrollArea;
+    scroll->setAccessibleName(QStringLiteral("Weather file, hours shown, zones and limits"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(buildControls());

@@ -294,3 +294,25 @@ TEST_F(ChartWindowLayoutTest, LabelsOfTheWeatherAndTheProjectNeverOverlap) {
         }
     }
 }
+
+TEST_F(ChartWindowLayoutTest, EveryControlTheKeyboardReachesHasASpokenName) {
+    ChartWindow window(&owner_);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(window.openWeatherFile(weatherCsv()));
+    QTabWidget* side = window.sidePanel();
+    for (int tab = 0; tab < side->count(); ++tab) {
+        side->setCurrentIndex(tab);
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            // A spin box's own line edit is spoken as the spin box.
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(&window) ||
+                control->objectName() == QLatin1String("qt_spinbox_lineedit"))
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(face, nullptr);
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty())
+                << side->tabText(tab).toStdString() << ": " << control->metaObject()->className()
+                << " " << control->objectName().toStdString();
+        }
+    }
+}
