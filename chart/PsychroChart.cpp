@@ -70,10 +70,13 @@ void PsychroChart::setState(std::optional<StatePoint> state) {
     invalidate();
 }
 
-void PsychroChart::addLayer(const ChartLayer* layer) {
+void PsychroChart::addLayer(const ChartLayer* layer, LayerPlace place) {
     if (layer == nullptr || std::ranges::find(layers_, layer) != layers_.end())
         return;
-    layers_.push_back(layer);
+    if (place == LayerPlace::Bottom)
+        layers_.insert(layers_.begin(), layer);
+    else
+        layers_.push_back(layer);
     invalidate();
 }
 
@@ -118,6 +121,10 @@ ExportStyle PsychroChart::exportStyle() const {
 
 QImage PsychroChart::toImage(QSize size) const {
     return RenderChartImage(scene(), exportStyle(), size.isValid() ? size : this->size());
+}
+
+void PsychroChart::paintForPrint(QPainter& painter, const QRectF& target, const QFont& font) const {
+    PaintChartInto(painter, target, scene(), ExportStyle{font, PrintColors(), 96});
 }
 
 void PsychroChart::copyToClipboard() const {
