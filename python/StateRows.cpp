@@ -7,6 +7,7 @@
 #include "core/FieldTable.h"
 #include "engine/FloatingPointFault.h"
 #include "engine/PsychroFun.h"
+#include "units/Conversions.h"
 #include "units/UnitCatalogue.h"
 #include "weather/Columns.h"
 
@@ -84,6 +85,45 @@ int SystemPosition(int field, UnitSystem system) {
     return calculator::UnitSystemPosition(field, system);
 }
 
+// How a property is read from the state in its unit: the value kept in
+// CalcState, converted from the base unit by the unit list's own conversion
+// where the unit is not the base one, as calculator::DisplayValue renders a
+// field. Found once per request, so that a row does not look its units up.
+struct Rendering {
+    float CalcState::*value = nullptr; // nullptr: through DisplayValue
+    int position = 0;
+    float (*convert)(double, int) noexcept = nullptr; // nullptr: the base unit
+};
+
+Rendering RenderingOf(int field, int position) {
+    using namespace basConversions;
+    using basPsychroFun::ConvertTemperatureFromBase;
+    struct Known {
+        int field;
+        float CalcState::*value;
+        int basePosition;
+        float (*convert)(double, int) noexcept;
+    };
+    constexpr std::array<Known, 11> kKnown{{
+        {calculator::kDryBulb, &CalcState::Tdb, 0, &ConvertTemperatureFromBase},
+        {calculator::kWetBulb, &CalcState::Twb, 0, &ConvertTemperatureFromBase},
+        {calculator::kDewPoint, &CalcState::Tdp, 0, &ConvertTemperatureFromBase},
+        {calculator::kHumidityRatio, &CalcState::W, 1, &ConvertHumidityRatioFromBase},
+        {calculator::kEnthalpy, &CalcState::H, 0, &ConvertEnthalpyFromBase},
+        {calculator::kVaporPressure, &CalcState::Pw, 0, &ConvertPressureFromBase},
+        {calculator::kSpecificVolume, &CalcState::V, 0, &ConvertSpecificVolumeFromBase},
+        {calculator::kDensity, &CalcState::Rho, 0, &ConvertDensityFromBase},
+        {calculator::kAbsoluteHumidity, &CalcState::Dv, 1, &ConvertAbsoluteHumidityFromBase},
+        {calculator::kAtmosphericPressure, &CalcState::Patm, 0, &ConvertPressureFromBase},
+        {calculator::kAltitude, &CalcState::Alt, 0, &ConvertAltitudeFromBase},
+    }};
+    for (const Known& k : kKnown) {
+        if (k.field == field)
+            return {k.value, position, position == k.basePosition ? nullptr : k.convert};
+    }
+    return {nullptr, position, nullptr};
+}
+
 // A value stored as the calculator stores it typed into field `field` in the
 // unit at `position`; a NaN is no number.
 calculator::Entry Typed(double value, int field, int position) {
@@ -132,7 +172,9 @@ public:
         base_.Patm = batch::Atmosphere{}.value;
         base_.Alt = 0.0f;
         for (std::size_t p = 0; p < kPropertyCount; ++p)
-            positions_[p] = SystemPosition(FieldOf(static_cast<Property>(p)), request.system);
+            renderings_[p] =
+                RenderingOf(FieldOf(static_cast<Property>(p)),
+                            SystemPosition(FieldOf(static_cast<Property>(p)), request.system));
     }
 
     void operator()(std::size_t i, const Cursor& at) {
@@ -188,6 +230,10 @@ private:
         }
         if (fields[1] < fields[0])
             std::swap(fields[0], fields[1]);
+        // In the system it is shown in, the state is solved as it stands;
+        // otherwise its enthalpy moves to the other system first.
+        if (state_.UnitSystem == shown_)
+            return batch::SolvePair(state_, fields[0], fields[1]);
         return batch::ComputeShown(state_, fields[0], fields[1], shown_);
     }
 
@@ -238,16 +284,20 @@ private:
         default:
             break;
         }
-        return calculator::DisplayValue(state_, field,
-                                        positions_[static_cast<std::size_t>(property)])
-            .value_or(kNaN);
+        const Rendering& r = renderings_[static_cast<std::size_t>(property)];
+        if (r.value == nullptr)
+            return calculator::DisplayValue(state_, field, r.position).value_or(kNaN);
+        const float base = state_.*r.value;
+        if (r.convert == nullptr)
+            return static_cast<double>(base);
+        return static_cast<double>(r.convert(static_cast<double>(base), r.position));
     }
 
     const StateRequest& request_;
     const StateResults& results_;
     const std::string_view shown_;
     const bool altitudeGiven_;
-    std::array<int, kPropertyCount> positions_{};
+    std::array<Rendering, kPropertyCount> renderings_{};
     CalcState base_;
     CalcState state_;
     std::optional<float> lastAtmosphere_;

@@ -30,18 +30,29 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 echo "== the module: $rows rows"
-PYTHONPATH=$package "$python" "$here/bench/python_states.py" "$rows" | tee "$work/module.txt"
+PYTHONPATH=$package "$python" -u "$here/bench/python_states.py" "$rows" | tee "$work/module.txt"
 figure() { awk -v k="$1" '$1 == k { print $2 }' "$work/module.txt"; }
 
 echo "== the compute core alone, one thread"
 "$bench" --benchmark_filter='CoreSolve|ModuleRows' --benchmark_repetitions=3 \
-    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
-    tee "$work/core.csv" | awk -F, '/_max"?,/ || /_mean"?,/ { print $1 ": " $(NF-2) " items/s" }' || true
-core=$(awk -F, '$1 ~ /CoreSolve_mean/ { printf "%.0f", $(NF-2) }' "$work/core.csv")
+    --benchmark_out="$work/core.json" --benchmark_out_format=json > /dev/null 2>&1
+# The median over the repetitions of each benchmark's rows per second.
+"$python" - "$work/core.json" > "$work/core.txt" <<'PY'
+import json, statistics, sys
+runs = {}
+for b in json.load(open(sys.argv[1]))["benchmarks"]:
+    if b.get("run_type") == "iteration":
+        runs.setdefault(b["run_name"], []).append(b["items_per_second"])
+for name, rates in runs.items():
+    print(name.split("/real_time")[0], round(statistics.median(rates)))
+PY
+cat "$work/core.txt"
+core=$(awk '$1 == "CoreSolve" { print $2 }' "$work/core.txt")
 threads=$(figure threads)
 module=$(figure states_per_s)
-echo "core: $core states/s per thread; $threads cores"
-echo "module: $module states/s = $(echo "scale=3; $module / ($core * $threads)" | bc -l) of cores x core"
+echo "core: $core states/s on one thread; $threads cores"
+echo "module: $module states/s = $(echo "scale=3; $module / ($core * $threads)" | bc -l)" \
+     "of cores x the core's rate"
 
 echo "== psychrolib in node, compute only"
 if command -v npm > /dev/null && command -v node > /dev/null &&
@@ -94,4 +105,4 @@ echo "beyond the inputs: $extra KiB for $outputs KiB of outputs" \
      "($(echo "scale=3; $extra / $outputs" | bc -l) x)"
 
 echo "== Dask LocalCluster: $dask_rows rows"
-PYTHONPATH=$package "$python" "$here/bench/python_dask.py" "$dask_rows"
+PYTHONPATH=$package "$python" -u "$here/bench/python_dask.py" "$dask_rows"
