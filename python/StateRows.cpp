@@ -68,12 +68,16 @@ int FieldOf(Property property) {
     return kFields[static_cast<std::size_t>(property)];
 }
 
-// The place of "kPa" in the pressure list: metric pressures are given in
-// kilopascals, where the calculator's metric system selects millibars.
+// The place of a unit in a unit list.
+int PositionIn(std::string_view tag, std::string_view unit) {
+    const auto units = basLoadUnits::UnitsOf(tag);
+    return static_cast<int>(std::find(units.begin(), units.end(), unit) - units.begin());
+}
+
+// Metric pressures are given in kilopascals, where the calculator's metric
+// system selects millibars.
 int KiloPascalPosition() {
-    const auto units = basLoadUnits::UnitsOf(basLoadUnits::kPress);
-    const auto at = std::find(units.begin(), units.end(), std::string_view("kPa"));
-    return static_cast<int>(at - units.begin());
+    return PositionIn(basLoadUnits::kPress, "kPa");
 }
 
 // The unit of field `field` in `system`: the unit the calculator selects for
@@ -165,16 +169,17 @@ public:
         // An enthalpy belongs to the formulation of its unit (kJ/kg: metric,
         // zero at 0 °C); the state is solved in it and shown in the system.
         base_.UnitSystem = std::string(shown_);
+        const int kiloJoulePerKilogram = PositionIn(basLoadUnits::kEnth, "kJ/kg");
         for (const NamedColumn& input : request.inputs) {
             if (input.quantity == Quantity::Enthalpy)
-                base_.UnitSystem = input.position == kKiloJoulePerKilogram ? "SI" : "IP";
+                base_.UnitSystem = input.position == kiloJoulePerKilogram ? "SI" : "IP";
         }
         base_.Patm = batch::Atmosphere{}.value;
         base_.Alt = 0.0f;
-        for (std::size_t p = 0; p < kPropertyCount; ++p)
-            renderings_[p] =
-                RenderingOf(FieldOf(static_cast<Property>(p)),
-                            SystemPosition(FieldOf(static_cast<Property>(p)), request.system));
+        for (std::size_t p = 0; p < kPropertyCount; ++p) {
+            const int field = FieldOf(static_cast<Property>(p));
+            renderings_[p] = RenderingOf(field, SystemPosition(field, request.system));
+        }
     }
 
     void operator()(std::size_t i, const Cursor& at) {
@@ -194,8 +199,6 @@ public:
     }
 
 private:
-    static constexpr int kKiloJoulePerKilogram = 2; // in the enthalpy list
-
     std::optional<Reason> solve(const Cursor& at) {
         state_ = base_;
         std::array<int, 2> fields{};

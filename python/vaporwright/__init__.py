@@ -19,18 +19,18 @@ Functions:
 
 Units follow the calculator's unit systems, chosen by ``units``:
 
-=====================  ===============  ===============
-quantity               "IP"             "SI"
-=====================  ===============  ===============
-temperatures           °F               °C
-relative humidity      % (0 to 100)     % (0 to 100)
-humidity ratio         lb/lb            kg/kg
-enthalpy               Btu/lb (0 °F)    kJ/kg (0 °C)
-pressures              psia             kPa
-altitude               ft               m
-specific volume        ft³/lb           m³/kg
-density, abs. humidity lb/ft³           kg/m³
-=====================  ===============  ===============
+========================  ===============  ===============
+quantity                  "IP"             "SI"
+========================  ===============  ===============
+temperatures              °F               °C
+relative humidity         % (0 to 100)     % (0 to 100)
+humidity ratio            lb/lb            kg/kg
+enthalpy                  Btu/lb (0 °F)    kJ/kg (0 °C)
+pressures                 psia             kPa
+altitude                  ft               m
+specific volume           ft³/lb           m³/kg
+density, abs. humidity    lb/ft³           kg/m³
+========================  ===============  ===============
 """
 
 import enum as _enum
