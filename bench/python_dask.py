@@ -37,11 +37,16 @@ def cluster(workers):
 
 
 def seconds(client, rows):
+    """Wall-clock seconds of the job, and the processor seconds each worker
+    spent on it."""
     frame = dd.from_map(partition, range(rows // PARTITION_ROWS))
     totals = vwd.states(frame, properties=["enthalpy", "wet_bulb"]).sum()
+    before = client.run(time.process_time)
     start = time.perf_counter()
     client.compute(totals).result()
-    return time.perf_counter() - start
+    wall = time.perf_counter() - start
+    after = client.run(time.process_time)
+    return wall, [after[w] - before[w] for w in after]
 
 
 def main():
@@ -54,13 +59,20 @@ def main():
         first.wait_for_workers(1)
         second.wait_for_workers(2)
         best = {1: float("inf"), 2: float("inf")}
+        busiest = {1: float("inf"), 2: float("inf")}
         for _ in range(3):
             for workers, client in ((1, first), (2, second)):
-                best[workers] = min(best[workers], seconds(client, rows))
+                wall, cpu = seconds(client, rows)
+                best[workers] = min(best[workers], wall)
+                busiest[workers] = min(busiest[workers], max(cpu))
     print(f"dask_rows {rows}")
     print(f"dask_one_worker_per_s {rows / best[1]:.0f}")
     print(f"dask_two_workers_per_s {rows / best[2]:.0f}")
     print(f"dask_speedup {best[1] / best[2]:.2f}")
+    # On a machine busy with other work the wall clock hides the workers'
+    # parallelism; the processor seconds of the busiest worker do not: one
+    # worker's against the busiest of two is the speed-up on idle cores.
+    print(f"dask_speedup_by_processor_seconds {busiest[1] / busiest[2]:.2f}")
 
 
 if __name__ == "__main__":

@@ -78,9 +78,10 @@ let seed = 1;
 const random = () => (seed = (seed * 16807) % 2147483647) / 2147483647;
 for (let i = 0; i < rows; i++) { t[i] = random() * 110; rh[i] = 5 + random() * 90; }
 const out = new Float64Array(rows * 8);
-let best = Infinity;
+let best = Infinity, bestCpu = Infinity;
 for (let run = 0; run < 3; run++) {
     const start = process.hrtime.bigint();
+    const startCpu = process.cpuUsage();
     for (let i = 0; i < rows; i++) {
         const phi = rh[i] / 100;
         const w = psychrolib.GetHumRatioFromRelHum(t[i], phi, pressure);
@@ -94,14 +95,20 @@ for (let run = 0; run < 3; run++) {
         out[8 * i + 7] = psychrolib.GetMoistAirDensity(t[i], w, pressure);
     }
     best = Math.min(best, Number(process.hrtime.bigint() - start) / 1e9);
+    const cpu = process.cpuUsage(startCpu);
+    bestCpu = Math.min(bestCpu, (cpu.user + cpu.system) / 1e6);
 }
 console.log(`psychrolib_per_s ${Math.round(rows / best)}`);
+console.log(`psychrolib_per_cpu_s ${Math.round(rows / bestCpu)}`);
 JS
     node_rows=$((rows < 2000000 ? rows : 2000000))
     node "$work/psychrolib-loop.js" "$node_rows" | tee "$work/node.txt"
-    node_rate=$(awk '{ print $2 }' "$work/node.txt")
+    node_rate=$(awk '$1 == "psychrolib_per_s" { print $2 }' "$work/node.txt")
+    node_cpu=$(awk '$1 == "psychrolib_per_cpu_s" { print $2 }' "$work/node.txt")
     echo "module / psychrolib: $(echo "scale=2; $module / $node_rate" | bc -l)x" \
-         "(one thread: $(echo "scale=2; $(figure states_per_s_one_thread) / $node_rate" | bc -l)x)"
+         "(one thread: $(echo "scale=2; $(figure states_per_s_one_thread) / $node_rate" | bc -l)x;" \
+         "per processor second: $(echo "scale=2; $module_cpu / $node_cpu" | bc -l)x," \
+         "so $(echo "scale=2; $module_cpu * $threads / $node_cpu" | bc -l)x on $threads idle cores)"
 else
     echo "node, npm or psychrolib missing: not measured"
 fi
