@@ -407,8 +407,14 @@ py::dict ReadWeatherFile(const std::string& path, const std::string& units,
                                          : where.elevationM);
 
     py::dict out;
-    out["problem"] = std::string(weather::DescribeFileProblem(read->file.problem));
-    out["cannot_open"] = read->file.problem == weather::FileProblem::CannotOpen;
+    const weather::FileProblem problem = read->file.problem;
+    out["problem"] = weather::DescribeFileProblem(problem, read->file.problemColumn);
+    // The file could not be opened or read at all (Python's OSError), as
+    // against a file that is no weather file (ValueError).
+    using enum weather::FileProblem;
+    out["cannot_open"] = problem == CannotOpen || problem == NoSuchFile || problem == IsDirectory ||
+                         problem == NotRegularFile || problem == PermissionDenied ||
+                         problem == ReadFailed;
     out["month"] = month;
     out["day"] = day;
     out["hour"] = hour;
