@@ -23,8 +23,10 @@ targets=("$@")
 
 # clang 14 and its libFuzzer, Debian 12's.
 "$root/scripts/install-packages.sh" clang-14 libclang-rt-14-dev
+# The compiler by its full path, as the cache holds it, so that build.sh
+# configures the folder again only when something changed.
 VW_BUILD_TARGETS="${targets[*]/#/fuzz_}" "$root/scripts/build.sh" "$build" \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DVW_FUZZ=ON -DVW_WERROR=ON \
+    -DCMAKE_CXX_COMPILER="$(command -v clang++-14)" -DVW_FUZZ=ON -DVW_WERROR=ON \
     -DVW_BUILD_TESTS=OFF -DVW_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:symbolize=1
