@@ -1,7 +1,8 @@
 // Every reader's fuzzing entry (fuzz/Targets.h) on deterministic mutations of
 // its seed files: the file whole, cut short at every byte, with single bits
-// flipped and with its line ends changed; and on every input that fuzzing
-// found once (regressions/<target>/), each of which broke a reader.
+// flipped, with its line ends changed and with a huge number in a huge line;
+// and on every input that fuzzing found once (regressions/<target>/), each of
+// which broke a reader.
 //
 // The readers are thus exercised in every build, clang or not, and under the
 // sanitizers in the sanitizer build.
@@ -128,10 +129,18 @@ TEST_P(ReaderMutations, KeepEveryInvariant) {
     }
 
     // Other line ends: Windows', old Macintosh's, and none but the last.
-    const std::string unix = Replaced(bytes, "\r\n", "\n");
-    findings.check(Replaced(unix, "\n", "\r\n"), "CRLF line ends");
-    findings.check(Replaced(unix, "\n", "\r"), "CR line ends");
-    findings.check(Replaced(unix, "\n", ""), "no line ends");
+    const std::string lf = Replaced(bytes, "\r\n", "\n");
+    findings.check(Replaced(lf, "\n", "\r\n"), "CRLF line ends");
+    findings.check(Replaced(lf, "\n", "\r"), "CR line ends");
+    findings.check(Replaced(lf, "\n", ""), "no line ends");
+
+    // A huge line holding an absurd number: a MiB of nines after the first
+    // comma of the second line (or of the file).
+    const std::size_t line = std::min(lf.find('\n'), lf.size());
+    const std::size_t comma = std::min(lf.find(',', line), lf.size());
+    std::string huge = lf;
+    huge.insert(comma == lf.size() ? 0 : comma + 1, std::size_t{1} << 20, '9');
+    findings.check(huge, "a MiB of nines in the second line");
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, ReaderMutations, testing::ValuesIn(AllCases()), CaseName);
