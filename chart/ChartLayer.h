@@ -8,6 +8,10 @@
 // A layer is owned by whoever added it; PsychroChart only keeps a pointer and
 // must be told through PsychroChart::layerChanged() when what it draws has
 // changed, and through removeLayer() before it goes away.
+//
+// A layer places everything through the context's mapping: the chart may be
+// drawn as the ASHRAE chart or as the Mollier diagram (ChartStyle.h), so the
+// dry bulb does not always run across.
 
 #include "chart/ChartMapping.h"
 #include "chart/ChartUnits.h"
