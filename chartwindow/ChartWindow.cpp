@@ -82,6 +82,7 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     });
     buildMenu();
     buildEditMenu();
+    buildViewMenu();
     updateActions();
     updateProjectTitle();
     resize(chart_->sizeHint() + QSize(560, 0));
@@ -150,6 +151,17 @@ void ChartWindow::buildMenu() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+}
+
+void ChartWindow::buildViewMenu() {
+    // A text this program did not write leaves the ASHRAE chart.
+    chart_->setStyle(ChartStyleFromName(settings::GetSetting(kStyleKey, QString()))
+                         .value_or(ChartStyle::Ashrae));
+    QMenu* view = menuBar_->addMenu(QStringLiteral("&View"));
+    view->addAction(chart_->styleAction(ChartStyle::Ashrae));
+    view->addAction(chart_->styleAction(ChartStyle::Mollier));
+    connect(chart_, &PsychroChart::styleChanged, this,
+            [](ChartStyle style) { settings::SaveSetting(kStyleKey, ChartStyleName(style)); });
 }
 
 void ChartWindow::updateActions() {

@@ -5,7 +5,8 @@
 // the settings store under "ChartGeometry" (base64 of QWidget::saveGeometry):
 // read before it is first shown, written whenever it is hidden or closed, and when it
 // is destroyed while shown. Closing (or Escape) only hides it, so the owner can
-// show it again as it was.
+// show it again as it was. The View menu's chart style is kept under
+// "ChartStyle", read when the window is made and written when it changes.
 //
 // It forwards the chart's API; chart() gives the widget itself for the rest.
 //
@@ -55,6 +56,8 @@ class ChartWindow : public QWidget {
 
 public:
     static constexpr QStringView kGeometryKey = u"ChartGeometry";
+    // The chart's style (View menu), as ChartStyleName writes it.
+    static constexpr QStringView kStyleKey = u"ChartStyle";
 
     explicit ChartWindow(QWidget* owner);
     ~ChartWindow() override;
@@ -131,6 +134,7 @@ private:
     void restoreStoredGeometry();
     void storeGeometry() const;
     void buildMenu();
+    void buildViewMenu();
     void applyPressure();
     void updateActions();
     // The menu's commands: they ask for file names and report failures.

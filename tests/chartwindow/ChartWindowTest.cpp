@@ -1,7 +1,10 @@
 #include "chartwindow/ChartWindow.h"
 
+#include "chartwindow/Report.h"
 #include "settings/SettingsStore.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -92,4 +95,49 @@ TEST_F(ChartWindowTest, DamagedStoredGeometryLeavesTheDefault) {
         EXPECT_EQ(window.size(), before) << text.toStdString();
         window.hide();
     }
+}
+
+// The View menu's chart style comes back after a restart, reaches the
+// report, and a stored text this program did not write leaves the ASHRAE
+// chart.
+TEST_F(ChartWindowTest, RemembersItsChartStyle) {
+    {
+        ChartWindow window(&owner_);
+        EXPECT_EQ(window.chart()->style(), ChartStyle::Ashrae);
+        QMenu* view = nullptr;
+        for (QAction* menu : window.menuBar()->actions()) {
+            if (menu->text() == QStringLiteral("&View"))
+                view = menu->menu();
+        }
+        ASSERT_NE(view, nullptr);
+        ASSERT_EQ(view->actions().size(), 2);
+        QAction* mollier = view->actions()[1];
+        EXPECT_EQ(mollier->text(), QStringLiteral("&Mollier h-x Diagram"));
+        mollier->trigger();
+        EXPECT_EQ(window.chart()->style(), ChartStyle::Mollier);
+        EXPECT_TRUE(mollier->isChecked());
+        EXPECT_FALSE(view->actions()[0]->isChecked());
+    }
+    EXPECT_EQ(settings::GetSetting(ChartWindow::kStyleKey, QString()), QStringLiteral("Mollier"));
+    {
+        ChartWindow again(&owner_);
+        again.resize(1200, 700);
+        EXPECT_EQ(again.chart()->style(), ChartStyle::Mollier);
+        EXPECT_TRUE(again.chart()->styleAction(ChartStyle::Mollier)->isChecked());
+        // The report holds the chart as shown.
+        const ReportDocument report = again.reportDocument();
+        const QImage* image = nullptr;
+        for (const ReportSection& section : report.sections) {
+            if (image == nullptr)
+                image = std::get_if<QImage>(&section.body);
+        }
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(*image, again.chart()->toImage(image->size()));
+        again.chart()->setStyle(ChartStyle::Ashrae);
+        EXPECT_NE(*image, again.chart()->toImage(image->size()));
+    }
+    EXPECT_EQ(settings::GetSetting(ChartWindow::kStyleKey, QString()), QStringLiteral("ASHRAE"));
+    ASSERT_TRUE(settings::SaveSetting(ChartWindow::kStyleKey, QStringLiteral("Sideways")));
+    ChartWindow third(&owner_);
+    EXPECT_EQ(third.chart()->style(), ChartStyle::Ashrae);
 }
