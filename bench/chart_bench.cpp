@@ -61,7 +61,7 @@ void RepaintAt1200x800(benchmark::State& state) {
     const auto units = static_cast<UnitSystem>(state.range(0));
     const auto style = state.range(1) == 0 ? ChartStyle::Ashrae : ChartStyle::Mollier;
     const ChartLines lines = ComputeChartLines(ChartKey{14.696, units, DefaultRange(units)});
-    const ChartScene scene{&lines, StatePoint{75.0, 0.009}, {}, style};
+    const ChartScene scene{&lines, StatePoint{75.0, 0.009}, {}, nullptr, style};
     RepaintEachIteration(state, scene);
     state.SetLabel(style == ChartStyle::Mollier ? "Mollier" : "ASHRAE");
 }

@@ -1,10 +1,17 @@
-// The state-point project: solving one point from each kind of pair, and
+// The state-point project: solving one point from each kind of pair,
 // recomputing a chart of 50 points and 50 processes after a change of the
-// atmospheric pressure (every point solved again, every process analysed).
+// atmospheric pressure (every point solved again, every process analysed),
+// opening a large project file: reading it alone, and reading it with the
+// first compute of every point and process (Project::open); and switching
+// the unit system of a large project whose points are defined by enthalpy.
 
 #include "project/Project.h"
+#include "project/ProjectFile.h"
 
 #include <array>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -57,5 +64,77 @@ void BM_RecomputeAfterPressureChange(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecomputeAfterPressureChange)->Unit(benchmark::kMicrosecond);
+
+// A project of `count` points spread over the chart, each with an airflow, a
+// process from each point to the next and a mixture of every three; the
+// points are defined by dry bulb and relative humidity, or by enthalpy.
+ProjectData largeProject(int count, Input second = Input::RelativeHumidity) {
+    const double value = second == Input::Enthalpy ? 25.0 : 0.5;
+    ProjectData data;
+    data.zones.comfortShown = true;
+    data.zones.dataRoomShown = true;
+    for (int i = 0; i < count; ++i) {
+        data.points.push_back({i + 1,
+                               SequenceName(i),
+                               {{Input::DryBulb, 40.0 + i % 60}, {second, value}},
+                               processes::Airflow{1000.0, processes::AirflowUnit::Cfm}});
+    }
+    for (int i = 0; i + 1 < count; ++i)
+        data.processes.push_back({i + 1, i + 2});
+    for (int i = 0; i + 2 < count; i += 3)
+        data.mixings.push_back({i + 1, i + 2, i + 3, 0.5});
+    return data;
+}
+
+QByteArray largeProjectFile(int count) {
+    return WriteProjectFile(largeProject(count));
+}
+
+void BM_ReadProjectFile(benchmark::State& state) {
+    const QByteArray bytes = largeProjectFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto read = ReadProjectFile(bytes);
+        benchmark::DoNotOptimize(read);
+    }
+    state.SetLabel(std::to_string(bytes.size() / 1024) + " KiB");
+}
+BENCHMARK(BM_ReadProjectFile)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+// The whole of File > Open Project short of the window: the file read and
+// checked, then every point solved and every process analysed.
+void BM_OpenProject(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.vwproj"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(largeProjectFile(static_cast<int>(state.range(0)))) < 0) {
+        state.SkipWithError("cannot write the project file");
+        return;
+    }
+    file.close();
+    Project project;
+    for (auto _ : state) {
+        const QString error = project.open(path);
+        if (!error.isEmpty()) {
+            state.SkipWithError(error.toStdString().c_str());
+            return;
+        }
+    }
+}
+BENCHMARK(BM_OpenProject)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+// Every enthalpy moves to the other datum, in one undo step: the points are
+// redefined, then solved and the processes analysed once.
+void BM_UnitSystemChange(benchmark::State& state) {
+    Project project;
+    project.replace(largeProject(static_cast<int>(state.range(0)), Input::Enthalpy));
+    project.undoStack()->setUndoLimit(4);
+    bool si = false;
+    for (auto _ : state) {
+        si = !si;
+        project.setAtmosphere({14.696, si ? UnitSystem::SI : UnitSystem::IP});
+    }
+}
+BENCHMARK(BM_UnitSystemChange)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -83,23 +83,22 @@ std::optional<QPointF> NearEndInside(const QPolygonF& line, QSizeF size, const Q
 }
 
 // Text centred on `centre` over a patch of the background, so that it stays
-// legible where it crosses lines. A label that would cover one already drawn
-// is left out: on a small chart some lines go unlabelled rather than smudged.
-void DrawLabel(QPainter& p, QPointF centre, const QString& text, const QColor& colour,
-               const QColor& background, std::vector<QRectF>& taken) {
+// legible where it crosses lines. A label that would cover one already placed
+// (the project's, a zone's, a line's) or a marker is left out: on a small or
+// crowded chart some lines go unlabelled rather than smudged.
+bool DrawLabel(QPainter& p, QPointF centre, const QString& text, const QColor& colour,
+               const QColor& background, LabelPlacer& labels) {
     const QFontMetricsF fm(p.font(), p.device());
     QRectF box(0, 0, fm.horizontalAdvance(text) + 4.0, fm.height());
     box.moveCenter(centre);
-    for (const QRectF& other : taken) {
-        if (other.intersects(box))
-            return;
-    }
-    taken.push_back(box);
+    if (!labels.takeIfFree(box))
+        return false;
     QColor patch = background;
     patch.setAlphaF(0.8f);
     p.fillRect(box, patch);
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, text);
+    return true;
 }
 
 struct Painting {
@@ -109,7 +108,7 @@ struct Painting {
     const ChartColors& c;
     UnitSystem units;
     QFont labelFont;
-    std::vector<QRectF>& taken; // boxes of the labels drawn so far
+    LabelPlacer& labels; // of this painting, shared with the layers
 };
 
 void DrawFamily(const Painting& g, const std::vector<ChartLine>& family, const QPen& pen) {
@@ -280,7 +279,7 @@ void DrawLegend(const Painting& g) {
     QColor patch = g.c.background;
     patch.setAlphaF(0.85f);
     p.fillRect(box, patch);
-    g.taken.push_back(box);
+    g.labels.block(box);
     double y = box.top() + 0.3 * fm.height() + line / 2.0;
     const double x = box.left() + 0.6 * fm.height();
     for (const Entry& e : entries) {
@@ -306,10 +305,8 @@ void DrawEnthalpyBeyondSaturation(const Painting& g, const QFontMetricsF& fm, co
         const QPointF end = leader.p2();
         if (!inner.contains(end))
             continue;
-        const std::size_t before = g.taken.size();
-        DrawLabel(p, end + QPointF(0, -0.5 * fm.height()), Number(line.value, decimals),
-                  g.c.enthalpy, g.c.background, g.taken);
-        if (g.taken.size() > before) {
+        if (DrawLabel(p, end + QPointF(0, -0.5 * fm.height()), Number(line.value, decimals),
+                      g.c.enthalpy, g.c.background, g.labels)) {
             p.setPen(QPen(g.c.enthalpy, 0, Qt::DotLine));
             p.drawLine(QLineF(leader.p1(), leader.pointAt(0.85)));
         }
@@ -326,7 +323,7 @@ void DrawEnthalpyAlongEdges(const Painting& g, const QFontMetricsF& fm) {
         const QString text = Number(line.value, decimals);
         const QSizeF size(fm.horizontalAdvance(text) + 4.0, fm.height());
         if (const auto at = NearEndInside(ToPixels(line.pieces.back(), g.m), size, area))
-            DrawLabel(g.p, *at, text, g.c.enthalpy, g.c.background, g.taken);
+            DrawLabel(g.p, *at, text, g.c.enthalpy, g.c.background, g.labels);
     }
 }
 
@@ -337,7 +334,7 @@ void DrawLineLabels(const Painting& g) {
     const QRectF inner = g.m.plot().adjusted(fm.height(), fm.height(), -fm.height(), -fm.height());
     const auto place = [&](QPointF at, const QString& text, const QColor& colour) {
         if (inner.contains(at))
-            DrawLabel(p, at, text, colour, g.c.background, g.taken);
+            DrawLabel(p, at, text, colour, g.c.background, g.labels);
     };
     const bool mollier = g.m.style() == ChartStyle::Mollier;
 
@@ -376,35 +373,48 @@ void DrawLineLabels(const Painting& g) {
     }
 }
 
-void DrawState(const Painting& g, const std::optional<StatePoint>& state) {
-    if (!state || !g.m.range().contains(state->tdbF, state->wLbPerLb))
-        return;
-    QPainter& p = g.p;
-    const QPointF at = g.m.toPixel(state->tdbF, state->wLbPerLb);
-    p.setPen(QPen(g.c.background, 2.0));
-    p.setBrush(g.c.state);
-    p.drawEllipse(at, 5.0, 5.0);
-    p.setBrush(Qt::NoBrush);
+// The calculator's state: its mark and label come before any layer's, so
+// that the state is never hidden under a project's or a zone's label.
+constexpr double kStateRadius = 5.0;
 
+struct StateLabel {
+    QPointF at;
+    std::optional<PlacedLabel> label;
+};
+
+std::optional<StateLabel> PlaceState(const Painting& g, const std::optional<StatePoint>& state) {
+    if (!state || !g.m.range().contains(state->tdbF, state->wLbPerLb))
+        return std::nullopt;
+    const QPointF at = g.m.toPixel(state->tdbF, state->wLbPerLb);
     QString text =
         QStringLiteral("State  %1 %2")
             .arg(Number(TemperatureToDisplay(state->tdbF, g.units), 1), TemperatureUnit(g.units));
     if (const auto r = ComputeReadout(state->tdbF, state->wLbPerLb, g.lines.key.patmPsia, g.units);
         r && !r->supersaturated)
         text += QStringLiteral(", %1 %").arg(Number(r->phi * 100.0, 0));
+    g.labels.blockMarker(at, kStateRadius + 1.0);
+    g.p.save();
+    g.p.setFont(g.labelFont);
+    auto label =
+        g.labels.place(text, at, QFontMetricsF(g.labelFont, g.p.device()), kStateRadius + 3.0);
+    g.p.restore();
+    return StateLabel{at, std::move(label)};
+}
+
+void DrawState(const Painting& g, const std::optional<StateLabel>& state) {
+    if (!state)
+        return;
+    QPainter& p = g.p;
+    p.setPen(QPen(g.c.background, 2.0));
+    p.setBrush(g.c.state);
+    p.drawEllipse(state->at, kStateRadius, kStateRadius);
+    p.setBrush(Qt::NoBrush);
+    if (!state->label)
+        return;
     p.setFont(g.labelFont);
-    const QFontMetricsF fm(p.font(), p.device());
-    QRectF box(0, 0, fm.horizontalAdvance(text) + 6.0, fm.height() + 2.0);
-    box.moveBottomLeft(at + QPointF(8.0, -6.0));
-    if (box.right() > g.m.plot().right())
-        box.moveRight(at.x() - 8.0);
-    if (box.top() < g.m.plot().top())
-        box.moveTop(at.y() + 6.0);
     QColor patch = g.c.background;
     patch.setAlphaF(0.85f);
-    p.fillRect(box, patch);
-    p.setPen(g.c.state);
-    p.drawText(box, Qt::AlignCenter, text);
+    DrawPlacedLabel(p, *state->label, g.c.state, patch);
 }
 
 } // namespace
@@ -445,8 +455,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
         labelFont.setPointSizeF(labelFont.pointSizeF() * 0.85);
     else if (labelFont.pixelSize() > 0)
         labelFont.setPixelSize(std::max(6, labelFont.pixelSize() * 85 / 100));
-    std::vector<QRectF> taken;
-    const Painting g{painter, lines, m, colors, lines.key.units, labelFont, taken};
+    LabelPlacer labels(m.plot());
+    const Painting g{painter, lines, m, colors, lines.key.units, labelFont, labels};
 
     DrawTitle(g, area);
     DrawGridAndScales(g);
@@ -466,21 +476,33 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
             painter.drawPolyline(ToPixels(piece, m));
         painter.restore();
         DrawLegend(g);
-        DrawLineLabels(g);
     }
     painter.setPen(QPen(colors.text, 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(m.plot());
     if (lines.valid) {
-        const LayerContext context{m, lines.key.units, lines.key.patmPsia};
+        // The state first, then what every layer marks, then the layers'
+        // labels in the layers' order, and last the lines' own labels where
+        // room is left.
+        const std::optional<StateLabel> state = PlaceState(g, scene.state);
+        const LayerContext context{m, lines.key.units, lines.key.patmPsia, &labels};
+        painter.save();
+        painter.setFont(labelFont);
+        for (const ChartLayer* layer : scene.layers)
+            layer->reserveLabelRoom(painter, labels, context);
+        painter.restore();
         for (const ChartLayer* layer : scene.layers) {
             painter.save();
             painter.setClipRect(m.plot());
+            painter.setFont(labelFont);
             layer->paint(painter, context);
             painter.restore();
         }
-        DrawState(g, scene.state);
+        DrawLineLabels(g);
+        DrawState(g, state);
     }
+    if (scene.labelsOut != nullptr)
+        *scene.labelsOut = labels;
     painter.restore();
 }
 

@@ -46,6 +46,10 @@ struct ChartScene {
     std::optional<StatePoint> state;
     // Drawn in this order over the lines, under the state's mark.
     std::vector<const ChartLayer*> layers{};
+    // When set, receives the labels of the painting: where each went and
+    // what they kept clear of.
+    LabelPlacer* labelsOut = nullptr;
+    // The ASHRAE chart or the Mollier diagram (ChartStyle.h).
     ChartStyle style = ChartStyle::Ashrae;
 };
 

@@ -90,10 +90,13 @@ void PsychroChart::setStyle(ChartStyle style) {
     emit styleChanged(style_);
 }
 
-void PsychroChart::addLayer(const ChartLayer* layer) {
+void PsychroChart::addLayer(const ChartLayer* layer, LayerPlace place) {
     if (layer == nullptr || std::ranges::find(layers_, layer) != layers_.end())
         return;
-    layers_.push_back(layer);
+    if (place == LayerPlace::Bottom)
+        layers_.insert(layers_.begin(), layer);
+    else
+        layers_.push_back(layer);
     invalidate();
 }
 
@@ -130,7 +133,7 @@ const ChartLines& PsychroChart::lines() const {
 }
 
 ChartScene PsychroChart::scene() const {
-    return ChartScene{&lines(), state_, layers_, style_};
+    return ChartScene{&lines(), state_, layers_, nullptr, style_};
 }
 
 ExportStyle PsychroChart::exportStyle() const {
@@ -139,6 +142,10 @@ ExportStyle PsychroChart::exportStyle() const {
 
 QImage PsychroChart::toImage(QSize size) const {
     return RenderChartImage(scene(), exportStyle(), size.isValid() ? size : this->size());
+}
+
+void PsychroChart::paintForPrint(QPainter& painter, const QRectF& target, const QFont& font) const {
+    PaintChartInto(painter, target, scene(), ExportStyle{font, PrintColors(), 96});
 }
 
 void PsychroChart::copyToClipboard() const {

@@ -32,6 +32,7 @@
 #include <QWidget>
 
 class QAction;
+class QPainter;
 
 namespace chart {
 
@@ -59,10 +60,12 @@ public:
     [[nodiscard]] const std::optional<StatePoint>& state() const noexcept { return state_; }
     [[nodiscard]] ChartStyle style() const noexcept { return style_; }
 
-    // Layers drawn over the lines (ChartLayer.h), in the order added; the
+    // Layers drawn over the lines (ChartLayer.h), in the order added, or
+    // under all others for a background such as the hours of a year; the
     // caller keeps ownership and removes a layer before destroying it.
     // Adding one already there, or removing one that is not, does nothing.
-    void addLayer(const ChartLayer* layer);
+    enum class LayerPlace { Top, Bottom };
+    void addLayer(const ChartLayer* layer, LayerPlace place = LayerPlace::Top);
     void removeLayer(const ChartLayer* layer);
     [[nodiscard]] const std::vector<const ChartLayer*>& layers() const noexcept { return layers_; }
     // What a layer draws has changed: repaint.
@@ -86,6 +89,10 @@ public:
 
     // The chart without the readout, at the widget's size unless told.
     [[nodiscard]] QImage toImage(QSize size = QSize()) const;
+    // The chart without the readout painted into `target` of an active
+    // painter (a report's page) in `font` and the colours of paper, laid out
+    // as on a screen of 96 dots per inch: texts keep their size in points.
+    void paintForPrint(QPainter& painter, const QRectF& target, const QFont& font) const;
     void copyToClipboard() const;
     // An SVG file for a name ending ".svg" (any case), otherwise PNG.
     bool saveTo(const QString& path) const;

@@ -45,11 +45,15 @@ struct SystemUnits {
     QString enthalpy() const { return metric ? QStringLiteral("kJ/kg") : QStringLiteral("Btu/lb"); }
     QString volume() const { return metric ? QStringLiteral("m³/kg") : QStringLiteral("ft³/lb"); }
     QString density() const { return metric ? QStringLiteral("kg/m³") : QStringLiteral("lb/ft³"); }
+    QString massFlow() const { return metric ? QStringLiteral("kg/h") : QStringLiteral("lb/h"); }
     double t(double tF) const { return metric ? units::FahrenheitToCelsius(tF) : tF; }
     double p(double psia) const { return metric ? units::PsiaToKPa(psia) : psia; }
     // CalcState keeps the metric enthalpy divided by kKJPerKgPerBtuPerLb.
     double h(double stored) const {
         return metric ? units::MetricFromStoredEnthalpy(stored) : stored;
+    }
+    double m(double lbPerHour) const {
+        return metric ? units::PoundsToKilograms(lbPerHour) : lbPerHour;
     }
     double v(double ft3PerLb) const {
         return metric ? ft3PerLb * units::kCubicMetresPerCubicFoot / units::kKilogramsPerPound
@@ -82,8 +86,8 @@ QString PointsCsv(const Project& project) {
          QStringLiteral("Degree of saturation (%)"),
          QStringLiteral("Absolute humidity (%1)").arg(u.density()),
          QStringLiteral("Atmospheric pressure (%1)").arg(u.pressure()), QStringLiteral("Airflow"),
-         QStringLiteral("Airflow unit"), QStringLiteral("Dry air (lb/h)"), QStringLiteral("PMV"),
-         QStringLiteral("PPD (%)"), QStringLiteral("Note")});
+         QStringLiteral("Airflow unit"), QStringLiteral("Dry air (%1)").arg(u.massFlow()),
+         QStringLiteral("PMV"), QStringLiteral("PPD (%)"), QStringLiteral("Note")});
     for (int i = 0; i < project.pointCount(); ++i) {
         const StatePoint& point = project.point(i);
         const PointResult& r = project.pointResult(i);
@@ -105,7 +109,7 @@ QString PointsCsv(const Project& project) {
             row << number(point.airflow->value) << unitName(point.airflow->unit);
         else
             row << QString() << QString();
-        row << (r.dryAirLbPerHour ? number(*r.dryAirLbPerHour) : QString());
+        row << (r.dryAirLbPerHour ? number(u.m(*r.dryAirLbPerHour)) : QString());
         row << (r.comfort ? number(r.comfort->pmv) : QString())
             << (r.comfort ? number(r.comfort->ppd) : QString());
         row << (r.state ? r.airflowMessage : r.reason);
@@ -116,17 +120,18 @@ QString PointsCsv(const Project& project) {
 
 QString ProcessesCsv(const Project& project) {
     const SystemUnits u{project.atmosphere().system == UnitSystem::SI};
-    QString csv = line({QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Process"),
-                        QStringLiteral("Dry bulb change (%1)").arg(u.temperatureSpan()),
-                        QStringLiteral("Humidity ratio change (lb/lb = kg/kg)"),
-                        QStringLiteral("Enthalpy change (%1)").arg(u.enthalpy()),
-                        QStringLiteral("Sensible heat ratio"), QStringLiteral("Dry air (lb/h)"),
-                        QStringLiteral("Sensible (Btu/h)"), QStringLiteral("Latent (Btu/h)"),
-                        QStringLiteral("Total (Btu/h)"), QStringLiteral("Total (tons)"),
-                        QStringLiteral("Total (kW)"), QStringLiteral("Water (lb/h)"),
-                        QStringLiteral("Water (kg/h)"),
-                        QStringLiteral("Apparatus dew point (%1)").arg(u.temperature()),
-                        QStringLiteral("Bypass factor"), QStringLiteral("Note")});
+    QString csv =
+        line({QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Process"),
+              QStringLiteral("Dry bulb change (%1)").arg(u.temperatureSpan()),
+              QStringLiteral("Humidity ratio change (lb/lb = kg/kg)"),
+              QStringLiteral("Enthalpy change (%1)").arg(u.enthalpy()),
+              QStringLiteral("Sensible heat ratio"),
+              QStringLiteral("Dry air (%1)").arg(u.massFlow()), QStringLiteral("Sensible (Btu/h)"),
+              QStringLiteral("Latent (Btu/h)"), QStringLiteral("Total (Btu/h)"),
+              QStringLiteral("Total (tons)"), QStringLiteral("Total (kW)"),
+              QStringLiteral("Water (lb/h)"), QStringLiteral("Water (kg/h)"),
+              QStringLiteral("Apparatus dew point (%1)").arg(u.temperature()),
+              QStringLiteral("Bypass factor"), QStringLiteral("Note")});
     for (int i = 0; i < project.processCount(); ++i) {
         const ProcessLink& link = project.process(i);
         const ProcessResult& r = project.processResult(i);
@@ -145,7 +150,7 @@ QString ProcessesCsv(const Project& project) {
                 << (a.sensibleHeatRatio ? number(*a.sensibleHeatRatio) : QString());
             if (a.loads) {
                 const auto& l = *a.loads;
-                row << number(l.dryAirLbPerHour) << number(l.sensible.btuPerHour)
+                row << number(u.m(l.dryAirLbPerHour)) << number(l.sensible.btuPerHour)
                     << number(l.latent.btuPerHour) << number(l.total.btuPerHour)
                     << number(l.total.tons()) << number(l.total.kilowatts())
                     << number(l.waterLbPerHour) << number(l.waterKgPerHour());

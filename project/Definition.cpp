@@ -53,10 +53,18 @@ float& field(CalcState& state, CoreInput input) {
 // or vapour at that temperature at or above the atmospheric pressure.
 std::optional<calculator::Reason> humidityRatioAtDewPoint(double tdpF, double pPsia, double& w) {
     using calculator::Reason;
-    if (const auto outside = calculator::CheckTemperature(
-            static_cast<float>(tdpF), Reason::DewPointBelowRange, Reason::DewPointAboveRange))
+    // Beyond the range of a float, a number is far outside the range of air
+    // (and converting it would be undefined).
+    const std::optional<float> tdp = psy::units::ToSingle(tdpF);
+    if (!tdp)
+        return tdpF < 0 ? Reason::DewPointBelowRange : Reason::DewPointAboveRange;
+    if (const auto outside = calculator::CheckTemperature(*tdp, Reason::DewPointBelowRange,
+                                                          Reason::DewPointAboveRange))
         return outside;
-    if (const auto pressure = calculator::CheckPressure(static_cast<float>(pPsia)))
+    const std::optional<float> p = psy::units::ToSingle(pPsia);
+    if (!p)
+        return Reason::PressureAboveRange;
+    if (const auto pressure = calculator::CheckPressure(*p))
         return pressure;
     try {
         const double pws = psy::SaturationPressure(tdpF, "IP");

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace project {
@@ -49,29 +50,18 @@ Project::~Project() {
     undo_.clear();
 }
 
-int Project::indexOfId(int id) const noexcept {
-    const auto it = std::find_if(data_.points.begin(), data_.points.end(),
-                                 [id](const StatePoint& p) { return p.id == id; });
-    return it == data_.points.end() ? -1 : static_cast<int>(it - data_.points.begin());
-}
-
-int Project::indexOfName(const QString& name) const noexcept {
-    const auto it = std::find_if(data_.points.begin(), data_.points.end(),
-                                 [&name](const StatePoint& p) { return p.name == name; });
-    return it == data_.points.end() ? -1 : static_cast<int>(it - data_.points.begin());
-}
-
 // --- Edits ------------------------------------------------------------------
 
 Added Project::addPoint(const PointDefinition& definition, const QString& name) {
     if (auto problem = CheckDefinition(definition))
         return {-1, *problem};
-    const QString chosen = name.trimmed().isEmpty() ? nextPointName() : name.trimmed();
-    if (indexOfName(chosen) >= 0)
-        return {-1, QStringLiteral("There is a point named %1 already.").arg(chosen)};
+    const bool named = name.trimmed().isEmpty();
+    const QString chosen = named ? nextPointName() : name.trimmed();
+    if (auto problem = CheckPointName(chosen, index_))
+        return {-1, *problem};
     StatePoint point{takeId(), chosen, definition, std::nullopt};
     const int index = pointCount();
-    undo_.push(detail::InsertPointCommand(*this, index, std::move(point)));
+    undo_.push(detail::InsertPointCommand(*this, index, std::move(point), named));
     return {index, {}};
 }
 
@@ -121,13 +111,10 @@ QString Project::renamePoint(int index, const QString& name) {
     if (!validPoint(index))
         return QStringLiteral("There is no such point.");
     const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty())
-        return QStringLiteral("A point needs a name.");
-    const int other = indexOfName(trimmed);
-    if (other == index)
+    if (auto problem = CheckPointName(trimmed, index_, index))
+        return *problem;
+    if (trimmed == point(index).name)
         return {};
-    if (other >= 0)
-        return QStringLiteral("There is a point named %1 already.").arg(trimmed);
     StatePoint after = point(index);
     after.name = trimmed;
     return replacePointWith(index, after,
@@ -177,16 +164,11 @@ void Project::deletePoint(int index) {
 Added Project::addProcess(int fromIndex, int toIndex) {
     if (!validPoint(fromIndex) || !validPoint(toIndex))
         return {-1, QStringLiteral("There is no such point.")};
-    if (fromIndex == toIndex)
-        return {-1, describe(processes::Problem::SameAir)};
-    // A second row of the same process would only count its loads twice.
     const ProcessLink link{point(fromIndex).id, point(toIndex).id};
-    if (std::find(data_.processes.begin(), data_.processes.end(), link) != data_.processes.end())
-        return {-1, QStringLiteral("%1 to %2 is a process already.")
-                        .arg(point(fromIndex).name, point(toIndex).name)};
+    if (auto problem = CheckProcess(link, data_.points, index_))
+        return {-1, *problem};
     const int index = processCount();
-    undo_.push(
-        detail::InsertProcessCommand(*this, index, {point(fromIndex).id, point(toIndex).id}));
+    undo_.push(detail::InsertProcessCommand(*this, index, link));
     return {index, {}};
 }
 
@@ -211,7 +193,7 @@ Added Project::addCoil(int enteringIndex, double adpF, double bypassFactor) {
     const int index = pointCount();
     auto* macro = new QUndoCommand(QStringLiteral("Add coil to point %1").arg(point.name));
     const ProcessLink link{this->point(enteringIndex).id, point.id};
-    detail::InsertPointCommand(*this, index, std::move(point), macro);
+    detail::InsertPointCommand(*this, index, std::move(point), true, macro);
     detail::InsertProcessCommand(*this, processCount(), link, macro);
     undo_.push(macro);
     return {index, {}};
@@ -220,8 +202,10 @@ Added Project::addCoil(int enteringIndex, double adpF, double bypassFactor) {
 Added Project::addMixing(int firstIndex, int secondIndex) {
     if (!validPoint(firstIndex) || !validPoint(secondIndex))
         return {-1, QStringLiteral("There is no such point.")};
-    if (firstIndex == secondIndex)
-        return {-1, describe(processes::Problem::SameAir)};
+    // The mixture is a point of its own, made with it: its id is the next.
+    const Mixing streams{point(firstIndex).id, point(secondIndex).id, nextId_, 0.0};
+    if (auto problem = CheckMixing(streams, data_.points, index_))
+        return {-1, *problem};
     for (const int i : {firstIndex, secondIndex}) {
         if (!airOf(i))
             return {-1, QStringLiteral("Point %1 is not air: %2")
@@ -247,7 +231,7 @@ Added Project::addMixing(int firstIndex, int secondIndex) {
     auto* macro =
         new QUndoCommand(QStringLiteral("Mix %1 and %2")
                              .arg(this->point(firstIndex).name, this->point(secondIndex).name));
-    detail::InsertPointCommand(*this, index, std::move(point), macro);
+    detail::InsertPointCommand(*this, index, std::move(point), true, macro);
     detail::InsertMixingCommand(*this, mixingCount(), mixing, macro);
     undo_.push(macro);
     return {index, {}};
@@ -274,25 +258,32 @@ QString Project::setAtmosphere(const Atmosphere& atmosphere) {
         return QString::fromStdString(ReasonText(calculator::Reason::PressureAboveRange));
     if (auto problem = calculator::CheckPressure(*single))
         return QString::fromStdString(ReasonText(*problem));
-    if (atmosphere == data_.atmosphere)
+    Atmosphere target = atmosphere;
+    // The calculator holds the pressure at single precision (14.696 as
+    // 14.6960001): the same float is the same pressure, and the number the
+    // project has (from its file, say) stays.
+    if (single == basPsychroFun::units::ToSingle(data_.atmosphere.pressurePsia))
+        target.pressurePsia = data_.atmosphere.pressurePsia;
+    if (target == data_.atmosphere)
         return {};
     dragPointId_.reset();
-    auto* macro = new QUndoCommand(QStringLiteral("Change pressure or units"));
-    if (atmosphere.system != data_.atmosphere.system) {
+    detail::Redefinitions before;
+    detail::Redefinitions after;
+    if (target.system != data_.atmosphere.system) {
         // Points defined by enthalpy keep their air: the number moves to the
         // other datum.
-        for (int i = 0; i < pointCount(); ++i) {
-            const StatePoint& before = point(i);
-            StatePoint after = before;
-            after.definition =
-                ForSystem(before.definition, Solve(before.definition, data_.atmosphere),
-                          data_.atmosphere.system, atmosphere.system);
-            if (!(after.definition == before.definition))
-                detail::ReplacePointCommand(*this, before, after, {}, false, false, macro);
+        for (const StatePoint& point : data_.points) {
+            const PointDefinition moved =
+                ForSystem(point.definition, Solve(point.definition, data_.atmosphere),
+                          data_.atmosphere.system, target.system);
+            if (!(moved == point.definition)) {
+                before.emplace_back(point.id, point.definition);
+                after.emplace_back(point.id, moved);
+            }
         }
     }
-    detail::AtmosphereCommand(*this, data_.atmosphere, atmosphere, macro);
-    undo_.push(macro);
+    undo_.push(detail::AtmosphereCommand(*this, {data_.atmosphere, std::move(before)},
+                                         {target, std::move(after)}));
     return {};
 }
 
@@ -302,6 +293,7 @@ void Project::insertPoint(int index, StatePoint point) {
     nextId_ = std::max(nextId_, point.id + 1);
     pointResults_.insert(pointResults_.begin() + index, compute(point));
     data_.points.insert(data_.points.begin() + index, std::move(point));
+    index_.rebuildPoints(data_.points);
     recomputeProcesses();
     emit pointsChanged();
 }
@@ -310,6 +302,7 @@ StatePoint Project::removePoint(int index) {
     StatePoint point = std::move(data_.points.at(at(index)));
     data_.points.erase(data_.points.begin() + index);
     pointResults_.erase(pointResults_.begin() + index);
+    index_.rebuildPoints(data_.points);
     recomputeProcesses();
     emit pointsChanged();
     return point;
@@ -317,18 +310,23 @@ StatePoint Project::removePoint(int index) {
 
 void Project::replacePoint(int index, StatePoint point) {
     pointResults_.at(at(index)) = compute(point);
+    const bool renamed = data_.points.at(at(index)).name != point.name;
     data_.points.at(at(index)) = std::move(point);
+    if (renamed)
+        index_.rebuildPoints(data_.points);
     recomputeProcesses();
     emit pointChanged(index);
 }
 
 void Project::insertProcess(int index, ProcessLink link) {
     data_.processes.insert(data_.processes.begin() + index, link);
+    index_.addProcess(link);
     processResults_.insert(processResults_.begin() + index, compute(link));
     emit processesChanged();
 }
 
 void Project::removeProcess(int index) {
+    index_.removeProcess(data_.processes.at(at(index)));
     data_.processes.erase(data_.processes.begin() + index);
     processResults_.erase(processResults_.begin() + index);
     emit processesChanged();
@@ -336,10 +334,12 @@ void Project::removeProcess(int index) {
 
 void Project::insertMixing(int index, Mixing mixing) {
     data_.mixings.insert(data_.mixings.begin() + index, mixing);
+    index_.addMixing(mixing);
     emit mixingsChanged();
 }
 
 void Project::removeMixing(int index) {
+    index_.removeMixing(data_.mixings.at(at(index)));
     data_.mixings.erase(data_.mixings.begin() + index);
     emit mixingsChanged();
 }
@@ -352,7 +352,9 @@ void Project::applyZones(ZoneSettings zones) {
     emit pointsChanged();
 }
 
-void Project::applyAtmosphere(Atmosphere atmosphere) {
+void Project::applyAtmosphere(Atmosphere atmosphere, const detail::Redefinitions& definitions) {
+    for (const auto& [id, definition] : definitions)
+        data_.points.at(at(indexOfId(id))).definition = definition;
     data_.atmosphere = atmosphere;
     recomputePoints();
     recomputeProcesses();
@@ -364,6 +366,8 @@ void Project::replace(ProjectData data) {
     dragPointId_.reset();
     undo_.clear();
     data_ = std::move(data);
+    index_.rebuild(data_);
+    nameSequence_ = 0;
     nextId_ = 1;
     for (const StatePoint& p : data_.points)
         nextId_ = std::max(nextId_, p.id + 1);
@@ -505,14 +509,31 @@ QString Project::save(const QString& path) const {
 }
 
 QString Project::open(const QString& path) {
+    // A device or a pipe in the file's place would block the read or never
+    // end it (a link to /dev/zero, say).
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("%1 is not a file.").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-    // A project file is a few kilobytes; anything far larger is not one.
+    // A project file is a few kilobytes; anything far larger is not one. The
+    // read, not the size the file gave when asked, is what counts; it goes by
+    // pieces, since QIODevice::read(n) sets n bytes aside at once.
     constexpr qint64 kLargestFile = 64 * 1024 * 1024;
-    if (file.size() > kLargestFile)
+    constexpr qint64 kPiece = 1024 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= kLargestFile) {
+        const QByteArray piece = file.read(std::min(kPiece, kLargestFile + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    if (bytes.size() > kLargestFile)
         return QStringLiteral("%1 is too large to be a project file.").arg(path);
-    auto read = ReadProjectFile(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+    auto read = ReadProjectFile(bytes);
     if (auto* error = std::get_if<QString>(&read))
         return *error;
     replace(std::get<ProjectData>(std::move(read)));

@@ -17,6 +17,7 @@
 #include "project/ProjectData.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -27,7 +28,10 @@ namespace project {
 
 namespace detail {
 class Edits;
-}
+// New definitions of points, by id: what a change of the unit system does to
+// points defined by enthalpy.
+using Redefinitions = std::vector<std::pair<int, PointDefinition>>;
+} // namespace detail
 
 // Whether a point lies in one of the zones shown.
 struct ZoneMembership {
@@ -88,11 +92,15 @@ public:
         return pointResults_.at(at(index));
     }
     // The position of the point with this id; -1 when there is none.
-    [[nodiscard]] int indexOfId(int id) const noexcept;
+    [[nodiscard]] int indexOfId(int id) const { return index_.positionOfId(id); }
     // The position of the point of this name; -1 when there is none.
-    [[nodiscard]] int indexOfName(const QString& name) const noexcept;
-    // The name the next point added without one gets.
-    [[nodiscard]] QString nextPointName() const { return NextPointName(data_.points); }
+    [[nodiscard]] int indexOfName(const QString& name) const { return index_.positionOfName(name); }
+    // The name the next point added without one gets: the program's own
+    // sequence A, B, ..., Z, AA, ... goes on from the last name it gave,
+    // skipping names in use. Names the user gives never move it on, even
+    // one of the sequence's form ("B", or "OA"); a project opened starts it
+    // at A again.
+    [[nodiscard]] QString nextPointName() const { return NextPointName(index_, nameSequence_); }
 
     [[nodiscard]] int processCount() const noexcept {
         return static_cast<int>(data_.processes.size());
@@ -169,7 +177,10 @@ public:
     QString setZoneSettings(const ZoneSettings& zones);
     // The calculator's pressure (psia) and unit system: every point is solved
     // again; points defined by enthalpy keep their air across a change of
-    // the unit system (the enthalpy moves to the new datum).
+    // the unit system (the enthalpy moves to the new datum). The calculator
+    // keeps its pressure at single precision: a pressure equal to the
+    // project's at single precision is the same pressure, and the project
+    // keeps its own number (14.696 from a file stays 14.696, no change).
     QString setAtmosphere(const Atmosphere& atmosphere);
 
     // --- File and tables ---------------------------------------------------
@@ -214,7 +225,11 @@ private:
     void insertMixing(int index, Mixing mixing);
     void removeMixing(int index);
     void applyZones(ZoneSettings zones);
-    void applyAtmosphere(Atmosphere atmosphere);
+    // The atmosphere and the definitions that go with it, then every result
+    // once (not once for each point redefined).
+    void applyAtmosphere(Atmosphere atmosphere, const detail::Redefinitions& definitions);
+    void setNameSequence(int next) noexcept { nameSequence_ = next; }
+    [[nodiscard]] int nameSequence() const noexcept { return nameSequence_; }
     int takeId() noexcept { return nextId_++; }
 
     void rebuildZones();
@@ -227,7 +242,9 @@ private:
     ProjectData data_;
     std::vector<PointResult> pointResults_;
     std::vector<ProcessResult> processResults_;
+    ProjectIndex index_; // kept in step with data_
     int nextId_ = 1;
+    int nameSequence_ = 0;           // the position of the sequence the next name is sought from
     std::optional<int> dragPointId_; // the point being dragged, until finishMove()
     int dragIndex_ = -1;             // the undo index after the drag's last move
 

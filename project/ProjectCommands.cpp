@@ -11,16 +11,28 @@ constexpr int kMoveCommandId = 1;
 
 class InsertPoint final : public QUndoCommand {
 public:
-    InsertPoint(Project& project, int index, StatePoint point, QUndoCommand* parent)
+    InsertPoint(Project& project, int index, StatePoint point, bool named, QUndoCommand* parent)
         : QUndoCommand(QStringLiteral("Add point %1").arg(point.name), parent), p_(project),
-          index_(index), point_(std::move(point)) {}
-    void redo() override { Edits::insertPoint(p_, index_, point_); }
-    void undo() override { Edits::removePoint(p_, p_.indexOfId(point_.id)); }
+          index_(index), point_(std::move(point)),
+          sequenceAfter_(named ? SequencePosition(point_.name) : std::nullopt) {}
+    void redo() override {
+        sequenceBefore_ = Edits::nameSequence(p_);
+        Edits::insertPoint(p_, index_, point_);
+        if (sequenceAfter_)
+            Edits::setNameSequence(p_, std::max(sequenceBefore_, *sequenceAfter_ + 1));
+    }
+    void undo() override {
+        Edits::removePoint(p_, p_.indexOfId(point_.id));
+        if (sequenceAfter_)
+            Edits::setNameSequence(p_, sequenceBefore_);
+    }
 
 private:
     Project& p_;
     int index_;
     StatePoint point_;
+    std::optional<int> sequenceAfter_; // the position of the name the program gave
+    int sequenceBefore_ = 0;
 };
 
 class RemovePoint final : public QUndoCommand {
@@ -148,23 +160,23 @@ private:
 
 class SetAtmosphere final : public QUndoCommand {
 public:
-    SetAtmosphere(Project& project, Atmosphere before, Atmosphere after, QUndoCommand* parent)
-        : QUndoCommand(QStringLiteral("Change pressure or units"), parent), p_(project),
-          before_(before), after_(after) {}
-    void redo() override { Edits::applyAtmosphere(p_, after_); }
-    void undo() override { Edits::applyAtmosphere(p_, before_); }
+    SetAtmosphere(Project& project, AtmosphereState before, AtmosphereState after)
+        : QUndoCommand(QStringLiteral("Change pressure or units")), p_(project),
+          before_(std::move(before)), after_(std::move(after)) {}
+    void redo() override { Edits::applyAtmosphere(p_, after_.atmosphere, after_.definitions); }
+    void undo() override { Edits::applyAtmosphere(p_, before_.atmosphere, before_.definitions); }
 
 private:
     Project& p_;
-    Atmosphere before_;
-    Atmosphere after_;
+    AtmosphereState before_;
+    AtmosphereState after_;
 };
 
 } // namespace
 
-QUndoCommand* InsertPointCommand(Project& project, int index, StatePoint point,
+QUndoCommand* InsertPointCommand(Project& project, int index, StatePoint point, bool named,
                                  QUndoCommand* parent) {
-    return new InsertPoint(project, index, std::move(point), parent);
+    return new InsertPoint(project, index, std::move(point), named, parent);
 }
 QUndoCommand* RemovePointCommand(Project& project, int pointId, QUndoCommand* parent) {
     return new RemovePoint(project, pointId, parent);
@@ -192,9 +204,8 @@ QUndoCommand* RemoveMixingCommand(Project& project, int index, QUndoCommand* par
 QUndoCommand* ZonesCommand(Project& project, ZoneSettings before, ZoneSettings after) {
     return new SetZones(project, std::move(before), std::move(after));
 }
-QUndoCommand* AtmosphereCommand(Project& project, Atmosphere before, Atmosphere after,
-                                QUndoCommand* parent) {
-    return new SetAtmosphere(project, before, after, parent);
+QUndoCommand* AtmosphereCommand(Project& project, AtmosphereState before, AtmosphereState after) {
+    return new SetAtmosphere(project, std::move(before), std::move(after));
 }
 
 } // namespace project::detail

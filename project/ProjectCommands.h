@@ -30,14 +30,19 @@ public:
     }
     static void removeMixing(Project& p, int index) { p.removeMixing(index); }
     static void applyZones(Project& p, ZoneSettings zones) { p.applyZones(std::move(zones)); }
-    static void applyAtmosphere(Project& p, Atmosphere atmosphere) {
-        p.applyAtmosphere(atmosphere);
+    static void applyAtmosphere(Project& p, Atmosphere atmosphere,
+                                const Redefinitions& definitions) {
+        p.applyAtmosphere(atmosphere, definitions);
     }
+    static int nameSequence(const Project& p) noexcept { return p.nameSequence(); }
+    static void setNameSequence(Project& p, int next) noexcept { p.setNameSequence(next); }
 };
 
 // Each returns a new command, owned by `parent` when one is given, otherwise
 // by the caller (who pushes it on the stack).
-QUndoCommand* InsertPointCommand(Project& project, int index, StatePoint point,
+// `named`: the point has the next name of the project's sequence, which then
+// goes on after it (and back when the command is undone).
+QUndoCommand* InsertPointCommand(Project& project, int index, StatePoint point, bool named,
                                  QUndoCommand* parent = nullptr);
 QUndoCommand* RemovePointCommand(Project& project, int pointId, QUndoCommand* parent = nullptr);
 // A change of one point's name, definition or airflow. With `move`, it merges
@@ -52,7 +57,11 @@ QUndoCommand* InsertMixingCommand(Project& project, int index, Mixing mixing,
                                   QUndoCommand* parent = nullptr);
 QUndoCommand* RemoveMixingCommand(Project& project, int index, QUndoCommand* parent = nullptr);
 QUndoCommand* ZonesCommand(Project& project, ZoneSettings before, ZoneSettings after);
-QUndoCommand* AtmosphereCommand(Project& project, Atmosphere before, Atmosphere after,
-                                QUndoCommand* parent = nullptr);
+// The atmosphere with the points it redefines, before and after.
+struct AtmosphereState {
+    Atmosphere atmosphere;
+    Redefinitions definitions;
+};
+QUndoCommand* AtmosphereCommand(Project& project, AtmosphereState before, AtmosphereState after);
 
 } // namespace project::detail

@@ -1,7 +1,9 @@
 #include "project/ProjectData.h"
 
 #include "processes/ComfortZone.h"
+#include "processes/Problem.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace project {
@@ -19,6 +21,28 @@ bool sameLimits(const processes::ZoneLimits& a, const processes::ZoneLimits& b) 
            a.minRelativeHumidity == b.minRelativeHumidity &&
            a.maxRelativeHumidity == b.maxRelativeHumidity && a.minDewPointF == b.minDewPointF &&
            a.maxDewPointF == b.maxDewPointF;
+}
+
+// Whether a name holds a character no name should: a control character
+// (C0, DEL, C1) or a surrogate without its pair.
+bool hasUnfitCharacter(QStringView name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c.category() == QChar::Other_Control)
+            return true;
+        if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+QString nameOf(const std::vector<StatePoint>& points, const ProjectIndex& index, int id) {
+    const int position = index.positionOfId(id);
+    return position >= 0 ? points[static_cast<std::size_t>(position)].name : QString();
 }
 
 } // namespace
@@ -45,7 +69,9 @@ QString SequenceName(int n) {
 }
 
 std::optional<int> SequencePosition(const QString& name) {
-    if (name.isEmpty() || name.size() > 4)
+    // Six letters reach past 300 million, far beyond any project; more could
+    // overflow.
+    if (name.isEmpty() || name.size() > 6)
         return std::nullopt;
     int k = 0;
     for (const QChar c : name) {
@@ -56,19 +82,74 @@ std::optional<int> SequencePosition(const QString& name) {
     return k - 1;
 }
 
-QString NextPointName(const std::vector<StatePoint>& points) {
-    int next = 0;
-    for (const StatePoint& p : points) {
-        if (const auto position = SequencePosition(p.name))
-            next = std::max(next, *position + 1);
-    }
-    const auto taken = [&points](const QString& name) {
-        return std::any_of(points.begin(), points.end(),
-                           [&name](const StatePoint& p) { return p.name == name; });
-    };
-    while (taken(SequenceName(next)))
+QString NextPointName(const ProjectIndex& index, int from) {
+    int next = std::max(from, 0);
+    while (index.positionOfName(SequenceName(next)) >= 0)
         ++next;
     return SequenceName(next);
+}
+
+void ProjectIndex::rebuild(const ProjectData& data) {
+    rebuildPoints(data.points);
+    processes_.clear();
+    processes_.reserve(static_cast<qsizetype>(data.processes.size()));
+    for (const ProcessLink& link : data.processes)
+        addProcess(link);
+    mixtures_.clear();
+    for (const Mixing& mixing : data.mixings)
+        addMixing(mixing);
+}
+
+void ProjectIndex::rebuildPoints(const std::vector<StatePoint>& points) {
+    ids_.clear();
+    names_.clear();
+    ids_.reserve(static_cast<qsizetype>(points.size()));
+    names_.reserve(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        addPoint(points[i], static_cast<int>(i));
+}
+
+void ProjectIndex::addPoint(const StatePoint& point, int position) {
+    ids_.insert(point.id, position);
+    names_.insert(point.name, position);
+}
+
+std::optional<QString> CheckPointName(const QString& name, const ProjectIndex& index, int renamed) {
+    if (name.isEmpty())
+        return QStringLiteral("A point needs a name.");
+    if (name.size() > kMaxNameLength)
+        return QStringLiteral("A point's name can be at most %1 characters long.")
+            .arg(kMaxNameLength);
+    if (hasUnfitCharacter(name))
+        return QStringLiteral(
+            "A point's name cannot hold a line break, a tab or another control character.");
+    const int other = index.positionOfName(name);
+    if (other >= 0 && other != renamed)
+        return QStringLiteral("There is a point named %1 already.").arg(name);
+    return std::nullopt;
+}
+
+std::optional<QString> CheckProcess(const ProcessLink& link, const std::vector<StatePoint>& points,
+                                    const ProjectIndex& index) {
+    if (link.fromId == link.toId)
+        return QString::fromUtf8(processes::Describe(processes::Problem::SameAir));
+    if (index.hasProcess(link))
+        return QStringLiteral("%1 to %2 is a process already.")
+            .arg(nameOf(points, index, link.fromId), nameOf(points, index, link.toId));
+    return std::nullopt;
+}
+
+std::optional<QString> CheckMixing(const Mixing& mixing, const std::vector<StatePoint>& points,
+                                   const ProjectIndex& index) {
+    if (mixing.firstId == mixing.secondId)
+        return QString::fromUtf8(processes::Describe(processes::Problem::SameAir));
+    if (mixing.resultId == mixing.firstId || mixing.resultId == mixing.secondId)
+        return QStringLiteral("Point %1 cannot be mixed from itself.")
+            .arg(nameOf(points, index, mixing.resultId));
+    if (index.isMixture(mixing.resultId))
+        return QStringLiteral("Point %1 is the mixture of two other points already.")
+            .arg(nameOf(points, index, mixing.resultId));
+    return std::nullopt;
 }
 
 std::optional<QString> CheckZoneSettings(const ZoneSettings& zones) {
@@ -78,6 +159,12 @@ std::optional<QString> CheckZoneSettings(const ZoneSettings& zones) {
     for (const UserZone& zone : zones.userZones) {
         if (zone.name.trimmed().isEmpty())
             return QStringLiteral("A zone needs a name.");
+        if (zone.name.size() > kMaxNameLength)
+            return QStringLiteral("A zone's name can be at most %1 characters long.")
+                .arg(kMaxNameLength);
+        if (hasUnfitCharacter(zone.name))
+            return QStringLiteral(
+                "A zone's name cannot hold a line break, a tab or another control character.");
         const auto made = processes::LimitZone::Make(zone.limits);
         if (!made)
             return QStringLiteral("Zone %1: %2")

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include <QHash>
 #include <QString>
 
 namespace project {
@@ -70,17 +71,95 @@ struct ProjectData {
     ZoneSettings zones;
 };
 
+// Lookups into a project's lists in constant time: points by id and by
+// name, processes by their two points, and the points made by mixing. The
+// holder of the lists keeps it in step with them (rebuild, or the add
+// functions as it appends), so that opening a file of many points and every
+// check of an edit take time in proportion to the points, not to their
+// square.
+class ProjectIndex {
+public:
+    void rebuild(const ProjectData& data);
+    // Only the points' part again (after a point was inserted, removed or renamed).
+    void rebuildPoints(const std::vector<StatePoint>& points);
+    // The point appended at `position`, the process or mixture added.
+    void addPoint(const StatePoint& point, int position);
+    void addProcess(const ProcessLink& link) { ++processes_[key(link)]; }
+    void removeProcess(const ProcessLink& link) { drop(processes_, key(link)); }
+    void addMixing(const Mixing& mixing) { ++mixtures_[mixing.resultId]; }
+    void removeMixing(const Mixing& mixing) { drop(mixtures_, mixing.resultId); }
+
+    // The position of the point, -1 when there is none.
+    [[nodiscard]] int positionOfId(int id) const { return ids_.value(id, -1); }
+    [[nodiscard]] int positionOfName(const QString& name) const { return names_.value(name, -1); }
+    [[nodiscard]] bool hasProcess(const ProcessLink& link) const {
+        return processes_.contains(key(link));
+    }
+    // Whether the point is the result of a mixture.
+    [[nodiscard]] bool isMixture(int pointId) const { return mixtures_.contains(pointId); }
+
+private:
+    static quint64 key(const ProcessLink& link) {
+        return (quint64(quint32(link.fromId)) << 32) | quint32(link.toId);
+    }
+    template <typename Key>
+    static void drop(QHash<Key, int>& counts, const Key& key) {
+        const auto it = counts.find(key);
+        if (it != counts.end() && --*it <= 0)
+            counts.erase(it);
+    }
+
+    QHash<int, int> ids_;
+    QHash<QString, int> names_;
+    // How many processes, mixtures have each key: lists a caller handed to
+    // Project::replace unchecked may hold one twice.
+    QHash<quint64, int> processes_;
+    QHash<int, int> mixtures_;
+};
+
+// --- The rules of a project's contents -----------------------------------------
+//
+// The edits of a Project (Project.h) and the reading of a project file apply
+// the same checks, so that a file can hold nothing the window would refuse.
+// Each gives the reason as a sentence, nothing when the change may be made.
+
+// The longest name of a point or a zone, in UTF-16 code units: names are
+// labels on the chart, and a label of millions of characters would take
+// seconds to draw at every repaint.
+inline constexpr qsizetype kMaxNameLength = 256;
+
+// A point's name, already trimmed of blanks: not empty, at most
+// kMaxNameLength long, without a control character (a line break, a tab,
+// NUL, ...) or half of a UTF-16 surrogate pair (which no file or table
+// keeps), and no other point's. `renamed` is the position of the point being
+// renamed, whose own name is no clash; -1 for a new point.
+std::optional<QString> CheckPointName(const QString& name, const ProjectIndex& index,
+                                      int renamed = -1);
+
+// A process between two points of `points`: not from a point to itself, and
+// not a second one between the same two points in the same direction (its
+// loads would count twice).
+std::optional<QString> CheckProcess(const ProcessLink& link, const std::vector<StatePoint>& points,
+                                    const ProjectIndex& index);
+
+// A mixture among `points`: two different streams, and a result that is
+// neither of them nor the result of another mixture (a mixture always makes
+// a point of its own). The result need not be in `points` yet: a mixture
+// being made adds its point with it.
+std::optional<QString> CheckMixing(const Mixing& mixing, const std::vector<StatePoint>& points,
+                                   const ProjectIndex& index);
+
 // The label of position n of the naming sequence: A to Z, then AA, AB, ...
 QString SequenceName(int n);
 // The position of a label of that sequence; nothing for any other name.
 std::optional<int> SequencePosition(const QString& name);
-// The name for a new point: the label after the last one of the sequence in
-// use, skipping names already taken.
-QString NextPointName(const std::vector<StatePoint>& points);
+// The first label of the sequence from position `from` on that no point has.
+QString NextPointName(const ProjectIndex& index, int from = 0);
 
 // Why the zone settings cannot be used, nothing when they can: comfort
-// parameters outside the PMV model, a user zone without a name or whose
-// limits LimitZone refuses.
+// parameters outside the PMV model, a user zone without a name, with one
+// longer than kMaxNameLength or holding a control character, or whose limits
+// LimitZone refuses.
 std::optional<QString> CheckZoneSettings(const ZoneSettings& zones);
 
 // Why an airflow cannot be stored: a value that is not a finite number. (A

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <utility>
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,6 +40,43 @@ constexpr std::array<std::pair<LimitMember, const char*>, 8> kLimits{{
     {&ZoneLimits::maxDewPointF, "maxDewPointF"},
 }};
 
+// Whether a point is, through a chain of mixtures, one of its own streams:
+// whether Kahn's topological order of the graph from streams to mixtures
+// leaves points out. Time linear in the size of the graph.
+bool MixturesLoop(const ProjectData& data) {
+    QHash<int, int> positions;
+    positions.reserve(static_cast<qsizetype>(data.points.size()));
+    for (std::size_t i = 0; i < data.points.size(); ++i)
+        positions.insert(data.points[i].id, static_cast<int>(i));
+    const std::size_t n = data.points.size();
+    std::vector<std::vector<int>> madeFrom(n); // stream -> mixtures it enters
+    std::vector<int> streamsLeft(n, 0);
+    for (const Mixing& m : data.mixings) {
+        const int result = positions.value(m.resultId, -1);
+        for (const int stream : {m.firstId, m.secondId}) {
+            const int from = positions.value(stream, -1);
+            if (from < 0 || result < 0)
+                continue;
+            madeFrom[static_cast<std::size_t>(from)].push_back(result);
+            ++streamsLeft[static_cast<std::size_t>(result)];
+        }
+    }
+    std::vector<int> ready;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (streamsLeft[i] == 0)
+            ready.push_back(static_cast<int>(i));
+    }
+    while (!ready.empty()) {
+        const int done = ready.back();
+        ready.pop_back();
+        for (const int mixture : madeFrom[static_cast<std::size_t>(done)]) {
+            if (--streamsLeft[static_cast<std::size_t>(mixture)] == 0)
+                ready.push_back(mixture);
+        }
+    }
+    return std::any_of(streamsLeft.begin(), streamsLeft.end(), [](int left) { return left > 0; });
+}
+
 // --- Reading ---------------------------------------------------------------------
 //
 // Every accessor refuses what is missing or of the wrong kind: it records the
@@ -50,8 +88,11 @@ public:
     [[nodiscard]] bool failed() const noexcept { return !error_.isEmpty(); }
     [[nodiscard]] const QString& error() const noexcept { return error_; }
 
+    // `what` is a phrase, or ends in a sentence of a check with its own full
+    // stop ("point A: The dry bulb is not a number.").
     void bad(const QString& what) {
-        fail(QStringLiteral("The project file is damaged: %1.").arg(what));
+        const QString stop = what.endsWith(u'.') ? QString() : QStringLiteral(".");
+        fail(QStringLiteral("The project file is damaged: %1%2").arg(what, stop));
     }
     // A message of its own, not a kind of damage.
     void fail(const QString& message) {
@@ -109,18 +150,29 @@ public:
 
     std::optional<StatePoint> point(const QJsonObject& o, int id);
     ZoneSettings zones(const QJsonObject& o);
+    bool version(const QJsonObject& root);
+    bool points(const QJsonObject& root, ProjectData& data);
+    bool processes(const QJsonObject& root, ProjectData& data);
+    bool mixings(const QJsonObject& root, ProjectData& data);
     std::optional<ProjectData> project(const QByteArray& bytes);
 
 private:
     QString error_;
+    // The lists read so far, for the checks the project's edits apply.
+    ProjectIndex index_;
 };
 
 std::optional<StatePoint> Reader::point(const QJsonObject& o, int id) {
     StatePoint point;
     point.id = id;
     point.name = text(o, "name").trimmed();
-    if (point.name.isEmpty())
-        bad(QStringLiteral("a point has no name"));
+    if (failed())
+        return std::nullopt;
+    if (auto problem = CheckPointName(point.name, index_)) {
+        // Named by its place: the name may be what cannot be shown.
+        bad(QStringLiteral("point number %1: %2").arg(id).arg(*problem));
+        return std::nullopt;
+    }
     const QJsonArray inputs = array(o, "inputs");
     if (failed())
         return std::nullopt;
@@ -183,6 +235,98 @@ ZoneSettings Reader::zones(const QJsonObject& o) {
     return zones;
 }
 
+// The file's version: this one's, or a message why the file is not read.
+bool Reader::version(const QJsonObject& root) {
+    const double version = number(root, "version");
+    if (failed())
+        return false;
+    if (version == kProjectFileVersion)
+        return true;
+    // A later version that may come: a whole number, told as one. Anything
+    // else (a fraction, zero, a negative or huge number) is no version at all.
+    constexpr double kLikelyVersions = 1e6;
+    if (version == std::floor(version) && version > kProjectFileVersion &&
+        version <= kLikelyVersions) {
+        fail(QStringLiteral("This project was saved by a newer version of Vaporwright (file "
+                            "version %1); this version reads version %2.")
+                 .arg(static_cast<int>(version))
+                 .arg(kProjectFileVersion));
+    } else {
+        fail(QStringLiteral("The project file's version is not one Vaporwright reads; this "
+                            "version reads version %1.")
+                 .arg(kProjectFileVersion));
+    }
+    return false;
+}
+
+bool Reader::points(const QJsonObject& root, ProjectData& data) {
+    const QJsonArray list = array(root, "points");
+    data.points.reserve(static_cast<std::size_t>(list.size()));
+    int id = 1;
+    for (const QJsonValue& v : list) {
+        auto point = this->point(object(v, QStringLiteral("a point")), id++);
+        if (!point)
+            return false;
+        index_.addPoint(*point, static_cast<int>(data.points.size()));
+        data.points.push_back(std::move(*point));
+    }
+    return !failed();
+}
+
+bool Reader::processes(const QJsonObject& root, ProjectData& data) {
+    const std::size_t count = data.points.size();
+    const auto idAt = [&data](int i) { return data.points[static_cast<std::size_t>(i)].id; };
+    for (const QJsonValue& v : array(root, "processes")) {
+        const QJsonObject o = object(v, QStringLiteral("a process"));
+        const int from = position(o, "from", count);
+        const int to = position(o, "to", count);
+        if (failed())
+            return false;
+        const ProcessLink link{idAt(from), idAt(to)};
+        if (auto problem = CheckProcess(link, data.points, index_)) {
+            bad(QStringLiteral("a process: %1").arg(*problem));
+            return false;
+        }
+        index_.addProcess(link);
+        data.processes.push_back(link);
+    }
+    return !failed();
+}
+
+bool Reader::mixings(const QJsonObject& root, ProjectData& data) {
+    const std::size_t count = data.points.size();
+    const auto idAt = [&data](int i) { return data.points[static_cast<std::size_t>(i)].id; };
+    for (const QJsonValue& v : array(root, "mixings")) {
+        const QJsonObject o = object(v, QStringLiteral("a mixture"));
+        const int first = position(o, "first", count);
+        const int second = position(o, "second", count);
+        const int result = position(o, "result", count);
+        const double share = number(o, "firstStreamShare");
+        if (failed())
+            return false;
+        if (!(share >= 0.0 && share <= 1.0)) {
+            bad(QStringLiteral("a mixture's share is outside 0 to 1"));
+            return false;
+        }
+        const Mixing mixing{idAt(first), idAt(second), idAt(result), share};
+        if (auto problem = CheckMixing(mixing, data.points, index_)) {
+            bad(QStringLiteral("a mixture: %1").arg(*problem));
+            return false;
+        }
+        index_.addMixing(mixing);
+        data.mixings.push_back(mixing);
+    }
+    if (failed())
+        return false;
+    // The project makes every mixture a new point, after its streams: no
+    // point can be mixed, through other mixtures, from itself.
+    if (MixturesLoop(data)) {
+        bad(QStringLiteral("the mixtures form a loop, a point mixed through others from itself"));
+        return false;
+    }
+    return true;
+}
+
 std::optional<ProjectData> Reader::project(const QByteArray& bytes) {
     QJsonParseError parse{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
@@ -196,20 +340,8 @@ std::optional<ProjectData> Reader::project(const QByteArray& bytes) {
         fail(QStringLiteral("This is not a Vaporwright project file."));
         return std::nullopt;
     }
-    const double version = number(root, "version");
-    if (failed())
+    if (!version(root))
         return std::nullopt;
-    if (version != std::floor(version) || version < 1) {
-        bad(QStringLiteral("the version is not a whole number from 1"));
-        return std::nullopt;
-    }
-    if (version > kProjectFileVersion) {
-        fail(QStringLiteral("This project was saved by a newer version of Vaporwright (file "
-                            "version %1); this version reads version %2.")
-                 .arg(version)
-                 .arg(kProjectFileVersion));
-        return std::nullopt;
-    }
 
     ProjectData data;
     const auto system = basPsychroFun::UnitSystemOf(text(root, "unitSystem").toStdString());
@@ -217,50 +349,11 @@ std::optional<ProjectData> Reader::project(const QByteArray& bytes) {
         bad(QStringLiteral("the unit system is neither IP nor SI"));
     data.atmosphere.system = system.value_or(UnitSystem::IP);
     data.atmosphere.pressurePsia = number(root, "pressurePsia");
-    if (calculator::CheckPressure(static_cast<float>(data.atmosphere.pressurePsia)))
+    const auto single = basPsychroFun::units::ToSingle(data.atmosphere.pressurePsia);
+    if (!single || calculator::CheckPressure(*single))
         bad(QStringLiteral("the atmospheric pressure is out of range"));
-
-    int id = 1;
-    for (const QJsonValue& v : array(root, "points")) {
-        auto point = this->point(object(v, QStringLiteral("a point")), id++);
-        if (!point)
-            return std::nullopt;
-        for (const StatePoint& other : data.points) {
-            if (other.name == point->name)
-                bad(QStringLiteral("two points are named %1").arg(point->name));
-        }
-        data.points.push_back(std::move(*point));
-    }
-    if (failed())
+    if (failed() || !points(root, data) || !processes(root, data) || !mixings(root, data))
         return std::nullopt;
-    const std::size_t count = data.points.size();
-    const auto idAt = [&data](int i) { return data.points[static_cast<std::size_t>(i)].id; };
-    for (const QJsonValue& v : array(root, "processes")) {
-        const QJsonObject o = object(v, QStringLiteral("a process"));
-        const int from = position(o, "from", count);
-        const int to = position(o, "to", count);
-        if (failed())
-            return std::nullopt;
-        if (from == to) {
-            bad(QStringLiteral("a process leads from a point to itself"));
-            return std::nullopt;
-        }
-        data.processes.push_back({idAt(from), idAt(to)});
-    }
-    for (const QJsonValue& v : array(root, "mixings")) {
-        const QJsonObject o = object(v, QStringLiteral("a mixture"));
-        const int first = position(o, "first", count);
-        const int second = position(o, "second", count);
-        const int result = position(o, "result", count);
-        const double share = number(o, "firstStreamShare");
-        if (failed())
-            return std::nullopt;
-        if (!(share >= 0.0 && share <= 1.0)) {
-            bad(QStringLiteral("a mixture's share is outside 0 to 1"));
-            return std::nullopt;
-        }
-        data.mixings.push_back({idAt(first), idAt(second), idAt(result), share});
-    }
     data.zones = zones(object(member(root, "zones"), QStringLiteral("\"zones\"")));
     if (failed())
         return std::nullopt;
@@ -303,11 +396,9 @@ QJsonObject writeZones(const ZoneSettings& zones) {
 } // namespace
 
 QByteArray WriteProjectFile(const ProjectData& data) {
-    const auto positionOf = [&data](int id) {
-        const auto it = std::find_if(data.points.begin(), data.points.end(),
-                                     [id](const StatePoint& p) { return p.id == id; });
-        return static_cast<int>(it - data.points.begin());
-    };
+    ProjectIndex index;
+    index.rebuildPoints(data.points);
+    const auto positionOf = [&index](int id) { return index.positionOfId(id); };
     QJsonArray points;
     for (const StatePoint& point : data.points)
         points.append(writePoint(point));

@@ -17,6 +17,8 @@ packages=(
     desktop-file-utils appstream dpkg-dev file binutils
     xvfb xauth xdotool xclip x11-utils
     man-db
+    python3-dev pybind11-dev python3-numpy python3-pandas python3-pytest
+    python3-dask python3-distributed
 )
 
 missing=()

@@ -27,14 +27,48 @@ constexpr int kLockWaitMs = 1500;
 // The length of the random part QSaveFile appends to the file's name.
 constexpr qsizetype kTemporarySuffixLength = 6;
 
-QByteArray ReadStoreBytes(const QString& path) {
+// The store's file, or as much of it as is read.
+struct StoreBytes {
+    QByteArray bytes;
+    // The file went on beyond kMaxStoreBytes: `bytes` holds the lines that
+    // end within them, the rest was not read.
+    bool cut = false;
+};
+
+StoreBytes ReadStoreBytes(const QString& path) {
     // isFile() keeps a folder or a pipe in the way from being opened (a pipe
     // would block the read).
     if (!QFileInfo(path).isFile()) {
         return {};
     }
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(kMaxStoreBytes) : QByteArray();
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    // One byte more than the bound tells a file that goes on beyond it, even
+    // one that grew since its size was taken. The read goes by pieces, since
+    // QIODevice::read(n) sets n bytes aside at once.
+    constexpr qint64 kPiece = 1024 * 1024;
+    StoreBytes read;
+    read.bytes.reserve(std::min(file.size(), kMaxStoreBytes) + 1);
+    while (read.bytes.size() <= kMaxStoreBytes) {
+        const QByteArray piece =
+            file.read(std::min(kPiece, kMaxStoreBytes + 1 - read.bytes.size()));
+        if (piece.isEmpty()) {
+            break;
+        }
+        read.bytes += piece;
+    }
+    if (read.bytes.size() > kMaxStoreBytes) {
+        // Never half a line: "Patm=14.696" cut to "Patm=14" would be read as
+        // another value. The line the bound falls in is unread, like the rest.
+        read.bytes.truncate(kMaxStoreBytes);
+        const qsizetype lineEnd =
+            std::max(read.bytes.lastIndexOf('\n'), read.bytes.lastIndexOf('\r'));
+        read.bytes.truncate(lineEnd + 1);
+        read.cut = true;
+    }
+    return read;
 }
 
 // Takes the store's lock within a moment, or not at all (see the header).
@@ -85,7 +119,7 @@ QString StoreFilePath() {
 }
 
 StoredTexts ReadStoredTexts() {
-    return ParseStoreText(ReadStoreBytes(StoreFilePath())).texts;
+    return ParseStoreText(ReadStoreBytes(StoreFilePath()).bytes).texts;
 }
 
 QString GetSetting(QStringView key, const QString& defaultText) {
@@ -113,8 +147,11 @@ bool SaveSettings(std::span<const SettingEntry> entries) {
     TakeLock(lock, lockPath);
     RemoveStaleTemporaryFiles(path);
 
-    StoreContents contents = ParseStoreText(ReadStoreBytes(path));
-    if (contents.texts.isEmpty() && contents.hasOtherText && !KeepAside(path)) {
+    const StoreBytes read = ReadStoreBytes(path);
+    StoreContents contents = ParseStoreText(read.bytes);
+    // What was not read cannot be written back: the whole file is kept.
+    const bool keepAside = read.cut || (contents.texts.isEmpty() && contents.hasOtherText);
+    if (keepAside && !KeepAside(path)) {
         return false;
     }
     for (const SettingEntry& entry : entries) {

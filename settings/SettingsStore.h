@@ -10,8 +10,8 @@
 // Reading takes every key it can read and skips only what it cannot: a
 // comment, a stray byte, a line an editor or a crash damaged never makes
 // another key fall back on its default. A missing file, and a folder or other
-// non-file in its place, read as empty; of a file beyond 16 MiB the first
-// 16 MiB are read.
+// non-file in its place, read as empty. Of a file beyond 16 MiB only the lines
+// that end within the first 16 MiB are read: a line is never read in part.
 //
 // Writing (SaveSettings), in this order:
 // - takes the file's lock "Vaporwright.ini.lock", the one QSettings uses, so
@@ -24,9 +24,10 @@
 //   ("Vaporwright.ini." and six letters, QSaveFile's names);
 // - reads the file as above and sets the entries' keys in it: every other
 //   readable key keeps its value; comments and unreadable lines are dropped;
-// - a file with text of its own but no readable key at all is kept aside as
-//   "Vaporwright.ini.damaged" (replacing an older one) before it is replaced,
-//   so that nothing written by hand is silently destroyed;
+// - a file with text of its own but no readable key at all, and a file beyond
+//   16 MiB (not read whole), is kept aside as "Vaporwright.ini.damaged"
+//   (replacing an older one) before it is replaced, so that nothing written
+//   by hand is silently destroyed;
 // - replaces the file atomically (QSaveFile: a temporary file renamed over
 //   the old one), or writes it in place where the folder does not allow that.
 //

@@ -39,17 +39,47 @@ struct LegendBox {
     double line;
 };
 
-LegendBox BeginLegend(QPainter& p, const LayerContext& context, int lines, double textWidth) {
-    const QFontMetricsF fm(p.font(), p.device());
+// The legend's lines and the width of its widest text, for a display.
+struct LegendSize {
+    int lines;
+    double textWidth;
+};
+
+LegendSize LegendSizeOf(const QFontMetricsF& fm, HoursDisplay display) {
+    if (display == HoursDisplay::Density)
+        return {3, std::max(fm.horizontalAdvance(QStringLiteral("Hours per cell")),
+                            fm.horizontalAdvance(QStringLiteral("0000")))};
+    const QLocale locale;
+    double width = 0.0;
+    for (int month = 1; month <= 12; ++month)
+        width =
+            std::max(width, fm.horizontalAdvance(locale.monthName(month, QLocale::ShortFormat)));
+    // Two columns of six months.
+    return {6, 2 * width + 2.5 * fm.height()};
+}
+
+QRectF LegendRect(const QFontMetricsF& fm, const LayerContext& context, LegendSize size) {
     const double line = 1.2 * fm.height();
     const QRectF& plot = context.mapping.plot();
     // The chart's legend of five lines takes the top left corner.
-    const QRectF box(plot.left() + 1.0, plot.top() + 7.0 * line, 3.3 * fm.height() + textWidth,
-                     lines * line + 0.6 * fm.height());
+    return {plot.left() + 1.0, plot.top() + 7.0 * line, 3.3 * fm.height() + size.textWidth,
+            size.lines * line + 0.6 * fm.height()};
+}
+
+LegendBox BeginLegend(QPainter& p, const LayerContext& context, HoursDisplay display) {
+    const QFontMetricsF fm(p.font(), p.device());
+    const QRectF box = LegendRect(fm, context, LegendSizeOf(fm, display));
     QColor patch(Qt::white);
     patch.setAlphaF(0.85f);
     p.fillRect(box, patch);
-    return {p, box, line};
+    return {p, box, 1.2 * fm.height()};
+}
+
+// Text over a faint white patch, readable over the hours and the lines.
+QColor LabelPatch() {
+    QColor patch(Qt::white);
+    patch.setAlphaF(0.7f);
+    return patch;
 }
 
 } // namespace
@@ -76,6 +106,14 @@ void HoursLayer::paint(QPainter& painter, const LayerContext& context) const {
         paintDensity(painter, context);
     else
         paintDots(painter, context);
+}
+
+void HoursLayer::reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                                  const LayerContext& context) const {
+    if (hours_.empty())
+        return;
+    const QFontMetricsF fm(painter.font(), painter.device());
+    labels.block(LegendRect(fm, context, LegendSizeOf(fm, display_)));
 }
 
 void HoursLayer::paintDensity(QPainter& painter, const LayerContext& context) const {
@@ -112,9 +150,7 @@ void HoursLayer::paintDensity(QPainter& painter, const LayerContext& context) co
     const QLocale locale;
     const QString title = QStringLiteral("Hours per cell");
     const QFontMetricsF fm(painter.font(), painter.device());
-    const LegendBox legend = BeginLegend(
-        painter, context, 3,
-        std::max(fm.horizontalAdvance(title), fm.horizontalAdvance(QStringLiteral("0000"))));
+    const LegendBox legend = BeginLegend(painter, context, HoursDisplay::Density);
     const double pad = 0.3 * fm.height();
     painter.setPen(Qt::black);
     const QRectF titleRect(legend.box.left() + pad, legend.box.top() + pad,
@@ -158,8 +194,7 @@ void HoursLayer::paintDots(QPainter& painter, const LayerContext& context) const
     for (int month = 1; month <= 12; ++month)
         width =
             std::max(width, fm.horizontalAdvance(locale.monthName(month, QLocale::ShortFormat)));
-    // Two columns of six months.
-    const LegendBox legend = BeginLegend(painter, context, 6, 2 * width + 2.5 * fm.height());
+    const LegendBox legend = BeginLegend(painter, context, HoursDisplay::MonthDots);
     const double pad = 0.3 * fm.height();
     for (int month = 1; month <= 12; ++month) {
         const int column = (month - 1) / 6;
@@ -184,6 +219,9 @@ void ZonesLayer::setZones(std::vector<ShownZone> zones) {
 void ZonesLayer::paint(QPainter& painter, const LayerContext& context) const {
     const ChartMapping& m = context.mapping;
     const QFontMetricsF fm(painter.font(), painter.device());
+    LabelPlacer own(m.plot());
+    LabelPlacer& labels = context.labels != nullptr ? *context.labels : own;
+    std::vector<QPolygonF> polygons(zones_.size());
     for (std::size_t i = 0; i < zones_.size(); ++i) {
         const ShownZone& shown = zones_[i];
         auto& cache = outlines_[i];
@@ -196,7 +234,7 @@ void ZonesLayer::paint(QPainter& painter, const LayerContext& context) const {
         const processes::Outline& outline = found->second;
         if (outline.size() < 3)
             continue;
-        QPolygonF polygon;
+        QPolygonF& polygon = polygons[i];
         polygon.reserve(static_cast<qsizetype>(outline.size()));
         for (const processes::ChartPoint& point : outline) {
             // Open sides reach far beyond any chart: keep them a little
@@ -212,15 +250,19 @@ void ZonesLayer::paint(QPainter& painter, const LayerContext& context) const {
         painter.setBrush(fill);
         painter.setPen(QPen(shown.colour, 1.8));
         painter.drawPolygon(polygon);
-        // The name at the top of the outline, where the plot shows it.
-        const QRectF box = polygon.boundingRect().intersected(m.plot());
-        if (box.isEmpty())
-            continue;
-        painter.setPen(shown.colour);
-        painter.drawText(QRectF(box.left(), box.top() - fm.height(), box.width(), fm.height()),
-                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, shown.name);
     }
     painter.setBrush(Qt::NoBrush);
+    // The names after all outlines, so none is drawn over: above each
+    // outline's top edge where the plot shows it, else where there is room.
+    for (std::size_t i = 0; i < zones_.size(); ++i) {
+        const QRectF box = polygons[i].boundingRect().intersected(m.plot());
+        if (polygons[i].isEmpty() || box.isEmpty())
+            continue;
+        const auto label = labels.place(zones_[i].name, QPointF(box.center().x(), box.top()), fm,
+                                        2.0, LabelSide::Above);
+        if (label)
+            DrawPlacedLabel(painter, *label, zones_[i].colour, LabelPatch());
+    }
 }
 
 } // namespace chart

@@ -36,6 +36,9 @@ public:
     [[nodiscard]] const weather::HourFilter& filter() const noexcept { return filter_; }
 
     void paint(QPainter& painter, const LayerContext& context) const override;
+    // The legend's box.
+    void reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                          const LayerContext& context) const override;
 
 private:
     void paintDensity(QPainter& painter, const LayerContext& context) const;

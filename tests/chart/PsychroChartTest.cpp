@@ -161,7 +161,8 @@ TEST_F(PsychroChartTest, ExportsPngSvgAndClipboard) {
 namespace {
 
 // A layer that marks states as a layer of the window does: through the
-// mapping it is given, knowing nothing of the style.
+// mapping it is given, knowing nothing of the style, and keeping the
+// chart's labels off its marks.
 class MarkLayer : public ChartLayer {
 public:
     explicit MarkLayer(std::vector<StatePoint> states) : states_(std::move(states)) {}
@@ -170,6 +171,12 @@ public:
             painter.fillRect(
                 QRectF(context.mapping.toPixel(s.tdbF, s.wLbPerLb) - QPointF(3, 3), QSizeF(6, 6)),
                 kColour);
+    }
+    void reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                          const LayerContext& context) const override {
+        static_cast<void>(painter);
+        for (const StatePoint& s : states_)
+            labels.blockMarker(context.mapping.toPixel(s.tdbF, s.wLbPerLb), 4.5);
     }
     static inline const QColor kColour{255, 0, 255};
 

@@ -135,6 +135,9 @@ TEST(Definition, NoAirGivesTheReason) {
         {{{Input::DryBulb, 75.0}, {Input::HumidityRatio, -0.001}}, Reason::HumidityRatioNegative},
         {{{Input::DewPoint, 500.0}, {Input::DryBulb, 75.0}}, Reason::DewPointAboveRange},
         {{{Input::DewPoint, -200.0}, {Input::DryBulb, 75.0}}, Reason::DewPointBelowRange},
+        // Beyond a float (a converted one would be undefined behaviour).
+        {{{Input::DewPoint, 1e300}, {Input::DryBulb, 75.0}}, Reason::DewPointAboveRange},
+        {{{Input::DewPoint, -1e300}, {Input::DryBulb, 75.0}}, Reason::DewPointBelowRange},
         {{{Input::DryBulb, 1e39}, {Input::RelativeHumidity, 0.5}}, Reason::NumberTooLarge},
     };
     for (const Case& c : cases) {

@@ -5,6 +5,7 @@
 #include "project/CoreAdapter.h"
 #include "project/ProjectFile.h"
 
+#include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -31,16 +32,85 @@ TEST(Project, NamesContinueTheSequenceAndSkipNamesInUse) {
     EXPECT_EQ(p.nextPointName(), "A");
     p.addPointAt(75, 0.01);
     p.addPoint(tw(80, 0.01), QStringLiteral("C"));
-    EXPECT_EQ(p.nextPointName(), "D");
+    EXPECT_EQ(p.nextPointName(), "B"); // a name of the user's does not move the sequence on
+    p.addPointAt(70, 0.01);
+    EXPECT_EQ(p.nextPointName(), "D");                                // C is taken
     EXPECT_FALSE(p.addPoint(tw(70, 0.01), QStringLiteral("A")).ok()); // taken
     EXPECT_TRUE(p.renamePoint(0, QStringLiteral("Outdoor")).isEmpty());
     EXPECT_FALSE(p.renamePoint(0, QStringLiteral("C")).isEmpty());
     EXPECT_FALSE(p.renamePoint(0, QStringLiteral("  ")).isEmpty());
+    EXPECT_EQ(p.nextPointName(), "D"); // A, free again, lies behind the sequence
     p.addPoint(tw(70, 0.01), QStringLiteral("E"));
-    EXPECT_EQ(p.nextPointName(), "F");
+    EXPECT_EQ(p.nextPointName(), "D");
     EXPECT_EQ(SequenceName(25), "Z");
     EXPECT_EQ(SequenceName(26), "AA");
     EXPECT_EQ(SequencePosition(QStringLiteral("AB")), 27);
+    EXPECT_EQ(SequencePosition(SequenceName(400000)), 400000);
+    EXPECT_FALSE(SequencePosition(QStringLiteral("Ab")));
+}
+
+// Mixing "OA" with "RA" made "RB": the name followed the user's names.
+TEST(Project, MixtureOfRenamedPointsContinuesTheProgramsNames) {
+    Project p;
+    p.addPointAt(95, 0.0142);
+    p.addPointAt(75, 0.0093);
+    p.setAirflow(0, Airflow{1000, AirflowUnit::Cfm});
+    p.setAirflow(1, Airflow{3000, AirflowUnit::Cfm});
+    ASSERT_TRUE(p.renamePoint(0, QStringLiteral("OA")).isEmpty());
+    ASSERT_TRUE(p.renamePoint(1, QStringLiteral("RA")).isEmpty());
+    const Added mixed = p.addMixing(0, 1);
+    ASSERT_TRUE(mixed.ok());
+    EXPECT_EQ(p.point(mixed.index).name, "C");
+    // Undone, the name is the next one again; a coil's point goes on after it.
+    p.undoStack()->undo();
+    EXPECT_EQ(p.nextPointName(), "C");
+    p.undoStack()->redo();
+    EXPECT_EQ(p.nextPointName(), "D");
+    const Added coil = p.addCoil(0, 50.0, 0.1);
+    ASSERT_TRUE(coil.ok());
+    EXPECT_EQ(p.point(coil.index).name, "D");
+    // A project opened (or replaced) takes the sequence up from A, past the
+    // names it holds.
+    ProjectData data = p.data();
+    p.replace(data);
+    EXPECT_EQ(p.nextPointName(), "A");
+    data.points[0].name = QStringLiteral("A");
+    p.replace(data);
+    EXPECT_EQ(p.nextPointName(), "B");
+}
+
+// Point names hold no control characters: they go into files, tables and
+// one-line labels. Every kind is refused, by adding and by renaming.
+TEST(Project, PointNameWithControlCharactersIsRefused) {
+    const QString unfit[] = {
+        QStringLiteral("Line\nbreak"),
+        QStringLiteral("Carriage\rreturn"),
+        QStringLiteral("Tab\there"),
+        QString::fromUtf16(u"Nul\0inside", 10),
+        QStringLiteral("Bell\a"),
+        QStringLiteral("Delete\x7f"),
+        QStringLiteral("Next") + QChar(0x85) + QStringLiteral("line"),
+        QString(QChar(0xd800)) + QStringLiteral("half a pair"),
+    };
+    Project p;
+    p.addPointAt(75, 0.01);
+    // Nor are names of thousands of characters, each a label on the chart.
+    EXPECT_TRUE(p.renamePoint(0, QString(kMaxNameLength, u'x')).isEmpty());
+    EXPECT_FALSE(p.addPoint(tw(70, 0.01), QString(kMaxNameLength + 1, u'y')).ok());
+    ASSERT_TRUE(p.renamePoint(0, QStringLiteral("A")).isEmpty());
+    for (const QString& name : unfit) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_FALSE(p.addPoint(tw(70, 0.01), name).ok());
+        EXPECT_FALSE(p.renamePoint(0, name).isEmpty());
+    }
+    EXPECT_EQ(p.pointCount(), 1);
+    EXPECT_EQ(p.point(0).name, "A");
+    // Whole surrogate pairs and other scripts are names like any other.
+    EXPECT_TRUE(p.renamePoint(0, QString::fromUtf8("Zuluft \xf0\x9f\x8c\xac \xce\xb1")).isEmpty());
+    ZoneSettings zones;
+    zones.userZones.push_back({QStringLiteral("Office\nEast"), {}, true});
+    zones.userZones.back().limits.maxDryBulbF = 80.0;
+    EXPECT_FALSE(p.setZoneSettings(zones).isEmpty());
 }
 
 TEST(Project, PointThatIsNoAirKeepsItsInputsAndSaysWhy) {
@@ -314,4 +384,29 @@ TEST(Project, UnitSystemChangeKeepsTheAirOfEveryPoint) {
     EXPECT_NEAR(p.pointResult(0).state->W, a.W, 1e-5);
     EXPECT_NEAR(p.pointResult(1).state->Tdb, b.Tdb, 1e-3);
     EXPECT_FALSE(p.setAtmosphere({-1.0, UnitSystem::SI}).isEmpty());
+}
+
+// A file's 14.696 psia against the calculator's single-precision 14.696f
+// marked the project modified at once: the same float is the same pressure.
+TEST(Project, CalculatorPressureEqualAtSinglePrecisionIsNoChange) {
+    for (const double filePsia : {14.696, 12.23, 10.1234567}) {
+        SCOPED_TRACE(filePsia);
+        Project p;
+        p.replace({{filePsia, UnitSystem::IP}, {}, {}, {}, {}});
+        p.addPointAt(75, 0.01);
+        const int steps = p.undoStack()->count();
+        const double calculator = static_cast<double>(static_cast<float>(filePsia));
+        EXPECT_TRUE(p.setAtmosphere({calculator, UnitSystem::IP}).isEmpty());
+        EXPECT_EQ(p.undoStack()->count(), steps);
+        EXPECT_EQ(p.atmosphere().pressurePsia, filePsia); // the file's own number
+        // A change of units alone keeps the number too.
+        EXPECT_TRUE(p.setAtmosphere({calculator, UnitSystem::SI}).isEmpty());
+        EXPECT_EQ(p.undoStack()->count(), steps + 1);
+        EXPECT_EQ(p.atmosphere(), (Atmosphere{filePsia, UnitSystem::SI}));
+        // The next float is another pressure.
+        const double next =
+            static_cast<double>(std::nextafter(static_cast<float>(filePsia), 100.0f));
+        EXPECT_TRUE(p.setAtmosphere({next, UnitSystem::SI}).isEmpty());
+        EXPECT_EQ(p.atmosphere().pressurePsia, next);
+    }
 }

@@ -106,6 +106,51 @@ TEST_F(StoreTest, FileWithoutAReadableKeyIsKeptAsideBeforeTheWrite) {
     EXPECT_EQ(StoreFolderEntries(), QStringList{QStringLiteral("Vaporwright.ini")});
 }
 
+// A file over 16 MiB was cut at 16 MiB, mid-line: "Patm=14.696" read as
+// "Patm=14". Only lines that end within the bound are read; the file, not
+// read whole, is kept aside before a write.
+TEST_F(StoreTest, OversizedFileIsNeverCutMidLine) {
+    constexpr qsizetype kBound = 16 * 1024 * 1024;
+    const QByteArray head = "[Settings]\nUnits=1\n";
+    const QByteArray patm = "Patm=14.696\n";
+    // Comment lines up to `end`, where the Patm line then starts.
+    const auto filledTo = [&head](qsizetype end) {
+        QByteArray bytes = head;
+        const QByteArray line = ';' + QByteArray(1000, 'x') + '\n';
+        while (end - bytes.size() > 2 * line.size()) {
+            bytes += line;
+        }
+        bytes += ';' + QByteArray(end - bytes.size() - 2, 'y') + '\n';
+        return bytes;
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* patm;
+    } cases[] = {
+        {"Patm across the bound", filledTo(kBound - 5) + patm + "Alt=100\n", "none"},
+        {"Patm ending at the bound", filledTo(kBound - patm.size()) + patm + "Alt=100\n", "14.696"},
+        {"one line across the bound", head + QByteArray(kBound, 'z') + "\nPatm=14.696\n", "none"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteRawStore(c.bytes);
+        const StoredTexts read = ReadStoredTexts();
+        EXPECT_EQ(read.value(QStringLiteral("Units")), u"1");
+        EXPECT_EQ(read.value(QStringLiteral("Patm"), QStringLiteral("none")),
+                  QString::fromLatin1(c.patm));
+        EXPECT_FALSE(read.contains(QStringLiteral("Alt")));
+
+        ASSERT_TRUE(SaveSetting(u"KeepOnTop", QStringLiteral("True")));
+        const QByteArray kept = QByteArray("[Settings]\nKeepOnTop=True\n") +
+                                (qstrcmp(c.patm, "none") != 0 ? "Patm=14.696\n" : "") + "Units=1\n";
+        EXPECT_EQ(ReadRawStore(), kept);
+        QFile aside(settings::StoreFilePath() + QStringLiteral(".damaged"));
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(aside.readAll() == c.bytes); // the user's file, whole
+    }
+}
+
 // Empty, as a kill between making and filling them leaves them: the store's
 // lock and two temporary files of QSaveFile. A file of another name stays.
 void LeaveLeftovers() {
