@@ -49,7 +49,7 @@ PsychroChart::PsychroChart(QWidget* parent) : QWidget(parent), range_(DefaultRan
     connect(actions_.resetZoom, &QAction::triggered, this, &PsychroChart::resetZoom);
 
     auto* styles = new QActionGroup(this);
-    actions_.ashrae = styles->addAction(QStringLiteral("&ASHRAE Chart"));
+    actions_.ashrae = styles->addAction(QStringLiteral("A&SHRAE Chart"));
     actions_.mollier = styles->addAction(QStringLiteral("&Mollier h-x Diagram"));
     for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
         QAction* action = styleAction(style);

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -238,8 +239,19 @@ TEST_F(PsychroChartTest, StyleActionsAreExclusiveAndKeepTheView) {
     QAction* mollier = chart.styleAction(ChartStyle::Mollier);
     ASSERT_TRUE(ashrae->isCheckable() && mollier->isCheckable());
     EXPECT_TRUE(ashrae->isChecked());
-    EXPECT_EQ(ashrae->text(), QStringLiteral("&ASHRAE Chart"));
+    EXPECT_EQ(ashrae->text(), QStringLiteral("A&SHRAE Chart"));
     EXPECT_EQ(mollier->text(), QStringLiteral("&Mollier h-x Diagram"));
+    // The context menu holds them beside the chart's own commands: every
+    // item answers to a key of its own.
+    QSet<QChar> keys;
+    for (const QAction* action :
+         {chart.copyAction(), chart.saveAsAction(), chart.resetZoomAction(), ashrae, mollier}) {
+        const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << action->text().toStdString();
+        const QChar key = action->text().at(amp + 1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << action->text().toStdString();
+        keys.insert(key);
+    }
 
     chart.zoomAt(chart.mapping().plot().center(), 0.5);
     const ChartRange zoomed = chart.viewRange();
