@@ -152,8 +152,9 @@ TEST_F(ChartWindowTest, RemembersItsChartStyle) {
         again.resize(1200, 700);
         EXPECT_EQ(again.chart()->style(), ChartStyle::Mollier);
         EXPECT_TRUE(again.chart()->styleAction(ChartStyle::Mollier)->isChecked());
-        // The report draws the chart as shown.
+        // The report draws the chart as shown, and names it so.
         const ReportDocument report = again.reportDocument();
+        EXPECT_EQ(report.title, QStringLiteral("Mollier h-x diagram"));
         const QSize size(900, 600);
         const QImage mollier = ReportChartImage(report, size);
         QImage drawn(size, QImage::Format_ARGB32);
@@ -172,8 +173,11 @@ TEST_F(ChartWindowTest, RemembersItsChartStyle) {
         again.chart()->setStyle(ChartStyle::Ashrae);
         paintShown();
         EXPECT_NE(mollier, drawn);
-        // The same report, asked for again, follows the style now shown.
-        EXPECT_EQ(ReportChartImage(report, size), drawn);
+        // A report asked for now follows the style now shown; the ASHRAE
+        // chart keeps the report's heading as it always was.
+        const ReportDocument ashrae = again.reportDocument();
+        EXPECT_EQ(ReportChartImage(ashrae, size), drawn);
+        EXPECT_EQ(ashrae.title, QStringLiteral("Psychrometric chart"));
     }
     EXPECT_EQ(settings::GetSetting(ChartWindow::kStyleKey, QString()), QStringLiteral("ASHRAE"));
     ASSERT_TRUE(settings::SaveSetting(ChartWindow::kStyleKey, QStringLiteral("Sideways")));
