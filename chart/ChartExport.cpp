@@ -99,7 +99,7 @@ bool SaveChartSvg(const QString& path, const ChartScene& scene, const ExportStyl
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(style.dpi);
-    generator.setTitle(QStringLiteral("Psychrometric Chart"));
+    generator.setTitle(ChartStyleTitle(scene.style));
     QPainter painter;
     if (!painter.begin(&generator)) {
         file.cancelWriting();

@@ -9,6 +9,10 @@
 // must be told through PsychroChart::layerChanged() when what it draws has
 // changed, and through removeLayer() before it goes away.
 //
+// A layer places everything through the context's mapping: the chart may be
+// drawn as the ASHRAE chart or as the Mollier diagram (ChartStyle.h), so the
+// dry bulb does not always run across.
+//
 // Labels: each painting has one LabelPlacer shared by the chart and all its
 // layers. Every layer first blocks what labels must keep clear of (its
 // markers, its legend) in reserveLabelRoom(); then the layers paint in turn,

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -46,6 +47,16 @@ PsychroChart::PsychroChart(QWidget* parent) : QWidget(parent), range_(DefaultRan
     connect(actions_.copy, &QAction::triggered, this, &PsychroChart::copyToClipboard);
     connect(actions_.saveAs, &QAction::triggered, this, &PsychroChart::saveAs);
     connect(actions_.resetZoom, &QAction::triggered, this, &PsychroChart::resetZoom);
+
+    auto* styles = new QActionGroup(this);
+    actions_.ashrae = styles->addAction(QStringLiteral("A&SHRAE Chart"));
+    actions_.mollier = styles->addAction(QStringLiteral("&Mollier h-x Diagram"));
+    for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
+        QAction* action = styleAction(style);
+        action->setCheckable(true);
+        action->setChecked(style == style_);
+        connect(action, &QAction::triggered, this, [this, style] { setStyle(style); });
+    }
 }
 
 void PsychroChart::setAtmosphere(double patmPsia) {
@@ -68,6 +79,15 @@ void PsychroChart::setState(std::optional<StatePoint> state) {
         return;
     state_ = state;
     invalidate();
+}
+
+void PsychroChart::setStyle(ChartStyle style) {
+    styleAction(style)->setChecked(true);
+    if (style == style_)
+        return;
+    style_ = style;
+    invalidate();
+    emit styleChanged(style_);
 }
 
 void PsychroChart::addLayer(const ChartLayer* layer, LayerPlace place) {
@@ -104,7 +124,8 @@ void PsychroChart::zoomAt(QPointF pixel, double factor) {
 }
 
 ChartMapping PsychroChart::mapping() const {
-    return ChartMapping(PlotRectFor(QRectF(rect()), QFontMetricsF(font(), this)), range_);
+    return ChartMapping(PlotRectFor(QRectF(rect()), QFontMetricsF(font(), this), style_), range_,
+                        style_);
 }
 
 const ChartLines& PsychroChart::lines() const {
@@ -112,7 +133,7 @@ const ChartLines& PsychroChart::lines() const {
 }
 
 ChartScene PsychroChart::scene() const {
-    return ChartScene{&lines(), state_, layers_};
+    return ChartScene{&lines(), state_, layers_, nullptr, style_};
 }
 
 ExportStyle PsychroChart::exportStyle() const {
@@ -142,7 +163,7 @@ void PsychroChart::saveAs() {
     const QString svg = QStringLiteral("SVG image (*.svg)");
     QString filter = png;
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Chart As"),
-                                                QStringLiteral("Psychrometric Chart.png"),
+                                                ChartStyleTitle(style_) + QStringLiteral(".png"),
                                                 png + QStringLiteral(";;") + svg, &filter);
     if (path.isEmpty())
         return;
@@ -250,6 +271,9 @@ void PsychroChart::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(actions_.saveAs);
     menu.addSeparator();
     menu.addAction(actions_.resetZoom);
+    menu.addSeparator();
+    menu.addAction(actions_.ashrae);
+    menu.addAction(actions_.mollier);
     menu.exec(event->globalPos());
 }
 

@@ -9,7 +9,9 @@
 // of the point under the cursor; a double click hands that point back through
 // pointPicked(). The wheel zooms about the cursor, "Reset Zoom" (context menu,
 // Home) goes back to the default range; the context menu also copies the
-// chart to the clipboard and saves it as PNG or SVG.
+// chart to the clipboard, saves it as PNG or SVG, and switches between the
+// ASHRAE chart and the Mollier h-x diagram (ChartStyle.h): the same air, the
+// same view and layers, drawn the other way round.
 //
 // Lines are computed once per pressure, unit system and range (ChartLines),
 // the chart without the hover readout is kept as a pixmap, and moving the
@@ -18,6 +20,7 @@
 #include "chart/ChartLayer.h"
 #include "chart/ChartLines.h"
 #include "chart/ChartMapping.h"
+#include "chart/ChartStyle.h"
 #include "chart/ChartUnits.h"
 #include "chart/HoverReadout.h"
 #include "chart/StatePoint.h"
@@ -49,10 +52,13 @@ public:
     void setUnitSystem(UnitSystem units);
     // The state to mark; std::nullopt removes the mark.
     void setState(std::optional<StatePoint> state);
+    // The view, the layers and the state stay as they are.
+    void setStyle(ChartStyle style);
 
     [[nodiscard]] double atmosphere() const noexcept { return patmPsia_; }
     [[nodiscard]] UnitSystem unitSystem() const noexcept { return units_; }
     [[nodiscard]] const std::optional<StatePoint>& state() const noexcept { return state_; }
+    [[nodiscard]] ChartStyle style() const noexcept { return style_; }
 
     // Layers drawn over the lines (ChartLayer.h), in the order added, or
     // under all others for a background such as the hours of a year; the
@@ -96,6 +102,10 @@ public:
     [[nodiscard]] QAction* copyAction() const noexcept { return actions_.copy; }
     [[nodiscard]] QAction* saveAsAction() const noexcept { return actions_.saveAs; }
     [[nodiscard]] QAction* resetZoomAction() const noexcept { return actions_.resetZoom; }
+    // "ASHRAE Chart" and "Mollier h-x Diagram": checkable, one of them checked.
+    [[nodiscard]] QAction* styleAction(ChartStyle style) const noexcept {
+        return style == ChartStyle::Mollier ? actions_.mollier : actions_.ashrae;
+    }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -104,6 +114,8 @@ signals:
     // A double click on a point at or below saturation: its dry bulb (°F)
     // and humidity ratio (lb/lb).
     void pointPicked(double tdbF, double wLbPerLb);
+    // The style changed, by setStyle or by its action.
+    void styleChanged(chart::ChartStyle style);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -120,6 +132,8 @@ private:
         QAction* copy = nullptr;
         QAction* saveAs = nullptr;
         QAction* resetZoom = nullptr;
+        QAction* ashrae = nullptr;
+        QAction* mollier = nullptr;
     };
 
     [[nodiscard]] ChartScene scene() const;
@@ -130,6 +144,7 @@ private:
 
     double patmPsia_ = 14.696;
     UnitSystem units_ = UnitSystem::IP;
+    ChartStyle style_ = ChartStyle::Ashrae;
     ChartRange range_;
     std::optional<StatePoint> state_;
     std::vector<const ChartLayer*> layers_;

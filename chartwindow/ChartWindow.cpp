@@ -166,6 +166,14 @@ void ChartWindow::buildMenu() {
 
 void ChartWindow::buildViewMenu() {
     QMenu* view = menuBar_->addMenu(QStringLiteral("&View"));
+    // A text this program did not write leaves the ASHRAE chart.
+    chart_->setStyle(ChartStyleFromName(settings::GetSetting(kStyleKey, QString()))
+                         .value_or(ChartStyle::Ashrae));
+    view->addAction(chart_->styleAction(ChartStyle::Ashrae));
+    view->addAction(chart_->styleAction(ChartStyle::Mollier));
+    connect(chart_, &PsychroChart::styleChanged, this,
+            [](ChartStyle style) { settings::SaveSetting(kStyleKey, ChartStyleName(style)); });
+    view->addSeparator();
     sidePanelAction_ = view->addAction(QStringLiteral("Side &Panel"));
     sidePanelAction_->setCheckable(true);
     sidePanelAction_->setChecked(true);

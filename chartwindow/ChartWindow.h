@@ -12,7 +12,9 @@
 // The side panel beside the chart holds one tab per view (points, processes,
 // zones, weather); each view's tables scroll within it. View > Side Panel
 // (F9) hides it for the whole width to the chart, and so does dragging the
-// splitter to the edge.
+// splitter to the edge. The View menu's chart style (the ASHRAE chart or the
+// Mollier h-x diagram) is kept under "ChartStyle", read when the window is
+// made and written when it changes; the report draws the style shown.
 //
 // It forwards the chart's API; chart() gives the widget itself for the rest.
 //
@@ -62,6 +64,8 @@ class ChartWindow : public QWidget {
 
 public:
     static constexpr QStringView kGeometryKey = u"ChartGeometry";
+    // The chart's style (View menu), as ChartStyleName writes it.
+    static constexpr QStringView kStyleKey = u"ChartStyle";
 
     explicit ChartWindow(QWidget* owner);
     ~ChartWindow() override;

@@ -279,7 +279,9 @@ void ChartWindow::askExportProcessesCsv() {
 
 ReportDocument ChartWindow::reportDocument() const {
     ReportDocument document;
-    document.title = QStringLiteral("Psychrometric chart");
+    // Named after the kind of chart it draws.
+    document.title = chart_->style() == ChartStyle::Mollier ? QStringLiteral("Mollier h-x diagram")
+                                                            : QStringLiteral("Psychrometric chart");
     document.landscape = true;
     const QLocale locale;
     const bool si = project_->atmosphere().system == basPsychroFun::UnitSystem::SI;

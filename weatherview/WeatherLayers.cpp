@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QLinearGradient>
 #include <QLocale>
 #include <QPainter>
@@ -16,9 +17,6 @@ namespace chart {
 
 namespace {
 
-// Pixels per side of a density cell: fine enough to show the shape of the
-// year, coarse enough that a cell holds more than an hour or two.
-constexpr double kCellPixels = 8.0;
 // Many stations record whole kelvins: cells narrower than 1 K (1.8 °F) of dry
 // bulb would leave every other column empty.
 constexpr double kMinCellDryBulbF = 1.8;
@@ -31,8 +29,8 @@ constexpr std::array<QRgb, 12> kMonthColours{0xff1f4e9c, 0xff2f7fc1, 0xff2ea59a,
 // Pale blue through yellow and orange to dark red.
 constexpr std::array<QRgb, 4> kRamp{0xffc6dbef, 0xfffee391, 0xfffd8d3c, 0xffa50f15};
 
-// A box of text lines with swatches in the left column of the plot, below
-// the chart's own legend of lines.
+// A box of text lines with swatches in the corner of the plot beyond
+// saturation, next to the chart's own legend of lines.
 struct LegendBox {
     QPainter& p;
     QRectF box;
@@ -58,12 +56,50 @@ LegendSize LegendSizeOf(const QFontMetricsF& fm, HoursDisplay display) {
     return {6, 2 * width + 2.5 * fm.height()};
 }
 
+// Where the legend goes. The corner of the coldest dry bulb at the greatest
+// humidity ratio lies beyond saturation, where no hour falls: the top left
+// of the ASHRAE chart, the bottom right of the Mollier diagram. The chart's
+// legend of lines takes that corner first, so the box slides from it along
+// the side edge to the first place the painting's labels leave free: the
+// same place when the layer reserves it and when it paints, as the search
+// takes the box it reserved. Painted on its own, the layer leaves room for a
+// chart's legend of five lines.
 QRectF LegendRect(const QFontMetricsF& fm, const LayerContext& context, LegendSize size) {
     const double line = 1.2 * fm.height();
-    const QRectF& plot = context.mapping.plot();
-    // The chart's legend of five lines takes the top left corner.
-    return {plot.left() + 1.0, plot.top() + 7.0 * line, 3.3 * fm.height() + size.textWidth,
-            size.lines * line + 0.6 * fm.height()};
+    const ChartMapping& m = context.mapping;
+    const QRectF& plot = m.plot();
+    const QPointF corner = m.toPixel(m.range().tMinF, m.range().wMax);
+    const bool left = corner.x() < plot.center().x();
+    const bool top = corner.y() < plot.center().y();
+    QRectF box(0, 0, 3.3 * fm.height() + size.textWidth, size.lines * line + 0.6 * fm.height());
+    if (left)
+        box.moveLeft(plot.left() + 1.0);
+    else
+        box.moveRight(plot.right() - 1.0);
+    const auto from = [&](double offset) {
+        QRectF at = box;
+        if (top)
+            at.moveTop(plot.top() + 1.0 + offset);
+        else
+            at.moveBottom(plot.bottom() - 1.0 - offset);
+        return at;
+    };
+    const QRectF fallback = from(7.0 * line);
+    if (context.labels == nullptr || !(line > 0.0))
+        return fallback;
+    const LabelPlacer& labels = *context.labels;
+    // A little air between this legend and the chart's.
+    const double gap = 0.3 * fm.height();
+    const double step = 0.25 * line;
+    for (int k = 0; k * step <= plot.height(); ++k) {
+        const QRectF at = from(k * step);
+        if (!plot.contains(at))
+            break;
+        if (std::ranges::find(labels.blocked(), at) != labels.blocked().end() ||
+            labels.isFree(at.adjusted(0.0, -gap, 0.0, gap).intersected(labels.bounds())))
+            return at;
+    }
+    return fallback;
 }
 
 LegendBox BeginLegend(QPainter& p, const LayerContext& context, HoursDisplay display) {
@@ -116,17 +152,29 @@ void HoursLayer::reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
     labels.block(LegendRect(fm, context, LegendSizeOf(fm, display_)));
 }
 
+weather::GridAxes DensityAxesFor(const ChartMapping& mapping) {
+    const ChartRange& r = mapping.range();
+    // The pixels each quantity's span takes on the screen, along whichever
+    // axis it runs in the style drawn.
+    const QPointF origin = mapping.toPixel(r.tMinF, r.wMin);
+    const double dryBulbPixels = QLineF(origin, mapping.toPixel(r.tMaxF, r.wMin)).length();
+    const double humidityPixels = QLineF(origin, mapping.toPixel(r.tMinF, r.wMax)).length();
+    const auto cells = [](double count) {
+        return std::isfinite(count) ? static_cast<int>(std::clamp(
+                                          count, 1.0, static_cast<double>(weather::kMaxGridCells)))
+                                    : 1;
+    };
+    return {r.tMinF,
+            r.tMaxF,
+            r.wMin,
+            r.wMax,
+            cells(std::min(dryBulbPixels / kDensityCellPixels, r.width() / kMinCellDryBulbF)),
+            cells(humidityPixels / kDensityCellPixels)};
+}
+
 void HoursLayer::paintDensity(QPainter& painter, const LayerContext& context) const {
     const ChartMapping& m = context.mapping;
-    const ChartRange& r = m.range();
-    const double columns = std::min(m.plot().width() / kCellPixels, r.width() / kMinCellDryBulbF);
-    weather::GridAxes axes{
-        r.tMinF,
-        r.tMaxF,
-        r.wMin,
-        r.wMax,
-        std::clamp(static_cast<int>(columns), 1, weather::kMaxGridCells),
-        std::clamp(static_cast<int>(m.plot().height() / kCellPixels), 1, weather::kMaxGridCells)};
+    const weather::GridAxes axes = DensityAxesFor(m);
     const weather::DensityGrid grid = weather::ComputeDensity(hours_, filter_, axes);
     if (grid.maxCount == 0)
         return;

@@ -4,6 +4,7 @@
 
 #include "chart/LabelPlacer.h"
 
+#include "chart/ChartLayer.h"
 #include "chart/ChartPainter.h"
 #include "chart/PsychroChart.h"
 
@@ -121,18 +122,68 @@ TEST(LabelPlacer, NothingOffThePlotOrOverAMarker) {
 
 TEST(LabelPlacer, TheChartsOwnLabelsKeepClearOfTheStateAndTheLegend) {
     // Every line label, the legend and the state's label on a small chart,
-    // where many line labels must give way.
+    // where many line labels must give way, in both styles: the Mollier
+    // diagram's enthalpy labels along the edges and its wet-bulb labels go
+    // through the same placer.
     PsychroChart chart;
     chart.setState(StatePoint{75.0, 0.0093});
-    for (const QSize size : {QSize(900, 600), QSize(420, 300)}) {
+    for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
+        for (const QSize size : {QSize(900, 600), QSize(420, 300)}) {
+            LabelPlacer placed(QRectF{});
+            ChartScene scene{&chart.lines(), chart.state(), {}, &placed, style};
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&image);
+            PaintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene,
+                       ColorsFor(chart.palette()));
+            painter.end();
+            SCOPED_TRACE(testing::Message()
+                         << ChartStyleName(style).toStdString() << " " << size.width());
+            EXPECT_GT(placed.labels().size(), 5u);
+            ExpectApart(placed);
+        }
+    }
+}
+
+namespace {
+
+// A layer that covers the whole plot in one colour and lets no label on it,
+// as a crowd of markers would.
+class CoverLayer : public ChartLayer {
+public:
+    void paint(QPainter& painter, const LayerContext& context) const override {
+        painter.fillRect(context.mapping.plot(), kColour);
+    }
+    void reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                          const LayerContext& context) const override {
+        static_cast<void>(painter);
+        labels.block(context.mapping.plot());
+    }
+    static inline const QColor kColour{255, 0, 255};
+};
+
+} // namespace
+
+// No label of the chart's lines is drawn but through the placer: where a
+// layer leaves no room, none is drawn over it, in either style.
+TEST(LabelPlacer, NoLineLabelIsDrawnWhereALayerLeavesNoRoom) {
+    PsychroChart chart;
+    const CoverLayer cover;
+    for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
+        SCOPED_TRACE(ChartStyleName(style).toStdString());
         LabelPlacer placed(QRectF{});
-        ChartScene scene{&chart.lines(), chart.state(), {}, &placed};
+        const ChartScene scene{&chart.lines(), std::nullopt, {&cover}, &placed, style};
+        const QSize size(900, 600);
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
         PaintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene, ColorsFor(chart.palette()));
         painter.end();
-        SCOPED_TRACE(size.width());
-        EXPECT_GT(placed.labels().size(), 5u);
-        ExpectApart(placed);
+        EXPECT_TRUE(placed.labels().empty());
+        // Inside the plot's frame every pixel is still the layer's.
+        const QRect inside = placed.bounds().toAlignedRect().adjusted(2, 2, -2, -2);
+        int covered = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                covered += image.pixelColor(x, y) != CoverLayer::kColour ? 1 : 0;
+        EXPECT_EQ(covered, 0);
     }
 }
