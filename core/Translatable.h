@@ -39,16 +39,22 @@ struct Text {
 // One piece of a message. A number keeps its English digits ("65,000",
 // "-609.6": "," groups thousands, "." marks the decimals) and is written in
 // the reader's number format where it is shown; its unit symbol, if any,
-// follows it after a blank and is never translated.
+// follows it after a blank and is never translated. A marked piece (a
+// component's name, a sentence of another library) is itself translated
+// where it is shown; `text` holds its English.
 struct Argument {
-    enum class Kind { Text, Number };
+    enum class Kind { Text, Number, Marked };
     Kind kind = Kind::Text;
     std::string text;
     std::string unit;
+    Text marked{};
 
-    static Argument Plain(std::string words) { return {Kind::Text, std::move(words), {}}; }
+    static Argument Plain(std::string words) { return {Kind::Text, std::move(words), {}, {}}; }
     static Argument Number(std::string digits, std::string symbol = {}) {
-        return {Kind::Number, std::move(digits), std::move(symbol)};
+        return {Kind::Number, std::move(digits), std::move(symbol), {}};
+    }
+    static Argument Translatable(Text marked) {
+        return {Kind::Marked, marked.source == nullptr ? std::string() : marked.source, {}, marked};
     }
     // The piece as the English text shows it: the number, a blank, the unit.
     [[nodiscard]] std::string English() const { return unit.empty() ? text : text + " " + unit; }

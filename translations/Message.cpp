@@ -38,6 +38,8 @@ QString Translated(const i18n::Message& message, const QLocale& numbers) {
             if (!argument.unit.empty())
                 piece += QLatin1Char(' ') + QString::fromStdString(argument.unit);
             pieces.push_back(piece.toStdString());
+        } else if (argument.kind == i18n::Argument::Kind::Marked) {
+            pieces.push_back(Translated(argument.marked).toStdString());
         } else {
             pieces.push_back(argument.text);
         }
