@@ -266,6 +266,235 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
 </context>
 <context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>Rotationswärmeübertrager</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>Plattenwärmeübertrager</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>Mischkammer</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>Vorerhitzer</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>Nacherhitzer</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Luftkühler</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>Zuluftventilator</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>Dampfbefeuchter</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>Adiabatischer Befeuchter</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>Keine Freie Kühlung: Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>Heizen: die Freie Kühlung hält die Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>Die Außenlufttemperatur liegt unter der der Abluft: Außenluft über dem Minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>Die Außenlufttemperatur liegt nicht unter der der Abluft: Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>Die Enthalpie der Außenluft liegt unter der der Abluft: Außenluft über dem Minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>Die Enthalpie der Außenluft liegt nicht unter der der Abluft: Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>Die Außenlufttemperatur liegt über der Obergrenze der Freien Kühlung: Mindestaußenluft.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>Der Luftdruck muss über null und höchstens zehn Atmosphären betragen.</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>Die Raumluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>Die Außenluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>Raum- und Außenluft müssen beim Luftdruck der Auslegung liegen.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>Die Lasten des Raums müssen Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>Beim Kühlen muss die sensible Raumlast ein Wärmegewinn sein (über null), beim Heizen ein Wärmeverlust (unter null).</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>Beim Kühlen muss die Zuluft kälter als der Raum sein, beim Heizen wärmer.</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>Die Temperaturdifferenz der Zuluft zum Raum muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>Der Zuluftvolumenstrom muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>Die Raumzustandslinie (SHR) liegt bei dieser Zulufttemperatur jenseits der Sättigung: dort trägt keine Luft die Raumlasten. Wählen Sie eine Zuluft näher am Raum.</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>Die Zuluft müsste weniger als kein Wasser enthalten, um die latente Raumlast aufzunehmen: wählen Sie eine Zuluft näher am Raum oder einen größeren Volumenstrom.</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>Die Zuluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>Außenluftvolumenstrom oder -anteil muss null oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>Die Außenluft kann die Zuluft nicht übersteigen.</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>Der größte Außenluftanteil der Freien Kühlung muss zwischen dem Mindestanteil und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>Die Kette kann nur eine Mischkammer enthalten.</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>Die Komponenten vor der Mischkammer behandeln die Außenluft, und es gibt keine.</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>Die Wärmerückgewinnung arbeitet zwischen Außen- und Fortluft: setzen Sie sie vor die Mischkammer.</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>Eine Komponente, die auf die Zuluft regelt, muss nach der Mischkammer stehen.</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>Nur ein Erhitzer und ein Luftkühler können die Luft auf die Zulufttemperatur bringen.</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>Nur ein Luftkühler und ein Befeuchter können die Luft auf den Wassergehalt der Zuluft bringen.</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>Ein Wirkungsgrad muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>Der Fortluftvolumenstrom muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>Die Fortluft kann die Abluft nicht übersteigen.</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>Luft würde die Wärmerückgewinnung jenseits der Sättigung verlassen (Kondensat oder Reif): wärmen Sie die Außenluft vor oder senken Sie den Wirkungsgrad.</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>Die Mischluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Eine Temperatur muss zwischen -148 °F und 400 °F liegen (-100 °C bis 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>Eine Temperaturerhöhung muss null oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>Eine relative Feuchte muss über 0 und höchstens 100 % betragen.</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>Die Leistung des Ventilators muss null oder mehr und der Motorwirkungsgrad über 0 und höchstens 1 sein.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Der Bypassfaktor muss mindestens 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>Der Luftkühler kann diese Luft nicht erzeugen.</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>Ein adiabatischer Befeuchter kann die Luft höchstens sättigen: verlangen Sie einen Taupunkt nicht über der Feuchtkugeltemperatur am Eintritt.</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>Die Luft nach der Komponente ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>Die Luft kann nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>Komponente %1 (%2): %3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>Komponente %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>Komponente %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>Komponente %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -307,6 +536,60 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     <message>
         <source>Leaving point</source>
         <translation>Austrittspunkt</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>Trockenkugeltemperatur, %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>Wassergehalt x, %1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    Luftdruck %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>Relative Feuchte, %</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>Feuchtkugeltemperatur, %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>Enthalpie h, %1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>Spezifisches Volumen, %1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>Zustand  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>Kein Diagramm: der Luftdruck ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>Mollier-h,x-Diagramm</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>Psychrometrisches Diagramm</translation>
     </message>
 </context>
 <context>
@@ -358,6 +641,41 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     <message>
         <source>Type the bypass factor as a number from 0 up to 1.</source>
         <translation>Geben Sie den Bypassfaktor als Zahl von 0 bis 1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>Trockenkugeltemperatur %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>Wassergehalt x %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>Übersättigt</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>Relative Feuchte %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>Feuchtkugeltemperatur %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>Taupunkt %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>Enthalpie h %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>Spezifisches Volumen %1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,10 +1032,6 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>A process needs two points: add them on the chart first.</source>
         <translation>Ein Prozess braucht zwei Punkte: fügen Sie sie zuerst im Diagramm hinzu.</translation>
     </message>
@@ -753,6 +1067,10 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
         <source>Select a process or a mixture to delete.</source>
         <translation>Wählen Sie einen Prozess oder eine Mischung zum Löschen.</translation>
     </message>
+    <message>
+        <source>Processes message</source>
+        <translation>Meldung der Prozesse</translation>
+    </message>
 </context>
 <context>
     <name>chart::ProjectEditDialog</name>
@@ -767,6 +1085,434 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     <message>
         <source>The project is closed.</source>
         <translation>Das Projekt ist geschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Zoom zurücksetzen</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>A&amp;SHRAE-Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>&amp;Mollier-h,x-Diagramm</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Diagramm speichern unter</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>Das Diagramm konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>Stunden je Zelle</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>Wetterdatei, gezeigte Stunden, Zonen und Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>Gezeigte Stunden</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>Dichteschattierung (Stunden je Zelle)</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>Punkte nach Monat gefärbt</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>%1 zählen</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>Stunden &amp;von</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>b&amp;is</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonen</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>Thermische Be&amp;haglichkeit (PMV)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>Sommer, 0,5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>Winter, 1,0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>&amp;Rechenzentrums-Hüllkurve</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>Ben&amp;utzerzone</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>keine Grenze</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Stundenzahlen</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>Stunden der gefilterten Monate und Tagesstunden in jeder gezeigten Zone sowie über und unter jedem Grenzwert, mit ihrem Anteil an den gefilterten Stunden.</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>Auslegungsbedingungen</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>Klimatische Auslegungsbedingungen aus allen Stunden der Datei, neben den Werten ihres Dateikopfs.</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>Stunden&amp;zahlen</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>Auslegungsbedin&amp;gungen (alle Stunden)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Wetterdatei</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>Luftdruck des Diagramms</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>Meldung zur Wetterdatei</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>Übersprungene Zeilen</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>Stunden gezeigt als</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>Die Dichteschattierung färbt jede Zelle des Diagramms nach ihren Stunden; Punkte zeigen jede Stunde in der Farbe ihres Monats.</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>Erste gezählte Stunde des Tages</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>Letzte gezählte Stunde des Tages</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>Stunden, die von dieser bis einschließlich der letzten Stunde beginnen, werden gezeichnet und gezählt; ein Bereich über Mitternacht zählt die Nacht.</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>Behaglichkeitszone zeigen</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>Luft, in der das vorausgesagte mittlere Votum (PMV) nach ISO 7730 bei 1,1 met und 0,1 m/s innerhalb von plus oder minus 0,5 liegt, Wassergehalt höchstens 0,012.</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>Bekleidung der Behaglichkeitszone</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>Rechenzentrums-Hüllkurve zeigen</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>Der empfohlene Bereich für Rechenzentren: 18 bis 27 °C, Taupunkt -9 bis 15 °C, höchstens 60 % relative Feuchte.</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>Benutzerzone zeigen</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>Eine Zone aus den Grenzen unten; eine leere Grenze gilt nicht.</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>Problem der Benutzerzone</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>Grenzwert Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>Grenzwert Taupunkt</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>Grenzwert Wassergehalt</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>Die Stundenzahlen geben die Stunden über und unter diesem Wert.</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>Trockenkugel min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>Trockenkugel max. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>Wassergehalt min. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>Wassergehalt max. (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>rel. Feuchte max. (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>Taupunkt min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>Taupunkt max. (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>Benutzerzone %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>&amp;Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>Tau&amp;punkt (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>&amp;Wassergehalt x (%1)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>Keine Zahl: %1.</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>Behaglichkeitszone (Sommer, 0,5 clo)</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>Behaglichkeitszone (Winter, 1,0 clo)</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>Rechenzentrums-Hüllkurve</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>Benutzerzone</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>Diagramm bei %1 (Höhe des Standorts %2 m)</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>Diagramm bei %1, dem Median des Luftdrucks der Stunden der Datei: die Höhe des Standorts liegt außerhalb des Bereichs des Höhenpolynoms (-609,6 m bis 19.812 m).</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>Diagramm bei %1, %2: die Datei gibt weder Höhe noch Luftdruck an, daher gelten ihre Stunden bei %2.</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>Diagramm bei %1, dem Median des Luftdrucks der Stunden der Datei: die Datei gibt keine Höhe an.</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>1 Stunde übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>%1 Stunden übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>Die Datei hat %1 Datenzeilen; ein Jahr hat %2.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>Standort: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>%1 Stunden gelesen</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>Keine Wetterdatei. Datei &gt; Wetterdatei öffnen... liest eine EPW-Datei oder eine CSV-Datei mit stündlichen Wetterdaten.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>Kennwert</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>Anteil der gefilterten Stunden (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>Gelesene Stunden</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>Stunden im Filter</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Wassergehalt x</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 über %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 unter %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Auslegungsfall</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>Aus den Stunden</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>Aus dem Dateikopf</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>Heizen 99,6 %</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>Heizen 99 %</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>Kühlen %1 %</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>Mittlere zugehörige Feuchtkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>Taupunkt 0,4 %</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>Taupunkt (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>Wassergehalt x (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>Mittlere zugehörige Trockenkugeltemperatur (%1)</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +2042,274 @@ Bitte installieren Sie Vaporwright neu.</translation>
     <message>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>Eine Projektdatei (.vwproj), die im Diagrammfenster geöffnet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Die Trockenkugeltemperatur liegt außerhalb von -148 °F bis 400 °F (-100 °C bis 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>Der Wassergehalt ist kleiner als null.</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>Der Punkt enthält mehr Wasser als gesättigte Luft: das ist Nebel, keine Luft.</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>Der Luftdruck muss über null und höchstens zehn Atmosphären betragen.</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>Die beiden Punkte sind dieselbe Luft.</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>Die beiden Punkte liegen bei verschiedenen Luftdrücken.</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>Der Volumenstrom muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>Die Prozesslinie trifft die Sättigungslinie unterhalb der Austrittsluft nicht.</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>Der Apparatetaupunkt muss unter der Trockenkugeltemperatur der Eintrittsluft und nicht über ihrem Taupunkt liegen.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Der Bypassfaktor muss mindestens 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>Die Linie von der Eintrittsluft zum Apparatetaupunkt führt durch Nebel: der Apparatetaupunkt ist für diese Luft zu tief.</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>Das PMV-Modell gilt für 0,8 bis 4 met, 0 bis 2 clo und eine Luftgeschwindigkeit von 0 bis 1 m/s.</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>Das PMV-Modell gilt nur von 50 °F bis 86 °F (10 °C bis 30 °C) bei einem Dampfdruck von höchstens 2,7 kPa.</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>Die Zone hat keine Grenzen.</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>Eine untere Grenze der Zone liegt über ihrer oberen Grenze oder außerhalb des Bereichs realer Luft.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>Die Luft kann nicht berechnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>Sensible Erwärmung</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>Sensible Kühlung</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>Kühlung und Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>Erwärmung und Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>Sorptive (adiabate) Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>Verdunstungsbefeuchtung (adiabat)</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>Dampfbefeuchtung</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>Erwärmung und Befeuchtung</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>Kühlung und Befeuchtung</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>Zeile länger als 16 MiB</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>falsche Anzahl Felder</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>ein Wert, der keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>kein solches Datum und keine solche Stunde</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>Schalttag (29. Februar)</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>Stunde bereits gelesen</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>Trockenkugeltemperatur fehlt</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>Trockenkugeltemperatur außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>Stationsluftdruck fehlt</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>Stationsluftdruck außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>Taupunkt fehlt</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>Taupunkt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>relative Feuchte fehlt</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>relative Feuchte außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>Feuchtkugeltemperatur fehlt</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>Feuchtkugeltemperatur außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>Wassergehalt fehlt</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>Wassergehalt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>Feuchte über der Sättigung</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Socket oder ein Gerät.</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>Die Berechtigung zum Lesen der Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>Die Datei konnte nicht bis zum Ende gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>Die Datei ist keine EnergyPlus-Wetterdatei: sie beginnt nicht mit LOCATION.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>Die Datei endet innerhalb ihres Kopfs.</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>Eine Zeile des Dateikopfs ist länger als 16 MiB.</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>Der Kopf hat mehr als 16384 Spalten.</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>Keine Spalte heißt timestamp, time, date oder datetime.</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>Keine Spalte der Trockenkugeltemperatur mit ihrer Einheit, etwa dry_bulb_C.</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>Keine Feuchtespalte mit ihrer Einheit, etwa relative_humidity_pct, dew_point_C, wet_bulb_C oder humidity_ratio_g/kg.</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>Mehr als eine Feuchtespalte: behalten Sie eine von relativer Feuchte, Taupunkt, Feuchtkugeltemperatur und Wassergehalt.</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>Mehr als eine Spalte für Luftdruck oder Höhe: behalten Sie eine.</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>Eine Spalte nennt eine Größe ohne eine Einheit, die das Programm liest, etwa pressure_kPa oder altitude_m.</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>Die Höhe des Standorts liegt außerhalb des Bereichs des Höhenpolynoms (-609,6 m bis 19812 m): das Diagramm gilt für den Median des Stationsluftdrucks der Datei.</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>Die Datei gibt keine Höhe an: das Diagramm gilt für den Median des Stationsluftdrucks der Datei.</translation>
     </message>
 </context>
 </TS>

@@ -266,6 +266,235 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
 </context>
 <context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>Rueda de recuperación de calor</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>Recuperador de placas</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>Caja de mezcla</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>Batería de precalentamiento</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>Batería de recalentamiento</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Batería de frío</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>Ventilador de impulsión</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>Humectador de vapor</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>Humectador adiabático</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>Sin economizador: aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>Calefacción: el economizador mantiene el aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>La temperatura seca exterior es inferior a la del aire de retorno: aire exterior por encima del mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>La temperatura seca exterior no es inferior a la del aire de retorno: aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>La entalpía exterior es inferior a la del aire de retorno: aire exterior por encima del mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>La entalpía exterior no es inferior a la del aire de retorno: aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>La temperatura seca exterior supera el límite alto del economizador: aire exterior mínimo.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La presión atmosférica debe ser mayor que cero y como máximo diez atmósferas.</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>El aire del local no es aire.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>El aire exterior no es aire.</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>El aire del local y el exterior deben estar a la presión atmosférica del diseño.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>Las cargas del local deben ser números.</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>En refrigeración la carga sensible del local debe ser una ganancia de calor (mayor que cero); en calefacción, una pérdida (menor que cero).</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>En refrigeración el aire de impulsión debe estar más frío que el local; en calefacción, más caliente.</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>La diferencia de temperatura entre la impulsión y el local debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>El caudal de impulsión debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>La recta de factor de calor sensible (SHR) del local a esta temperatura de impulsión queda más allá de la saturación: ningún aire allí cubre las cargas del local. Elija una impulsión más cercana al local.</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>El aire de impulsión tendría que contener menos que nada de agua para absorber la carga latente del local: elija una impulsión más cercana al local o un caudal mayor.</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>El aire de impulsión no es aire.</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>El caudal o la fracción de aire exterior debe ser cero o más.</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>El aire exterior no puede superar el aire de impulsión.</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>La fracción máxima de aire exterior del economizador debe estar entre la mínima y 1.</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>La cadena solo puede contener una caja de mezcla.</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>Los componentes antes de la caja de mezcla tratan el aire exterior, y no lo hay.</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>La recuperación de calor trabaja entre el aire exterior y el de expulsión: colóquela antes de la caja de mezcla.</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>Un componente que lleva el aire a la impulsión debe ir después de la caja de mezcla.</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>Solo una batería de calor y una de frío pueden llevar el aire a la temperatura seca de impulsión.</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>Solo una batería de frío y un humectador pueden llevar el aire a la relación de humedad de impulsión.</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>Una eficacia debe estar entre 0 y 1.</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>El caudal de expulsión debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>El aire de expulsión no puede superar el aire de retorno.</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>El aire saldría de la recuperación más allá de la saturación (condensación o escarcha): precaliente el aire exterior o reduzca la eficacia.</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>El aire mezclado no es aire.</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Una temperatura debe estar entre -148 °F y 400 °F (-100 °C a 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>Un aumento de temperatura debe ser cero o más.</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>Una humedad relativa debe ser mayor que 0 y como máximo 100 %.</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>La potencia del ventilador debe ser cero o más y el rendimiento de su motor mayor que 0 y como máximo 1.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>El factor de bypass debe ser al menos 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>La batería de frío no puede producir este aire.</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>Un humectador adiabático puede como mucho saturar el aire: pida un punto de rocío no mayor que la temperatura de bulbo húmedo de entrada.</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>El aire que sale del componente no es aire.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>El aire no se puede calcular.</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>Componente %1 (%2): %3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>Componente %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>Componente %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>Componente %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -307,6 +536,60 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     <message>
         <source>Leaving point</source>
         <translation>Punto de salida</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>Temperatura de bulbo seco, %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>Relación de humedad, %1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    Presión atmosférica %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>Humedad relativa, %</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>Bulbo húmedo, %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>Entalpía, %1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>Volumen específico, %1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>Estado  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>Sin diagrama: la presión atmosférica no es válida.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>Diagrama de Mollier h-x</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>Diagrama psicrométrico</translation>
     </message>
 </context>
 <context>
@@ -358,6 +641,41 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     <message>
         <source>Type the bypass factor as a number from 0 up to 1.</source>
         <translation>Escriba el factor de bypass como un número de 0 a 1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>Bulbo seco %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>Relación de humedad %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>Sobresaturado</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>Humedad relativa %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>Bulbo húmedo %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>Punto de rocío %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>Entalpía %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>Volumen específico %1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,10 +1032,6 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
         <source>A process needs two points: add them on the chart first.</source>
         <translation>Un proceso necesita dos puntos: añádalos primero en el diagrama.</translation>
     </message>
@@ -753,6 +1067,10 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
         <source>Select a process or a mixture to delete.</source>
         <translation>Seleccione un proceso o una mezcla para eliminar.</translation>
     </message>
+    <message>
+        <source>Processes message</source>
+        <translation>Mensaje de los procesos</translation>
+    </message>
 </context>
 <context>
     <name>chart::ProjectEditDialog</name>
@@ -767,6 +1085,434 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     <message>
         <source>The project is closed.</source>
         <translation>El proyecto está cerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Restablecer zoom</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>Diagrama A&amp;SHRAE</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>Diagrama de &amp;Mollier h-x</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Guardar diagrama como</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>No se pudo guardar el diagrama en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>Horas por celda</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>Archivo meteorológico, horas mostradas, zonas y límites</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>Horas mostradas</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>Sombreado de densidad (horas por celda)</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>Puntos coloreados por mes</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>Contar %1</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>&amp;Horas desde</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>h&amp;asta</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>Confort &amp;térmico (PMV)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>Verano, 0,5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>Invierno, 1,0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>Envolvente de sala de &amp;datos</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>Zona de &amp;usuario</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>sin límite</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Límites</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Recuento de horas</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>Horas de los meses y horas del día filtrados dentro de cada zona mostrada y por encima y por debajo de cada límite, con su fracción de las horas filtradas.</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>Condiciones de diseño</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>Condiciones climáticas de diseño calculadas con todas las horas del archivo, junto a los valores de su cabecera.</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>Re&amp;cuento de horas</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>Condiciones de dis&amp;eño (todas las horas)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>Presión del diagrama</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>Mensaje del archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>Filas omitidas</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>Horas mostradas como</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>El sombreado de densidad colorea cada celda del diagrama según sus horas; los puntos marcan cada hora con el color de su mes.</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>Primera hora del día contada</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>Última hora del día contada</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>Se dibujan y cuentan las horas que empiezan desde esta hora hasta la última, inclusive; un intervalo que pasa la medianoche cuenta la noche.</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>Mostrar la zona de confort térmico</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>Aire en el que el voto medio estimado de la ISO 7730 queda entre más y menos 0,5 a 1,1 met y 0,1 m/s, relación de humedad como máximo 0,012.</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>Vestimenta de la zona de confort</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>Mostrar la envolvente de sala de datos</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>La envolvente recomendada para salas de proceso de datos: 18 a 27 °C, punto de rocío -9 a 15 °C, como máximo 60 % de humedad relativa.</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>Mostrar la zona de usuario</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>Una zona de los límites de abajo; un límite vacío no se aplica.</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>Problema de la zona de usuario</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>Límite de bulbo seco</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>Límite de punto de rocío</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>Límite de relación de humedad</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>El recuento de horas da las horas por encima y por debajo de este valor.</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>Bulbo seco mín. (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>Bulbo seco máx. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>Rel. de humedad mín. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>Rel. de humedad máx. (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>HR máx. (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>Punto de rocío mín. (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>Punto de rocío máx. (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>Zona de usuario %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>Bulbo &amp;seco (%1)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>Punto de &amp;rocío (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>Relación de hu&amp;medad (%1)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>No es un número: %1.</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>zona de confort (verano, 0,5 clo)</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>zona de confort (invierno, 1,0 clo)</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>envolvente de sala de datos</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>zona de usuario</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>Diagrama a %1 (altitud del emplazamiento %2 m)</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>Diagrama a %1, la presión mediana de las horas del archivo: la altitud del emplazamiento está fuera del rango del polinomio de altitud (-609,6 m a 19.812 m).</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>Diagrama a %1, %2: el archivo no da altitud ni presión, así que sus horas se toman a %2.</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>Diagrama a %1, la presión mediana de las horas del archivo: el archivo no da altitud.</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>1 hora omitida: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>%1 horas omitidas: %2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>El archivo tiene %1 filas de datos; un año tiene %2.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>Emplazamiento: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>%1 horas leídas</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>Sin archivo meteorológico. Archivo &gt; Abrir archivo meteorológico... lee un archivo EPW o un archivo CSV de datos horarios.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>Estadística</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>Fracción de horas filtradas (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>Horas leídas</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>Horas en el filtro</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>En %1</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Punto de rocío</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Relación de humedad</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 por encima de %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 por debajo de %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidas: %1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Condición</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>Según las horas</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>Según la cabecera del archivo</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>Bulbo seco (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>Calefacción 99,6 %</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>Calefacción 99 %</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>Refrigeración %1 %</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>Bulbo húmedo medio coincidente (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>Punto de rocío 0,4 %</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>Punto de rocío (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>Relación de humedad (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>Bulbo seco medio coincidente (%1)</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +2042,274 @@ Vuelva a instalar Vaporwright.</translation>
     <message>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>Un archivo de proyecto (.vwproj) que abrir en la ventana del diagrama.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>La temperatura de bulbo seco está fuera de -148 °F a 400 °F (-100 °C a 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>La relación de humedad es menor que cero.</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>El punto contiene más agua que el aire saturado: es niebla, no aire.</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La presión atmosférica debe ser mayor que cero y como máximo diez atmósferas.</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>Los dos puntos son el mismo aire.</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>Los dos puntos están a presiones atmosféricas distintas.</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>El caudal de aire debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>La línea del proceso no corta la curva de saturación por debajo del aire de salida.</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>El punto de rocío del aparato debe estar por debajo de la temperatura seca del aire de entrada y no por encima de su punto de rocío.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>El factor de bypass debe ser al menos 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>La línea del aire de entrada al punto de rocío del aparato atraviesa la niebla: el punto de rocío del aparato es demasiado bajo para este aire.</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>El modelo PMV admite de 0,8 a 4 met, de 0 a 2 clo y una velocidad del aire de 0 a 1 m/s.</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>El modelo PMV solo se aplica de 50 °F a 86 °F (10 °C a 30 °C) con una presión de vapor de como máximo 2,7 kPa.</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>La zona no tiene límites.</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>Un límite inferior de la zona está por encima de su límite superior, o fuera del rango del aire real.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>El aire no se puede calcular.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>Calentamiento sensible</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>Enfriamiento sensible</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>Enfriamiento y deshumectación</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>Deshumectación</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>Calentamiento y deshumectación</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>Deshumectación desecante (adiabática)</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>Humectación evaporativa (adiabática)</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>Humectación con vapor</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>Calentamiento y humectación</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>Enfriamiento y humectación</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>línea de más de 16 MiB</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>número de campos incorrecto</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>un valor que no es un número</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>fecha u hora inexistente</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>día bisiesto (29 de febrero)</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>hora ya leída</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>falta el bulbo seco</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>bulbo seco fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>falta la presión de la estación</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>presión de la estación fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>falta el punto de rocío</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>punto de rocío fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>falta la humedad relativa</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>humedad relativa fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>falta el bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>bulbo húmedo fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>falta la relación de humedad</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>relación de humedad fuera de rango</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>humedad por encima de la saturación</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>No existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>No es un archivo normal sino una tubería, un socket o un dispositivo.</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>Se deniega el permiso para leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>No se pudo leer el archivo hasta el final.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>El archivo no es un archivo meteorológico de EnergyPlus: no empieza por LOCATION.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>El archivo termina dentro de su cabecera.</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>Una línea de la cabecera del archivo supera 16 MiB.</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>La cabecera tiene más de 16384 columnas.</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>Ninguna columna se llama timestamp, time, date o datetime.</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>No hay columna de bulbo seco con su unidad, como dry_bulb_C.</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>No hay columna de humedad con su unidad, como relative_humidity_pct, dew_point_C, wet_bulb_C o humidity_ratio_g/kg.</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>Más de una columna de humedad: conserve una de humedad relativa, punto de rocío, bulbo húmedo y relación de humedad.</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>Más de una columna de presión o altitud: conserve una.</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>Una columna nombra una magnitud sin una unidad que el programa lea, como pressure_kPa o altitude_m.</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>La altitud del emplazamiento está fuera del rango del polinomio de altitud (-609,6 m a 19812 m): el diagrama se traza para la presión mediana de la estación del archivo.</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>El archivo no da altitud: el diagrama se traza para la presión mediana de la estación del archivo.</translation>
     </message>
 </context>
 </TS>

@@ -266,6 +266,235 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
 </context>
 <context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>Roue de récupération de chaleur</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>Échangeur à plaques de récupération</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>Caisson de mélange</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>Batterie de préchauffage</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>Batterie de réchauffage</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Batterie froide</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>Ventilateur de soufflage</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>Humidificateur à vapeur</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>Humidificateur adiabatique</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>Pas d&apos;économiseur&#xa0;: air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>Chauffage&#xa0;: l&apos;économiseur garde l&apos;air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>La température sèche extérieure est inférieure à celle de l&apos;air repris&#xa0;: air neuf au-delà du minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>La température sèche extérieure n&apos;est pas inférieure à celle de l&apos;air repris&#xa0;: air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>L&apos;enthalpie extérieure est inférieure à celle de l&apos;air repris&#xa0;: air neuf au-delà du minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>L&apos;enthalpie extérieure n&apos;est pas inférieure à celle de l&apos;air repris&#xa0;: air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>La température sèche extérieure dépasse la limite haute de l&apos;économiseur&#xa0;: air neuf minimal.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La pression atmosphérique doit être supérieure à zéro et d&apos;au plus dix atmosphères.</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>L&apos;air ambiant n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>L&apos;air extérieur n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>L&apos;air ambiant et l&apos;air extérieur doivent être à la pression atmosphérique du dimensionnement.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>Les charges du local doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>En refroidissement, la charge sensible du local doit être un apport de chaleur (supérieure à zéro)&#xa0;; en chauffage, une perte (inférieure à zéro).</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>En refroidissement, l&apos;air soufflé doit être plus froid que le local&#xa0;; en chauffage, plus chaud.</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>L&apos;écart de température entre l&apos;air soufflé et le local doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>Le débit d&apos;air soufflé doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>La droite de soufflage (SHR) du local à cette température sèche de soufflage est au-delà de la saturation&#xa0;: aucun air n&apos;y couvre les charges du local. Choisissez un soufflage plus proche du local.</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>L&apos;air soufflé devrait contenir moins que pas d&apos;eau pour reprendre la charge latente du local&#xa0;: choisissez un soufflage plus proche du local ou un débit plus grand.</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>L&apos;air soufflé n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>Le débit ou la part d&apos;air neuf doit être nul ou positif.</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>L&apos;air neuf ne peut pas dépasser l&apos;air soufflé.</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>La part maximale d&apos;air neuf de l&apos;économiseur doit aller de la part minimale à 1.</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>La chaîne ne peut contenir qu&apos;un seul caisson de mélange.</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>Les composants avant le caisson de mélange traitent l&apos;air neuf, et il n&apos;y en a pas.</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>La récupération de chaleur travaille entre l&apos;air neuf et l&apos;air extrait&#xa0;: placez-la avant le caisson de mélange.</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>Un composant réglé sur l&apos;air soufflé doit se trouver après le caisson de mélange.</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>Seules une batterie chaude et une batterie froide peuvent amener l&apos;air à la température sèche de soufflage.</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>Seuls une batterie froide et un humidificateur peuvent amener l&apos;air à la teneur en eau de soufflage.</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>Une efficacité doit être comprise entre 0 et 1.</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>Le débit d&apos;air extrait doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>L&apos;air extrait ne peut pas dépasser l&apos;air repris.</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>L&apos;air quitterait la récupération au-delà de la saturation (condensation ou givre)&#xa0;: préchauffez l&apos;air neuf ou réduisez l&apos;efficacité.</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>L&apos;air mélangé n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Une température doit être comprise entre -148 °F et 400 °F (-100 °C à 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>Une élévation de température doit être nulle ou positive.</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>Une humidité relative doit être supérieure à 0 et d&apos;au plus 100 %.</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>La puissance du ventilateur doit être nulle ou positive et le rendement de son moteur supérieur à 0 et d&apos;au plus 1.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Le facteur de bipasse doit être d&apos;au moins 0 et inférieur à 1.</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>La batterie froide ne peut pas produire cet air.</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>Un humidificateur adiabatique peut au plus saturer l&apos;air&#xa0;: demandez un point de rosée au plus égal à la température humide d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>L&apos;air sortant du composant n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>L&apos;air ne peut pas être calculé.</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>Composant %1 (%2)&#xa0;: %3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>Composant %1 (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>Composant %1&#xa0;: %2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>Composant %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -307,6 +536,60 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     <message>
         <source>Leaving point</source>
         <translation>Point de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>Température sèche, %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>Teneur en eau, %1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    Pression atmosphérique %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>Humidité relative, %</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>Température humide, %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>Enthalpie, %1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>Volume spécifique, %1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>État  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>Pas de diagramme&#xa0;: la pression atmosphérique n&apos;est pas valide.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>Diagramme de Mollier h-x</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>Diagramme psychrométrique</translation>
     </message>
 </context>
 <context>
@@ -358,6 +641,41 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     <message>
         <source>Type the bypass factor as a number from 0 up to 1.</source>
         <translation>Saisissez le facteur de bipasse comme un nombre de 0 à 1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>Température sèche %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>Teneur en eau %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>Sursaturé</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>Humidité relative %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>Température humide %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>Point de rosée %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>Enthalpie %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>Volume spécifique %1 %2</translation>
     </message>
 </context>
 <context>
@@ -714,10 +1032,6 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
         <translation>Supprimer</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
         <source>A process needs two points: add them on the chart first.</source>
         <translation>Une évolution demande deux points&#xa0;: ajoutez-les d&apos;abord sur le diagramme.</translation>
     </message>
@@ -753,6 +1067,10 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
         <source>Select a process or a mixture to delete.</source>
         <translation>Choisissez une évolution ou un mélange à supprimer.</translation>
     </message>
+    <message>
+        <source>Processes message</source>
+        <translation>Message des évolutions</translation>
+    </message>
 </context>
 <context>
     <name>chart::ProjectEditDialog</name>
@@ -767,6 +1085,434 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     <message>
         <source>The project is closed.</source>
         <translation>Le projet est fermé.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>Diagramme A&amp;SHRAE</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>Diagramme de &amp;Mollier h-x</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Enregistrer le diagramme sous</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>Le diagramme n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>Heures par cellule</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>Fichier météo, heures affichées, zones et limites</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>Heures affichées</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>Ombrage de densité (heures par cellule)</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>Points colorés par mois</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>Compter %1</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>&amp;Heures de</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>Confort &amp;thermique (PMV)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>Été, 0,5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>Hiver, 1,0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>Enveloppe salles in&amp;formatiques</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>Zone &amp;utilisateur</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>sans limite</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Nombre d&apos;heures</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>Heures des mois et heures du jour filtrés dans chaque zone affichée et au-dessus et au-dessous de chaque limite, avec leur part des heures filtrées.</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>Conditions de base</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>Conditions climatiques de base calculées sur toutes les heures du fichier, à côté des valeurs de son en-tête.</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>&amp;Nombre d&apos;heures</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>Conditions de &amp;base (toutes les heures)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Fichier météo</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>Pression du diagramme</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>Message du fichier météo</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>Lignes ignorées</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>Heures affichées en</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>L&apos;ombrage de densité colore chaque cellule du diagramme selon ses heures&#xa0;; les points marquent chaque heure de la couleur de son mois.</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>Première heure du jour comptée</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>Dernière heure du jour comptée</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>Les heures commençant de cette heure à la dernière, incluse, sont tracées et comptées&#xa0;; une plage passant minuit compte la nuit.</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>Afficher la zone de confort thermique</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>Air dans lequel le vote moyen prévisible de l&apos;ISO 7730 reste entre plus et moins 0,5 à 1,1 met et 0,1 m/s, teneur en eau d&apos;au plus 0,012.</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>Habillement de la zone de confort</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>Afficher l&apos;enveloppe des salles informatiques</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>L&apos;enveloppe recommandée pour les salles informatiques&#xa0;: 18 à 27 °C, point de rosée -9 à 15 °C, au plus 60 % d&apos;humidité relative.</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>Afficher la zone utilisateur</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>Une zone des limites ci-dessous&#xa0;; une limite laissée vide ne s&apos;applique pas.</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>Problème de la zone utilisateur</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>Limite de température sèche</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>Limite de point de rosée</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>Limite de teneur en eau</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>Le nombre d&apos;heures donne les heures au-dessus et au-dessous de cette valeur.</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>Temp. sèche min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>Temp. sèche max. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>Teneur en eau min. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>Teneur en eau max. (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>HR max. (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>Point de rosée min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>Point de rosée max. (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>Zone utilisateur %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>Température &amp;sèche (%1)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>Point de &amp;rosée (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>Teneur en &amp;eau (%1)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>Pas un nombre&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>zone de confort (été, 0,5 clo)</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>zone de confort (hiver, 1,0 clo)</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>enveloppe des salles informatiques</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>zone utilisateur</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>Diagramme à %1 (altitude du site %2 m)</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>Diagramme à %1, la pression médiane des heures du fichier&#xa0;: l&apos;altitude du site sort du domaine du polynôme d&apos;altitude (-609,6 m à 19&#xa0;812 m).</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>Diagramme à %1, %2&#xa0;: le fichier ne donne ni altitude ni pression, ses heures sont donc prises à %2.</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>Diagramme à %1, la pression médiane des heures du fichier&#xa0;: le fichier ne donne pas d&apos;altitude.</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>1 heure ignorée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>%1 heures ignorées&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>Le fichier a %1 lignes de données&#xa0;; une année en a %2.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>Site&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>%1 heures lues</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>Pas de fichier météo. Fichier &gt; Ouvrir un fichier météo... lit un fichier EPW ou un fichier CSV de météo horaire.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistique</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>Part des heures filtrées (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>Heures lues</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>Heures du filtre</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>Dans %1</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Teneur en eau</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 au-dessus de %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 au-dessous de %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>D&apos;après les heures</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>D&apos;après l&apos;en-tête du fichier</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>Température sèche (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>Chauffage 99,6 %</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>Chauffage 99 %</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>Refroidissement %1 %</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>Température humide moyenne coïncidente (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>Point de rosée 0,4 %</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>Point de rosée (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>Teneur en eau (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>Température sèche moyenne coïncidente (%1)</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +2042,274 @@ Veuillez réinstaller Vaporwright.</translation>
     <message>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>Un fichier de projet (.vwproj) à ouvrir dans la fenêtre du diagramme.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>La température sèche sort de -148 °F à 400 °F (-100 °C à 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>La teneur en eau est inférieure à zéro.</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>Le point contient plus d&apos;eau que l&apos;air saturé&#xa0;: c&apos;est du brouillard, pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La pression atmosphérique doit être supérieure à zéro et d&apos;au plus dix atmosphères.</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>Les deux points sont le même air.</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>Les deux points sont à des pressions atmosphériques différentes.</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>Le débit d&apos;air doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>La droite d&apos;évolution ne rencontre pas la courbe de saturation au-dessous de l&apos;air sortant.</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>Le point de rosée de l&apos;appareil doit être inférieur à la température sèche de l&apos;air entrant et au plus égal à son point de rosée.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Le facteur de bipasse doit être d&apos;au moins 0 et inférieur à 1.</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>La droite de l&apos;air entrant au point de rosée de l&apos;appareil traverse le brouillard&#xa0;: ce point de rosée est trop bas pour cet air.</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>Le modèle PMV admet 0,8 à 4 met, 0 à 2 clo et une vitesse d&apos;air de 0 à 1 m/s.</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>Le modèle PMV ne s&apos;applique que de 50 °F à 86 °F (10 °C à 30 °C) avec une pression de vapeur d&apos;au plus 2,7 kPa.</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>La zone n&apos;a pas de limites.</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>Une limite basse de la zone dépasse sa limite haute, ou sort du domaine de l&apos;air réel.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>L&apos;air ne peut pas être calculé.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>Chauffage sensible</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>Refroidissement sensible</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>Refroidissement et déshumidification</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>Déshumidification</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>Chauffage et déshumidification</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>Déshumidification par dessiccant (adiabatique)</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>Humidification par évaporation (adiabatique)</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>Humidification à la vapeur</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>Chauffage et humidification</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>Refroidissement et humidification</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>ligne de plus de 16 Mio</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>nombre de champs erroné</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>une valeur qui n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>date ou heure inexistante</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>jour bissextile (29 février)</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>heure déjà lue</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>température sèche manquante</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>température sèche hors plage</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>pression à la station manquante</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>pression à la station hors plage</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>point de rosée manquant</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>point de rosée hors plage</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>humidité relative manquante</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>humidité relative hors plage</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>température humide manquante</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>température humide hors plage</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>teneur en eau manquante</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>teneur en eau hors plage</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>humidité au-delà de la saturation</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Le fichier ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire mais un tube, un socket ou un périphérique.</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>La permission de lire le fichier est refusée.</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>Le fichier n&apos;a pas pu être lu jusqu&apos;au bout.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>Le fichier n&apos;est pas un fichier météo EnergyPlus&#xa0;: il ne commence pas par LOCATION.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>Le fichier se termine dans son en-tête.</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>Une ligne de l&apos;en-tête du fichier dépasse 16 Mio.</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>L&apos;en-tête a plus de 16384 colonnes.</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>Aucune colonne ne s&apos;appelle timestamp, time, date ou datetime.</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>Aucune colonne de température sèche avec son unité, comme dry_bulb_C.</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>Aucune colonne d&apos;humidité avec son unité, comme relative_humidity_pct, dew_point_C, wet_bulb_C ou humidity_ratio_g/kg.</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>Plus d&apos;une colonne d&apos;humidité&#xa0;: gardez-en une parmi humidité relative, point de rosée, température humide et teneur en eau.</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>Plus d&apos;une colonne de pression ou d&apos;altitude&#xa0;: gardez-en une.</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>Une colonne nomme une grandeur sans une unité que le programme lit, comme pressure_kPa ou altitude_m.</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>L&apos;altitude du site sort du domaine du polynôme d&apos;altitude (-609,6 m à 19812 m)&#xa0;: le diagramme est tracé pour la pression médiane à la station du fichier.</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>Le fichier ne donne pas d&apos;altitude&#xa0;: le diagramme est tracé pour la pression médiane à la station du fichier.</translation>
     </message>
 </context>
 </TS>

@@ -266,6 +266,235 @@ Thank you all for your patience during the development of this software.</source
     </message>
 </context>
 <context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>转轮式热回收器</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>板式热回收器</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>混合箱</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>预热盘管</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>再热盘管</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>冷却盘管</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>送风机</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>蒸汽加湿器</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>绝热加湿器</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>无节能器：最小新风。</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>供热：节能器保持最小新风。</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>室外干球温度低于回风：新风超过最小值。</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>室外干球温度不低于回风：最小新风。</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>室外焓低于回风：新风超过最小值。</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>室外焓不低于回风：最小新风。</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>室外干球温度高于节能器上限：最小新风。</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>大气压力必须大于零且不超过十个大气压。</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>室内空气不是空气。</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>室外空气不是空气。</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>室内和室外空气必须处于设计的大气压力下。</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>房间负荷必须是数值。</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>供冷时房间显热负荷必须为得热（大于零）；供热时必须为失热（小于零）。</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>供冷时送风必须比房间冷；供热时必须比房间热。</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>送风与房间的温差必须大于零。</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>送风量必须大于零。</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>在此送风干球温度下，房间热湿比线位于饱和线之外：该处没有空气能承担房间负荷。请选择更接近房间状态的送风。</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>送风须含少于零的水分才能承担房间潜热负荷：请选择更接近房间状态的送风或更大的风量。</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>送风不是空气。</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>新风量或新风比必须为零或更大。</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>新风不能超过送风。</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>节能器最大新风比必须介于最小新风比与 1 之间。</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>处理链只能包含一个混合箱。</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>混合箱之前的部件处理新风，但没有新风。</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>热回收在新风与排风之间工作：请将其置于混合箱之前。</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>调节至送风状态的部件必须位于混合箱之后。</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>只能有一个加热盘管和一个冷却盘管将空气调节至送风干球温度。</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>只能有一个冷却盘管和一个加湿器将空气调节至送风含湿量。</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>效率必须介于 0 与 1 之间。</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>排风量必须大于零。</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>排风不能超过回风。</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>空气离开热回收器时将超过饱和（结露或结霜）：请预热新风或降低效率。</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>混合空气不是空气。</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>温度必须介于 -148 °F 与 400 °F 之间（-100 °C 至 204.4 °C）。</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>温升必须为零或更大。</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>相对湿度必须大于 0 且不超过 100 %。</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>风机功率必须为零或更大，电机效率必须大于 0 且不超过 1。</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>旁通系数必须不小于 0 且小于 1。</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>冷却盘管无法产生此空气。</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>绝热加湿器最多只能使空气饱和：所要求的露点不得高于进口湿球温度。</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>离开该部件的空气不是空气。</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>无法计算该空气。</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>部件 %1（%2）：%3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>部件 %1（%2）：%3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>部件 %1：%2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>部件 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -307,6 +536,60 @@ Thank you all for your patience during the development of this software.</source
     <message>
         <source>Leaving point</source>
         <translation>出口状态点</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>干球温度，%1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>含湿量，%1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    大气压力 %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和线</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>相对湿度，%</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>湿球温度，%1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>焓，%1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>比容，%1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>状态  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>无法绘图：大气压力无效。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>莫里尔 h-x 图</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>焓湿图</translation>
     </message>
 </context>
 <context>
@@ -358,6 +641,41 @@ Thank you all for your patience during the development of this software.</source
     <message>
         <source>Type the bypass factor as a number from 0 up to 1.</source>
         <translation>请输入 0 到 1 之间的旁通系数。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>干球温度 %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>含湿量 %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>过饱和</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>相对湿度 %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>湿球温度 %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>露点 %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>焓 %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>比容 %1 %2</translation>
     </message>
 </context>
 <context>
@@ -713,10 +1031,6 @@ Thank you all for your patience during the development of this software.</source
         <translation>删除</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>状态</translation>
-    </message>
-    <message>
         <source>A process needs two points: add them on the chart first.</source>
         <translation>过程需要两个状态点：请先在焓湿图上添加。</translation>
     </message>
@@ -752,6 +1066,10 @@ Thank you all for your patience during the development of this software.</source
         <source>Select a process or a mixture to delete.</source>
         <translation>请选择要删除的过程或混合。</translation>
     </message>
+    <message>
+        <source>Processes message</source>
+        <translation>过程消息</translation>
+    </message>
 </context>
 <context>
     <name>chart::ProjectEditDialog</name>
@@ -766,6 +1084,434 @@ Thank you all for your patience during the development of this software.</source
     <message>
         <source>The project is closed.</source>
         <translation>项目已关闭。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>重置缩放(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>ASHRAE 焓湿图(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>莫里尔 h-x 图(&amp;M)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 图像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>图表另存为</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>无法将图表保存到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>每格小时数</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>气象文件、显示的小时、区域和限值</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>显示的小时</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>密度着色（每格小时数）</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>按月份着色的点</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>统计%1</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>小时从(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>至(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>热舒适 (PMV)(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>夏季，0.5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>冬季，1.0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>数据机房包络线(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>用户区域(&amp;U)</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>无限值</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限值</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>小时计数</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>筛选月份和时段内各显示区域内以及各限值以上和以下的小时数，及其占筛选小时的比例。</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>设计工况</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>由文件全部小时计算的气候设计工况，与文件头给出的数值并列。</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>小时计数(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>设计工况（全部小时）(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>气象文件</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>图表压力</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>气象文件消息</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>跳过的行</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>小时显示方式</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>密度着色按每格内的小时数为图表着色；点以所属月份的颜色标出每个小时。</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>计入的第一个小时</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>计入的最后一个小时</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>从此小时起至最后一个小时（含）开始的小时将被绘制和计数；跨越午夜的范围计入夜间。</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>显示热舒适区</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>按 ISO 7730，在 1.1 met 和 0.1 m/s 下预计平均热感觉指数在正负 0.5 以内、含湿量不超过 0.012 的空气。</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>舒适区的服装热阻</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>显示数据机房包络线</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>数据处理机房的推荐包络线：18 至 27 °C，露点 -9 至 15 °C，相对湿度不超过 60 %。</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>显示用户区域</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>由下列限值构成的区域；留空的限值不适用。</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>用户区域问题</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>干球温度限值</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>露点限值</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>含湿量限值</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>小时计数给出高于和低于此值的小时数。</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>干球温度下限 (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>干球温度上限 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>含湿量下限 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>含湿量上限 (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>相对湿度上限 (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>露点下限 (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>露点上限 (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>用户区域 %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>干球温度 (%1)(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>露点 (%1)(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>含湿量 (%1)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>不是数字：%1。</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>舒适区（夏季，0.5 clo）</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>舒适区（冬季，1.0 clo）</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>数据机房包络线</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>用户区域</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>图表压力 %1（站点海拔 %2 m）</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>图表压力 %1，即文件各小时压力的中位数：站点海拔超出海拔多项式的范围（-609.6 m 至 19,812 m）。</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>图表压力 %1，%2：文件既未给出海拔也未给出压力，因此其各小时按 %2 计。</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>图表压力 %1，即文件各小时压力的中位数：文件未给出海拔。</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>跳过 1 小时：%1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>跳过 %1 小时：%2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>文件有 %1 行数据；一年有 %2 小时。</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>站点：%1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>已读取 %1 小时</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>无气象文件。文件 &gt; 打开气象文件... 可读取 EPW 文件或逐时气象 CSV 文件。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>统计项</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>小时数</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>占筛选小时的比例 (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>已读取小时数</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>筛选内小时数</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>在%1内</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 高于 %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 低于 %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>工况</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>由逐时数据计算</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>取自文件头</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>供暖 99.6 %</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>供暖 99 %</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>供冷 %1 %</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>平均同时湿球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>露点 0.4 %</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>露点 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>平均同时干球温度 (%1)</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +2041,274 @@ Please re-install Vaporwright.</source>
     <message>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>要在焓湿图窗口中打开的项目文件（.vwproj）。</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>干球温度超出 -148 °F 至 400 °F（-100 °C 至 204.4 °C）。</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>含湿量小于零。</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>该点含水量超过饱和空气：这是雾，不是空气。</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>大气压力必须大于零且不超过十个大气压。</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>两个点是同一空气状态。</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>两个点处于不同的大气压力。</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>风量必须大于零。</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>过程线在出口空气以下不与饱和线相交。</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>机器露点必须低于进口空气干球温度，且不高于其露点。</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>旁通系数必须不小于 0 且小于 1。</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>从进口空气到机器露点的连线穿过雾区：机器露点对该空气而言过低。</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>PMV 模型适用于 0.8 至 4 met、0 至 2 clo 及 0 至 1 m/s 的风速。</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>PMV 模型仅适用于 50 °F 至 86 °F（10 °C 至 30 °C）且水蒸气分压力不超过 2.7 kPa 的情况。</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>该区域没有限值。</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>区域的某个下限高于其上限，或超出真实空气的范围。</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>无法计算该空气。</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>显热加热</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>显热冷却</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>冷却除湿</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>除湿</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>加热除湿</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>转轮（绝热）除湿</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>蒸发（绝热）加湿</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>蒸汽加湿</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>加热加湿</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>冷却加湿</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>行长度超过 16 MiB</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>字段数不对</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>某个值不是数字</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>日期或小时不存在</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>闰日（2 月 29 日）</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>该小时已读取</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>缺少干球温度</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>干球温度超出范围</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>缺少站点气压</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>站点气压超出范围</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>缺少露点</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>露点超出范围</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>缺少相对湿度</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>相对湿度超出范围</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>缺少湿球温度</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>湿球温度超出范围</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>缺少含湿量</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>含湿量超出范围</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>湿度超过饱和</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>无法打开该文件。</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>没有这个文件。</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>这是一个文件夹，不是文件。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>这不是普通文件，而是管道、套接字或设备。</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>没有读取该文件的权限。</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>无法将该文件读到末尾。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>该文件为空。</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>该文件不是 EnergyPlus 气象文件：它不以 LOCATION 开头。</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>文件在文件头内结束。</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>文件头中某一行超过 16 MiB。</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>文件头超过 16384 列。</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>没有名为 timestamp、time、date 或 datetime 的列。</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>没有带单位的干球温度列，例如 dry_bulb_C。</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>没有带单位的湿度列，例如 relative_humidity_pct、dew_point_C、wet_bulb_C 或 humidity_ratio_g/kg。</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>湿度列不止一个：请在相对湿度、露点、湿球温度和含湿量中只保留一个。</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>压力或海拔列不止一个：请只保留一个。</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>某列给出的量没有程序可读的单位，例如 pressure_kPa 或 altitude_m。</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>站点海拔超出海拔多项式的范围（-609.6 m 至 19812 m）：图表按文件站点气压的中位数绘制。</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>文件未给出海拔：图表按文件站点气压的中位数绘制。</translation>
     </message>
 </context>
 </TS>
