@@ -2155,6 +2155,25 @@ Bitte installieren Sie Vaporwright neu.</translation>
     </message>
 </context>
 <context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>Spalte „%1“: keine solche Einheit für %2 (Einheiten: %3).</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>Spalte „%1“: keine solche Einheit für %2 (Einheiten: %3)</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>Spalte „%1“ nennt keine Einheit; benennen Sie sie mit einer der Einheiten von %2 (%3), etwa %2_%4.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>Spalte „%1“ nennt keine Einheit; benennen Sie sie mit einer der Einheiten von %2 (%3), etwa %2_%4</translation>
+    </message>
+</context>
+<context>
     <name>weather::Report</name>
     <message>
         <source>line longer than 16 MiB</source>

@@ -2155,6 +2155,25 @@ Vuelva a instalar Vaporwright.</translation>
     </message>
 </context>
 <context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>Columna «%1»: no existe esa unidad de %2 (unidades: %3).</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>Columna «%1»: no existe esa unidad de %2 (unidades: %3)</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>La columna «%1» no indica unidad; nómbrela con una de las unidades de %2 (%3), como %2_%4.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>La columna «%1» no indica unidad; nómbrela con una de las unidades de %2 (%3), como %2_%4</translation>
+    </message>
+</context>
+<context>
     <name>weather::Report</name>
     <message>
         <source>line longer than 16 MiB</source>

@@ -2155,6 +2155,25 @@ Veuillez réinstaller Vaporwright.</translation>
     </message>
 </context>
 <context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>Colonne «&#xa0;%1&#xa0;»&#xa0;: pas d&apos;unité de ce nom pour %2 (unités&#xa0;: %3).</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>Colonne «&#xa0;%1&#xa0;»&#xa0;: pas d&apos;unité de ce nom pour %2 (unités&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>La colonne «&#xa0;%1&#xa0;» ne donne pas d&apos;unité&#xa0;; nommez-la avec une des unités de %2 (%3), comme %2_%4.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>La colonne «&#xa0;%1&#xa0;» ne donne pas d&apos;unité&#xa0;; nommez-la avec une des unités de %2 (%3), comme %2_%4</translation>
+    </message>
+</context>
+<context>
     <name>weather::Report</name>
     <message>
         <source>line longer than 16 MiB</source>

@@ -2154,6 +2154,25 @@ Please re-install Vaporwright.</source>
     </message>
 </context>
 <context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>列“%1”：%2 没有这个单位（单位：%3）。</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>列“%1”：%2 没有这个单位（单位：%3）</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>列“%1”未给出单位；请用 %2 的单位之一命名（%3），例如 %2_%4。</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>列“%1”未给出单位；请用 %2 的单位之一命名（%3），例如 %2_%4</translation>
+    </message>
+</context>
+<context>
     <name>weather::Report</name>
     <message>
         <source>line longer than 16 MiB</source>

@@ -117,10 +117,16 @@ std::string_view DescribeFileProblem(FileProblem problem) {
 }
 
 std::string DescribeFileProblem(FileProblem problem, std::string_view column) {
-    if (problem != FileProblem::ColumnWithoutUnit || column.empty())
-        return std::string(DescribeFileProblem(problem));
-    const std::optional<std::string> message = columns::UnitProblem(column);
-    return message ? *message + "." : std::string(DescribeFileProblem(problem));
+    return FileProblemMessage(problem, column).English();
+}
+
+i18n::Message FileProblemMessage(FileProblem problem, std::string_view column) {
+    // The column's message, a sentence of its own here as the others are.
+    if (problem == FileProblem::ColumnWithoutUnit && !column.empty()) {
+        if (std::optional<i18n::Message> message = columns::UnitProblemMessage(column, true))
+            return *std::move(message);
+    }
+    return {FileProblemText(problem), {}};
 }
 
 std::size_t ReadReport::skippedTotal() const {

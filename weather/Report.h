@@ -81,6 +81,8 @@ std::string_view DescribeFileProblem(FileProblem problem);
 // The sentence of DescribeFileProblem, naming `column` (as the header writes
 // it) where the problem is one column's.
 std::string DescribeFileProblem(FileProblem problem, std::string_view column);
+// The same for a window to translate: its English() is the line above.
+i18n::Message FileProblemMessage(FileProblem problem, std::string_view column);
 
 struct ReadReport {
     std::size_t rows = 0;  // data rows met (blank lines are not rows)

@@ -173,3 +173,38 @@ TEST(MarkedArgument, EnglishIsItsSource) {
 }
 
 } // namespace
+
+namespace {
+
+// A weather file's column without a unit the program reads: the column's
+// name, the quantity and its units are written as the file and the program
+// write them, whatever the language; only the words around them change.
+class ColumnMessage : public ::testing::Test {
+protected:
+    void TearDown() override { translations::Install(*qApp, u"en"_qs); }
+};
+
+TEST_F(ColumnMessage, KeepsTheFilesNamesInEveryLanguage) {
+    using weather::FileProblem;
+    for (const char* column : {"pressure", "pressure_furlongs", "dew_point_%1"}) {
+        const i18n::Message message =
+            weather::FileProblemMessage(FileProblem::ColumnWithoutUnit, column);
+        EXPECT_EQ(message.English(),
+                  weather::DescribeFileProblem(FileProblem::ColumnWithoutUnit, column));
+        EXPECT_EQ(translations::Translated(message).toStdString(), message.English());
+    }
+    ASSERT_TRUE(translations::Install(*qApp, u"de"_qs));
+    EXPECT_EQ(translations::Translated(
+                  weather::FileProblemMessage(FileProblem::ColumnWithoutUnit, "pressure")),
+              u"Spalte „pressure“ nennt keine Einheit; benennen Sie sie mit einer der Einheiten "
+              u"von pressure (psia, kPa, Pa, inHg, mbar), etwa pressure_psia."_qs);
+    // A typed "%1" in the column's name is no placeholder.
+    EXPECT_TRUE(translations::Translated(
+                    weather::FileProblemMessage(FileProblem::ColumnWithoutUnit, "dew_point_%1"))
+                    .startsWith(u"Spalte „dew_point_%1“: keine solche Einheit für dew_point"));
+    // Without a column, the file problem's own sentence.
+    EXPECT_EQ(translations::Translated(weather::FileProblemMessage(FileProblem::Empty, "")),
+              u"Die Datei ist leer."_qs);
+}
+
+} // namespace
