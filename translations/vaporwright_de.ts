@@ -1440,7 +1440,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Dry bulb</source>
-        <translation>Trockenkugeltemperatur</translation>
+        <translation>Trocken­kugel­temperatur</translation>
     </message>
     <message>
         <source>Dew point</source>
@@ -1480,27 +1480,27 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Dry bulb (%1)</source>
-        <translation>Trockenkugeltemperatur (%1)</translation>
+        <translation>Trocken­kugel­temperatur (%1)</translation>
     </message>
     <message>
         <source>Heating 99.6 %</source>
-        <translation>Heizen 99,6 %</translation>
+        <translation>Heizen 99,6&#xa0;%</translation>
     </message>
     <message>
         <source>Heating 99 %</source>
-        <translation>Heizen 99 %</translation>
+        <translation>Heizen 99&#xa0;%</translation>
     </message>
     <message>
         <source>Cooling %1 %</source>
-        <translation>Kühlen %1 %</translation>
+        <translation>Kühlen %1&#xa0;%</translation>
     </message>
     <message>
         <source>Mean coincident wet bulb (%1)</source>
-        <translation>Mittlere zugehörige Feuchtkugeltemperatur (%1)</translation>
+        <translation>Mittlere zugehörige Feucht­kugel­temperatur (%1)</translation>
     </message>
     <message>
         <source>Dew point 0.4 %</source>
-        <translation>Taupunkt 0,4 %</translation>
+        <translation>Taupunkt 0,4&#xa0;%</translation>
     </message>
     <message>
         <source>Dew point (%1)</source>
@@ -1512,7 +1512,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Mean coincident dry bulb (%1)</source>
-        <translation>Mittlere zugehörige Trockenkugeltemperatur (%1)</translation>
+        <translation>Mittlere zugehörige Trocken­kugel­temperatur (%1)</translation>
     </message>
 </context>
 <context>

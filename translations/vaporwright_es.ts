@@ -1484,15 +1484,15 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Heating 99.6 %</source>
-        <translation>Calefacción 99,6 %</translation>
+        <translation>Invierno 99,6&#xa0;%</translation>
     </message>
     <message>
         <source>Heating 99 %</source>
-        <translation>Calefacción 99 %</translation>
+        <translation>Invierno 99&#xa0;%</translation>
     </message>
     <message>
         <source>Cooling %1 %</source>
-        <translation>Refrigeración %1 %</translation>
+        <translation>Verano %1&#xa0;%</translation>
     </message>
     <message>
         <source>Mean coincident wet bulb (%1)</source>
@@ -1500,7 +1500,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Dew point 0.4 %</source>
-        <translation>Punto de rocío 0,4 %</translation>
+        <translation>Punto de rocío 0,4&#xa0;%</translation>
     </message>
     <message>
         <source>Dew point (%1)</source>

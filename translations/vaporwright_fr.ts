@@ -1484,15 +1484,15 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Heating 99.6 %</source>
-        <translation>Chauffage 99,6 %</translation>
+        <translation>Hiver 99,6&#xa0;%</translation>
     </message>
     <message>
         <source>Heating 99 %</source>
-        <translation>Chauffage 99 %</translation>
+        <translation>Hiver 99&#xa0;%</translation>
     </message>
     <message>
         <source>Cooling %1 %</source>
-        <translation>Refroidissement %1 %</translation>
+        <translation>Été %1&#xa0;%</translation>
     </message>
     <message>
         <source>Mean coincident wet bulb (%1)</source>
@@ -1500,7 +1500,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Dew point 0.4 %</source>
-        <translation>Point de rosée 0,4 %</translation>
+        <translation>Point de rosée 0,4&#xa0;%</translation>
     </message>
     <message>
         <source>Dew point (%1)</source>

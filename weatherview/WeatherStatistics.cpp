@@ -1,6 +1,9 @@
 #include "weatherview/WeatherStatistics.h"
 
+#include "translations/Languages.h"
 #include "translations/Message.h"
+
+#include <utility>
 
 #include <QCoreApplication>
 
@@ -13,6 +16,18 @@ namespace {
 class Texts {
     Q_DECLARE_TR_FUNCTIONS(chart::WeatherStatistics)
 };
+
+// The percentage a condition is named by, with the decimal point of the
+// language spoken ("0.4" in English as ever, "0,4" in German or French), as
+// the other names of the table write theirs.
+QString PercentInName(double percent) {
+    const QString digits = QLocale::c().toString(percent, 'g', 3);
+    const QCoreApplication* app = QCoreApplication::instance();
+    const QString spoken =
+        app != nullptr ? translations::Spoken(*app) : translations::kEnglish.toString();
+    return spoken == translations::kEnglish ? digits
+                                            : translations::LocalNumber(digits, QLocale(spoken));
+}
 
 StatCell Text(QString text) {
     return StatCell{std::move(text), std::nullopt, 0};
@@ -31,11 +46,15 @@ std::vector<StatCell> CountRow(QString name, const weather::HourShare& share) {
             Number(share.percent(), 1)};
 }
 
-QString CsvField(const QString& text) {
+// A field of the CSV export. A translation may mark where a long word can
+// break in a narrow column (a soft hyphen, U+00AD): the file has the word
+// whole.
+QString CsvField(QString text) {
+    text.remove(QChar(0x00AD));
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')))
         return text;
-    QString quoted = text;
+    QString quoted = std::move(text);
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
@@ -135,8 +154,8 @@ StatTable DesignTable(const weather::DesignConditions& computed,
     row(Texts::tr("Heating 99 %"), dryBulb, temperature(computed.heating990DryBulbF),
         temperature(header.heating990DryBulbF), 1);
     for (std::size_t i = 0; i < weather::kCoolingPercents.size(); ++i) {
-        const QString name = Texts::tr("Cooling %1 %")
-                                 .arg(QLocale::c().toString(weather::kCoolingPercents[i], 'g', 3));
+        const QString name =
+            Texts::tr("Cooling %1 %").arg(PercentInName(weather::kCoolingPercents[i]));
         const auto& mine = computed.cooling[i];
         const auto& theirs = header.cooling[i];
         row(name, dryBulb, temperature(mine ? std::optional(mine->dryBulbF) : std::nullopt),

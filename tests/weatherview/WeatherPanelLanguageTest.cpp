@@ -162,6 +162,31 @@ TEST_P(PanelLanguage, TheLongerTextsFitThePanel) {
                                      QString::number(w->minimumSizeHint().width());
                return widest.join(u", ").toStdString();
            }();
+    // The tables wrap their words and never cut one: every word (or piece of
+    // a long compound between its soft hyphens) fits its column.
+    for (const QTableWidget* table : {panel->countsTable(), panel->designTable()}) {
+        const QFontMetrics fm(table->font());
+        const int hyphen = fm.horizontalAdvance(u'-');
+        for (int r = 0; r < table->rowCount(); ++r) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QTableWidgetItem* item = table->item(r, c);
+                if (item == nullptr)
+                    continue;
+                // The cell's margins: the style's focus frame and a pixel, each side.
+                const int room = table->columnWidth(c) - 6;
+                for (const QString& word : item->text().split(u' ', Qt::SkipEmptyParts)) {
+                    const QStringList pieces = word.split(QChar(0x00AD));
+                    for (qsizetype p = 0; p < pieces.size(); ++p) {
+                        // A piece broken at its soft hyphen shows the hyphen.
+                        const int needed =
+                            fm.horizontalAdvance(pieces[p]) + (p + 1 < pieces.size() ? hyphen : 0);
+                        EXPECT_LE(needed, room) << table->objectName().toStdString() << " " << r
+                                                << "," << c << ": " << item->text().toStdString();
+                    }
+                }
+            }
+        }
+    }
     // Each field of the user zone stays in its caption's row.
     for (int i = 0; i < 7; ++i) {
         const QByteArray name = "userField" + QByteArray::number(i);
