@@ -67,10 +67,10 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addOption(languageOption());
     parser.addPositionalArgument(
-        QStringLiteral("project"),
+        QCoreApplication::translate("main", "project"),
         QCoreApplication::translate("main",
                                     "A project file (.vwproj) to open in the chart window."),
-        QStringLiteral("[project]"));
+        QCoreApplication::translate("main", "[project]"));
     parser.process(app);
     basMain::StartupOptions options;
     options.language = given;

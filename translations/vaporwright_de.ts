@@ -2043,6 +2043,14 @@ Bitte installieren Sie Vaporwright neu.</translation>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>Eine Projektdatei (.vwproj), die im Diagrammfenster geöffnet wird.</translation>
     </message>
+    <message>
+        <source>project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[Projekt]</translation>
+    </message>
 </context>
 <context>
     <name>processes::Problem</name>

@@ -2043,6 +2043,14 @@ Vuelva a instalar Vaporwright.</translation>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>Un archivo de proyecto (.vwproj) que abrir en la ventana del diagrama.</translation>
     </message>
+    <message>
+        <source>project</source>
+        <translation>proyecto</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[proyecto]</translation>
+    </message>
 </context>
 <context>
     <name>processes::Problem</name>

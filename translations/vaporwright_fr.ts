@@ -2043,6 +2043,14 @@ Veuillez réinstaller Vaporwright.</translation>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>Un fichier de projet (.vwproj) à ouvrir dans la fenêtre du diagramme.</translation>
     </message>
+    <message>
+        <source>project</source>
+        <translation>projet</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[projet]</translation>
+    </message>
 </context>
 <context>
     <name>processes::Problem</name>

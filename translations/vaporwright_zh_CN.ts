@@ -2042,6 +2042,14 @@ Please re-install Vaporwright.</source>
         <source>A project file (.vwproj) to open in the chart window.</source>
         <translation>要在焓湿图窗口中打开的项目文件（.vwproj）。</translation>
     </message>
+    <message>
+        <source>project</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[项目]</translation>
+    </message>
 </context>
 <context>
     <name>processes::Problem</name>
