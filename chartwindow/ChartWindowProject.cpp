@@ -189,7 +189,9 @@ bool ChartWindow::saveProject(const QString& path, QString* error) {
 }
 
 void ChartWindow::newProject() {
-    project_->replace(project::ProjectData{project_->atmosphere(), {}, {}, {}, {}});
+    project::ProjectData empty;
+    empty.atmosphere = project_->atmosphere();
+    project_->replace(std::move(empty));
     projectPath_.clear();
     project_->undoStack()->setClean();
     updateProjectTitle();

@@ -3,6 +3,7 @@
 #include "chart/ChartUnits.h"
 #include "processes/Comfort.h"
 #include "project/Project.h"
+#include "project/QtText.h"
 
 #include <array>
 #include <cmath>
@@ -250,7 +251,7 @@ void ZonesView::refresh() {
             }
             return item;
         };
-        cell(NameColumn)->setText(zone.name);
+        cell(NameColumn)->setText(QString::fromStdString(zone.name));
         for (int c = MinDryBulbColumn; c <= MaxDewPointColumn; ++c) {
             const LimitColumn& column = *LimitColumnAt(c);
             const std::optional<double>& limit = zone.limits.*column.limit;
@@ -282,7 +283,7 @@ void ZonesView::cellEdited(QTableWidgetItem* item) {
     project::UserZone& zone = settings.userZones[static_cast<std::size_t>(r)];
     const int c = item->column();
     if (c == NameColumn) {
-        zone.name = item->text().trimmed();
+        zone.name = project::ToUtf8(item->text().trimmed());
     } else if (c == ShownColumn) {
         zone.shown = item->checkState() == Qt::Checked;
     } else if (const LimitColumn* column = LimitColumnAt(c)) {
@@ -310,7 +311,7 @@ void ZonesView::addZone() {
     for (int n = static_cast<int>(settings.userZones.size()) + 1; name.isEmpty(); ++n) {
         name = QStringLiteral("Zone %1").arg(n);
         for (const project::UserZone& zone : settings.userZones) {
-            if (zone.name == name)
+            if (QString::fromStdString(zone.name) == name)
                 name.clear();
         }
     }
@@ -320,7 +321,7 @@ void ZonesView::addZone() {
     limits.minDryBulbF = 68.0;
     limits.maxDryBulbF = 78.8;
     limits.maxRelativeHumidity = 0.6;
-    settings.userZones.push_back({name, limits, true});
+    settings.userZones.push_back({project::ToUtf8(name), limits, true});
     apply(settings);
     userZones_->setCurrentCell(userZones_->rowCount() - 1, NameColumn);
 }
