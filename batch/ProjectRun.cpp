@@ -137,7 +137,13 @@ RunResult WriteProjectTables(const Options& options, const std::vector<project::
     if (!folder) {
         if (isSameFile(options.project, output))
             return {kExitUsage, "The output " + shown(output) + " is the input file"};
-        if (std::string error = writeWhole(output, JoinTables(tables)); !error.empty())
+        // An output file is one CSV table: tables of different columns in
+        // one file would make none.
+        if (tables.size() != 1)
+            return {kExitUsage, "The project has " + std::to_string(tables.size()) +
+                                    " tables: give --table NAME to write one to " + shown(output) +
+                                    ", or a folder (a name ending in \"/\") for all"};
+        if (std::string error = writeWhole(output, tables.front().csv); !error.empty())
             return {kExitBadOutput, std::move(error)};
         return {};
     }
