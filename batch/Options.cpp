@@ -252,8 +252,9 @@ at all. A damaged or unreadable project is refused with the window's message,
 and nothing is written.
 
 Exit status: 0 all rows written (rows without real air included), 1 a command
-line that cannot be followed (an output that is the input file, named or on
-standard input, included), 2 an input that cannot be opened or read (a missing
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project's standard output, included; one file for all of
+a project's tables), 2 an input that cannot be opened or read (a missing
 file, a folder, an unusable header, a damaged project, a table the project
 does not have), 3 an output that cannot be written.
 

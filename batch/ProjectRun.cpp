@@ -26,6 +26,16 @@ bool isSameFile(const std::string& input, const std::string& output) {
            in.st_dev == out.st_dev && in.st_ino == out.st_ino;
 }
 
+// Whether the stream `out` writes into the file at `input` (standard output
+// appended to the project file, say).
+bool writesInto(std::FILE* out, const std::string& input) {
+    struct stat in {};
+    struct stat written {};
+    return ::fstat(::fileno(out), &written) == 0 && S_ISREG(written.st_mode) &&
+           ::stat(input.c_str(), &in) == 0 && in.st_dev == written.st_dev &&
+           in.st_ino == written.st_ino;
+}
+
 bool isFolder(const std::string& path) {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
@@ -128,6 +138,8 @@ RunResult WriteProjectTables(const Options& options, const std::vector<project::
                              std::FILE* out) {
     const std::string& output = options.output;
     if (output.empty() || output == "-") {
+        if (writesInto(out, options.project))
+            return {kExitUsage, "The output is the input file (standard output)"};
         const std::string text = JoinTables(tables);
         if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0)
             return {kExitBadOutput, "Could not write the output"};

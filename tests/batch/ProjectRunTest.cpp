@@ -239,6 +239,13 @@ TEST_F(ProjectRun, DamagedProjectOrOutputOverItIsRefused) {
         EXPECT_NE(r.err.find("is the input file"), std::string::npos) << r.err;
         EXPECT_EQ(contents(file), kept);
     }
+    // Standard output appended to the project: refused before a byte is
+    // written, so the project stays whole.
+    const Ran appended = run("--project \"$T/office.vwproj\" >> \"$T/office.vwproj\"");
+    EXPECT_EQ(appended.code, 1);
+    EXPECT_NE(appended.err.find("is the input file (standard output)"), std::string::npos)
+        << appended.err;
+    EXPECT_EQ(contents(file), kept);
     // A folder holding the project under a table's name.
     fs::create_directories(path("odd"));
     fs::copy_file(file, path("odd/points.csv"));
