@@ -244,6 +244,12 @@ TEST_F(DesignProblem, OfficeWithAWheelInIpAtSeaLevel) {
     const double hm = 0.25 * HIp(t2, w2) + 0.75 * HIp(76.0, wr);
     EXPECT_NEAR(summer("Mixed air humidity ratio (lb/lb)"), wm, 1e-6);
     EXPECT_NEAR(summer("Mixed air dry bulb (°F)"), TIp(hm, wm), 0.01);
+    EXPECT_NEAR(summer("Mixed air enthalpy (Btu/lb)"), hm, 0.005);
+    EXPECT_NEAR(summer("Supply enthalpy (Btu/lb)"), HIp(56.0, sup.w), 0.005);
+    EXPECT_NEAR(summer("Room enthalpy (Btu/lb)"), HIp(76.0, wr), 0.005);
+    EXPECT_NEAR(summer("Outdoor enthalpy (Btu/lb)"), HIp(92.0, wo), 0.005);
+    EXPECT_NEAR(summer("Supply relative humidity (%)"), 100.0 * RelativeHumidityIp(56.0, sup.w),
+                0.005);
 
     // The coil leaves the air 1.5 °F below the supply, which the fan adds:
     // q = m (h_m - h(54.5 °F, W_s)), about 7.9 tons; condensate m (W_m - W_s).
@@ -412,6 +418,11 @@ TEST_F(DesignProblem, LaboratoryInSiAtAltitude) {
     const double hm = x * HSi(32.0, wo) + (1.0 - x) * HSi(24.0, wr);
     const double tm = TSi(hm, wm);
     EXPECT_NEAR(summer("Mixed air dry bulb (°C)"), tm, 0.01);
+    EXPECT_NEAR(summer("Mixed air enthalpy (kJ/kg)"), hm, 0.005);
+    EXPECT_NEAR(summer("Supply enthalpy (kJ/kg)"), HSi(14.0, sup.w), 0.005);
+    // At 83.52 kPa: phi = p_w / p_ws(14 °C), p_w = p W / (0.62198 + W).
+    EXPECT_NEAR(summer("Supply relative humidity (%)"),
+                100.0 * PwFromW(sup.w, p) / psy::SaturationPressure(14.0, "SI"), 0.005);
     EXPECT_NEAR(summer("Mixed air humidity ratio (kg/kg)"), wm, 1e-6);
     // Blow-through fan: 1 K on the mixed air, m (c_pa + c_pv W_m) 1 K; the
     // coil from there to the supply air.
