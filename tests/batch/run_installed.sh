@@ -47,6 +47,14 @@ fi
 grep -q 'cannot be opened: ' "$work/err.txt" || fail "no message for a damaged project"
 [ ! -s "$work/none.csv" ] || fail "a damaged project wrote output"
 
+# The installed program finds its catalogues: German messages and help with
+# LANGUAGE=de, the table the same as in English.
+LC_ALL=C.UTF-8 LANGUAGE=de "$program" --help | grep -q '^Aufruf: vaporwright-batch' ||
+    fail "the installed program's --help is not in German"
+LC_ALL=C.UTF-8 LANGUAGE=de "$program" --formats "$work/in.csv" > "$work/out.de.csv" ||
+    fail "the program failed in German: $?"
+cmp -s "$work/out.csv" "$work/out.de.csv" || fail "the table differs in German"
+
 "$program" --version | grep -qx "vaporwright-batch [0-9]*\.[0-9]*\.[0-9]*" ||
     fail "--version does not print the version"
 
