@@ -516,6 +516,403 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
 </context>
 <context>
+    <name>batch::Header</name>
+    <message>
+        <source>The header has more than %1 columns</source>
+        <translation>L’en-tête a plus de %1 colonnes</translation>
+    </message>
+    <message>
+        <source>Column %1: the dew point cannot be an input; give two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy</source>
+        <translation>Colonne %1 : le point de rosée ne peut pas être une entrée ; donnez deux grandeurs parmi température sèche, température humide, humidité relative, humidité absolue (teneur en eau) et enthalpie</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2: give one pressure or altitude column</source>
+        <translation>Colonnes %1 et %2 : donnez une seule colonne de pression ou d’altitude</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2 give the same quantity</source>
+        <translation>Les colonnes %1 et %2 donnent la même grandeur</translation>
+    </message>
+    <message>
+        <source>The header names 0 input columns; it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L’en-tête ne nomme aucune colonne d’entrée ; il en faut deux parmi dry_bulb, wet_bulb, relative_humidity, humidity_ratio et enthalpy, chacune avec son unité, par exemple &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names 1 input column (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L’en-tête nomme 1 colonne d’entrée (%1) ; il en faut deux parmi dry_bulb, wet_bulb, relative_humidity, humidity_ratio et enthalpy, chacune avec son unité, par exemple &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names %2 input columns (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L’en-tête nomme %2 colonnes d’entrée (%1) ; il en faut deux parmi dry_bulb, wet_bulb, relative_humidity, humidity_ratio et enthalpy, chacune avec son unité, par exemple &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Help</name>
+    <message>
+        <source>Usage: vaporwright-batch [OPTIONS] [FILE]
+       vaporwright-batch [OPTIONS] --epw WEATHER.epw
+       vaporwright-batch --project FILE.vwproj [--units IP|SI] [--table NAME] [-o OUT]</source>
+        <translation>Usage : vaporwright-batch [OPTIONS] [FICHIER]
+        vaporwright-batch [OPTIONS] --epw METEO.epw
+        vaporwright-batch --project FICHIER.vwproj [--units IP|SI] [--table NOM] [-o SORTIE]</translation>
+    </message>
+    <message>
+        <source>Computes the state of moist air for every row of a CSV file (FILE, or standard
+input when FILE is missing or &quot;-&quot;) and writes every property the Vaporwright
+calculator shows as CSV to standard output.</source>
+        <translation>Calcule l’état de l’air humide pour chaque ligne d’un fichier CSV (FICHIER, ou
+l’entrée standard si FICHIER manque ou vaut &quot;-&quot;) et écrit en CSV sur la sortie
+standard chaque grandeur que montre le calculateur Vaporwright.</translation>
+    </message>
+    <message>
+        <source>Input: the header line names two input columns, each a quantity and its unit:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (also wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (zero at 0 F)  enthalpy_kJ/kg (zero at 0 C)
+Any two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy
+make a pair. An optional pressure_psia, pressure_kPa, pressure_Pa,
+pressure_mbar, pressure_inHg, altitude_ft or altitude_m column gives each row
+its atmosphere. Names are matched without regard to case; other programs&apos;
+forms are read too: &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;,
+&quot;Station pressure (hPa)&quot;, &quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. A column
+that names a quantity without a unit (&quot;pressure&quot;, &quot;altitude&quot;) is refused.
+Every other column (a timestamp, say) is copied to the output, before the
+properties, as a CSV reader reads it and quoted where CSV needs it.
+Lines may end in LF, CRLF or CR; a line longer than 16 MiB is not read (a
+header that long ends the run).</source>
+        <translation>Entrée : la ligne d’en-tête nomme deux colonnes d’entrée, chacune une grandeur
+et son unité :
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (de même wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (zéro à 0 F)  enthalpy_kJ/kg (zéro à 0 C)
+Deux grandeurs quelconques parmi température sèche, température humide,
+humidité relative, humidité absolue et enthalpie forment une paire. Une colonne
+facultative pressure_psia, pressure_kPa, pressure_Pa, pressure_mbar,
+pressure_inHg, altitude_ft ou altitude_m donne à chaque ligne son atmosphère.
+Les noms sont reconnus sans égard à la casse ; les formes d’autres programmes
+sont lues aussi : &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;,
+&quot;Station pressure (hPa)&quot;, &quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. Une colonne
+qui nomme une grandeur sans unité (&quot;pressure&quot;, &quot;altitude&quot;) est refusée. Toute
+autre colonne (un horodatage, par exemple) est recopiée dans la sortie, avant
+les grandeurs, telle qu’un lecteur CSV la lit et entre guillemets là où le CSV
+l’exige. Les lignes peuvent finir par LF, CRLF ou CR ; une ligne de plus de
+16 Mio n’est pas lue (un en-tête aussi long termine le traitement).</translation>
+    </message>
+    <message>
+        <source>Output: the copied columns, then dry bulb, wet bulb, dew point, relative
+humidity, humidity ratio, enthalpy, vapor pressure, degree of saturation,
+specific volume, density, absolute humidity, moisture concentration, pressure
+and altitude, each header naming its unit, then &quot;reason&quot;. A row that gives no
+real air, or that cannot be read (an empty or non-numeric input, a wrong number
+of fields), has empty properties and says why in &quot;reason&quot;; the run goes on.
+Every line after the header gives one output row.</source>
+        <translation>Sortie : les colonnes recopiées, puis température sèche, température humide,
+point de rosée, humidité relative, humidité absolue, enthalpie, pression de
+vapeur, degré de saturation, volume spécifique, masse volumique, humidité
+volumique, concentration d’humidité, pression et altitude, chaque en-tête
+nommant son unité, puis &quot;reason&quot;. Une ligne qui ne donne pas d’air réel, ou qui
+ne peut être lue (une entrée vide ou non numérique, un mauvais nombre de
+champs), a des grandeurs vides et dit pourquoi dans &quot;reason&quot; ; le traitement
+continue. Chaque ligne après l’en-tête donne une ligne de sortie.</translation>
+    </message>
+    <message>
+        <source>Options:
+  --units IP|SI       units of the output and of bare --pressure/--altitude
+                      values (default IP: F, lb/lb, Btu/lb, psia, ft; SI: C,
+                      kg/kg, kJ/kg, mbar, m)
+  --pressure VALUE    atmospheric pressure of every row: a number with psia,
+                      kPa, Pa, mbar or inHg, or a bare number in psia (IP) or
+                      kPa (SI); default 14.696 psia
+  --altitude VALUE    altitude of every row, its pressure from the standard
+                      atmosphere: a number with ft or m, or bare in ft (IP) or
+                      m (SI)
+  --formats           round as the calculator displays (####0.00 for the dry
+                      bulb, ...) instead of full precision: the shortest text
+                      that reads back as the computed single-precision value
+  --epw FILE          read an EnergyPlus weather file instead (&quot;-&quot; for standard
+                      input): each hour&apos;s dry bulb and dew point at its
+                      station pressure; the output begins with the file&apos;s
+                      year,month,day,hour (hour 1 to 24, ending then)
+  --project FILE      read a Vaporwright project file instead (never written):
+                      compute it, the air handler included, and write its
+                      tables as CSV (below)
+  --table NAME        with --project, only that table: points, processes,
+                      mixtures, airhandler-components or airhandler-rollup
+  -o, --output FILE   write to FILE instead of standard output (with --project:
+                      a folder DIR for every table, a FILE for the one table
+                      --table names, or - for standard output)
+  -h, --help          show this help and exit
+  --version           show the version and exit</source>
+        <translation>Options :
+  --units IP|SI       unités de la sortie et des valeurs sans unité de
+                      --pressure/--altitude (par défaut IP : F, lb/lb, Btu/lb,
+                      psia, ft ; SI : C, kg/kg, kJ/kg, mbar, m)
+  --pressure VALEUR   pression atmosphérique de chaque ligne : un nombre avec
+                      psia, kPa, Pa, mbar ou inHg, ou un nombre seul en psia
+                      (IP) ou kPa (SI) ; par défaut 14.696 psia
+  --altitude VALEUR   altitude de chaque ligne, sa pression tirée de
+                      l’atmosphère normalisée : un nombre avec ft ou m, ou seul
+                      en ft (IP) ou m (SI)
+  --formats           arrondir comme le calculateur affiche (####0.00 pour la
+                      température sèche, ...) au lieu de la pleine précision :
+                      le texte le plus court qui se relit comme la valeur
+                      calculée en simple précision
+  --epw FICHIER       lire plutôt un fichier météo EnergyPlus (&quot;-&quot; pour
+                      l’entrée standard) : température sèche et point de rosée
+                      de chaque heure à sa pression de station ; la sortie
+                      commence par year,month,day,hour du fichier (heure 1 à
+                      24, heure de fin)
+  --project FICHIER   lire plutôt un fichier de projet Vaporwright (jamais
+                      écrit) : le calculer, centrale de traitement d’air
+                      comprise, et écrire ses tables en CSV (ci-dessous)
+  --table NOM         avec --project, cette table seule : points, processes,
+                      mixtures, airhandler-components ou airhandler-rollup
+  -o, --output FICHIER
+                      écrire dans FICHIER au lieu de la sortie standard (avec
+                      --project : un dossier DIR pour toutes les tables, un
+                      FICHIER pour la seule table que nomme --table, ou - pour
+                      la sortie standard)
+  -h, --help          afficher cette aide et quitter
+  --version           afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Project tables (--project): points, processes and mixtures, and for a project
+with an air handler airhandler-components (both cases, each row led by its
+case) and airhandler-rollup, in the project&apos;s own unit system unless --units
+says otherwise; each an RFC 4180 table with CR LF line ends and units in its
+header. To standard output (no -o, -o - or -) every table is preceded by a
+line holding its name and followed, but for the last, by an empty line; with
+--table, the one table alone, as a plain CSV file; -o FILE takes one table,
+--table&apos;s. With -o DIR (an existing folder, or a name ending in &quot;/&quot;, made if
+missing) each table goes to its own file, DIR/NAME.csv, written whole or not
+at all. A damaged or unreadable project is refused with the window&apos;s message,
+and nothing is written.</source>
+        <translation>Tables du projet (--project) : points, processes et mixtures, et pour un projet
+avec centrale de traitement d’air airhandler-components (les deux cas, chaque
+ligne précédée de son cas) et airhandler-rollup, dans le système d’unités du
+projet sauf si --units en décide autrement ; chacune une table RFC 4180 avec
+des fins de ligne CR LF et les unités dans son en-tête. Vers la sortie standard
+(sans -o, -o - ou -), chaque table est précédée d’une ligne portant son nom et
+suivie, sauf la dernière, d’une ligne vide ; avec --table, la table seule, en
+simple fichier CSV ; -o FICHIER prend une table, celle de --table. Avec -o DIR
+(un dossier existant, ou un nom finissant par &quot;/&quot;, créé s’il manque) chaque
+table va dans son propre fichier, DIR/NOM.csv, écrit en entier ou pas du tout.
+Un projet endommagé ou illisible est refusé avec le message de la fenêtre, et
+rien n’est écrit.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all rows written (rows without real air included), 1 a command
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project&apos;s standard output, included; one file for all of
+a project&apos;s tables), 2 an input that cannot be opened or read (a missing
+file, a folder, an unusable header, a damaged project, a table the project
+does not have), 3 an output that cannot be written.</source>
+        <translation>Code de sortie : 0 toutes les lignes écrites (lignes sans air réel comprises),
+1 une ligne de commande impossible à suivre (une sortie qui est le fichier
+d’entrée, nommé, sur l’entrée standard ou sur la sortie standard d’un projet,
+comprise ; un seul fichier pour toutes les tables d’un projet), 2 une entrée
+impossible à ouvrir ou à lire (un fichier absent, un dossier, un en-tête
+inutilisable, un projet endommagé, une table que le projet n’a pas), 3 une
+sortie impossible à écrire.</translation>
+    </message>
+    <message>
+        <source>Examples:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project office.vwproj -o tables/
+  vaporwright-batch --project office.vwproj --table airhandler-rollup --units SI</source>
+        <translation>Exemples :
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project bureau.vwproj -o tables/
+  vaporwright-batch --project bureau.vwproj --table airhandler-rollup --units SI</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Options</name>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with ft or m, such as 1500ft</source>
+        <translation>%1 : impossible de lire « %2 » ; donnez un nombre avec ft ou m, par exemple 1500ft</translation>
+    </message>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with psia, kPa, Pa, mbar or inHg, such as 101.325kPa</source>
+        <translation>%1 : impossible de lire « %2 » ; donnez un nombre avec psia, kPa, Pa, mbar ou inHg, par exemple 101.325kPa</translation>
+    </message>
+    <message>
+        <source>--units: give IP or SI</source>
+        <translation>--units : donnez IP ou SI</translation>
+    </message>
+    <message>
+        <source>%1: give a value</source>
+        <translation>%1 : donnez une valeur</translation>
+    </message>
+    <message>
+        <source>Give --pressure or --altitude, not both</source>
+        <translation>Donnez --pressure ou --altitude, pas les deux</translation>
+    </message>
+    <message>
+        <source>--epw: give a weather file</source>
+        <translation>--epw : donnez un fichier météo</translation>
+    </message>
+    <message>
+        <source>--project: give a project file</source>
+        <translation>--project : donnez un fichier de projet</translation>
+    </message>
+    <message>
+        <source>--table: give one of %1</source>
+        <translation>--table : donnez l’une des tables %1</translation>
+    </message>
+    <message>
+        <source>%1: give a file</source>
+        <translation>%1 : donnez un fichier</translation>
+    </message>
+    <message>
+        <source>Give one input file</source>
+        <translation>Donnez un seul fichier d’entrée</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; see --help</source>
+        <translation>Option inconnue « %1 » ; voir --help</translation>
+    </message>
+    <message>
+        <source>Give a CSV file or --epw, not both</source>
+        <translation>Donnez un fichier CSV ou --epw, pas les deux</translation>
+    </message>
+    <message>
+        <source>Give a CSV file, --epw or --project, one of them</source>
+        <translation>Donnez un seul des trois : un fichier CSV, --epw ou --project</translation>
+    </message>
+    <message>
+        <source>Give -o or -, not both</source>
+        <translation>Donnez -o ou -, pas les deux</translation>
+    </message>
+    <message>
+        <source>A project gives its points their atmospheric pressure: %1 does not apply with --project</source>
+        <translation>Un projet donne lui-même la pression atmosphérique de ses points : %1 ne s’applique pas avec --project</translation>
+    </message>
+    <message>
+        <source>--formats does not apply with --project: its tables have their own</source>
+        <translation>--formats ne s’applique pas avec --project : ses tables ont leurs propres formats</translation>
+    </message>
+    <message>
+        <source>--table applies with --project</source>
+        <translation>--table s’applique avec --project</translation>
+    </message>
+    <message>
+        <source>A weather file gives each hour its station pressure: %1 does not apply with --epw</source>
+        <translation>Un fichier météo donne à chaque heure sa pression à la station : %1 ne s’applique pas avec --epw</translation>
+    </message>
+</context>
+<context>
+    <name>batch::ProjectRun</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 has no air handler: it has no table %2</source>
+        <translation>%1 n’a pas de centrale de traitement d’air : il n’a pas de table %2</translation>
+    </message>
+    <message>
+        <source>The output is the input file (standard output)</source>
+        <translation>La sortie est le fichier d’entrée (sortie standard)</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>Impossible d’écrire la sortie</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>La sortie %1 est le fichier d’entrée</translation>
+    </message>
+    <message>
+        <source>The project has %1 tables: give --table NAME to write one to %2, or a folder (a name ending in &quot;/&quot;) for all</source>
+        <translation>Le projet a %1 tables : donnez --table NOM pour en écrire une dans %2, ou un dossier (un nom finissant par « / ») pour toutes</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Run</name>
+    <message>
+        <source>Could not read the input: %1</source>
+        <translation>Impossible de lire l’entrée : %1</translation>
+    </message>
+    <message>
+        <source>The input is empty: it needs a header line such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L’entrée est vide : il lui faut une ligne d’en-tête telle que &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>Unusable header: the header line is longer than 16 MiB</source>
+        <translation>En-tête inutilisable : la ligne d’en-tête dépasse 16 Mio</translation>
+    </message>
+    <message>
+        <source>Unusable header: %1</source>
+        <translation>En-tête inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>The input has a column %1; --pressure and --altitude apply to files without one</source>
+        <translation>L’entrée a une colonne %1 ; --pressure et --altitude s’appliquent aux fichiers qui n’en ont pas</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file &quot;%1&quot;: %2</source>
+        <translation>Impossible d’ouvrir le fichier météo « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>« %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::main</name>
+    <message>
+        <source>Try &apos;vaporwright-batch --help&apos;.</source>
+        <translation>Essayez « vaporwright-batch --help ».</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file %1: %2</source>
+        <translation>Impossible d’ouvrir le fichier météo %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>La sortie %1 est le fichier d’entrée</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file (standard input)</source>
+        <translation>La sortie %1 est le fichier d’entrée (entrée standard)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>Impossible d’écrire la sortie</translation>
+    </message>
+    <message>
+        <source>Could not write the output %1</source>
+        <translation>Impossible d’écrire la sortie %1</translation>
+    </message>
+    <message>
+        <source>unexpected failure</source>
+        <translation>échec inattendu</translation>
+    </message>
+</context>
+<context>
     <name>chart::AddProcessDialog</name>
     <message>
         <source>Add Process</source>
