@@ -44,9 +44,14 @@ std::string Say(const i18n::Text& text, const std::vector<std::string>& pieces) 
 std::string Say(const i18n::Message& message) {
     std::vector<std::string> pieces;
     pieces.reserve(message.arguments.size());
-    for (const i18n::Argument& argument : message.arguments)
-        pieces.push_back(argument.kind == i18n::Argument::Kind::Marked ? Say(argument.marked)
-                                                                       : argument.English());
+    for (const i18n::Argument& argument : message.arguments) {
+        if (argument.kind == i18n::Argument::Kind::Marked)
+            pieces.push_back(Say(argument.marked));
+        else if (argument.kind == i18n::Argument::Kind::Sentence && argument.sentence)
+            pieces.push_back(Say(*argument.sentence));
+        else
+            pieces.push_back(argument.English());
+    }
     return Say(message.text, pieces);
 }
 

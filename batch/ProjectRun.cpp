@@ -101,11 +101,11 @@ std::string writeWhole(const std::string& path, const std::string& text) {
 } // namespace
 
 std::variant<std::vector<project::NamedTable>, RunResult> ProjectTables(const Options& options) {
-    auto read = project::ReadProjectFileAt(options.project);
-    if (auto* message = std::get_if<std::string>(&read))
+    auto read = project::LoadProjectFileAt(options.project);
+    if (auto* message = std::get_if<i18n::Message>(&read))
         return RunResult{kExitBadInput,
                          Say(VW_TRANSLATABLE("batch::ProjectRun", "%1 cannot be opened: %2"),
-                             {shown(options.project), weather::ShownText(*message, 4096)})};
+                             {shown(options.project), weather::ShownText(Say(*message), 4096)})};
     project::Model model;
     model.replace(std::get<project::ProjectData>(std::move(read)));
     if (options.unitsGiven) {

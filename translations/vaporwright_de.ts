@@ -523,7 +523,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Column %1: the dew point cannot be an input; give two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy</source>
-        <translation>Spalte %1: Der Taupunkt kann keine Eingabe sein; geben Sie zwei von Trockentemperatur, Feuchtkugeltemperatur, relativer Feuchte, Wassergehalt und Enthalpie an</translation>
+        <translation>Spalte %1: Der Taupunkt kann keine Eingabe sein; geben Sie zwei von Trockenkugeltemperatur, Feuchtkugeltemperatur, relativer Feuchte, Wassergehalt und Enthalpie an</translation>
     </message>
     <message>
         <source>Columns %1 and %2: give one pressure or altitude column</source>
@@ -588,7 +588,7 @@ header that long ends the run).</source>
   humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
   humidity_ratio_gr/lb
   enthalpy_Btu/lb (Null bei 0 F)  enthalpy_kJ/kg (Null bei 0 C)
-Je zwei von Trockentemperatur, Feuchtkugeltemperatur, relativer Feuchte,
+Je zwei von Trockenkugeltemperatur, Feuchtkugeltemperatur, relativer Feuchte,
 Wassergehalt und Enthalpie bilden ein Paar. Eine optionale Spalte pressure_psia,
 pressure_kPa, pressure_Pa, pressure_mbar, pressure_inHg, altitude_ft oder
 altitude_m gibt jeder Zeile ihren Luftdruck. Groß- und Kleinschreibung der Namen
@@ -609,9 +609,9 @@ and altitude, each header naming its unit, then &quot;reason&quot;. A row that g
 real air, or that cannot be read (an empty or non-numeric input, a wrong number
 of fields), has empty properties and says why in &quot;reason&quot;; the run goes on.
 Every line after the header gives one output row.</source>
-        <translation>Ausgabe: die übernommenen Spalten, dann Trockentemperatur, Feuchtkugel-
-temperatur, Taupunkt, relative Feuchte, Wassergehalt, Enthalpie, Dampfdruck,
-Sättigungsgrad, spezifisches Volumen, Dichte, absolute Feuchte,
+        <translation>Ausgabe: die übernommenen Spalten, dann Trockenkugeltemperatur,
+Feuchtkugeltemperatur, Taupunkt, relative Feuchte, Wassergehalt, Enthalpie,
+Dampfdruck, Sättigungsgrad, spezifisches Volumen, Dichte, absolute Feuchte,
 Feuchtekonzentration, Luftdruck und Höhe, jede Spaltenüberschrift mit ihrer
 Einheit, dann &quot;reason&quot;. Eine Zeile, die keine reale Luft ergibt oder nicht
 gelesen werden kann (eine leere oder nicht numerische Eingabe, eine falsche
@@ -657,11 +657,11 @@ weiter. Jede Zeile nach der Kopfzeile ergibt eine Ausgabezeile.</translation>
                       Zahl mit ft oder m, oder ohne Einheit in ft (IP) oder
                       m (SI)
   --formats           runden wie der Rechner anzeigt (####0.00 für die
-                      Trockentemperatur, ...) statt voller Genauigkeit: der
-                      kürzeste Text, der den berechneten Wert einfacher
+                      Trockenkugeltemperatur, ...) statt voller Genauigkeit:
+                      der kürzeste Text, der den berechneten Wert einfacher
                       Genauigkeit zurückliefert
   --epw DATEI         stattdessen eine EnergyPlus-Wetterdatei lesen (&quot;-&quot; für die
-                      Standardeingabe): Trockentemperatur und Taupunkt jeder
+                      Standardeingabe): Trockenkugeltemperatur und Taupunkt jeder
                       Stunde bei ihrem Stationsdruck; die Ausgabe beginnt mit
                       year,month,day,hour der Datei (Stunde 1 bis 24, endend)
   --project DATEI     stattdessen eine Vaporwright-Projektdatei lesen (nie
@@ -2555,6 +2555,190 @@ Bitte installieren Sie Vaporwright neu.</translation>
     <message>
         <source>Cooling and humidifying</source>
         <translation>Kühlung und Befeuchtung</translation>
+    </message>
+</context>
+<context>
+    <name>project::Definition</name>
+    <message>
+        <source>dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>The dry bulb is not a number.</source>
+        <translation>Die Trockenkugeltemperatur ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>The wet bulb is not a number.</source>
+        <translation>Die Feuchtkugeltemperatur ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>relative Feuchte</translation>
+    </message>
+    <message>
+        <source>The relative humidity is not a number.</source>
+        <translation>Die relative Feuchte ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>Wassergehalt</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is not a number.</source>
+        <translation>Der Wassergehalt ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>The enthalpy is not a number.</source>
+        <translation>Die Enthalpie ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>The dew point is not a number.</source>
+        <translation>Der Taupunkt ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>A point needs two different properties; %1 is given twice.</source>
+        <translation>Ein Punkt braucht zwei verschiedene Größen; %1 ist doppelt angegeben.</translation>
+    </message>
+    <message>
+        <source>Dew point and humidity ratio both fix the water in the air at a given pressure; pair either with another property.</source>
+        <translation>Taupunkt und Wassergehalt legen beide das Wasser in der Luft bei gegebenem Druck fest; kombinieren Sie eine der beiden mit einer anderen Größe.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Edits</name>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>Punkt %1 ist keine reale Luft: %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>Diesen Punkt gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state names no unit system.</source>
+        <translation>Der Zustand des Rechners nennt kein Einheitensystem.</translation>
+    </message>
+    <message>
+        <source>Perfectly dry air has no dew point to define a point by.</source>
+        <translation>Völlig trockene Luft hat keinen Taupunkt, der einen Punkt festlegen könnte.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state cannot be taken over.</source>
+        <translation>Der Zustand des Rechners kann nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <source>Point %1 has no airflow to mix.</source>
+        <translation>Punkt %1 hat keinen Volumenstrom zum Mischen.</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectData</name>
+    <message>
+        <source>A point needs a name.</source>
+        <translation>Ein Punkt braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name can be at most %1 characters long.</source>
+        <translation>Der Name eines Punktes darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>Der Name eines Punktes darf keinen Zeilenumbruch, keinen Tabulator und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>There is a point named %1 already.</source>
+        <translation>Es gibt bereits einen Punkt namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 is a process already.</source>
+        <translation>%1 nach %2 ist bereits eine Zustandsänderung.</translation>
+    </message>
+    <message>
+        <source>Point %1 cannot be mixed from itself.</source>
+        <translation>Punkt %1 kann nicht aus sich selbst gemischt werden.</translation>
+    </message>
+    <message>
+        <source>Point %1 is the mixture of two other points already.</source>
+        <translation>Punkt %1 ist bereits die Mischung zweier anderer Punkte.</translation>
+    </message>
+    <message>
+        <source>Comfort zone: %1</source>
+        <translation>Behaglichkeitsfeld: %1</translation>
+    </message>
+    <message>
+        <source>A zone needs a name.</source>
+        <translation>Eine Zone braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name can be at most %1 characters long.</source>
+        <translation>Der Name einer Zone darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>Der Name einer Zone darf keinen Zeilenumbruch, keinen Tabulator und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zone %1: %2</translation>
+    </message>
+    <message>
+        <source>The airflow is not a number.</source>
+        <translation>Der Volumenstrom ist keine Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectFile</name>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Die Projektdatei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Die Projektdatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer version of Vaporwright (file version %1); this version reads version %2.</source>
+        <translation>Dieses Projekt wurde mit einer neueren Version von Vaporwright gespeichert (Dateiversion %1); diese Version liest Version %2.</translation>
+    </message>
+    <message>
+        <source>The project file&apos;s version is not one Vaporwright reads; this version reads version %1.</source>
+        <translation>Die Version der Projektdatei ist keine, die Vaporwright liest; diese Version liest Version %1.</translation>
+    </message>
+    <message>
+        <source>This is not a project file: %1.</source>
+        <translation>Dies ist keine Projektdatei: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a Vaporwright project file.</source>
+        <translation>Dies ist keine Vaporwright-Projektdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a project file.</source>
+        <translation>%1 ist zu groß für eine Projektdatei.</translation>
     </message>
 </context>
 <context>

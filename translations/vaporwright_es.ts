@@ -523,7 +523,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Column %1: the dew point cannot be an input; give two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy</source>
-        <translation>Columna %1: el punto de rocío no puede ser una entrada; indique dos de temperatura seca, temperatura húmeda, humedad relativa, relación de humedad y entalpía</translation>
+        <translation>Columna %1: el punto de rocío no puede ser una entrada; indique dos de temperatura de bulbo seco, temperatura de bulbo húmedo, humedad relativa, relación de humedad y entalpía</translation>
     </message>
     <message>
         <source>Columns %1 and %2: give one pressure or altitude column</source>
@@ -589,9 +589,9 @@ magnitud y su unidad:
   humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
   humidity_ratio_gr/lb
   enthalpy_Btu/lb (cero a 0 F)  enthalpy_kJ/kg (cero a 0 C)
-Dos cualesquiera de temperatura seca, temperatura húmeda, humedad relativa,
-relación de humedad y entalpía forman un par. Una columna opcional
-pressure_psia, pressure_kPa, pressure_Pa, pressure_mbar, pressure_inHg,
+Dos cualesquiera de temperatura de bulbo seco, temperatura de bulbo húmedo,
+humedad relativa, relación de humedad y entalpía forman un par. Una columna
+opcional pressure_psia, pressure_kPa, pressure_Pa, pressure_mbar, pressure_inHg,
 altitude_ft o altitude_m da a cada fila su atmósfera. Los nombres se reconocen
 sin distinguir mayúsculas; también se leen las formas de otros programas:
 &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;, &quot;Station pressure (hPa)&quot;,
@@ -610,12 +610,12 @@ and altitude, each header naming its unit, then &quot;reason&quot;. A row that g
 real air, or that cannot be read (an empty or non-numeric input, a wrong number
 of fields), has empty properties and says why in &quot;reason&quot;; the run goes on.
 Every line after the header gives one output row.</source>
-        <translation>Salida: las columnas copiadas, luego temperatura seca, temperatura húmeda,
-punto de rocío, humedad relativa, relación de humedad, entalpía, presión de
-vapor, grado de saturación, volumen específico, densidad, humedad absoluta,
-concentración de humedad, presión y altitud, cada cabecera con su unidad, y
-luego &quot;reason&quot;. Una fila que no da aire real, o que no se puede leer (una
-entrada vacía o no numérica, un número de campos erróneo), tiene las
+        <translation>Salida: las columnas copiadas, luego temperatura de bulbo seco, temperatura de
+bulbo húmedo, punto de rocío, humedad relativa, relación de humedad, entalpía,
+presión de vapor, grado de saturación, volumen específico, densidad, humedad
+absoluta, concentración de humedad, presión y altitud, cada cabecera con su
+unidad, y luego &quot;reason&quot;. Una fila que no da aire real, o que no se puede leer
+(una entrada vacía o no numérica, un número de campos erróneo), tiene las
 propiedades vacías y dice por qué en &quot;reason&quot;; la ejecución continúa. Cada línea
 tras la cabecera da una fila de salida.</translation>
     </message>
@@ -658,14 +658,14 @@ tras la cabecera da una fila de salida.</translation>
                       estándar: un número con ft o m, o solo en ft (IP) o
                       m (SI)
   --formats           redondear como muestra la calculadora (####0.00 para la
-                      temperatura seca, ...) en lugar de precisión completa:
-                      el texto más corto que se lee de nuevo como el valor
-                      calculado en precisión simple
+                      temperatura de bulbo seco, ...) en lugar de precisión
+                      completa: el texto más corto que se lee de nuevo como el
+                      valor calculado en precisión simple
   --epw ARCHIVO       leer en su lugar un archivo meteorológico de EnergyPlus
-                      (&quot;-&quot; para la entrada estándar): temperatura seca y punto
-                      de rocío de cada hora a su presión de estación; la
-                      salida empieza con year,month,day,hour del archivo (hora
-                      1 a 24, la hora que termina)
+                      (&quot;-&quot; para la entrada estándar): temperatura de bulbo
+                      seco y punto de rocío de cada hora a su presión de
+                      estación; la salida empieza con year,month,day,hour del
+                      archivo (hora 1 a 24, la hora que termina)
   --project ARCHIVO   leer en su lugar un archivo de proyecto de Vaporwright
                       (nunca se escribe): calcularlo, con la unidad de
                       tratamiento de aire, y escribir sus tablas en CSV (abajo)
@@ -2556,6 +2556,190 @@ Vuelva a instalar Vaporwright.</translation>
     <message>
         <source>Cooling and humidifying</source>
         <translation>Enfriamiento y humectación</translation>
+    </message>
+</context>
+<context>
+    <name>project::Definition</name>
+    <message>
+        <source>dry bulb</source>
+        <translation>bulbo seco</translation>
+    </message>
+    <message>
+        <source>The dry bulb is not a number.</source>
+        <translation>El bulbo seco no es un número.</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>The wet bulb is not a number.</source>
+        <translation>El bulbo húmedo no es un número.</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humedad relativa</translation>
+    </message>
+    <message>
+        <source>The relative humidity is not a number.</source>
+        <translation>La humedad relativa no es un número.</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>relación de humedad</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is not a number.</source>
+        <translation>La relación de humedad no es un número.</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>entalpía</translation>
+    </message>
+    <message>
+        <source>The enthalpy is not a number.</source>
+        <translation>La entalpía no es un número.</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>punto de rocío</translation>
+    </message>
+    <message>
+        <source>The dew point is not a number.</source>
+        <translation>El punto de rocío no es un número.</translation>
+    </message>
+    <message>
+        <source>A point needs two different properties; %1 is given twice.</source>
+        <translation>Un punto necesita dos propiedades distintas; %1 se da dos veces.</translation>
+    </message>
+    <message>
+        <source>Dew point and humidity ratio both fix the water in the air at a given pressure; pair either with another property.</source>
+        <translation>El punto de rocío y la relación de humedad fijan ambos el agua del aire a una presión dada; combine cualquiera de ellos con otra propiedad.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Edits</name>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>El punto %1 no es aire real: %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>No existe ese punto.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state names no unit system.</source>
+        <translation>El estado de la calculadora no indica ningún sistema de unidades.</translation>
+    </message>
+    <message>
+        <source>Perfectly dry air has no dew point to define a point by.</source>
+        <translation>El aire perfectamente seco no tiene punto de rocío con el que definir un punto.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state cannot be taken over.</source>
+        <translation>El estado de la calculadora no se puede tomar.</translation>
+    </message>
+    <message>
+        <source>Point %1 has no airflow to mix.</source>
+        <translation>El punto %1 no tiene caudal de aire para mezclar.</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectData</name>
+    <message>
+        <source>A point needs a name.</source>
+        <translation>Un punto necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name can be at most %1 characters long.</source>
+        <translation>El nombre de un punto puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>El nombre de un punto no puede contener un salto de línea, un tabulador ni otro carácter de control.</translation>
+    </message>
+    <message>
+        <source>There is a point named %1 already.</source>
+        <translation>Ya existe un punto llamado %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 is a process already.</source>
+        <translation>%1 a %2 ya es un proceso.</translation>
+    </message>
+    <message>
+        <source>Point %1 cannot be mixed from itself.</source>
+        <translation>El punto %1 no se puede mezclar a partir de sí mismo.</translation>
+    </message>
+    <message>
+        <source>Point %1 is the mixture of two other points already.</source>
+        <translation>El punto %1 ya es la mezcla de otros dos puntos.</translation>
+    </message>
+    <message>
+        <source>Comfort zone: %1</source>
+        <translation>Zona de confort: %1</translation>
+    </message>
+    <message>
+        <source>A zone needs a name.</source>
+        <translation>Una zona necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name can be at most %1 characters long.</source>
+        <translation>El nombre de una zona puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>El nombre de una zona no puede contener un salto de línea, un tabulador ni otro carácter de control.</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zona %1: %2</translation>
+    </message>
+    <message>
+        <source>The airflow is not a number.</source>
+        <translation>El caudal de aire no es un número.</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectFile</name>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>El archivo de proyecto está dañado: %1</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>El archivo de proyecto está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer version of Vaporwright (file version %1); this version reads version %2.</source>
+        <translation>Este proyecto se guardó con una versión más reciente de Vaporwright (versión de archivo %1); esta versión lee la versión %2.</translation>
+    </message>
+    <message>
+        <source>The project file&apos;s version is not one Vaporwright reads; this version reads version %1.</source>
+        <translation>La versión del archivo de proyecto no es una que Vaporwright lea; esta versión lee la versión %1.</translation>
+    </message>
+    <message>
+        <source>This is not a project file: %1.</source>
+        <translation>Esto no es un archivo de proyecto: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a Vaporwright project file.</source>
+        <translation>Esto no es un archivo de proyecto de Vaporwright.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a project file.</source>
+        <translation>%1 es demasiado grande para ser un archivo de proyecto.</translation>
     </message>
 </context>
 <context>

@@ -2536,6 +2536,190 @@ Please re-install Vaporwright.</source>
     </message>
 </context>
 <context>
+    <name>project::Definition</name>
+    <message>
+        <source>dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>The dry bulb is not a number.</source>
+        <translation>干球温度不是数字。</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>The wet bulb is not a number.</source>
+        <translation>湿球温度不是数字。</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>The relative humidity is not a number.</source>
+        <translation>相对湿度不是数字。</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is not a number.</source>
+        <translation>含湿量不是数字。</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>The enthalpy is not a number.</source>
+        <translation>焓不是数字。</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>The dew point is not a number.</source>
+        <translation>露点不是数字。</translation>
+    </message>
+    <message>
+        <source>A point needs two different properties; %1 is given twice.</source>
+        <translation>一个状态点需要两个不同的参数；%1 给出了两次。</translation>
+    </message>
+    <message>
+        <source>Dew point and humidity ratio both fix the water in the air at a given pressure; pair either with another property.</source>
+        <translation>在给定压力下，露点和含湿量都确定空气中的水分；请将其中之一与另一个参数配对。</translation>
+    </message>
+</context>
+<context>
+    <name>project::Edits</name>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>状态点 %1 不是真实空气：%2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>没有这个状态点。</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state names no unit system.</source>
+        <translation>计算器的状态没有指明单位制。</translation>
+    </message>
+    <message>
+        <source>Perfectly dry air has no dew point to define a point by.</source>
+        <translation>完全干燥的空气没有露点，无法用来确定状态点。</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state cannot be taken over.</source>
+        <translation>无法采用计算器的状态。</translation>
+    </message>
+    <message>
+        <source>Point %1 has no airflow to mix.</source>
+        <translation>状态点 %1 没有可供混合的风量。</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectData</name>
+    <message>
+        <source>A point needs a name.</source>
+        <translation>状态点需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name can be at most %1 characters long.</source>
+        <translation>状态点的名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>状态点的名称不能包含换行符、制表符或其他控制字符。</translation>
+    </message>
+    <message>
+        <source>There is a point named %1 already.</source>
+        <translation>已有名为 %1 的状态点。</translation>
+    </message>
+    <message>
+        <source>%1 to %2 is a process already.</source>
+        <translation>%1 到 %2 已经是一个过程。</translation>
+    </message>
+    <message>
+        <source>Point %1 cannot be mixed from itself.</source>
+        <translation>状态点 %1 不能由自身混合而成。</translation>
+    </message>
+    <message>
+        <source>Point %1 is the mixture of two other points already.</source>
+        <translation>状态点 %1 已经是另外两个状态点的混合。</translation>
+    </message>
+    <message>
+        <source>Comfort zone: %1</source>
+        <translation>舒适区：%1</translation>
+    </message>
+    <message>
+        <source>A zone needs a name.</source>
+        <translation>区域需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name can be at most %1 characters long.</source>
+        <translation>区域的名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>区域的名称不能包含换行符、制表符或其他控制字符。</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>区域 %1：%2</translation>
+    </message>
+    <message>
+        <source>The airflow is not a number.</source>
+        <translation>风量不是数字。</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectFile</name>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>项目文件已损坏：%1</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>项目文件已损坏：%1。</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer version of Vaporwright (file version %1); this version reads version %2.</source>
+        <translation>此项目由更新版本的 Vaporwright 保存（文件版本 %1）；本版本读取版本 %2。</translation>
+    </message>
+    <message>
+        <source>The project file&apos;s version is not one Vaporwright reads; this version reads version %1.</source>
+        <translation>项目文件的版本不是 Vaporwright 能读取的版本；本版本读取版本 %1。</translation>
+    </message>
+    <message>
+        <source>This is not a project file: %1.</source>
+        <translation>这不是项目文件：%1。</translation>
+    </message>
+    <message>
+        <source>This is not a Vaporwright project file.</source>
+        <translation>这不是 Vaporwright 项目文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a project file.</source>
+        <translation>%1 太大，不可能是项目文件。</translation>
+    </message>
+</context>
+<context>
     <name>weather::Columns</name>
     <message>
         <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>

@@ -76,8 +76,9 @@ TEST(BatchLanguage, MessagesAndHelpInTheLanguageSpoken) {
     const Case cases[] = {
         {"de", "Aufruf: vaporwright-batch", "Unbekannte Option „--bogus“; siehe --help",
          "Versuchen Sie „vaporwright-batch --help“."},
-        {"fr", "Usage : vaporwright-batch", "Option inconnue « --bogus » ; voir --help",
-         "Essayez « vaporwright-batch --help »."},
+        {"fr", "Usage\u00a0: vaporwright-batch",
+         "Option inconnue «\u00a0--bogus\u00a0»\u00a0; voir --help",
+         "Essayez «\u00a0vaporwright-batch --help\u00a0»."},
         {"zh_CN", "用法：vaporwright-batch", "未知选项“--bogus”；参见 --help", "请尝试"},
     };
     for (const Case& c : cases) {
