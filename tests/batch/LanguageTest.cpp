@@ -6,8 +6,10 @@
 // is on every machine, so the language is chosen by LANGUAGE over it.
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +104,13 @@ TEST(BatchLanguage, MessagesAndHelpInTheLanguageSpoken) {
               "Versuchen Sie „vaporwright-batch --help“.\n");
     EXPECT_NE(speak("de", "", "time,value\\n").err.find("Unbrauchbare Kopfzeile: "),
               std::string::npos);
+    // A project refused with the window's message, in the language spoken.
+    const std::string project = testing::TempDir() + "/not-a-project-" + std::to_string(getpid());
+    std::ofstream(project) << "[]";
+    EXPECT_EQ(speak("fr", "--project '" + project + "'").err,
+              "vaporwright-batch: Impossible d'ouvrir \"" + project +
+                  "\"\u00a0: Ce n'est pas un fichier de projet Vaporwright.\n");
+    std::remove(project.c_str());
 }
 
 TEST(BatchLanguage, EnglishWhereNoCatalogueSpeaks) {
