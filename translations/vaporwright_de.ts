@@ -495,6 +495,332 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>Aus: Die Luft ist bereits so warm.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>Aus: Die Luft ist bereits so kühl.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>Aus: Die Luft ist bereits so trocken.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>Aus: Die Luft ist bereits so feucht.</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>Aus: Es wird keine Wärme zugeführt.</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>Aus: Es wird nichts übertragen.</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>Gestoppt: Der Economizer führt Außenluft zu.</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>Trockener Kühler: Die Luft verlässt ihn mit ihrem Eintritts-Wassergehalt.</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>Die Zustandsänderung der Luft ist zu klein für eine Bewertung.</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>Drückend: vor dem Luftkühler.</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>Saugend: nach dem Luftkühler.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Außenluft</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Zuluft</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>Die Luft, die die Kette verlässt, erreicht die Zuluft nicht.</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>Komponente</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>Eintritt Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>Eintritt Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>Austritt Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>Austritt Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>Trockene Luft (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Zustandsänderung</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>Sensibel (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>Latent (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>Gesamt (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>Wasser (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Abluft</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Mischluft</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>Apparatetaupunkt %1 %2, Bypassfaktor %3.</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1, Fortluftseite</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Fortluft</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Raumluft</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Raumlasten</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Betrieb</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>Sensible Raumlast (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>Latente Raumlast (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Sensibler Wärmefaktor des Raums</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>Raum Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>Raum Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>Raum Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>Zuluft Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>Zuluft Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>Zuluft relative Feuchte (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>Zuluft Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>Zuluft-Volumenstrom (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>Zuluft trockene Luft (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>Außenluft Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>Außenluft Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>Außenluft Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>Außenluftanteil (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>Außenluft-Volumenstrom (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Economizer</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>Mischluft Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>Mischluft Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>Mischluft Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>Kühlen (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>Kühlen (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>Kühlen, sensibel (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>Kühlen, latent (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>Heizen (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>Heizen (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>Dampfwärme (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>Ventilatorwärme (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>An die Außenluft zurückgewonnene Wärme (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>Befeuchterwasser (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>Befeuchterwasser (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>Kondensat (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>Gedeckte sensible Raumlast (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>Gedeckte latente Raumlast (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Raumlasten auf 1 % gedeckt</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>

@@ -495,6 +495,332 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>Apagado: el aire ya está así de caliente.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>Apagado: el aire ya está así de frío.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>Apagado: el aire ya está así de seco.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>Apagado: el aire ya está así de húmedo.</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>Apagado: no aporta calor.</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>Apagado: no intercambia nada.</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>Detenido: el economizador introduce aire exterior.</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>Batería seca: el aire sale con su relación de humedad de entrada.</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>Su cambio del aire es demasiado pequeño para evaluarlo.</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>Impulsión: antes de la batería de frío.</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>Aspiración: después de la batería de frío.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Aire exterior</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Aire de impulsión</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refrigeración</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Calefacción</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>El aire que sale de la cadena no alcanza el aire de impulsión.</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>Bulbo seco de entrada (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>Relación de humedad de entrada (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>Bulbo seco de salida (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>Relación de humedad de salida (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>Aire seco (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Proceso</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>Sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>Latente (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>Total (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>Agua (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Aire de retorno</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Aire mezclado</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>Punto de rocío del aparato %1 %2, factor de bypass %3.</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1, lado de expulsión</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Aire de expulsión</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Aire del local</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Cargas del local</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Régimen</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>Carga sensible del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>Carga latente del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Factor de calor sensible del local</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>Bulbo seco del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>Relación de humedad del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>Entalpía del local (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>Bulbo seco de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>Relación de humedad de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>Humedad relativa de impulsión (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>Entalpía de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>Caudal de aire de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>Aire seco de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>Bulbo seco exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>Relación de humedad exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>Entalpía exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>Fracción de aire exterior (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>Caudal de aire exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Economizador</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>Bulbo seco del aire mezclado (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>Relación de humedad del aire mezclado (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>Entalpía del aire mezclado (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>Refrigeración (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>Refrigeración (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>Refrigeración, sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>Refrigeración, latente (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>Calefacción (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>Calefacción (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>Calor del vapor (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>Calor del ventilador (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>Calor recuperado en el aire exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>Agua del humidificador (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>Agua del humidificador (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>Condensado (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>Carga sensible del local aportada (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>Carga latente del local aportada (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Cargas del local cubiertas con 1 % de margen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>

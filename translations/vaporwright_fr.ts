@@ -495,6 +495,332 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi chaud.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi frais.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi sec.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi humide.</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>Arrêt&#xa0;: il n&apos;apporte pas de chaleur.</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>Arrêt&#xa0;: il n&apos;échange rien.</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>Arrêtée&#xa0;: l&apos;économiseur fait entrer de l&apos;air extérieur.</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>Batterie sèche&#xa0;: l&apos;air sort avec sa teneur en eau d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>Sa modification de l&apos;air est trop faible pour être évaluée.</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>Soufflage&#xa0;: en amont de la batterie froide.</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>Aspiration&#xa0;: en aval de la batterie froide.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Air extérieur</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Air soufflé</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refroidissement</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Chauffage</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>L&apos;air qui sort de la chaîne n&apos;atteint pas l&apos;air soufflé.</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>Composant</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>Température sèche d&apos;entrée (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>Teneur en eau d&apos;entrée (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>Température sèche de sortie (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>Teneur en eau de sortie (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>Air sec (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>Sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>Latente (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>Totale (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>Eau (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Air repris</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Air mélangé</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>Point de rosée de l&apos;appareil %1 %2, facteur de by-pass %3.</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1, côté rejet</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Air rejeté</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Air du local</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Charges du local</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Régime</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>Charge sensible du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>Charge latente du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Facteur de chaleur sensible du local</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>Température sèche du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>Teneur en eau du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>Enthalpie du local (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>Température sèche de soufflage (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>Teneur en eau de soufflage (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>Humidité relative de soufflage (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>Enthalpie de soufflage (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>Débit d&apos;air soufflé (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>Air sec soufflé (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>Température sèche extérieure (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>Teneur en eau extérieure (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>Enthalpie extérieure (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>Part d&apos;air extérieur (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>Débit d&apos;air extérieur (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Économiseur</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>Température sèche de l&apos;air mélangé (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>Teneur en eau de l&apos;air mélangé (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>Enthalpie de l&apos;air mélangé (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>Refroidissement (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>Refroidissement (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>Refroidissement, sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>Refroidissement, latent (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>Chauffage (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>Chauffage (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>Chaleur de la vapeur (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>Chaleur du ventilateur (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>Chaleur récupérée dans l&apos;air extérieur (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>Eau de l&apos;humidificateur (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>Eau de l&apos;humidificateur (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>Condensats (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>Charge sensible du local fournie (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>Charge latente du local fournie (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Charges du local couvertes à 1 % près</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>

@@ -495,6 +495,332 @@ Thank you all for your patience during the development of this software.</source
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>关闭：空气已经这么暖。</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>关闭：空气已经这么凉。</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>关闭：空气已经这么干。</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>关闭：空气已经这么湿。</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>关闭：不加入热量。</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>关闭：不进行交换。</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>停止：经济器引入室外空气。</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>干盘管：空气以进口含湿量离开。</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>其对空气的改变太小，无法计量。</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>压出式：位于表冷器之前。</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>吸入式：位于表冷器之后。</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>室外空气</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>送风</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>供冷</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>供热</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>离开处理段的空气达不到送风状态。</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>部件</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>空气</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>进口干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>进口含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>出口干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>出口含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>干空气 (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>过程</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>显热 (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>潜热 (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>全热 (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>水 (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>回风</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>混合空气</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>机器露点 %1 %2，旁通系数 %3。</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1，排风侧</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>排风</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>室内空气</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>房间负荷</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>工况</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>房间显热负荷 (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>房间潜热负荷 (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>房间显热比</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>房间干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>房间含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>房间焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>送风干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>送风含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>送风相对湿度 (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>送风焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>送风量 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>送风干空气 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>室外干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>室外含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>室外焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>新风比 (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>新风量 (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>经济器</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>混合空气干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>混合空气含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>混合空气焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>供冷 (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>供冷 (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>供冷，显热 (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>供冷，潜热 (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>供热 (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>供热 (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>蒸汽热量 (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>风机热量 (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>回收到室外空气中的热量 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>加湿器用水 (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>加湿器用水 (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>冷凝水 (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>已满足的房间显热负荷 (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>已满足的房间潜热负荷 (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>房间负荷在 1% 以内满足</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
