@@ -9,6 +9,10 @@ set -euo pipefail
 
 build=$1
 projects=$2
+# The program's messages in English whatever the developer's language; the
+# German run below chooses its language itself.
+export LC_ALL=C
+unset LANGUAGE
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
