@@ -1,8 +1,8 @@
 // Chart speed: computing every line for a new pressure, painting the whole
-// chart at 1200 x 800 into an offscreen image, with and without the hours of
-// a weather file, the hover readout, and the zone hour counts of the weather
-// panel; and a state-point project of 50 points and 50 processes with every
-// zone shown.
+// chart at 1200 x 800 into an offscreen image (as the ASHRAE chart and as the
+// Mollier diagram), with and without the hours of a weather file, the hover
+// readout, and the zone hour counts of the weather panel; and a state-point
+// project of 50 points and 50 processes with every zone shown.
 
 #include "chart/ChartLines.h"
 #include "chart/ChartPainter.h"
@@ -56,15 +56,20 @@ void RepaintEachIteration(benchmark::State& state, const ChartScene& scene) {
     }
 }
 
+// The ASHRAE chart (second argument 0) or the Mollier diagram (1).
 void RepaintAt1200x800(benchmark::State& state) {
     const auto units = static_cast<UnitSystem>(state.range(0));
+    const auto style = state.range(1) == 0 ? ChartStyle::Ashrae : ChartStyle::Mollier;
     const ChartLines lines = ComputeChartLines(ChartKey{14.696, units, DefaultRange(units)});
-    const ChartScene scene{&lines, StatePoint{75.0, 0.009}};
+    const ChartScene scene{&lines, StatePoint{75.0, 0.009}, {}, nullptr, style};
     RepaintEachIteration(state, scene);
+    state.SetLabel(style == ChartStyle::Mollier ? "Mollier" : "ASHRAE");
 }
 BENCHMARK(RepaintAt1200x800)
-    ->Arg(static_cast<int>(UnitSystem::IP))
-    ->Arg(static_cast<int>(UnitSystem::SI))
+    ->Args({static_cast<int>(UnitSystem::IP), 0})
+    ->Args({static_cast<int>(UnitSystem::SI), 0})
+    ->Args({static_cast<int>(UnitSystem::IP), 1})
+    ->Args({static_cast<int>(UnitSystem::SI), 1})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

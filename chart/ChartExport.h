@@ -22,6 +22,16 @@ struct ExportStyle {
 
 QImage RenderChartImage(const ChartScene& scene, const ExportStyle& style, QSize size);
 
+// Paints the scene into `target` of an active painter of any resolution (a
+// PDF page, a printer's page) as a chart laid out at `style.dpi`: texts come
+// out at the style font's size in points, and markers and line widths at the
+// size they have on a screen of that resolution.
+void PaintChartInto(QPainter& painter, const QRectF& target, const ChartScene& scene,
+                    const ExportStyle& style);
+
+// The chart's colours on paper: those of a light palette.
+ChartColors PrintColors();
+
 // Writes the file through a temporary one renamed over the target, so a
 // failed save never leaves half a file. False when it could not be written.
 bool SaveChartPng(const QString& path, const ChartScene& scene, const ExportStyle& style,

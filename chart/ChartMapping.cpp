@@ -2,24 +2,34 @@
 
 namespace chart {
 
-double ChartMapping::xOf(double tF) const noexcept {
-    const double span = range_.width();
-    return span > 0.0 ? plot_.left() + (tF - range_.tMinF) / span * plot_.width() : plot_.left();
+namespace {
+
+// `value` from `lo` to `lo + span` as a share of the span; 0 for no span.
+double ShareOf(double value, double lo, double span) noexcept {
+    return span > 0.0 ? (value - lo) / span : 0.0;
 }
 
-double ChartMapping::yOf(double w) const noexcept {
-    const double span = range_.height();
-    return span > 0.0 ? plot_.bottom() - (w - range_.wMin) / span * plot_.height() : plot_.bottom();
+// A pixel from `start` over `length` as a share of the length; 0 for none.
+double ShareAlong(double pixel, double start, double length) noexcept {
+    return length > 0.0 ? (pixel - start) / length : 0.0;
 }
+
+} // namespace
 
 QPointF ChartMapping::toPixel(double tF, double w) const noexcept {
-    return {xOf(tF), yOf(w)};
+    const double across = style_ == ChartStyle::Mollier ? ShareOf(w, range_.wMin, range_.height())
+                                                        : ShareOf(tF, range_.tMinF, range_.width());
+    const double up = style_ == ChartStyle::Mollier ? ShareOf(tF, range_.tMinF, range_.width())
+                                                    : ShareOf(w, range_.wMin, range_.height());
+    return {plot_.left() + across * plot_.width(), plot_.bottom() - up * plot_.height()};
 }
 
 QPointF ChartMapping::toData(QPointF pixel) const noexcept {
-    const double fx = plot_.width() > 0.0 ? (pixel.x() - plot_.left()) / plot_.width() : 0.0;
-    const double fy = plot_.height() > 0.0 ? (plot_.bottom() - pixel.y()) / plot_.height() : 0.0;
-    return {range_.tMinF + fx * range_.width(), range_.wMin + fy * range_.height()};
+    const double across = ShareAlong(pixel.x(), plot_.left(), plot_.width());
+    const double up = ShareAlong(plot_.bottom(), pixel.y(), plot_.height());
+    if (style_ == ChartStyle::Mollier)
+        return {range_.tMinF + up * range_.width(), range_.wMin + across * range_.height()};
+    return {range_.tMinF + across * range_.width(), range_.wMin + up * range_.height()};
 }
 
 bool ChartMapping::onPlot(QPointF pixel) const noexcept {
@@ -27,11 +37,15 @@ bool ChartMapping::onPlot(QPointF pixel) const noexcept {
            pixel.y() <= plot_.bottom();
 }
 
-QRectF PlotRectFor(const QRectF& area, const QFontMetricsF& metrics) {
+QRectF PlotRectFor(const QRectF& area, const QFontMetricsF& metrics, ChartStyle style) {
     const double line = metrics.height();
     const double digit = metrics.horizontalAdvance(QLatin1Char('0'));
-    const double left = 4.0 * digit;
-    const double right = 9.0 * digit + 2.5 * line;
+    // The scale beside the plot: up to seven digits of humidity ratio, or a
+    // signed dry bulb of three, with its title turned along the axis.
+    const double sideScale =
+        style == ChartStyle::Mollier ? 5.0 * digit + 2.5 * line : 9.0 * digit + 2.5 * line;
+    const double left = style == ChartStyle::Mollier ? sideScale : 4.0 * digit;
+    const double right = style == ChartStyle::Mollier ? 3.0 * digit : sideScale;
     const double top = 2.2 * line;
     const double bottom = 3.2 * line;
     QRectF plot = area.adjusted(left, top, -right, -bottom);

@@ -3,8 +3,16 @@
 // Data <-> pixel mapping of the chart's plot area, and where that area lies in
 // a painted rectangle. Both the painting and the mouse handling use these, so
 // a point under the cursor is exactly the point drawn there.
+//
+// Data are always dry bulb (°F) and humidity ratio (lb/lb); the style decides
+// which runs across: in the ASHRAE chart the dry bulb grows to the right and
+// the humidity ratio upwards, in the Mollier h-x diagram the humidity ratio
+// grows to the right and the dry bulb upwards. Both axes are linear in either
+// style, so a straight line between two states stays straight, and divides
+// alike, on the screen.
 
 #include "chart/ChartRange.h"
+#include "chart/ChartStyle.h"
 
 #include <QFontMetricsF>
 #include <QPointF>
@@ -15,10 +23,12 @@ namespace chart {
 class ChartMapping {
 public:
     ChartMapping() = default;
-    ChartMapping(const QRectF& plot, const ChartRange& range) : plot_(plot), range_(range) {}
+    ChartMapping(const QRectF& plot, const ChartRange& range, ChartStyle style = ChartStyle::Ashrae)
+        : plot_(plot), range_(range), style_(style) {}
 
     [[nodiscard]] const QRectF& plot() const noexcept { return plot_; }
     [[nodiscard]] const ChartRange& range() const noexcept { return range_; }
+    [[nodiscard]] ChartStyle style() const noexcept { return style_; }
 
     // Data (dry bulb °F, humidity ratio lb/lb) to pixel, and back.
     [[nodiscard]] QPointF toPixel(double tF, double w) const noexcept;
@@ -26,8 +36,6 @@ public:
         return toPixel(data.x(), data.y());
     }
     [[nodiscard]] QPointF toData(QPointF pixel) const noexcept;
-    [[nodiscard]] double xOf(double tF) const noexcept;
-    [[nodiscard]] double yOf(double w) const noexcept;
 
     // Whether a pixel lies on the plot area, edges included.
     [[nodiscard]] bool onPlot(QPointF pixel) const noexcept;
@@ -35,11 +43,15 @@ public:
 private:
     QRectF plot_;
     ChartRange range_;
+    ChartStyle style_ = ChartStyle::Ashrae;
 };
 
-// The plot area inside `area`: room on the left for the enthalpy labels, at
-// the right for the humidity-ratio scale, below for the dry-bulb scale and
-// above for the title, all measured in lines of the given font.
-QRectF PlotRectFor(const QRectF& area, const QFontMetricsF& metrics);
+// The plot area inside `area`, with room around it measured in lines of the
+// given font. ASHRAE: the dry-bulb scale below, the humidity-ratio scale at
+// the right, a little room at the left and the title above. Mollier: the
+// humidity-ratio scale below, the dry-bulb scale at the left, a little room
+// at the right and the title above.
+QRectF PlotRectFor(const QRectF& area, const QFontMetricsF& metrics,
+                   ChartStyle style = ChartStyle::Ashrae);
 
 } // namespace chart

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include <QFontMetricsF>
@@ -14,9 +15,10 @@ namespace chart {
 
 namespace {
 
-// Pixels between axis ticks that the scales aim at.
-constexpr double kPixelsPerTemperatureTick = 55.0;
-constexpr double kPixelsPerHumidityTick = 30.0;
+// Pixels between axis ticks that the scales aim at: across (below the plot)
+// and up (beside it).
+constexpr double kPixelsPerAcrossTick = 55.0;
+constexpr double kPixelsPerUpTick = 30.0;
 
 bool IsDark(const QPalette& palette) {
     return palette.color(QPalette::Base).lightnessF() < 0.5;
@@ -58,24 +60,45 @@ QPointF BackFromEnd(const QPolygonF& line, double distance) {
     return line.isEmpty() ? QPointF() : line.first();
 }
 
+// The point of `line` nearest its end at which a box of `size` centred on
+// the line lies wholly in `area`, looked for in steps of a pixel.
+std::optional<QPointF> NearEndInside(const QPolygonF& line, QSizeF size, const QRectF& area) {
+    const auto fits = [&](QPointF centre) {
+        QRectF box(QPointF(), size);
+        box.moveCenter(centre);
+        return area.contains(box);
+    };
+    for (qsizetype i = line.size() - 1; i > 0; --i) {
+        const QLineF segment(line[i], line[i - 1]);
+        const int steps = static_cast<int>(std::ceil(segment.length()));
+        for (int k = 0; k < steps; ++k) {
+            const QPointF at = segment.pointAt(static_cast<double>(k) / steps);
+            if (fits(at))
+                return at;
+        }
+    }
+    if (!line.isEmpty() && fits(line.first()))
+        return line.first();
+    return std::nullopt;
+}
+
 // Text centred on `centre` over a patch of the background, so that it stays
-// legible where it crosses lines. A label that would cover one already drawn
-// is left out: on a small chart some lines go unlabelled rather than smudged.
-void DrawLabel(QPainter& p, QPointF centre, const QString& text, const QColor& colour,
-               const QColor& background, std::vector<QRectF>& taken) {
+// legible where it crosses lines. A label that would cover one already placed
+// (the project's, a zone's, a line's) or a marker is left out: on a small or
+// crowded chart some lines go unlabelled rather than smudged.
+bool DrawLabel(QPainter& p, QPointF centre, const QString& text, const QColor& colour,
+               const QColor& background, LabelPlacer& labels) {
     const QFontMetricsF fm(p.font(), p.device());
     QRectF box(0, 0, fm.horizontalAdvance(text) + 4.0, fm.height());
     box.moveCenter(centre);
-    for (const QRectF& other : taken) {
-        if (other.intersects(box))
-            return;
-    }
-    taken.push_back(box);
+    if (!labels.takeIfFree(box))
+        return false;
     QColor patch = background;
     patch.setAlphaF(0.8f);
     p.fillRect(box, patch);
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, text);
+    return true;
 }
 
 struct Painting {
@@ -85,7 +108,7 @@ struct Painting {
     const ChartColors& c;
     UnitSystem units;
     QFont labelFont;
-    std::vector<QRectF>& taken; // boxes of the labels drawn so far
+    LabelPlacer& labels; // of this painting, shared with the layers
 };
 
 void DrawFamily(const Painting& g, const std::vector<ChartLine>& family, const QPen& pen) {
@@ -95,54 +118,115 @@ void DrawFamily(const Painting& g, const std::vector<ChartLine>& family, const Q
             g.p.drawPolyline(ToPixels(piece, g.m));
 }
 
-void DrawGridAndScales(const Painting& g) {
+// Where a scale stands beside the plot.
+enum class Side { Bottom, Left, Right };
+
+// One scale: grid lines across the plot at nice multiples from `lo` to `hi`
+// (display units), ticks with their numbers on `side`, and the title along
+// it. `pixelOf` gives the place of a value along the side: x below the
+// plot, y beside it.
+template <typename PixelOf>
+void DrawScale(const Painting& g, Side side, double lo, double hi, PixelOf pixelOf,
+               const QString& title) {
     QPainter& p = g.p;
     const QRectF& plot = g.m.plot();
-    const ChartRange& r = g.m.range();
     const QFontMetricsF fm(p.font(), p.device());
-    const UnitSystem u = g.units;
-
-    // Dry bulb: vertical grid lines and the scale below the plot.
-    const double t0 = TemperatureToDisplay(r.tMinF, u);
-    const double t1 = TemperatureToDisplay(r.tMaxF, u);
-    const double tStep = NiceStep(t1 - t0, std::max(2.0, plot.width() / kPixelsPerTemperatureTick));
-    for (const double t : MultiplesIn(t0, t1, tStep)) {
-        const double x = g.m.xOf(TemperatureFromDisplay(t, u));
-        p.setPen(QPen(g.c.grid, 0));
-        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        p.setPen(g.c.text);
-        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4.0));
-        const QString text = Number(t, DecimalsFor(tStep));
-        const double width = fm.horizontalAdvance(text);
-        p.drawText(QPointF(x - width / 2.0, plot.bottom() + 4.0 + fm.ascent()), text);
+    const bool across = side == Side::Bottom;
+    const double length = across ? plot.width() : plot.height();
+    double step = NiceStep(
+        hi - lo, std::max(2.0, length / (across ? kPixelsPerAcrossTick : kPixelsPerUpTick)));
+    if (across && step > 0.0) {
+        // Numbers side by side need room: long ones (a humidity ratio in
+        // lbm/lbm) take a coarser step.
+        double widest = 0.0;
+        for (const double v : MultiplesIn(lo, hi, step))
+            widest = std::max(widest, fm.horizontalAdvance(Number(v, DecimalsFor(step))));
+        const double room = widest + 1.5 * fm.horizontalAdvance(QLatin1Char('0'));
+        if (step / (hi - lo) * length < room)
+            step = NiceStep(hi - lo, std::max(1.0, length / room));
     }
-    const QString tTitle = QStringLiteral("Dry bulb temperature, %1").arg(TemperatureUnit(u));
-    p.drawText(
-        QRectF(plot.left(), plot.bottom() + 4.0 + fm.height(), plot.width(), 1.8 * fm.height()),
-        Qt::AlignCenter, tTitle);
-
-    // Humidity ratio: horizontal grid lines and the scale at the right.
-    const double w0 = HumidityRatioToDisplay(r.wMin, u);
-    const double w1 = HumidityRatioToDisplay(r.wMax, u);
-    const double wStep = NiceStep(w1 - w0, std::max(2.0, plot.height() / kPixelsPerHumidityTick));
     double widest = 0.0;
-    for (const double w : MultiplesIn(w0, w1, wStep)) {
-        const double y = g.m.yOf(HumidityRatioFromDisplay(w, u));
+    for (const double v : MultiplesIn(lo, hi, step)) {
+        const double at = pixelOf(v);
+        const QString text = Number(v, DecimalsFor(step));
+        const double width = fm.horizontalAdvance(text);
+        widest = std::max(widest, width);
         p.setPen(QPen(g.c.grid, 0));
-        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        if (across)
+            p.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
+        else
+            p.drawLine(QPointF(plot.left(), at), QPointF(plot.right(), at));
         p.setPen(g.c.text);
-        p.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + 4.0, y));
-        const QString text = Number(w, DecimalsFor(wStep));
-        widest = std::max(widest, fm.horizontalAdvance(text));
-        p.drawText(QPointF(plot.right() + 6.0, y + fm.ascent() / 2.0 - 1.0), text);
+        switch (side) {
+        case Side::Bottom:
+            p.drawLine(QPointF(at, plot.bottom()), QPointF(at, plot.bottom() + 4.0));
+            p.drawText(QPointF(at - width / 2.0, plot.bottom() + 4.0 + fm.ascent()), text);
+            break;
+        case Side::Right:
+            p.drawLine(QPointF(plot.right(), at), QPointF(plot.right() + 4.0, at));
+            p.drawText(QPointF(plot.right() + 6.0, at + fm.ascent() / 2.0 - 1.0), text);
+            break;
+        case Side::Left:
+            p.drawLine(QPointF(plot.left(), at), QPointF(plot.left() - 4.0, at));
+            p.drawText(QPointF(plot.left() - 6.0 - width, at + fm.ascent() / 2.0 - 1.0), text);
+            break;
+        }
     }
-    const QString wTitle = QStringLiteral("Humidity ratio, %1").arg(HumidityRatioUnit(u));
-    p.save();
-    p.translate(plot.right() + 10.0 + widest + fm.height(), plot.center().y());
-    p.rotate(90.0);
-    p.drawText(QRectF(-plot.height() / 2.0, -fm.height(), plot.height(), 1.5 * fm.height()),
-               Qt::AlignCenter, wTitle);
-    p.restore();
+    // A title longer than its side, on a small chart, is shortened rather
+    // than run off the picture.
+    const QString shown = fm.elidedText(title, Qt::ElideRight, length);
+    switch (side) {
+    case Side::Bottom:
+        p.drawText(
+            QRectF(plot.left(), plot.bottom() + 4.0 + fm.height(), plot.width(), 1.8 * fm.height()),
+            Qt::AlignCenter, shown);
+        break;
+    case Side::Right:
+        // Read from the top down, beyond the numbers.
+        p.save();
+        p.translate(plot.right() + 10.0 + widest + fm.height(), plot.center().y());
+        p.rotate(90.0);
+        p.drawText(QRectF(-plot.height() / 2.0, -fm.height(), plot.height(), 1.5 * fm.height()),
+                   Qt::AlignCenter, shown);
+        p.restore();
+        break;
+    case Side::Left:
+        // Read from the bottom up, before the numbers.
+        p.save();
+        p.translate(plot.left() - 10.0 - widest - fm.height(), plot.center().y());
+        p.rotate(-90.0);
+        p.drawText(
+            QRectF(-plot.height() / 2.0, -0.5 * fm.height(), plot.height(), 1.5 * fm.height()),
+            Qt::AlignCenter, shown);
+        p.restore();
+        break;
+    }
+}
+
+// The dry-bulb and humidity-ratio scales with their grid: in the ASHRAE
+// chart the dry bulb below and the humidity ratio at the right, in the
+// Mollier diagram the humidity ratio below and the dry bulb at the left.
+void DrawGridAndScales(const Painting& g) {
+    const ChartRange& r = g.m.range();
+    const UnitSystem u = g.units;
+    const bool mollier = g.m.style() == ChartStyle::Mollier;
+    const auto coordinate = [mollier](QPointF pixel, bool temperature) {
+        return temperature != mollier ? pixel.x() : pixel.y();
+    };
+    DrawScale(
+        g, mollier ? Side::Left : Side::Bottom, TemperatureToDisplay(r.tMinF, u),
+        TemperatureToDisplay(r.tMaxF, u),
+        [&](double t) {
+            return coordinate(g.m.toPixel(TemperatureFromDisplay(t, u), r.wMin), true);
+        },
+        QStringLiteral("Dry bulb temperature, %1").arg(TemperatureUnit(u)));
+    DrawScale(
+        g, mollier ? Side::Bottom : Side::Right, HumidityRatioToDisplay(r.wMin, u),
+        HumidityRatioToDisplay(r.wMax, u),
+        [&](double w) {
+            return coordinate(g.m.toPixel(r.tMinF, HumidityRatioFromDisplay(w, u)), false);
+        },
+        QStringLiteral("Humidity ratio, %1").arg(HumidityRatioUnit(u)));
 }
 
 void DrawTitle(const Painting& g, const QRectF& area) {
@@ -151,8 +235,8 @@ void DrawTitle(const Painting& g, const QRectF& area) {
     QString pressure = QStringLiteral("—");
     if (std::isfinite(patm))
         pressure = Number(PressureToDisplay(patm, g.units), 3);
-    const QString title = QStringLiteral("Psychrometric Chart    Atmospheric pressure %1 %2")
-                              .arg(pressure, PressureUnit(g.units));
+    const QString title = QStringLiteral("%1    Atmospheric pressure %2 %3")
+                              .arg(ChartStyleTitle(g.m.style()), pressure, PressureUnit(g.units));
     const QRectF box(g.m.plot().left(), area.top() + 0.4 * fm.height(),
                      area.right() - g.m.plot().left(), 1.4 * fm.height());
     g.p.setPen(g.c.text);
@@ -160,8 +244,9 @@ void DrawTitle(const Painting& g, const QRectF& area) {
                  fm.elidedText(title, Qt::ElideRight, box.width()));
 }
 
-// Names and units of the line families, in the empty corner above
-// saturation; left out when it would cover much of a small chart.
+// Names and units of the line families, in the empty corner beyond
+// saturation: the top left of the ASHRAE chart, the bottom right of the
+// Mollier diagram. Left out when it would cover much of a small chart.
 void DrawLegend(const Painting& g) {
     QPainter& p = g.p;
     p.setFont(g.labelFont);
@@ -185,14 +270,16 @@ void DrawLegend(const Painting& g) {
         textWidth = std::max(textWidth, fm.horizontalAdvance(e.text));
     const double line = 1.2 * fm.height();
     const QRectF& plot = g.m.plot();
-    const QRectF box(plot.left() + 1.0, plot.top() + 1.0, 3.3 * fm.height() + textWidth,
-                     std::size(entries) * line + 0.6 * fm.height());
+    QRectF box(plot.left() + 1.0, plot.top() + 1.0, 3.3 * fm.height() + textWidth,
+               std::size(entries) * line + 0.6 * fm.height());
+    if (g.m.style() == ChartStyle::Mollier)
+        box.moveBottomRight(plot.bottomRight() - QPointF(1.0, 1.0));
     if (box.width() > 0.4 * plot.width() || box.height() > 0.4 * plot.height())
         return;
     QColor patch = g.c.background;
     patch.setAlphaF(0.85f);
     p.fillRect(box, patch);
-    g.taken.push_back(box);
+    g.labels.block(box);
     double y = box.top() + 0.3 * fm.height() + line / 2.0;
     const double x = box.left() + 0.6 * fm.height();
     for (const Entry& e : entries) {
@@ -204,32 +291,11 @@ void DrawLegend(const Painting& g) {
     }
 }
 
-void DrawLineLabels(const Painting& g) {
+// Enthalpy in the ASHRAE chart: a scale beyond the saturation curve, on
+// short leaders that continue each line up and to the left.
+void DrawEnthalpyBeyondSaturation(const Painting& g, const QFontMetricsF& fm, const QRectF& inner) {
     QPainter& p = g.p;
-    p.setFont(g.labelFont);
-    const QFontMetricsF fm(p.font(), p.device());
-    const QRectF inner = g.m.plot().adjusted(fm.height(), fm.height(), -fm.height(), -fm.height());
-    const auto place = [&](QPointF at, const QString& text, const QColor& colour) {
-        if (inner.contains(at))
-            DrawLabel(p, at, text, colour, g.c.background, g.taken);
-    };
-
-    // Relative humidity: a little before the curve leaves the plot.
-    for (const ChartLine& line : g.lines.relativeHumidity) {
-        const QPolygonF px = ToPixels(line.pieces.back(), g.m);
-        place(BackFromEnd(px, 4.0 * fm.height()), Number(line.value * 100.0, 0) + QLatin1Char('%'),
-              g.c.relativeHumidity);
-    }
-    // Wet bulb: on the saturation curve, where the line starts.
-    const int wbDecimals = DecimalsFor(g.lines.wetBulbStep);
-    for (const ChartLine& line : g.lines.wetBulb) {
-        const QPointF start = g.m.toPixel(line.pieces.front().first());
-        place(start + QPointF(-0.6 * fm.height(), -0.6 * fm.height()),
-              Number(line.value, wbDecimals), g.c.wetBulb);
-    }
-    // Enthalpy: a scale beyond the saturation curve, on short leaders that
-    // continue each line up and to the left.
-    const int hDecimals = DecimalsFor(g.lines.enthalpyStep);
+    const int decimals = DecimalsFor(g.lines.enthalpyStep);
     for (const ChartLine& line : g.lines.enthalpy) {
         const QPolygonF px = ToPixels(line.pieces.front(), g.m);
         if (px.size() < 2)
@@ -239,14 +305,64 @@ void DrawLineLabels(const Painting& g) {
         const QPointF end = leader.p2();
         if (!inner.contains(end))
             continue;
-        const std::size_t before = g.taken.size();
-        DrawLabel(p, end + QPointF(0, -0.5 * fm.height()), Number(line.value, hDecimals),
-                  g.c.enthalpy, g.c.background, g.taken);
-        if (g.taken.size() > before) {
+        if (DrawLabel(p, end + QPointF(0, -0.5 * fm.height()), Number(line.value, decimals),
+                      g.c.enthalpy, g.c.background, g.labels)) {
             p.setPen(QPen(g.c.enthalpy, 0, Qt::DotLine));
             p.drawLine(QLineF(leader.p1(), leader.pointAt(0.85)));
         }
     }
+}
+
+// Enthalpy in the Mollier diagram: a scale along the edges where each line
+// leaves the plot at its warm end (the left edge at dry air, or the top),
+// written on the line just inside, as the h-x diagram writes it.
+void DrawEnthalpyAlongEdges(const Painting& g, const QFontMetricsF& fm) {
+    const int decimals = DecimalsFor(g.lines.enthalpyStep);
+    const QRectF area = g.m.plot().adjusted(2.0, 2.0, -2.0, -2.0);
+    for (const ChartLine& line : g.lines.enthalpy) {
+        const QString text = Number(line.value, decimals);
+        const QSizeF size(fm.horizontalAdvance(text) + 4.0, fm.height());
+        if (const auto at = NearEndInside(ToPixels(line.pieces.back(), g.m), size, area))
+            DrawLabel(g.p, *at, text, g.c.enthalpy, g.c.background, g.labels);
+    }
+}
+
+void DrawLineLabels(const Painting& g) {
+    QPainter& p = g.p;
+    p.setFont(g.labelFont);
+    const QFontMetricsF fm(p.font(), p.device());
+    const QRectF inner = g.m.plot().adjusted(fm.height(), fm.height(), -fm.height(), -fm.height());
+    const auto place = [&](QPointF at, const QString& text, const QColor& colour) {
+        if (inner.contains(at))
+            DrawLabel(p, at, text, colour, g.c.background, g.labels);
+    };
+    const bool mollier = g.m.style() == ChartStyle::Mollier;
+
+    // Relative humidity: a little before the curve leaves the plot.
+    for (const ChartLine& line : g.lines.relativeHumidity) {
+        const QPolygonF px = ToPixels(line.pieces.back(), g.m);
+        place(BackFromEnd(px, 4.0 * fm.height()), Number(line.value * 100.0, 0) + QLatin1Char('%'),
+              g.c.relativeHumidity);
+    }
+    // Wet bulb: on the saturation curve, where the line starts, just beyond
+    // it: up and to the left in the ASHRAE chart; in the Mollier diagram on
+    // the side away from the line, which there runs up and to the left.
+    const int wbDecimals = DecimalsFor(g.lines.wetBulbStep);
+    for (const ChartLine& line : g.lines.wetBulb) {
+        const QPolygonF& first = line.pieces.front();
+        const QPointF start = g.m.toPixel(first.first());
+        QPointF offset(-0.6 * fm.height(), -0.6 * fm.height());
+        if (mollier) {
+            QLineF away(start, start - (g.m.toPixel(first[1]) - start));
+            away.setLength(0.85 * fm.height());
+            offset = away.p2() - start;
+        }
+        place(start + offset, Number(line.value, wbDecimals), g.c.wetBulb);
+    }
+    if (mollier)
+        DrawEnthalpyAlongEdges(g, fm);
+    else
+        DrawEnthalpyBeyondSaturation(g, fm, inner);
     // Specific volume: near the low end of each line.
     const int vDecimals = DecimalsFor(g.lines.volumeStep);
     for (const ChartLine& line : g.lines.specificVolume) {
@@ -257,35 +373,48 @@ void DrawLineLabels(const Painting& g) {
     }
 }
 
-void DrawState(const Painting& g, const std::optional<StatePoint>& state) {
-    if (!state || !g.m.range().contains(state->tdbF, state->wLbPerLb))
-        return;
-    QPainter& p = g.p;
-    const QPointF at = g.m.toPixel(state->tdbF, state->wLbPerLb);
-    p.setPen(QPen(g.c.background, 2.0));
-    p.setBrush(g.c.state);
-    p.drawEllipse(at, 5.0, 5.0);
-    p.setBrush(Qt::NoBrush);
+// The calculator's state: its mark and label come before any layer's, so
+// that the state is never hidden under a project's or a zone's label.
+constexpr double kStateRadius = 5.0;
 
+struct StateLabel {
+    QPointF at;
+    std::optional<PlacedLabel> label;
+};
+
+std::optional<StateLabel> PlaceState(const Painting& g, const std::optional<StatePoint>& state) {
+    if (!state || !g.m.range().contains(state->tdbF, state->wLbPerLb))
+        return std::nullopt;
+    const QPointF at = g.m.toPixel(state->tdbF, state->wLbPerLb);
     QString text =
         QStringLiteral("State  %1 %2")
             .arg(Number(TemperatureToDisplay(state->tdbF, g.units), 1), TemperatureUnit(g.units));
     if (const auto r = ComputeReadout(state->tdbF, state->wLbPerLb, g.lines.key.patmPsia, g.units);
         r && !r->supersaturated)
         text += QStringLiteral(", %1 %").arg(Number(r->phi * 100.0, 0));
+    g.labels.blockMarker(at, kStateRadius + 1.0);
+    g.p.save();
+    g.p.setFont(g.labelFont);
+    auto label =
+        g.labels.place(text, at, QFontMetricsF(g.labelFont, g.p.device()), kStateRadius + 3.0);
+    g.p.restore();
+    return StateLabel{at, std::move(label)};
+}
+
+void DrawState(const Painting& g, const std::optional<StateLabel>& state) {
+    if (!state)
+        return;
+    QPainter& p = g.p;
+    p.setPen(QPen(g.c.background, 2.0));
+    p.setBrush(g.c.state);
+    p.drawEllipse(state->at, kStateRadius, kStateRadius);
+    p.setBrush(Qt::NoBrush);
+    if (!state->label)
+        return;
     p.setFont(g.labelFont);
-    const QFontMetricsF fm(p.font(), p.device());
-    QRectF box(0, 0, fm.horizontalAdvance(text) + 6.0, fm.height() + 2.0);
-    box.moveBottomLeft(at + QPointF(8.0, -6.0));
-    if (box.right() > g.m.plot().right())
-        box.moveRight(at.x() - 8.0);
-    if (box.top() < g.m.plot().top())
-        box.moveTop(at.y() + 6.0);
     QColor patch = g.c.background;
     patch.setAlphaF(0.85f);
-    p.fillRect(box, patch);
-    p.setPen(g.c.state);
-    p.drawText(box, Qt::AlignCenter, text);
+    DrawPlacedLabel(p, *state->label, g.c.state, patch);
 }
 
 } // namespace
@@ -307,8 +436,10 @@ ChartColors ColorsFor(const QPalette& palette) {
     return c;
 }
 
-ChartMapping MappingFor(const QPainter& painter, const QRectF& area, const ChartRange& range) {
-    return ChartMapping(PlotRectFor(area, QFontMetricsF(painter.font(), painter.device())), range);
+ChartMapping MappingFor(const QPainter& painter, const QRectF& area, const ChartRange& range,
+                        ChartStyle style) {
+    return ChartMapping(PlotRectFor(area, QFontMetricsF(painter.font(), painter.device()), style),
+                        range, style);
 }
 
 void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
@@ -318,14 +449,14 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
         return;
     const ChartLines& lines = *scene.lines;
     painter.save();
-    const ChartMapping m = MappingFor(painter, area, lines.key.range);
+    const ChartMapping m = MappingFor(painter, area, lines.key.range, scene.style);
     QFont labelFont = painter.font();
     if (labelFont.pointSizeF() > 0)
         labelFont.setPointSizeF(labelFont.pointSizeF() * 0.85);
     else if (labelFont.pixelSize() > 0)
         labelFont.setPixelSize(std::max(6, labelFont.pixelSize() * 85 / 100));
-    std::vector<QRectF> taken;
-    const Painting g{painter, lines, m, colors, lines.key.units, labelFont, taken};
+    LabelPlacer labels(m.plot());
+    const Painting g{painter, lines, m, colors, lines.key.units, labelFont, labels};
 
     DrawTitle(g, area);
     DrawGridAndScales(g);
@@ -345,21 +476,33 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
             painter.drawPolyline(ToPixels(piece, m));
         painter.restore();
         DrawLegend(g);
-        DrawLineLabels(g);
     }
     painter.setPen(QPen(colors.text, 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(m.plot());
     if (lines.valid) {
-        const LayerContext context{m, lines.key.units, lines.key.patmPsia};
+        // The state first, then what every layer marks, then the layers'
+        // labels in the layers' order, and last the lines' own labels where
+        // room is left.
+        const std::optional<StateLabel> state = PlaceState(g, scene.state);
+        const LayerContext context{m, lines.key.units, lines.key.patmPsia, &labels};
+        painter.save();
+        painter.setFont(labelFont);
+        for (const ChartLayer* layer : scene.layers)
+            layer->reserveLabelRoom(painter, labels, context);
+        painter.restore();
         for (const ChartLayer* layer : scene.layers) {
             painter.save();
             painter.setClipRect(m.plot());
+            painter.setFont(labelFont);
             layer->paint(painter, context);
             painter.restore();
         }
-        DrawState(g, scene.state);
+        DrawLineLabels(g);
+        DrawState(g, state);
     }
+    if (scene.labelsOut != nullptr)
+        *scene.labelsOut = labels;
     painter.restore();
 }
 

@@ -2,7 +2,7 @@
 
 // Painting of the psychrometric chart onto any QPainter: the widget, a QImage
 // for the clipboard or a PNG file, and QSvgGenerator for SVG all go through
-// PaintChart, so every export looks like the screen.
+// PaintChart, so every export looks like the screen, in the style shown.
 //
 // The painter's font sets the size of every text and of the margins around
 // the plot (PlotRectFor); the caller sets it, and antialiasing, beforehand.
@@ -46,10 +46,16 @@ struct ChartScene {
     std::optional<StatePoint> state;
     // Drawn in this order over the lines, under the state's mark.
     std::vector<const ChartLayer*> layers{};
+    // When set, receives the labels of the painting: where each went and
+    // what they kept clear of.
+    LabelPlacer* labelsOut = nullptr;
+    // The ASHRAE chart or the Mollier diagram (ChartStyle.h).
+    ChartStyle style = ChartStyle::Ashrae;
 };
 
 // The mapping PaintChart uses for `area` with the painter's current font.
-ChartMapping MappingFor(const QPainter& painter, const QRectF& area, const ChartRange& range);
+ChartMapping MappingFor(const QPainter& painter, const QRectF& area, const ChartRange& range,
+                        ChartStyle style = ChartStyle::Ashrae);
 
 // The whole chart, without the hover readout. Nothing is drawn without lines.
 void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -46,6 +47,16 @@ PsychroChart::PsychroChart(QWidget* parent) : QWidget(parent), range_(DefaultRan
     connect(actions_.copy, &QAction::triggered, this, &PsychroChart::copyToClipboard);
     connect(actions_.saveAs, &QAction::triggered, this, &PsychroChart::saveAs);
     connect(actions_.resetZoom, &QAction::triggered, this, &PsychroChart::resetZoom);
+
+    auto* styles = new QActionGroup(this);
+    actions_.ashrae = styles->addAction(QStringLiteral("A&SHRAE Chart"));
+    actions_.mollier = styles->addAction(QStringLiteral("&Mollier h-x Diagram"));
+    for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
+        QAction* action = styleAction(style);
+        action->setCheckable(true);
+        action->setChecked(style == style_);
+        connect(action, &QAction::triggered, this, [this, style] { setStyle(style); });
+    }
 }
 
 void PsychroChart::setAtmosphere(double patmPsia) {
@@ -70,10 +81,22 @@ void PsychroChart::setState(std::optional<StatePoint> state) {
     invalidate();
 }
 
-void PsychroChart::addLayer(const ChartLayer* layer) {
+void PsychroChart::setStyle(ChartStyle style) {
+    styleAction(style)->setChecked(true);
+    if (style == style_)
+        return;
+    style_ = style;
+    invalidate();
+    emit styleChanged(style_);
+}
+
+void PsychroChart::addLayer(const ChartLayer* layer, LayerPlace place) {
     if (layer == nullptr || std::ranges::find(layers_, layer) != layers_.end())
         return;
-    layers_.push_back(layer);
+    if (place == LayerPlace::Bottom)
+        layers_.insert(layers_.begin(), layer);
+    else
+        layers_.push_back(layer);
     invalidate();
 }
 
@@ -101,7 +124,8 @@ void PsychroChart::zoomAt(QPointF pixel, double factor) {
 }
 
 ChartMapping PsychroChart::mapping() const {
-    return ChartMapping(PlotRectFor(QRectF(rect()), QFontMetricsF(font(), this)), range_);
+    return ChartMapping(PlotRectFor(QRectF(rect()), QFontMetricsF(font(), this), style_), range_,
+                        style_);
 }
 
 const ChartLines& PsychroChart::lines() const {
@@ -109,7 +133,7 @@ const ChartLines& PsychroChart::lines() const {
 }
 
 ChartScene PsychroChart::scene() const {
-    return ChartScene{&lines(), state_, layers_};
+    return ChartScene{&lines(), state_, layers_, nullptr, style_};
 }
 
 ExportStyle PsychroChart::exportStyle() const {
@@ -118,6 +142,10 @@ ExportStyle PsychroChart::exportStyle() const {
 
 QImage PsychroChart::toImage(QSize size) const {
     return RenderChartImage(scene(), exportStyle(), size.isValid() ? size : this->size());
+}
+
+void PsychroChart::paintForPrint(QPainter& painter, const QRectF& target, const QFont& font) const {
+    PaintChartInto(painter, target, scene(), ExportStyle{font, PrintColors(), 96});
 }
 
 void PsychroChart::copyToClipboard() const {
@@ -135,7 +163,7 @@ void PsychroChart::saveAs() {
     const QString svg = QStringLiteral("SVG image (*.svg)");
     QString filter = png;
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Chart As"),
-                                                QStringLiteral("Psychrometric Chart.png"),
+                                                ChartStyleTitle(style_) + QStringLiteral(".png"),
                                                 png + QStringLiteral(";;") + svg, &filter);
     if (path.isEmpty())
         return;
@@ -243,6 +271,9 @@ void PsychroChart::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(actions_.saveAs);
     menu.addSeparator();
     menu.addAction(actions_.resetZoom);
+    menu.addSeparator();
+    menu.addAction(actions_.ashrae);
+    menu.addAction(actions_.mollier);
     menu.exec(event->globalPos());
 }
 

@@ -9,7 +9,9 @@
 // of the point under the cursor; a double click hands that point back through
 // pointPicked(). The wheel zooms about the cursor, "Reset Zoom" (context menu,
 // Home) goes back to the default range; the context menu also copies the
-// chart to the clipboard and saves it as PNG or SVG.
+// chart to the clipboard, saves it as PNG or SVG, and switches between the
+// ASHRAE chart and the Mollier h-x diagram (ChartStyle.h): the same air, the
+// same view and layers, drawn the other way round.
 //
 // Lines are computed once per pressure, unit system and range (ChartLines),
 // the chart without the hover readout is kept as a pixmap, and moving the
@@ -18,6 +20,7 @@
 #include "chart/ChartLayer.h"
 #include "chart/ChartLines.h"
 #include "chart/ChartMapping.h"
+#include "chart/ChartStyle.h"
 #include "chart/ChartUnits.h"
 #include "chart/HoverReadout.h"
 #include "chart/StatePoint.h"
@@ -29,6 +32,7 @@
 #include <QWidget>
 
 class QAction;
+class QPainter;
 
 namespace chart {
 
@@ -48,15 +52,20 @@ public:
     void setUnitSystem(UnitSystem units);
     // The state to mark; std::nullopt removes the mark.
     void setState(std::optional<StatePoint> state);
+    // The view, the layers and the state stay as they are.
+    void setStyle(ChartStyle style);
 
     [[nodiscard]] double atmosphere() const noexcept { return patmPsia_; }
     [[nodiscard]] UnitSystem unitSystem() const noexcept { return units_; }
     [[nodiscard]] const std::optional<StatePoint>& state() const noexcept { return state_; }
+    [[nodiscard]] ChartStyle style() const noexcept { return style_; }
 
-    // Layers drawn over the lines (ChartLayer.h), in the order added; the
+    // Layers drawn over the lines (ChartLayer.h), in the order added, or
+    // under all others for a background such as the hours of a year; the
     // caller keeps ownership and removes a layer before destroying it.
     // Adding one already there, or removing one that is not, does nothing.
-    void addLayer(const ChartLayer* layer);
+    enum class LayerPlace { Top, Bottom };
+    void addLayer(const ChartLayer* layer, LayerPlace place = LayerPlace::Top);
     void removeLayer(const ChartLayer* layer);
     [[nodiscard]] const std::vector<const ChartLayer*>& layers() const noexcept { return layers_; }
     // What a layer draws has changed: repaint.
@@ -80,6 +89,10 @@ public:
 
     // The chart without the readout, at the widget's size unless told.
     [[nodiscard]] QImage toImage(QSize size = QSize()) const;
+    // The chart without the readout painted into `target` of an active
+    // painter (a report's page) in `font` and the colours of paper, laid out
+    // as on a screen of 96 dots per inch: texts keep their size in points.
+    void paintForPrint(QPainter& painter, const QRectF& target, const QFont& font) const;
     void copyToClipboard() const;
     // An SVG file for a name ending ".svg" (any case), otherwise PNG.
     bool saveTo(const QString& path) const;
@@ -89,6 +102,10 @@ public:
     [[nodiscard]] QAction* copyAction() const noexcept { return actions_.copy; }
     [[nodiscard]] QAction* saveAsAction() const noexcept { return actions_.saveAs; }
     [[nodiscard]] QAction* resetZoomAction() const noexcept { return actions_.resetZoom; }
+    // "ASHRAE Chart" and "Mollier h-x Diagram": checkable, one of them checked.
+    [[nodiscard]] QAction* styleAction(ChartStyle style) const noexcept {
+        return style == ChartStyle::Mollier ? actions_.mollier : actions_.ashrae;
+    }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -97,6 +114,8 @@ signals:
     // A double click on a point at or below saturation: its dry bulb (°F)
     // and humidity ratio (lb/lb).
     void pointPicked(double tdbF, double wLbPerLb);
+    // The style changed, by setStyle or by its action.
+    void styleChanged(chart::ChartStyle style);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -113,6 +132,8 @@ private:
         QAction* copy = nullptr;
         QAction* saveAs = nullptr;
         QAction* resetZoom = nullptr;
+        QAction* ashrae = nullptr;
+        QAction* mollier = nullptr;
     };
 
     [[nodiscard]] ChartScene scene() const;
@@ -123,6 +144,7 @@ private:
 
     double patmPsia_ = 14.696;
     UnitSystem units_ = UnitSystem::IP;
+    ChartStyle style_ = ChartStyle::Ashrae;
     ChartRange range_;
     std::optional<StatePoint> state_;
     std::vector<const ChartLayer*> layers_;

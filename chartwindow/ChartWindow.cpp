@@ -1,6 +1,7 @@
 #include "chartwindow/ChartWindow.h"
 
 #include "chartwindow/Report.h"
+#include "chartwindow/WindowFit.h"
 #include "engine/Units.h"
 #include "settings/SettingsStore.h"
 #include "workbench/ProjectLayer.h"
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,7 +27,10 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSaveFile>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -65,11 +70,16 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     panel_->setObjectName(QStringLiteral("weatherPanel"));
     buildProjectPanel();
     side_->addTab(panel_, QStringLiteral("&Weather"));
+    // Five tabs keep their names whole in the panel's width; more scroll.
+    side_->tabBar()->setElideMode(Qt::ElideNone);
+    side_->setUsesScrollButtons(true);
     splitter_->addWidget(chart_);
     splitter_->addWidget(side_);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 1);
-    splitter_->setChildrenCollapsible(false);
+    // The chart stays; the side panel may be dragged shut.
+    splitter_->setCollapsible(0, false);
+    splitter_->setCollapsible(1, true);
     menuBar_ = new QMenuBar(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -82,12 +92,10 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     });
     buildMenu();
     buildEditMenu();
+    buildViewMenu();
     updateActions();
     updateProjectTitle();
-    resize(chart_->sizeHint() + QSize(560, 0));
-    // The panel wide enough for its tables' first columns; the chart takes
-    // the rest.
-    splitter_->setSizes({chart_->sizeHint().width(), 560});
+    applyFirstStartGeometry();
 
     // Escape puts the window away as its close button does.
     auto* putAway = new QAction(this);
@@ -122,6 +130,10 @@ void ChartWindow::applyAccessibleTexts() {
     }
     chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
     menuBar_->setAccessibleName(QStringLiteral("Chart menu"));
+    side_->setAccessibleName(QStringLiteral("Side panel"));
+    side_->setAccessibleDescription(
+        QStringLiteral("The points, processes, zones and weather shown on the chart, a tab "
+                       "each. F9 hides and shows the panel."));
     panel_->setAccessibleName(QStringLiteral("Weather file"));
     panel_->setAccessibleDescription(
         QStringLiteral("The hours of a weather file on the chart: display, month and hour "
@@ -152,6 +164,90 @@ void ChartWindow::buildMenu() {
     }
 }
 
+void ChartWindow::buildViewMenu() {
+    QMenu* view = menuBar_->addMenu(QStringLiteral("&View"));
+    // A text this program did not write leaves the ASHRAE chart.
+    chart_->setStyle(ChartStyleFromName(settings::GetSetting(kStyleKey, QString()))
+                         .value_or(ChartStyle::Ashrae));
+    view->addAction(chart_->styleAction(ChartStyle::Ashrae));
+    view->addAction(chart_->styleAction(ChartStyle::Mollier));
+    connect(chart_, &PsychroChart::styleChanged, this,
+            [](ChartStyle style) { settings::SaveSetting(kStyleKey, ChartStyleName(style)); });
+    view->addSeparator();
+    sidePanelAction_ = view->addAction(QStringLiteral("Side &Panel"));
+    sidePanelAction_->setCheckable(true);
+    sidePanelAction_->setChecked(true);
+    sidePanelAction_->setShortcut(Qt::Key_F9);
+    sidePanelAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(sidePanelAction_);
+    connect(sidePanelAction_, &QAction::toggled, this, &ChartWindow::setSidePanelShown);
+    // Dragged shut or open with the mouse: the menu follows.
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        const QSignalBlocker block(sidePanelAction_);
+        sidePanelAction_->setChecked(sidePanelShown());
+    });
+}
+
+bool ChartWindow::sidePanelShown() const {
+    const QList<int> sizes = splitter_->sizes();
+    return side_->isVisibleTo(this) && sizes.size() == 2 && sizes[1] > 0;
+}
+
+void ChartWindow::setSidePanelShown(bool shown) {
+    if (shown != sidePanelAction_->isChecked()) {
+        const QSignalBlocker block(sidePanelAction_);
+        sidePanelAction_->setChecked(shown);
+    }
+    if (shown == sidePanelShown())
+        return;
+    const int total = std::max(splitter_->width(), width());
+    if (shown) {
+        side_->show();
+        const int panel = SidePanelWidth(total, side_->minimumSizeHint().width(),
+                                         chart_->minimumSizeHint().width());
+        splitter_->setSizes({total - panel, panel});
+    } else {
+        // Whatever had the focus in the panel gives it to the chart.
+        if (side_->isAncestorOf(QApplication::focusWidget()))
+            chart_->setFocus(Qt::OtherFocusReason);
+        splitter_->setSizes({total, 0});
+        side_->hide();
+    }
+}
+
+void ChartWindow::applyFirstStartGeometry() {
+    const QScreen* screen =
+        parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    setGeometry(FirstStartGeometry(screen->availableGeometry(), kEstimatedFrame));
+    const int panel = SidePanelWidth(width(), side_->minimumSizeHint().width(),
+                                     chart_->minimumSizeHint().width());
+    splitter_->setSizes({width() - panel, panel});
+}
+
+void ChartWindow::fitToScreen() {
+    const QScreen* here = screen();
+    if (here == nullptr)
+        return;
+    // One that fits the screen is left where the user put it, even partly
+    // beyond an edge; one larger than the screen is brought within it.
+    // Before the window is first shown its frame is not known: reckon with
+    // a usual one.
+    const QRect client = geometry();
+    const bool framed = frameGeometry() != client;
+    const QMargins margins = framed ? QMargins(client.left() - frameGeometry().left(),
+                                               client.top() - frameGeometry().top(),
+                                               frameGeometry().right() - client.right(),
+                                               frameGeometry().bottom() - client.bottom())
+                                    : kEstimatedFrame;
+    const QRect frame = client.marginsAdded(margins);
+    const QSize room = here->availableGeometry().size();
+    if (frame.width() <= room.width() && frame.height() <= room.height())
+        return;
+    setGeometry(WithinScreen(frame, here->availableGeometry()).marginsRemoved(margins));
+}
+
 void ChartWindow::updateActions() {
     const bool shown = panel_->hasWeather();
     exportStatisticsAction_->setEnabled(shown);
@@ -178,6 +274,8 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
     const auto fail = [&](const QString& why) {
         const QString text = QStringLiteral("%1 cannot be shown: %2").arg(name, why);
         panel_->setMessage(text);
+        setSidePanelShown(true);
+        side_->setCurrentWidget(panel_);
         if (error != nullptr)
             *error = text;
         return false;
@@ -206,11 +304,13 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
     };
     // Rows that give no pressure are taken at the calculator's, or at sea
     // level when that is no pressure.
-    const double csvPressure = std::isfinite(calculatorPsia_) && calculatorPsia_ > 0.0
-                                   ? calculatorPsia_
-                                   : basPsychroFun::units::kAtmospherePsia;
+    const bool calculatorAir = std::isfinite(calculatorPsia_) && calculatorPsia_ > 0.0;
+    const WeatherPanel::GivenPressure csvPressure{
+        calculatorAir ? calculatorPsia_ : basPsychroFun::units::kAtmospherePsia,
+        calculatorAir ? QStringLiteral("the calculator's pressure")
+                      : QStringLiteral("standard sea-level pressure")};
     weather::WeatherFile file = weather::LoadWeatherFile(
-        std::filesystem::path(QFile::encodeName(path).toStdString()), csvPressure, report);
+        std::filesystem::path(QFile::encodeName(path).toStdString()), csvPressure.psia, report);
     progress.close();
 
     if (file.problem != weather::FileProblem::None) {
@@ -229,8 +329,11 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
         view.tMaxF = std::max(view.tMaxF, std::ceil(hour.dryBulbF / 5.0) * 5.0);
         view.wMax = std::max(view.wMax, std::ceil(hour.humidityRatio / 0.002) * 0.002);
     }
-    panel_->setWeather(std::move(file), QDir::toNativeSeparators(path));
+    panel_->setWeather(std::move(file), QDir::toNativeSeparators(path), csvPressure);
     chart_->setViewRange(view);
+    // What was opened is what the panel shows next.
+    setSidePanelShown(true);
+    side_->setCurrentWidget(panel_);
     return true;
 }
 
@@ -302,7 +405,9 @@ ChartWindow::~ChartWindow() {
 void ChartWindow::setVisible(bool visible) {
     if (visible && !restored_) {
         restored_ = true;
-        restoreStoredGeometry();
+        // A geometry kept from a larger screen comes back within this one.
+        if (restoreStoredGeometry())
+            fitToScreen();
     }
     QWidget::setVisible(visible);
 }
@@ -313,15 +418,20 @@ void ChartWindow::hideEvent(QHideEvent* event) {
         storeGeometry();
 }
 
-void ChartWindow::restoreStoredGeometry() {
+bool ChartWindow::restoreStoredGeometry() {
     const QString text = settings::GetSetting(kGeometryKey, QString());
     if (text.isEmpty())
-        return;
+        return false;
     const auto decoded =
         QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     // Anything that is not a geometry this program saved leaves the default.
-    if (decoded)
-        restoreGeometry(*decoded);
+    if (!decoded || !restoreGeometry(*decoded))
+        return false;
+    // The panel's share of the width the geometry brings.
+    const int panel = SidePanelWidth(width(), side_->minimumSizeHint().width(),
+                                     chart_->minimumSizeHint().width());
+    splitter_->setSizes({width() - panel, panel});
+    return true;
 }
 
 void ChartWindow::storeGeometry() const {

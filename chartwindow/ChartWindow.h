@@ -5,7 +5,16 @@
 // the settings store under "ChartGeometry" (base64 of QWidget::saveGeometry):
 // read before it is first shown, written whenever it is hidden or closed, and when it
 // is destroyed while shown. Closing (or Escape) only hides it, so the owner can
-// show it again as it was.
+// show it again as it was. At first start it fits a 1280 x 720 screen with its
+// frame (WindowFit.h), and a stored geometry larger than the screen it opens
+// on is brought within it.
+//
+// The side panel beside the chart holds one tab per view (points, processes,
+// zones, weather); each view's tables scroll within it. View > Side Panel
+// (F9) hides it for the whole width to the chart, and so does dragging the
+// splitter to the edge. The View menu's chart style (the ASHRAE chart or the
+// Mollier h-x diagram) is kept under "ChartStyle", read when the window is
+// made and written when it changes; the report draws the style shown.
 //
 // It forwards the chart's API; chart() gives the widget itself for the rest.
 //
@@ -13,8 +22,8 @@
 // hours the side panel (WeatherPanel) draws and counts. While one is shown
 // the chart is drawn for the site's pressure, from its elevation; the
 // calculator's pressure (setAtmosphere) is kept and comes back when the file
-// is closed. The statistics export as CSV, and a one-page PDF report holds
-// the chart as shown with the statistics.
+// is closed. The statistics export as CSV, and the PDF report holds the
+// chart as shown with the statistics.
 //
 // The window also keeps a state-point project (project/Project.h): the side
 // panel's tabs list its points, processes and zones, the chart draws them,
@@ -55,6 +64,8 @@ class ChartWindow : public QWidget {
 
 public:
     static constexpr QStringView kGeometryKey = u"ChartGeometry";
+    // The chart's style (View menu), as ChartStyleName writes it.
+    static constexpr QStringView kStyleKey = u"ChartStyle";
 
     explicit ChartWindow(QWidget* owner);
     ~ChartWindow() override;
@@ -92,6 +103,11 @@ public:
 
     [[nodiscard]] project::Project* project() const noexcept { return project_; }
     [[nodiscard]] QTabWidget* sidePanel() const noexcept { return side_; }
+    [[nodiscard]] QSplitter* splitter() const noexcept { return splitter_; }
+    [[nodiscard]] QAction* sidePanelAction() const noexcept { return sidePanelAction_; }
+    // Shows or hides the side panel.
+    void setSidePanelShown(bool shown);
+    [[nodiscard]] bool sidePanelShown() const;
     [[nodiscard]] PointsView* pointsView() const noexcept { return points_; }
     [[nodiscard]] ProcessesView* processesView() const noexcept { return processes_; }
     // The file the project was last opened from or saved to; empty for a
@@ -113,7 +129,7 @@ public:
     // first, and says in a message why a file cannot be opened.
     void openProjectAsking(const QString& path);
 
-    // The one-page report: the chart as shown, the project's tables and,
+    // The report: the chart as shown, the project's tables and,
     // when a weather file is shown, its statistics.
     [[nodiscard]] ReportDocument reportDocument() const;
     bool printReport(QPrinter& printer) const;
@@ -128,9 +144,15 @@ protected:
 private:
     // The names and descriptions a screen reader speaks.
     void applyAccessibleTexts();
-    void restoreStoredGeometry();
+    // True when a stored geometry was restored.
+    bool restoreStoredGeometry();
     void storeGeometry() const;
+    // The first start's size on the screen the window opens on, the width
+    // shared between the chart and the side panel.
+    void applyFirstStartGeometry();
+    void fitToScreen();
     void buildMenu();
+    void buildViewMenu();
     void applyPressure();
     void updateActions();
     // The menu's commands: they ask for file names and report failures.
@@ -164,6 +186,7 @@ private:
     QAction* exportStatisticsAction_ = nullptr;
     QAction* exportReportAction_ = nullptr;
     QAction* closeWeatherAction_ = nullptr;
+    QAction* sidePanelAction_ = nullptr;
     double calculatorPsia_ = 14.696;
     bool restored_ = false;
 

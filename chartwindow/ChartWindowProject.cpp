@@ -14,18 +14,21 @@
 #include "workbench/ProjectLayer.h"
 #include "workbench/ZonesView.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -36,17 +39,6 @@ namespace {
 QString ProjectFilter() {
     return QStringLiteral("Vaporwright projects (*.%1);;All files (*)")
         .arg(QLatin1String(project::kProjectFileSuffix));
-}
-
-// A view in a scroll area of its own, so that a narrow side panel scrolls
-// instead of holding the whole window to the view's width.
-QScrollArea* Scrolled(QWidget* view) {
-    auto* area = new QScrollArea;
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidget(view);
-    area->setFocusProxy(view);
-    return area;
 }
 
 } // namespace
@@ -63,13 +55,14 @@ void ChartWindow::buildProjectPanel() {
 
     points_ = new PointsView(project_);
     points_->setObjectName(QStringLiteral("pointsView"));
-    side_->addTab(Scrolled(points_), QStringLiteral("Poi&nts"));
+    // Each view's tables scroll within it: no scroll area around a view.
+    side_->addTab(points_, QStringLiteral("Poi&nts"));
     processes_ = new ProcessesView(project_);
     processes_->setObjectName(QStringLiteral("processesView"));
-    side_->addTab(Scrolled(processes_), QStringLiteral("Pr&ocesses"));
+    side_->addTab(processes_, QStringLiteral("Pr&ocesses"));
     auto* zones = new ZonesView(project_);
     zones->setObjectName(QStringLiteral("zonesView"));
-    side_->addTab(Scrolled(zones), QStringLiteral("&Zones"));
+    side_->addTab(zones, QStringLiteral("&Zones"));
 
     // The project on the chart: drawn over the lines, points added with
     // Shift + double click and dragged; what is refused is said in the
@@ -288,7 +281,9 @@ void ChartWindow::askExportProcessesCsv() {
 
 ReportDocument ChartWindow::reportDocument() const {
     ReportDocument document;
-    document.title = QStringLiteral("Psychrometric chart");
+    // Named after the kind of chart it draws.
+    document.title = chart_->style() == ChartStyle::Mollier ? QStringLiteral("Mollier h-x diagram")
+                                                            : QStringLiteral("Psychrometric chart");
     document.landscape = true;
     const QLocale locale;
     const bool si = project_->atmosphere().system == basPsychroFun::UnitSystem::SI;
@@ -303,10 +298,15 @@ ReportDocument ChartWindow::reportDocument() const {
             QStringLiteral("Project %1").arg(QDir::toNativeSeparators(projectPath_)));
     if (panel_->hasWeather())
         document.subtitle.append(panel_->summaryLines());
-    // The chart as shown, at the size it has on the screen (or its usual
-    // size when the window has not been laid out).
-    const QSize size = chart_->width() > 100 ? chart_->size() : chart_->sizeHint();
-    document.sections.push_back({QString(), chart_->toImage(size * 3 / 2)});
+    // The chart as shown, drawn into the room the page gives it with its
+    // texts in 9 pt (line labels 7.5 pt), as on a screen of that size.
+    const PsychroChart* shown = chart_;
+    document.sections.push_back(
+        {QString(), ReportDrawing{[shown](QPainter& painter, const QRectF& target) {
+             QFont font(QStringLiteral("Sans Serif"));
+             font.setPointSizeF(9.0);
+             shown->paintForPrint(painter, target, font);
+         }}});
     appendProjectTables(document);
     if (panel_->hasWeather()) {
         document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
@@ -330,10 +330,48 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
         columns.push_back(points.columnOfField(field));
     // The status notes stay in the window.
     for (const int c :
-         {PointTableModel::kAirflow, PointTableModel::kAirflowUnit, PointTableModel::kDryAir,
-          PointTableModel::kZones, PointTableModel::kPmv, PointTableModel::kPpd})
+         {PointTableModel::kAirflow, PointTableModel::kAirflowUnit, PointTableModel::kDryAir})
         columns.push_back(c);
-    document.sections.push_back({QStringLiteral("State points"), TableFromModel(points, columns)});
+    StatTable table = TableFromModel(points, columns);
+
+    // A column per zone shown, under a short code, whether the point lies
+    // inside it; the codes' zones in a line under the table.
+    QStringList zones;
+    for (int r = 0; r < project_->pointCount(); ++r) {
+        for (const project::ZoneMembership& z : project_->pointResult(r).zones) {
+            if (!zones.contains(z.zone))
+                zones.append(z.zone);
+        }
+    }
+    for (qsizetype z = 0; z < zones.size(); ++z)
+        table.headers.append(QStringLiteral("Z%1").arg(z + 1));
+    for (int r = 0; r < project_->pointCount(); ++r) {
+        const auto& memberships = project_->pointResult(r).zones;
+        for (const QString& zone : zones) {
+            const auto found =
+                std::find_if(memberships.begin(), memberships.end(),
+                             [&zone](const project::ZoneMembership& z) { return z.zone == zone; });
+            table.rows[static_cast<std::size_t>(r)].push_back(
+                {found == memberships.end() ? QString()
+                 : found->inside            ? QStringLiteral("in")
+                                            : QStringLiteral("out"),
+                 std::nullopt, 0});
+        }
+    }
+    const StatTable comfort =
+        TableFromModel(points, {PointTableModel::kPmv, PointTableModel::kPpd});
+    table.headers.append(comfort.headers);
+    for (std::size_t r = 0; r < table.rows.size(); ++r)
+        table.rows[r].insert(table.rows[r].end(), comfort.rows[r].begin(), comfort.rows[r].end());
+    document.sections.push_back({QStringLiteral("State points"), std::move(table)});
+    if (!zones.isEmpty()) {
+        QStringList legend;
+        for (qsizetype z = 0; z < zones.size(); ++z)
+            legend.append(QStringLiteral("Z%1 %2").arg(z + 1).arg(zones[z]));
+        document.sections.push_back(
+            {QString(), QStringList{QStringLiteral("Zones (in: the point lies inside): ") +
+                                    legend.join(QStringLiteral("; "))}});
+    }
     if (project_->processCount() > 0)
         document.sections.push_back(
             {QStringLiteral("Processes"), TableFromModel(*processes_->processModel())});

@@ -62,6 +62,10 @@ void requireTemperature(float tF, Reason below, Reason above) {
 constexpr double kWetBulbAgreementF = 0.05;     // wet bulb + relative humidity
 constexpr double kIntersectionDistanceF = 0.25; // wet bulb + enthalpy
 constexpr double kCrossingDistanceF = 0.1;      // relative humidity + enthalpy
+// Wet bulb + enthalpy: where the psychrometer line's crossing shows its own
+// wet bulb within half a hundredth of a degree of the one given, it shows the
+// wet bulb it was given and stands.
+constexpr double kOwnWetBulbAgreementF = 0.005;
 
 // The solution of one request. Everything goes through the engine in "IP"
 // except enthalpy, whose datum differs between the systems (0 °F against
@@ -133,6 +137,12 @@ public:
         return CelsiusToFahrenheit(psy::DryBulbFromWetBulbAndEnthalpy(
             FahrenheitToCelsius(d(s.Twb)), MetricFromStoredEnthalpy(d(s.H)), toKPa(s.Patm), "SI"));
     }
+    double dryBulbFromOwnWetBulbAndEnthalpy() const {
+        if (!metric)
+            return psy::DryBulbFromOwnWetBulbAndEnthalpy(d(s.Twb), d(s.H), d(s.Patm), "IP");
+        return CelsiusToFahrenheit(psy::DryBulbFromOwnWetBulbAndEnthalpy(
+            FahrenheitToCelsius(d(s.Twb)), MetricFromStoredEnthalpy(d(s.H)), toKPa(s.Patm), "SI"));
+    }
     double dryBulbFromEnthalpyAndRelativeHumidity() const {
         if (!metric)
             return psy::DryBulbFromEnthalpyAndRelativeHumidity(d(s.H), d(s.Phi), d(s.Patm), "IP");
@@ -151,9 +161,14 @@ public:
     // Wet bulb + relative humidity: the wet bulb of the solved state, by the
     // same dew-point route as every other wet bulb of the program.
     void verifyWetBulb() const {
-        const double twb = psy::WetBulbFromDryBulbAndDewPoint(d(s.Tdb), d(s.Tdp), d(s.Patm), "IP");
-        if (!(std::fabs(twb - d(s.Twb)) <= kWetBulbAgreementF))
+        if (!ownWetBulbAgrees(kWetBulbAgreementF))
             fail(Reason::NotSolved);
+    }
+    // Whether the wet bulb of the solved state, by the dew-point route, lies
+    // within `tolerance` (°F) of the wet bulb given.
+    bool ownWetBulbAgrees(double tolerance) const {
+        const double twb = psy::WetBulbFromDryBulbAndDewPoint(d(s.Tdb), d(s.Tdp), d(s.Patm), "IP");
+        return std::fabs(twb - d(s.Twb)) <= tolerance;
     }
     // Wet bulb + enthalpy: the dry bulb where the wet-bulb line (the
     // psychrometer equation) meets the enthalpy line. The two are nearly
@@ -296,6 +311,69 @@ void requireInputs(const CalcState& s, Pair pair) {
         fail(Reason::HumidityRatioNegative);
 }
 
+// The common tail, then the check that the state is real air.
+void finish(CalcState& s, Pair pair) {
+    Solution(s).tail(pair == Pair::DbRh || pair == Pair::WbRh || pair == Pair::RhW ||
+                     pair == Pair::RhH);
+    std::optional<Reason> problem = CheckRealAir(s);
+    // Too much water for the dry bulb, said of the input that brought it.
+    const bool wetBulbGiven =
+        pair == Pair::DbWb || pair == Pair::WbRh || pair == Pair::WbW || pair == Pair::WbH;
+    if (wetBulbGiven && s.Twb > s.Tdb &&
+        (problem == Reason::RelativeHumidityAboveRange ||
+         problem == Reason::VaporPressureAtAtmosphere))
+        problem = Reason::WetBulbAboveDryBulb;
+    require(problem);
+}
+
+// Wet bulb + enthalpy, the pair whose two lines run nearly parallel. The
+// wet bulb the calculator shows comes through the dew-point correlation, which
+// near saturation lies up to 0.6 °F off the psychrometer equation: there the
+// psychrometer line meets the enthalpy line degrees away from the air that
+// showed these inputs (105 °F at 85 % came back as 100.16 °F), or not on air
+// at all. The answer is therefore the air whose own wet bulb, as shown, is
+// the one given: where the psychrometer line's crossing already is such air
+// it stands; otherwise the air along the enthalpy line whose own wet bulb is
+// the one given, nearest that crossing; and where there is none, the crossing
+// as it is, if it is air.
+void solveWetBulbAndEnthalpy(CalcState& state) {
+    const CalcState inputs = state;
+    const auto fromDryBulb = [](CalcState& s, double tdbF) {
+        Solution x(s);
+        x.dryBulb(tdbF);
+        x.humidityRatioFromEnthalpy();
+        x.vaporPressure();
+        x.dewPoint();
+    };
+
+    std::optional<CalcState> crossing;
+    try {
+        CalcState s = inputs;
+        fromDryBulb(s, Solution(s).dryBulbFromWetBulbAndEnthalpy());
+        Solution(s).verifyWetBulbAndEnthalpy();
+        finish(s, Pair::WbH);
+        if (Solution(s).ownWetBulbAgrees(kOwnWetBulbAgreementF)) {
+            state = std::move(s);
+            return;
+        }
+        crossing = std::move(s);
+    } catch (const psy::FloatingPointFault&) {
+        // No crossing on air: the air by its own wet bulb, if any.
+    }
+
+    // What this stores until a failure stays, as for every other pair.
+    state = inputs;
+    try {
+        fromDryBulb(state, Solution(state).dryBulbFromOwnWetBulbAndEnthalpy());
+        Solution(state).verifyWetBulb();
+        finish(state, Pair::WbH);
+    } catch (const psy::FloatingPointFault&) {
+        if (!crossing)
+            throw;
+        state = std::move(*crossing);
+    }
+}
+
 } // namespace
 
 std::optional<Input> InputOfTag(std::string_view tag) {
@@ -356,6 +434,10 @@ void SolveState(CalcState& state, InputPair inputs) {
         // W = 0 at this wet bulb.
         if (s.Phi == 0.0f)
             x.dryBulb(psy::DryBulbFromWetBulbAndHumidityRatio(d(s.Twb), 0.0, d(s.Patm), "IP"));
+        // Saturated air shows as its wet bulb its dry bulb off by the
+        // dew-point correlation's error: the air whose own wet bulb this is.
+        else if (s.Phi == 1.0f)
+            x.dryBulb(psy::DryBulbFromOwnWetBulbOfSaturatedAir(d(s.Twb), d(s.Patm), "IP"));
         else
             x.dryBulb(
                 psy::DryBulbFromWetBulbAndRelativeHumidity(d(s.Twb), d(s.Phi), d(s.Patm), "IP"));
@@ -373,12 +455,8 @@ void SolveState(CalcState& state, InputPair inputs) {
         x.dewPoint();
         break;
     case Pair::WbH:
-        x.dryBulb(x.dryBulbFromWetBulbAndEnthalpy());
-        x.humidityRatioFromEnthalpy();
-        x.vaporPressure();
-        x.dewPoint();
-        x.verifyWetBulbAndEnthalpy();
-        break;
+        solveWetBulbAndEnthalpy(s);
+        return;
     case Pair::RhW:
         // With no vapour and no relative humidity any dry bulb fits.
         if (s.Phi == 0.0f && s.W == 0.0f)
@@ -420,16 +498,7 @@ void SolveState(CalcState& state, InputPair inputs) {
         break;
     }
 
-    x.tail(pair == Pair::DbRh || pair == Pair::WbRh || pair == Pair::RhW || pair == Pair::RhH);
-    std::optional<Reason> problem = CheckRealAir(s);
-    // Too much water for the dry bulb, said of the input that brought it.
-    const bool wetBulbGiven =
-        pair == Pair::DbWb || pair == Pair::WbRh || pair == Pair::WbW || pair == Pair::WbH;
-    if (wetBulbGiven && s.Twb > s.Tdb &&
-        (problem == Reason::RelativeHumidityAboveRange ||
-         problem == Reason::VaporPressureAtAtmosphere))
-        problem = Reason::WetBulbAboveDryBulb;
-    require(problem);
+    finish(s, pair);
 }
 
 std::optional<Reason> TrySolveState(CalcState& state, InputPair inputs) {

@@ -48,7 +48,10 @@ std::optional<InputPair> FindInputPair(const std::array<bool, kInputCount>& tick
 //
 // Only real air comes out. The inputs and the atmosphere are checked first,
 // each temperature as it is solved for, the solvers' dry bulbs against the
-// inputs they were given, and the finished state by CheckRealAir. Perfectly
+// inputs they were given, and the finished state by CheckRealAir. A wet bulb
+// given with the enthalpy or with saturation is taken as the wet bulb the
+// state shows (through the dew-point correlation), so that a state shown
+// comes back when typed again by those inputs. Perfectly
 // dry air (no vapour) is real air without a dew point: Tdp then holds the
 // engine's marker and HasDewPoint is false.
 //

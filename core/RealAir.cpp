@@ -74,10 +74,16 @@ std::string quoted(std::string_view typed) {
         if (characters <= kShown)
             ++end;
     }
-    std::string text = "\"" + std::string(typed.substr(0, end));
+    // Appended piece by piece: GCC 12 at -O3 takes a literal put before a
+    // string ("\"" + text) for an overlapping copy (-Wrestrict).
+    std::string text;
+    text.reserve(end + 5);
+    text += '"';
+    text += typed.substr(0, end);
     if (end < typed.size())
         text += "…";
-    return text + "\"";
+    text += '"';
+    return text;
 }
 
 // Whether the humidity ratio the psychrometer equation gives for the wet bulb
@@ -201,10 +207,14 @@ std::optional<Reason> CheckRealAir(const CalcState& s) {
     if (!(static_cast<double>(s.Phi) <= psy::kMaxRelativeHumidity))
         return Reason::RelativeHumidityAboveRange;
     // A wet bulb above the dry bulb is only ever the rounding of saturated
-    // air. Far below freezing the dew-point correlation leaves its range and
-    // puts the wet bulb of quite dry air degrees above its dry bulb: the
+    // air, or the formulation's own wet bulb of air near saturation, which the
+    // dew-point correlation puts up to kWetBulbSlackF above (0.07 °F at -5 °F
+    // and 100.5 %, where the psychrometer equation at that wet bulb gives
+    // 102.8 %). Far below freezing the correlation leaves its range and puts
+    // the wet bulb of quite dry air degrees above its dry bulb: the
     // psychrometer equation then gives far more water than the air holds.
-    if (s.Twb > s.Tdb && !wetBulbWithinSaturation(s))
+    if (static_cast<double>(s.Twb) > static_cast<double>(s.Tdb) + psy::kWetBulbSlackF &&
+        !wetBulbWithinSaturation(s))
         return Reason::WetBulbAboveDryBulb;
     if (!(s.V > 0.0f) || !(s.Rho > 0.0f))
         return Reason::VolumeNotPositive;

@@ -169,6 +169,27 @@ double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
     return detail::temperatureOut(t ? *t : searchFromTheWetBulb(twbC, phi, pKPa), s);
 }
 
+double DryBulbFromOwnWetBulbOfSaturatedAir(double twb, double p, std::string_view unitSystem) {
+    const std::optional<UnitSystem> s = detail::classify(unitSystem);
+    const Num twbC = detail::temperatureIn(twb, s);
+    const Num pKPa = detail::pressureIn(p, s);
+    if (!detail::withinAirRange(twbC))
+        detail::noSolution();
+
+    // The own wet bulb of saturated air follows its dry bulb within the
+    // correlation's slack, rising with it: bisect within that slack of t*.
+    // Where the bracket holds no answer (the boiling point within it, or the
+    // end of the range) the dry bulb is the wet bulb.
+    WetBulbSearch search(twbC, 1.0, pKPa);
+    const Num one = 1.0;
+    const Num lower = std::max(Num(detail::kLowestC), twbC - detail::kWetBulbSlack);
+    const Num upper = std::min(Num(detail::kHighestC), twbC + detail::kWetBulbSlack);
+    if (!airExists(upper, one, pKPa) || search.above(lower) || !search.above(upper))
+        return detail::temperatureOut(twbC, s);
+    return detail::temperatureOut(
+        detail::bisect(lower, upper, [&](Num m) { return search.above(m); }).result, s);
+}
+
 // --- Enthalpy and relative humidity ------------------------------------------
 
 namespace {

@@ -19,6 +19,15 @@ inline constexpr double kMaxTemperatureF = 400.0;
 // above 102 % is supersaturated, not air the relations describe.
 inline constexpr double kMaxRelativeHumidity = 1.02;
 
+// How far above its dry bulb the formulation's own wet bulb of real air may
+// lie, °F. Near saturation the dew-point correlation puts it a little above:
+// at most some 0.02 °F at 100 % and 0.45 °F at 102 % from 10 °F to 200 °F
+// (sea level), 0.13 °F at -20 °F and 100 %, 0.53 °F at -40 °F and 100 %. Far
+// below freezing, where the correlation no longer holds, it comes out
+// degrees above (0.8 °F at -60 °F and 90 %, 24 °F at -100 °F and 50 %): no
+// air shows such a wet bulb.
+inline constexpr double kWetBulbSlackF = 0.6;
+
 // Altitude, ft. The standard-atmosphere cubic is fitted from sea level to
 // 65,000 ft (19,812 m); below sea level it is taken down to -2,000 ft
 // (-609.6 m), which covers the lowest dry land (the Dead Sea shore, about

@@ -112,12 +112,30 @@ double WetBulbFromDryBulbAndRelativeHumidity(double t, double phi, double p,
 // bulb; with phi = 0 (dry air) it is the psychrometer equation's at W = 0.
 double DryBulbFromWetBulbAndRelativeHumidity(double twb, double phi, double p,
                                              std::string_view unitSystem);
+// The dry bulb of saturated air whose own wet bulb, as the calculator shows it
+// (WetBulbFromDryBulbAndRelativeHumidity, through the dew-point correlation),
+// is twb, within 0.001 °C: the correlation puts that wet bulb up to 0.6 °F
+// off the dry bulb. The wet bulb itself where no saturated air within that
+// slack has it.
+double DryBulbFromOwnWetBulbOfSaturatedAir(double twb, double p, std::string_view unitSystem);
 // Relaxation iteration on the enthalpy (h in Btu/lb | kJ/kg), tolerance
 // 0.001 in those units. Returns the estimate from before the last relaxation
 // where that lies within 0.1 °C of where the wet-bulb line (the psychrometer
 // equation) and the enthalpy line cross; otherwise where they cross, within
 // 0.0005 °C: next to that estimate, or the lowest crossing above the wet bulb.
 double DryBulbFromWetBulbAndEnthalpy(double twb, double h, double p, std::string_view unitSystem);
+// The dry bulb on the line of enthalpy h (Btu/lb | kJ/kg) whose own wet bulb,
+// as the calculator shows it (WetBulbFromDryBulbAndHumidityRatio, through the
+// dew-point correlation), is twb within 0.005 °F: of such air, the one nearest
+// where the psychrometer equation's line crosses the enthalpy line, or the
+// lowest from just below the wet bulb where they do not cross on air; where
+// no air comes that close, the one that comes closest, within 0.04 °F. Near
+// saturation the correlation puts the wet bulb up to 0.6 °F off the
+// psychrometer equation, and the two nearly parallel lines then cross degrees
+// away from the air or not at all. FloatingPointFault where no air on the
+// line has that wet bulb.
+double DryBulbFromOwnWetBulbAndEnthalpy(double twb, double h, double p,
+                                        std::string_view unitSystem);
 // Bracketing by substitution, then bisection of the relative humidity along
 // the enthalpy line (tolerance 0.001 °C). With phi = 0 (dry air) the result is
 // the dry-air temperature of that enthalpy.

@@ -43,7 +43,7 @@ inline bool withinAirRange(Num tC) noexcept {
 // -148 °F and 50 %); and above the boiling point the wet bulb jumps to the dry
 // bulb (at sea level and 5 %, from 146 °F at 286 °F to 300 °F at 300 °F),
 // which a bisection for a wet bulb of 200 °F would take for a crossing.
-inline constexpr double kWetBulbSlack = units::FahrenheitSpanToKelvin(0.6);
+inline constexpr double kWetBulbSlack = units::FahrenheitSpanToKelvin(kWetBulbSlackF);
 
 inline Num midpoint(Num lower, Num upper) {
     return lower + (upper - lower) / 2.0;

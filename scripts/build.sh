@@ -4,6 +4,8 @@
 # from the cached ones, then builds. Quick when nothing changed.
 #
 #   scripts/build.sh [BUILD_DIR [extra cmake -D options...]]
+#
+# VW_BUILD_TARGETS="target..." in the environment builds only those targets.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -17,21 +19,11 @@ packages=(
     desktop-file-utils appstream dpkg-dev file binutils
     xvfb xauth xdotool xclip x11-utils
     man-db
+    python3-dev pybind11-dev python3-numpy python3-pandas python3-pytest
+    python3-dask python3-distributed
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "Installing missing packages: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-packages.sh" "${packages[@]}"
 
 # Whether the given cmake options would change the build tree's cache: every
 # -DNAME=VALUE (or -DNAME:TYPE=VALUE, or -D NAME=VALUE) is compared with the
@@ -63,4 +55,5 @@ options_differ() {
 if [ ! -f "$build/build.ninja" ] || { (($#)) && options_differ "$@"; }; then
     cmake -S "$root" -B "$build" -G Ninja "$@"
 fi
-cmake --build "$build"
+read -r -a targets <<<"${VW_BUILD_TARGETS:-}"
+cmake --build "$build" ${targets[@]+--target "${targets[@]}"}

@@ -11,14 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 # Another major version formats some constructs differently, so only 14 will do.
-if ! command -v clang-format-14 >/dev/null 2>&1; then
-    echo "Installing missing package: clang-format-14"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        clang-format-14
-fi
+command -v clang-format-14 >/dev/null 2>&1 || "$root/scripts/install-packages.sh" clang-format-14
 
 # The tracked files; in an unpacked source tree without git, every file outside
 # build folders.

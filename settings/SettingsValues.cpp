@@ -29,8 +29,10 @@ std::optional<QString> Stored(const StoredTexts& texts, QStringView key) {
 // "Units" and "PatmUnit" select one of two option buttons.
 int ReadChoice(const StoredTexts& texts, QStringView key, int fallback) {
     const std::optional<QString> text = Stored(texts, key);
-    const std::optional<int> value = text ? IntegerFromText(*text) : std::nullopt;
-    return value && (*value == 0 || *value == 1) ? *value : fallback;
+    // value_or rather than a test and *value: GCC 12 at -Os takes the latter
+    // for a read of an empty optional (-Wmaybe-uninitialized).
+    const int value = (text ? IntegerFromText(*text) : std::nullopt).value_or(-1);
+    return value == 0 || value == 1 ? value : fallback;
 }
 
 bool ReadBoolean(const StoredTexts& texts, QStringView key, bool fallback) {

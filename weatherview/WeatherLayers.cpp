@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QLinearGradient>
 #include <QLocale>
 #include <QPainter>
@@ -16,9 +17,6 @@ namespace chart {
 
 namespace {
 
-// Pixels per side of a density cell: fine enough to show the shape of the
-// year, coarse enough that a cell holds more than an hour or two.
-constexpr double kCellPixels = 8.0;
 // Many stations record whole kelvins: cells narrower than 1 K (1.8 °F) of dry
 // bulb would leave every other column empty.
 constexpr double kMinCellDryBulbF = 1.8;
@@ -31,25 +29,93 @@ constexpr std::array<QRgb, 12> kMonthColours{0xff1f4e9c, 0xff2f7fc1, 0xff2ea59a,
 // Pale blue through yellow and orange to dark red.
 constexpr std::array<QRgb, 4> kRamp{0xffc6dbef, 0xfffee391, 0xfffd8d3c, 0xffa50f15};
 
-// A box of text lines with swatches in the left column of the plot, below
-// the chart's own legend of lines.
+// A box of text lines with swatches in the corner of the plot beyond
+// saturation, next to the chart's own legend of lines.
 struct LegendBox {
     QPainter& p;
     QRectF box;
     double line;
 };
 
-LegendBox BeginLegend(QPainter& p, const LayerContext& context, int lines, double textWidth) {
-    const QFontMetricsF fm(p.font(), p.device());
+// The legend's lines and the width of its widest text, for a display.
+struct LegendSize {
+    int lines;
+    double textWidth;
+};
+
+LegendSize LegendSizeOf(const QFontMetricsF& fm, HoursDisplay display) {
+    if (display == HoursDisplay::Density)
+        return {3, std::max(fm.horizontalAdvance(QStringLiteral("Hours per cell")),
+                            fm.horizontalAdvance(QStringLiteral("0000")))};
+    const QLocale locale;
+    double width = 0.0;
+    for (int month = 1; month <= 12; ++month)
+        width =
+            std::max(width, fm.horizontalAdvance(locale.monthName(month, QLocale::ShortFormat)));
+    // Two columns of six months.
+    return {6, 2 * width + 2.5 * fm.height()};
+}
+
+// Where the legend goes. The corner of the coldest dry bulb at the greatest
+// humidity ratio lies beyond saturation, where no hour falls: the top left
+// of the ASHRAE chart, the bottom right of the Mollier diagram. The chart's
+// legend of lines takes that corner first, so the box slides from it along
+// the side edge to the first place the painting's labels leave free: the
+// same place when the layer reserves it and when it paints, as the search
+// takes the box it reserved. Painted on its own, the layer leaves room for a
+// chart's legend of five lines.
+QRectF LegendRect(const QFontMetricsF& fm, const LayerContext& context, LegendSize size) {
     const double line = 1.2 * fm.height();
-    const QRectF& plot = context.mapping.plot();
-    // The chart's legend of five lines takes the top left corner.
-    const QRectF box(plot.left() + 1.0, plot.top() + 7.0 * line, 3.3 * fm.height() + textWidth,
-                     lines * line + 0.6 * fm.height());
+    const ChartMapping& m = context.mapping;
+    const QRectF& plot = m.plot();
+    const QPointF corner = m.toPixel(m.range().tMinF, m.range().wMax);
+    const bool left = corner.x() < plot.center().x();
+    const bool top = corner.y() < plot.center().y();
+    QRectF box(0, 0, 3.3 * fm.height() + size.textWidth, size.lines * line + 0.6 * fm.height());
+    if (left)
+        box.moveLeft(plot.left() + 1.0);
+    else
+        box.moveRight(plot.right() - 1.0);
+    const auto from = [&](double offset) {
+        QRectF at = box;
+        if (top)
+            at.moveTop(plot.top() + 1.0 + offset);
+        else
+            at.moveBottom(plot.bottom() - 1.0 - offset);
+        return at;
+    };
+    const QRectF fallback = from(7.0 * line);
+    if (context.labels == nullptr || !(line > 0.0))
+        return fallback;
+    const LabelPlacer& labels = *context.labels;
+    // A little air between this legend and the chart's.
+    const double gap = 0.3 * fm.height();
+    const double step = 0.25 * line;
+    for (int k = 0; k * step <= plot.height(); ++k) {
+        const QRectF at = from(k * step);
+        if (!plot.contains(at))
+            break;
+        if (std::ranges::find(labels.blocked(), at) != labels.blocked().end() ||
+            labels.isFree(at.adjusted(0.0, -gap, 0.0, gap).intersected(labels.bounds())))
+            return at;
+    }
+    return fallback;
+}
+
+LegendBox BeginLegend(QPainter& p, const LayerContext& context, HoursDisplay display) {
+    const QFontMetricsF fm(p.font(), p.device());
+    const QRectF box = LegendRect(fm, context, LegendSizeOf(fm, display));
     QColor patch(Qt::white);
     patch.setAlphaF(0.85f);
     p.fillRect(box, patch);
-    return {p, box, line};
+    return {p, box, 1.2 * fm.height()};
+}
+
+// Text over a faint white patch, readable over the hours and the lines.
+QColor LabelPatch() {
+    QColor patch(Qt::white);
+    patch.setAlphaF(0.7f);
+    return patch;
 }
 
 } // namespace
@@ -78,17 +144,37 @@ void HoursLayer::paint(QPainter& painter, const LayerContext& context) const {
         paintDots(painter, context);
 }
 
+void HoursLayer::reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                                  const LayerContext& context) const {
+    if (hours_.empty())
+        return;
+    const QFontMetricsF fm(painter.font(), painter.device());
+    labels.block(LegendRect(fm, context, LegendSizeOf(fm, display_)));
+}
+
+weather::GridAxes DensityAxesFor(const ChartMapping& mapping) {
+    const ChartRange& r = mapping.range();
+    // The pixels each quantity's span takes on the screen, along whichever
+    // axis it runs in the style drawn.
+    const QPointF origin = mapping.toPixel(r.tMinF, r.wMin);
+    const double dryBulbPixels = QLineF(origin, mapping.toPixel(r.tMaxF, r.wMin)).length();
+    const double humidityPixels = QLineF(origin, mapping.toPixel(r.tMinF, r.wMax)).length();
+    const auto cells = [](double count) {
+        return std::isfinite(count) ? static_cast<int>(std::clamp(
+                                          count, 1.0, static_cast<double>(weather::kMaxGridCells)))
+                                    : 1;
+    };
+    return {r.tMinF,
+            r.tMaxF,
+            r.wMin,
+            r.wMax,
+            cells(std::min(dryBulbPixels / kDensityCellPixels, r.width() / kMinCellDryBulbF)),
+            cells(humidityPixels / kDensityCellPixels)};
+}
+
 void HoursLayer::paintDensity(QPainter& painter, const LayerContext& context) const {
     const ChartMapping& m = context.mapping;
-    const ChartRange& r = m.range();
-    const double columns = std::min(m.plot().width() / kCellPixels, r.width() / kMinCellDryBulbF);
-    weather::GridAxes axes{
-        r.tMinF,
-        r.tMaxF,
-        r.wMin,
-        r.wMax,
-        std::clamp(static_cast<int>(columns), 1, weather::kMaxGridCells),
-        std::clamp(static_cast<int>(m.plot().height() / kCellPixels), 1, weather::kMaxGridCells)};
+    const weather::GridAxes axes = DensityAxesFor(m);
     const weather::DensityGrid grid = weather::ComputeDensity(hours_, filter_, axes);
     if (grid.maxCount == 0)
         return;
@@ -112,9 +198,7 @@ void HoursLayer::paintDensity(QPainter& painter, const LayerContext& context) co
     const QLocale locale;
     const QString title = QStringLiteral("Hours per cell");
     const QFontMetricsF fm(painter.font(), painter.device());
-    const LegendBox legend = BeginLegend(
-        painter, context, 3,
-        std::max(fm.horizontalAdvance(title), fm.horizontalAdvance(QStringLiteral("0000"))));
+    const LegendBox legend = BeginLegend(painter, context, HoursDisplay::Density);
     const double pad = 0.3 * fm.height();
     painter.setPen(Qt::black);
     const QRectF titleRect(legend.box.left() + pad, legend.box.top() + pad,
@@ -158,8 +242,7 @@ void HoursLayer::paintDots(QPainter& painter, const LayerContext& context) const
     for (int month = 1; month <= 12; ++month)
         width =
             std::max(width, fm.horizontalAdvance(locale.monthName(month, QLocale::ShortFormat)));
-    // Two columns of six months.
-    const LegendBox legend = BeginLegend(painter, context, 6, 2 * width + 2.5 * fm.height());
+    const LegendBox legend = BeginLegend(painter, context, HoursDisplay::MonthDots);
     const double pad = 0.3 * fm.height();
     for (int month = 1; month <= 12; ++month) {
         const int column = (month - 1) / 6;
@@ -184,6 +267,9 @@ void ZonesLayer::setZones(std::vector<ShownZone> zones) {
 void ZonesLayer::paint(QPainter& painter, const LayerContext& context) const {
     const ChartMapping& m = context.mapping;
     const QFontMetricsF fm(painter.font(), painter.device());
+    LabelPlacer own(m.plot());
+    LabelPlacer& labels = context.labels != nullptr ? *context.labels : own;
+    std::vector<QPolygonF> polygons(zones_.size());
     for (std::size_t i = 0; i < zones_.size(); ++i) {
         const ShownZone& shown = zones_[i];
         auto& cache = outlines_[i];
@@ -196,7 +282,7 @@ void ZonesLayer::paint(QPainter& painter, const LayerContext& context) const {
         const processes::Outline& outline = found->second;
         if (outline.size() < 3)
             continue;
-        QPolygonF polygon;
+        QPolygonF& polygon = polygons[i];
         polygon.reserve(static_cast<qsizetype>(outline.size()));
         for (const processes::ChartPoint& point : outline) {
             // Open sides reach far beyond any chart: keep them a little
@@ -212,15 +298,19 @@ void ZonesLayer::paint(QPainter& painter, const LayerContext& context) const {
         painter.setBrush(fill);
         painter.setPen(QPen(shown.colour, 1.8));
         painter.drawPolygon(polygon);
-        // The name at the top of the outline, where the plot shows it.
-        const QRectF box = polygon.boundingRect().intersected(m.plot());
-        if (box.isEmpty())
-            continue;
-        painter.setPen(shown.colour);
-        painter.drawText(QRectF(box.left(), box.top() - fm.height(), box.width(), fm.height()),
-                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, shown.name);
     }
     painter.setBrush(Qt::NoBrush);
+    // The names after all outlines, so none is drawn over: above each
+    // outline's top edge where the plot shows it, else where there is room.
+    for (std::size_t i = 0; i < zones_.size(); ++i) {
+        const QRectF box = polygons[i].boundingRect().intersected(m.plot());
+        if (polygons[i].isEmpty() || box.isEmpty())
+            continue;
+        const auto label = labels.place(zones_[i].name, QPointF(box.center().x(), box.top()), fm,
+                                        2.0, LabelSide::Above);
+        if (label)
+            DrawPlacedLabel(painter, *label, zones_[i].colour, LabelPatch());
+    }
 }
 
 } // namespace chart

@@ -7,6 +7,7 @@
 #include "chart/ChartLayer.h"
 #include "processes/Zone.h"
 #include "weather/Hour.h"
+#include "weather/Statistics.h"
 
 #include <map>
 #include <memory>
@@ -26,6 +27,15 @@ QColor MonthColour(int month);
 // The shading of a cell holding `share` (0 to 1] of the fullest cell's hours.
 QColor DensityColour(double share);
 
+// Pixels per side of a density cell: fine enough to show the shape of the
+// year, coarse enough that a cell holds more than an hour or two.
+inline constexpr double kDensityCellPixels = 8.0;
+// The cells of the density shading for a painting: about
+// kDensityCellPixels on each side on the screen, measured along the axis
+// each quantity runs in the style drawn, and no narrower than 1 K of dry
+// bulb.
+weather::GridAxes DensityAxesFor(const ChartMapping& mapping);
+
 class HoursLayer final : public ChartLayer {
 public:
     // The hours are not copied: they must outlive the layer or be replaced.
@@ -36,6 +46,10 @@ public:
     [[nodiscard]] const weather::HourFilter& filter() const noexcept { return filter_; }
 
     void paint(QPainter& painter, const LayerContext& context) const override;
+    // The legend's box, in the corner beyond saturation next to the chart's
+    // own legend.
+    void reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                          const LayerContext& context) const override;
 
 private:
     void paintDensity(QPainter& painter, const LayerContext& context) const;

@@ -1,5 +1,7 @@
 #include "weatherview/WeatherPanel.h"
 
+#include "chart/StatusLabel.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +19,7 @@
 #include <QLocale>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -34,10 +37,37 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A long header of several words on two lines, broken at the space nearest
+// its middle: the column then needs only the width of its numbers and of the
+// longer half ("From the file header" over a column of temperatures).
+QString OnTwoLines(const QString& header) {
+    constexpr qsizetype kLongHeader = 12;
+    if (header.size() <= kLongHeader)
+        return header;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        if (header[i] == QLatin1Char(' ') &&
+            (best < 0 || std::abs(header.size() / 2 - i) < std::abs(header.size() / 2 - best)))
+            best = i;
+    }
+    if (best < 0)
+        return header;
+    return header.left(best) + QLatin1Char('\n') + header.mid(best + 1);
+}
+
 void FillTable(QTableWidget* widget, const StatTable& table) {
     const QLocale locale;
     widget->setColumnCount(static_cast<int>(table.headers.size()));
-    widget->setHorizontalHeaderLabels(table.headers);
+    QStringList headers;
+    for (const QString& header : table.headers)
+        headers.append(OnTwoLines(header));
+    widget->setHorizontalHeaderLabels(headers);
+    // The whole header for the screen reader and the tooltip.
+    for (int c = 0; c < widget->columnCount(); ++c) {
+        QTableWidgetItem* item = widget->horizontalHeaderItem(c);
+        item->setToolTip(table.headers[c]);
+        item->setData(Qt::AccessibleTextRole, table.headers[c]);
+    }
     widget->setRowCount(static_cast<int>(table.rows.size()));
     for (int r = 0; r < widget->rowCount(); ++r) {
         const auto& row = table.rows[static_cast<std::size_t>(r)];
@@ -55,7 +85,19 @@ void FillTable(QTableWidget* widget, const StatTable& table) {
             widget->setItem(r, c, item);
         }
     }
-    widget->resizeColumnsToContents();
+    // Columns of numbers as wide as their numbers; columns of words share
+    // the rest and wrap, so that the table fits the panel's width and no
+    // column is cut.
+    QHeaderView* header = widget->horizontalHeader();
+    for (int c = 0; c < widget->columnCount(); ++c) {
+        const bool numbers =
+            std::any_of(table.rows.begin(), table.rows.end(), [c](const auto& row) {
+                return c < static_cast<int>(row.size()) && row[static_cast<std::size_t>(c)].number;
+            });
+        header->setSectionResizeMode(c, numbers ? QHeaderView::ResizeToContents
+                                                : QHeaderView::Stretch);
+    }
+    widget->resizeRowsToContents();
 }
 
 QTableWidget* MakeTable(QWidget* parent, const QString& name, const QString& description) {
@@ -67,8 +109,16 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name, const QString& des
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
     table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setMinimumHeight(160);
+    // Rows as high as their wrapped text, again whenever a column's width
+    // changes with the panel's.
+    table->setWordWrap(true);
+    // A scroll bar that comes and goes would change the columns' width, and
+    // with it the rows' height, and with that whether it is needed.
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Queued: the header is still laying out its sections when it says so.
+    QObject::connect(table->horizontalHeader(), &QHeaderView::sectionResized, table,
+                     &QTableView::resizeRowsToContents, Qt::QueuedConnection);
+    table->setMinimumHeight(80);
     return table;
 }
 
@@ -83,14 +133,24 @@ WeatherPanel::WeatherPanel(PsychroChart* chart, QWidget* parent)
     userLimits_.maxDryBulbF = 78.0;
     userLimits_.maxRelativeHumidity = 0.60;
 
-    auto* scroll = new QScrollArea(this);
+    // The controls scroll when the panel is short; the tables below them
+    // scroll within themselves, in no second scroll area. The splitter
+    // shares the height between the two.
+    auto* scroll = new QScrollArea;
+    scroll->setAccessibleName(QStringLiteral("Weather file, hours shown, zones and limits"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(buildControls());
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("weatherSplitter"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(scroll);
+    split->addWidget(buildStatistics());
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    layout->addWidget(split);
     setMinimumWidth(260);
 
     if (chart_) {
@@ -101,6 +161,8 @@ WeatherPanel::WeatherPanel(PsychroChart* chart, QWidget* parent)
     rebuildUserZone();
     zonesChanged();
     applyAccessibleTexts();
+    setMessage(QString());
+    refreshLabels();
 }
 
 WeatherPanel::~WeatherPanel() {
@@ -125,9 +187,9 @@ QWidget* WeatherPanel::buildControls() {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         column->addWidget(label);
     }
+    fileLabel_->setObjectName(QStringLiteral("weatherFile"));
     noteLabel_->setObjectName(QStringLiteral("pressureNote"));
     messageLabel_->setObjectName(QStringLiteral("weatherMessage"));
-    messageLabel_->hide();
 
     // The display and the filter.
     auto* view = new QGroupBox(QStringLiteral("Hours shown"), content);
@@ -234,8 +296,13 @@ QWidget* WeatherPanel::buildControls() {
         connect(spins[i], &QDoubleSpinBox::valueChanged, this, &WeatherPanel::limitsEdited);
     }
     column->addWidget(limits);
+    column->addStretch();
+    return content;
+}
 
-    // The statistics.
+QWidget* WeatherPanel::buildStatistics() {
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
     countsTable_ = MakeTable(content, QStringLiteral("Hour counts"),
                              QStringLiteral("Hours of the filtered months and hours of the day "
                                             "inside each zone shown and above and below each "
@@ -243,28 +310,28 @@ QWidget* WeatherPanel::buildControls() {
     designTable_ = MakeTable(content, QStringLiteral("Design conditions"),
                              QStringLiteral("Climatic design conditions computed from all hours "
                                             "of the file, beside the values its header gives."));
-    auto* countsTitle = new QLabel(QStringLiteral("Hour &counts"), content);
+    // Mnemonics of their own: Alt+C is the comfort zone's.
+    auto* countsTitle = new QLabel(QStringLiteral("Hour count&s"), content);
     countsTitle->setBuddy(countsTable_);
     column->addWidget(countsTitle);
-    column->addWidget(countsTable_);
-    auto* designTitle = new QLabel(QStringLiteral("Design &conditions (all hours)"), content);
+    column->addWidget(countsTable_, 3);
+    auto* designTitle = new QLabel(QStringLiteral("Desi&gn conditions (all hours)"), content);
     designTitle->setBuddy(designTable_);
     column->addWidget(designTitle);
-    column->addWidget(designTable_);
+    column->addWidget(designTable_, 2);
     skipsLabel_ = new QLabel(content);
     skipsLabel_->setObjectName(QStringLiteral("skippedRows"));
     skipsLabel_->setWordWrap(true);
     skipsLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     column->addWidget(skipsLabel_);
-    column->addStretch();
     return content;
 }
 
 void WeatherPanel::applyAccessibleTexts() {
-    fileLabel_->setAccessibleName(QStringLiteral("Weather file"));
-    noteLabel_->setAccessibleName(QStringLiteral("Chart pressure"));
-    messageLabel_->setAccessibleName(QStringLiteral("Weather file message"));
-    skipsLabel_->setAccessibleName(QStringLiteral("Rows skipped"));
+    MakeStatusLabel(fileLabel_, QStringLiteral("Weather file"));
+    MakeStatusLabel(noteLabel_, QStringLiteral("Chart pressure"));
+    MakeStatusLabel(messageLabel_, QStringLiteral("Weather file message"));
+    MakeStatusLabel(skipsLabel_, QStringLiteral("Rows skipped"));
     displayBox_->setAccessibleName(QStringLiteral("Hours shown as"));
     displayBox_->setAccessibleDescription(
         QStringLiteral("Density shading colours each cell of the chart by the hours in it; dots "
@@ -287,7 +354,7 @@ void WeatherPanel::applyAccessibleTexts() {
     userBox_->setAccessibleName(QStringLiteral("Show the user zone"));
     userBox_->setAccessibleDescription(
         QStringLiteral("A zone of the limits below; a limit left empty does not apply."));
-    userProblem_->setAccessibleName(QStringLiteral("User zone problem"));
+    MakeStatusLabel(userProblem_, QStringLiteral("User zone problem"));
     dryBulbLimit_->setAccessibleName(QStringLiteral("Dry bulb limit"));
     dewPointLimit_->setAccessibleName(QStringLiteral("Dew point limit"));
     humidityLimit_->setAccessibleName(QStringLiteral("Humidity ratio limit"));
@@ -412,18 +479,18 @@ void WeatherPanel::rebuildUserZone() {
     userLimits_ = limits;
     if (!bad.isEmpty()) {
         userZone_.reset();
-        userProblem_->setText(
-            QStringLiteral("Not a number: %1.").arg(bad.join(QStringLiteral(", "))));
+        SetStatusText(userProblem_,
+                      QStringLiteral("Not a number: %1.").arg(bad.join(QStringLiteral(", "))));
         return;
     }
     auto zone = processes::LimitZone::Make(limits);
     if (!zone) {
         userZone_.reset();
-        userProblem_->setText(FromUtf8(processes::Describe(zone.problem())));
+        SetStatusText(userProblem_, FromUtf8(processes::Describe(zone.problem())));
         return;
     }
     userZone_ = std::make_shared<processes::LimitZone>(*zone);
-    userProblem_->clear();
+    SetStatusText(userProblem_, QString());
 }
 
 const processes::ComfortZone* WeatherPanel::comfortZone() const {
@@ -481,19 +548,24 @@ void WeatherPanel::filterChanged() {
     refreshStatistics();
 }
 
-void WeatherPanel::setWeather(weather::WeatherFile file, const QString& name) {
-    Loaded loaded{std::move(file), name, {}, {}};
+void WeatherPanel::setWeather(weather::WeatherFile file, const QString& name,
+                              std::optional<GivenPressure> readAt) {
+    Loaded loaded{std::move(file), name, {}, {}, std::nullopt};
     loaded.site = weather::SitePressureOf(loaded.file.location.elevationM, loaded.file.hours);
+    // The reader gives rows without a pressure exactly the one it was
+    // given: when every hour has it, none came from the file.
+    if (readAt && !loaded.file.hours.empty() &&
+        std::all_of(loaded.file.hours.begin(), loaded.file.hours.end(),
+                    [p = readAt->psia](const weather::Hour& h) { return h.pressurePsia == p; }))
+        loaded.onlyGiven = readAt;
     loaded.computed = weather::ComputeDesignConditions(loaded.file.hours, loaded.site.psia);
     weather_ = std::move(loaded);
     hoursLayer_.setHours(weather_->file.hours);
     setMessage(QString());
-    if (chart_) {
-        // Under the zones' outlines.
-        chart_->removeLayer(&zonesLayer_);
-        chart_->addLayer(&hoursLayer_);
-        chart_->addLayer(&zonesLayer_);
-    }
+    // Under every other layer: the zones' outlines and a project's points
+    // stay in sight over the hours.
+    if (chart_)
+        chart_->addLayer(&hoursLayer_, PsychroChart::LayerPlace::Bottom);
     filterChanged();
     refreshLabels();
     emit weatherChanged();
@@ -518,8 +590,7 @@ std::optional<weather::SitePressure> WeatherPanel::sitePressure() const {
 }
 
 void WeatherPanel::setMessage(const QString& text) {
-    messageLabel_->setText(text);
-    messageLabel_->setVisible(!text.isEmpty());
+    SetStatusText(messageLabel_, text);
 }
 
 QString WeatherPanel::pressureNote() const {
@@ -530,12 +601,27 @@ QString WeatherPanel::pressureNote() const {
     const QString pressure = locale.toString(PressureToDisplay(site.psia, units_), 'f',
                                              units_ == UnitSystem::SI ? 1 : 2) +
                              QLatin1Char(' ') + PressureUnit(units_);
-    if (site.source == weather::SitePressureSource::Elevation) {
+    switch (site.source) {
+    case weather::SitePressureSource::Elevation:
         return QStringLiteral("Chart at %1 (site elevation %2 m)")
             .arg(pressure, locale.toString(*weather_->file.location.elevationM, 'f', 0));
+    case weather::SitePressureSource::ElevationOutOfRange:
+        return QStringLiteral("Chart at %1, the median pressure of the file's hours: the site's "
+                              "elevation lies outside the range of the altitude polynomial "
+                              "(-609.6 m to 19,812 m).")
+            .arg(pressure);
+    case weather::SitePressureSource::NoElevation:
+        break;
     }
-    return QStringLiteral("Chart at %1. %2")
-        .arg(pressure, FromUtf8(weather::DescribeSitePressureSource(site.source)));
+    // Without an elevation the median of the hours stands in; when the file
+    // gives no pressure either, that is the one its rows were read at.
+    if (weather_->onlyGiven)
+        return QStringLiteral("Chart at %1, %2: the file gives no elevation and no pressure, so "
+                              "its hours are taken at %2.")
+            .arg(pressure, weather_->onlyGiven->what);
+    return QStringLiteral("Chart at %1, the median pressure of the file's hours: the file gives "
+                          "no elevation.")
+        .arg(pressure);
 }
 
 QStringList WeatherPanel::skipLines() const {
@@ -552,6 +638,12 @@ QStringList WeatherPanel::skipLines() const {
 QStringList WeatherPanel::summaryLines() const {
     if (!weather_)
         return {};
+    return fileLines() << pressureNote();
+}
+
+QStringList WeatherPanel::fileLines() const {
+    if (!weather_)
+        return {};
     const weather::Location& at = weather_->file.location;
     QStringList place;
     for (const std::string* part : {&at.city, &at.region, &at.country})
@@ -563,21 +655,22 @@ QStringList WeatherPanel::summaryLines() const {
     lines.append(
         QStringLiteral("%1 hours read")
             .arg(QLocale().toString(static_cast<qulonglong>(weather_->file.hours.size()))));
-    lines.append(pressureNote());
     return lines;
 }
 
 void WeatherPanel::refreshLabels() {
     if (!weather_) {
-        fileLabel_->setText(QStringLiteral("No weather file. File > Open Weather File... reads "
-                                           "an EPW file or a CSV file of hourly weather."));
-        noteLabel_->clear();
-        skipsLabel_->clear();
+        SetStatusText(fileLabel_,
+                      QStringLiteral("No weather file. File > Open Weather File... reads "
+                                     "an EPW file or a CSV file of hourly weather."));
+        SetStatusText(noteLabel_, QString());
+        SetStatusText(skipsLabel_, QString());
         return;
     }
-    fileLabel_->setText(summaryLines().mid(0, 3).join(QLatin1Char('\n')));
-    noteLabel_->setText(pressureNote());
-    skipsLabel_->setText(skipLines().join(QLatin1Char('\n')));
+    // The pressure is said once, in the note below.
+    SetStatusText(fileLabel_, fileLines().join(QLatin1Char('\n')));
+    SetStatusText(noteLabel_, pressureNote());
+    SetStatusText(skipsLabel_, skipLines().join(QLatin1Char('\n')));
 }
 
 StatTable WeatherPanel::hourCounts() const {

@@ -44,9 +44,18 @@ public:
     explicit WeatherPanel(PsychroChart* chart, QWidget* parent = nullptr);
     ~WeatherPanel() override;
 
+    // The pressure a file's rows were given when they had none, and what it
+    // is: "the calculator's pressure".
+    struct GivenPressure {
+        double psia = 0.0;
+        QString what;
+    };
+
     // Shows a file read without a fault of the whole file and with at least
-    // one hour; `name` is what the panel and the report call it.
-    void setWeather(weather::WeatherFile file, const QString& name);
+    // one hour; `name` is what the panel and the report call it, and
+    // `readAt` the pressure its rows were read at when they had none.
+    void setWeather(weather::WeatherFile file, const QString& name,
+                    std::optional<GivenPressure> readAt = std::nullopt);
     void clearWeather();
     [[nodiscard]] bool hasWeather() const noexcept { return weather_.has_value(); }
     [[nodiscard]] const weather::WeatherFile* weather() const noexcept {
@@ -68,10 +77,13 @@ public:
 
     [[nodiscard]] StatTable hourCounts() const;
     [[nodiscard]] StatTable designConditions() const;
-    // "Chart at 14.25 psia (site elevation 201 m)"; empty without a file.
+    // "Chart at 14.25 psia (site elevation 201 m)", or where the chart's
+    // pressure came from when not from the elevation; empty without a file.
     [[nodiscard]] QString pressureNote() const;
     [[nodiscard]] QStringList skipLines() const;
-    // File, site and the hours read, for the report's heading.
+    // File, site and the hours read, as the panel heads its file.
+    [[nodiscard]] QStringList fileLines() const;
+    // The file's lines and the pressure note, for the report's heading.
     [[nodiscard]] QStringList summaryLines() const;
 
     [[nodiscard]] QTableWidget* countsTable() const noexcept { return countsTable_; }
@@ -87,9 +99,13 @@ private:
         QString name;
         weather::SitePressure site;
         weather::DesignConditions computed;
+        // Every hour is at the pressure given for rows without one: the
+        // file gives no pressure of its own, and the chart is at that one.
+        std::optional<GivenPressure> onlyGiven;
     };
 
     QWidget* buildControls();
+    QWidget* buildStatistics();
     void applyAccessibleTexts();
     // Filter or display changed: redraw the hours and recount.
     void filterChanged();

@@ -1,5 +1,6 @@
 #include "workbench/PointDialog.h"
 
+#include "chart/StatusLabel.h"
 #include "project/Project.h"
 #include "workbench/FieldText.h"
 
@@ -62,7 +63,7 @@ PointDialog::PointDialog(project::Project* project, const CalculatorView& view, 
 
     message_ = new QLabel(this);
     message_->setWordWrap(true);
-    message_->setAccessibleName(tr("Message"));
+    MakeStatusLabel(message_, tr("Message"));
     message_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -135,7 +136,7 @@ void PointDialog::update() {
             why = QString::fromStdString(ReasonText(
                 *solution.reason, basPsychroFun::SelectorOf(project_->atmosphere().system)));
     }
-    message_->setText(why);
+    SetStatusText(message_, why);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(why.isEmpty() && project_);
 }
 
@@ -154,7 +155,7 @@ void PointDialog::accept() {
         return;
     const project::Added added = project_->addPoint(*d, name_->text());
     if (!added.ok()) {
-        message_->setText(added.error);
+        SetStatusText(message_, added.error);
         name_->setFocus();
         return;
     }

@@ -224,8 +224,40 @@ bool PointTableModel::isDefining(int row, int column) const {
 QString PointTableModel::displayText(int row, int column) const {
     const project::StatePoint& point = project_->point(row);
     const project::PointResult& result = project_->pointResult(row);
-    if (const int field = fieldOfColumn(column); field >= 0)
-        return result.state ? FieldText(view_, *result.state, field) : QString();
+    if (const int field = fieldOfColumn(column); field >= 0) {
+        if (!result.state)
+            return {};
+        // A defining cell shows the value that defines the point, not the
+        // one solved back from its state: a dew point of 60.00 solves to a
+        // humidity ratio whose own dew point may read 60.05.
+        if (const auto input = inputOfColumn(column); input && isDefining(row, column)) {
+            const project::PointDefinition& d = point.definition;
+            CalcState defined = *result.state;
+            const double value = d.first.input == *input ? d.first.value : d.second.value;
+            switch (*input) {
+            case Input::DryBulb:
+                defined.Tdb = static_cast<float>(value);
+                break;
+            case Input::WetBulb:
+                defined.Twb = static_cast<float>(value);
+                break;
+            case Input::RelativeHumidity:
+                defined.Phi = static_cast<float>(value);
+                break;
+            case Input::HumidityRatio:
+                defined.W = static_cast<float>(value);
+                break;
+            case Input::Enthalpy:
+                defined.H = static_cast<float>(value);
+                break;
+            case Input::DewPoint:
+                defined.Tdp = static_cast<float>(value);
+                break;
+            }
+            return FieldText(view_, defined, field);
+        }
+        return FieldText(view_, *result.state, field);
+    }
     switch (column) {
     case kName:
         return QString::fromStdString(point.name);

@@ -1,5 +1,6 @@
 #include "workbench/PointsView.h"
 
+#include "chart/StatusLabel.h"
 #include "core/FieldRules.h"
 #include "engine/PsychroFun.h"
 #include "project/Project.h"
@@ -12,7 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -61,8 +62,9 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
     setAccessibleName(tr("State points"));
 
     pressure_ = new QLabel(this);
-    pressure_->setAccessibleName(tr("Pressure of the points"));
+    MakeStatusLabel(pressure_, tr("Pressure of the points"));
     pressure_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pressure_->setWordWrap(true);
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("pointsTable"));
@@ -96,15 +98,16 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("pointsStatus"));
-    status_->setAccessibleName(tr("Points message"));
+    MakeStatusLabel(status_, tr("Points message"));
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(addState_);
-    buttons->addWidget(addPoint_);
-    buttons->addWidget(delete_);
-    buttons->addStretch(1);
+    // Two rows, so that a narrow side panel holds them.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(addState_, 0, 0, 1, 2);
+    buttons->addWidget(addPoint_, 1, 0);
+    buttons->addWidget(delete_, 1, 1);
+    buttons->setColumnStretch(2, 1);
 
     // Alt+T reaches the table from anywhere in the window.
     auto* tableLabel = new QLabel(tr("S&tate points:"), this);
@@ -151,13 +154,13 @@ QString PointsView::messageText() const {
 }
 
 void PointsView::showMessage(const QString& text) {
-    status_->setText(text);
+    SetStatusText(status_, text);
     emit message(text);
 }
 
 void PointsView::updatePressure() {
     if (!project_) {
-        pressure_->clear();
+        SetStatusText(pressure_, QString());
         return;
     }
     const CalculatorView& view = model_->view();
@@ -177,7 +180,7 @@ void PointsView::updatePressure() {
     }
     text += tr(", %1 units")
                 .arg(QString::fromLatin1(basPsychroFun::SelectorOf(atmosphere.system).data()));
-    pressure_->setText(text);
+    SetStatusText(pressure_, text);
 }
 
 void PointsView::updateButtons() {

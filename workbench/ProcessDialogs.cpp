@@ -1,5 +1,6 @@
 #include "workbench/ProcessDialogs.h"
 
+#include "chart/StatusLabel.h"
 #include "core/RealAir.h"
 #include "units/text/NumberText.h"
 #include "workbench/FieldText.h"
@@ -28,7 +29,7 @@ ProjectEditDialog::ProjectEditDialog(project::Project* project, const QString& t
     layout->addLayout(form_);
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("message"));
-    message_->setAccessibleName(tr("Message"));
+    MakeStatusLabel(message_, tr("Message"));
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(message_);
@@ -40,7 +41,7 @@ ProjectEditDialog::ProjectEditDialog(project::Project* project, const QString& t
 }
 
 void ProjectEditDialog::showMessage(const QString& text) {
-    message_->setText(text);
+    SetStatusText(message_, text);
 }
 
 QComboBox* ProjectEditDialog::addPointRow(const QString& label, const QString& accessibleName,

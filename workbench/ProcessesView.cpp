@@ -1,9 +1,11 @@
 #include "workbench/ProcessesView.h"
 
+#include "chart/StatusLabel.h"
 #include "project/Project.h"
 #include "workbench/ProcessDialogs.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -67,7 +69,7 @@ ProcessesView::ProcessesView(project::Project* project, QWidget* parent)
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
-    status_->setAccessibleName(tr("Status"));
+    MakeStatusLabel(status_, tr("Processes message"));
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
@@ -75,10 +77,13 @@ ProcessesView::ProcessesView(project::Project* project, QWidget* parent)
     unitRow->addWidget(heatLabel);
     unitRow->addWidget(heatUnit_);
     unitRow->addStretch();
-    auto* buttonRow = new QHBoxLayout;
-    for (QPushButton* button : {addProcess_, addCoil_, mix_, delete_})
-        buttonRow->addWidget(button);
-    buttonRow->addStretch();
+    // Two rows, so that a narrow side panel holds them.
+    auto* buttonRow = new QGridLayout;
+    buttonRow->addWidget(addProcess_, 0, 0);
+    buttonRow->addWidget(addCoil_, 0, 1);
+    buttonRow->addWidget(mix_, 1, 0);
+    buttonRow->addWidget(delete_, 1, 1);
+    buttonRow->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(unitRow);
     layout->addWidget(processLabel);
@@ -141,7 +146,7 @@ QString ProcessesView::statusText() const {
 }
 
 void ProcessesView::say(const QString& text) {
-    status_->setText(text);
+    SetStatusText(status_, text);
     emit message(text);
 }
 

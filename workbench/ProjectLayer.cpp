@@ -48,16 +48,11 @@ std::optional<QPointF> PixelOfId(const project::Project& project, const ChartMap
     return mapping.toPixel(*plane);
 }
 
-// Text drawn in `colour` over a faint white patch, readable over lines.
-void DrawLabel(QPainter& painter, QPointF bottomLeft, const QString& text, const QColor& colour) {
-    const QFontMetricsF fm(painter.font(), painter.device());
-    const QRectF box(bottomLeft.x(), bottomLeft.y() - fm.height(), fm.horizontalAdvance(text),
-                     fm.height());
+// The faint white patch behind a label, readable over lines and fills.
+QColor LabelPatch() {
     QColor patch(Qt::white);
     patch.setAlphaF(0.7f);
-    painter.fillRect(box.adjusted(-1, 0, 1, 0), patch);
-    painter.setPen(colour);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+    return patch;
 }
 
 QString Number(double value, int decimals) {
@@ -83,14 +78,100 @@ QColor ProjectZoneColour(int position) {
         kZoneColours[static_cast<std::size_t>(std::max(position, 0)) % kZoneColours.size()]);
 }
 
+void ProjectLayer::reserveLabelRoom(const QPainter&, LabelPlacer& labels,
+                                    const LayerContext& context) const {
+    if (!std::isfinite(context.patmPsia) || context.patmPsia <= 0.0)
+        return;
+    const ChartMapping& m = context.mapping;
+    for (int i = 0; i < project_.pointCount(); ++i) {
+        if (const auto plane = PlaneOf(project_, i))
+            labels.blockMarker(m.toPixel(*plane), kPointMarkerRadius + 1.0);
+    }
+    const Shapes shapes = shapesFor(context);
+    for (const MixMark& mix : shapes.mixings)
+        labels.blockMarker(mix.mark, kMixMarkRadius + 1.0);
+    for (int i = 0; i < project_.processCount(); ++i) {
+        if (const auto& coil = project_.processResult(i).coil)
+            labels.blockMarker(
+                m.toPixel(coil->apparatusDewPoint.dryBulbF, coil->apparatusDewPoint.humidityRatio),
+                kAdpMarkRadius + 1.0);
+    }
+}
+
 void ProjectLayer::paint(QPainter& painter, const LayerContext& context) const {
     if (!std::isfinite(context.patmPsia) || context.patmPsia <= 0.0)
         return;
+    // Painted on its own, the layer keeps its labels clear of its own
+    // markers and labels only.
+    LabelPlacer own(context.mapping.plot());
+    if (context.labels == nullptr)
+        reserveLabelRoom(painter, own, context);
+    LabelPlacer& labels = context.labels != nullptr ? *context.labels : own;
+    const Shapes shapes = shapesFor(context);
+    const QFontMetricsF fm(painter.font(), painter.device());
+
+    // Labels by importance: the points' names first, then the mixtures'
+    // shares, then the zones' names; each is drawn with what it names.
+    std::vector<std::optional<PlacedLabel>> pointLabels;
+    for (const PointMark& point : shapes.points)
+        pointLabels.push_back(
+            labels.place(project_.pointName(point.index), point.at, fm, kPointMarkerRadius + 2.0));
+    std::vector<std::optional<PlacedLabel>> mixLabels;
+    for (const MixMark& mix : shapes.mixings)
+        mixLabels.push_back(labels.place(mix.text, mix.mark, fm, kMixMarkRadius + 3.0));
+    std::vector<std::optional<PlacedLabel>> zoneLabels;
+    for (const ZoneShape& shape : shapes.zones) {
+        // Above the outline's top edge where the plot shows it, else under.
+        const QRectF box = shape.polygon.boundingRect().intersected(context.mapping.plot());
+        zoneLabels.push_back(box.isEmpty() ? std::nullopt
+                                           : labels.place(shape.zone->name,
+                                                          QPointF(box.center().x(), box.top()), fm,
+                                                          2.0, LabelSide::Above));
+    }
+
     painter.save();
-    paintZones(painter, context);
-    paintMixings(painter, context);
+    for (std::size_t i = 0; i < shapes.zones.size(); ++i) {
+        const ZoneShape& shape = shapes.zones[i];
+        QColor fill = shape.zone->colour;
+        fill.setAlphaF(0.12f);
+        painter.setBrush(fill);
+        painter.setPen(QPen(shape.zone->colour, 1.8));
+        painter.drawPolygon(shape.polygon);
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < shapes.zones.size(); ++i) {
+        if (zoneLabels[i])
+            DrawPlacedLabel(painter, *zoneLabels[i], shapes.zones[i].zone->colour, LabelPatch());
+    }
+
+    const QColor mixing = ProjectMixingColour();
+    for (std::size_t i = 0; i < shapes.mixings.size(); ++i) {
+        const MixMark& mix = shapes.mixings[i];
+        painter.setPen(QPen(mixing, 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLine(mix.first, mix.second);
+        painter.setPen(QPen(Qt::white, 1.0));
+        painter.setBrush(mixing);
+        painter.drawEllipse(mix.mark, kMixMarkRadius, kMixMarkRadius);
+    }
+    painter.setBrush(Qt::NoBrush);
     paintProcesses(painter, context);
-    paintPoints(painter, context);
+
+    const QColor colour = ProjectPointColour();
+    for (const PointMark& point : shapes.points) {
+        painter.setPen(QPen(Qt::white, 1.2));
+        painter.setBrush(colour);
+        painter.drawEllipse(point.at, kPointMarkerRadius, kPointMarkerRadius);
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const auto& label : mixLabels) {
+        if (label)
+            DrawPlacedLabel(painter, *label, mixing, LabelPatch());
+    }
+    for (const auto& label : pointLabels) {
+        if (label)
+            DrawPlacedLabel(painter, *label, colour, LabelPatch());
+    }
     painter.restore();
 }
 
@@ -124,10 +205,10 @@ const std::vector<ProjectLayer::DrawnZone>& ProjectLayer::zonesAt(double pressur
     return outlines_.emplace(pressurePsia, std::move(zones)).first->second;
 }
 
-void ProjectLayer::paintZones(QPainter& painter, const LayerContext& context) const {
+ProjectLayer::Shapes ProjectLayer::shapesFor(const LayerContext& context) const {
     const ChartMapping& m = context.mapping;
     const ChartRange& r = m.range();
-    const QFontMetricsF fm(painter.font(), painter.device());
+    Shapes shapes;
     for (const DrawnZone& zone : zonesAt(context.patmPsia)) {
         if (zone.outline.size() < 3)
             continue;
@@ -141,54 +222,35 @@ void ProjectLayer::paintZones(QPainter& painter, const LayerContext& context) co
                 std::clamp(point.humidityRatio, r.wMin - r.height(), r.wMax + r.height());
             polygon.append(m.toPixel(t, w));
         }
-        QColor fill = zone.colour;
-        fill.setAlphaF(0.12f);
-        painter.setBrush(fill);
-        painter.setPen(QPen(zone.colour, 1.8));
-        painter.drawPolygon(polygon);
-        // The name above the outline, where the plot shows it.
-        const QRectF box = polygon.boundingRect().intersected(m.plot());
-        if (box.isEmpty())
-            continue;
-        painter.setPen(zone.colour);
-        painter.drawText(QRectF(box.left(), box.top() - fm.height(), box.width(), fm.height()),
-                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, zone.name);
+        shapes.zones.push_back({&zone, std::move(polygon)});
     }
-    painter.setBrush(Qt::NoBrush);
-}
 
-void ProjectLayer::paintMixings(QPainter& painter, const LayerContext& context) const {
-    const ChartMapping& m = context.mapping;
-    const QColor colour = ProjectMixingColour();
     for (int i = 0; i < project_.mixingCount(); ++i) {
         const project::Mixing& mixing = project_.mixing(i);
         const auto first = PixelOfId(project_, m, mixing.firstId);
         const auto second = PixelOfId(project_, m, mixing.secondId);
         if (!first || !second)
             continue;
-        painter.setPen(QPen(colour, 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawLine(*first, *second);
         // Adiabatic mixing puts the mixture on the straight line between the
         // two streams, dividing it in the ratio of their dry air (ASHRAE
         // Handbook of Fundamentals, Psychrometrics, adiabatic mixing: the
         // humidity ratio is the mass-weighted mean). The mapping is linear
         // in both axes, so the share divides the pixel line alike.
         const double share = std::clamp(mixing.firstStreamShare, 0.0, 1.0);
-        const QPointF mark = *second + share * (*first - *second);
-        painter.setPen(QPen(Qt::white, 1.0));
-        painter.setBrush(colour);
-        painter.drawEllipse(mark, kMixMarkRadius, kMixMarkRadius);
         const int firstPercent = static_cast<int>(std::lround(100.0 * share));
         // Joined, not arg()-ed: a name may itself hold "%1".
         const QString text = project_.pointName(project_.indexOfId(mixing.firstId)) +
                              QStringLiteral(" %1 % : ").arg(firstPercent) +
                              project_.pointName(project_.indexOfId(mixing.secondId)) +
                              QStringLiteral(" %1 %").arg(100 - firstPercent);
-        DrawLabel(painter, mark + QPointF(kMixMarkRadius + 3.0, 2.0 * kMixMarkRadius + 10.0), text,
-                  colour);
+        shapes.mixings.push_back({*first, *second, *second + share * (*first - *second), text});
     }
-    painter.setBrush(Qt::NoBrush);
+
+    for (int i = 0; i < project_.pointCount(); ++i) {
+        if (const auto plane = PlaneOf(project_, i))
+            shapes.points.push_back({i, m.toPixel(*plane)});
+    }
+    return shapes;
 }
 
 void ProjectLayer::paintProcesses(QPainter& painter, const LayerContext& context) const {
@@ -228,23 +290,6 @@ void ProjectLayer::paintProcesses(QPainter& painter, const LayerContext& context
         painter.setBrush(colour);
         painter.drawPolygon(
             QPolygonF{tip, base + 0.5 * kArrowWidth * normal, base - 0.5 * kArrowWidth * normal});
-    }
-    painter.setBrush(Qt::NoBrush);
-}
-
-void ProjectLayer::paintPoints(QPainter& painter, const LayerContext& context) const {
-    const ChartMapping& m = context.mapping;
-    const QColor colour = ProjectPointColour();
-    for (int i = 0; i < project_.pointCount(); ++i) {
-        const auto plane = PlaneOf(project_, i);
-        if (!plane)
-            continue;
-        const QPointF at = m.toPixel(*plane);
-        painter.setPen(QPen(Qt::white, 1.2));
-        painter.setBrush(colour);
-        painter.drawEllipse(at, kPointMarkerRadius, kPointMarkerRadius);
-        DrawLabel(painter, at + QPointF(kPointMarkerRadius + 2.0, -kPointMarkerRadius),
-                  project_.pointName(i), colour);
     }
     painter.setBrush(Qt::NoBrush);
 }

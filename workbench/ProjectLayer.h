@@ -16,6 +16,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
 
 namespace chart {
@@ -37,6 +38,9 @@ public:
     explicit ProjectLayer(const project::Project& project) : project_(project) {}
 
     void paint(QPainter& painter, const LayerContext& context) const override;
+    // The points' markers and the marks of mixtures and apparatus dew points.
+    void reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                          const LayerContext& context) const override;
 
 private:
     struct DrawnZone {
@@ -50,10 +54,27 @@ private:
     // pressure again and again and an outline takes some work.
     const std::vector<DrawnZone>& zonesAt(double pressurePsia) const;
 
-    void paintZones(QPainter& painter, const LayerContext& context) const;
-    void paintMixings(QPainter& painter, const LayerContext& context) const;
+    struct ZoneShape {
+        const DrawnZone* zone = nullptr;
+        QPolygonF polygon; // pixels
+    };
+    struct MixMark {
+        QPointF first, second, mark; // pixels
+        QString text;                // "A 25 % : B 75 %"
+    };
+    struct PointMark {
+        int index = 0;
+        QPointF at; // pixels
+    };
+    // What the layer draws, in pixels.
+    struct Shapes {
+        std::vector<ZoneShape> zones;
+        std::vector<MixMark> mixings;
+        std::vector<PointMark> points;
+    };
+    [[nodiscard]] Shapes shapesFor(const LayerContext& context) const;
+
     void paintProcesses(QPainter& painter, const LayerContext& context) const;
-    void paintPoints(QPainter& painter, const LayerContext& context) const;
 
     const project::Project& project_;
     mutable std::optional<project::ZoneSettings> outlinedSettings_;

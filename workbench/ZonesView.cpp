@@ -1,6 +1,7 @@
 #include "workbench/ZonesView.h"
 
 #include "chart/ChartUnits.h"
+#include "chart/StatusLabel.h"
 #include "processes/Comfort.h"
 #include "project/Project.h"
 #include "project/QtText.h"
@@ -18,6 +19,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -120,10 +122,7 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
                         this)),
       summer_(new QPushButton(QStringLiteral("&Summer (0.5 clo)"), this)),
       winter_(new QPushButton(QStringLiteral("W&inter (1.0 clo)"), this)),
-      dataRoomShown_(new QCheckBox(
-          QStringLiteral(
-              "&Data-processing room envelope (18–27 °C, dew point −9–15 °C, RH ≤ 60 %)"),
-          this)),
+      dataRoomShown_(new QCheckBox(QStringLiteral("&Data-processing room envelope"), this)),
       userZones_(new QTableWidget(0, ColumnCount, this)),
       add_(new QPushButton(QStringLiteral("&Add zone"), this)),
       remove_(new QPushButton(QStringLiteral("&Remove zone"), this)), message_(new QLabel(this)) {
@@ -140,6 +139,13 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
     winter_->setToolTip(QStringLiteral("1.1 met, 1.0 clo, 0.1 m/s"));
     dataRoomShown_->setObjectName(QStringLiteral("dataRoomShown"));
     dataRoomShown_->setAccessibleName(QStringLiteral("Data-processing room envelope"));
+    // Its limits on a line of their own below it, wrapped in a narrow panel.
+    const QString envelope = QStringLiteral("18–27 °C, dew point −9–15 °C, RH ≤ 60 %");
+    dataRoomShown_->setAccessibleDescription(envelope);
+    auto* envelopeText = new QLabel(envelope, this);
+    envelopeText->setWordWrap(true);
+    envelopeText->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                            style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
     userZones_->setObjectName(QStringLiteral("userZones"));
     userZones_->setAccessibleName(QStringLiteral("User zones"));
     userZones_->setAccessibleDescription(
@@ -154,7 +160,7 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
     remove_->setObjectName(QStringLiteral("removeZone"));
     remove_->setAccessibleName(QStringLiteral("Remove zone"));
     message_->setObjectName(QStringLiteral("zonesMessage"));
-    message_->setAccessibleName(QStringLiteral("Zones message"));
+    MakeStatusLabel(message_, QStringLiteral("Zones message"));
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
@@ -183,6 +189,7 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
     layout->addLayout(person);
     layout->addLayout(presets);
     layout->addWidget(dataRoomShown_);
+    layout->addWidget(envelopeText);
     layout->addWidget(tableLabel);
     layout->addWidget(userZones_, 1);
     layout->addLayout(buttons);
@@ -268,7 +275,7 @@ void ZonesView::refresh() {
 }
 
 void ZonesView::apply(const project::ZoneSettings& settings) {
-    message_->setText(project_->setZoneSettings(settings));
+    SetStatusText(message_, project_->setZoneSettings(settings));
     // After a refusal the controls still show what was refused.
     refresh();
 }
@@ -294,7 +301,7 @@ void ZonesView::cellEdited(QTableWidgetItem* item) {
             bool ok = false;
             const double shown = QLocale().toDouble(text, &ok);
             if (!ok || !std::isfinite(shown)) {
-                message_->setText(QStringLiteral("“%1” is not a number.").arg(text));
+                SetStatusText(message_, QStringLiteral("“%1” is not a number.").arg(text));
                 refresh();
                 return;
             }

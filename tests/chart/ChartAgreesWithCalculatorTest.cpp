@@ -5,12 +5,16 @@
 // up here.
 
 #include "chart/AirRelations.h"
+#include "chart/PsychroChart.h"
 #include "core/ComputeCore.h"
 #include "engine/Units.h"
 
 #include <array>
 #include <cmath>
 #include <string>
+
+#include <QApplication>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +69,63 @@ TEST(ChartAgreesWithCalculator, OnEveryStateOfAGrid) {
             }
         }
     }
+}
+
+// The readout under the mouse, in the ASHRAE chart and in the Mollier
+// diagram, at the pixel where a state the calculator solved is drawn: the
+// calculator's own numbers, to the single precision it keeps them in.
+TEST(ChartAgreesWithCalculator, ReadoutUnderTheMouseInBothStyles) {
+    chart::PsychroChart chart;
+    chart.resize(900, 600);
+    int checked = 0;
+    for (const std::string system : {"IP", "SI"}) {
+        const UnitSystem units = system == "IP" ? UnitSystem::IP : UnitSystem::SI;
+        chart.setUnitSystem(units);
+        for (const float patm : {14.696f, 12.228f}) {
+            chart.setAtmosphere(d(patm));
+            for (const chart::ChartStyle style :
+                 {chart::ChartStyle::Ashrae, chart::ChartStyle::Mollier}) {
+                chart.setStyle(style);
+                for (float tdb = 35.0f; tdb <= 110.0f; tdb += 15.0f) {
+                    for (const float phi : {0.1f, 0.45f, 0.8f}) {
+                        const CalcState s = Solved(tdb, phi, patm, system);
+                        if (!chart.viewRange().contains(d(s.Tdb), d(s.W)))
+                            continue;
+                        SCOPED_TRACE(
+                            system +
+                            (style == chart::ChartStyle::Mollier ? " Mollier " : " ASHRAE ") +
+                            std::to_string(tdb) + " °F " + std::to_string(phi));
+                        const QPointF at = chart.mapping().toPixel(d(s.Tdb), d(s.W));
+                        QMouseEvent move(QEvent::MouseMove, at, chart.mapToGlobal(at), Qt::NoButton,
+                                         Qt::NoButton, Qt::NoModifier);
+                        QApplication::sendEvent(&chart, &move);
+                        const auto& r = chart.hoverReadout();
+                        ASSERT_TRUE(r.has_value());
+                        ASSERT_FALSE(r->supersaturated);
+                        const auto same = [](double chartValue, float calculator) {
+                            return std::fabs(static_cast<float>(chartValue) - calculator) <=
+                                   4.0f * (std::nextafter(std::fabs(calculator), 1e9f) -
+                                           std::fabs(calculator));
+                        };
+                        EXPECT_PRED2(same, r->tdbF, s.Tdb);
+                        EXPECT_PRED2(same, r->w, s.W);
+                        EXPECT_PRED2(same, r->phi, s.Phi);
+                        EXPECT_NEAR(r->tdpF, d(s.Tdp), 1e-3);
+                        EXPECT_NEAR(r->twbF, d(s.Twb), 1e-3);
+                        EXPECT_PRED2(same,
+                                     units == UnitSystem::SI ? units::StoredFromMetricEnthalpy(r->h)
+                                                             : r->h,
+                                     s.H);
+                        if (units == UnitSystem::IP) {
+                            EXPECT_PRED2(same, r->v, s.V);
+                        }
+                        ++checked;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GE(checked, 60);
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -154,4 +157,148 @@ TEST_F(PsychroChartTest, ExportsPngSvgAndClipboard) {
 
     chart.copyAction()->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(900, 600));
+}
+
+namespace {
+
+// A layer that marks states as a layer of the window does: through the
+// mapping it is given, knowing nothing of the style, and keeping the
+// chart's labels off its marks.
+class MarkLayer : public ChartLayer {
+public:
+    explicit MarkLayer(std::vector<StatePoint> states) : states_(std::move(states)) {}
+    void paint(QPainter& painter, const LayerContext& context) const override {
+        for (const StatePoint& s : states_)
+            painter.fillRect(
+                QRectF(context.mapping.toPixel(s.tdbF, s.wLbPerLb) - QPointF(3, 3), QSizeF(6, 6)),
+                kColour);
+    }
+    void reserveLabelRoom(const QPainter& painter, LabelPlacer& labels,
+                          const LayerContext& context) const override {
+        static_cast<void>(painter);
+        for (const StatePoint& s : states_)
+            labels.blockMarker(context.mapping.toPixel(s.tdbF, s.wLbPerLb), 4.5);
+    }
+    static inline const QColor kColour{255, 0, 255};
+
+private:
+    std::vector<StatePoint> states_;
+};
+
+} // namespace
+
+// A state drawn by a layer lies under the same pixel that the readout and a
+// double click read back as that air, in the ASHRAE chart and in the
+// Mollier diagram alike.
+TEST_F(PsychroChartTest, StatesDrawnInBothStylesReadBackAsTheSameAir) {
+    std::vector<StatePoint> states;
+    for (const double t : {40.0, 60.0, 80.0, 100.0, 115.0}) {
+        for (const double phi : {0.05, 0.3, 0.6, 0.95}) {
+            const double w = psy::HumidityRatioFromRelativeHumidity(t, phi, kSeaLevel, "IP");
+            if (chart.viewRange().contains(t, w))
+                states.push_back({t, w});
+        }
+    }
+    ASSERT_GE(states.size(), 15u);
+    const MarkLayer layer(states);
+    chart.addLayer(&layer);
+    QSignalSpy picked(&chart, &PsychroChart::pointPicked);
+    for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
+        chart.setStyle(style);
+        ASSERT_EQ(chart.mapping().style(), style);
+        const QImage image = chart.toImage();
+        const ChartRange& r = chart.viewRange();
+        const QRectF& plot = chart.mapping().plot();
+        // Half a pixel either way, in each quantity.
+        const bool mollier = style == ChartStyle::Mollier;
+        const double dt = 0.5 * r.width() / (mollier ? plot.height() : plot.width());
+        const double dw = 0.5 * r.height() / (mollier ? plot.width() : plot.height());
+        for (const StatePoint& s : states) {
+            SCOPED_TRACE(testing::Message()
+                         << (mollier ? "Mollier " : "ASHRAE ") << s.tdbF << " °F " << s.wLbPerLb);
+            const QPoint at = PixelOf(s.tdbF, s.wLbPerLb);
+            EXPECT_EQ(image.pixelColor(at), MarkLayer::kColour);
+            MoveTo(at);
+            ASSERT_TRUE(chart.hoverReadout().has_value());
+            EXPECT_NEAR(chart.hoverReadout()->tdbF, s.tdbF, dt * (1 + 1e-9));
+            EXPECT_NEAR(chart.hoverReadout()->w, s.wLbPerLb, dw * (1 + 1e-9));
+            picked.clear();
+            QTest::mouseDClick(&chart, Qt::LeftButton, Qt::NoModifier, at);
+            if (chart.hoverReadout()->supersaturated)
+                continue; // the pixel fell just beyond saturation
+            ASSERT_EQ(picked.size(), 1);
+            EXPECT_EQ(picked[0][0].toDouble(), chart.hoverReadout()->tdbF);
+            EXPECT_EQ(picked[0][1].toDouble(), chart.hoverReadout()->w);
+        }
+    }
+    chart.removeLayer(&layer);
+}
+
+TEST_F(PsychroChartTest, StyleActionsAreExclusiveAndKeepTheView) {
+    QAction* ashrae = chart.styleAction(ChartStyle::Ashrae);
+    QAction* mollier = chart.styleAction(ChartStyle::Mollier);
+    ASSERT_TRUE(ashrae->isCheckable() && mollier->isCheckable());
+    EXPECT_TRUE(ashrae->isChecked());
+    EXPECT_EQ(ashrae->text(), QStringLiteral("A&SHRAE Chart"));
+    EXPECT_EQ(mollier->text(), QStringLiteral("&Mollier h-x Diagram"));
+    // The context menu holds them beside the chart's own commands: every
+    // item answers to a key of its own.
+    QSet<QChar> keys;
+    for (const QAction* action :
+         {chart.copyAction(), chart.saveAsAction(), chart.resetZoomAction(), ashrae, mollier}) {
+        const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << action->text().toStdString();
+        const QChar key = action->text().at(amp + 1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << action->text().toStdString();
+        keys.insert(key);
+    }
+
+    chart.zoomAt(chart.mapping().plot().center(), 0.5);
+    const ChartRange zoomed = chart.viewRange();
+    chart.setState(StatePoint{75.0, 0.009});
+    QSignalSpy changed(&chart, &PsychroChart::styleChanged);
+    mollier->trigger();
+    EXPECT_EQ(chart.style(), ChartStyle::Mollier);
+    EXPECT_FALSE(ashrae->isChecked());
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_EQ(chart.viewRange(), zoomed);
+    EXPECT_EQ(chart.state(), (StatePoint{75.0, 0.009}));
+    // Choosing the style shown again changes nothing.
+    mollier->trigger();
+    chart.setStyle(ChartStyle::Mollier);
+    EXPECT_EQ(changed.size(), 1);
+    chart.setStyle(ChartStyle::Ashrae);
+    EXPECT_TRUE(ashrae->isChecked());
+    EXPECT_FALSE(mollier->isChecked());
+    EXPECT_EQ(changed.size(), 2);
+}
+
+TEST_F(PsychroChartTest, ExportsTheStyleShown) {
+    chart.setState(StatePoint{75.0, 0.009});
+    const QImage ashrae = chart.toImage();
+    chart.setStyle(ChartStyle::Mollier);
+    const QImage mollier = chart.toImage();
+    EXPECT_EQ(mollier.size(), ashrae.size());
+    EXPECT_NE(mollier, ashrae);
+    // The clipboard gets what the screen shows.
+    QImage shown(chart.size(), QImage::Format_ARGB32_Premultiplied);
+    chart.render(&shown);
+    EXPECT_EQ(shown.convertToFormat(mollier.format()), mollier);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString png = dir.filePath(QStringLiteral("mollier.png"));
+    const QString svg = dir.filePath(QStringLiteral("mollier.svg"));
+    ASSERT_TRUE(chart.saveTo(png));
+    ASSERT_TRUE(chart.saveTo(svg));
+    QImage loaded;
+    ASSERT_TRUE(loaded.load(png, "PNG"));
+    EXPECT_EQ(loaded.convertToFormat(mollier.format()), mollier);
+    QSvgRenderer renderer(svg);
+    EXPECT_TRUE(renderer.isValid());
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("<title>Mollier h-x Diagram</title>"));
+    EXPECT_TRUE(text.contains("Humidity ratio, lbm/lbm"));
 }

@@ -249,3 +249,79 @@ TEST(DryBulbFromHumidityRatioAndRelativeHumidity, InvertsTheSaturationPressure) 
     EXPECT_THROW(psy::DryBulbFromHumidityRatioAndRelativeHumidity(5.0, 0.01, 14.696, "IP"),
                  psy::FloatingPointFault);
 }
+
+namespace {
+
+// The wet bulb the calculator shows for air of dry bulb t and humidity ratio
+// w: through the dew-point correlation.
+double ownWetBulbOf(double t, double w, double p, const char* system) {
+    return psy::WetBulbFromDryBulbAndHumidityRatio(t, w, p, system);
+}
+
+} // namespace
+
+// Wet bulb and enthalpy solved for the air whose own wet bulb is the one
+// given: the air they came from comes back, near saturation too, where the
+// psychrometer equation's line meets the enthalpy line degrees away or not at
+// all; and its own wet bulb is the one given.
+TEST(DryBulbFromOwnWetBulbAndEnthalpy, GivesBackTheAirOfTheWetBulbItShows) {
+    const struct {
+        const char* system;
+        double altitudeFt;
+        double tF, phi;
+    } rows[] = {
+        {"IP", 0, 105, 0.85}, // the psychrometer line's crossing: 100.16 °F, at saturation
+        {"IP", 0, 91, 0.96},  // no crossing on air
+        {"IP", 0, 68, 0.5},   // the crossing 3.7 °F off
+        {"SI", 0, 68, 0.5},   {"IP", 5000, 77, 0.3}, {"SI", 10000, 95, 0.9},
+        {"IP", 0, 150, 0.2},  {"IP", 0, 0, 0.5},     {"SI", 0, 14, 0.99},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << r.system << ' ' << r.altitudeFt << " ft " << r.tF << " °F " << r.phi);
+        const bool ip = std::string(r.system) == "IP";
+        const double psia = psy::PressureFromAltitude(r.altitudeFt, "IP");
+        const double p = ip ? psia : psia / kSeaLevelPsia * 101.325;
+        const double t = ip ? r.tF : (r.tF - 32.0) / 1.8;
+        const double degreeF = ip ? 1.0 : 1.0 / 1.8;
+        const Inputs in = inputsOf(t, r.phi, p, r.system);
+        const double found = psy::DryBulbFromOwnWetBulbAndEnthalpy(in.twb, in.h, p, r.system);
+        // The own wet bulb wavers by the 0.0005 °C of its bisection, some
+        // tenths of a degree of dry bulb along lines this nearly parallel.
+        EXPECT_NEAR(found, t, 0.3 * degreeF);
+        const double w = psy::HumidityRatioFromDryBulbAndEnthalpy(found, in.h, r.system);
+        EXPECT_NEAR(ownWetBulbOf(found, w, p, r.system), in.twb, 0.005 * degreeF);
+    }
+    // Where the old crossing lies for the first row.
+    const Inputs hot = inputsOf(105.0, 0.85, kSeaLevelPsia, "IP");
+    EXPECT_NEAR(psy::DryBulbFromWetBulbAndEnthalpy(hot.twb, hot.h, kSeaLevelPsia, "IP"), 100.16,
+                0.01);
+}
+
+// Inputs with no air of that own wet bulb: fog (more enthalpy than saturated
+// air at the wet bulb), a wet bulb beyond the range, an enthalpy below that of
+// dry air at the wet bulb.
+TEST(DryBulbFromOwnWetBulbAndEnthalpy, InputsOfNoAirRaiseTheFault) {
+    for (const auto& [twb, h] : {std::pair{50.0, 30.0}, std::pair{450.0, 30.0},
+                                 std::pair{70.0, 10.0}, std::pair{-200.0, 0.0}}) {
+        EXPECT_THROW(psy::DryBulbFromOwnWetBulbAndEnthalpy(twb, h, kSeaLevelPsia, "IP"),
+                     psy::FloatingPointFault)
+            << twb << ' ' << h;
+    }
+}
+
+// Saturated air shows as its wet bulb its dry bulb off by the correlation's
+// error (0.03 °F at 49 °F, 0.13 °F at -20 °F): the dry bulb of that wet bulb
+// is the air's own. Near boiling no saturated air within the slack has it,
+// and the dry bulb is the wet bulb.
+TEST(DryBulbFromOwnWetBulbOfSaturatedAir, GivesBackTheSaturatedAir) {
+    for (const double t : {-20.0, 25.0, 49.0, 100.0, 150.0}) {
+        const double twb = psy::WetBulbFromDryBulbAndRelativeHumidity(t, 1.0, kSeaLevelPsia, "IP");
+        EXPECT_NEAR(psy::DryBulbFromOwnWetBulbOfSaturatedAir(twb, kSeaLevelPsia, "IP"), t, 0.002)
+            << t;
+    }
+    EXPECT_GT(psy::WetBulbFromDryBulbAndRelativeHumidity(-20.0, 1.0, kSeaLevelPsia, "IP"), -19.9);
+    EXPECT_DOUBLE_EQ(psy::DryBulbFromOwnWetBulbOfSaturatedAir(211.9, kSeaLevelPsia, "IP"), 211.9);
+    EXPECT_THROW(psy::DryBulbFromOwnWetBulbOfSaturatedAir(450.0, kSeaLevelPsia, "IP"),
+                 psy::FloatingPointFault);
+}

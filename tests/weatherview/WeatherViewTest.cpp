@@ -202,6 +202,37 @@ TEST_F(WeatherViewTest, TheChartIsDrawnAtTheSitePressureUntilTheFileIsClosed) {
     EXPECT_EQ(panel().countsTable()->rowCount(), 0);
 }
 
+TEST_F(WeatherViewTest, ACsvFileSaysOnceWhereTheChartsPressureComesFrom) {
+    struct Case {
+        const char* text;
+        const char* note; // how the note begins
+    };
+    const Case cases[] = {
+        // No elevation, no pressure: the hours are at the calculator's.
+        {"timestamp,dry_bulb_C,relative_humidity_pct\n"
+         "2021-07-01 13:00,28,45\n2021-07-01 14:00,29,42\n",
+         "Chart at 13.50 psia, the calculator's pressure: the file gives no elevation and no "
+         "pressure"},
+        // Pressures of its own: their median, 98.0 kPa = 14.21 psia.
+        {"timestamp,dry_bulb_C,relative_humidity_pct,pressure_kPa\n"
+         "2021-07-01 13:00,28,45,97.9\n2021-07-01 14:00,29,42,98.0\n"
+         "2021-07-01 15:00,30,40,98.1\n",
+         "Chart at 14.21 psia, the median pressure of the file's hours: the file gives no "
+         "elevation."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        ASSERT_TRUE(window_->openWeatherFile(write(QStringLiteral("hours.csv"), c.text)));
+        const QString note = child<QLabel>("pressureNote")->text();
+        EXPECT_TRUE(note.startsWith(QString::fromUtf8(c.note))) << note.toStdString();
+        EXPECT_FALSE(child<QLabel>("weatherFile")->text().contains(QStringLiteral("Chart at")));
+        // The report's heading says it once too.
+        EXPECT_EQ(panel().summaryLines().join(QLatin1Char(' ')).count(QStringLiteral("Chart at")),
+                  1);
+        EXPECT_FALSE(note.contains(QStringLiteral("station"))) << note.toStdString();
+    }
+}
+
 TEST_F(WeatherViewTest, TheViewGrowsToHoldEveryHour) {
     // Chicago's winter reaches well below the usual chart's 30 °F edge.
     ASSERT_TRUE(window_->openWeatherFile(QString::fromUtf8(td::kChicagoEpw)));

@@ -7,9 +7,11 @@
 #include "workbench/PointDialog.h"
 #include "workbench/PointTableModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -209,6 +211,48 @@ TEST_F(PointsViewTest, CellsSpeakTheirPointPropertyAndUnit) {
     EXPECT_EQ(text(0, M::kWetBulbColumn, Qt::AccessibleTextRole).left(20), "Point A, wet bulb 62");
 }
 
+TEST_F(PointsViewTest, ADefiningCellShowsTheValueThatDefinesThePoint) {
+    // Solved back from the state, a dew point of 60.00 °F read 60.05 and one
+    // of 30.00 °F read 30.01; the cells that define a point show what
+    // defines it, in the view's unit and format, and the others the state.
+    struct Case {
+        PointDefinition definition;
+        UnitSystem system;
+        int column;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {Def(Input::DryBulb, 75.0, Input::DewPoint, 60.0), UnitSystem::IP, M::kDewPointColumn,
+         "60.00"},
+        {Def(Input::DryBulb, 50.0, Input::DewPoint, 30.0), UnitSystem::IP, M::kDewPointColumn,
+         "30.00"},
+        {Def(Input::DewPoint, 30.0, Input::RelativeHumidity, 0.35), UnitSystem::IP,
+         M::kDewPointColumn, "30.00"},
+        {Def(Input::WetBulb, 62.0, Input::DewPoint, 55.0), UnitSystem::IP, M::kWetBulbColumn,
+         "62.00"},
+        // 59 °F is 15 °C; 50 °F is 10 °C.
+        {Def(Input::DryBulb, 77.0, Input::DewPoint, 59.0), UnitSystem::SI, M::kDewPointColumn,
+         "15.00"},
+        {Def(Input::DewPoint, 50.0, Input::RelativeHumidity, 0.6), UnitSystem::SI,
+         M::kDewPointColumn, "10.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        project_.replace(project::ProjectData{});
+        view_.setView(ViewIn(c.system));
+        add(c.definition);
+        EXPECT_EQ(text(0, c.column), QString::fromLatin1(c.shown));
+        EXPECT_EQ(text(0, c.column, Qt::EditRole), QString::fromLatin1(c.shown));
+        EXPECT_TRUE(bold(0, c.column));
+    }
+    // A property that does not define the point is the state's.
+    view_.setView(ViewIn(UnitSystem::IP));
+    project_.replace(project::ProjectData{});
+    add(Def(Input::DryBulb, 75.0, Input::DewPoint, 60.0));
+    const auto& state = *project_.pointResult(0).state;
+    EXPECT_EQ(text(0, M::kWetBulbColumn), FieldText(model().view(), state, calculator::kWetBulb));
+}
+
 TEST_F(PointsViewTest, AddPointDialogRefusesPairsThatDefineNoPoint) {
     PointDialog dialog(&project_, ViewIn(UnitSystem::IP));
     dialog.setInputs(Input::DewPoint, Input::HumidityRatio);
@@ -216,6 +260,13 @@ TEST_F(PointsViewTest, AddPointDialogRefusesPairsThatDefineNoPoint) {
     dialog.secondValue()->setText("0.008");
     EXPECT_FALSE(dialog.canAdd());
     EXPECT_TRUE(dialog.messageText().contains("Dew point"));
+    // A screen reader hears the message itself, not a name for it.
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == dialog.messageText()) {
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+                      dialog.messageText());
+        }
+    }
 
     dialog.setInputs(Input::DryBulb, Input::RelativeHumidity);
     dialog.firstValue()->setText("75");

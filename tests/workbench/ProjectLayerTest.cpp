@@ -1,5 +1,7 @@
 #include "workbench/ProjectLayer.h"
 
+#include "chart/ChartPainter.h"
+#include "chart/LabelPlacer.h"
 #include "chart/PsychroChart.h"
 #include "engine/PsychroFun.h"
 #include "project/Project.h"
@@ -8,6 +10,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -86,6 +89,51 @@ TEST_F(ProjectLayerTest, DrawsZoneProcessArrowAndPointMarkers) {
     const QColor after = image.pixelColor(inside);
     EXPECT_NE(before, after);
     EXPECT_GT(after.green() - after.red(), before.green() - before.red());
+}
+
+TEST_F(ProjectLayerTest, CrowdedLabelsNeverOverlap) {
+    // Twenty points within a few degrees and grains of each other, a mixture
+    // among them, and four zones whose tops nearly meet.
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(project.addPointAt(72.0 + 0.6 * (i % 5), 0.0085 + 0.00012 * (i / 5)).ok());
+    ASSERT_TRUE(project.setAirflow(0, processes::Airflow{500.0}).isEmpty());
+    ASSERT_TRUE(project.setAirflow(19, processes::Airflow{500.0}).isEmpty());
+    ASSERT_TRUE(project.addMixing(0, 19).ok());
+    project::ZoneSettings zones;
+    zones.comfortShown = true;
+    zones.dataRoomShown = true;
+    for (const double top : {0.0110, 0.0112}) {
+        processes::ZoneLimits limits;
+        limits.minDryBulbF = 70.0;
+        limits.maxDryBulbF = 80.0;
+        limits.maxHumidityRatio = top;
+        zones.userZones.push_back(
+            {QStringLiteral("Office zone with a long name %1").arg(zones.userZones.size() + 1),
+             limits, true});
+    }
+    ASSERT_EQ(project.setZoneSettings(zones), QString());
+
+    for (const QSize size : {QSize(900, 600), QSize(640, 420)}) {
+        SCOPED_TRACE(size.width());
+        chart.resize(size);
+        LabelPlacer placed(QRectF{});
+        const ChartScene scene{&chart.lines(), std::nullopt, chart.layers(), &placed};
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        PaintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene, ColorsFor(chart.palette()));
+        painter.end();
+        const auto& boxes = placed.labels();
+        // 21 points (the mixture is one), its shares, four zones' names,
+        // and the chart's own line labels where room was left.
+        EXPECT_GE(boxes.size(), 26u);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            EXPECT_TRUE(placed.bounds().contains(boxes[i])) << i;
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(boxes[i].intersects(boxes[j])) << i << " and " << j;
+            for (const QRectF& marker : placed.blocked())
+                EXPECT_FALSE(boxes[i].intersects(marker)) << i;
+        }
+    }
 }
 
 TEST_F(ProjectLayerTest, PointsWithoutAirAreNeitherDrawnNorGrabbed) {

@@ -1,0 +1,22 @@
+#include "chart/ChartStyle.h"
+
+namespace chart {
+
+QString ChartStyleName(ChartStyle style) {
+    return style == ChartStyle::Mollier ? QStringLiteral("Mollier") : QStringLiteral("ASHRAE");
+}
+
+std::optional<ChartStyle> ChartStyleFromName(QStringView name) {
+    for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
+        if (name.compare(ChartStyleName(style), Qt::CaseInsensitive) == 0)
+            return style;
+    }
+    return std::nullopt;
+}
+
+QString ChartStyleTitle(ChartStyle style) {
+    return style == ChartStyle::Mollier ? QStringLiteral("Mollier h-x Diagram")
+                                        : QStringLiteral("Psychrometric Chart");
+}
+
+} // namespace chart
