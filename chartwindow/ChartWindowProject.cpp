@@ -308,6 +308,7 @@ ReportDocument ChartWindow::reportDocument() const {
              shown->paintForPrint(painter, target, font);
          }}});
     appendProjectTables(document);
+    appendAirHandlerTables(document);
     if (panel_->hasWeather()) {
         document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
         document.sections.push_back(
@@ -339,8 +340,9 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
     QStringList zones;
     for (int r = 0; r < project_->pointCount(); ++r) {
         for (const project::ZoneMembership& z : project_->pointResult(r).zones) {
-            if (!zones.contains(z.zone))
-                zones.append(z.zone);
+            const QString name = QString::fromStdString(z.zone);
+            if (!zones.contains(name))
+                zones.append(name);
         }
     }
     for (qsizetype z = 0; z < zones.size(); ++z)
@@ -348,9 +350,10 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
     for (int r = 0; r < project_->pointCount(); ++r) {
         const auto& memberships = project_->pointResult(r).zones;
         for (const QString& zone : zones) {
-            const auto found =
-                std::find_if(memberships.begin(), memberships.end(),
-                             [&zone](const project::ZoneMembership& z) { return z.zone == zone; });
+            const auto found = std::find_if(memberships.begin(), memberships.end(),
+                                            [&zone](const project::ZoneMembership& z) {
+                                                return QString::fromStdString(z.zone) == zone;
+                                            });
             table.rows[static_cast<std::size_t>(r)].push_back(
                 {found == memberships.end() ? QString()
                  : found->inside            ? QStringLiteral("in")
