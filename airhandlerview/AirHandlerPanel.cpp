@@ -6,6 +6,7 @@
 #include "chart/StatusLabel.h"
 #include "project/Project.h"
 
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 
@@ -24,6 +25,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -130,7 +133,7 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->setVisible(false);
     table->setAccessibleName(name);
-    table->setMinimumHeight(160);
+    table->setMinimumHeight(120);
     table->setTabKeyNavigation(false);
     return table;
 }
@@ -149,35 +152,37 @@ void FillTable(QTableWidget* table, const airhandler::Table& source) {
             bool number = false;
             text.toDouble(&number);
             auto* item = new QTableWidgetItem(number ? text : Ah(source.rows[r][c]));
+            item->setToolTip(item->text());
             if (number)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
     table->resizeColumnsToContents();
+    // A long note or reason would push the numbers out of sight: it is cut
+    // (its tooltip holds it whole) so that the columns of numbers show.
+    constexpr int kWidestColumn = 170;
+    for (int c = 0; c < table->columnCount(); ++c)
+        table->setColumnWidth(c, std::min(table->columnWidth(c), kWidestColumn));
 }
 
 } // namespace
 
 AirHandlerPanel::AirHandlerPanel(project::Project* project, QWidget* parent)
     : QWidget(parent), project_(project) {
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* content = new QWidget(scroll);
-    auto* layout = new QVBoxLayout(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
 
     auto* top = new QHBoxLayout;
-    c_.season = new QComboBox(content);
+    c_.season = new QComboBox(this);
     c_.season->addItems({tr("Summer"), tr("Winter")});
-    auto* seasonLabel = new QLabel(tr("&Case:"), content);
+    auto* seasonLabel = new QLabel(tr("&Case:"), this);
     seasonLabel->setBuddy(c_.season);
     top->addWidget(seasonLabel);
     top->addWidget(c_.season, 1);
-    c_.duty = new QComboBox(content);
+    c_.duty = new QComboBox(this);
     c_.duty->addItems({tr("Cooling"), tr("Heating")});
-    auto* dutyLabel = new QLabel(tr("D&uty:"), content);
+    auto* dutyLabel = new QLabel(tr("D&uty:"), this);
     dutyLabel->setBuddy(c_.duty);
     top->addWidget(dutyLabel);
     top->addWidget(c_.duty, 1);
@@ -186,27 +191,45 @@ AirHandlerPanel::AirHandlerPanel(project::Project* project, QWidget* parent)
     none_ = new QLabel(tr("The project has no air handler yet. Start from an example design: a "
                           "room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in "
                           "summer, with its winter case."),
-                       content);
+                       this);
     none_->setWordWrap(true);
     layout->addWidget(none_);
-    c_.create = new QPushButton(tr("Design an &Air Handler"), content);
+    c_.create = new QPushButton(tr("Design an &Air Handler"), this);
     layout->addWidget(c_.create);
     connect(c_.create, &QPushButton::clicked, this, [this] { createAirHandler(); });
 
-    body_ = new QWidget(content);
-    auto* bodyLayout = new QVBoxLayout(body_);
-    bodyLayout->setContentsMargins(0, 0, 0, 0);
-    bodyLayout->addWidget(buildCase());
-    bodyLayout->addWidget(buildComponents());
-    status_ = new QLabel(body_);
+    // The settings scroll; the tables below them scroll on their own (a
+    // table is never inside a second scroll area), and the splitter shares
+    // the height between the two.
+    body_ = new QSplitter(Qt::Vertical, this);
+    auto* body = static_cast<QSplitter*>(body_);
+    body->setChildrenCollapsible(false);
+    auto* scroll = new QScrollArea(body);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Always there, so that the settings' width never changes under them.
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setAccessibleName(tr("Air handler settings"));
+    auto* settings = new QWidget(scroll);
+    auto* settingsLayout = new QVBoxLayout(settings);
+    settingsLayout->setContentsMargins(0, 0, 4, 0);
+    settingsLayout->addWidget(buildCase());
+    settingsLayout->addWidget(buildComponents());
+    status_ = new QLabel(settings);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     MakeStatusLabel(status_, tr("Air handler status"));
-    bodyLayout->addWidget(status_);
-    bodyLayout->addWidget(buildResults());
-    layout->addWidget(body_);
+    settingsLayout->addWidget(status_);
+    settingsLayout->addStretch(1);
+    scroll->setWidget(settings);
+    body->addWidget(scroll);
+    body->addWidget(buildResults());
+    body->setStretchFactor(0, 3);
+    body->setStretchFactor(1, 2);
+    layout->addWidget(body_, 1);
 
-    message_ = new QLabel(content);
+    message_ = new QLabel(this);
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     QPalette palette = message_->palette();
@@ -215,15 +238,10 @@ AirHandlerPanel::AirHandlerPanel(project::Project* project, QWidget* parent)
     MakeStatusLabel(message_, tr("Air handler message"));
     layout->addWidget(message_);
 
-    c_.removeAll = new QPushButton(tr("Remove the Air Handler"), content);
+    c_.removeAll = new QPushButton(tr("Remove the Air Handler"), this);
     layout->addWidget(c_.removeAll);
     connect(c_.removeAll, &QPushButton::clicked, this, [this] { removeAirHandler(); });
-    layout->addStretch(1);
-
-    scroll->setWidget(content);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    layout->addStretch(0);
 
     connect(c_.season, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!refreshing_)
@@ -282,14 +300,18 @@ QWidget* AirHandlerPanel::buildCase() {
     sensibleLabel->setBuddy(c_.sensible);
     grid->addWidget(sensibleLabel, row, 0);
     grid->addWidget(c_.sensible, row, 1, 1, 2);
-    grid->addWidget(c_.loadUnit, row, 3);
     ++row;
     auto* latentLabel = new QLabel(tr("&Latent load:"), box);
     latentLabel->setBuddy(c_.latent);
     grid->addWidget(latentLabel, row, 0);
     grid->addWidget(c_.latent, row, 1, 1, 2);
+    ++row;
+    auto* loadUnitLabel = new QLabel(tr("Load unit:"), box);
+    loadUnitLabel->setBuddy(c_.loadUnit);
+    grid->addWidget(loadUnitLabel, row, 0);
+    grid->addWidget(c_.loadUnit, row, 1);
     c_.shr = new QLabel(box);
-    grid->addWidget(c_.shr, row, 3);
+    grid->addWidget(c_.shr, row, 2, 1, 2);
     ++row;
     connect(c_.sensible, &QLineEdit::editingFinished, this, [this] { loadEdited(true); });
     connect(c_.latent, &QLineEdit::editingFinished, this, [this] { loadEdited(false); });
@@ -324,7 +346,7 @@ QWidget* AirHandlerPanel::buildCase() {
          {processes::AirflowUnit::Cfm, processes::AirflowUnit::LitresPerSecond,
           processes::AirflowUnit::CubicMetresPerSecond, processes::AirflowUnit::CubicMetresPerHour})
         c_.airflowUnit->addItem(AirflowSymbol(unit));
-    auto* airflowLabel = new QLabel(tr("Air&flow unit:"), box);
+    auto* airflowLabel = new QLabel(tr("Airflow unit:"), box);
     airflowLabel->setBuddy(c_.airflowUnit);
     grid->addWidget(airflowLabel, row, 0);
     grid->addWidget(c_.airflowUnit, row, 1);
@@ -332,7 +354,7 @@ QWidget* AirHandlerPanel::buildCase() {
     connect(c_.airflowUnit, &QComboBox::currentIndexChanged, this,
             &AirHandlerPanel::airflowUnitChosen);
 
-    definitionRow(tr("Outdoor a&ir:"), false, 0);
+    definitionRow(tr("Ou&tdoor:"), false, 0);
     definitionRow(tr("Outdoor, 2n&d:"), false, 1);
 
     c_.weatherDesign = new QPushButton(tr("From the Weather File's Desi&gn Conditions"), box);
@@ -364,19 +386,35 @@ QWidget* AirHandlerPanel::buildCase() {
             &AirHandlerPanel::outdoorAirByChosen);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 2);
+    // Narrow enough for the side panel: the combo boxes show ten characters
+    // at least, the numbers seven.
+    for (QComboBox* combo : box->findChildren<QComboBox*>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(combo == c_.loadUnit ? 5 : 10);
+    }
+    for (QLineEdit* edit : box->findChildren<QLineEdit*>())
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 7);
+    // The unit column as wide as its widest unit, whichever is shown.
+    for (QLabel* unit : box->findChildren<QLabel*>()) {
+        if (unit->objectName().contains(QStringLiteral("Unit")))
+            unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("Btu/lb")) +
+                                  2);
+    }
     return box;
 }
 
 QWidget* AirHandlerPanel::buildComponents() {
     auto* box = new QGroupBox(tr("Components, in the order the air meets them"), this);
-    auto* layout = new QVBoxLayout(box);
+    // The list with its buttons in a column beside it: narrow enough for
+    // the side panel.
+    auto* layout = new QHBoxLayout(box);
     c_.components = new QListWidget(box);
-    c_.components->setMinimumHeight(110);
+    c_.components->setMinimumHeight(150);
     c_.components->installEventFilter(this);
     c_.components->setToolTip(tr("Insert adds, Delete removes, Enter edits, Ctrl+Up and "
                                  "Ctrl+Down move the component."));
-    layout->addWidget(c_.components);
-    auto* buttons = new QHBoxLayout;
+    layout->addWidget(c_.components, 1);
+    auto* buttons = new QVBoxLayout;
     c_.add = new QToolButton(box);
     c_.add->setText(tr("Add"));
     c_.add->setPopupMode(QToolButton::InstantPopup);
@@ -409,8 +447,10 @@ QWidget* AirHandlerPanel::buildComponents() {
     c_.remove = new QPushButton(tr("Remove"), box);
     c_.up = new QPushButton(tr("Up"), box);
     c_.down = new QPushButton(tr("Down"), box);
+    c_.add->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     for (QWidget* w : std::initializer_list<QWidget*>{c_.add, c_.edit, c_.remove, c_.up, c_.down})
         buttons->addWidget(w);
+    buttons->addStretch(1);
     layout->addLayout(buttons);
     const auto selected = [this] { return c_.components->currentRow(); };
     connect(c_.edit, &QPushButton::clicked, this, [this, selected] { editComponent(selected()); });
@@ -426,17 +466,19 @@ QWidget* AirHandlerPanel::buildComponents() {
 }
 
 QWidget* AirHandlerPanel::buildResults() {
-    auto* box = new QGroupBox(tr("Results"), this);
+    auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
-    layout->addWidget(new QLabel(tr("Rollup, summer and winter:"), box));
-    c_.rollup = MakeTable(box, tr("Rollup of both cases"));
-    layout->addWidget(c_.rollup);
-    layout->addWidget(new QLabel(tr("The shown case's air, component by component:"), box));
-    c_.chain = MakeTable(box, tr("Components of the case shown"));
-    layout->addWidget(c_.chain);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* tabs = new QTabWidget(box);
+    tabs->setAccessibleName(tr("Air handler tables"));
+    c_.rollup = MakeTable(tabs, tr("Rollup of both cases"));
+    c_.chain = MakeTable(tabs, tr("Components of the case shown"));
+    tabs->addTab(c_.rollup, tr("Rollup, Summer and Winter"));
+    tabs->addTab(c_.chain, tr("Components of the Case"));
+    layout->addWidget(tabs, 1);
     auto* buttons = new QHBoxLayout;
     c_.exportComponents = new QPushButton(tr("E&xport Components..."), box);
-    c_.exportRollup = new QPushButton(tr("Export Rollup &Table..."), box);
+    c_.exportRollup = new QPushButton(tr("Export Rollup..."), box);
     buttons->addWidget(c_.exportComponents);
     buttons->addWidget(c_.exportRollup);
     layout->addLayout(buttons);
@@ -619,7 +661,7 @@ void AirHandlerPanel::refresh() {
     if (hc.outdoorAir.by == airhandler::OutdoorAirBy::Share) {
         c_.outdoorAirValue->setText(
             NumberText(basPsychroFun::units::FractionToPercent(hc.outdoorAir.share), 1));
-        outdoorAirUnit->setText(tr("% of supply"));
+        outdoorAirUnit->setText(QStringLiteral("%"));
     } else {
         c_.outdoorAirValue->setText(NumberText(AirflowIn(hc.outdoorAir.airflow, airflowUnit).value,
                                                AirflowDecimals(airflowUnit)));

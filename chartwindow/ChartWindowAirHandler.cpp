@@ -53,7 +53,7 @@ StatTable ReportTable(const airhandler::Table& table) {
 void ChartWindow::buildAirHandlerPanel() {
     airHandler_ = new AirHandlerPanel(project_);
     airHandler_->setObjectName(QStringLiteral("airHandlerPanel"));
-    side_->addTab(airHandler_, tr("Air &Handler"));
+    side_->addTab(airHandler_, tr("A&ir Handler"));
     // Added after the project's own interaction, so it sees the mouse first:
     // a press on one of its points is its drag, not a state point's.
     airHandlerInteraction_ = new AirHandlerInteraction(chart_, project_, this);
