@@ -130,7 +130,9 @@ bool ChartWindow::projectModified() const {
     // An empty project has nothing to lose: the calculator's pressure it
     // follows is no work of the user's.
     const project::ProjectData& kept = project_->data();
-    const bool empty = kept.points.empty() && kept.zones == project::ZoneSettings{};
+    // An air handler alone is work too.
+    const bool empty =
+        kept.points.empty() && kept.zones == project::ZoneSettings{} && !kept.airHandler;
     return !empty && !project_->undoStack()->isClean();
 }
 

@@ -19,8 +19,8 @@ Finding CheckProjectFile(std::string_view bytes) {
     project::ProjectData& data = std::get<project::ProjectData>(read);
 
     // What was read is written and read again unchanged.
-    const QByteArray written = project::WriteProjectFile(data);
-    const auto again = project::ReadProjectFile(written);
+    const std::string written = project::WriteProjectFile(data);
+    const auto again = project::ReadProjectFile(QByteArray::fromStdString(written));
     if (const auto* error = std::get_if<QString>(&again))
         return "a project it read, written again, is refused: " + error->toStdString();
     if (project::WriteProjectFile(std::get<project::ProjectData>(again)) != written)

@@ -4,6 +4,8 @@
 #include "airhandlerview/DisplayUnits.h"
 #include "project/Project.h"
 
+#include <cmath>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -116,6 +118,39 @@ TEST_F(AirHandlerPanelTest, RefusesBadInputWithAReasonAndChangesNothing) {
         EXPECT_TRUE(panel.messageText().startsWith(QStringLiteral("Not changed: ")))
             << panel.messageText().toStdString();
         EXPECT_EQ(k.edit->text(), shown);
+    }
+}
+
+// Whatever is typed into whichever field, the project keeps a setup it
+// could store and every case is solved to finite numbers or refused.
+TEST_F(AirHandlerPanelTest, HostileTextNeverCorruptsTheSetup) {
+    const auto& c = panel.controls();
+    const QString texts[] = {QStringLiteral("1e308"),
+                             QStringLiteral("-1e308"),
+                             QStringLiteral("nan"),
+                             QStringLiteral("inf"),
+                             QString(),
+                             QStringLiteral("1,5,5"),
+                             QString(5000, QLatin1Char('9')),
+                             QStringLiteral("4.9e-324")};
+    QLineEdit* const fields[] = {c.sensible,        c.latent,         c.supplyValue,
+                                 c.outdoorAirValue, c.roomValue[0],   c.roomValue[1],
+                                 c.outdoorValue[0], c.outdoorValue[1]};
+    for (QLineEdit* field : fields) {
+        for (const QString& text : texts) {
+            SCOPED_TRACE(field->accessibleName().toStdString() + " = " +
+                         text.left(20).toStdString());
+            Type(field, text);
+            ASSERT_TRUE(project.airHandler());
+            EXPECT_FALSE(project::CheckAirHandler(setup()));
+            for (const Season season : {Season::Summer, Season::Winter}) {
+                const auto& outcome = project.airHandlerResult()->solution.of(season);
+                if (outcome.ok()) {
+                    EXPECT_TRUE(std::isfinite(outcome->supplyDryAirLbPerHour));
+                    EXPECT_TRUE(std::isfinite(outcome->rollup.cooling.btuPerHour));
+                }
+            }
+        }
     }
 }
 

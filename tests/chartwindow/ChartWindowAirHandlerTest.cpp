@@ -140,4 +140,14 @@ TEST_F(ChartWindowAirHandlerTest, TheReportAndTheFileMenuCarryItsTables) {
         EXPECT_FALSE(section.heading.startsWith(QStringLiteral("Air handler")));
 }
 
+// Regression: a project holding only an air handler counted as empty, so
+// closing the window or opening another project dropped it without asking.
+TEST_F(ChartWindowAirHandlerTest, AnAirHandlerAloneIsUnsavedWork) {
+    EXPECT_EQ(window_->project()->pointCount(), 0);
+    EXPECT_TRUE(window_->projectModified());
+    EXPECT_TRUE(window_->isWindowModified());
+    ASSERT_TRUE(window_->saveProject(dir_.filePath(QStringLiteral("air.vwproj"))));
+    EXPECT_FALSE(window_->projectModified());
+}
+
 } // namespace
