@@ -234,7 +234,8 @@ Options:
   --table NAME        with --project, only that table: points, processes,
                       mixtures, airhandler-components or airhandler-rollup
   -o, --output FILE   write to FILE instead of standard output (with --project:
-                      a FILE, a folder DIR, or - for standard output)
+                      a folder DIR for every table, a FILE for the one table
+                      --table names, or - for standard output)
   -h, --help          show this help and exit
   --version           show the version and exit
 
@@ -242,16 +243,18 @@ Project tables (--project): points, processes and mixtures, and for a project
 with an air handler airhandler-components (both cases, each row led by its
 case) and airhandler-rollup, in the project's own unit system unless --units
 says otherwise; each an RFC 4180 table with CR LF line ends and units in its
-header. To standard output (no -o, -o - or -) or to a FILE, every table is
-preceded by a line holding its name and followed, but for the last, by an empty
-line; with --table, the one table alone, a plain CSV file. With -o DIR (an
-existing folder, or a name ending in "/", made if missing) each table goes to
-its own file, DIR/NAME.csv. A damaged or unreadable project is refused with
-the window's message, and nothing is written.
+header. To standard output (no -o, -o - or -) every table is preceded by a
+line holding its name and followed, but for the last, by an empty line; with
+--table, the one table alone, as a plain CSV file; -o FILE takes one table,
+--table's. With -o DIR (an existing folder, or a name ending in "/", made if
+missing) each table goes to its own file, DIR/NAME.csv, written whole or not
+at all. A damaged or unreadable project is refused with the window's message,
+and nothing is written.
 
 Exit status: 0 all rows written (rows without real air included), 1 a command
-line that cannot be followed (an output that is the input file, named or on
-standard input, included), 2 an input that cannot be opened or read (a missing
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project's standard output, included; one file for all of
+a project's tables), 2 an input that cannot be opened or read (a missing
 file, a folder, an unusable header, a damaged project, a table the project
 does not have), 3 an output that cannot be written.
 

@@ -26,6 +26,16 @@ bool isSameFile(const std::string& input, const std::string& output) {
            in.st_dev == out.st_dev && in.st_ino == out.st_ino;
 }
 
+// Whether the stream `out` writes into the file at `input` (standard output
+// appended to the project file, say).
+bool writesInto(std::FILE* out, const std::string& input) {
+    struct stat in {};
+    struct stat written {};
+    return ::fstat(::fileno(out), &written) == 0 && S_ISREG(written.st_mode) &&
+           ::stat(input.c_str(), &in) == 0 && in.st_dev == written.st_dev &&
+           in.st_ino == written.st_ino;
+}
+
 bool isFolder(const std::string& path) {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
@@ -128,6 +138,8 @@ RunResult WriteProjectTables(const Options& options, const std::vector<project::
                              std::FILE* out) {
     const std::string& output = options.output;
     if (output.empty() || output == "-") {
+        if (writesInto(out, options.project))
+            return {kExitUsage, "The output is the input file (standard output)"};
         const std::string text = JoinTables(tables);
         if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0)
             return {kExitBadOutput, "Could not write the output"};
@@ -137,7 +149,13 @@ RunResult WriteProjectTables(const Options& options, const std::vector<project::
     if (!folder) {
         if (isSameFile(options.project, output))
             return {kExitUsage, "The output " + shown(output) + " is the input file"};
-        if (std::string error = writeWhole(output, JoinTables(tables)); !error.empty())
+        // An output file is one CSV table: tables of different columns in
+        // one file would make none.
+        if (tables.size() != 1)
+            return {kExitUsage, "The project has " + std::to_string(tables.size()) +
+                                    " tables: give --table NAME to write one to " + shown(output) +
+                                    ", or a folder (a name ending in \"/\") for all"};
+        if (std::string error = writeWhole(output, tables.front().csv); !error.empty())
             return {kExitBadOutput, std::move(error)};
         return {};
     }

@@ -26,9 +26,10 @@ std::variant<std::vector<project::NamedTable>, RunResult> ProjectTables(const Op
 std::string JoinTables(const std::vector<project::NamedTable>& tables);
 
 // Writes the tables where options.output says: standard output (`out`), a
-// file, or a folder (an existing one, or a name ending in "/", made if
-// missing) with a file NAME.csv per table. Never over the project file; each
-// file is written whole or not at all.
+// file (one table alone, so that the file is one valid CSV table), or a
+// folder (an existing one, or a name ending in "/", made if missing) with a
+// file NAME.csv per table. Never over the project file; each file is written
+// whole or not at all.
 RunResult WriteProjectTables(const Options& options, const std::vector<project::NamedTable>& tables,
                              std::FILE* out);
 

@@ -339,23 +339,21 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
 
     // A column per zone shown, under a short code, whether the point lies
     // inside it; the codes' zones in a line under the table.
-    QStringList zones;
+    std::vector<std::string> zones;
     for (int r = 0; r < project_->pointCount(); ++r) {
         for (const project::ZoneMembership& z : project_->pointResult(r).zones) {
-            const QString name = QString::fromStdString(z.zone);
-            if (!zones.contains(name))
-                zones.append(name);
+            if (std::find(zones.begin(), zones.end(), z.zone) == zones.end())
+                zones.push_back(z.zone);
         }
     }
-    for (qsizetype z = 0; z < zones.size(); ++z)
+    for (std::size_t z = 0; z < zones.size(); ++z)
         table.headers.append(QStringLiteral("Z%1").arg(z + 1));
     for (int r = 0; r < project_->pointCount(); ++r) {
         const auto& memberships = project_->pointResult(r).zones;
-        for (const QString& zone : zones) {
-            const auto found = std::find_if(memberships.begin(), memberships.end(),
-                                            [&zone](const project::ZoneMembership& z) {
-                                                return QString::fromStdString(z.zone) == zone;
-                                            });
+        for (const std::string& zone : zones) {
+            const auto found =
+                std::find_if(memberships.begin(), memberships.end(),
+                             [&zone](const project::ZoneMembership& z) { return z.zone == zone; });
             table.rows[static_cast<std::size_t>(r)].push_back(
                 {found == memberships.end() ? QString()
                  : found->inside            ? QStringLiteral("in")
@@ -369,10 +367,11 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
     for (std::size_t r = 0; r < table.rows.size(); ++r)
         table.rows[r].insert(table.rows[r].end(), comfort.rows[r].begin(), comfort.rows[r].end());
     document.sections.push_back({QStringLiteral("State points"), std::move(table)});
-    if (!zones.isEmpty()) {
+    if (!zones.empty()) {
         QStringList legend;
-        for (qsizetype z = 0; z < zones.size(); ++z)
-            legend.append(QStringLiteral("Z%1 %2").arg(z + 1).arg(zones[z]));
+        for (std::size_t z = 0; z < zones.size(); ++z)
+            legend.append(
+                QStringLiteral("Z%1 %2").arg(z + 1).arg(QString::fromStdString(zones[z])));
         document.sections.push_back(
             {QString(), QStringList{QStringLiteral("Zones (in: the point lies inside): ") +
                                     legend.join(QStringLiteral("; "))}});

@@ -141,11 +141,16 @@ Finding CheckRun(const batch::RunResult& result, std::string_view output, psy::U
     return CheckRecords(records, system);
 }
 
-// The lines the batch reader takes from `bytes`: split at "\n", a last line
-// without a line end counted.
+// The lines the batch reader takes from `bytes`: split at "\r\n", "\n" or a
+// lone "\r" (old Macintosh files), a last line without a line end counted.
 std::size_t LineCount(std::string_view bytes) {
-    const auto ends = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-    return ends + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
+    std::size_t ends = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes[at] == '\n' ||
+            (bytes[at] == '\r' && (at + 1 == bytes.size() || bytes[at + 1] != '\n')))
+            ++ends;
+    }
+    return ends + (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r' ? 1 : 0);
 }
 
 } // namespace

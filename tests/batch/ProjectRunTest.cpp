@@ -8,15 +8,12 @@
 #include "projectcore/Edits.h"
 #include "projectcore/ProjectFile.h"
 #include "tests/airhandler/HandCalc.h"
+#include "tests/batch/ProjectProgram.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -25,59 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace handcalc;
 
-const std::string kProgram = VW_BATCH_PROGRAM;
+using projectprogram::Ran;
 
-struct Ran {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-// A folder of the test's own: ctest runs the tests side by side.
-class ProjectRun : public testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = testing::TempDir() + "batch_project_" +
-               testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
-               std::to_string(getpid());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return dir_ + "/" + name; }
-
-    // Runs the program with `arguments` (a shell word list, $T the folder).
-    Ran run(const std::string& arguments) const {
-        const std::string line =
-            "T='" + dir_ + "'; '" + kProgram + "' " + arguments + " 2>'" + dir_ + "/.err'";
-        Ran result;
-        std::FILE* pipe = popen(line.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char block[4096];
-        for (std::size_t n; (n = std::fread(block, 1, sizeof block, pipe)) > 0;)
-            result.out.append(block, n);
-        const int status = pclose(pipe);
-        result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = contents(dir_ + "/.err");
-        fs::remove(dir_ + "/.err");
-        return result;
-    }
-
-    static std::string contents(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    std::string save(const project::ProjectData& data, const std::string& name) const {
-        std::ofstream(path(name), std::ios::binary) << project::WriteProjectFile(data);
-        return path(name);
-    }
-
-private:
-    std::string dir_;
-};
+class ProjectRun : public projectprogram::ProgramTest {};
 
 // A project of two points and a process, with the air handler's example.
 project::ProjectData sample() {
@@ -217,8 +164,18 @@ TEST_F(ProjectRun, TablesToStandardOutputAFileOrAFolder) {
     EXPECT_EQ(run("--project \"$T/office.vwproj\" --table points -").out, tables[0].csv);
     ASSERT_EQ(run("--project \"$T/office.vwproj\" --table=processes -o \"$T/p.csv\"").code, 0);
     EXPECT_EQ(contents(path("p.csv")), tables[1].csv);
-    ASSERT_EQ(run("--project \"$T/office.vwproj\" --output \"$T/all.txt\"").code, 0);
-    EXPECT_EQ(contents(path("all.txt")), expected);
+    // Every table alone is one valid CSV table; all of them in one file
+    // would be none, so a file takes one table only.
+    for (const auto& table : tables) {
+        projectprogram::Table read;
+        EXPECT_TRUE(projectprogram::ReadTable(table.csv, read)) << table.name;
+    }
+    const Ran oneFile = run("--project \"$T/office.vwproj\" --output \"$T/all.csv\"");
+    EXPECT_EQ(oneFile.code, 1);
+    EXPECT_NE(oneFile.err.find("The project has 5 tables: give --table NAME to write one to"),
+              std::string::npos)
+        << oneFile.err;
+    EXPECT_FALSE(fs::exists(path("all.csv")));
 
     // A folder, made when its name ends in "/": a file per table.
     const Ran folder = run("--project \"$T/office.vwproj\" -o \"$T/tables/\"");
@@ -282,6 +239,13 @@ TEST_F(ProjectRun, DamagedProjectOrOutputOverItIsRefused) {
         EXPECT_NE(r.err.find("is the input file"), std::string::npos) << r.err;
         EXPECT_EQ(contents(file), kept);
     }
+    // Standard output appended to the project: refused before a byte is
+    // written, so the project stays whole.
+    const Ran appended = run("--project \"$T/office.vwproj\" >> \"$T/office.vwproj\"");
+    EXPECT_EQ(appended.code, 1);
+    EXPECT_NE(appended.err.find("is the input file (standard output)"), std::string::npos)
+        << appended.err;
+    EXPECT_EQ(contents(file), kept);
     // A folder holding the project under a table's name.
     fs::create_directories(path("odd"));
     fs::copy_file(file, path("odd/points.csv"));
@@ -289,6 +253,8 @@ TEST_F(ProjectRun, DamagedProjectOrOutputOverItIsRefused) {
     EXPECT_EQ(contents(path("odd/points.csv")), kept);
     EXPECT_FALSE(fs::exists(path("odd/processes.csv")));
     // An output that cannot be written.
-    EXPECT_EQ(run("--project \"$T/office.vwproj\" -o /dev/full").code, 3);
-    EXPECT_EQ(run("--project \"$T/office.vwproj\" -o \"$T/no/such/file.csv\"").code, 3);
+    EXPECT_EQ(run("--project \"$T/office.vwproj\" --table points -o /dev/full").code, 3);
+    EXPECT_EQ(run("--project \"$T/office.vwproj\" --table points -o \"$T/no/such/file.csv\"").code,
+              3);
+    EXPECT_EQ(run("--project \"$T/office.vwproj\" -o \"$T/no/such/folder/\"").code, 3);
 }

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,6 +29,11 @@ struct Case {
     fs::path file;
     bool seed = true; // a seed to mutate; otherwise a regression, read as it is
 };
+
+// How a case is named in test listings: its file, not its bytes.
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.file.filename().string();
+}
 
 std::vector<Case> AllCases() {
     std::vector<Case> cases;

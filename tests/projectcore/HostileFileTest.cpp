@@ -3,6 +3,8 @@
 // Each is read or refused with one sentence; nothing crashes, hangs or grows
 // without bound (the sanitizer run watches for the rest).
 
+#include "projectcore/Csv.h"
+#include "projectcore/Model.h"
 #include "projectcore/ProjectFile.h"
 #include "projectcore/Text.h"
 
@@ -127,4 +129,95 @@ TEST(HostileFile, AbsurdShapesAndSizesAreRefusedWithAReason) {
     // A number's tiniest and largest doubles are numbers.
     EXPECT_EQ(refusal(inPoint("4.9e-324")), "read");
     EXPECT_EQ(refusal(inPoint("1.7976931348623157e308")), "read");
+}
+
+// Line ends are JSON's whitespace: a file saved by an editor with CR LF, by
+// an old Macintosh one with CR alone, or on one line (a single line of
+// megabytes), or with tabs, reads as the file it came from.
+TEST(HostileFile, AnyLineEndsOrOneLineReadAlike) {
+    const std::string full = sample();
+    const ProjectData expected = std::get<ProjectData>(ReadProjectFile(full));
+    const auto replaced = [&full](char from, const std::string& to) {
+        std::string out;
+        for (const char c : full)
+            out += c == from ? to : std::string(1, c);
+        return out;
+    };
+    std::string large;
+    {
+        ProjectData many;
+        for (int i = 0; i < 20000; ++i)
+            many.points.push_back(
+                {i + 1,
+                 SequenceName(i),
+                 {{Input::DryBulb, 40.0 + i % 60}, {Input::RelativeHumidity, 0.5}},
+                 std::nullopt});
+        large = WriteProjectFile(many);
+        std::erase(large, '\n');
+        std::erase(large, ' ');
+    }
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"CR LF", replaced('\n', "\r\n")},
+        {"CR", replaced('\n', "\r")},
+        {"one line", replaced('\n', "")},
+        {"tabs and blank lines", replaced('\n', "\n\t\n \t")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto read = ReadProjectFile(c.bytes);
+        ASSERT_TRUE(std::holds_alternative<ProjectData>(read)) << std::get<std::string>(read);
+        EXPECT_EQ(WriteProjectFile(std::get<ProjectData>(read)), WriteProjectFile(expected));
+    }
+    ASSERT_GT(large.size(), 2'000'000u);
+    const auto read = ReadProjectFile(large);
+    ASSERT_TRUE(std::holds_alternative<ProjectData>(read));
+    EXPECT_EQ(std::get<ProjectData>(read).points.size(), 20000u);
+}
+
+// Absurd numbers in the air handler that the file's checks let through (a
+// load of 1e300 Btu/h, a share of 1e-320, a supply airflow of 1e308 cfm, a
+// fan of 1e308 kW): the project opens, each case is solved or refused with
+// its reason, and no table shows a number that is none.
+TEST(HostileFile, AbsurdAirHandlerNumbersGiveReasonsNotInfinities) {
+    const std::string full = sample();
+    const struct {
+        const char* from;
+        const char* to;
+    } cases[] = {
+        {"\"roomSensibleBtuPerHour\": 100000.0", "\"roomSensibleBtuPerHour\": 1e300"},
+        {"\"roomSensibleBtuPerHour\": 100000.0", "\"roomSensibleBtuPerHour\": 1e-300"},
+        {"\"roomLatentBtuPerHour\": 25000.0", "\"roomLatentBtuPerHour\": -1e300"},
+        {"\"share\": 0.2", "\"share\": 1e-320"},
+        {"\"riseF\": 2.0", "\"riseF\": 1e300"},
+        {"\"dryBulbF\": 55.0", "\"dryBulbF\": -1e300"},
+        {"\"value\": 10000.0", "\"value\": 1e308"},
+        {"\"power\": 10.0", "\"power\": 1e308"},
+        {"\"differenceF\": 20.0", "\"differenceF\": 1e-300"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        std::string bytes = full;
+        const std::size_t at = bytes.find(c.from);
+        ASSERT_NE(at, std::string::npos);
+        bytes.replace(at, std::string_view(c.from).size(), c.to);
+        auto read = ReadProjectFile(bytes);
+        if (std::holds_alternative<std::string>(read))
+            continue; // refused with its reason: the sweep above checks those
+        Model model;
+        model.replace(std::get<ProjectData>(std::move(read)));
+        ASSERT_TRUE(model.airHandlerResult());
+        for (const NamedTable& table : ProjectTables(model)) {
+            for (const char* none : {"inf", "nan", "e+", "e-"})
+                EXPECT_EQ(table.csv.find(none), std::string::npos) << table.name << ": " << none;
+        }
+        for (const airhandler::Season season :
+             {airhandler::Season::Summer, airhandler::Season::Winter}) {
+            if (!model.airHandlerResult()->solution.of(season).ok()) {
+                EXPECT_FALSE(model.airHandlerResult()->refusal(season).empty());
+            }
+        }
+    }
 }
