@@ -455,6 +455,14 @@ Outcome<CaseSolution> Unguarded(const Design& design, Season season) {
 
 } // namespace
 
+std::optional<Issue> CheckComponentSettings(const DesignCase& designCase) {
+    for (std::size_t i = 0; i < designCase.components.size(); ++i) {
+        if (const auto reason = detail::CheckSettings(designCase.components[i]))
+            return Issue{*reason, std::nullopt, static_cast<int>(i)};
+    }
+    return std::nullopt;
+}
+
 Outcome<CaseSolution> SolveCase(const Design& design, Season season) {
     return detail::Guarded([&]() -> Outcome<CaseSolution> { return Unguarded(design, season); });
 }

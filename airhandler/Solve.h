@@ -163,6 +163,12 @@ struct Solution {
     }
 };
 
+// The first component of the case whose own settings, for the option it is
+// given, are refused whatever the air (an effectiveness above 1, a negative
+// rise ...), with its position; nothing when every component's can be used.
+// Solving the case makes the same check.
+std::optional<Issue> CheckComponentSettings(const DesignCase& designCase);
+
 // Solves one case of the design. Issues: see Reason; every input is checked
 // before it is used, including the options of components that turn out off.
 Outcome<CaseSolution> SolveCase(const Design& design, Season season);

@@ -1,7 +1,10 @@
 #include "airhandler/Tables.h"
 
 #include "core/NumberFormat.h"
+#include "engine/FloatingPointFault.h"
+#include "engine/PsychroFun.h"
 #include "engine/Units.h"
+#include "processes/Air.h"
 
 #include <algorithm>
 
@@ -23,9 +26,21 @@ constexpr std::string_view kMassFlow = "0";
 constexpr std::string_view kWater = "0.00";
 constexpr std::string_view kPercent = "0.00";
 constexpr std::string_view kRatio = "0.0000";
+constexpr std::string_view kEnthalpy = "0.00";
 
 std::string Number(double value, std::string_view pattern) {
     return calculator::FormatNumber(value, pattern);
+}
+
+// A value of the engine's relations, empty where they fault (never for the
+// real air of a solved case).
+template <typename F>
+std::string Guarded(F&& text) {
+    try {
+        return text();
+    } catch (const basPsychroFun::FloatingPointFault&) {
+        return {};
+    }
 }
 
 std::string Text(std::string_view text) {
@@ -40,6 +55,7 @@ struct Units {
     [[nodiscard]] std::string humidityRatio() const { return si ? "kg/kg" : "lb/lb"; }
     [[nodiscard]] std::string massFlow() const { return si ? "kg/h" : "lb/h"; }
     [[nodiscard]] std::string heat() const { return si ? "kW" : "Btu/h"; }
+    [[nodiscard]] std::string enthalpy() const { return si ? "kJ/kg" : "Btu/lb"; }
 
     [[nodiscard]] std::string t(double tF) const {
         return Number(si ? units::FahrenheitToCelsius(tF) : tF, kTemperature);
@@ -50,6 +66,26 @@ struct Units {
     }
     [[nodiscard]] std::string water(double lbPerHour) const {
         return Number(si ? units::PoundsToKilograms(lbPerHour) : lbPerHour, kWater);
+    }
+    // Enthalpy in the system's own formulation (ASHRAE Handbook—Fundamentals
+    // ch. 1 eq. 32, IP or SI), as the loads are computed.
+    [[nodiscard]] std::string h(const AirState& state) const {
+        return Guarded([&] {
+            return Number(processes::air::Enthalpy(state.dryBulbF, state.humidityRatio,
+                                                   si ? UnitSystem::SI : UnitSystem::IP),
+                          kEnthalpy);
+        });
+    }
+    // Relative humidity, %: the vapour pressure over the saturation pressure
+    // at the dry bulb (ch. 1 eq. 24).
+    [[nodiscard]] static std::string rh(const AirState& state) {
+        return Guarded([&] {
+            const double pw =
+                processes::air::VapourPressure(state.humidityRatio, state.pressurePsia);
+            return Number(units::FractionToPercent(
+                              pw / basPsychroFun::SaturationPressure(state.dryBulbF, "IP")),
+                          kPercent);
+        });
     }
     [[nodiscard]] std::string q(double btuPerHour) const {
         return si ? Number(units::BtuPerHourToKilowatts(btuPerHour), kKilowatts)
@@ -252,10 +288,14 @@ Table RollupTable(const Design& design, const Solution& solution) {
         [&](const S& s, const C&) { return u.t(s.room.dryBulbF); });
     add("Room humidity ratio (" + u.humidityRatio() + ")",
         [&](const S& s, const C&) { return u.w(s.room.humidityRatio); });
+    add("Room enthalpy (" + u.enthalpy() + ")", [&](const S& s, const C&) { return u.h(s.room); });
     add("Supply dry bulb (" + u.temperature() + ")",
         [&](const S& s, const C&) { return u.t(s.supply.dryBulbF); });
     add("Supply humidity ratio (" + u.humidityRatio() + ")",
         [&](const S& s, const C&) { return u.w(s.supply.humidityRatio); });
+    add("Supply relative humidity (%)", [](const S& s, const C&) { return Units::rh(s.supply); });
+    add("Supply enthalpy (" + u.enthalpy() + ")",
+        [&](const S& s, const C&) { return u.h(s.supply); });
     add("Supply airflow (" + airflowUnit + ")",
         [](const S& s, const C&) { return AirflowText(s.supplyAirflow); });
     add("Supply dry air (" + u.massFlow() + ")",
@@ -264,6 +304,8 @@ Table RollupTable(const Design& design, const Solution& solution) {
         [&](const S& s, const C&) { return u.t(s.outdoor.dryBulbF); });
     add("Outdoor humidity ratio (" + u.humidityRatio() + ")",
         [&](const S& s, const C&) { return u.w(s.outdoor.humidityRatio); });
+    add("Outdoor enthalpy (" + u.enthalpy() + ")",
+        [&](const S& s, const C&) { return u.h(s.outdoor); });
     add("Outdoor air share (%)", [](const S& s, const C&) {
         return Number(units::FractionToPercent(s.outdoorShare), kPercent);
     });
@@ -275,6 +317,8 @@ Table RollupTable(const Design& design, const Solution& solution) {
         [&](const S& s, const C&) { return u.t(s.mixed.dryBulbF); });
     add("Mixed air humidity ratio (" + u.humidityRatio() + ")",
         [&](const S& s, const C&) { return u.w(s.mixed.humidityRatio); });
+    add("Mixed air enthalpy (" + u.enthalpy() + ")",
+        [&](const S& s, const C&) { return u.h(s.mixed); });
     add("Cooling (tons)",
         [](const S& s, const C&) { return Number(s.rollup.cooling.tons(), kTons); });
     add("Cooling (kW)",

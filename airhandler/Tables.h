@@ -26,8 +26,10 @@ struct Table {
 // note. A refused case is one row with the reason.
 Table ComponentsTable(const Design& design, const Solution& solution, Season season);
 
-// The two cases side by side: the room, the supply and outdoor air, the
-// plant's cooling, heating and water, and the room-load check.
+// The two cases side by side: the room, the supply air (its dry bulb,
+// humidity ratio, relative humidity and enthalpy, volume airflow and mass of
+// dry air), the outdoor and mixed air, the plant's cooling, heating and
+// water, and the room-load check.
 Table RollupTable(const Design& design, const Solution& solution);
 
 // The table as CSV (RFC 4180): fields holding a comma, a quote or a line

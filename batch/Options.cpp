@@ -4,8 +4,10 @@
 #include "core/FieldRules.h"
 #include "core/FieldTable.h"
 #include "core/RealAir.h"
+#include "projectcore/Csv.h"
 #include "weather/Columns.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace batch {
@@ -101,6 +103,7 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
                 options.rendering.system = *system;
             else
                 return "--units: give IP or SI";
+            options.unitsGiven = true;
         } else if (arg == "--pressure" || arg == "--altitude") {
             const auto v = value();
             if (!v)
@@ -113,6 +116,21 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
             if (!v || v->empty())
                 return "--epw: give a weather file";
             options.epw = std::string(*v);
+        } else if (arg == "--project") {
+            const auto v = value();
+            if (!v || v->empty())
+                return "--project: give a project file";
+            options.project = std::string(*v);
+        } else if (arg == "--table") {
+            const auto v = value();
+            const auto names = project::ProjectTableNames();
+            if (!v || std::find(names.begin(), names.end(), *v) == names.end()) {
+                std::string known;
+                for (const std::string_view name : names)
+                    known += (known.empty() ? "" : ", ") + std::string(name);
+                return "--table: give one of " + known;
+            }
+            options.table = std::string(*v);
         } else if (arg == "-o" || arg == "--output") {
             const auto v = value();
             if (!v || v->empty())
@@ -129,6 +147,22 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
     }
     if (!options.epw.empty() && inputGiven)
         return "Give a CSV file or --epw, not both";
+    if (!options.project.empty()) {
+        // A lone "-" names standard output for the tables.
+        if ((inputGiven && options.input != "-") || !options.epw.empty())
+            return "Give a CSV file, --epw or --project, one of them";
+        if (inputGiven && !options.output.empty() && options.output != "-")
+            return "Give -o or -, not both";
+        options.input.clear();
+        // A project has its own atmosphere, and its tables their own formats.
+        if (atmosphere)
+            return "A project gives its points their atmospheric pressure: " +
+                   std::string(atmosphere->first) + " does not apply with --project";
+        if (options.rendering.formats)
+            return "--formats does not apply with --project: its tables have their own";
+    } else if (!options.table.empty()) {
+        return "--table applies with --project";
+    }
     if (!options.epw.empty() && atmosphere)
         return "A weather file gives each hour its station pressure: " +
                std::string(atmosphere->first) + " does not apply with --epw";
@@ -145,6 +179,7 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
 std::string HelpText() {
     return R"help(Usage: vaporwright-batch [OPTIONS] [FILE]
        vaporwright-batch [OPTIONS] --epw WEATHER.epw
+       vaporwright-batch --project FILE.vwproj [--units IP|SI] [--table NAME] [-o OUT]
 
 Computes the state of moist air for every row of a CSV file (FILE, or standard
 input when FILE is missing or "-") and writes every property the Vaporwright
@@ -193,18 +228,41 @@ Options:
                       input): each hour's dry bulb and dew point at its
                       station pressure; the output begins with the file's
                       year,month,day,hour (hour 1 to 24, ending then)
-  -o, --output FILE   write to FILE instead of standard output
+  --project FILE      read a Vaporwright project file instead (never written):
+                      compute it, the air handler included, and write its
+                      tables as CSV (below)
+  --table NAME        with --project, only that table: points, processes,
+                      mixtures, airhandler-components or airhandler-rollup
+  -o, --output FILE   write to FILE instead of standard output (with --project:
+                      a folder DIR for every table, a FILE for the one table
+                      --table names, or - for standard output)
   -h, --help          show this help and exit
   --version           show the version and exit
 
-Exit status: 0 all rows written (rows without real air included), 1 a command
-line that cannot be followed (an output that is the input file, named or on
-standard input, included), 2 an input that cannot be opened or read (a missing
-file, a folder, an unusable header), 3 an output that cannot be written.
+Project tables (--project): points, processes and mixtures, and for a project
+with an air handler airhandler-components (both cases, each row led by its
+case) and airhandler-rollup, in the project's own unit system unless --units
+says otherwise; each an RFC 4180 table with CR LF line ends and units in its
+header. To standard output (no -o, -o - or -) every table is preceded by a
+line holding its name and followed, but for the last, by an empty line; with
+--table, the one table alone, as a plain CSV file; -o FILE takes one table,
+--table's. With -o DIR (an existing folder, or a name ending in "/", made if
+missing) each table goes to its own file, DIR/NAME.csv, written whole or not
+at all. A damaged or unreadable project is refused with the window's message,
+and nothing is written.
 
-Example:
+Exit status: 0 all rows written (rows without real air included), 1 a command
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project's standard output, included; one file for all of
+a project's tables), 2 an input that cannot be opened or read (a missing
+file, a folder, an unusable header, a damaged project, a table the project
+does not have), 3 an output that cannot be written.
+
+Examples:
   printf 'time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n' |
       vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project office.vwproj -o tables/
+  vaporwright-batch --project office.vwproj --table airhandler-rollup --units SI
 )help";
 }
 

@@ -29,6 +29,11 @@ struct Options {
     std::string input;  // a CSV file; empty or "-" for standard input
     std::string epw;    // an EPW weather file instead of CSV
     std::string output; // empty or "-" for standard output
+    // A project file (.vwproj) instead: its tables, in the units of --units
+    // when given (unitsGiven), else in the project's own.
+    std::string project;
+    std::string table; // --table: that table of the project alone
+    bool unitsGiven = false;
 };
 
 // The options of `arguments` (without the program name), or the message of

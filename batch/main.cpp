@@ -2,6 +2,7 @@
 // (batch/Options.cpp) and the manual page docs/vaporwright-batch.1.
 
 #include "batch/Options.h"
+#include "batch/ProjectRun.h"
 #include "batch/Run.h"
 #include "batch/Version.h"
 #include "weather/Fields.h"
@@ -64,6 +65,16 @@ int run(const std::vector<std::string_view>& arguments) {
     if (options.version) {
         std::printf("vaporwright-batch %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
         return kExitOk;
+    }
+
+    if (!options.project.empty()) {
+        // The whole project is read and computed before anything is written.
+        auto tables = ProjectTables(options);
+        if (auto* failed = std::get_if<RunResult>(&tables))
+            return fail(failed->exitCode, failed->message);
+        const RunResult written =
+            WriteProjectTables(options, std::get<std::vector<project::NamedTable>>(tables), stdout);
+        return written.exitCode == kExitOk ? kExitOk : fail(written.exitCode, written.message);
     }
 
     // The input is opened first, so that the output can be checked against

@@ -124,10 +124,10 @@ void RepaintWithAProject(benchmark::State& state) {
     project::ZoneSettings zones;
     zones.comfortShown = true;
     zones.dataRoomShown = true;
-    zones.userZones.push_back({QStringLiteral("Office"),
-                               processes::ZoneLimits{68.0, 78.0, {}, {}, {}, 0.6, {}, {}}, true});
-    zones.userZones.push_back({QStringLiteral("Store"),
-                               processes::ZoneLimits{50.0, 60.0, {}, 0.008, {}, {}, {}, {}}, true});
+    zones.userZones.push_back(
+        {"Office", processes::ZoneLimits{68.0, 78.0, {}, {}, {}, 0.6, {}, {}}, true});
+    zones.userZones.push_back(
+        {"Store", processes::ZoneLimits{50.0, 60.0, {}, 0.008, {}, {}, {}, {}}, true});
     if (!project.setZoneSettings(zones).isEmpty()) {
         state.SkipWithError("zone settings refused");
         return;

@@ -1,12 +1,15 @@
 // The state-point project: solving one point from each kind of pair,
 // recomputing a chart of 50 points and 50 processes after a change of the
 // atmospheric pressure (every point solved again, every process analysed),
-// opening a large project file: reading it alone, and reading it with the
-// first compute of every point and process (Project::open); and switching
-// the unit system of a large project whose points are defined by enthalpy.
+// opening a large project file: reading it alone (the model's reader, Qt-free),
+// reading it with the first compute of every point and process, without Qt
+// (as vaporwright-batch --project does) and through the window's project
+// (Project::open); writing it; solving the air handler; and switching the
+// unit system of a large project whose points are defined by enthalpy.
 
 #include "project/Project.h"
-#include "project/ProjectFile.h"
+#include "projectcore/Model.h"
+#include "projectcore/ProjectFile.h"
 
 #include <array>
 
@@ -86,19 +89,52 @@ ProjectData largeProject(int count, Input second = Input::RelativeHumidity) {
     return data;
 }
 
-QByteArray largeProjectFile(int count) {
+std::string largeProjectFile(int count) {
     return WriteProjectFile(largeProject(count));
 }
 
 void BM_ReadProjectFile(benchmark::State& state) {
-    const QByteArray bytes = largeProjectFile(static_cast<int>(state.range(0)));
+    const std::string bytes = largeProjectFile(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto read = ReadProjectFile(bytes);
         benchmark::DoNotOptimize(read);
     }
     state.SetLabel(std::to_string(bytes.size() / 1024) + " KiB");
 }
-BENCHMARK(BM_ReadProjectFile)->Arg(40000)->Unit(benchmark::kMillisecond);
+// Two sizes, to show the read grows linearly with the file.
+BENCHMARK(BM_ReadProjectFile)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+// The file read and every result computed, without Qt.
+void BM_ReadAndComputeProject(benchmark::State& state) {
+    const std::string bytes = largeProjectFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto read = ReadProjectFile(bytes);
+        Model model;
+        model.replace(std::get<ProjectData>(std::move(read)));
+        benchmark::DoNotOptimize(model.processResult(0));
+    }
+}
+BENCHMARK(BM_ReadAndComputeProject)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+void BM_WriteProjectFile(benchmark::State& state) {
+    const ProjectData data = largeProject(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        std::string bytes = WriteProjectFile(data);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(BM_WriteProjectFile)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+// Both cases of the air handler's example, from their definitions.
+void BM_SolveAirHandler(benchmark::State& state) {
+    const AirHandlerSetup setup;
+    const Atmosphere atmosphere;
+    for (auto _ : state) {
+        AirHandlerResult result = SolveAirHandler(setup, atmosphere);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_SolveAirHandler)->Unit(benchmark::kMicrosecond);
 
 // The whole of File > Open Project short of the window: the file read and
 // checked, then every point solved and every process analysed.
@@ -106,8 +142,9 @@ void BM_OpenProject(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("large.vwproj"));
     QFile file(path);
+    const std::string bytes = largeProjectFile(static_cast<int>(state.range(0)));
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(largeProjectFile(static_cast<int>(state.range(0)))) < 0) {
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0) {
         state.SkipWithError("cannot write the project file");
         return;
     }

@@ -1,5 +1,7 @@
 #include "chartwindow/ChartWindow.h"
 
+#include "airhandlerview/AirHandlerLayer.h"
+#include "airhandlerview/AirHandlerPanel.h"
 #include "chartwindow/Report.h"
 #include "chartwindow/WindowFit.h"
 #include "engine/Units.h"
@@ -69,6 +71,7 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     panel_ = new WeatherPanel(chart_, side_);
     panel_->setObjectName(QStringLiteral("weatherPanel"));
     buildProjectPanel();
+    buildAirHandlerPanel();
     side_->addTab(panel_, QStringLiteral("&Weather"));
     // Five tabs keep their names whole in the panel's width; more scroll.
     side_->tabBar()->setElideMode(Qt::ElideNone);
@@ -89,6 +92,7 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(panel_, &WeatherPanel::weatherChanged, this, [this] {
         applyPressure();
         updateActions();
+        passWeatherDesign();
     });
     buildMenu();
     buildEditMenu();
@@ -140,12 +144,16 @@ void ChartWindow::applyAccessibleTexts() {
                        "filter, zones, limits, hour counts and design conditions."));
     if (project_ != nullptr)
         description += QLatin1Char(' ') + ProjectDescription(*project_);
+    if (project_ != nullptr && airHandler_ != nullptr && project_->airHandlerResult() != nullptr)
+        description += QLatin1Char(' ') +
+                       AirHandlerDescription(*project_->airHandlerResult(), airHandler_->season());
     chart_->setAccessibleDescription(description);
 }
 
 void ChartWindow::buildMenu() {
     QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
     buildProjectMenu(file);
+    buildAirHandlerMenu(file);
     file->addSeparator();
     QAction* open = file->addAction(QStringLiteral("Open &Weather File..."));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));

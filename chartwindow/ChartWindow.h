@@ -55,6 +55,8 @@ class Project;
 
 namespace chart {
 
+class AirHandlerInteraction;
+class AirHandlerPanel;
 class PointsView;
 class ProcessesView;
 struct ReportDocument;
@@ -110,6 +112,10 @@ public:
     [[nodiscard]] bool sidePanelShown() const;
     [[nodiscard]] PointsView* pointsView() const noexcept { return points_; }
     [[nodiscard]] ProcessesView* processesView() const noexcept { return processes_; }
+    [[nodiscard]] AirHandlerPanel* airHandlerPanel() const noexcept { return airHandler_; }
+    [[nodiscard]] AirHandlerInteraction* airHandlerInteraction() const noexcept {
+        return airHandlerInteraction_;
+    }
     // The file the project was last opened from or saved to; empty for a
     // new project.
     [[nodiscard]] const QString& projectPath() const noexcept { return projectPath_; }
@@ -179,6 +185,15 @@ private:
     // The project's points, processes and mixtures as the panel shows them.
     void appendProjectTables(ReportDocument& document) const;
 
+    // The air handler's part of the window (ChartWindowAirHandler.cpp).
+    void buildAirHandlerPanel();
+    void buildAirHandlerMenu(QMenu* file);
+    void askExportAirHandlerCsv(bool components);
+    // The weather's design conditions, for the air handler's outdoor air.
+    void passWeatherDesign();
+    // The chain of the case shown and the rollup of both cases.
+    void appendAirHandlerTables(ReportDocument& document) const;
+
     PsychroChart* chart_ = nullptr;
     WeatherPanel* panel_ = nullptr;
     QSplitter* splitter_ = nullptr;
@@ -194,6 +209,8 @@ private:
     QTabWidget* side_ = nullptr;
     PointsView* points_ = nullptr;
     ProcessesView* processes_ = nullptr;
+    AirHandlerPanel* airHandler_ = nullptr;
+    AirHandlerInteraction* airHandlerInteraction_ = nullptr;
     CalculatorView view_;
     bool calculatorFed_ = false; // setCalculatorView was called
     QString projectPath_;

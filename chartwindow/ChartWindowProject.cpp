@@ -130,7 +130,9 @@ bool ChartWindow::projectModified() const {
     // An empty project has nothing to lose: the calculator's pressure it
     // follows is no work of the user's.
     const project::ProjectData& kept = project_->data();
-    const bool empty = kept.points.empty() && kept.zones == project::ZoneSettings{};
+    // An air handler alone is work too.
+    const bool empty =
+        kept.points.empty() && kept.zones == project::ZoneSettings{} && !kept.airHandler;
     return !empty && !project_->undoStack()->isClean();
 }
 
@@ -182,7 +184,9 @@ bool ChartWindow::saveProject(const QString& path, QString* error) {
 }
 
 void ChartWindow::newProject() {
-    project_->replace(project::ProjectData{project_->atmosphere(), {}, {}, {}, {}});
+    project::ProjectData empty;
+    empty.atmosphere = project_->atmosphere();
+    project_->replace(std::move(empty));
     projectPath_.clear();
     project_->undoStack()->setClean();
     updateProjectTitle();
@@ -306,6 +310,7 @@ ReportDocument ChartWindow::reportDocument() const {
              shown->paintForPrint(painter, target, font);
          }}});
     appendProjectTables(document);
+    appendAirHandlerTables(document);
     if (panel_->hasWeather()) {
         document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
         document.sections.push_back(
@@ -334,18 +339,18 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
 
     // A column per zone shown, under a short code, whether the point lies
     // inside it; the codes' zones in a line under the table.
-    QStringList zones;
+    std::vector<std::string> zones;
     for (int r = 0; r < project_->pointCount(); ++r) {
         for (const project::ZoneMembership& z : project_->pointResult(r).zones) {
-            if (!zones.contains(z.zone))
-                zones.append(z.zone);
+            if (std::find(zones.begin(), zones.end(), z.zone) == zones.end())
+                zones.push_back(z.zone);
         }
     }
-    for (qsizetype z = 0; z < zones.size(); ++z)
+    for (std::size_t z = 0; z < zones.size(); ++z)
         table.headers.append(QStringLiteral("Z%1").arg(z + 1));
     for (int r = 0; r < project_->pointCount(); ++r) {
         const auto& memberships = project_->pointResult(r).zones;
-        for (const QString& zone : zones) {
+        for (const std::string& zone : zones) {
             const auto found =
                 std::find_if(memberships.begin(), memberships.end(),
                              [&zone](const project::ZoneMembership& z) { return z.zone == zone; });
@@ -362,10 +367,11 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
     for (std::size_t r = 0; r < table.rows.size(); ++r)
         table.rows[r].insert(table.rows[r].end(), comfort.rows[r].begin(), comfort.rows[r].end());
     document.sections.push_back({QStringLiteral("State points"), std::move(table)});
-    if (!zones.isEmpty()) {
+    if (!zones.empty()) {
         QStringList legend;
-        for (qsizetype z = 0; z < zones.size(); ++z)
-            legend.append(QStringLiteral("Z%1 %2").arg(z + 1).arg(zones[z]));
+        for (std::size_t z = 0; z < zones.size(); ++z)
+            legend.append(
+                QStringLiteral("Z%1 %2").arg(z + 1).arg(QString::fromStdString(zones[z])));
         document.sections.push_back(
             {QString(), QStringList{QStringLiteral("Zones (in: the point lies inside): ") +
                                     legend.join(QStringLiteral("; "))}});

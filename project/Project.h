@@ -1,20 +1,21 @@
 #pragma once
 
-// The state-point project: named points on the chart, each defined by two
-// properties and solved by the compute core; their airflows; the processes
-// between them with their loads, cooling coils and adiabatic mixtures; the
-// zones each point lies in and its thermal comfort. Every change is a step
-// on the project's undo stack, and the project reads and writes its own file.
+// The state-point project of the chart window: named points on the chart,
+// each defined by two properties and solved by the compute core; their
+// airflows; the processes between them with their loads, cooling coils and
+// adiabatic mixtures; the zones each point lies in and its thermal comfort;
+// the air handler. Every change is a step on the project's undo stack, and
+// the project reads and writes its own file.
 //
-// Indices are positions in the lists as they stand; the signals say when
-// they move. Results are recomputed at every change, so the getters are
-// cheap and never stale.
+// This is the window's layer over the project's model (projectcore/): the
+// model holds the data and computes every result; its checks and the file
+// are the model's. This class adds undo, signals and the QString of the
+// views. Indices are positions in the lists as they stand; the signals say
+// when they move. Results are recomputed at every change, so the getters
+// are cheap and never stale.
 
-#include "processes/ComfortZone.h"
-#include "processes/CoolingCoil.h"
-#include "processes/LimitZone.h"
-#include "processes/Process.h"
-#include "project/ProjectData.h"
+#include "projectcore/Edits.h"
+#include "projectcore/Model.h"
 
 #include <optional>
 #include <utility>
@@ -28,45 +29,7 @@ namespace project {
 
 namespace detail {
 class Edits;
-// New definitions of points, by id: what a change of the unit system does to
-// points defined by enthalpy.
-using Redefinitions = std::vector<std::pair<int, PointDefinition>>;
 } // namespace detail
-
-// Whether a point lies in one of the zones shown.
-struct ZoneMembership {
-    QString zone;
-    bool inside = false;
-};
-
-// What is computed for a point.
-struct PointResult {
-    // The state the calculator shows, or nothing with the reason (ReasonText).
-    std::optional<CalcState> state;
-    QString reason;
-    // Mass flow of dry air of the airflow at the point, lb/h; or, for an
-    // airflow given that carries none, why (airflowMessage).
-    std::optional<double> dryAirLbPerHour;
-    QString airflowMessage;
-    // In order: the comfort zone, the data-room envelope, then the user
-    // zones, each when shown.
-    std::vector<ZoneMembership> zones;
-    // PMV and PPD with the project's comfort parameters, the mean radiant
-    // temperature equal to the dry bulb; or why not (comfortMessage).
-    std::optional<processes::ComfortIndices> comfort;
-    QString comfortMessage;
-};
-
-struct ProcessResult {
-    // The analysis (name, changes, SHR; loads when the entering point has an
-    // airflow), or nothing with the message.
-    std::optional<processes::ProcessAnalysis> analysis;
-    QString message; // why there is no analysis, or no loads
-    // For cooling and dehumidifying: the coil's ADP and bypass factor, or
-    // why there is none (coilMessage).
-    std::optional<processes::CoilCondition> coil;
-    QString coilMessage;
-};
 
 // The position of what an edit added, or why nothing was added.
 struct Added {
@@ -83,55 +46,66 @@ public:
     ~Project() override;
 
     [[nodiscard]] QUndoStack* undoStack() noexcept { return &undo_; }
-    [[nodiscard]] const ProjectData& data() const noexcept { return data_; }
-    [[nodiscard]] const Atmosphere& atmosphere() const noexcept { return data_.atmosphere; }
+    // The model: the data with every result computed from it.
+    [[nodiscard]] const Model& model() const noexcept { return model_; }
+    [[nodiscard]] const ProjectData& data() const noexcept { return model_.data(); }
+    [[nodiscard]] const Atmosphere& atmosphere() const noexcept { return model_.atmosphere(); }
 
-    [[nodiscard]] int pointCount() const noexcept { return static_cast<int>(data_.points.size()); }
-    [[nodiscard]] const StatePoint& point(int index) const { return data_.points.at(at(index)); }
+    [[nodiscard]] int pointCount() const noexcept { return model_.pointCount(); }
+    [[nodiscard]] const StatePoint& point(int index) const { return model_.point(index); }
+    // The point's name as the views show it.
+    [[nodiscard]] QString pointName(int index) const;
     [[nodiscard]] const PointResult& pointResult(int index) const {
-        return pointResults_.at(at(index));
+        return model_.pointResult(index);
     }
     // The position of the point with this id; -1 when there is none.
-    [[nodiscard]] int indexOfId(int id) const { return index_.positionOfId(id); }
+    [[nodiscard]] int indexOfId(int id) const { return model_.index().positionOfId(id); }
     // The position of the point of this name; -1 when there is none.
-    [[nodiscard]] int indexOfName(const QString& name) const { return index_.positionOfName(name); }
+    [[nodiscard]] int indexOfName(const QString& name) const;
     // The name the next point added without one gets: the program's own
     // sequence A, B, ..., Z, AA, ... goes on from the last name it gave,
     // skipping names in use. Names the user gives never move it on, even
     // one of the sequence's form ("B", or "OA"); a project opened starts it
     // at A again.
-    [[nodiscard]] QString nextPointName() const { return NextPointName(index_, nameSequence_); }
+    [[nodiscard]] QString nextPointName() const;
 
-    [[nodiscard]] int processCount() const noexcept {
-        return static_cast<int>(data_.processes.size());
-    }
+    [[nodiscard]] int processCount() const noexcept { return model_.processCount(); }
     [[nodiscard]] const ProcessLink& process(int index) const {
-        return data_.processes.at(static_cast<std::size_t>(index));
+        return data().processes.at(static_cast<std::size_t>(index));
     }
     [[nodiscard]] const ProcessResult& processResult(int index) const {
-        return processResults_.at(static_cast<std::size_t>(index));
+        return model_.processResult(index);
     }
 
     [[nodiscard]] int mixingCount() const noexcept {
-        return static_cast<int>(data_.mixings.size());
+        return static_cast<int>(data().mixings.size());
     }
     [[nodiscard]] const Mixing& mixing(int index) const {
-        return data_.mixings.at(static_cast<std::size_t>(index));
+        return data().mixings.at(static_cast<std::size_t>(index));
     }
 
-    [[nodiscard]] const ZoneSettings& zoneSettings() const noexcept { return data_.zones; }
+    [[nodiscard]] const ZoneSettings& zoneSettings() const noexcept { return data().zones; }
     // The zones the settings make, for drawing them: nothing for comfort
     // parameters or a user zone's limits that make no zone, or for a user
     // zone index out of range.
     [[nodiscard]] const processes::ComfortZone* comfortZone() const noexcept {
-        return comfortZone_ ? &*comfortZone_ : nullptr;
+        return model_.comfortZone();
     }
-    [[nodiscard]] const processes::LimitZone& dataRoomZone() const noexcept { return dataRoom_; }
+    [[nodiscard]] const processes::LimitZone& dataRoomZone() const noexcept {
+        return model_.dataRoomZone();
+    }
     [[nodiscard]] const processes::LimitZone* userZone(int index) const noexcept {
-        if (index < 0 || index >= static_cast<int>(userZones_.size()))
-            return nullptr;
-        const auto& zone = userZones_[static_cast<std::size_t>(index)];
-        return zone ? &*zone : nullptr;
+        return model_.userZone(index);
+    }
+
+    // The air handler: its setup, none until one is set; and its solution at
+    // the project's atmosphere (AirHandlerSetup.h), re-solved whenever the
+    // setup, the pressure or the unit system changes.
+    [[nodiscard]] const std::optional<AirHandlerSetup>& airHandler() const noexcept {
+        return data().airHandler;
+    }
+    [[nodiscard]] const AirHandlerResult* airHandlerResult() const noexcept {
+        return model_.airHandlerResult() ? &*model_.airHandlerResult() : nullptr;
     }
 
     // --- Edits: each one step on the undo stack ----------------------------
@@ -175,13 +149,14 @@ public:
     void deleteMixing(int index);
 
     QString setZoneSettings(const ZoneSettings& zones);
-    // The calculator's pressure (psia) and unit system: every point is solved
-    // again; points defined by enthalpy keep their air across a change of
-    // the unit system (the enthalpy moves to the new datum). The calculator
-    // keeps its pressure at single precision: a pressure equal to the
-    // project's at single precision is the same pressure, and the project
-    // keeps its own number (14.696 from a file stays 14.696, no change).
+    // The calculator's pressure (psia) and unit system (PlanAtmosphere):
+    // every point and the air handler are solved again, keeping their air
+    // across a change of the unit system.
     QString setAtmosphere(const Atmosphere& atmosphere);
+    // The whole air handler, one undo step; nothing removes it. Refused, with
+    // the reason and nothing changed: what CheckAirHandler refuses. A setup
+    // equal to the one there is no change.
+    QString setAirHandler(const std::optional<AirHandlerSetup>& setup);
 
     // --- File and tables ---------------------------------------------------
 
@@ -194,9 +169,14 @@ public:
     // Replaces the whole project (as open does, without the file).
     void replace(ProjectData data);
 
-    // The points or the processes table as CSV (Csv.h), written to `path`.
+    // The points, processes or mixtures table as CSV (projectcore/Csv.h),
+    // written to `path`.
     [[nodiscard]] QString exportPointsCsv(const QString& path) const;
     [[nodiscard]] QString exportProcessesCsv(const QString& path) const;
+    [[nodiscard]] QString exportMixturesCsv(const QString& path) const;
+    // The air handler's components or rollup table; refused without one.
+    [[nodiscard]] QString exportAirHandlerComponentsCsv(const QString& path) const;
+    [[nodiscard]] QString exportAirHandlerRollupCsv(const QString& path) const;
 
 signals:
     // Points were added, removed or reordered, or all of them changed.
@@ -208,13 +188,17 @@ signals:
     void mixingsChanged();
     void zonesChanged();
     void atmosphereChanged();
+    // The air handler's setup or its solution changed (an atmosphere or unit
+    // system changed, a project was opened).
+    void airHandlerChanged();
 
 private:
     friend class detail::Edits;
 
-    std::size_t at(int index) const { return static_cast<std::size_t>(index); }
-    bool validPoint(int index) const noexcept { return index >= 0 && index < pointCount(); }
+    bool validPoint(int index) const noexcept { return model_.validPoint(index); }
     QString replacePointWith(int index, StatePoint after, const QString& text, bool drag);
+    // The model's processes were analysed again: say so when there are any.
+    void processesRecomputed();
 
     // Primitive changes, made by the undo commands (ProjectCommands.h).
     void insertPoint(int index, StatePoint point);
@@ -227,30 +211,15 @@ private:
     void applyZones(ZoneSettings zones);
     // The atmosphere and the definitions that go with it, then every result
     // once (not once for each point redefined).
-    void applyAtmosphere(Atmosphere atmosphere, const detail::Redefinitions& definitions);
+    void applyAtmosphere(const AtmosphereState& state);
+    void applyAirHandler(std::optional<AirHandlerSetup> setup);
     void setNameSequence(int next) noexcept { nameSequence_ = next; }
     [[nodiscard]] int nameSequence() const noexcept { return nameSequence_; }
-    int takeId() noexcept { return nextId_++; }
 
-    void rebuildZones();
-    PointResult compute(const StatePoint& point) const;
-    ProcessResult compute(const ProcessLink& link) const;
-    void recomputePoints();
-    void recomputeProcesses();
-    std::optional<processes::AirState> airOf(int index) const;
-
-    ProjectData data_;
-    std::vector<PointResult> pointResults_;
-    std::vector<ProcessResult> processResults_;
-    ProjectIndex index_; // kept in step with data_
-    int nextId_ = 1;
+    Model model_;
     int nameSequence_ = 0;           // the position of the sequence the next name is sought from
     std::optional<int> dragPointId_; // the point being dragged, until finishMove()
     int dragIndex_ = -1;             // the undo index after the drag's last move
-
-    std::optional<processes::ComfortZone> comfortZone_;
-    processes::LimitZone dataRoom_;
-    std::vector<std::optional<processes::LimitZone>> userZones_;
 
     QUndoStack undo_;
 };

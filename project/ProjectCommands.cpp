@@ -1,5 +1,7 @@
 #include "project/ProjectCommands.h"
 
+#include "project/QtText.h"
+
 #include <algorithm>
 
 namespace project::detail {
@@ -12,8 +14,8 @@ constexpr int kMoveCommandId = 1;
 class InsertPoint final : public QUndoCommand {
 public:
     InsertPoint(Project& project, int index, StatePoint point, bool named, QUndoCommand* parent)
-        : QUndoCommand(QStringLiteral("Add point %1").arg(point.name), parent), p_(project),
-          index_(index), point_(std::move(point)),
+        : QUndoCommand(QStringLiteral("Add point %1").arg(ToQString(point.name)), parent),
+          p_(project), index_(index), point_(std::move(point)),
           sequenceAfter_(named ? SequencePosition(point_.name) : std::nullopt) {}
     void redo() override {
         sequenceBefore_ = Edits::nameSequence(p_);
@@ -39,7 +41,7 @@ class RemovePoint final : public QUndoCommand {
 public:
     RemovePoint(Project& project, int id, QUndoCommand* parent)
         : QUndoCommand(parent), p_(project), id_(id) {
-        setText(QStringLiteral("Delete point %1").arg(project.point(project.indexOfId(id)).name));
+        setText(QStringLiteral("Delete point %1").arg(project.pointName(project.indexOfId(id))));
     }
 
     void redo() override {
@@ -163,13 +165,28 @@ public:
     SetAtmosphere(Project& project, AtmosphereState before, AtmosphereState after)
         : QUndoCommand(QStringLiteral("Change pressure or units")), p_(project),
           before_(std::move(before)), after_(std::move(after)) {}
-    void redo() override { Edits::applyAtmosphere(p_, after_.atmosphere, after_.definitions); }
-    void undo() override { Edits::applyAtmosphere(p_, before_.atmosphere, before_.definitions); }
+    void redo() override { Edits::applyAtmosphere(p_, after_); }
+    void undo() override { Edits::applyAtmosphere(p_, before_); }
 
 private:
     Project& p_;
     AtmosphereState before_;
     AtmosphereState after_;
+};
+
+class SetAirHandler final : public QUndoCommand {
+public:
+    SetAirHandler(Project& project, std::optional<AirHandlerSetup> before,
+                  std::optional<AirHandlerSetup> after)
+        : QUndoCommand(QStringLiteral("Change air handler")), p_(project),
+          before_(std::move(before)), after_(std::move(after)) {}
+    void redo() override { Edits::applyAirHandler(p_, after_); }
+    void undo() override { Edits::applyAirHandler(p_, before_); }
+
+private:
+    Project& p_;
+    std::optional<AirHandlerSetup> before_;
+    std::optional<AirHandlerSetup> after_;
 };
 
 } // namespace
@@ -206,6 +223,10 @@ QUndoCommand* ZonesCommand(Project& project, ZoneSettings before, ZoneSettings a
 }
 QUndoCommand* AtmosphereCommand(Project& project, AtmosphereState before, AtmosphereState after) {
     return new SetAtmosphere(project, std::move(before), std::move(after));
+}
+QUndoCommand* AirHandlerCommand(Project& project, std::optional<AirHandlerSetup> before,
+                                std::optional<AirHandlerSetup> after) {
+    return new SetAirHandler(project, std::move(before), std::move(after));
 }
 
 } // namespace project::detail

@@ -30,9 +30,11 @@ public:
     }
     static void removeMixing(Project& p, int index) { p.removeMixing(index); }
     static void applyZones(Project& p, ZoneSettings zones) { p.applyZones(std::move(zones)); }
-    static void applyAtmosphere(Project& p, Atmosphere atmosphere,
-                                const Redefinitions& definitions) {
-        p.applyAtmosphere(atmosphere, definitions);
+    static void applyAtmosphere(Project& p, const AtmosphereState& state) {
+        p.applyAtmosphere(state);
+    }
+    static void applyAirHandler(Project& p, std::optional<AirHandlerSetup> setup) {
+        p.applyAirHandler(std::move(setup));
     }
     static int nameSequence(const Project& p) noexcept { return p.nameSequence(); }
     static void setNameSequence(Project& p, int next) noexcept { p.setNameSequence(next); }
@@ -57,11 +59,9 @@ QUndoCommand* InsertMixingCommand(Project& project, int index, Mixing mixing,
                                   QUndoCommand* parent = nullptr);
 QUndoCommand* RemoveMixingCommand(Project& project, int index, QUndoCommand* parent = nullptr);
 QUndoCommand* ZonesCommand(Project& project, ZoneSettings before, ZoneSettings after);
-// The atmosphere with the points it redefines, before and after.
-struct AtmosphereState {
-    Atmosphere atmosphere;
-    Redefinitions definitions;
-};
+// The atmosphere with what it redefines, before and after.
 QUndoCommand* AtmosphereCommand(Project& project, AtmosphereState before, AtmosphereState after);
+QUndoCommand* AirHandlerCommand(Project& project, std::optional<AirHandlerSetup> before,
+                                std::optional<AirHandlerSetup> after);
 
 } // namespace project::detail

@@ -14,7 +14,7 @@ shift || true
 
 packages=(
     g++ cmake ninja-build pkg-config
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-svg-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
     desktop-file-utils appstream dpkg-dev file binutils

@@ -38,7 +38,8 @@ PointDialog::PointDialog(project::Project* project, const CalculatorView& view, 
     for (int k = 0; k < 2; ++k) {
         inputs_[k] = new QComboBox(this);
         for (int i = 0; i < project::kInputCount; ++i)
-            inputs_[k]->addItem(Capitalised(project::InputName(static_cast<Input>(i))), i);
+            inputs_[k]->addItem(
+                Capitalised(QString::fromUtf8(project::InputName(static_cast<Input>(i)))), i);
         inputs_[k]->setAccessibleName(tr("%1 property").arg(ordinal[k]));
         form->addRow(propertyLabel[k], inputs_[k]);
 
@@ -109,15 +110,16 @@ std::optional<project::PointDefinition> PointDialog::definition(QString& why) co
         const auto typed = ReadFieldText(view_, field, values_[k]->text());
         if (!typed) {
             why = values_[k]->text().trimmed().isEmpty()
-                      ? tr("Type the %1.").arg(project::InputName(v[k].input))
+                      ? tr("Type the %1.").arg(QString::fromUtf8(project::InputName(v[k].input)))
                       : tr("“%1” is not a number for the %2.")
-                            .arg(values_[k]->text().trimmed(), project::InputName(v[k].input));
+                            .arg(values_[k]->text().trimmed(),
+                                 QString::fromUtf8(project::InputName(v[k].input)));
             return std::nullopt;
         }
         v[k].value = *typed;
     }
     if (auto pair = project::CheckPair(v[0].input, v[1].input)) {
-        why = *pair;
+        why = QString::fromStdString(*pair);
         return std::nullopt;
     }
     return project::PointDefinition{v[0], v[1]};

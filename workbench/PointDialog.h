@@ -7,7 +7,7 @@
 // pressure) while OK stays disabled; OK adds the point to the project, or
 // keeps the dialog open with the project's reason (a name in use).
 
-#include "project/Definition.h"
+#include "projectcore/Definition.h"
 #include "workbench/CalculatorView.h"
 
 #include <optional>

@@ -260,7 +260,7 @@ QString PointTableModel::displayText(int row, int column) const {
     }
     switch (column) {
     case kName:
-        return point.name;
+        return QString::fromStdString(point.name);
     case kDefinedBy:
         return QStringLiteral("%1, %2").arg(InputTitle(point.definition.first.input),
                                             InputTitle(point.definition.second.input));
@@ -289,7 +289,8 @@ QString PointTableModel::displayText(int row, int column) const {
     case kZones: {
         QStringList parts;
         for (const project::ZoneMembership& z : result.zones)
-            parts << QStringLiteral("%1: %2").arg(z.zone, z.inside ? tr("inside") : tr("outside"));
+            parts << QStringLiteral("%1: %2").arg(QString::fromStdString(z.zone),
+                                                  z.inside ? tr("inside") : tr("outside"));
         return parts.join(QStringLiteral("; "));
     }
     case kPmv:
@@ -298,9 +299,9 @@ QString PointTableModel::displayText(int row, int column) const {
         return result.comfort ? Number(result.comfort->ppd, 1) : QString();
     case kStatus: {
         QStringList parts;
-        for (const QString& m : {result.reason, result.airflowMessage, result.comfortMessage}) {
-            if (!m.isEmpty())
-                parts << m;
+        for (const std::string& m : {result.reason, result.airflowMessage, result.comfortMessage}) {
+            if (!m.empty())
+                parts << QString::fromStdString(m);
         }
         return parts.join(QStringLiteral(" "));
     }
@@ -314,14 +315,14 @@ QString PointTableModel::editText(int row, int column) const {
 }
 
 QString PointTableModel::accessibleText(int row, int column) const {
-    const QString point = tr("Point %1").arg(project_->point(row).name);
+    const QString point = tr("Point %1").arg(project_->pointName(row));
     const QString text = displayText(row, column);
     const int field = fieldOfColumn(column);
     if (field >= 0) {
         const QString spoken =
             QString::fromLatin1(kPropertyNames[static_cast<std::size_t>(field)].spoken);
         if (text.isEmpty()) {
-            const QString& reason = project_->pointResult(row).reason;
+            const QString reason = QString::fromStdString(project_->pointResult(row).reason);
             return reason.isEmpty() ? tr("%1, %2: none").arg(point, spoken)
                                     : tr("%1, %2: none, %3").arg(point, spoken, reason);
         }
@@ -347,17 +348,17 @@ QString PointTableModel::toolTip(int row, int column) const {
     const project::PointResult& result = project_->pointResult(row);
     if (fieldOfColumn(column) >= 0) {
         if (!result.state)
-            return result.reason;
+            return QString::fromStdString(result.reason);
         if (isDefining(row, column))
             return tr("Defines the point");
         return {};
     }
     if (column == kStatus || column == kZones)
         return displayText(row, column);
-    if (column == kDryAir && !result.airflowMessage.isEmpty())
-        return result.airflowMessage;
-    if ((column == kPmv || column == kPpd) && !result.comfortMessage.isEmpty())
-        return result.comfortMessage;
+    if (column == kDryAir && !result.airflowMessage.empty())
+        return QString::fromStdString(result.airflowMessage);
+    if ((column == kPmv || column == kPpd) && !result.comfortMessage.empty())
+        return QString::fromStdString(result.comfortMessage);
     return {};
 }
 
@@ -425,9 +426,10 @@ bool PointTableModel::setData(const QModelIndex& index, const QVariant& value, i
     // humidity over 100 %, say): say so, the row shows the reason as well.
     const project::PointResult& result = project_->pointResult(row);
     if (!result.state)
-        emit message(tr("Point %1 is not air: %2").arg(project_->point(row).name, result.reason));
-    else if (column == kAirflow && !result.airflowMessage.isEmpty())
-        emit message(result.airflowMessage);
+        emit message(tr("Point %1 is not air: %2")
+                         .arg(project_->pointName(row), QString::fromStdString(result.reason)));
+    else if (column == kAirflow && !result.airflowMessage.empty())
+        emit message(QString::fromStdString(result.airflowMessage));
     else
         emit message({});
     return true;
@@ -483,7 +485,7 @@ QString PointTableModel::editAirflowUnit(int row, const QString& text) {
         return tr("“%1” is not an airflow unit; choose one of %2.")
             .arg(text.trimmed(), airflowUnitTexts().join(QStringLiteral(", ")));
     if (!before)
-        return tr("Give point %1 an airflow first.").arg(project_->point(row).name);
+        return tr("Give point %1 an airflow first.").arg(project_->pointName(row));
     // The number stays: the unit says what it was meant in.
     return project_->setAirflow(row, processes::Airflow{before->value, *it});
 }

@@ -220,7 +220,7 @@ int PointsView::addCalculatorState() {
         CalcState at;
         at.Patm = static_cast<float>(projectPsia);
         showMessage(tr("Point %1 is solved at the points' pressure, %2 %3, not the calculator's.")
-                        .arg(project_->point(added.index).name,
+                        .arg(project_->pointName(added.index),
                              FieldText(view, at, calculator::kAtmosphericPressure),
                              FieldUnit(view, calculator::kAtmosphericPressure)));
     } else {
@@ -253,7 +253,7 @@ void PointsView::deleteSelected() {
     std::sort(rows.begin(), rows.end(), std::greater<>());
     QUndoStack* undo = project_->undoStack();
     undo->beginMacro(rows.size() == 1
-                         ? tr("Delete point %1").arg(project_->point(rows[0]).name)
+                         ? tr("Delete point %1").arg(project_->pointName(rows[0]))
                          : tr("Delete %n points", nullptr, static_cast<int>(rows.size())));
     for (const int row : rows)
         project_->deletePoint(row);

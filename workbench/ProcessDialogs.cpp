@@ -50,7 +50,7 @@ QComboBox* ProjectEditDialog::addPointRow(const QString& label, const QString& a
     combo->setAccessibleName(accessibleName);
     if (project_)
         for (int i = 0; i < project_->pointCount(); ++i)
-            combo->addItem(project_->point(i).name, project_->point(i).id);
+            combo->addItem(project_->pointName(i), project_->point(i).id);
     if (preselect >= 0 && preselect < combo->count())
         combo->setCurrentIndex(preselect);
     form_->addRow(label, combo);
@@ -155,7 +155,7 @@ void MixDialog::showAirflowNote() {
     for (const QComboBox* combo : {first_, second_}) {
         const int index = pointIndex(combo);
         if (index >= 0 && !project_->point(index).airflow)
-            without << project_->point(index).name;
+            without << project_->pointName(index);
     }
     without.removeDuplicates();
     if (without.isEmpty())

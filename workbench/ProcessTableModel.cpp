@@ -139,7 +139,7 @@ QVariant ProcessTableModel::headerData(int section, Qt::Orientation orientation,
 
 QString ProcessTableModel::pointName(int id) const {
     const int index = project_->indexOfId(id);
-    return index < 0 ? QStringLiteral("?") : project_->point(index).name;
+    return index < 0 ? QStringLiteral("?") : project_->pointName(index);
 }
 
 QString ProcessTableModel::heatText(double btuPerHour, std::optional<double>* value) const {
@@ -252,9 +252,9 @@ ProcessTableModel::Cell ProcessTableModel::cell(int row, int column) const {
         break;
     case MessageColumn: {
         QStringList lines;
-        for (const QString& line : {result.message, result.coilMessage})
-            if (!line.isEmpty())
-                lines << line;
+        for (const std::string& line : {result.message, result.coilMessage})
+            if (!line.empty())
+                lines << QString::fromStdString(line);
         c.text = lines.join(QLatin1Char(' '));
         break;
     }
@@ -347,7 +347,7 @@ QVariant MixingTableModel::headerData(int section, Qt::Orientation orientation, 
 
 QString MixingTableModel::pointName(int id) const {
     const int index = project_->indexOfId(id);
-    return index < 0 ? QStringLiteral("?") : project_->point(index).name;
+    return index < 0 ? QStringLiteral("?") : project_->pointName(index);
 }
 
 QString MixingTableModel::text(int row, int column) const {

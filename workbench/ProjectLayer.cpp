@@ -115,7 +115,7 @@ void ProjectLayer::paint(QPainter& painter, const LayerContext& context) const {
     std::vector<std::optional<PlacedLabel>> pointLabels;
     for (const PointMark& point : shapes.points)
         pointLabels.push_back(
-            labels.place(project_.point(point.index).name, point.at, fm, kPointMarkerRadius + 2.0));
+            labels.place(project_.pointName(point.index), point.at, fm, kPointMarkerRadius + 2.0));
     std::vector<std::optional<PlacedLabel>> mixLabels;
     for (const MixMark& mix : shapes.mixings)
         mixLabels.push_back(labels.place(mix.text, mix.mark, fm, kMixMarkRadius + 3.0));
@@ -198,7 +198,8 @@ const std::vector<ProjectLayer::DrawnZone>& ProjectLayer::zonesAt(double pressur
     for (std::size_t i = 0; i < settings.userZones.size(); ++i) {
         const auto* zone = project_.userZone(static_cast<int>(i));
         if (settings.userZones[i].shown && zone)
-            zones.push_back({settings.userZones[i].name, ProjectZoneColour(2 + static_cast<int>(i)),
+            zones.push_back({QString::fromStdString(settings.userZones[i].name),
+                             ProjectZoneColour(2 + static_cast<int>(i)),
                              zone->outline(pressurePsia)});
     }
     return outlines_.emplace(pressurePsia, std::move(zones)).first->second;
@@ -238,9 +239,9 @@ ProjectLayer::Shapes ProjectLayer::shapesFor(const LayerContext& context) const 
         const double share = std::clamp(mixing.firstStreamShare, 0.0, 1.0);
         const int firstPercent = static_cast<int>(std::lround(100.0 * share));
         // Joined, not arg()-ed: a name may itself hold "%1".
-        const QString text = project_.point(project_.indexOfId(mixing.firstId)).name +
+        const QString text = project_.pointName(project_.indexOfId(mixing.firstId)) +
                              QStringLiteral(" %1 % : ").arg(firstPercent) +
-                             project_.point(project_.indexOfId(mixing.secondId)).name +
+                             project_.pointName(project_.indexOfId(mixing.secondId)) +
                              QStringLiteral(" %1 %").arg(100 - firstPercent);
         shapes.mixings.push_back({*first, *second, *second + share * (*first - *second), text});
     }
@@ -319,11 +320,12 @@ QString ProjectDescription(const project::Project& project) {
 
     QStringList points;
     for (int i = 0; i < project.pointCount(); ++i) {
-        const QString& name = project.point(i).name;
+        const QString name = project.pointName(i);
         const auto& result = project.pointResult(i);
         if (!result.state) {
             // The reason says what is wrong ("No such air: ...").
-            points << QStringLiteral("%1, not shown: %2").arg(name, result.reason);
+            points << QStringLiteral("%1, not shown: %2")
+                          .arg(name, QString::fromStdString(result.reason));
             continue;
         }
         const double w = static_cast<double>(result.state->W);
@@ -342,7 +344,7 @@ QString ProjectDescription(const project::Project& project) {
 
     const auto nameOf = [&](int id) {
         const int index = project.indexOfId(id);
-        return index >= 0 ? project.point(index).name : QStringLiteral("?");
+        return index >= 0 ? project.pointName(index) : QStringLiteral("?");
     };
     QStringList processes;
     for (int i = 0; i < project.processCount(); ++i) {
@@ -354,7 +356,7 @@ QString ProjectDescription(const project::Project& project) {
             if (!what.isEmpty())
                 what[0] = what[0].toLower();
         } else {
-            what = result.message;
+            what = QString::fromStdString(result.message);
         }
         processes
             << QStringLiteral("%1 to %2: %3").arg(nameOf(link.fromId), nameOf(link.toId), what);
@@ -383,7 +385,7 @@ QString ProjectDescription(const project::Project& project) {
         shown << QStringLiteral("data-processing room envelope");
     for (const project::UserZone& zone : zones.userZones) {
         if (zone.shown)
-            shown << zone.name;
+            shown << QString::fromStdString(zone.name);
     }
     if (!shown.isEmpty())
         sentences << QStringLiteral("Zones shown: ") + shown.join(QStringLiteral(", "));

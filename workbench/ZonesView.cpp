@@ -4,6 +4,7 @@
 #include "chart/StatusLabel.h"
 #include "processes/Comfort.h"
 #include "project/Project.h"
+#include "project/QtText.h"
 
 #include <array>
 #include <cmath>
@@ -257,7 +258,7 @@ void ZonesView::refresh() {
             }
             return item;
         };
-        cell(NameColumn)->setText(zone.name);
+        cell(NameColumn)->setText(QString::fromStdString(zone.name));
         for (int c = MinDryBulbColumn; c <= MaxDewPointColumn; ++c) {
             const LimitColumn& column = *LimitColumnAt(c);
             const std::optional<double>& limit = zone.limits.*column.limit;
@@ -289,7 +290,7 @@ void ZonesView::cellEdited(QTableWidgetItem* item) {
     project::UserZone& zone = settings.userZones[static_cast<std::size_t>(r)];
     const int c = item->column();
     if (c == NameColumn) {
-        zone.name = item->text().trimmed();
+        zone.name = project::ToUtf8(item->text().trimmed());
     } else if (c == ShownColumn) {
         zone.shown = item->checkState() == Qt::Checked;
     } else if (const LimitColumn* column = LimitColumnAt(c)) {
@@ -317,7 +318,7 @@ void ZonesView::addZone() {
     for (int n = static_cast<int>(settings.userZones.size()) + 1; name.isEmpty(); ++n) {
         name = QStringLiteral("Zone %1").arg(n);
         for (const project::UserZone& zone : settings.userZones) {
-            if (zone.name == name)
+            if (QString::fromStdString(zone.name) == name)
                 name.clear();
         }
     }
@@ -327,7 +328,7 @@ void ZonesView::addZone() {
     limits.minDryBulbF = 68.0;
     limits.maxDryBulbF = 78.8;
     limits.maxRelativeHumidity = 0.6;
-    settings.userZones.push_back({name, limits, true});
+    settings.userZones.push_back({project::ToUtf8(name), limits, true});
     apply(settings);
     userZones_->setCurrentCell(userZones_->rowCount() - 1, NameColumn);
 }

@@ -10,7 +10,7 @@
 // The table shows limits in the project's unit system: °F and gr/lb in IP,
 // °C and g/kg in SI; relative humidity in percent. An empty cell is no limit.
 
-#include "project/ProjectData.h"
+#include "projectcore/ProjectData.h"
 
 #include <QWidget>
 

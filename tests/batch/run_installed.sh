@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The installed vaporwright-batch: installs the build tree into a temporary
 # prefix, runs the program from its bin/ on a file and checks the table it
-# writes; renders the installed manual page.
+# writes; runs it on a project file of the previous release and checks its
+# tables against those the window exported; renders the installed manual page.
 #
-#   run_installed.sh <build dir>
+#   run_installed.sh <build dir> <folder of the previous release's projects>
 set -euo pipefail
 
 build=$1
+projects=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -28,6 +30,23 @@ if [ "$(cat "$work/out.csv")" != "$expected" ]; then
     diff <(echo "$expected") "$work/out.csv" >&2 || true
     fail "the installed program's table differs (< expected, > found)"
 fi
+# A project of the previous release (SI, 12.23 psia): its tables to a folder
+# match the window's exports byte for byte; the project is not written.
+cp "$projects/v1-project.vwproj" "$work/project.vwproj"
+"$program" --project "$work/project.vwproj" -o "$work/tables/" ||
+    fail "the program failed on a project: $?"
+for table in points processes; do
+    cmp -s "$work/tables/$table.csv" "$projects/v1-project.$table.csv" ||
+        fail "the project's $table table differs from the window's export"
+done
+[ -f "$work/tables/mixtures.csv" ] || fail "the project's mixtures table is missing"
+cmp -s "$work/project.vwproj" "$projects/v1-project.vwproj" || fail "the project file was written"
+if "$program" --project "$work/in.csv" > "$work/none.csv" 2> "$work/err.txt"; then
+    fail "a CSV file was read as a project"
+fi
+grep -q 'cannot be opened: ' "$work/err.txt" || fail "no message for a damaged project"
+[ ! -s "$work/none.csv" ] || fail "a damaged project wrote output"
+
 "$program" --version | grep -qx "vaporwright-batch [0-9]*\.[0-9]*\.[0-9]*" ||
     fail "--version does not print the version"
 

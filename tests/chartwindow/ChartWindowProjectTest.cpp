@@ -102,7 +102,7 @@ TEST_F(ChartWindowProjectTest, SavesAndOpensWithoutLosingWorkToADamagedFile) {
         QString error;
         EXPECT_FALSE(window_->openProject(damaged.fileName(), &error));
         EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(project().point(0).name, QStringLiteral("Outdoor"));
+        EXPECT_EQ(project().pointName(0), QStringLiteral("Outdoor"));
         EXPECT_EQ(project().pointCount(), 4);
         EXPECT_TRUE(window_->isWindowModified());
         EXPECT_EQ(window_->projectPath(), saved);
@@ -110,7 +110,7 @@ TEST_F(ChartWindowProjectTest, SavesAndOpensWithoutLosingWorkToADamagedFile) {
 
     // The saved file brings back the points and the loads.
     ASSERT_TRUE(window_->openProject(saved));
-    EXPECT_EQ(project().point(0).name, QStringLiteral("A"));
+    EXPECT_EQ(project().pointName(0), QStringLiteral("A"));
     ASSERT_EQ(project().processCount(), 1);
     EXPECT_DOUBLE_EQ(project().processResult(0).analysis->loads->total.btuPerHour, total);
     EXPECT_FALSE(window_->isWindowModified());

@@ -115,7 +115,7 @@ protected:
         limits.minDryBulbF = 68.0;
         limits.maxDryBulbF = 78.0;
         zones.userZones.push_back(
-            {QStringLiteral("Open-plan office on the north side, occupied hours"), limits, true});
+            {"Open-plan office on the north side, occupied hours", limits, true});
         ASSERT_EQ(project().setZoneSettings(zones), QString());
     }
     ReportLayout layOut(Paper& paper) {

@@ -16,7 +16,7 @@
 #include "core/FieldRules.h"
 #include "core/FieldTable.h"
 #include "core/RealAir.h"
-#include "project/Definition.h"
+#include "projectcore/Definition.h"
 
 #include <algorithm>
 #include <array>

@@ -196,7 +196,7 @@ TEST_F(PointsViewTest, AddsTheCalculatorsStateOnlyWithATickedPair) {
 
 TEST_F(PointsViewTest, PointWithoutAirShowsItsReasonAndNoValues) {
     add(Def(Input::DryBulb, 75.0, Input::RelativeHumidity, 1.5));
-    const QString reason = project_.pointResult(0).reason;
+    const QString reason = QString::fromStdString(project_.pointResult(0).reason);
     ASSERT_FALSE(reason.isEmpty());
     for (int column = M::kDryBulbColumn; column <= M::kMoistureConcentrationColumn; ++column)
         EXPECT_TRUE(text(0, column).isEmpty()) << column;

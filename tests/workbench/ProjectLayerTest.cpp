@@ -108,8 +108,8 @@ TEST_F(ProjectLayerTest, CrowdedLabelsNeverOverlap) {
         limits.maxDryBulbF = 80.0;
         limits.maxHumidityRatio = top;
         zones.userZones.push_back(
-            {QStringLiteral("Office zone with a long name %1").arg(zones.userZones.size() + 1),
-             limits, true});
+            {"Office zone with a long name " + std::to_string(zones.userZones.size() + 1), limits,
+             true});
     }
     ASSERT_EQ(project.setZoneSettings(zones), QString());
 

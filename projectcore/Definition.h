@@ -10,8 +10,8 @@
 #include "engine/Units.h"
 
 #include <optional>
-
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace project {
 
@@ -46,17 +46,17 @@ struct Atmosphere {
 };
 
 // The name of an input in the project file, e.g. "dewPoint", and back.
-QString InputKey(Input input);
-std::optional<Input> InputFromKey(const QString& key);
+std::string_view InputKey(Input input);
+std::optional<Input> InputFromKey(std::string_view key);
 // The name shown, e.g. "dew point".
-QString InputName(Input input);
+std::string_view InputName(Input input);
 
 // Why two inputs do not define a point, nothing when they do: the same
 // property twice, or dew point with humidity ratio, which both fix the water
 // in the air at a given pressure.
-std::optional<QString> CheckPair(Input a, Input b);
+std::optional<std::string> CheckPair(Input a, Input b);
 // CheckPair, and each value a finite number.
-std::optional<QString> CheckDefinition(const PointDefinition& definition);
+std::optional<std::string> CheckDefinition(const PointDefinition& definition);
 
 // The solved point: the full state, or the reason there is no air.
 struct Solution {

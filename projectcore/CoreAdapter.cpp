@@ -1,4 +1,4 @@
-#include "project/CoreAdapter.h"
+#include "projectcore/CoreAdapter.h"
 
 #include "core/ComputeCore.h"
 

@@ -1,9 +1,9 @@
-#include "project/Definition.h"
+#include "projectcore/Definition.h"
 
 #include "core/ComputeCore.h"
 #include "engine/FloatingPointFault.h"
 #include "engine/PsychroFun.h"
-#include "project/CoreAdapter.h"
+#include "projectcore/CoreAdapter.h"
 
 #include <array>
 #include <cmath>
@@ -81,40 +81,40 @@ std::optional<calculator::Reason> humidityRatioAtDewPoint(double tdpF, double pP
 
 } // namespace
 
-QString InputKey(Input input) {
-    return QString::fromLatin1(info(input).key);
+std::string_view InputKey(Input input) {
+    return info(input).key;
 }
 
-std::optional<Input> InputFromKey(const QString& key) {
+std::optional<Input> InputFromKey(std::string_view key) {
     for (std::size_t i = 0; i < kInputs.size(); ++i) {
-        if (key == QLatin1String(kInputs[i].key))
+        if (key == kInputs[i].key)
             return static_cast<Input>(i);
     }
     return std::nullopt;
 }
 
-QString InputName(Input input) {
-    return QString::fromLatin1(info(input).name);
+std::string_view InputName(Input input) {
+    return info(input).name;
 }
 
-std::optional<QString> CheckPair(Input a, Input b) {
+std::optional<std::string> CheckPair(Input a, Input b) {
     if (a == b)
-        return QStringLiteral("A point needs two different properties; %1 is given twice.")
-            .arg(InputName(a));
+        return "A point needs two different properties; " + std::string(InputName(a)) +
+               " is given twice.";
     const bool dewPointAndW = (a == Input::DewPoint && b == Input::HumidityRatio) ||
                               (a == Input::HumidityRatio && b == Input::DewPoint);
     if (dewPointAndW)
-        return QStringLiteral("Dew point and humidity ratio both fix the water in the air at a "
-                              "given pressure; pair either with another property.");
+        return "Dew point and humidity ratio both fix the water in the air at a given pressure; "
+               "pair either with another property.";
     return std::nullopt;
 }
 
-std::optional<QString> CheckDefinition(const PointDefinition& definition) {
+std::optional<std::string> CheckDefinition(const PointDefinition& definition) {
     if (auto pair = CheckPair(definition.first.input, definition.second.input))
         return pair;
     for (const InputValue& v : {definition.first, definition.second}) {
         if (!std::isfinite(v.value))
-            return QStringLiteral("The %1 is not a number.").arg(InputName(v.input));
+            return "The " + std::string(InputName(v.input)) + " is not a number.";
     }
     return std::nullopt;
 }

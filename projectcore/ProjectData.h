@@ -2,25 +2,29 @@
 
 // What a project keeps, apart from what is computed from it: the points and
 // their definitions, airflows, the processes and mixtures between them, the
-// zone settings and the atmosphere. This is what the project file holds and
-// what the undo commands move; the results (Project.h) follow from it.
+// zone settings, the atmosphere and the air handler. This is what the project
+// file holds and what the undo commands move; the results (Model.h) follow
+// from it. Text is UTF-8.
 
 #include "processes/Airflow.h"
 #include "processes/Comfort.h"
 #include "processes/LimitZone.h"
-#include "project/Definition.h"
+#include "projectcore/AirHandlerSetup.h"
+#include "projectcore/Definition.h"
 
+#include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
-
-#include <QHash>
-#include <QString>
 
 namespace project {
 
 struct StatePoint {
     int id = 0; // unique within the project, kept for the point's life
-    QString name;
+    std::string name;
     PointDefinition definition;
     // The supply or return airflow at this point, taken at its specific
     // volume; none when the point carries no airflow.
@@ -49,7 +53,7 @@ struct Mixing {
 };
 
 struct UserZone {
-    QString name;
+    std::string name;
     processes::ZoneLimits limits;
     bool shown = true;
 };
@@ -69,6 +73,8 @@ struct ProjectData {
     std::vector<ProcessLink> processes;
     std::vector<Mixing> mixings;
     ZoneSettings zones;
+    // None until the user sets one up (and in every file of version 1).
+    std::optional<AirHandlerSetup> airHandler;
 };
 
 // Lookups into a project's lists in constant time: points by id and by
@@ -90,8 +96,11 @@ public:
     void removeMixing(const Mixing& mixing) { drop(mixtures_, mixing.resultId); }
 
     // The position of the point, -1 when there is none.
-    [[nodiscard]] int positionOfId(int id) const { return ids_.value(id, -1); }
-    [[nodiscard]] int positionOfName(const QString& name) const { return names_.value(name, -1); }
+    [[nodiscard]] int positionOfId(int id) const {
+        const auto it = ids_.find(id);
+        return it == ids_.end() ? -1 : it->second;
+    }
+    [[nodiscard]] int positionOfName(std::string_view name) const;
     [[nodiscard]] bool hasProcess(const ProcessLink& link) const {
         return processes_.contains(key(link));
     }
@@ -99,22 +108,31 @@ public:
     [[nodiscard]] bool isMixture(int pointId) const { return mixtures_.contains(pointId); }
 
 private:
-    static quint64 key(const ProcessLink& link) {
-        return (quint64(quint32(link.fromId)) << 32) | quint32(link.toId);
+    static std::uint64_t key(const ProcessLink& link) {
+        return (std::uint64_t{static_cast<std::uint32_t>(link.fromId)} << 32) |
+               static_cast<std::uint32_t>(link.toId);
     }
     template <typename Key>
-    static void drop(QHash<Key, int>& counts, const Key& key) {
+    static void drop(std::unordered_map<Key, int>& counts, const Key& key) {
         const auto it = counts.find(key);
-        if (it != counts.end() && --*it <= 0)
+        if (it != counts.end() && --it->second <= 0)
             counts.erase(it);
     }
 
-    QHash<int, int> ids_;
-    QHash<QString, int> names_;
+    // Names looked up by their text without a copy of it.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+
+    std::unordered_map<int, int> ids_;
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> names_;
     // How many processes, mixtures have each key: lists a caller handed to
     // Project::replace unchecked may hold one twice.
-    QHash<quint64, int> processes_;
-    QHash<int, int> mixtures_;
+    std::unordered_map<std::uint64_t, int> processes_;
+    std::unordered_map<int, int> mixtures_;
 };
 
 // --- The rules of a project's contents -----------------------------------------
@@ -123,47 +141,48 @@ private:
 // the same checks, so that a file can hold nothing the window would refuse.
 // Each gives the reason as a sentence, nothing when the change may be made.
 
-// The longest name of a point or a zone, in UTF-16 code units: names are
-// labels on the chart, and a label of millions of characters would take
-// seconds to draw at every repaint.
-inline constexpr qsizetype kMaxNameLength = 256;
+// The longest name of a point or a zone, in UTF-16 code units (Text.h):
+// names are labels on the chart, and a label of millions of characters would
+// take seconds to draw at every repaint.
+inline constexpr std::size_t kMaxNameLength = 256;
 
 // A point's name, already trimmed of blanks: not empty, at most
 // kMaxNameLength long, without a control character (a line break, a tab,
-// NUL, ...) or half of a UTF-16 surrogate pair (which no file or table
-// keeps), and no other point's. `renamed` is the position of the point being
+// NUL, ...) or anything that is not UTF-8 (half of a UTF-16 surrogate pair,
+// which no file or table keeps), and no other point's. `renamed` is the position of the point being
 // renamed, whose own name is no clash; -1 for a new point.
-std::optional<QString> CheckPointName(const QString& name, const ProjectIndex& index,
-                                      int renamed = -1);
+std::optional<std::string> CheckPointName(std::string_view name, const ProjectIndex& index,
+                                          int renamed = -1);
 
 // A process between two points of `points`: not from a point to itself, and
 // not a second one between the same two points in the same direction (its
 // loads would count twice).
-std::optional<QString> CheckProcess(const ProcessLink& link, const std::vector<StatePoint>& points,
-                                    const ProjectIndex& index);
+std::optional<std::string> CheckProcess(const ProcessLink& link,
+                                        const std::vector<StatePoint>& points,
+                                        const ProjectIndex& index);
 
 // A mixture among `points`: two different streams, and a result that is
 // neither of them nor the result of another mixture (a mixture always makes
 // a point of its own). The result need not be in `points` yet: a mixture
 // being made adds its point with it.
-std::optional<QString> CheckMixing(const Mixing& mixing, const std::vector<StatePoint>& points,
-                                   const ProjectIndex& index);
+std::optional<std::string> CheckMixing(const Mixing& mixing, const std::vector<StatePoint>& points,
+                                       const ProjectIndex& index);
 
 // The label of position n of the naming sequence: A to Z, then AA, AB, ...
-QString SequenceName(int n);
+std::string SequenceName(int n);
 // The position of a label of that sequence; nothing for any other name.
-std::optional<int> SequencePosition(const QString& name);
+std::optional<int> SequencePosition(std::string_view name);
 // The first label of the sequence from position `from` on that no point has.
-QString NextPointName(const ProjectIndex& index, int from = 0);
+std::string NextPointName(const ProjectIndex& index, int from = 0);
 
 // Why the zone settings cannot be used, nothing when they can: comfort
 // parameters outside the PMV model, a user zone without a name, with one
 // longer than kMaxNameLength or holding a control character, or whose limits
 // LimitZone refuses.
-std::optional<QString> CheckZoneSettings(const ZoneSettings& zones);
+std::optional<std::string> CheckZoneSettings(const ZoneSettings& zones);
 
 // Why an airflow cannot be stored: a value that is not a finite number. (A
 // zero or negative airflow is kept and shown with a message.)
-std::optional<QString> CheckAirflow(const std::optional<processes::Airflow>& airflow);
+std::optional<std::string> CheckAirflow(const std::optional<processes::Airflow>& airflow);
 
 } // namespace project
