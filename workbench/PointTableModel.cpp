@@ -127,6 +127,12 @@ std::optional<Input> PointTableModel::inputOfColumn(int column) noexcept {
     return static_cast<Input>(field);
 }
 
+void PointTableModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+}
+
 QStringList PointTableModel::airflowUnitTexts() {
     QStringList texts;
     for (const auto unit : kAirflowUnits)
