@@ -1,5 +1,6 @@
 #include "airhandlerview/AirHandlerLayer.h"
 
+#include "airhandlerview/AirHandlerTexts.h"
 #include "airhandlerview/DisplayUnits.h"
 #include "project/Project.h"
 
@@ -26,15 +27,10 @@ constexpr double kArrowWidth = 7.0;
 // Points of the SHR line across the chart's dry-bulb range.
 constexpr int kShrLinePoints = 48;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("chart::AirHandlerLayer", text);
-}
-
 QString ComponentText(std::string_view name) {
     // The air handler's own English names, translated where a translation
     // gives them.
-    const QByteArray utf8(name.data(), static_cast<qsizetype>(name.size()));
-    return QCoreApplication::translate("airhandler", utf8.constData());
+    return AirHandlerText(name);
 }
 
 QPointF Plane(const processes::AirState& air) {
@@ -100,13 +96,15 @@ AirHandlerLayer::Shapes AirHandlerLayer::shapesFor(const ChartMapping& m) const 
     // The supply air carries the loads to the room, along the SHR line.
     shapes.mixing.push_back({QString(), pixel(s->supply), pixel(s->room)});
 
-    shapes.marks.push_back({Tr("Room"), pixel(s->room), AirHandlerHandle::Room});
+    shapes.marks.push_back({AirHandlerLayer::tr("Room"), pixel(s->room), AirHandlerHandle::Room});
     if (mixes) {
-        shapes.marks.push_back({Tr("Outdoor"), pixel(s->outdoor), AirHandlerHandle::Outdoor});
+        shapes.marks.push_back(
+            {AirHandlerLayer::tr("Outdoor"), pixel(s->outdoor), AirHandlerHandle::Outdoor});
         if (s->outdoorShare < 1.0)
-            shapes.marks.push_back({Tr("Mixed"), pixel(s->mixed), std::nullopt});
+            shapes.marks.push_back({AirHandlerLayer::tr("Mixed"), pixel(s->mixed), std::nullopt});
     }
-    shapes.marks.push_back({Tr("Supply"), pixel(s->supply), AirHandlerHandle::Supply});
+    shapes.marks.push_back(
+        {AirHandlerLayer::tr("Supply"), pixel(s->supply), AirHandlerHandle::Supply});
     return shapes;
 }
 
@@ -198,10 +196,11 @@ std::optional<AirHandlerHandle> AirHandlerLayer::handleNear(const ChartMapping& 
 }
 
 QString AirHandlerDescription(const project::AirHandlerResult& result, Season season) {
-    const QString caseName = season == Season::Summer ? Tr("Summer") : Tr("Winter");
+    const QString caseName =
+        season == Season::Summer ? AirHandlerLayer::tr("Summer") : AirHandlerLayer::tr("Winter");
     const auto& outcome = result.solution.of(season);
     if (!outcome.ok())
-        return Tr("Air handler, %1: no solution. %2")
+        return AirHandlerLayer::tr("Air handler, %1: no solution. %2")
             .arg(caseName, QString::fromStdString(result.refusal(season)));
     const CaseSolution& s = outcome.value();
     const UnitSystem system = result.design.system;
@@ -209,11 +208,12 @@ QString AirHandlerDescription(const project::AirHandlerResult& result, Season se
         return NumberText(TemperatureShown(air.dryBulbF, system), 1) + TemperatureSymbol(system);
     };
     QStringList parts;
-    parts << Tr("Air handler, %1: room %2, outdoor %3, mixed %4, supply %5")
+    parts << AirHandlerLayer::tr("Air handler, %1: room %2, outdoor %3, mixed %4, supply %5")
                  .arg(caseName, t(s.room), t(s.outdoor), t(s.mixed), t(s.supply));
     for (const airhandler::ComponentResult& c : s.components) {
         if (c.active)
-            parts << Tr("%1 from %2 to %3").arg(ComponentText(c.name), t(c.entering), t(c.leaving));
+            parts << AirHandlerLayer::tr("%1 from %2 to %3")
+                         .arg(ComponentText(c.name), t(c.entering), t(c.leaving));
     }
     return parts.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPointF>
 #include <QString>
 
@@ -35,6 +36,8 @@ QColor AirHandlerShrColour();
 enum class AirHandlerHandle { Room, Outdoor, Supply };
 
 class AirHandlerLayer final : public ChartLayer {
+    Q_DECLARE_TR_FUNCTIONS(chart::AirHandlerLayer)
+
 public:
     // The project must outlive the layer.
     explicit AirHandlerLayer(const project::Project& project) : project_(project) {}

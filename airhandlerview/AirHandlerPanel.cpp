@@ -1,6 +1,7 @@
 #include "airhandlerview/AirHandlerPanel.h"
 
 #include "airhandler/Tables.h"
+#include "airhandlerview/AirHandlerTexts.h"
 #include "airhandlerview/ComponentDialog.h"
 #include "airhandlerview/SetupEdit.h"
 #include "chart/StatusLabel.h"
@@ -39,10 +40,7 @@ using airhandler::Season;
 using project::Input;
 
 QString Ah(std::string_view text) {
-    // The air handler's own English texts, translated where a translation
-    // gives them.
-    const std::string copy(text);
-    return QCoreApplication::translate("airhandler", copy.c_str());
+    return AirHandlerText(text);
 }
 
 QString Plain(QString label) {
@@ -95,33 +93,37 @@ QString ComponentLine(int index, const airhandler::Component& component) {
     const QString how = std::visit(
         [](const auto& k) -> QString {
             using K = std::decay_t<decltype(k)>;
-            const auto tr = [](const char* text) {
-                return QCoreApplication::translate("chart::AirHandlerPanel", text);
-            };
             if constexpr (std::is_same_v<K, airhandler::HeatRecovery>)
-                return tr("sensible %1, latent %2")
+                return AirHandlerPanel::tr("sensible %1, latent %2")
                     .arg(NumberText(k.sensibleEffectiveness, 2),
                          NumberText(k.latentEffectiveness, 2));
             else if constexpr (std::is_same_v<K, airhandler::MixingBox>)
-                return k.economizer == airhandler::Economizer::None ? tr("no economizer")
+                return k.economizer == airhandler::Economizer::None
+                           ? AirHandlerPanel::tr("no economizer")
                        : k.economizer == airhandler::Economizer::DryBulb
-                           ? tr("dry-bulb economizer")
-                           : tr("enthalpy economizer");
+                           ? AirHandlerPanel::tr("dry-bulb economizer")
+                           : AirHandlerPanel::tr("enthalpy economizer");
             else if constexpr (std::is_same_v<K, airhandler::HeatingCoil>)
-                return k.by == airhandler::HeatingBy::ToSupply ? tr("to the supply air")
-                       : k.by == airhandler::HeatingBy::Rise   ? tr("by a rise")
-                                                               : tr("to a leaving dry bulb");
+                return k.by == airhandler::HeatingBy::ToSupply
+                           ? AirHandlerPanel::tr("to the supply air")
+                       : k.by == airhandler::HeatingBy::Rise
+                           ? AirHandlerPanel::tr("by a rise")
+                           : AirHandlerPanel::tr("to a leaving dry bulb");
             else if constexpr (std::is_same_v<K, airhandler::CoolingCoil>)
                 return k.by == airhandler::CoolingBy::ToSupplyHumidity
-                           ? tr("to the supply's humidity")
-                       : k.by == airhandler::CoolingBy::ToSupplyState ? tr("to the supply air")
+                           ? AirHandlerPanel::tr("to the supply's humidity")
+                       : k.by == airhandler::CoolingBy::ToSupplyState
+                           ? AirHandlerPanel::tr("to the supply air")
                        : k.by == airhandler::CoolingBy::ApparatusDewPoint
-                           ? tr("by ADP and bypass factor")
-                           : tr("to a leaving dry bulb and RH");
+                           ? AirHandlerPanel::tr("by ADP and bypass factor")
+                           : AirHandlerPanel::tr("to a leaving dry bulb and RH");
             else if constexpr (std::is_same_v<K, airhandler::SupplyFan>)
-                return k.by == airhandler::FanBy::Rise ? tr("by a rise") : tr("by its power");
+                return k.by == airhandler::FanBy::Rise ? AirHandlerPanel::tr("by a rise")
+                                                       : AirHandlerPanel::tr("by its power");
             else
-                return k.kind == airhandler::HumidifierKind::Steam ? tr("steam") : tr("adiabatic");
+                return k.kind == airhandler::HumidifierKind::Steam
+                           ? AirHandlerPanel::tr("steam")
+                           : AirHandlerPanel::tr("adiabatic");
         },
         component);
     return QStringLiteral("%1. %2 (%3)").arg(index + 1).arg(name, how);

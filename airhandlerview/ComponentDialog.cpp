@@ -1,5 +1,6 @@
 #include "airhandlerview/ComponentDialog.h"
 
+#include "airhandlerview/AirHandlerTexts.h"
 #include "airhandlerview/DisplayUnits.h"
 #include "chart/StatusLabel.h"
 
@@ -24,8 +25,7 @@ ComponentDialog::ComponentDialog(const Component& component, basPsychroFun::Unit
                                  processes::AirflowUnit airflowUnit, Apply apply, QWidget* parent)
     : QDialog(parent), value_(component), system_(system), airflowUnit_(airflowUnit),
       apply_(std::move(apply)) {
-    const QString name =
-        QCoreApplication::translate("airhandler", std::string(ComponentName(component)).c_str());
+    const QString name = AirHandlerText(ComponentName(component));
     setWindowTitle(tr("%1 Settings").arg(name));
     setAccessibleName(windowTitle());
 
