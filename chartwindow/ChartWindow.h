@@ -38,7 +38,10 @@
 #include "workbench/CalculatorView.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include <QPointer>
 #include <QStringView>
 #include <QWidget>
 
@@ -146,8 +149,18 @@ signals:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    // A new language: every caption, title and spoken text again.
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Gives `object` (a menu, an action, or a widget of a side-panel tab)
+    // the English `source` (marked with QT_TR_NOOP) in the language spoken,
+    // now and again at each change of language.
+    void setCaption(QObject* object, const char* source);
+    QAction* addCaptionedAction(QMenu* menu, const char* source);
+    // Every text of the window in the language spoken.
+    void retranslate();
+    void updateUndoTexts();
     // The names and descriptions a screen reader speaks.
     void applyAccessibleTexts();
     // True when a stored geometry was restored.
@@ -187,6 +200,9 @@ private:
 
     // The air handler's part of the window (ChartWindowAirHandler.cpp).
     void buildAirHandlerPanel();
+    [[nodiscard]] AirHandlerPanel* makeAirHandlerPanel();
+    // The panel made again in the language now spoken.
+    void rebuildAirHandlerPanel();
     void buildAirHandlerMenu(QMenu* file);
     void askExportAirHandlerCsv(bool components);
     // The weather's design conditions, for the air handler's outdoor air.
@@ -216,6 +232,7 @@ private:
     QString projectPath_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    std::vector<std::pair<QPointer<QObject>, const char*>> captions_;
 };
 
 } // namespace chart

@@ -5,14 +5,19 @@
 #include "airhandler/Tables.h"
 #include "airhandlerview/AirHandlerInteraction.h"
 #include "airhandlerview/AirHandlerPanel.h"
+#include "airhandlerview/AirHandlerTexts.h"
 #include "chartwindow/ChartWindow.h"
 #include "chartwindow/Report.h"
 #include "project/Project.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace chart {
@@ -20,7 +25,7 @@ namespace chart {
 namespace {
 
 QString Ah(const std::string& text) {
-    return QCoreApplication::translate("airhandler", text.c_str());
+    return AirHandlerText(text);
 }
 
 // The air handler's table for the report: numbers as numbers, written with
@@ -51,26 +56,75 @@ StatTable ReportTable(const airhandler::Table& table) {
 } // namespace
 
 void ChartWindow::buildAirHandlerPanel() {
-    airHandler_ = new AirHandlerPanel(project_);
-    airHandler_->setObjectName(QStringLiteral("airHandlerPanel"));
-    side_->addTab(airHandler_, tr("A&ir Handler"));
     // Added after the project's own interaction, so it sees the mouse first:
     // a press on one of its points is its drag, not a state point's.
     airHandlerInteraction_ = new AirHandlerInteraction(chart_, project_, this);
-    connect(airHandler_, &AirHandlerPanel::seasonChanged, airHandlerInteraction_,
-            &AirHandlerInteraction::setSeason);
-    connect(airHandlerInteraction_, &AirHandlerInteraction::message, airHandler_,
-            &AirHandlerPanel::showMessage);
+    airHandler_ = makeAirHandlerPanel();
+    side_->addTab(airHandler_, QString());
+    setCaption(airHandler_, QT_TR_NOOP("A&ir Handler"));
     connect(project_, &project::Project::airHandlerChanged, this, &ChartWindow::describeProject);
-    connect(airHandler_, &AirHandlerPanel::seasonChanged, this, &ChartWindow::describeProject);
+}
+
+AirHandlerPanel* ChartWindow::makeAirHandlerPanel() {
+    auto* panel = new AirHandlerPanel(project_);
+    panel->setObjectName(QStringLiteral("airHandlerPanel"));
+    connect(panel, &AirHandlerPanel::seasonChanged, airHandlerInteraction_,
+            &AirHandlerInteraction::setSeason);
+    connect(airHandlerInteraction_, &AirHandlerInteraction::message, panel,
+            &AirHandlerPanel::showMessage);
+    connect(panel, &AirHandlerPanel::seasonChanged, this, &ChartWindow::describeProject);
+    return panel;
+}
+
+void ChartWindow::rebuildAirHandlerPanel() {
+    // The panel writes its many texts as it builds itself: in another
+    // language it is built again over the same project, with the choices
+    // that live in it alone (the case shown, the load unit, the weather's
+    // dehumidification condition, the weather's design) kept.
+    AirHandlerPanel* old = airHandler_;
+    const int at = side_->indexOf(old);
+    if (at < 0)
+        return;
+    const bool current = side_->currentIndex() == at;
+    const bool hadFocus = old->isAncestorOf(QApplication::focusWidget());
+    const AirHandlerPanel::Controls& was = old->controls();
+    const int loadUnit = was.loadUnit != nullptr ? was.loadUnit->currentIndex() : -1;
+    const bool dehumidification =
+        was.dehumidification != nullptr && was.dehumidification->isChecked();
+    const airhandler::Season season = old->season();
+
+    airHandler_ = makeAirHandlerPanel();
+    const AirHandlerPanel::Controls& now = airHandler_->controls();
+    if (now.loadUnit != nullptr && loadUnit >= 0 && loadUnit < now.loadUnit->count())
+        now.loadUnit->setCurrentIndex(loadUnit);
+    if (now.dehumidification != nullptr)
+        now.dehumidification->setChecked(dehumidification);
+    airHandler_->setSeason(season);
+    passWeatherDesign();
+    {
+        // The tab stays where it was, shown if it was.
+        const QSignalBlocker block(side_);
+        side_->insertTab(at, airHandler_, tr("A&ir Handler"));
+        side_->removeTab(at + 1);
+        if (current)
+            side_->setCurrentIndex(at);
+    }
+    for (auto& [object, source] : captions_) {
+        if (object == old)
+            object = airHandler_;
+    }
+    old->hide();
+    old->deleteLater();
+    if (hadFocus)
+        side_->setFocus(Qt::OtherFocusReason);
 }
 
 void ChartWindow::buildAirHandlerMenu(QMenu* file) {
     file->addSeparator();
-    connect(file->addAction(tr("Export Air Handler Co&mponents (CSV)...")), &QAction::triggered,
-            this, [this] { askExportAirHandlerCsv(true); });
-    connect(file->addAction(tr("Export Air Handler Ro&llup (CSV)...")), &QAction::triggered, this,
-            [this] { askExportAirHandlerCsv(false); });
+    connect(addCaptionedAction(file, QT_TR_NOOP("Export Air Handler Co&mponents (CSV)...")),
+            &QAction::triggered, this, [this] { askExportAirHandlerCsv(true); });
+    connect(addCaptionedAction(file, QT_TR_NOOP("Export Air Handler Ro&llup (CSV)...")),
+            &QAction::triggered, this, [this] { askExportAirHandlerCsv(false); });
 }
 
 void ChartWindow::askExportAirHandlerCsv(bool components) {
@@ -80,11 +134,9 @@ void ChartWindow::askExportAirHandlerCsv(bool components) {
         QMessageBox::information(this, title, tr("The project has no air handler."));
         return;
     }
-    const QString path =
-        QFileDialog::getSaveFileName(this, title,
-                                     components ? QStringLiteral("Air handler components.csv")
-                                                : QStringLiteral("Air handler rollup.csv"),
-                                     tr("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, title, components ? tr("Air handler components.csv") : tr("Air handler rollup.csv"),
+        tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     const QString error = components ? project_->exportAirHandlerComponentsCsv(path)
