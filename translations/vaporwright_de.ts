@@ -2315,6 +2315,118 @@ Das angezeigte Projekt bleibt erhalten.</translation>
         <source>Give point %1 an airflow first.</source>
         <translation>Geben Sie Punkt %1 zuerst einen Volumenstrom.</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>rel. F.</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Wassergehalt x</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>Dampfdruck</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>Dampfdruck</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>Sättigungsgrad</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>Sättigungsgrad</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>Spezifisches Volumen</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>spezifisches Volumen</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>Absolute Feuchte</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>absolute Feuchte</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>Feuchtekonzentration</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>Feuchtekonzentration</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -3270,6 +3382,10 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     <message>
         <source>Zone %1</source>
         <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, Taupunkt −9–15 °C, rel. F. ≤ 60 %</translation>
     </message>
 </context>
 <context>

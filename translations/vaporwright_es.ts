@@ -2315,6 +2315,118 @@ Se conserva el proyecto mostrado.</translation>
         <source>Give point %1 an airflow first.</source>
         <translation>Dé primero un caudal de aire al punto %1.</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>bulbo seco</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humedad relativa</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Relación de humedad</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>relación de humedad</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Entalpía</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>entalpía</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Punto de rocío</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>punto de rocío</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>Presión de vapor</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>presión de vapor</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>Grado de saturación</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>grado de saturación</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>Volumen específico</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>volumen específico</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Densidad</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>densidad</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>Humedad absoluta</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>humedad absoluta</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>presión</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>altitud</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>Concentración de humedad</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>concentración de humedad</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -3270,6 +3382,10 @@ Se conserva el proyecto mostrado.</translation>
     <message>
         <source>Zone %1</source>
         <translation>Zona %1</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, punto de rocío −9–15 °C, HR ≤ 60 %</translation>
     </message>
 </context>
 <context>

@@ -2315,6 +2315,118 @@ Le projet affiché est conservé.</translation>
         <source>Give point %1 an airflow first.</source>
         <translation>Donnez d&apos;abord un débit d&apos;air au point %1.</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>température sèche</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Température humide</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>température humide</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humidité relative</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Teneur en eau</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>teneur en eau</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>point de rosée</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>Pression de vapeur</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>pression de vapeur</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>Degré de saturation</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>degré de saturation</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>Volume spécifique</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>volume spécifique</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Masse volumique</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>masse volumique</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>Humidité absolue</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>humidité absolue</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>pression</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>altitude</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>Concentration d&apos;humidité</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>concentration d&apos;humidité</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -3270,6 +3382,10 @@ Le projet affiché est conservé.</translation>
     <message>
         <source>Zone %1</source>
         <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, point de rosée −9–15 °C, HR ≤ 60 %</translation>
     </message>
 </context>
 <context>

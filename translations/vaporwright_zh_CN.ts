@@ -2315,6 +2315,118 @@ The project shown is kept.</source>
         <source>Give point %1 an airflow first.</source>
         <translation>请先为状态点 %1 指定风量。</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>水蒸气分压力</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>水蒸气分压力</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>比容</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>比容</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>密度</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>密度</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>绝对湿度</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>绝对湿度</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>压力</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>压力</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>海拔</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>海拔</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>水分浓度</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>水分浓度</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -3269,6 +3381,10 @@ The project shown is kept.</source>
     <message>
         <source>Zone %1</source>
         <translation>区域 %1</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C，露点 −9–15 °C，相对湿度 ≤ 60 %</translation>
     </message>
 </context>
 <context>

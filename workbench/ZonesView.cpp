@@ -136,12 +136,10 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
     winter_->setToolTip(QStringLiteral("1.1 met, 1.0 clo, 0.1 m/s"));
     dataRoomShown_->setObjectName(QStringLiteral("dataRoomShown"));
     // Its limits on a line of their own below it, wrapped in a narrow panel.
-    const QString envelope = QStringLiteral("18–27 °C, dew point −9–15 °C, RH ≤ 60 %");
-    dataRoomShown_->setAccessibleDescription(envelope);
-    auto* envelopeText = new QLabel(envelope, this);
-    envelopeText->setWordWrap(true);
-    envelopeText->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                            style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    envelopeText_ = new QLabel(this);
+    envelopeText_->setWordWrap(true);
+    envelopeText_->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                             style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
     userZones_->setObjectName(QStringLiteral("userZones"));
     // Tab leaves the table; the arrow keys move between cells, F2 edits.
     userZones_->setTabKeyNavigation(false);
@@ -180,7 +178,7 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
     layout->addLayout(person);
     layout->addLayout(presets);
     layout->addWidget(dataRoomShown_);
-    layout->addWidget(envelopeText);
+    layout->addWidget(envelopeText_);
     layout->addWidget(tableLabel_);
     layout->addWidget(userZones_, 1);
     layout->addLayout(buttons);
@@ -239,6 +237,9 @@ void ZonesView::retranslate() {
     winter_->setAccessibleName(tr("Winter comfort preset"));
     dataRoomShown_->setText(tr("&Data-processing room envelope"));
     dataRoomShown_->setAccessibleName(tr("Data-processing room envelope"));
+    const QString envelope = tr("18–27 °C, dew point −9–15 °C, RH ≤ 60 %");
+    dataRoomShown_->setAccessibleDescription(envelope);
+    envelopeText_->setText(envelope);
     tableLabel_->setText(tr("&User zones:"));
     userZones_->setAccessibleName(tr("User zones"));
     userZones_->setAccessibleDescription(

@@ -79,6 +79,7 @@ private:
     QLabel* clothingLabel_ = nullptr;
     QLabel* airSpeedLabel_ = nullptr;
     QLabel* tableLabel_ = nullptr;
+    QLabel* envelopeText_ = nullptr;
 };
 
 } // namespace chart
