@@ -61,7 +61,7 @@ class HugeLine {
 public:
     HugeLine(std::string head, std::uint64_t lineBytes, char fill, std::string tail)
         : head_(std::move(head)), lineBytes_(lineBytes), fill_(fill),
-          tail_("\n" + std::move(tail)) {}
+          tail_(std::string(1, '\n').append(tail)) {} // not "\n" + tail: GCC 12 -Wrestrict
 
     std::FILE* open() {
         at_ = 0;

@@ -181,7 +181,7 @@ TEST(ProjectFile, LookupsStayInStepThroughEditsAndUndo) {
     ProjectData data;
     for (int i = 0; i < kPoints; ++i)
         data.points.push_back({i + 1,
-                               "P" + std::to_string(i),
+                               std::string(1, 'P').append(std::to_string(i)), // -Wrestrict at -O3
                                {{Input::DryBulb, 60.0 + i % 30}, {Input::HumidityRatio, 0.008}},
                                Airflow{1000, AirflowUnit::Cfm}});
     for (int i = 0; i + 1 < kPoints; ++i)
