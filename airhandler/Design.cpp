@@ -66,20 +66,31 @@ DesignCase Design::DefaultWinter() {
     return c;
 }
 
-std::string_view ComponentName(const Component& component) noexcept {
+i18n::Text ComponentNameText(const Component& component) noexcept {
+    constexpr const char* kContext = "airhandler::Component";
     if (const auto* r = std::get_if<HeatRecovery>(&component))
-        return r->exchanger == Exchanger::Wheel ? "Heat-recovery wheel" : "Heat-recovery plate";
+        return r->exchanger == Exchanger::Wheel
+                   ? VW_TRANSLATABLE("airhandler::Component", "Heat-recovery wheel")
+                   : VW_TRANSLATABLE("airhandler::Component", "Heat-recovery plate");
     if (std::holds_alternative<MixingBox>(component))
-        return "Mixing box";
+        return VW_TRANSLATABLE("airhandler::Component", "Mixing box");
     if (const auto* h = std::get_if<HeatingCoil>(&component))
-        return h->role == HeatingRole::Preheat ? "Preheat coil" : "Reheat coil";
+        return h->role == HeatingRole::Preheat
+                   ? VW_TRANSLATABLE("airhandler::Component", "Preheat coil")
+                   : VW_TRANSLATABLE("airhandler::Component", "Reheat coil");
     if (std::holds_alternative<CoolingCoil>(component))
-        return "Cooling coil";
+        return VW_TRANSLATABLE("airhandler::Component", "Cooling coil");
     if (std::holds_alternative<SupplyFan>(component))
-        return "Supply fan";
+        return VW_TRANSLATABLE("airhandler::Component", "Supply fan");
     if (const auto* h = std::get_if<Humidifier>(&component))
-        return h->kind == HumidifierKind::Steam ? "Steam humidifier" : "Adiabatic humidifier";
-    return "";
+        return h->kind == HumidifierKind::Steam
+                   ? VW_TRANSLATABLE("airhandler::Component", "Steam humidifier")
+                   : VW_TRANSLATABLE("airhandler::Component", "Adiabatic humidifier");
+    return i18n::Text{kContext, ""};
+}
+
+std::string_view ComponentName(const Component& component) noexcept {
+    return ComponentNameText(component).source;
 }
 
 } // namespace airhandler

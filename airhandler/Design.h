@@ -29,6 +29,7 @@
 // complete, solvable example (a classic summer and winter design at sea
 // level).
 
+#include "core/Translatable.h"
 #include "processes/Airflow.h"
 
 #include <optional>
@@ -253,7 +254,9 @@ struct Design {
     static DesignCase DefaultWinter();
 };
 
-// The name of a component as the tables show it, e.g. "Cooling coil".
+// The name of a component as the tables show it, e.g. "Cooling coil": marked
+// for translation (core/Translatable.h), and in English.
+i18n::Text ComponentNameText(const Component& component) noexcept;
 std::string_view ComponentName(const Component& component) noexcept;
 
 } // namespace airhandler

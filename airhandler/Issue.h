@@ -4,6 +4,7 @@
 // tells the user. A refused case shows nothing: no state that is not air, no
 // number that is not a number. The design itself is never changed.
 
+#include "core/Translatable.h"
 #include "processes/Problem.h"
 
 #include <optional>
@@ -66,7 +67,9 @@ struct Issue {
     friend bool operator==(const Issue&, const Issue&) = default;
 };
 
-// The sentence for a reason, e.g. "An effectiveness must lie from 0 to 1."
+// The sentence for a reason, e.g. "An effectiveness must lie from 0 to 1.":
+// marked for translation (core/Translatable.h), and in English.
+i18n::Text ReasonText(Reason reason) noexcept;
 std::string_view Describe(Reason reason) noexcept;
 
 // The whole message: the component named and numbered from 1 where there is
@@ -74,6 +77,12 @@ std::string_view Describe(Reason reason) noexcept;
 // (Cooling coil): The cooling coil cannot make this air. The process line
 // does not meet the saturation curve below the leaving air."
 std::string Explain(const Issue& issue, std::string_view componentName = {});
+
+// The same message for a window to translate: the component's name (as
+// ComponentNameText marks it; none for a case's issue), the reason and the
+// problem each translated where the message is shown. Its English() is
+// Explain's text.
+i18n::Message ExplainMessage(const Issue& issue, i18n::Text componentName = {});
 
 // A result or the Issue that prevented it.
 template <typename T>

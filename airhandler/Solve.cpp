@@ -24,24 +24,39 @@ double Rollup::condensateKgPerHour() const noexcept {
     return psy::units::PoundsToKilograms(condensateLbPerHour);
 }
 
-std::string_view Describe(EconomizerReason reason) noexcept {
+i18n::Text EconomizerText(EconomizerReason reason) noexcept {
     switch (reason) {
     case EconomizerReason::NoEconomizer:
-        return "No economizer: minimum outdoor air.";
+        return VW_TRANSLATABLE("airhandler::Economizer", "No economizer: minimum outdoor air.");
     case EconomizerReason::Heating:
-        return "Heating: the economizer keeps the minimum outdoor air.";
+        return VW_TRANSLATABLE("airhandler::Economizer",
+                               "Heating: the economizer keeps the minimum outdoor air.");
     case EconomizerReason::OutdoorDryBulbBelow:
-        return "The outdoor dry bulb is below the return air's: outdoor air beyond the minimum.";
+        return VW_TRANSLATABLE(
+            "airhandler::Economizer",
+            "The outdoor dry bulb is below the return air's: outdoor air beyond the minimum.");
     case EconomizerReason::OutdoorDryBulbNotBelow:
-        return "The outdoor dry bulb is not below the return air's: minimum outdoor air.";
+        return VW_TRANSLATABLE(
+            "airhandler::Economizer",
+            "The outdoor dry bulb is not below the return air's: minimum outdoor air.");
     case EconomizerReason::OutdoorEnthalpyBelow:
-        return "The outdoor enthalpy is below the return air's: outdoor air beyond the minimum.";
+        return VW_TRANSLATABLE(
+            "airhandler::Economizer",
+            "The outdoor enthalpy is below the return air's: outdoor air beyond the minimum.");
     case EconomizerReason::OutdoorEnthalpyNotBelow:
-        return "The outdoor enthalpy is not below the return air's: minimum outdoor air.";
+        return VW_TRANSLATABLE(
+            "airhandler::Economizer",
+            "The outdoor enthalpy is not below the return air's: minimum outdoor air.");
     case EconomizerReason::AboveHighLimit:
-        return "The outdoor dry bulb is above the economizer's high limit: minimum outdoor air.";
+        return VW_TRANSLATABLE(
+            "airhandler::Economizer",
+            "The outdoor dry bulb is above the economizer's high limit: minimum outdoor air.");
     }
-    return "";
+    return i18n::Text{"airhandler::Economizer", ""};
+}
+
+std::string_view Describe(EconomizerReason reason) noexcept {
+    return EconomizerText(reason).source;
 }
 
 namespace {

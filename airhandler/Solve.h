@@ -30,6 +30,7 @@
 #include "airhandler/Design.h"
 #include "airhandler/Issue.h"
 #include "airhandler/ShrLine.h"
+#include "core/Translatable.h"
 #include "processes/CoolingCoil.h"
 #include "processes/Process.h"
 
@@ -55,7 +56,8 @@ enum class EconomizerReason {
 };
 
 // E.g. "The outdoor enthalpy is below the return air's: outdoor air beyond
-// the minimum."
+// the minimum.": marked for translation (core/Translatable.h), and in English.
+i18n::Text EconomizerText(EconomizerReason reason) noexcept;
 std::string_view Describe(EconomizerReason reason) noexcept;
 
 struct EconomizerDecision {

@@ -2,6 +2,7 @@
 // accessible name (what the control is) and a description (what it holds or
 // does, and for a field the unit it shows). Captions and tool tips stay the
 // window's own texts; these are spoken by a screen reader and never shown.
+// Like the captions they are set again when the language changes.
 //
 // A field's unit lives only in the selection of its unit list, so the field's
 // description is rewritten whenever that selection changes. The keys that
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,42 +35,68 @@ struct FieldText {
 
 // By field index.
 constexpr std::array<FieldText, kFieldCount> kFieldTexts{{
-    {"Dry Bulb Temperature", "Temperature of the air as an ordinary thermometer reads it.",
+    {QT_TRANSLATE_NOOP("frmMain", "Dry Bulb Temperature"),
+     QT_TRANSLATE_NOOP("frmMain", "Temperature of the air as an ordinary thermometer reads it."),
      Role::Input},
-    {"Wet Bulb Temperature",
-     "Temperature a wetted thermometer reaches as water evaporates from it into the air.",
+    {QT_TRANSLATE_NOOP("frmMain", "Wet Bulb Temperature"),
+     QT_TRANSLATE_NOOP(
+         "frmMain",
+         "Temperature a wetted thermometer reaches as water evaporates from it into the air."),
      Role::Input},
-    {"Relative Humidity",
-     "Vapor pressure as a share of the saturation vapor pressure at the dry bulb temperature.",
+    {QT_TRANSLATE_NOOP("frmMain", "Relative Humidity"),
+     QT_TRANSLATE_NOOP(
+         "frmMain",
+         "Vapor pressure as a share of the saturation vapor pressure at the dry bulb temperature."),
      Role::Input},
-    {"Humidity Ratio", "Mass of water vapor per mass of dry air.", Role::Input},
-    {"Enthalpy", "Heat content of the moist air per mass of dry air.", Role::Input},
-    {"Dew Point Temperature",
-     "Temperature at which the air becomes saturated when cooled at constant moisture.",
+    {QT_TRANSLATE_NOOP("frmMain", "Humidity Ratio"),
+     QT_TRANSLATE_NOOP("frmMain", "Mass of water vapor per mass of dry air."), Role::Input},
+    {QT_TRANSLATE_NOOP("frmMain", "Enthalpy"),
+     QT_TRANSLATE_NOOP("frmMain", "Heat content of the moist air per mass of dry air."),
+     Role::Input},
+    {QT_TRANSLATE_NOOP("frmMain", "Dew Point Temperature"),
+     QT_TRANSLATE_NOOP(
+         "frmMain",
+         "Temperature at which the air becomes saturated when cooled at constant moisture."),
      Role::Result},
-    {"Vapor Pressure", "Partial pressure of the water vapor in the air.", Role::Result},
-    {"Degree of Saturation",
-     "Humidity ratio as a share of the humidity ratio of saturated air at the same temperature.",
+    {QT_TRANSLATE_NOOP("frmMain", "Vapor Pressure"),
+     QT_TRANSLATE_NOOP("frmMain", "Partial pressure of the water vapor in the air."), Role::Result},
+    {QT_TRANSLATE_NOOP("frmMain", "Degree of Saturation"),
+     QT_TRANSLATE_NOOP("frmMain", "Humidity ratio as a share of the humidity ratio of saturated "
+                                  "air at the same temperature."),
      Role::Result},
-    {"Specific Volume", "Volume of moist air per mass of dry air.", Role::Result},
-    {"Moist Air Density", "Mass of moist air per volume.", Role::Result},
-    {"Absolute Humidity", "Mass of water vapor per volume of moist air.", Role::Result},
-    {"Atmospheric Pressure", "Local atmospheric pressure.", Role::PressureEntry},
-    {"Altitude", "Local elevation above sea level.", Role::PressureEntry},
-    {"Moisture Concentration", "Water vapor content of the air in parts per million.",
+    {QT_TRANSLATE_NOOP("frmMain", "Specific Volume"),
+     QT_TRANSLATE_NOOP("frmMain", "Volume of moist air per mass of dry air."), Role::Result},
+    {QT_TRANSLATE_NOOP("frmMain", "Moist Air Density"),
+     QT_TRANSLATE_NOOP("frmMain", "Mass of moist air per volume."), Role::Result},
+    {QT_TRANSLATE_NOOP("frmMain", "Absolute Humidity"),
+     QT_TRANSLATE_NOOP("frmMain", "Mass of water vapor per volume of moist air."), Role::Result},
+    {QT_TRANSLATE_NOOP("frmMain", "Atmospheric Pressure"),
+     QT_TRANSLATE_NOOP("frmMain", "Local atmospheric pressure."), Role::PressureEntry},
+    {QT_TRANSLATE_NOOP("frmMain", "Altitude"),
+     QT_TRANSLATE_NOOP("frmMain", "Local elevation above sea level."), Role::PressureEntry},
+    {QT_TRANSLATE_NOOP("frmMain", "Moisture Concentration"),
+     QT_TRANSLATE_NOOP("frmMain", "Water vapor content of the air in parts per million."),
      Role::Result},
 }};
+
+// A text of the tables above in the language spoken.
+QString translated(const char* source) {
+    return QCoreApplication::translate("frmMain", source);
+}
 
 QString roleSentence(Role role) {
     switch (role) {
     case Role::Input:
-        return QStringLiteral("Input: typed when its check box is ticked, otherwise computed "
-                              "from the two ticked inputs.");
+        return translated(QT_TRANSLATE_NOOP("frmMain",
+                                            "Input: typed when its check box is ticked, "
+                                            "otherwise computed from the two ticked inputs."));
     case Role::Result:
-        return QStringLiteral("Result, computed from the two ticked inputs.");
+        return translated(
+            QT_TRANSLATE_NOOP("frmMain", "Result, computed from the two ticked inputs."));
     case Role::PressureEntry:
-        return QStringLiteral("Pressure entry: typed when its option button is selected, "
-                              "otherwise computed from the other pressure entry.");
+        return translated(QT_TRANSLATE_NOOP(
+            "frmMain", "Pressure entry: typed when its option button is selected, "
+                       "otherwise computed from the other pressure entry."));
     }
     return {};
 }
@@ -80,8 +108,9 @@ struct ControlText {
 };
 
 void apply(const ControlText& text) {
-    text.control->setAccessibleName(QString::fromUtf8(text.name));
-    text.control->setAccessibleDescription(QString::fromUtf8(text.description));
+    text.control->setAccessibleName(translated(text.name));
+    text.control->setAccessibleDescription(
+        *text.description == '\0' ? QString() : translated(text.description));
 }
 
 // "&Atmospheric Pressure:" → "Atmospheric Pressure": what a caption says aloud.
@@ -96,64 +125,63 @@ QString spoken(QString caption) {
 
 void frmMain::applyAccessibleTexts() {
     setAccessibleDescription(
-        QStringLiteral("Computes the properties of moist air from two inputs at a given "
-                       "atmospheric pressure or altitude. Tab moves through the entries and "
-                       "buttons; the Up and Down arrows move from field to field, results "
-                       "included; Ctrl+Plus and Ctrl+Minus show more or fewer decimal places "
-                       "in the field that has the focus."));
+        tr("Computes the properties of moist air from two inputs at a given atmospheric "
+           "pressure or altitude. Tab moves through the entries and buttons; the Up and Down "
+           "arrows move from field to field, results included; Ctrl+Plus and Ctrl+Minus show "
+           "more or fewer decimal places in the field that has the focus."));
 
     for (int i = 0; i < kFieldCount; ++i) {
-        const QString name = QString::fromUtf8(kFieldTexts[i].name);
+        const QString name = tr(kFieldTexts[i].name);
         txtData[i]->setAccessibleName(name);
         describeField(i);
-        if (cboUnits[i] == nullptr)
-            continue;
-        cboUnits[i]->setAccessibleName(name + QStringLiteral(" unit"));
-        // A cheap rewrite of one description per change of selection.
-        connect(cboUnits[i], &QComboBox::currentIndexChanged, this,
-                [this, i] { describeField(i); });
+        if (cboUnits[i] != nullptr)
+            cboUnits[i]->setAccessibleName(tr("%1 unit").arg(name));
     }
 
     for (int i = 0; i < calculator::kInputCount; ++i) {
         chkPsyInput[i]->setAccessibleName(spoken(chkPsyInput[i]->text()));
         chkPsyInput[i]->setAccessibleDescription(
-            QStringLiteral("%1. Ticked, the %2 field takes a typed value.")
-                .arg(chkPsyInput[i]->toolTip(), QString::fromUtf8(kFieldTexts[i].name)));
+            tr("%1. Ticked, the %2 field takes a typed value.")
+                .arg(chkPsyInput[i]->toolTip(), tr(kFieldTexts[i].name)));
     }
     for (int i = 0; i < 2; ++i) {
         optPatm[i]->setAccessibleName(spoken(optPatm[i]->text()));
         optUnits[i]->setAccessibleName(spoken(optUnits[i]->text()));
     }
     optPatm[0]->setAccessibleDescription(
-        QStringLiteral("Enter the local atmospheric pressure directly; the altitude follows "
-                       "from it."));
+        tr("Enter the local atmospheric pressure directly; the altitude follows from it."));
     optPatm[1]->setAccessibleDescription(
-        QStringLiteral("Enter the local elevation; the atmospheric pressure follows from it."));
-    optUnits[0]->setAccessibleDescription(QStringLiteral("Shows every field in inch-pound units."));
-    optUnits[1]->setAccessibleDescription(
-        QStringLiteral("Shows every field in metric (SI) units."));
+        tr("Enter the local elevation; the atmospheric pressure follows from it."));
+    optUnits[0]->setAccessibleDescription(tr("Shows every field in inch-pound units."));
+    optUnits[1]->setAccessibleDescription(tr("Shows every field in metric (SI) units."));
 
     for (const ControlText& text : std::initializer_list<ControlText>{
-             {cmdClear, "Clear", "Clears the inputs and the results."},
-             {cmdCompute, "Compute", "Computes every property from the two ticked inputs."},
-             {cmdClose, "Hide", "Hides the calculator window; the tray icon brings it back."},
-             {cmdMore, "More Digits", "Shows one more decimal place in the field last left."},
-             {cmdLess, "Less Digits", "Shows one decimal place less in the field last left."},
-             {lnkWebPage, "Vaporwright on the web",
-              "Website link: opens the maker's website in the browser. Space opens it."},
-             {Frame1[0], "Unit System and Digits",
-              "Chooses the unit system and the number of decimal places shown."},
-             {Frame1[1], "Atmospheric Pressure",
-              "The local pressure, given directly or through the altitude."},
-             {frmSteam[1], "Select Input and Compute Results",
-              "Tick two inputs, type their values, and every other property is computed."},
-             {Label1[0], "percent", ""},
-             {Label1[1], "percent", ""},
+             {cmdClear, QT_TR_NOOP("Clear"), QT_TR_NOOP("Clears the inputs and the results.")},
+             {cmdCompute, QT_TR_NOOP("Compute"),
+              QT_TR_NOOP("Computes every property from the two ticked inputs.")},
+             {cmdClose, QT_TR_NOOP("Hide"),
+              QT_TR_NOOP("Hides the calculator window; the tray icon brings it back.")},
+             {cmdMore, QT_TR_NOOP("More Digits"),
+              QT_TR_NOOP("Shows one more decimal place in the field last left.")},
+             {cmdLess, QT_TR_NOOP("Less Digits"),
+              QT_TR_NOOP("Shows one decimal place less in the field last left.")},
+             {lnkWebPage, QT_TR_NOOP("Vaporwright on the web"),
+              QT_TR_NOOP("Website link: opens the maker's website in the browser. Space opens "
+                         "it.")},
+             {Frame1[0], QT_TR_NOOP("Unit System and Digits"),
+              QT_TR_NOOP("Chooses the unit system and the number of decimal places shown.")},
+             {Frame1[1], QT_TR_NOOP("Atmospheric Pressure"),
+              QT_TR_NOOP("The local pressure, given directly or through the altitude.")},
+             {frmSteam[1], QT_TR_NOOP("Select Input and Compute Results"),
+              QT_TR_NOOP(
+                  "Tick two inputs, type their values, and every other property is computed.")},
+             {Label1[0], QT_TR_NOOP("percent"), ""},
+             {Label1[1], QT_TR_NOOP("percent"), ""},
          })
         apply(text);
     // Its name is the text it shows, so that each new reason is read out.
     lblWhy->setAccessibleDescription(
-        QStringLiteral("Why the results are empty, when they are; read out as it changes."));
+        tr("Why the results are empty, when they are; read out as it changes."));
 }
 
 void frmMain::describeField(int i) {
@@ -162,21 +190,21 @@ void frmMain::describeField(int i) {
     const bool chosen = list != nullptr && list->currentIndex() >= 0;
     QString unit;
     if (list == nullptr)
-        unit = QStringLiteral("In percent.");
+        unit = tr("In percent.");
     else if (!chosen)
-        unit = QStringLiteral("The unit is chosen in the list beside it.");
+        unit = tr("The unit is chosen in the list beside it.");
     else
-        unit = QStringLiteral("In %1; the unit is chosen in the list beside it.")
-                   .arg(list->currentText());
+        unit = tr("In %1; the unit is chosen in the list beside it.").arg(list->currentText());
     txtData[i]->setAccessibleDescription(
-        QStringLiteral("%1 %2 %3")
-            .arg(QString::fromUtf8(text.what), roleSentence(text.role), unit));
+        QStringLiteral("%1 %2 %3").arg(tr(text.what), roleSentence(text.role), unit));
     if (list == nullptr)
         return;
     // The list is spoken by its own name; its entry, the unit, is said here.
     list->setAccessibleDescription(
-        QStringLiteral("Unit of the %1 field%2; choosing another unit shows the value "
-                       "converted to it.")
-            .arg(QString::fromUtf8(text.name),
-                 chosen ? QStringLiteral(", now %1").arg(list->currentText()) : QString()));
+        chosen ? tr("Unit of the %1 field, now %2; choosing another unit shows the value "
+                    "converted to it.")
+                     .arg(tr(text.name), list->currentText())
+               : tr("Unit of the %1 field; choosing another unit shows the value converted to "
+                    "it.")
+                     .arg(tr(text.name)));
 }

@@ -5,6 +5,7 @@
 #include "calculator/TypedText.h"
 #include "calculator/frmMain.h"
 #include "core/FieldTable.h"
+#include "translations/Message.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,9 +77,14 @@ void frmMain::writePercentFields() {
 }
 
 void frmMain::sayWhy(std::optional<calculator::Reason> reason, const QString& typed) {
-    lblWhy->setText(reason ? QString::fromStdString(calculator::ReasonText(
-                                 *reason, state.UnitSystem, typed.toStdString()))
-                           : QString());
+    why = reason ? calculator::ReasonMessage(*reason, state.UnitSystem, typed.toStdString())
+                 : i18n::Message{};
+    showWhy();
+}
+
+void frmMain::showWhy() {
+    // Its limits in the user's number format, as the fields show numbers.
+    lblWhy->setText(translations::Translated(why));
 }
 
 void frmMain::ClearResults(bool resetInputs) {

@@ -7,6 +7,7 @@
 #include "dialogs/ContextIDs.h"
 #include "settings/Flags.h"
 #include "settings/SettingsValues.h"
+#include "translations/Languages.h"
 #include "units/UnitCatalogue.h"
 
 #include <QAction>
@@ -86,6 +87,12 @@ void frmMain::Form_Load() {
 
     // 12. Dry bulb and wet bulb ticked, everything else emptied.
     ClearResults(true);
+
+    // The language the user chose, ticked in View > Language; the start-up
+    // speaks it (or the one given on the command line) before any window is
+    // made.
+    storedLanguage = stored.language;
+    tickLanguage(translations::LanguageCode(stored.language.value_or(QString())));
 
     // 13. Keep-on-top as start-up read it; the item starts unchecked, so the
     //     toggle turns it on.

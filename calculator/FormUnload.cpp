@@ -35,6 +35,7 @@ void frmMain::Form_Unload() {
     values.fieldFormats = FieldFormat;
     values.keepOnTop = settings::blnKeepOnTop;
     values.disclaimerShow = settings::blnDisclaimerShow;
+    values.language = storedLanguage; // the choice of View > Language, not --lang
     settings::WriteWindowSettings(values);
 
     // 7. The window's owner releases it once the run has ended; its tray

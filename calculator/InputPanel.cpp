@@ -85,6 +85,10 @@ void frmMain::setPressureRowLocked(int field, bool locked) {
 
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        return;
+    }
     if (event->type() != QEvent::PaletteChange)
         return;
     for (const int field : {calculator::kAtmosphericPressure, calculator::kAltitude}) {

@@ -1,5 +1,6 @@
-// The calculator window's controls, their captions and tool tips, the layout
-// from top to bottom and the tab order.
+// The calculator window's controls, the layout from top to bottom and the tab
+// order; and their captions and tool tips, set apart in captionControls so
+// that a change of language sets them again.
 
 #include "calculator/StatusLine.h"
 #include "calculator/frmMain.h"
@@ -36,11 +37,18 @@ constexpr std::array<int, 7> kResultFields{
     kDewPoint, kVaporPressure,    kDegreeOfSaturation,   kSpecificVolume,
     kDensity,  kAbsoluteHumidity, kMoistureConcentration};
 constexpr std::array<const char*, 7> kResultCaptions{
-    "Dew Point Temperature:", "Vapor Pressure:",    "Degree of Saturation:",  "Specific Volume:",
-    "Moist Air Density:",     "Absolute Humidity:", "Moisture Concentration:"};
+    QT_TRANSLATE_NOOP("frmMain", "Dew Point Temperature:"),
+    QT_TRANSLATE_NOOP("frmMain", "Vapor Pressure:"),
+    QT_TRANSLATE_NOOP("frmMain", "Degree of Saturation:"),
+    QT_TRANSLATE_NOOP("frmMain", "Specific Volume:"),
+    QT_TRANSLATE_NOOP("frmMain", "Moist Air Density:"),
+    QT_TRANSLATE_NOOP("frmMain", "Absolute Humidity:"),
+    QT_TRANSLATE_NOOP("frmMain", "Moisture Concentration:")};
 constexpr std::array<const char*, calculator::kInputCount> kInputCaptions{
-    "Dry Bulb Temperature:", "Wet Bulb Temperature:", "Relative Humidity:", "Humidity Ratio:",
-    "Enthalpy:"};
+    QT_TRANSLATE_NOOP("frmMain", "Dry Bulb Temperature:"),
+    QT_TRANSLATE_NOOP("frmMain", "Wet Bulb Temperature:"),
+    QT_TRANSLATE_NOOP("frmMain", "Relative Humidity:"),
+    QT_TRANSLATE_NOOP("frmMain", "Humidity Ratio:"), QT_TRANSLATE_NOOP("frmMain", "Enthalpy:")};
 
 // Field rows in the order they stand in the window, top to bottom.
 constexpr std::array<int, 12> kRowOrder{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13};
@@ -49,11 +57,10 @@ QString controlName(const char* control, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
 }
 
-QPushButton* pictureButton(const QString& icon, const QString& toolTip, QWidget* parent) {
+QPushButton* pictureButton(const QString& icon, QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setIcon(QIcon(icon));
     button->setIconSize(QSize(32, 32));
-    button->setToolTip(toolTip);
     return button;
 }
 
@@ -66,7 +73,7 @@ void frmMain::buildLayout() {
     setCentralWidget(central);
     auto* outer = new QVBoxLayout(central);
 
-    frmSteam[1] = new QGroupBox(QStringLiteral("Select Input and Compute Results"), central);
+    frmSteam[1] = new QGroupBox(central);
     auto* steam = new QVBoxLayout(frmSteam[1]);
 
     // The fields first, so that each row's caption can be placed with them.
@@ -91,43 +98,29 @@ void frmMain::buildLayout() {
     Frame1[0] = new QGroupBox(frmSteam[1]);
     auto* units = new QHBoxLayout(Frame1[0]);
     auto* systems = new QVBoxLayout;
-    const std::array<QString, 2> systemCaptions{QStringLiteral("&IP Engineering Units"),
-                                                QStringLiteral("&SI Engineering Units")};
-    const std::array<QString, 2> systemTips{
-        QStringLiteral("Imperial Units of Measurement"),
-        QStringLiteral("Systema International Units of Meaurement")};
     unitsGroup = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        optUnits[i] = new QRadioButton(systemCaptions[i], Frame1[0]);
+        optUnits[i] = new QRadioButton(Frame1[0]);
         optUnits[i]->setObjectName(controlName("optUnits", i));
-        optUnits[i]->setToolTip(systemTips[i]);
         unitsGroup->addButton(optUnits[i], i);
         systems->addWidget(optUnits[i]);
     }
     units->addLayout(systems);
     units->addStretch();
-    cmdMore = pictureButton(QStringLiteral(":/calculator/MoreDigits.svg"),
-                            QStringLiteral("Display More Digits"), Frame1[0]);
-    cmdLess = pictureButton(QStringLiteral(":/calculator/LessDigits.svg"),
-                            QStringLiteral("Display Less Digits"), Frame1[0]);
+    cmdMore = pictureButton(QStringLiteral(":/calculator/MoreDigits.svg"), Frame1[0]);
+    cmdLess = pictureButton(QStringLiteral(":/calculator/LessDigits.svg"), Frame1[0]);
     units->addWidget(cmdMore);
     units->addWidget(cmdLess);
     steam->addWidget(Frame1[0]);
 
     // Atmospheric pressure, given directly or through the altitude.
-    Frame1[1] = new QGroupBox(QStringLiteral("Atmospheric Pressure"), frmSteam[1]);
+    Frame1[1] = new QGroupBox(frmSteam[1]);
     auto* pressure = new QGridLayout(Frame1[1]);
-    const std::array<QString, 2> patmCaptions{QStringLiteral("&Atmospheric Pressure:"),
-                                              QStringLiteral("&Altitude:")};
-    const std::array<QString, 2> patmTips{
-        QStringLiteral("Select to Directly enter the Local Atmospheric Pressure"),
-        QStringLiteral("Select to enter the Local Elevation to Compute Atmospheric  Pressure")};
     patmGroup = new QButtonGroup(this);
     for (int row = 0; row < 2; ++row) {
         const int field = kAtmosphericPressure + row;
-        optPatm[row] = new QRadioButton(patmCaptions[row], Frame1[1]);
+        optPatm[row] = new QRadioButton(Frame1[1]);
         optPatm[row]->setObjectName(controlName("optPatm", row));
-        optPatm[row]->setToolTip(patmTips[row]);
         patmGroup->addButton(optPatm[row], row);
         pressure->addWidget(optPatm[row], row, 0);
         pressure->addWidget(txtData[field], row, 1);
@@ -140,17 +133,15 @@ void frmMain::buildLayout() {
     auto* rows = new QGridLayout;
     std::array<QWidget*, calculator::kFieldCount> captionOf{};
     for (int i = 0; i < calculator::kInputCount; ++i) {
-        chkPsyInput[i] = new QCheckBox(QString::fromLatin1(kInputCaptions[i]), frmSteam[1]);
+        chkPsyInput[i] = new QCheckBox(frmSteam[1]);
         chkPsyInput[i]->setObjectName(controlName("chkPsyInput", i));
-        chkPsyInput[i]->setToolTip(
-            QStringLiteral("Select 2 of the 5 Inputs to Compute Properties"));
         const std::string_view tag = kInputTags[static_cast<std::size_t>(i)];
         chkPsyInput[i]->setProperty("Tag", QString::fromUtf8(tag.data(), std::ssize(tag)));
         captionOf[i] = chkPsyInput[i];
     }
     for (std::size_t k = 0; k < kResultFields.size(); ++k) {
         const int field = kResultFields[k];
-        Label4[k] = new QLabel(QString::fromLatin1(kResultCaptions[k]), frmSteam[1]);
+        Label4[k] = new QLabel(frmSteam[1]);
         Label4[k]->setObjectName(controlName("Label4", static_cast<int>(k)));
         Label4[k]->setBuddy(txtData[field]);
         captionOf[field] = Label4[k];
@@ -182,11 +173,9 @@ void frmMain::buildLayout() {
     steam->addWidget(lblWhy);
 
     // Clear on the left, Compute in the middle, Hide on the right.
-    cmdClear = new QPushButton(QStringLiteral("Clea&r"), frmSteam[1]);
-    cmdClear->setToolTip(QStringLiteral("Clear the Input and Calculations"));
-    cmdCompute = new QPushButton(QStringLiteral("&Compute"), frmSteam[1]);
-    cmdCompute->setToolTip(QStringLiteral("Compute Properties"));
-    cmdClose = new QPushButton(QStringLiteral("&Hide"), frmSteam[1]);
+    cmdClear = new QPushButton(frmSteam[1]);
+    cmdCompute = new QPushButton(frmSteam[1]);
+    cmdClose = new QPushButton(frmSteam[1]);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdClear);
     buttons->addStretch();
@@ -197,22 +186,59 @@ void frmMain::buildLayout() {
     outer->addWidget(frmSteam[1]);
 
     // The maker's website, with an invitation beneath it.
-    const QString address = QString::fromLatin1(VersionInfo::kWebAddress);
-    lnkWebPage = new QLabel(
-        QStringLiteral("<a href=\"%1\">Vaporwright on the web</a>").arg(address.toHtmlEscaped()),
-        central);
+    lnkWebPage = new QLabel(central);
     lnkWebPage->setObjectName(QStringLiteral("lnkWebPage"));
-    lnkWebPage->setToolTip(QStringLiteral("Website Link"));
     lnkWebPage->setTextFormat(Qt::RichText);
     lnkWebPage->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lnkWebPage->setAlignment(Qt::AlignCenter);
-    Label1[2] = new QLabel(
-        QStringLiteral("Visit our website for updates, help and other engineering tools."),
-        central);
+    Label1[2] = new QLabel(central);
     Label1[2]->setObjectName(QStringLiteral("Label1(2)"));
     Label1[2]->setAlignment(Qt::AlignCenter);
     outer->addWidget(lnkWebPage);
     outer->addWidget(Label1[2]);
+}
+
+void frmMain::captionControls() {
+    frmSteam[1]->setTitle(tr("Select Input and Compute Results"));
+    const std::array<QString, 2> systemCaptions{tr("&IP Engineering Units"),
+                                                tr("&SI Engineering Units")};
+    const std::array<QString, 2> systemTips{tr("Imperial Units of Measurement"),
+                                            tr("Systema International Units of Meaurement")};
+    for (int i = 0; i < 2; ++i) {
+        optUnits[i]->setText(systemCaptions[i]);
+        optUnits[i]->setToolTip(systemTips[i]);
+    }
+    cmdMore->setToolTip(tr("Display More Digits"));
+    cmdLess->setToolTip(tr("Display Less Digits"));
+
+    Frame1[1]->setTitle(tr("Atmospheric Pressure"));
+    const std::array<QString, 2> patmCaptions{tr("&Atmospheric Pressure:"), tr("&Altitude:")};
+    const std::array<QString, 2> patmTips{
+        tr("Select to Directly enter the Local Atmospheric Pressure"),
+        tr("Select to enter the Local Elevation to Compute Atmospheric  Pressure")};
+    for (int row = 0; row < 2; ++row) {
+        optPatm[row]->setText(patmCaptions[row]);
+        optPatm[row]->setToolTip(patmTips[row]);
+    }
+
+    for (int i = 0; i < calculator::kInputCount; ++i) {
+        chkPsyInput[i]->setText(tr(kInputCaptions[i]));
+        chkPsyInput[i]->setToolTip(tr("Select 2 of the 5 Inputs to Compute Properties"));
+    }
+    for (std::size_t k = 0; k < kResultCaptions.size(); ++k)
+        Label4[k]->setText(tr(kResultCaptions[k]));
+    cmdClear->setText(tr("Clea&r"));
+    cmdClear->setToolTip(tr("Clear the Input and Calculations"));
+    cmdCompute->setText(tr("&Compute"));
+    cmdCompute->setToolTip(tr("Compute Properties"));
+    cmdClose->setText(tr("&Hide"));
+
+    const QString address = QString::fromLatin1(VersionInfo::kWebAddress);
+    lnkWebPage->setText(
+        QStringLiteral("<a href=\"%1\">%2</a>")
+            .arg(address.toHtmlEscaped(), tr("Vaporwright on the web").toHtmlEscaped()));
+    lnkWebPage->setToolTip(tr("Website Link"));
+    Label1[2]->setText(tr("Visit our website for updates, help and other engineering tools."));
 }
 
 void frmMain::chainTabOrder() {

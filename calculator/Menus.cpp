@@ -10,6 +10,7 @@
 #include "settings/Flags.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -72,8 +73,9 @@ void frmMain::showHelp(const std::function<ContextIDs::HelpResult()>& call) {
     }
     using Status = ContextIDs::HelpResult::Status;
     if (result.status == Status::NoHelpPath) {
-        hooks.dialogHooks.message(this, {QMessageBox::Information, windowTitle(),
-                                         QString::fromLatin1(ContextIDs::kNoHelpMessage)});
+        hooks.dialogHooks.message(
+            this, {QMessageBox::Information, windowTitle(),
+                   QCoreApplication::translate("ContextIDs", ContextIDs::kNoHelpMessage)});
     } else if (result.status == Status::Failed) {
         hooks.dialogHooks.message(
             this,

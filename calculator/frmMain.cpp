@@ -60,13 +60,14 @@ frmMain::frmMain(QWidget* parent, ShellHooks shellHooks)
     : QMainWindow(parent), hooks(std::move(shellHooks)) {
     // Before the unit lists exist: a screen reader may ask for them at once.
     calculator::InstallListAccessibility();
-    setWindowTitle(QStringLiteral("Psychrometric Calculations:  ASHRAE Formulation"));
+    // The start-up gives the window its caption before it is shown.
+    setWindowTitle(tr("Psychrometric Calculations:  ASHRAE Formulation"));
     buildLayout();
     buildShell();
     chainTabOrder();
     connectHandlers();
     connectShell();
-    applyAccessibleTexts();
+    retranslate();
     applyKeyboardAccess();
 }
 
@@ -86,9 +87,14 @@ void frmMain::connectHandlers() {
 
     for (int i = 0; i < calculator::kFieldCount; ++i) {
         txtData[i]->installEventFilter(this);
-        if (cboUnits[i] != nullptr)
-            connect(cboUnits[i], &QComboBox::currentIndexChanged, this,
-                    [this, i] { cboUnits_Click(i); });
+        if (cboUnits[i] == nullptr)
+            continue;
+        connect(cboUnits[i], &QComboBox::currentIndexChanged, this,
+                [this, i] { cboUnits_Click(i); });
+        // What a screen reader says of the field names its unit: a cheap
+        // rewrite of one description per change of selection.
+        connect(cboUnits[i], &QComboBox::currentIndexChanged, this,
+                [this, i] { describeField(i); });
     }
     // The check state, not the click: ticks set in code run the rule too.
     for (int i = 0; i < calculator::kInputCount; ++i)

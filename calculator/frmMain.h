@@ -26,19 +26,26 @@
 // that control's handler to its end before it goes on.
 //
 // Around the fields stands the window shell: the menus, the tray icon that
-// brings a hidden window back, keep-on-top, and the load and unload handling
-// that read and write the settings store. The window lives for the whole run;
-// closing it from its title bar only hides it. Exit (File or tray menu) and
-// the end of the desktop session unload it: help is ended, every setting is
-// written in one go, and the application quits.
+// brings a hidden window back, keep-on-top, the language of the interface,
+// and the load and unload handling that read and write the settings store. The window lives for the
+// whole run; closing it from its title bar only hides it. Exit (File or tray menu) and the end of
+// the desktop session unload it: help is ended, every setting is written in one go, and the
+// application quits.
+//
+// Every text the window shows is set in retranslate() (the captions,
+// the menus, what a screen reader says, the line that says why), called at
+// construction and again whenever the language changes (QEvent::
+// LanguageChange), so View > Language switches the window's language at once.
 
 #include "chart/StatePoint.h"
 #include "core/CalcState.h"
 #include "core/ComputeCore.h"
 #include "core/FieldTable.h"
 #include "core/RealAir.h"
+#include "core/Translatable.h"
 #include "dialogs/ContextIDs.h"
 #include "dialogs/DialogHooks.h"
+#include "translations/Languages.h"
 
 #include <array>
 #include <functional>
@@ -120,12 +127,19 @@ public:
     // Shows the chart window with the project of this file, or says in a
     // message why it cannot be opened.
     void openProjectFile(const QString& path);
+    // Speaks the language `choice` names (a code of translations::
+    // kLanguages, or empty for the system's) and ticks it in View >
+    // Language; with remember, the choice is stored for the next runs
+    // ("Language"). A choice that names no language of ours is taken for
+    // the system's.
+    void useLanguage(const QString& choice, bool remember);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A new palette (a dark desktop theme, say) gives the locked pressure
-    // row and the website link the new palette's colours.
+    // row and the website link the new palette's colours; a new language
+    // sets every text again.
     void changeEvent(QEvent* event) override;
 
 private:
@@ -150,6 +164,12 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpSearchForHelpOn_Click();
     void mnuHelpAbout_Click();
+    // View > Language: the code of the language chosen, empty for the
+    // system's. Stored at once, spoken at once.
+    void mnuViewLanguage_Click(const QString& choice);
+    // Ticks the item of `code` (a code of translations::kLanguages), or
+    // "System Default" for an empty code.
+    void tickLanguage(const QString& code);
     // 0 open the window, 1 About, 3 Exit; anything else nothing.
     void mnuTrayPopupItem_Click(int index);
     // Left button (Trigger) opens the window, right button (Context) shows
@@ -257,6 +277,10 @@ private:
     struct ViewMenu {
         QMenu* mnuView = nullptr;
         QAction* mnuViewChart = nullptr;
+        QMenu* mnuViewLanguage = nullptr;
+        QAction* mnuViewLanguageSystem = nullptr; // "System Default"
+        // By translations::kLanguages; each item's data is its code.
+        std::array<QAction*, translations::kLanguages.size()> mnuViewLanguageItem{};
     };
     struct HelpMenu {
         QMenu* mnuHelp = nullptr;
@@ -282,6 +306,12 @@ private:
     // --- Inner workings ------------------------------------------------------
 
     void buildLayout();
+    // Every text the window shows, in the language spoken now.
+    void retranslate();
+    // The captions and tool tips of the controls (Layout.cpp) and of the
+    // menus (Shell.cpp).
+    void captionControls();
+    void captionMenus();
     void chainTabOrder();
     void connectHandlers();
     void buildShell();
@@ -324,6 +354,8 @@ private:
     [[nodiscard]] bool holdsValue(int i) const;
     // The line that says why the results are empty; nullopt empties it.
     void sayWhy(std::optional<calculator::Reason> reason, const QString& typed = {});
+    // The line from `why`, in the language spoken now.
+    void showWhy();
     // Locks or unlocks a pressure-row field and gives it the button-face or
     // the window background.
     void setPressureRowLocked(int field, bool locked);
@@ -338,6 +370,12 @@ private:
 
     // The last compute gave real air, and the results show it.
     bool resultsShown = false;
+    // What the line under the fields says, kept to be said again in another
+    // language; no text when the line is empty.
+    i18n::Message why;
+    // The stored choice of language ("Language"): a code, "System", or
+    // nothing when the user has never chosen; written back at the unload.
+    std::optional<QString> storedLanguage;
     // The field whose select-all still waits for the click that focused it;
     // -1 when none. A typed key cancels it: the key has replaced the text.
     int selectAllPending = -1;

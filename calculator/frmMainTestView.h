@@ -30,6 +30,7 @@ public:
     [[nodiscard]] const auto& frmSteam() const { return w.frmSteam; }
     [[nodiscard]] const auto& Frame1() const { return w.Frame1; }
     [[nodiscard]] const auto& Label1() const { return w.Label1; }
+    [[nodiscard]] const auto& Label4() const { return w.Label4; }
     [[nodiscard]] QPushButton* cmdCompute() const { return w.cmdCompute; }
     [[nodiscard]] QPushButton* cmdClear() const { return w.cmdClear; }
     [[nodiscard]] QPushButton* cmdClose() const { return w.cmdClose; }

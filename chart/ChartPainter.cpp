@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QLocale>
@@ -14,6 +15,12 @@
 namespace chart {
 
 namespace {
+
+// The painted texts in the language the program speaks; units and their
+// symbols are put in as they are.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(chart::ChartPainter)
+};
 
 // Pixels between axis ticks that the scales aim at: across (below the plot)
 // and up (beside it).
@@ -219,14 +226,14 @@ void DrawGridAndScales(const Painting& g) {
         [&](double t) {
             return coordinate(g.m.toPixel(TemperatureFromDisplay(t, u), r.wMin), true);
         },
-        QStringLiteral("Dry bulb temperature, %1").arg(TemperatureUnit(u)));
+        Texts::tr("Dry bulb temperature, %1").arg(TemperatureUnit(u)));
     DrawScale(
         g, mollier ? Side::Bottom : Side::Right, HumidityRatioToDisplay(r.wMin, u),
         HumidityRatioToDisplay(r.wMax, u),
         [&](double w) {
             return coordinate(g.m.toPixel(r.tMinF, HumidityRatioFromDisplay(w, u)), false);
         },
-        QStringLiteral("Humidity ratio, %1").arg(HumidityRatioUnit(u)));
+        Texts::tr("Humidity ratio, %1").arg(HumidityRatioUnit(u)));
 }
 
 void DrawTitle(const Painting& g, const QRectF& area) {
@@ -235,7 +242,7 @@ void DrawTitle(const Painting& g, const QRectF& area) {
     QString pressure = QStringLiteral("—");
     if (std::isfinite(patm))
         pressure = Number(PressureToDisplay(patm, g.units), 3);
-    const QString title = QStringLiteral("%1    Atmospheric pressure %2 %3")
+    const QString title = Texts::tr("%1    Atmospheric pressure %2 %3")
                               .arg(ChartStyleTitle(g.m.style()), pressure, PressureUnit(g.units));
     const QRectF box(g.m.plot().left(), area.top() + 0.4 * fm.height(),
                      area.right() - g.m.plot().left(), 1.4 * fm.height());
@@ -258,12 +265,11 @@ void DrawLegend(const Painting& g) {
         QString text;
     };
     const Entry entries[] = {
-        {g.c.saturation, Qt::SolidLine, QStringLiteral("Saturation")},
-        {g.c.relativeHumidity, Qt::SolidLine, QStringLiteral("Relative humidity, %")},
-        {g.c.wetBulb, Qt::DashLine, QStringLiteral("Wet bulb, %1").arg(TemperatureUnit(u))},
-        {g.c.enthalpy, Qt::SolidLine, QStringLiteral("Enthalpy, %1").arg(EnthalpyUnit(u))},
-        {g.c.volume, Qt::SolidLine,
-         QStringLiteral("Specific volume, %1").arg(SpecificVolumeUnit(u))},
+        {g.c.saturation, Qt::SolidLine, Texts::tr("Saturation")},
+        {g.c.relativeHumidity, Qt::SolidLine, Texts::tr("Relative humidity, %")},
+        {g.c.wetBulb, Qt::DashLine, Texts::tr("Wet bulb, %1").arg(TemperatureUnit(u))},
+        {g.c.enthalpy, Qt::SolidLine, Texts::tr("Enthalpy, %1").arg(EnthalpyUnit(u))},
+        {g.c.volume, Qt::SolidLine, Texts::tr("Specific volume, %1").arg(SpecificVolumeUnit(u))},
     };
     double textWidth = 0.0;
     for (const Entry& e : entries)
@@ -387,7 +393,7 @@ std::optional<StateLabel> PlaceState(const Painting& g, const std::optional<Stat
         return std::nullopt;
     const QPointF at = g.m.toPixel(state->tdbF, state->wLbPerLb);
     QString text =
-        QStringLiteral("State  %1 %2")
+        Texts::tr("State  %1 %2")
             .arg(Number(TemperatureToDisplay(state->tdbF, g.units), 1), TemperatureUnit(g.units));
     if (const auto r = ComputeReadout(state->tdbF, state->wLbPerLb, g.lines.key.patmPsia, g.units);
         r && !r->supersaturated)
@@ -463,7 +469,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartScene& scene,
     if (!lines.valid) {
         painter.setPen(colors.text);
         painter.drawText(m.plot(), Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("No chart: the atmospheric pressure is not valid."));
+                         Texts::tr("No chart: the atmospheric pressure is not valid."));
     } else {
         painter.save();
         painter.setClipRect(m.plot());

@@ -1,5 +1,7 @@
 #include "chart/ChartStyle.h"
 
+#include <QCoreApplication>
+
 namespace chart {
 
 QString ChartStyleName(ChartStyle style) {
@@ -15,8 +17,9 @@ std::optional<ChartStyle> ChartStyleFromName(QStringView name) {
 }
 
 QString ChartStyleTitle(ChartStyle style) {
-    return style == ChartStyle::Mollier ? QStringLiteral("Mollier h-x Diagram")
-                                        : QStringLiteral("Psychrometric Chart");
+    return style == ChartStyle::Mollier
+               ? QCoreApplication::translate("chart::ChartStyle", "Mollier h-x Diagram")
+               : QCoreApplication::translate("chart::ChartStyle", "Psychrometric Chart");
 }
 
 } // namespace chart

@@ -27,7 +27,8 @@ QString ChartStyleName(ChartStyle style);
 std::optional<ChartStyle> ChartStyleFromName(QStringView name);
 
 // The chart's title and the name of its kind of picture: "Psychrometric
-// Chart" or "Mollier h-x Diagram".
+// Chart" or "Mollier h-x Diagram", in the language the program speaks. The
+// style's name in the settings (ChartStyleName) is never translated.
 QString ChartStyleTitle(ChartStyle style);
 
 } // namespace chart

@@ -6,9 +6,20 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace psy = basPsychroFun;
 
 namespace chart {
+
+namespace {
+
+// The readout's words in the language the program speaks.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(chart::HoverReadout)
+};
+
+} // namespace
 
 std::optional<HoverReadout> ComputeReadout(double tdbF, double w, double patmPsia,
                                            UnitSystem units) {
@@ -49,19 +60,19 @@ QStringList ReadoutText(const HoverReadout& r, UnitSystem units, const QLocale& 
                TemperatureUnit(units);
     };
     QStringList lines;
-    lines << QStringLiteral("Dry bulb %1").arg(temperature(r.tdbF))
-          << QStringLiteral("Humidity ratio %1 %2")
+    lines << Texts::tr("Dry bulb %1").arg(temperature(r.tdbF))
+          << Texts::tr("Humidity ratio %1 %2")
                  .arg(number(HumidityRatioToDisplay(r.w, units), si ? 2 : 5),
                       HumidityRatioUnit(units));
     if (r.supersaturated) {
-        lines << QStringLiteral("Supersaturated");
+        lines << Texts::tr("Supersaturated");
         return lines;
     }
-    lines << QStringLiteral("Relative humidity %1 %").arg(number(r.phi * 100.0, 1))
-          << QStringLiteral("Wet bulb %1").arg(temperature(r.twbF))
-          << QStringLiteral("Dew point %1").arg(temperature(r.tdpF))
-          << QStringLiteral("Enthalpy %1 %2").arg(number(r.h, si ? 1 : 2), EnthalpyUnit(units))
-          << QStringLiteral("Specific volume %1 %2")
+    lines << Texts::tr("Relative humidity %1 %").arg(number(r.phi * 100.0, 1))
+          << Texts::tr("Wet bulb %1").arg(temperature(r.twbF))
+          << Texts::tr("Dew point %1").arg(temperature(r.tdpF))
+          << Texts::tr("Enthalpy %1 %2").arg(number(r.h, si ? 1 : 2), EnthalpyUnit(units))
+          << Texts::tr("Specific volume %1 %2")
                  .arg(number(r.v, si ? 4 : 3), SpecificVolumeUnit(units));
     return lines;
 }

@@ -34,11 +34,11 @@ PsychroChart::PsychroChart(QWidget* parent) : QWidget(parent), range_(DefaultRan
     setFocusPolicy(Qt::WheelFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    actions_.copy = new QAction(QStringLiteral("&Copy"), this);
+    actions_.copy = new QAction(this);
     actions_.copy->setShortcut(QKeySequence::Copy);
-    actions_.saveAs = new QAction(QStringLiteral("Save &As..."), this);
+    actions_.saveAs = new QAction(this);
     actions_.saveAs->setShortcut(QKeySequence::SaveAs);
-    actions_.resetZoom = new QAction(QStringLiteral("&Reset Zoom"), this);
+    actions_.resetZoom = new QAction(this);
     actions_.resetZoom->setShortcut(Qt::Key_Home);
     for (QAction* action : {actions_.copy, actions_.saveAs, actions_.resetZoom}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -49,14 +49,23 @@ PsychroChart::PsychroChart(QWidget* parent) : QWidget(parent), range_(DefaultRan
     connect(actions_.resetZoom, &QAction::triggered, this, &PsychroChart::resetZoom);
 
     auto* styles = new QActionGroup(this);
-    actions_.ashrae = styles->addAction(QStringLiteral("A&SHRAE Chart"));
-    actions_.mollier = styles->addAction(QStringLiteral("&Mollier h-x Diagram"));
+    actions_.ashrae = styles->addAction(QString());
+    actions_.mollier = styles->addAction(QString());
     for (const ChartStyle style : {ChartStyle::Ashrae, ChartStyle::Mollier}) {
         QAction* action = styleAction(style);
         action->setCheckable(true);
         action->setChecked(style == style_);
         connect(action, &QAction::triggered, this, [this, style] { setStyle(style); });
     }
+    retranslate();
+}
+
+void PsychroChart::retranslate() {
+    actions_.copy->setText(tr("&Copy"));
+    actions_.saveAs->setText(tr("Save &As..."));
+    actions_.resetZoom->setText(tr("&Reset Zoom"));
+    actions_.ashrae->setText(tr("A&SHRAE Chart"));
+    actions_.mollier->setText(tr("&Mollier h-x Diagram"));
 }
 
 void PsychroChart::setAtmosphere(double patmPsia) {
@@ -159,10 +168,10 @@ bool PsychroChart::saveTo(const QString& path) const {
 }
 
 void PsychroChart::saveAs() {
-    const QString png = QStringLiteral("PNG image (*.png)");
-    const QString svg = QStringLiteral("SVG image (*.svg)");
+    const QString png = tr("PNG image (*.png)");
+    const QString svg = tr("SVG image (*.svg)");
     QString filter = png;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Chart As"),
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Chart As"),
                                                 ChartStyleTitle(style_) + QStringLiteral(".png"),
                                                 png + QStringLiteral(";;") + svg, &filter);
     if (path.isEmpty())
@@ -170,9 +179,9 @@ void PsychroChart::saveAs() {
     if (QFileInfo(path).suffix().isEmpty())
         path += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     if (!saveTo(path)) {
-        QMessageBox::warning(this, QStringLiteral("Save Chart As"),
-                             QStringLiteral("The chart could not be saved to %1.")
-                                 .arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(
+            this, tr("Save Chart As"),
+            tr("The chart could not be saved to %1.").arg(QDir::toNativeSeparators(path)));
     }
 }
 
@@ -282,6 +291,12 @@ void PsychroChart::changeEvent(QEvent* event) {
     case QEvent::PaletteChange:
     case QEvent::FontChange:
     case QEvent::StyleChange:
+        invalidate();
+        break;
+    case QEvent::LanguageChange:
+        // The painted titles, scales, legend and readout speak the new
+        // language at the next painting.
+        retranslate();
         invalidate();
         break;
     default:

@@ -136,6 +136,8 @@ private:
         QAction* mollier = nullptr;
     };
 
+    // Sets the actions' texts in the language the program speaks.
+    void retranslate();
     [[nodiscard]] ChartScene scene() const;
     [[nodiscard]] ExportStyle exportStyle() const;
     // The static picture is out of date: repaint it on the next paint.

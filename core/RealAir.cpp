@@ -47,24 +47,36 @@ std::string number(double value, int decimals) {
     return text;
 }
 
-std::string temperature(double tF, bool metric) {
-    return metric ? number(psy::units::FahrenheitToCelsius(tF), 2) + " °C" : number(tF, 2) + " °F";
+using i18n::Argument;
+
+Argument temperature(double tF, bool metric) {
+    return metric ? Argument::Number(number(psy::units::FahrenheitToCelsius(tF), 2), "°C")
+                  : Argument::Number(number(tF, 2), "°F");
 }
-std::string altitude(double ft, bool metric) {
-    return metric ? number(psy::units::FeetToMetres(ft), 1) + " m" : number(ft, 1) + " ft";
+Argument altitude(double ft, bool metric) {
+    return metric ? Argument::Number(number(psy::units::FeetToMetres(ft), 1), "m")
+                  : Argument::Number(number(ft, 1), "ft");
 }
-std::string pressure(double psia, bool metric) {
-    return metric ? number(psy::units::PsiaToKPa(psia), 2) + " kPa" : number(psia, 2) + " psia";
+Argument pressure(double psia, bool metric) {
+    return metric ? Argument::Number(number(psy::units::PsiaToKPa(psia), 2), "kPa")
+                  : Argument::Number(number(psia, 2), "psia");
 }
 
-std::string outOfRange(const char* property, Reason reason, Reason below, bool metric) {
+// The sentences of a property outside the range of the formulation, below
+// and above it; %1 is the limit.
+struct RangeTexts {
+    i18n::Text below;
+    i18n::Text above;
+};
+
+i18n::Message outOfRange(const RangeTexts& texts, Reason reason, Reason below, bool metric) {
     const bool low = reason == below;
-    return std::string("No such air: the ") + property + (low ? " is below " : " is above ") +
-           temperature(low ? psy::kMinTemperatureF : psy::kMaxTemperatureF, metric);
+    return {low ? texts.below : texts.above,
+            {temperature(low ? psy::kMinTemperatureF : psy::kMaxTemperatureF, metric)}};
 }
 
-// The typed text in quotes, cut after 20 characters (not bytes: UTF-8).
-std::string quoted(std::string_view typed) {
+// The typed text, cut after 20 characters (not bytes: UTF-8) with "…".
+std::string shortened(std::string_view typed) {
     constexpr int kShown = 20;
     std::size_t end = 0;
     int characters = 0;
@@ -74,15 +86,9 @@ std::string quoted(std::string_view typed) {
         if (characters <= kShown)
             ++end;
     }
-    // Appended piece by piece: GCC 12 at -O3 takes a literal put before a
-    // string ("\"" + text) for an overlapping copy (-Wrestrict).
-    std::string text;
-    text.reserve(end + 5);
-    text += '"';
-    text += typed.substr(0, end);
+    std::string text(typed.substr(0, end));
     if (end < typed.size())
         text += "…";
-    text += '"';
     return text;
 }
 
@@ -103,53 +109,75 @@ bool wetBulbWithinSaturation(const CalcState& s) {
 
 } // namespace
 
-std::string ReasonText(Reason reason, std::string_view unitSystem, std::string_view typed) {
+i18n::Message ReasonMessage(Reason reason, std::string_view unitSystem, std::string_view typed) {
     const bool metric = psy::UnitSystemOf(unitSystem) == psy::UnitSystem::SI;
     switch (reason) {
     case Reason::NoSolution:
-        return "No such air: no state has these two inputs";
+        return {VW_TRANSLATABLE("RealAir", "No such air: no state has these two inputs"), {}};
     case Reason::NotSolved:
-        return "Could not solve these two inputs for the dry bulb";
+        return {VW_TRANSLATABLE("RealAir", "Could not solve these two inputs for the dry bulb"),
+                {}};
     case Reason::NoDryBulb:
-        return "No state: relative humidity 0 with humidity ratio 0 fixes no dry bulb";
+        return {VW_TRANSLATABLE("RealAir", "No state: relative humidity 0 with humidity ratio 0 "
+                                           "fixes no dry bulb"),
+                {}};
     case Reason::DryBulbBelowRange:
     case Reason::DryBulbAboveRange:
-        return outOfRange("dry bulb", reason, Reason::DryBulbBelowRange, metric);
+        return outOfRange({VW_TRANSLATABLE("RealAir", "No such air: the dry bulb is below %1"),
+                           VW_TRANSLATABLE("RealAir", "No such air: the dry bulb is above %1")},
+                          reason, Reason::DryBulbBelowRange, metric);
     case Reason::WetBulbBelowRange:
     case Reason::WetBulbAboveRange:
-        return outOfRange("wet bulb", reason, Reason::WetBulbBelowRange, metric);
+        return outOfRange({VW_TRANSLATABLE("RealAir", "No such air: the wet bulb is below %1"),
+                           VW_TRANSLATABLE("RealAir", "No such air: the wet bulb is above %1")},
+                          reason, Reason::WetBulbBelowRange, metric);
     case Reason::DewPointBelowRange:
     case Reason::DewPointAboveRange:
-        return outOfRange("dew point", reason, Reason::DewPointBelowRange, metric);
+        return outOfRange({VW_TRANSLATABLE("RealAir", "No such air: the dew point is below %1"),
+                           VW_TRANSLATABLE("RealAir", "No such air: the dew point is above %1")},
+                          reason, Reason::DewPointBelowRange, metric);
     case Reason::WetBulbAboveDryBulb:
-        return "No such air: the wet bulb is above the dry bulb";
+        return {VW_TRANSLATABLE("RealAir", "No such air: the wet bulb is above the dry bulb"), {}};
     case Reason::HumidityRatioNegative:
-        return "No such air: the humidity ratio is below zero";
+        return {VW_TRANSLATABLE("RealAir", "No such air: the humidity ratio is below zero"), {}};
     case Reason::RelativeHumidityNegative:
-        return "No such air: the relative humidity is below 0 %";
+        return {VW_TRANSLATABLE("RealAir", "No such air: the relative humidity is below 0 %"), {}};
     case Reason::RelativeHumidityAboveRange:
-        return "No such air: the relative humidity is above " +
-               number(psy::kMaxRelativeHumidity * 100.0, 2) + " %";
+        return {VW_TRANSLATABLE("RealAir", "No such air: the relative humidity is above %1 %"),
+                {Argument::Number(number(psy::kMaxRelativeHumidity * 100.0, 2))}};
     case Reason::VaporPressureAtAtmosphere:
-        return "No such air: the vapor pressure reaches the atmospheric pressure";
+        return {VW_TRANSLATABLE("RealAir",
+                                "No such air: the vapor pressure reaches the atmospheric pressure"),
+                {}};
     case Reason::VolumeNotPositive:
-        return "No such air: the specific volume is not positive";
+        return {VW_TRANSLATABLE("RealAir", "No such air: the specific volume is not positive"), {}};
     case Reason::OutOfRangeMarker:
-        return "No such air: a property is outside the range of the formulation";
+        return {VW_TRANSLATABLE("RealAir",
+                                "No such air: a property is outside the range of the formulation"),
+                {}};
     case Reason::PressureNotPositive:
-        return "Atmospheric pressure at or below zero";
+        return {VW_TRANSLATABLE("RealAir", "Atmospheric pressure at or below zero"), {}};
     case Reason::PressureAboveRange:
-        return "Atmospheric pressure beyond " + pressure(psy::kMaxAtmosphericPressurePsia, metric);
+        return {VW_TRANSLATABLE("RealAir", "Atmospheric pressure beyond %1"),
+                {pressure(psy::kMaxAtmosphericPressurePsia, metric)}};
     case Reason::AltitudeBelowRange:
-        return "Altitude below " + altitude(psy::kMinAltitudeFt, metric);
+        return {VW_TRANSLATABLE("RealAir", "Altitude below %1"),
+                {altitude(psy::kMinAltitudeFt, metric)}};
     case Reason::AltitudeAboveRange:
-        return "Altitude beyond " + altitude(psy::kMaxAltitudeFt, metric);
+        return {VW_TRANSLATABLE("RealAir", "Altitude beyond %1"),
+                {altitude(psy::kMaxAltitudeFt, metric)}};
     case Reason::UnreadableNumber:
-        return "Could not read " + quoted(typed) + " as a number";
+        return {VW_TRANSLATABLE("RealAir", "Could not read \"%1\" as a number"),
+                {Argument::Plain(shortened(typed))}};
     case Reason::NumberTooLarge:
-        return "Could not store " + quoted(typed) + ": the number is too large";
+        return {VW_TRANSLATABLE("RealAir", "Could not store \"%1\": the number is too large"),
+                {Argument::Plain(shortened(typed))}};
     }
     return {};
+}
+
+std::string ReasonText(Reason reason, std::string_view unitSystem, std::string_view typed) {
+    return ReasonMessage(reason, unitSystem, typed).English();
 }
 
 std::optional<Reason> CheckAltitude(float altFt) {

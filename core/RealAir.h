@@ -5,6 +5,7 @@
 // caller of the compute core check a state and word the reason alike.
 
 #include "core/CalcState.h"
+#include "core/Translatable.h"
 #include "engine/FloatingPointFault.h"
 #include "engine/Limits.h"
 
@@ -47,7 +48,12 @@ enum class Reason {
 // The one short line that says why, in words an engineer reads at a glance.
 // Limits are given in the units of `unitSystem` ("SI": °C, m, kPa; anything
 // else: °F, ft, psia); `typed` is the text of an entry that was not stored,
-// quoted in the line and shortened when long.
+// quoted in the line and shortened when long (20 characters, then "…").
+// The message is the English sentence with its limit or the typed text as
+// an argument, for a window to translate (core/Translatable.h); ReasonText
+// is its English line.
+i18n::Message ReasonMessage(Reason reason, std::string_view unitSystem = "IP",
+                            std::string_view typed = {});
 std::string ReasonText(Reason reason, std::string_view unitSystem = "IP",
                        std::string_view typed = {});
 

@@ -16,8 +16,10 @@ class QWidget;
 namespace ContextIDs {
 
 inline constexpr char kHelpFileName[] = "Vaporwright.HLP";
-inline constexpr char kNoHelpMessage[] =
-    "Unable to display Help Contents. There is no Help associated with this project.";
+// In English; shown translated in context "ContextIDs".
+inline constexpr char kNoHelpMessage[] = QT_TRANSLATE_NOOP(
+    "ContextIDs",
+    "Unable to display Help Contents. There is no Help associated with this project.");
 
 struct HelpResult {
     enum class Status {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::string_view kTriggerWord = "KESTRELS";
@@ -35,13 +37,15 @@ void Credit::Char(int intKey) {
 
 void Credit::ShowCredit() {
     const dialogs::Message message{
-        QMessageBox::Information, QStringLiteral("Vaporwright Credit Screen"),
-        QStringLiteral("Vaporwright was written by Tobias R. Quenneville (Dunmore Tollis "
-                       "Software).\n"
-                       "Dedicated to Margit Elsholz, Anselm Okafor and Rosalind Thwaite.\n"
-                       "\n"
-                       "Thank you all for your patience during the development of this "
-                       "software.")};
+        QMessageBox::Information,
+        QCoreApplication::translate("Credit", "Vaporwright Credit Screen"),
+        QCoreApplication::translate(
+            "Credit", "Vaporwright was written by Tobias R. Quenneville (Dunmore Tollis "
+                      "Software).\n"
+                      "Dedicated to Margit Elsholz, Anselm Okafor and Rosalind Thwaite.\n"
+                      "\n"
+                      "Thank you all for your patience during the development of this "
+                      "software.")};
     if (showMessage_) {
         showMessage_(owner_, message);
     } else {

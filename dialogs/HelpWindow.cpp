@@ -47,12 +47,12 @@ HelpWindow::HelpWindow(QWidget* owner)
       browser_(new QTextBrowser(this)), findField_(new QLineEdit(this)),
       topicList_(new QListWidget(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Vaporwright Help"));
+    setWindowTitle(tr("Vaporwright Help"));
     setWindowIcon(dialogs::EmblemIcon());
     browser_->setObjectName(QStringLiteral("helpText"));
     findField_->setObjectName(QStringLiteral("findField"));
     topicList_->setObjectName(QStringLiteral("topicList"));
-    findField_->setPlaceholderText(QStringLiteral("Words to find"));
+    findField_->setPlaceholderText(tr("Words to find"));
     findField_->setClearButtonEnabled(true);
     // Links are followed here: topics within the file scroll, web links open
     // in the user's browser.
@@ -61,7 +61,7 @@ HelpWindow::HelpWindow(QWidget* owner)
     auto* finder = new QWidget(this);
     auto* finderLayout = new QVBoxLayout(finder);
     finderLayout->setContentsMargins(0, 0, 0, 0);
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), finder);
+    auto* findLabel = new QLabel(tr("&Find:"), finder);
     findLabel->setBuddy(findField_);
     finderLayout->addWidget(findLabel);
     finderLayout->addWidget(findField_);
@@ -87,11 +87,11 @@ HelpWindow::HelpWindow(QWidget* owner)
 std::optional<QString> HelpWindow::load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("Cannot open the help file %1: %2").arg(path, file.errorString());
+        return tr("Cannot open the help file %1: %2").arg(path, file.errorString());
     }
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return QStringLiteral("Cannot read the help file %1: %2").arg(path, file.errorString());
+        return tr("Cannot read the help file %1: %2").arg(path, file.errorString());
     }
     browser_->setHtml(QString::fromUtf8(content));
     collectTopics();

@@ -47,10 +47,10 @@ frmAbout::frmAbout(QWidget* owner, dialogs::DialogHooks hooks)
       Line1{NewLine(this), NewLine(this)},
       lblDisclaimer(
           NewLabel(QStringLiteral("lblDisclaimer"), QStringLiteral("Warning: ..."), this)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)),
-      cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this)) {
+      cmdOK(new QPushButton(tr("OK"), this)),
+      cmdSysInfo(new QPushButton(tr("&System Info..."), this)) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Vaporwright"));
+    setWindowTitle(tr("About Vaporwright"));
     setModal(true);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
@@ -120,7 +120,7 @@ void frmAbout::StartSysInfo() {
         }
     }
     hooks_.message(this, {QMessageBox::NoIcon, QString::fromLatin1(VersionInfo::kAppTitle),
-                          QStringLiteral("System Information Is Unavailable At This Time")});
+                          tr("System Information Is Unavailable At This Time")});
 }
 
 bool frmAbout::event(QEvent* event) {
@@ -134,9 +134,10 @@ bool frmAbout::event(QEvent* event) {
 void frmAbout::Form_Load() {
     lblCompanyName->setText(QString::fromLatin1(VersionInfo::kCompanyName));
     lblTitle->setText(QString::fromLatin1(VersionInfo::kAppTitle));
-    lblVersion->setText(QString::fromLatin1(VersionInfo::kVersionText));
-    lblDescription->setText(QString::fromLatin1(VersionInfo::kFileDescription));
-    lblDisclaimer->setText(QString::fromLatin1(VersionInfo::kWarning));
+    lblVersion->setText(VersionInfo::Translated(VersionInfo::kVersionPattern)
+                            .arg(QLatin1String(VersionInfo::kVersionNumber)));
+    lblDescription->setText(VersionInfo::Translated(VersionInfo::kFileDescription));
+    lblDisclaimer->setText(VersionInfo::Translated(VersionInfo::kWarning));
 }
 
 void frmAbout::Form_Activate() {

@@ -16,9 +16,9 @@
 frmDisclaimer::frmDisclaimer(QWidget* parent, dialogs::DialogHooks hooks)
     : QDialog(parent), hooks_(std::move(hooks)),
       pointer_(new basCenterMouseCursor::ActivationPointer(this)),
-      txtText(new QPlainTextEdit(this)), cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
+      txtText(new QPlainTextEdit(this)), cmdOK(new QPushButton(tr("&OK"), this)) {
     setObjectName(QStringLiteral("frmDisclaimer"));
-    setWindowTitle(QStringLiteral("Vaporwright:  D I S C L A I M E R"));
+    setWindowTitle(tr("Vaporwright:  D I S C L A I M E R"));
     txtText->setObjectName(QStringLiteral("txtText"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     txtText->setReadOnly(true);
@@ -68,9 +68,9 @@ void frmDisclaimer::Form_Load() {
     const auto text =
         ReadDisclaimerText(dialogs::ProgramFile(hooks_.folder(), QStringLiteral("disclaimer.txt")));
     if (!text) {
-        hooks_.message(nullptr, {QMessageBox::Critical, QStringLiteral("Error:  Vaporwright"),
-                                 QStringLiteral("The file DISCLAIMER.TXT could not be located.\n"
-                                                "Please re-install Vaporwright.")});
+        hooks_.message(nullptr, {QMessageBox::Critical, tr("Error:  Vaporwright"),
+                                 tr("The file DISCLAIMER.TXT could not be located.\n"
+                                    "Please re-install Vaporwright.")});
         hooks_.end(EXIT_FAILURE);
         return;
     }

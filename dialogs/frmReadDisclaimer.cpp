@@ -23,13 +23,13 @@ frmReadDisclaimer::frmReadDisclaimer(QWidget* parent, dialogs::DialogHooks hooks
     : QDialog(parent), hooks_(std::move(hooks)),
       pointer_(new basCenterMouseCursor::ActivationPointer(this)),
       Label1(new QLabel(QStringLiteral(" Vaporwright  "), this)),
-      cmdRead(new QPushButton(QStringLiteral("&Read the Disclaimer"), this)),
-      Frame1(new QGroupBox(QStringLiteral("I have read the Disclaimer and I:"), this)),
-      cmdDisagree(new QPushButton(QStringLiteral("&Disagree"), Frame1)),
-      cmdAgree(new QPushButton(QStringLiteral("&Agree"), Frame1)),
-      chkDontShow(new QCheckBox(QStringLiteral("Don't display at start-up"), this)) {
+      cmdRead(new QPushButton(tr("&Read the Disclaimer"), this)),
+      Frame1(new QGroupBox(tr("I have read the Disclaimer and I:"), this)),
+      cmdDisagree(new QPushButton(tr("&Disagree"), Frame1)),
+      cmdAgree(new QPushButton(tr("&Agree"), Frame1)),
+      chkDontShow(new QCheckBox(tr("Don't display at start-up"), this)) {
     setObjectName(QStringLiteral("frmReadDisclaimer"));
-    setWindowTitle(QStringLiteral("Vaporwright:  READ THE DISCLAIMER"));
+    setWindowTitle(tr("Vaporwright:  READ THE DISCLAIMER"));
     Label1->setObjectName(QStringLiteral("Label1"));
     cmdRead->setObjectName(QStringLiteral("cmdRead"));
     Frame1->setObjectName(QStringLiteral("Frame1"));

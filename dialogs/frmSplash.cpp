@@ -75,8 +75,9 @@ frmSplash::frmSplash(QWidget* parent)
 void frmSplash::Form_Load() {
     lblCompanyProduct->setText(QString::fromLatin1(VersionInfo::kCompanyName));
     lblProductName->setText(QString::fromLatin1(VersionInfo::kAppTitle));
-    lblVersion->setText(QString::fromLatin1(VersionInfo::kVersionText));
-    lblDescription->setText(QString::fromLatin1(VersionInfo::kFileDescription));
-    lblCopyright->setText(QString::fromLatin1(VersionInfo::kLegalCopyright));
-    lblWarning->setText(QString::fromLatin1(VersionInfo::kWarning));
+    lblVersion->setText(VersionInfo::Translated(VersionInfo::kVersionPattern)
+                            .arg(QLatin1String(VersionInfo::kVersionNumber)));
+    lblDescription->setText(VersionInfo::Translated(VersionInfo::kFileDescription));
+    lblCopyright->setText(VersionInfo::Translated(VersionInfo::kLegalCopyright));
+    lblWarning->setText(VersionInfo::Translated(VersionInfo::kWarning));
 }

@@ -5,6 +5,8 @@
 // returns an Outcome (Outcome.h) carrying one of these instead of a number
 // that is not air.
 
+#include "core/Translatable.h"
+
 #include <string_view>
 
 namespace processes {
@@ -35,7 +37,9 @@ enum class Problem {
     CalculationFault,
 };
 
-// The sentence shown for a problem, e.g. "The two points are the same air."
+// The sentence shown for a problem, e.g. "The two points are the same air.":
+// marked for translation (core/Translatable.h), and in English.
+i18n::Text ProblemText(Problem problem) noexcept;
 std::string_view Describe(Problem problem) noexcept;
 
 } // namespace processes

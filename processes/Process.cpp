@@ -8,30 +8,34 @@ namespace processes {
 
 namespace units = basPsychroFun::units;
 
-std::string_view ProcessName(ProcessKind kind) noexcept {
+i18n::Text ProcessNameText(ProcessKind kind) noexcept {
     switch (kind) {
     case ProcessKind::SensibleHeating:
-        return "Sensible heating";
+        return VW_TRANSLATABLE("processes::Process", "Sensible heating");
     case ProcessKind::SensibleCooling:
-        return "Sensible cooling";
+        return VW_TRANSLATABLE("processes::Process", "Sensible cooling");
     case ProcessKind::CoolingAndDehumidifying:
-        return "Cooling and dehumidifying";
+        return VW_TRANSLATABLE("processes::Process", "Cooling and dehumidifying");
     case ProcessKind::Dehumidifying:
-        return "Dehumidifying";
+        return VW_TRANSLATABLE("processes::Process", "Dehumidifying");
     case ProcessKind::HeatingAndDehumidifying:
-        return "Heating and dehumidifying";
+        return VW_TRANSLATABLE("processes::Process", "Heating and dehumidifying");
     case ProcessKind::DesiccantDehumidifying:
-        return "Desiccant (adiabatic) dehumidifying";
+        return VW_TRANSLATABLE("processes::Process", "Desiccant (adiabatic) dehumidifying");
     case ProcessKind::EvaporativeHumidification:
-        return "Evaporative (adiabatic) humidification";
+        return VW_TRANSLATABLE("processes::Process", "Evaporative (adiabatic) humidification");
     case ProcessKind::SteamHumidification:
-        return "Steam humidification";
+        return VW_TRANSLATABLE("processes::Process", "Steam humidification");
     case ProcessKind::HeatingAndHumidifying:
-        return "Heating and humidifying";
+        return VW_TRANSLATABLE("processes::Process", "Heating and humidifying");
     case ProcessKind::CoolingAndHumidifying:
-        return "Cooling and humidifying";
+        return VW_TRANSLATABLE("processes::Process", "Cooling and humidifying");
     }
-    return "";
+    return i18n::Text{"processes::Process", ""};
+}
+
+std::string_view ProcessName(ProcessKind kind) noexcept {
+    return ProcessNameText(kind).source;
 }
 
 double HeatRate::kilowatts() const noexcept {

@@ -14,6 +14,7 @@
 // The loads are these times the mass flow of dry air; the water added is
 // m_da (W2 - W1). Positive values go into the air.
 
+#include "core/Translatable.h"
 #include "processes/Airflow.h"
 
 #include <optional>
@@ -36,7 +37,9 @@ enum class ProcessKind {
     CoolingAndHumidifying, // e.g. a chilled-water spray
 };
 
-// The name shown, e.g. "Cooling and dehumidifying".
+// The name shown, e.g. "Cooling and dehumidifying": marked for translation
+// (core/Translatable.h), and in English.
+i18n::Text ProcessNameText(ProcessKind kind) noexcept;
 std::string_view ProcessName(ProcessKind kind) noexcept;
 
 // A heat flow, kept in Btu/h.

@@ -16,6 +16,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-svg-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
     desktop-file-utils appstream dpkg-dev file binutils
     xvfb xauth xdotool xclip x11-utils
     man-db

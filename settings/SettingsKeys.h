@@ -25,6 +25,12 @@ inline constexpr QStringView kAlt = u"Alt";
 // Start-up flags (Flags.h).
 inline constexpr QStringView kKeepOnTop = u"KeepOnTop";
 inline constexpr QStringView kDisclaimerShow = u"Disclaimer Show";
+// The language of the interface, as chosen in View > Language: a language
+// code ("de", "fr", "es", "zh_CN", "en") or "System" for the system's. Kept as
+// text; translations::ChooseLanguage takes anything else for the system's.
+// Missing until the user first chooses.
+inline constexpr QStringView kLanguage = u"Language";
+inline constexpr QStringView kLanguageSystem = u"System";
 
 inline constexpr int kDefaultUnits = 0;
 inline constexpr int kDefaultPatmUnit = 0;

@@ -140,6 +140,8 @@ WindowSettings WindowSettingsFrom(const StoredTexts& texts) {
     }
     values.keepOnTop = ReadBoolean(texts, kKeepOnTop, kDefaultKeepOnTop);
     values.disclaimerShow = ReadBoolean(texts, kDisclaimerShow, kDefaultDisclaimerShow);
+    if (const std::optional<QString> language = Stored(texts, kLanguage))
+        values.language = language->trimmed();
     return values;
 }
 
@@ -159,6 +161,8 @@ bool WriteWindowSettings(const WindowSettings& values) {
     }
     entries.push_back({kKeepOnTop.toString(), BooleanText(values.keepOnTop)});
     entries.push_back({kDisclaimerShow.toString(), BooleanText(values.disclaimerShow)});
+    if (values.language)
+        entries.push_back({kLanguage.toString(), *values.language});
     return SaveSettings(entries);
 }
 

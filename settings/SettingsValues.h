@@ -25,6 +25,7 @@
 #include "settings/SettingsKeys.h"
 
 #include <array>
+#include <optional>
 
 #include <QString>
 
@@ -50,6 +51,9 @@ struct WindowSettings {
     // Written with the others at every unload, so that it survives a file
     // deleted or damaged during the run; the window does not read it.
     bool disclaimerShow = kDefaultDisclaimerShow;
+    // "Language" as stored, blanks around it removed; nothing while the user
+    // has never chosen, and then not written either.
+    std::optional<QString> language;
 
     bool operator==(const WindowSettings&) const = default;
 };
@@ -59,7 +63,8 @@ WindowSettings WindowSettingsFrom(const StoredTexts& texts);
 // WindowSettingsFrom the store's file.
 WindowSettings ReadWindowSettings();
 // Writes "Units", "PatmUnit", "Patm", "Alt", the fourteen formats,
-// "KeepOnTop" and "Disclaimer Show" in one replacement of the file.
+// "KeepOnTop", "Disclaimer Show" and, when there is one, "Language" in one
+// replacement of the file.
 bool WriteWindowSettings(const WindowSettings& values);
 
 } // namespace settings

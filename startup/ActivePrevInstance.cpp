@@ -80,10 +80,10 @@ Claim SingleInstance::claim() {
     // A folder (or pipe, socket, ...) where the lock goes can hold no lock:
     // the program runs, without the guard, and says why.
     if (const QFileInfo where(names_.lockFile); where.exists() && !where.isFile()) {
-        std::fprintf(stderr,
-                     "Vaporwright: %s is not a file; running without the single-instance "
-                     "guard\n",
-                     qPrintable(QDir::toNativeSeparators(names_.lockFile)));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Vaporwright: %1 is not a file; running without the "
+                                   "single-instance guard")
+                                    .arg(QDir::toNativeSeparators(names_.lockFile))));
         return Claim::Unguarded;
     }
     if (!lock_.tryLock(0) && !takeOverOwnerlessLock()) {
@@ -194,8 +194,9 @@ bool ActivatePrevInstance(const InstanceNames& names, const dialogs::DialogHooks
         QThread::msleep(kRetryPauseMs);
     }
     if (!handedOver) {
-        hooks.message(nullptr, {QMessageBox::Warning, QString::fromLatin1(kMessageTitle),
-                                QString::fromLatin1(kMessageText)});
+        hooks.message(nullptr,
+                      {QMessageBox::Warning, QString::fromLatin1(kMessageTitle),
+                       QCoreApplication::translate("basActivePrevInstance", kMessageText)});
     }
     return handedOver;
 }

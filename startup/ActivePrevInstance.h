@@ -108,7 +108,9 @@ QByteArray OpenRequest(const QString& path);
 
 // The texts of the message shown when the running instance cannot be reached.
 inline constexpr char kMessageTitle[] = "Vaporwright";
-inline constexpr char kMessageText[] = "A previous instance of Vaporwright is currently running.";
+// In English; shown translated in context "basActivePrevInstance".
+inline constexpr char kMessageText[] = QT_TRANSLATE_NOOP(
+    "basActivePrevInstance", "A previous instance of Vaporwright is currently running.");
 
 // A later start: asks the running instance behind `names` to come forward,
 // and to open `projectFile` when one is given (and its request is not too

@@ -89,10 +89,11 @@ Session Main(const StartupOptions& options) {
             options.names, options.hooks, options.connectTimeout, options.projectFile);
         if (!options.projectFile.isEmpty() &&
             (!handedOver || instance::OpenRequest(options.projectFile).isEmpty()))
-            std::fprintf(stderr,
-                         "Vaporwright is already running: open %s from its chart window "
-                         "(File > Open Project).\n",
-                         qPrintable(options.projectFile));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "basMain", "Vaporwright is already running: open %1 "
+                                                   "from its chart window (File > Open Project).")
+                                        .arg(options.projectFile)));
         return {};
     }
 
@@ -107,6 +108,8 @@ Session Main(const StartupOptions& options) {
     session.window = std::make_unique<frmMain>();
     frmMain* const calculator = session.window.get();
     calculator->Form_Load();
+    if (!options.language.isEmpty())
+        calculator->useLanguage(options.language, false);
     QObject::connect(session.terminationSignals.get(), &TerminationSignals::terminationRequested,
                      calculator, [calculator] { EndRunBySignal(*calculator); });
 

@@ -52,6 +52,11 @@ struct StartupOptions {
     // A project file given on the command line (as the desktop opens a
     // .vwproj file): opened in the chart window once the calculator is up.
     QString projectFile;
+    // The language given on the command line (--lang), empty when none was:
+    // ticked in the calculator's View > Language for this run, not stored.
+    // The caller has made the application speak it (SpeakLanguage,
+    // startup/Language.h) before the start-up.
+    QString language;
 };
 
 // A run that goes on. `window` is the calculator window instance: the one

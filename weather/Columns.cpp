@@ -213,6 +213,13 @@ std::optional<Quantity> NamedQuantity(std::string_view name) {
 }
 
 std::optional<std::string> UnitProblem(std::string_view name) {
+    if (const auto message = UnitProblemMessage(name))
+        return message->English();
+    return std::nullopt;
+}
+
+std::optional<i18n::Message> UnitProblemMessage(std::string_view name, bool sentence) {
+    using i18n::Argument;
     const NameParts parts = SplitName(name);
     if (!parts.quantity || ParseColumnName(name))
         return std::nullopt;
@@ -226,11 +233,24 @@ std::optional<std::string> UnitProblem(std::string_view name) {
         if (example.empty())
             example = entry.name;
     }
-    const std::string column = "Column \"" + ShownText(TrimField(name)) + "\"";
-    if (parts.unit)
-        return column + ": no such unit of " + quantity + " (units: " + units + ")";
-    return column + " gives no unit; name it with one of the units of " + quantity + " (" + units +
-           "), such as " + quantity + "_" + std::string(example);
+    const Argument column = Argument::Plain(ShownText(TrimField(name)));
+    if (parts.unit) {
+        return i18n::Message{sentence
+                                 ? VW_TRANSLATABLE("weather::Columns",
+                                                   "Column \"%1\": no such unit of %2 (units: %3).")
+                                 : VW_TRANSLATABLE("weather::Columns",
+                                                   "Column \"%1\": no such unit of %2 (units: %3)"),
+                             {column, Argument::Plain(quantity), Argument::Plain(units)}};
+    }
+    return i18n::Message{
+        sentence ? VW_TRANSLATABLE("weather::Columns",
+                                   "Column \"%1\" gives no unit; name it with one of the units "
+                                   "of %2 (%3), such as %2_%4.")
+                 : VW_TRANSLATABLE("weather::Columns",
+                                   "Column \"%1\" gives no unit; name it with one of the units "
+                                   "of %2 (%3), such as %2_%4"),
+        {column, Argument::Plain(quantity), Argument::Plain(units),
+         Argument::Plain(std::string(example))}};
 }
 
 std::string_view QuantityName(Quantity quantity) {

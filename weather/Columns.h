@@ -24,6 +24,8 @@
 // "Pressure (bar)") is no column: NamedQuantity tells the readers to refuse
 // it rather than pass over a pressure they cannot read.
 
+#include "core/Translatable.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,6 +84,10 @@ std::optional<Quantity> NamedQuantity(std::string_view name);
 // pressure (psia, kPa, Pa, inHg, mbar), such as pressure_psia". Nothing for
 // any other name.
 std::optional<std::string> UnitProblem(std::string_view name);
+// The same message for a window to translate (core/Translatable.h): the
+// column's name, the quantity and the units are its arguments, as a file
+// and the program write them. As a sentence of its own, ended with ".".
+std::optional<i18n::Message> UnitProblemMessage(std::string_view name, bool sentence = false);
 
 // The canonical spellings: QuantityName(DryBulb) is "dry_bulb", UnitName(Kelvin)
 // "K", ColumnName({DryBulb, Kelvin}) "dry_bulb_K".

@@ -7,6 +7,8 @@
 // counted under the first reason that applies, in the order of SkipReason
 // (structure, then date, then the values).
 
+#include "core/Translatable.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -44,7 +46,9 @@ enum class SkipReason {
 };
 inline constexpr std::size_t kSkipReasonCount = 19;
 
-// "missing dew point", "leap day (29 February)", ...
+// "missing dew point", "leap day (29 February)", ...: marked for translation
+// (core/Translatable.h), and in English.
+i18n::Text SkipReasonText(SkipReason reason) noexcept;
 std::string_view DescribeSkipReason(SkipReason reason);
 
 // A fault of the whole file: nothing of it can be read as hours.
@@ -69,12 +73,16 @@ enum class FileProblem {
     ColumnWithoutUnit,
 };
 
-// "" for None; otherwise one sentence, such as "The file ends inside its header."
+// "" for None; otherwise one sentence, such as "The file ends inside its
+// header.": marked for translation, and in English.
+i18n::Text FileProblemText(FileProblem problem) noexcept;
 std::string_view DescribeFileProblem(FileProblem problem);
 
 // The sentence of DescribeFileProblem, naming `column` (as the header writes
 // it) where the problem is one column's.
 std::string DescribeFileProblem(FileProblem problem, std::string_view column);
+// The same for a window to translate: its English() is the line above.
+i18n::Message FileProblemMessage(FileProblem problem, std::string_view column);
 
 struct ReadReport {
     std::size_t rows = 0;  // data rows met (blank lines are not rows)

@@ -40,18 +40,26 @@ SitePressure SitePressureOf(std::optional<double> elevationM, std::span<const Ho
     return {psy::units::KPaToPsia(pKPa), SitePressureSource::Elevation};
 }
 
-std::string_view DescribeSitePressureSource(SitePressureSource source) {
+i18n::Text SitePressureSourceText(SitePressureSource source) noexcept {
     switch (source) {
     case SitePressureSource::Elevation:
-        return "";
+        return i18n::Text{"weather::Site", ""};
     case SitePressureSource::ElevationOutOfRange:
-        return "The site's elevation lies outside the range of the altitude polynomial (-609.6 m "
-               "to 19812 m): the chart is drawn for the median station pressure of the file.";
+        return VW_TRANSLATABLE(
+            "weather::Site",
+            "The site's elevation lies outside the range of the altitude polynomial (-609.6 m "
+            "to 19812 m): the chart is drawn for the median station pressure of the file.");
     case SitePressureSource::NoElevation:
-        return "The file gives no elevation: the chart is drawn for the median station pressure "
-               "of the file.";
+        return VW_TRANSLATABLE(
+            "weather::Site",
+            "The file gives no elevation: the chart is drawn for the median station pressure "
+            "of the file.");
     }
-    return "";
+    return i18n::Text{"weather::Site", ""};
+}
+
+std::string_view DescribeSitePressureSource(SitePressureSource source) {
+    return SitePressureSourceText(source).source;
 }
 
 } // namespace weather

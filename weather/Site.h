@@ -3,6 +3,7 @@
 // The pressure the chart of a weather file is drawn for: the standard
 // atmosphere at the site's elevation.
 
+#include "core/Translatable.h"
 #include "weather/Hour.h"
 
 #include <optional>
@@ -29,7 +30,9 @@ struct SitePressure {
 SitePressure SitePressureOf(std::optional<double> elevationM, std::span<const Hour> hours);
 
 // What the chart says of a pressure that is not the elevation's: "" for
-// Elevation, otherwise one sentence naming what stood in.
+// Elevation, otherwise one sentence naming what stood in; marked for
+// translation (core/Translatable.h), and in English.
+i18n::Text SitePressureSourceText(SitePressureSource source) noexcept;
 std::string_view DescribeSitePressureSource(SitePressureSource source);
 
 } // namespace weather

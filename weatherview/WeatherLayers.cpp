@@ -1,11 +1,13 @@
 #include "weatherview/WeatherLayers.h"
 
+#include "translations/Languages.h"
 #include "weather/Statistics.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QLinearGradient>
@@ -16,6 +18,11 @@
 namespace chart {
 
 namespace {
+
+// The title of the density legend.
+QString HoursPerCell() {
+    return QCoreApplication::translate("chart::WeatherLayers", "Hours per cell");
+}
 
 // Many stations record whole kelvins: cells narrower than 1 K (1.8 °F) of dry
 // bulb would leave every other column empty.
@@ -45,13 +52,11 @@ struct LegendSize {
 
 LegendSize LegendSizeOf(const QFontMetricsF& fm, HoursDisplay display) {
     if (display == HoursDisplay::Density)
-        return {3, std::max(fm.horizontalAdvance(QStringLiteral("Hours per cell")),
+        return {3, std::max(fm.horizontalAdvance(HoursPerCell()),
                             fm.horizontalAdvance(QStringLiteral("0000")))};
-    const QLocale locale;
     double width = 0.0;
     for (int month = 1; month <= 12; ++month)
-        width =
-            std::max(width, fm.horizontalAdvance(locale.monthName(month, QLocale::ShortFormat)));
+        width = std::max(width, fm.horizontalAdvance(MonthName(month, QLocale::ShortFormat)));
     // Two columns of six months.
     return {6, 2 * width + 2.5 * fm.height()};
 }
@@ -119,6 +124,14 @@ QColor LabelPatch() {
 }
 
 } // namespace
+
+QString MonthName(int month, QLocale::FormatType format) {
+    const QCoreApplication* app = QCoreApplication::instance();
+    const QString spoken =
+        app != nullptr ? translations::Spoken(*app) : translations::kEnglish.toString();
+    const QLocale locale = spoken == translations::kEnglish ? QLocale() : QLocale(spoken);
+    return locale.monthName(month, format);
+}
 
 QColor MonthColour(int month) {
     return QColor::fromRgb(kMonthColours[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)]);
@@ -196,7 +209,7 @@ void HoursLayer::paintDensity(QPainter& painter, const LayerContext& context) co
 
     // The ramp with the hour counts at its ends and middle.
     const QLocale locale;
-    const QString title = QStringLiteral("Hours per cell");
+    const QString title = HoursPerCell();
     const QFontMetricsF fm(painter.font(), painter.device());
     const LegendBox legend = BeginLegend(painter, context, HoursDisplay::Density);
     const double pad = 0.3 * fm.height();
@@ -237,11 +250,9 @@ void HoursLayer::paintDots(QPainter& painter, const LayerContext& context) const
     }
 
     const QFontMetricsF fm(painter.font(), painter.device());
-    const QLocale locale;
     double width = 0.0;
     for (int month = 1; month <= 12; ++month)
-        width =
-            std::max(width, fm.horizontalAdvance(locale.monthName(month, QLocale::ShortFormat)));
+        width = std::max(width, fm.horizontalAdvance(MonthName(month, QLocale::ShortFormat)));
     const LegendBox legend = BeginLegend(painter, context, HoursDisplay::MonthDots);
     const double pad = 0.3 * fm.height();
     for (int month = 1; month <= 12; ++month) {
@@ -254,8 +265,7 @@ void HoursLayer::paintDots(QPainter& painter, const LayerContext& context) const
                          MonthColour(month));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(at + QPointF(0.9 * fm.height(), 0), QSizeF(width, legend.line)),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         locale.monthName(month, QLocale::ShortFormat));
+                         Qt::AlignLeft | Qt::AlignVCenter, MonthName(month, QLocale::ShortFormat));
     }
 }
 

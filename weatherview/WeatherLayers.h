@@ -15,6 +15,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QLocale>
 #include <QString>
 
 namespace chart {
@@ -24,6 +25,9 @@ enum class HoursDisplay { Density, MonthDots };
 // The colour of a month's dots (1 to 12): cold blues in winter, through
 // greens in spring, to warm reds in summer and purples in autumn.
 QColor MonthColour(int month);
+// The name of `month` (1 to 12) in the language the interface speaks; in
+// English, as the user's locale writes it, as it always was.
+QString MonthName(int month, QLocale::FormatType format);
 // The shading of a cell holding `share` (0 to 1] of the fullest cell's hours.
 QColor DensityColour(double share);
 

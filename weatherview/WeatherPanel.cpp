@@ -1,6 +1,7 @@
 #include "weatherview/WeatherPanel.h"
 
 #include "chart/StatusLabel.h"
+#include "translations/Message.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,10 +33,6 @@ enum UserFieldIndex { MinDryBulb, MaxDryBulb, MinRatio, MaxRatio, MaxRh, MinDewP
 const QColor kComfortColour(0x2e, 0x7d, 0x32);
 const QColor kDataRoomColour(0x15, 0x65, 0xc0);
 const QColor kUserColour(0xad, 0x14, 0x57);
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A long header of several words on two lines, broken at the space nearest
 // its middle: the column then needs only the width of its numbers and of the
@@ -100,11 +97,11 @@ void FillTable(QTableWidget* widget, const StatTable& table) {
     widget->resizeRowsToContents();
 }
 
-QTableWidget* MakeTable(QWidget* parent, const QString& name, const QString& description) {
+// `name`: the table's object name, its English name; its spoken name and
+// description are set in the language spoken (WeatherPanel::retranslate).
+QTableWidget* MakeTable(QWidget* parent, const QString& name) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(name);
-    table->setAccessibleName(name);
-    table->setAccessibleDescription(description);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
@@ -136,15 +133,14 @@ WeatherPanel::WeatherPanel(PsychroChart* chart, QWidget* parent)
     // The controls scroll when the panel is short; the tables below them
     // scroll within themselves, in no second scroll area. The splitter
     // shares the height between the two.
-    auto* scroll = new QScrollArea;
-    scroll->setAccessibleName(QStringLiteral("Weather file, hours shown, zones and limits"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(buildControls());
+    scroll_ = new QScrollArea;
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidget(buildControls());
     auto* split = new QSplitter(Qt::Vertical, this);
     split->setObjectName(QStringLiteral("weatherSplitter"));
     split->setChildrenCollapsible(false);
-    split->addWidget(scroll);
+    split->addWidget(scroll_);
     split->addWidget(buildStatistics());
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
@@ -157,12 +153,60 @@ WeatherPanel::WeatherPanel(PsychroChart* chart, QWidget* parent)
         units_ = chart_->unitSystem();
         chart_->addLayer(&zonesLayer_);
     }
+    retranslate();
     fillUnitTexts();
     rebuildUserZone();
     zonesChanged();
-    applyAccessibleTexts();
     setMessage(QString());
     refreshLabels();
+}
+
+void WeatherPanel::retranslate() {
+    scroll_->setAccessibleName(tr("Weather file, hours shown, zones and limits"));
+    viewGroup_->setTitle(tr("Hours shown"));
+    displayBox_->setItemText(0, tr("Density shading (hours per cell)"));
+    displayBox_->setItemText(1, tr("Dots coloured by month"));
+    for (int m = 0; m < 12; ++m) {
+        QCheckBox* box = monthBoxes_[static_cast<std::size_t>(m)];
+        box->setText(MonthName(m + 1, QLocale::ShortFormat));
+        box->setAccessibleName(tr("Count %1").arg(MonthName(m + 1, QLocale::LongFormat)));
+    }
+    fromLabel_->setText(tr("&Hours from"));
+    toLabel_->setText(tr("&to"));
+    zonesGroup_->setTitle(tr("Zones"));
+    comfortBox_->setText(tr("Thermal &comfort (PMV)"));
+    comfortPreset_->setItemText(0, tr("Summer, 0.5 clo"));
+    comfortPreset_->setItemText(1, tr("Winter, 1.0 clo"));
+    dataRoomBox_->setText(tr("&Data-room envelope"));
+    userBox_->setText(tr("&User zone"));
+    for (UserField& field : userFields_)
+        field.edit->setPlaceholderText(tr("no limit"));
+    limitsGroup_->setTitle(tr("Limits"));
+    countsTable_->setAccessibleName(tr("Hour counts"));
+    countsTable_->setAccessibleDescription(
+        tr("Hours of the filtered months and hours of the day inside each zone shown and above "
+           "and below each limit, with their share of the filtered hours."));
+    designTable_->setAccessibleName(tr("Design conditions"));
+    designTable_->setAccessibleDescription(
+        tr("Climatic design conditions computed from all hours of the file, beside the values "
+           "its header gives."));
+    // Mnemonics of their own: Alt+C is the comfort zone's.
+    countsTitle_->setText(tr("Hour count&s"));
+    designTitle_->setText(tr("Desi&gn conditions (all hours)"));
+    applyAccessibleTexts();
+    fillCaptions();
+}
+
+void WeatherPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The zones' names, the tables, the file's lines and the problem of
+        // the user zone are said again in the new language.
+        rebuildUserZone();
+        zonesChanged();
+        refreshLabels();
+    }
+    QWidget::changeEvent(event);
 }
 
 WeatherPanel::~WeatherPanel() {
@@ -176,9 +220,7 @@ QWidget* WeatherPanel::buildControls() {
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
 
-    fileLabel_ = new QLabel(QStringLiteral("No weather file. File > Open Weather File... reads "
-                                           "an EPW file or a CSV file of hourly weather."),
-                            content);
+    fileLabel_ = new QLabel(content);
     noteLabel_ = new QLabel(content);
     messageLabel_ = new QLabel(content);
     messageLabel_->setStyleSheet(QStringLiteral("color: #b00020"));
@@ -192,20 +234,19 @@ QWidget* WeatherPanel::buildControls() {
     messageLabel_->setObjectName(QStringLiteral("weatherMessage"));
 
     // The display and the filter.
-    auto* view = new QGroupBox(QStringLiteral("Hours shown"), content);
+    viewGroup_ = new QGroupBox(content);
+    QGroupBox* view = viewGroup_;
     auto* viewLayout = new QVBoxLayout(view);
     displayBox_ = new QComboBox(view);
     displayBox_->setObjectName(QStringLiteral("hoursDisplay"));
-    displayBox_->addItem(QStringLiteral("Density shading (hours per cell)"));
-    displayBox_->addItem(QStringLiteral("Dots coloured by month"));
+    displayBox_->addItem(QString());
+    displayBox_->addItem(QString());
     viewLayout->addWidget(displayBox_);
     auto* months = new QGridLayout;
-    const QLocale locale;
     for (int m = 0; m < 12; ++m) {
-        auto* box = new QCheckBox(locale.monthName(m + 1, QLocale::ShortFormat), view);
+        auto* box = new QCheckBox(view);
         box->setObjectName(QStringLiteral("month%1").arg(m + 1));
         box->setChecked(true);
-        box->setAccessibleName(QStringLiteral("Count %1").arg(locale.monthName(m + 1)));
         months->addWidget(box, m / 4, m % 4);
         monthBoxes_[static_cast<std::size_t>(m)] = box;
         connect(box, &QCheckBox::toggled, this, &WeatherPanel::filterChanged);
@@ -223,13 +264,13 @@ QWidget* WeatherPanel::buildControls() {
     toHour_->setValue(23);
     for (QSpinBox* box : {fromHour_, toHour_})
         connect(box, &QSpinBox::valueChanged, this, &WeatherPanel::filterChanged);
-    auto* fromLabel = new QLabel(QStringLiteral("&Hours from"), view);
-    fromLabel->setBuddy(fromHour_);
-    auto* toLabel = new QLabel(QStringLiteral("&to"), view);
-    toLabel->setBuddy(toHour_);
-    hours->addWidget(fromLabel);
+    fromLabel_ = new QLabel(view);
+    fromLabel_->setBuddy(fromHour_);
+    toLabel_ = new QLabel(view);
+    toLabel_->setBuddy(toHour_);
+    hours->addWidget(fromLabel_);
     hours->addWidget(fromHour_);
-    hours->addWidget(toLabel);
+    hours->addWidget(toLabel_);
     hours->addWidget(toHour_);
     hours->addStretch();
     viewLayout->addLayout(hours);
@@ -237,22 +278,23 @@ QWidget* WeatherPanel::buildControls() {
     connect(displayBox_, &QComboBox::currentIndexChanged, this, &WeatherPanel::filterChanged);
 
     // The zones.
-    auto* zones = new QGroupBox(QStringLiteral("Zones"), content);
+    zonesGroup_ = new QGroupBox(content);
+    QGroupBox* zones = zonesGroup_;
     auto* zonesLayout = new QVBoxLayout(zones);
     auto* comfortRow = new QHBoxLayout;
-    comfortBox_ = new QCheckBox(QStringLiteral("Thermal &comfort (PMV)"), zones);
+    comfortBox_ = new QCheckBox(zones);
     comfortBox_->setObjectName(QStringLiteral("comfortZone"));
     comfortPreset_ = new QComboBox(zones);
     comfortPreset_->setObjectName(QStringLiteral("comfortPreset"));
-    comfortPreset_->addItem(QStringLiteral("Summer, 0.5 clo"));
-    comfortPreset_->addItem(QStringLiteral("Winter, 1.0 clo"));
+    comfortPreset_->addItem(QString());
+    comfortPreset_->addItem(QString());
     comfortRow->addWidget(comfortBox_);
     comfortRow->addWidget(comfortPreset_);
     zonesLayout->addLayout(comfortRow);
-    dataRoomBox_ = new QCheckBox(QStringLiteral("&Data-room envelope"), zones);
+    dataRoomBox_ = new QCheckBox(zones);
     dataRoomBox_->setObjectName(QStringLiteral("dataRoomZone"));
     zonesLayout->addWidget(dataRoomBox_);
-    userBox_ = new QCheckBox(QStringLiteral("&User zone"), zones);
+    userBox_ = new QCheckBox(zones);
     userBox_->setObjectName(QStringLiteral("userZone"));
     zonesLayout->addWidget(userBox_);
     auto* userForm = new QFormLayout;
@@ -261,7 +303,6 @@ QWidget* WeatherPanel::buildControls() {
         field.label = new QLabel(zones);
         field.edit = new QLineEdit(zones);
         field.edit->setObjectName(QStringLiteral("userField%1").arg(i));
-        field.edit->setPlaceholderText(QStringLiteral("no limit"));
         field.label->setBuddy(field.edit);
         userForm->addRow(field.label, field.edit);
         connect(field.edit, &QLineEdit::textChanged, this, [this] {
@@ -280,7 +321,8 @@ QWidget* WeatherPanel::buildControls() {
     connect(comfortPreset_, &QComboBox::currentIndexChanged, this, &WeatherPanel::zonesChanged);
 
     // The limits.
-    auto* limits = new QGroupBox(QStringLiteral("Limits"), content);
+    limitsGroup_ = new QGroupBox(content);
+    QGroupBox* limits = limitsGroup_;
     auto* limitsForm = new QFormLayout(limits);
     dryBulbLimit_ = new QDoubleSpinBox(limits);
     dewPointLimit_ = new QDoubleSpinBox(limits);
@@ -303,21 +345,15 @@ QWidget* WeatherPanel::buildControls() {
 QWidget* WeatherPanel::buildStatistics() {
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
-    countsTable_ = MakeTable(content, QStringLiteral("Hour counts"),
-                             QStringLiteral("Hours of the filtered months and hours of the day "
-                                            "inside each zone shown and above and below each "
-                                            "limit, with their share of the filtered hours."));
-    designTable_ = MakeTable(content, QStringLiteral("Design conditions"),
-                             QStringLiteral("Climatic design conditions computed from all hours "
-                                            "of the file, beside the values its header gives."));
-    // Mnemonics of their own: Alt+C is the comfort zone's.
-    auto* countsTitle = new QLabel(QStringLiteral("Hour count&s"), content);
-    countsTitle->setBuddy(countsTable_);
-    column->addWidget(countsTitle);
+    countsTable_ = MakeTable(content, QStringLiteral("Hour counts"));
+    designTable_ = MakeTable(content, QStringLiteral("Design conditions"));
+    countsTitle_ = new QLabel(content);
+    countsTitle_->setBuddy(countsTable_);
+    column->addWidget(countsTitle_);
     column->addWidget(countsTable_, 3);
-    auto* designTitle = new QLabel(QStringLiteral("Desi&gn conditions (all hours)"), content);
-    designTitle->setBuddy(designTable_);
-    column->addWidget(designTitle);
+    designTitle_ = new QLabel(content);
+    designTitle_->setBuddy(designTable_);
+    column->addWidget(designTitle_);
     column->addWidget(designTable_, 2);
     skipsLabel_ = new QLabel(content);
     skipsLabel_->setObjectName(QStringLiteral("skippedRows"));
@@ -328,52 +364,63 @@ QWidget* WeatherPanel::buildStatistics() {
 }
 
 void WeatherPanel::applyAccessibleTexts() {
-    MakeStatusLabel(fileLabel_, QStringLiteral("Weather file"));
-    MakeStatusLabel(noteLabel_, QStringLiteral("Chart pressure"));
-    MakeStatusLabel(messageLabel_, QStringLiteral("Weather file message"));
-    MakeStatusLabel(skipsLabel_, QStringLiteral("Rows skipped"));
-    displayBox_->setAccessibleName(QStringLiteral("Hours shown as"));
+    MakeStatusLabel(fileLabel_, tr("Weather file"));
+    MakeStatusLabel(noteLabel_, tr("Chart pressure"));
+    MakeStatusLabel(messageLabel_, tr("Weather file message"));
+    MakeStatusLabel(skipsLabel_, tr("Rows skipped"));
+    displayBox_->setAccessibleName(tr("Hours shown as"));
     displayBox_->setAccessibleDescription(
-        QStringLiteral("Density shading colours each cell of the chart by the hours in it; dots "
-                       "mark every hour in the colour of its month."));
-    fromHour_->setAccessibleName(QStringLiteral("First hour of the day counted"));
-    toHour_->setAccessibleName(QStringLiteral("Last hour of the day counted"));
+        tr("Density shading colours each cell of the chart by the hours in it; dots "
+           "mark every hour in the colour of its month."));
+    fromHour_->setAccessibleName(tr("First hour of the day counted"));
+    toHour_->setAccessibleName(tr("Last hour of the day counted"));
     fromHour_->setAccessibleDescription(
-        QStringLiteral("Hours that start from this hour to the last hour, inclusive, are drawn "
-                       "and counted; a range past midnight counts the night."));
+        tr("Hours that start from this hour to the last hour, inclusive, are drawn "
+           "and counted; a range past midnight counts the night."));
     toHour_->setAccessibleDescription(fromHour_->accessibleDescription());
-    comfortBox_->setAccessibleName(QStringLiteral("Show the thermal comfort zone"));
+    comfortBox_->setAccessibleName(tr("Show the thermal comfort zone"));
     comfortBox_->setAccessibleDescription(
-        QStringLiteral("Air in which the predicted mean vote of ISO 7730 lies within plus or "
-                       "minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012."));
-    comfortPreset_->setAccessibleName(QStringLiteral("Clothing of the comfort zone"));
-    dataRoomBox_->setAccessibleName(QStringLiteral("Show the data-room envelope"));
+        tr("Air in which the predicted mean vote of ISO 7730 lies within plus or "
+           "minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012."));
+    comfortPreset_->setAccessibleName(tr("Clothing of the comfort zone"));
+    dataRoomBox_->setAccessibleName(tr("Show the data-room envelope"));
     dataRoomBox_->setAccessibleDescription(
-        QStringLiteral("The recommended envelope for data-processing rooms: 18 to 27 °C, dew "
-                       "point -9 to 15 °C, at most 60 % relative humidity."));
-    userBox_->setAccessibleName(QStringLiteral("Show the user zone"));
+        tr("The recommended envelope for data-processing rooms: 18 to 27 °C, dew "
+           "point -9 to 15 °C, at most 60 % relative humidity."));
+    userBox_->setAccessibleName(tr("Show the user zone"));
     userBox_->setAccessibleDescription(
-        QStringLiteral("A zone of the limits below; a limit left empty does not apply."));
-    MakeStatusLabel(userProblem_, QStringLiteral("User zone problem"));
-    dryBulbLimit_->setAccessibleName(QStringLiteral("Dry bulb limit"));
-    dewPointLimit_->setAccessibleName(QStringLiteral("Dew point limit"));
-    humidityLimit_->setAccessibleName(QStringLiteral("Humidity ratio limit"));
+        tr("A zone of the limits below; a limit left empty does not apply."));
+    MakeStatusLabel(userProblem_, tr("User zone problem"));
+    dryBulbLimit_->setAccessibleName(tr("Dry bulb limit"));
+    dewPointLimit_->setAccessibleName(tr("Dew point limit"));
+    humidityLimit_->setAccessibleName(tr("Humidity ratio limit"));
     for (QDoubleSpinBox* box : {dryBulbLimit_, dewPointLimit_, humidityLimit_})
         box->setAccessibleDescription(
-            QStringLiteral("The hour counts give the hours above and below this value."));
+            tr("The hour counts give the hours above and below this value."));
+}
+
+void WeatherPanel::fillCaptions() {
+    const QString t = TemperatureUnit(units_);
+    const QString w = HumidityRatioUnit(units_);
+    const QString names[] = {tr("Dry bulb min (%1)").arg(t),
+                             tr("Dry bulb max (%1)").arg(t),
+                             tr("Humidity ratio min (%1)").arg(w),
+                             tr("Humidity ratio max (%1)").arg(w),
+                             tr("RH max (%)"),
+                             tr("Dew point min (%1)").arg(t),
+                             tr("Dew point max (%1)").arg(t)};
+    for (std::size_t i = 0; i < userFields_.size(); ++i) {
+        userFields_[i].label->setText(names[i]);
+        userFields_[i].edit->setAccessibleName(tr("User zone %1").arg(names[i]));
+    }
+    limitLabels_[0]->setText(tr("Dr&y bulb (%1)").arg(t));
+    limitLabels_[1]->setText(tr("Dew &point (%1)").arg(t));
+    limitLabels_[2]->setText(tr("Humidity &ratio (%1)").arg(w));
 }
 
 void WeatherPanel::fillUnitTexts() {
-    const QString t = TemperatureUnit(units_);
-    const QString w = HumidityRatioUnit(units_);
+    fillCaptions();
     const int wDecimals = HumidityRatioDecimals(units_);
-    const QString names[] = {QStringLiteral("Dry bulb min (%1)").arg(t),
-                             QStringLiteral("Dry bulb max (%1)").arg(t),
-                             QStringLiteral("Humidity ratio min (%1)").arg(w),
-                             QStringLiteral("Humidity ratio max (%1)").arg(w),
-                             QStringLiteral("RH max (%)"),
-                             QStringLiteral("Dew point min (%1)").arg(t),
-                             QStringLiteral("Dew point max (%1)").arg(t)};
     const std::optional<double> values[] = {
         userLimits_.minDryBulbF,      userLimits_.maxDryBulbF,         userLimits_.minHumidityRatio,
         userLimits_.maxHumidityRatio, userLimits_.maxRelativeHumidity, userLimits_.minDewPointF,
@@ -381,8 +428,6 @@ void WeatherPanel::fillUnitTexts() {
     const QLocale locale;
     for (std::size_t i = 0; i < userFields_.size(); ++i) {
         UserField& field = userFields_[i];
-        field.label->setText(names[i]);
-        field.edit->setAccessibleName(QStringLiteral("User zone ") + names[i]);
         QString text;
         if (const auto v = values[i]) {
             switch (i) {
@@ -403,9 +448,6 @@ void WeatherPanel::fillUnitTexts() {
         field.edit->setText(text);
     }
 
-    limitLabels_[0]->setText(QStringLiteral("Dr&y bulb (%1)").arg(t));
-    limitLabels_[1]->setText(QStringLiteral("Dew &point (%1)").arg(t));
-    limitLabels_[2]->setText(QStringLiteral("Humidity &ratio (%1)").arg(w));
     const QSignalBlocker b1(dryBulbLimit_);
     const QSignalBlocker b2(dewPointLimit_);
     const QSignalBlocker b3(humidityLimit_);
@@ -479,14 +521,14 @@ void WeatherPanel::rebuildUserZone() {
     userLimits_ = limits;
     if (!bad.isEmpty()) {
         userZone_.reset();
-        SetStatusText(userProblem_,
-                      QStringLiteral("Not a number: %1.").arg(bad.join(QStringLiteral(", "))));
+        SetStatusText(userProblem_, tr("Not a number: %1.").arg(bad.join(QStringLiteral(", "))));
         return;
     }
     auto zone = processes::LimitZone::Make(limits);
     if (!zone) {
         userZone_.reset();
-        SetStatusText(userProblem_, FromUtf8(processes::Describe(zone.problem())));
+        SetStatusText(userProblem_,
+                      translations::Translated(processes::ProblemText(zone.problem())));
         return;
     }
     userZone_ = std::make_shared<processes::LimitZone>(*zone);
@@ -517,14 +559,14 @@ void WeatherPanel::zonesChanged() {
     std::vector<ShownZone> zones;
     if (comfortBox_->isChecked() && comfortZone() != nullptr) {
         const int preset = std::clamp(comfortPreset_->currentIndex(), 0, 1);
-        zones.push_back({preset == 0 ? QStringLiteral("comfort zone (summer, 0.5 clo)")
-                                     : QStringLiteral("comfort zone (winter, 1.0 clo)"),
+        zones.push_back({preset == 0 ? tr("comfort zone (summer, 0.5 clo)")
+                                     : tr("comfort zone (winter, 1.0 clo)"),
                          comfort_[static_cast<std::size_t>(preset)], kComfortColour});
     }
     if (dataRoomBox_->isChecked())
-        zones.push_back({QStringLiteral("data-room envelope"), dataRoom_, kDataRoomColour});
+        zones.push_back({tr("data-room envelope"), dataRoom_, kDataRoomColour});
     if (userBox_->isChecked() && userZone_)
-        zones.push_back({QStringLiteral("user zone"), userZone_, kUserColour});
+        zones.push_back({tr("user zone"), userZone_, kUserColour});
     zonesLayer_.setZones(std::move(zones));
     if (chart_)
         chart_->layerChanged();
@@ -603,12 +645,11 @@ QString WeatherPanel::pressureNote() const {
                              QLatin1Char(' ') + PressureUnit(units_);
     switch (site.source) {
     case weather::SitePressureSource::Elevation:
-        return QStringLiteral("Chart at %1 (site elevation %2 m)")
+        return tr("Chart at %1 (site elevation %2 m)")
             .arg(pressure, locale.toString(*weather_->file.location.elevationM, 'f', 0));
     case weather::SitePressureSource::ElevationOutOfRange:
-        return QStringLiteral("Chart at %1, the median pressure of the file's hours: the site's "
-                              "elevation lies outside the range of the altitude polynomial "
-                              "(-609.6 m to 19,812 m).")
+        return tr("Chart at %1, the median pressure of the file's hours: the site's elevation "
+                  "lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).")
             .arg(pressure);
     case weather::SitePressureSource::NoElevation:
         break;
@@ -616,11 +657,11 @@ QString WeatherPanel::pressureNote() const {
     // Without an elevation the median of the hours stands in; when the file
     // gives no pressure either, that is the one its rows were read at.
     if (weather_->onlyGiven)
-        return QStringLiteral("Chart at %1, %2: the file gives no elevation and no pressure, so "
-                              "its hours are taken at %2.")
+        return tr("Chart at %1, %2: the file gives no elevation and no pressure, so its hours "
+                  "are taken at %2.")
             .arg(pressure, weather_->onlyGiven->what);
-    return QStringLiteral("Chart at %1, the median pressure of the file's hours: the file gives "
-                          "no elevation.")
+    return tr("Chart at %1, the median pressure of the file's hours: the file gives no "
+              "elevation.")
         .arg(pressure);
 }
 
@@ -628,10 +669,22 @@ QStringList WeatherPanel::skipLines() const {
     QStringList lines;
     if (!weather_)
         return lines;
-    for (const std::string& line : weather::DescribeSkips(weather_->file.report))
-        lines.append(QString::fromStdString(line));
-    if (const auto rows = weather::DescribeRowCount(weather_->file.report))
-        lines.append(QString::fromStdString(*rows));
+    const weather::ReadReport& report = weather_->file.report;
+    // Counts in plain digits, as the compute core and the batch program write
+    // them.
+    for (std::size_t i = 0; i < weather::kSkipReasonCount; ++i) {
+        const std::size_t n = report.skipped[i];
+        if (n == 0)
+            continue;
+        const QString why =
+            translations::Translated(weather::SkipReasonText(static_cast<weather::SkipReason>(i)));
+        lines.append(n == 1 ? tr("1 hour skipped: %1").arg(why)
+                            : tr("%1 hours skipped: %2").arg(QString::number(n), why));
+    }
+    if (report.rows != weather::kHoursPerYear)
+        lines.append(
+            tr("The file has %1 data rows; a year has %2.")
+                .arg(QString::number(report.rows), QString::number(weather::kHoursPerYear)));
     return lines;
 }
 
@@ -649,20 +702,19 @@ QStringList WeatherPanel::fileLines() const {
     for (const std::string* part : {&at.city, &at.region, &at.country})
         if (!part->empty())
             place.append(QString::fromStdString(*part));
-    QStringList lines{QStringLiteral("File: %1").arg(weather_->name)};
+    QStringList lines{tr("File: %1").arg(weather_->name)};
     if (!place.isEmpty())
-        lines.append(QStringLiteral("Site: %1").arg(place.join(QStringLiteral(", "))));
+        lines.append(tr("Site: %1").arg(place.join(QStringLiteral(", "))));
     lines.append(
-        QStringLiteral("%1 hours read")
+        tr("%1 hours read")
             .arg(QLocale().toString(static_cast<qulonglong>(weather_->file.hours.size()))));
     return lines;
 }
 
 void WeatherPanel::refreshLabels() {
     if (!weather_) {
-        SetStatusText(fileLabel_,
-                      QStringLiteral("No weather file. File > Open Weather File... reads "
-                                     "an EPW file or a CSV file of hourly weather."));
+        SetStatusText(fileLabel_, tr("No weather file. File > Open Weather File... reads an EPW "
+                                     "file or a CSV file of hourly weather."));
         SetStatusText(noteLabel_, QString());
         SetStatusText(skipsLabel_, QString());
         return;

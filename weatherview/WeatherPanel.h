@@ -30,8 +30,10 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 
@@ -98,6 +100,9 @@ signals:
     // A file was shown or closed: the chart's pressure follows.
     void weatherChanged();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct Loaded {
         weather::WeatherFile file;
@@ -111,7 +116,11 @@ private:
 
     QWidget* buildControls();
     QWidget* buildStatistics();
+    // Sets every caption, title and spoken text in the language spoken.
+    void retranslate();
     void applyAccessibleTexts();
+    // The captions that name a unit: the user zone's fields and the limits.
+    void fillCaptions();
     // Filter or display changed: redraw the hours and recount.
     void filterChanged();
     // A zone was switched or edited: rebuild the zones, redraw and recount.
@@ -136,6 +145,14 @@ private:
     processes::ZoneLimits userLimits_;
     HourLimits limits_;
 
+    QScrollArea* scroll_ = nullptr;
+    QGroupBox* viewGroup_ = nullptr;
+    QGroupBox* zonesGroup_ = nullptr;
+    QGroupBox* limitsGroup_ = nullptr;
+    QLabel* fromLabel_ = nullptr;
+    QLabel* toLabel_ = nullptr;
+    QLabel* countsTitle_ = nullptr;
+    QLabel* designTitle_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLabel* noteLabel_ = nullptr;
     QLabel* messageLabel_ = nullptr;

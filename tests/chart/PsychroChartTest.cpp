@@ -208,7 +208,9 @@ TEST_F(PsychroChartTest, StatesDrawnInBothStylesReadBackAsTheSameAir) {
         ASSERT_EQ(chart.mapping().style(), style);
         const QImage image = chart.toImage();
         const ChartRange& r = chart.viewRange();
-        const QRectF& plot = chart.mapping().plot();
+        // A copy: the mapping is returned by value, so a reference into it
+        // would dangle after this line.
+        const QRectF plot = chart.mapping().plot();
         // Half a pixel either way, in each quantity.
         const bool mollier = style == ChartStyle::Mollier;
         const double dt = 0.5 * r.width() / (mollier ? plot.height() : plot.width());

@@ -43,7 +43,9 @@ require_tools() {
 
 # Installs the build tree $1 under $work/prefix, $work being a fresh folder
 # removed on exit, and gives the program a fresh user: configuration and
-# runtime folders of its own, no platform chosen by the caller.
+# runtime folders of its own, no platform chosen by the caller, and English
+# (LANGUAGE comes before LANG and LC_ALL in the program's choice of language,
+# so a run under a German locale still reads and types English captions).
 install_for_fresh_user() {
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
@@ -52,4 +54,5 @@ install_for_fresh_user() {
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -p "$XDG_CONFIG_HOME/Vaporwright" && mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
+    export LANGUAGE=en
 }

@@ -146,3 +146,29 @@ TEST_F(ValuesTest, PressureAndAltitudeAreCheckedAndAgree) {
 }
 
 } // namespace
+
+namespace {
+
+// The language is written only once the user has chosen one, so the file of
+// a user who never did stays as earlier versions wrote it.
+TEST_F(ValuesTest, TheLanguageIsKeptOnlyOnceChosen) {
+    ASSERT_TRUE(WriteWindowSettings(Changed()));
+    EXPECT_FALSE(ReadRawStore().contains("Language"));
+    EXPECT_FALSE(ReadWindowSettings().language);
+
+    WindowSettings chosen = Changed();
+    chosen.language = QStringLiteral("zh_CN");
+    ASSERT_TRUE(WriteWindowSettings(chosen));
+    EXPECT_TRUE(ReadRawStore().contains("Language=zh_CN\n"));
+    EXPECT_TRUE(ReadWindowSettings() == chosen);
+
+    // Written by hand: blanks around it go; the text is kept as it is, and
+    // the language library decides what it names.
+    EXPECT_EQ(WindowSettingsFrom(Texts({{"Language", " System "}})).language, u"System"_qs);
+    EXPECT_EQ(WindowSettingsFrom(Texts({{"Language", ""}})).language, u""_qs);
+    // A run that does not choose leaves the stored choice as it was.
+    ASSERT_TRUE(WriteWindowSettings(Changed()));
+    EXPECT_EQ(ReadWindowSettings().language, u"zh_CN"_qs);
+}
+
+} // namespace

@@ -1,0 +1,2342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>ContextIDs</name>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Die Hilfe kann nicht angezeigt werden. Zu diesem Projekt gibt es keine Hilfe.</translation>
+    </message>
+</context>
+<context>
+    <name>ContextIDs::HelpWindow</name>
+    <message>
+        <source>Vaporwright Help</source>
+        <translation>Vaporwright-Hilfe</translation>
+    </message>
+    <message>
+        <source>Words to find</source>
+        <translation>Gesuchte Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file %1: %2</source>
+        <translation>Die Hilfedatei %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file %1: %2</source>
+        <translation>Die Hilfedatei %1 lässt sich nicht lesen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Credit</name>
+    <message>
+        <source>Vaporwright Credit Screen</source>
+        <translation>Vaporwright – Mitwirkende</translation>
+    </message>
+    <message>
+        <source>Vaporwright was written by Tobias R. Quenneville (Dunmore Tollis Software).
+Dedicated to Margit Elsholz, Anselm Okafor and Rosalind Thwaite.
+
+Thank you all for your patience during the development of this software.</source>
+        <translation>Vaporwright wurde von Tobias R. Quenneville (Dunmore Tollis Software) geschrieben.
+Gewidmet Margit Elsholz, Anselm Okafor und Rosalind Thwaite.
+
+Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAccessibility</name>
+    <message>
+        <source>Vaporwright</source>
+        <translation>Vaporwright</translation>
+    </message>
+    <message>
+        <source>Shown while Vaporwright starts; it closes by itself.</source>
+        <translation>Wird beim Start von Vaporwright gezeigt und schließt sich von selbst.</translation>
+    </message>
+    <message>
+        <source>Vaporwright emblem</source>
+        <translation>Vaporwright-Emblem</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Closes the About window.</source>
+        <translation>Schließt das Fenster „Über Vaporwright“.</translation>
+    </message>
+    <message>
+        <source>System Info</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>Starts the system&apos;s information tool to show the computer&apos;s hardware and software.</source>
+        <translation>Startet das Informationsprogramm des Systems, das Hard- und Software des Rechners zeigt.</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Haftungsausschluss</translation>
+    </message>
+    <message>
+        <source>The disclaimer of Vaporwright, to read; it cannot be edited.</source>
+        <translation>Der Haftungsausschluss von Vaporwright zum Lesen; er lässt sich nicht bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Closes the disclaimer.</source>
+        <translation>Schließt den Haftungsausschluss.</translation>
+    </message>
+    <message>
+        <source>Read the Disclaimer</source>
+        <translation>Haftungsausschluss lesen</translation>
+    </message>
+    <message>
+        <source>Opens the text of the disclaimer.</source>
+        <translation>Öffnet den Text des Haftungsausschlusses.</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>Ich habe den Haftungsausschluss gelesen und:</translation>
+    </message>
+    <message>
+        <source>Agree or disagree with the disclaimer.</source>
+        <translation>Dem Haftungsausschluss zustimmen oder ihn ablehnen.</translation>
+    </message>
+    <message>
+        <source>Disagree</source>
+        <translation>Ablehnen</translation>
+    </message>
+    <message>
+        <source>Disagrees with the disclaimer and ends Vaporwright.</source>
+        <translation>Lehnt den Haftungsausschluss ab und beendet Vaporwright.</translation>
+    </message>
+    <message>
+        <source>Agree</source>
+        <translation>Zustimmen</translation>
+    </message>
+    <message>
+        <source>Agrees with the disclaimer and goes on to the calculator.</source>
+        <translation>Stimmt dem Haftungsausschluss zu und geht weiter zum Rechner.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>Beim Start nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Ticked, this prompt is not shown when Vaporwright starts; the File menu of the calculator still shows it.</source>
+        <translation>Angekreuzt erscheint diese Abfrage beim Start von Vaporwright nicht mehr; das Menü „Datei“ des Rechners zeigt sie weiterhin.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Words to find; the list below shows the help topics that contain them all.</source>
+        <translation>Gesuchte Wörter; die Liste darunter zeigt die Hilfethemen, die alle enthalten.</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Enter or a click shows the chosen topic beside the list.</source>
+        <translation>Eingabetaste oder Klick zeigt das gewählte Thema neben der Liste.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>The text of Vaporwright&apos;s help; links lead to other topics.</source>
+        <translation>Der Text der Vaporwright-Hilfe; Verweise führen zu anderen Themen.</translation>
+    </message>
+</context>
+<context>
+    <name>RealAir</name>
+    <message>
+        <source>No such air: no state has these two inputs</source>
+        <translation>Keine reale Luft: kein Zustand hat diese beiden Eingaben</translation>
+    </message>
+    <message>
+        <source>Could not solve these two inputs for the dry bulb</source>
+        <translation>Aus diesen beiden Eingaben ließ sich die Trockenkugeltemperatur nicht bestimmen</translation>
+    </message>
+    <message>
+        <source>No state: relative humidity 0 with humidity ratio 0 fixes no dry bulb</source>
+        <translation>Kein Zustand: relative Feuchte 0 mit Wassergehalt 0 legt keine Trockenkugeltemperatur fest</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is below %1</source>
+        <translation>Keine reale Luft: die Trockenkugeltemperatur liegt unter %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is above %1</source>
+        <translation>Keine reale Luft: die Trockenkugeltemperatur liegt über %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is below %1</source>
+        <translation>Keine reale Luft: die Feuchtkugeltemperatur liegt unter %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above %1</source>
+        <translation>Keine reale Luft: die Feuchtkugeltemperatur liegt über %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is below %1</source>
+        <translation>Keine reale Luft: der Taupunkt liegt unter %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is above %1</source>
+        <translation>Keine reale Luft: der Taupunkt liegt über %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above the dry bulb</source>
+        <translation>Keine reale Luft: die Feuchtkugeltemperatur liegt über der Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>No such air: the humidity ratio is below zero</source>
+        <translation>Keine reale Luft: der Wassergehalt ist kleiner als null</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is below 0 %</source>
+        <translation>Keine reale Luft: die relative Feuchte liegt unter 0 %</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is above %1 %</source>
+        <translation>Keine reale Luft: die relative Feuchte liegt über %1 %</translation>
+    </message>
+    <message>
+        <source>No such air: the vapor pressure reaches the atmospheric pressure</source>
+        <translation>Keine reale Luft: der Dampfdruck erreicht den Luftdruck</translation>
+    </message>
+    <message>
+        <source>No such air: the specific volume is not positive</source>
+        <translation>Keine reale Luft: das spezifische Volumen ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>No such air: a property is outside the range of the formulation</source>
+        <translation>Keine reale Luft: eine Größe liegt außerhalb des Gültigkeitsbereichs der Formeln</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure at or below zero</source>
+        <translation>Luftdruck null oder kleiner</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure beyond %1</source>
+        <translation>Luftdruck über %1</translation>
+    </message>
+    <message>
+        <source>Altitude below %1</source>
+        <translation>Höhe unter %1</translation>
+    </message>
+    <message>
+        <source>Altitude beyond %1</source>
+        <translation>Höhe über %1</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot; as a number</source>
+        <translation>„%1“ ist keine lesbare Zahl</translation>
+    </message>
+    <message>
+        <source>Could not store &quot;%1&quot;: the number is too large</source>
+        <translation>„%1“ wurde nicht übernommen: die Zahl ist zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInfo</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Psychrometric calculator for moist air, ASHRAE formulation</source>
+        <translation>Psychrometrischer Rechner für feuchte Luft nach ASHRAE</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2023-2025 Dunmore Tollis Software. All rights reserved.</source>
+        <translation>Copyright (C) 2023-2025 Dunmore Tollis Software. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. Its results are engineering estimates; check them before you rely on them for design or operation.</source>
+        <translation>Warnung: Dieses Programm ist urheberrechtlich geschützt. Seine Ergebnisse sind ingenieurmäßige Näherungen; prüfen Sie sie, bevor Sie sich bei Planung oder Betrieb darauf verlassen.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>Rotationswärmeübertrager</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>Plattenwärmeübertrager</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>Mischkammer</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>Vorerhitzer</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>Nacherhitzer</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Luftkühler</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>Zuluftventilator</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>Dampfbefeuchter</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>Adiabatischer Befeuchter</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>Keine Freie Kühlung: Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>Heizen: die Freie Kühlung hält die Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>Die Außenlufttemperatur liegt unter der der Abluft: Außenluft über dem Minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>Die Außenlufttemperatur liegt nicht unter der der Abluft: Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>Die Enthalpie der Außenluft liegt unter der der Abluft: Außenluft über dem Minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>Die Enthalpie der Außenluft liegt nicht unter der der Abluft: Mindestaußenluft.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>Die Außenlufttemperatur liegt über der Obergrenze der Freien Kühlung: Mindestaußenluft.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>Der Luftdruck muss über null und höchstens zehn Atmosphären betragen.</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>Die Raumluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>Die Außenluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>Raum- und Außenluft müssen beim Luftdruck der Auslegung liegen.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>Die Lasten des Raums müssen Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>Beim Kühlen muss die sensible Raumlast ein Wärmegewinn sein (über null), beim Heizen ein Wärmeverlust (unter null).</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>Beim Kühlen muss die Zuluft kälter als der Raum sein, beim Heizen wärmer.</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>Die Temperaturdifferenz der Zuluft zum Raum muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>Der Zuluftvolumenstrom muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>Die Raumzustandslinie (SHR) liegt bei dieser Zulufttemperatur jenseits der Sättigung: dort trägt keine Luft die Raumlasten. Wählen Sie eine Zuluft näher am Raum.</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>Die Zuluft müsste weniger als kein Wasser enthalten, um die latente Raumlast aufzunehmen: wählen Sie eine Zuluft näher am Raum oder einen größeren Volumenstrom.</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>Die Zuluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>Außenluftvolumenstrom oder -anteil muss null oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>Die Außenluft kann die Zuluft nicht übersteigen.</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>Der größte Außenluftanteil der Freien Kühlung muss zwischen dem Mindestanteil und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>Die Kette kann nur eine Mischkammer enthalten.</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>Die Komponenten vor der Mischkammer behandeln die Außenluft, und es gibt keine.</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>Die Wärmerückgewinnung arbeitet zwischen Außen- und Fortluft: setzen Sie sie vor die Mischkammer.</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>Eine Komponente, die auf die Zuluft regelt, muss nach der Mischkammer stehen.</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>Nur ein Erhitzer und ein Luftkühler können die Luft auf die Zulufttemperatur bringen.</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>Nur ein Luftkühler und ein Befeuchter können die Luft auf den Wassergehalt der Zuluft bringen.</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>Ein Wirkungsgrad muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>Der Fortluftvolumenstrom muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>Die Fortluft kann die Abluft nicht übersteigen.</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>Luft würde die Wärmerückgewinnung jenseits der Sättigung verlassen (Kondensat oder Reif): wärmen Sie die Außenluft vor oder senken Sie den Wirkungsgrad.</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>Die Mischluft ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Eine Temperatur muss zwischen -148 °F und 400 °F liegen (-100 °C bis 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>Eine Temperaturerhöhung muss null oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>Eine relative Feuchte muss über 0 und höchstens 100 % betragen.</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>Die Leistung des Ventilators muss null oder mehr und der Motorwirkungsgrad über 0 und höchstens 1 sein.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Der Bypassfaktor muss mindestens 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>Der Luftkühler kann diese Luft nicht erzeugen.</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>Ein adiabatischer Befeuchter kann die Luft höchstens sättigen: verlangen Sie einen Taupunkt nicht über der Feuchtkugeltemperatur am Eintritt.</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>Die Luft nach der Komponente ist keine Luft.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>Die Luft kann nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>Komponente %1 (%2): %3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>Komponente %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>Komponente %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>Komponente %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance</name>
+    <message>
+        <source>A previous instance of Vaporwright is currently running.</source>
+        <translation>Vaporwright läuft bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance::SingleInstance</name>
+    <message>
+        <source>Vaporwright: %1 is not a file; running without the single-instance guard</source>
+        <translation>Vaporwright: %1 ist keine Datei; das Programm läuft ohne Schutz vor einem zweiten Start</translation>
+    </message>
+</context>
+<context>
+    <name>basMain</name>
+    <message>
+        <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
+        <translation>Vaporwright läuft bereits: öffnen Sie %1 im Diagrammfenster (Datei &gt; Projekt öffnen).</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AddProcessDialog</name>
+    <message>
+        <source>Add Process</source>
+        <translation>Prozess hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>Eintrittspunkt</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Nach:</translation>
+    </message>
+    <message>
+        <source>Leaving point</source>
+        <translation>Austrittspunkt</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>Trockenkugeltemperatur, %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>Wassergehalt x, %1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    Luftdruck %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>Relative Feuchte, %</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>Feuchtkugeltemperatur, %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>Enthalpie h, %1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>Spezifisches Volumen, %1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>Zustand  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>Kein Diagramm: der Luftdruck ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>Mollier-h,x-Diagramm</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>Psychrometrisches Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>chart::CoolingCoilDialog</name>
+    <message>
+        <source>Cooling Coil</source>
+        <translation>Kühlregister</translation>
+    </message>
+    <message>
+        <source>&amp;Entering air:</source>
+        <translation>&amp;Eintrittsluft:</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>Eintrittspunkt</translation>
+    </message>
+    <message>
+        <source>Entering air</source>
+        <translation>Eintrittsluft</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point in %1</source>
+        <translation>Apparatetaupunkt in %1</translation>
+    </message>
+    <message>
+        <source>Apparatus &amp;dew point (%1):</source>
+        <translation>Apparate&amp;taupunkt (%1):</translation>
+    </message>
+    <message>
+        <source>Bypass factor, 0 to 1</source>
+        <translation>Bypassfaktor, 0 bis 1</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor (0 to 1):</source>
+        <translation>&amp;Bypassfaktor (0 bis 1):</translation>
+    </message>
+    <message>
+        <source>Dry bulb %1 %2</source>
+        <translation>Trockenkugeltemperatur %1 %2</translation>
+    </message>
+    <message>
+        <source>, dew point %1 %2</source>
+        <translation>, Taupunkt %1 %2</translation>
+    </message>
+    <message>
+        <source>Type the apparatus dew point as a number in %1.</source>
+        <translation>Geben Sie den Apparatetaupunkt als Zahl in %1 ein.</translation>
+    </message>
+    <message>
+        <source>Type the bypass factor as a number from 0 up to 1.</source>
+        <translation>Geben Sie den Bypassfaktor als Zahl von 0 bis 1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>Trockenkugeltemperatur %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>Wassergehalt x %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>Übersättigt</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>Relative Feuchte %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>Feuchtkugeltemperatur %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>Taupunkt %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>Enthalpie h %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>Spezifisches Volumen %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>chart::MixDialog</name>
+    <message>
+        <source>Mix</source>
+        <translation>Mischen</translation>
+    </message>
+    <message>
+        <source>&amp;First stream:</source>
+        <translation>&amp;Erster Luftstrom:</translation>
+    </message>
+    <message>
+        <source>First point</source>
+        <translation>Erster Punkt</translation>
+    </message>
+    <message>
+        <source>&amp;Second stream:</source>
+        <translation>&amp;Zweiter Luftstrom:</translation>
+    </message>
+    <message>
+        <source>Second point</source>
+        <translation>Zweiter Punkt</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 has none.</source>
+        <translation>Zum Mischen brauchen beide Punkte einen Volumenstrom: %1 hat keinen.</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 and %2 have none.</source>
+        <translation>Zum Mischen brauchen beide Punkte einen Volumenstrom: %1 und %2 haben keinen.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointDialog</name>
+    <message>
+        <source>Add Point</source>
+        <translation>Punkt hinzufügen</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Zweite</translation>
+    </message>
+    <message>
+        <source>&amp;First property:</source>
+        <translation>&amp;Erste Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Second property:</source>
+        <translation>&amp;Zweite Größe:</translation>
+    </message>
+    <message>
+        <source>First &amp;value:</source>
+        <translation>Erster &amp;Wert:</translation>
+    </message>
+    <message>
+        <source>Second va&amp;lue:</source>
+        <translation>Zweiter W&amp;ert:</translation>
+    </message>
+    <message>
+        <source>%1 property</source>
+        <translation>%1 Größe</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>%1r Wert</translation>
+    </message>
+    <message>
+        <source>%1 value&apos;s unit</source>
+        <translation>Einheit des %1n Werts</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Left empty, the point takes the next name in sequence.</source>
+        <translation>Leer gelassen erhält der Punkt den nächsten Namen der Reihe.</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Type the %1.</source>
+        <translation>Geben Sie die Größe „%1“ ein.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>„%1“ ist keine Zahl für die Größe „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointTableModel</name>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Einheit des Volumenstroms</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Defined by</source>
+        <translation>Festgelegt durch</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Volumenstrom</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>Trockene Luft</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonen</translation>
+    </message>
+    <message>
+        <source>PMV</source>
+        <translation>PMV</translation>
+    </message>
+    <message>
+        <source>PPD</source>
+        <translation>PPD</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The two properties the point is defined by; their cells are bold.</source>
+        <translation>Die beiden Größen, die den Punkt festlegen; ihre Zellen sind fett.</translation>
+    </message>
+    <message>
+        <source>Thermal comfort by ISO 7730 with the project&apos;s comfort parameters, the mean radiant temperature equal to the dry bulb.</source>
+        <translation>Thermische Behaglichkeit nach ISO 7730 mit den Behaglichkeitsparametern des Projekts; die mittlere Strahlungstemperatur gleich der Trockenkugeltemperatur.</translation>
+    </message>
+    <message>
+        <source>Editable: a value typed here redefines the point.</source>
+        <translation>Bearbeitbar: ein hier eingegebener Wert legt den Punkt neu fest.</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>innerhalb</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>außerhalb</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punkt %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: none</source>
+        <translation>%1, %2: keiner</translation>
+    </message>
+    <message>
+        <source>%1, %2: none, %3</source>
+        <translation>%1, %2: keiner, %3</translation>
+    </message>
+    <message>
+        <source>, defines the point</source>
+        <translation>, legt den Punkt fest</translation>
+    </message>
+    <message>
+        <source>Defines the point</source>
+        <translation>Legt den Punkt fest</translation>
+    </message>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>Punkt %1 ist keine reale Luft: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2; nothing was changed.</source>
+        <translation>„%1“ ist keine Zahl für die Größe „%2“; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the airflow; nothing was changed.</source>
+        <translation>„%1“ ist keine Zahl für den Volumenstrom; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an airflow unit; choose one of %2.</source>
+        <translation>„%1“ ist keine Einheit des Volumenstroms; wählen Sie eine von %2.</translation>
+    </message>
+    <message>
+        <source>Give point %1 an airflow first.</source>
+        <translation>Geben Sie Punkt %1 zuerst einen Volumenstrom.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointsView</name>
+    <message>
+        <source>State points</source>
+        <translation>Zustandspunkte</translation>
+    </message>
+    <message>
+        <source>Pressure of the points</source>
+        <translation>Druck der Punkte</translation>
+    </message>
+    <message>
+        <source>One row per point. F2, Enter or typing edits a cell; Delete deletes the selected points.</source>
+        <translation>Eine Zeile je Punkt. F2, Eingabetaste oder Tippen bearbeitet eine Zelle; Entf löscht die gewählten Punkte.</translation>
+    </message>
+    <message>
+        <source>Add the &amp;calculator&apos;s state</source>
+        <translation>&amp;Zustand des Rechners hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the calculator&apos;s state</source>
+        <translation>Zustand des Rechners hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adds the calculator&apos;s state as a point defined by its two ticked inputs.</source>
+        <translation>Fügt den Zustand des Rechners als Punkt hinzu, festgelegt durch seine beiden angekreuzten Eingaben.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Point...</source>
+        <translation>Punkt &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add Point</source>
+        <translation>Punkt hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Point</source>
+        <translation>Punkt &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Delete Point</source>
+        <translation>Punkt löschen</translation>
+    </message>
+    <message>
+        <source>Deletes the selected points (Delete); Undo brings them back.</source>
+        <translation>Löscht die gewählten Punkte (Entf); Rückgängig holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Points message</source>
+        <translation>Meldung zu den Punkten</translation>
+    </message>
+    <message>
+        <source>S&amp;tate points:</source>
+        <translation>Zus&amp;tandspunkte:</translation>
+    </message>
+    <message>
+        <source>All points at %1 %2</source>
+        <translation>Alle Punkte bei %1 %2</translation>
+    </message>
+    <message>
+        <source> (altitude %1 %2)</source>
+        <translation> (Höhe %1 %2)</translation>
+    </message>
+    <message>
+        <source>, %1 units</source>
+        <translation>, %1-Einheiten</translation>
+    </message>
+    <message>
+        <source>Point %1 is solved at the points&apos; pressure, %2 %3, not the calculator&apos;s.</source>
+        <translation>Punkt %1 wird beim Druck der Punkte berechnet, %2 %3, nicht bei dem des Rechners.</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>Punkt %1 löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n points</source>
+        <translation>
+            <numerusform>%n Punkt löschen</numerusform>
+            <numerusform>%n Punkte löschen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessesView</name>
+    <message>
+        <source>Processes and mixtures</source>
+        <translation>Prozesse und Mischungen</translation>
+    </message>
+    <message>
+        <source>Heat unit</source>
+        <translation>Einheit der Wärmeleistung</translation>
+    </message>
+    <message>
+        <source>&amp;Heat unit:</source>
+        <translation>&amp;Einheit der Wärmeleistung:</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Prozesse</translation>
+    </message>
+    <message>
+        <source>&amp;Processes</source>
+        <translation>&amp;Prozesse</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>Mischungen</translation>
+    </message>
+    <message>
+        <source>Mi&amp;xtures</source>
+        <translation>Mi&amp;schungen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Process...</source>
+        <translation>Prozess &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>Prozess hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cooling &amp;Coil...</source>
+        <translation>&amp;Kühlregister...</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Kühlregister</translation>
+    </message>
+    <message>
+        <source>&amp;Mix...</source>
+        <translation>&amp;Mischen...</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mischen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>A process needs two points: add them on the chart first.</source>
+        <translation>Ein Prozess braucht zwei Punkte: fügen Sie sie zuerst im Diagramm hinzu.</translation>
+    </message>
+    <message>
+        <source>Process added.</source>
+        <translation>Prozess hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>A cooling coil needs the point of its entering air: add it on the chart first.</source>
+        <translation>Ein Kühlregister braucht den Punkt seiner Eintrittsluft: fügen Sie ihn zuerst im Diagramm hinzu.</translation>
+    </message>
+    <message>
+        <source>Cooling coil added: its leaving air is a new point.</source>
+        <translation>Kühlregister hinzugefügt: seine Austrittsluft ist ein neuer Punkt.</translation>
+    </message>
+    <message>
+        <source>Mixing needs two points with airflows: add them on the chart first.</source>
+        <translation>Mischen braucht zwei Punkte mit Volumenströmen: fügen Sie sie zuerst im Diagramm hinzu.</translation>
+    </message>
+    <message>
+        <source>Mixture added as a new point.</source>
+        <translation>Mischung als neuer Punkt hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Process deleted (Undo brings it back).</source>
+        <translation>Prozess gelöscht (Rückgängig holt ihn zurück).</translation>
+    </message>
+    <message>
+        <source>Mixture record deleted; its point stays (Undo brings the record back).</source>
+        <translation>Mischung gelöscht; ihr Punkt bleibt (Rückgängig holt die Mischung zurück).</translation>
+    </message>
+    <message>
+        <source>Select a process or a mixture to delete.</source>
+        <translation>Wählen Sie einen Prozess oder eine Mischung zum Löschen.</translation>
+    </message>
+    <message>
+        <source>Processes message</source>
+        <translation>Meldung der Prozesse</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectEditDialog</name>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Dialog buttons</source>
+        <translation>Dialogschaltflächen</translation>
+    </message>
+    <message>
+        <source>The project is closed.</source>
+        <translation>Das Projekt ist geschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Zoom zurücksetzen</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>A&amp;SHRAE-Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>&amp;Mollier-h,x-Diagramm</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Diagramm speichern unter</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>Das Diagramm konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>Stunden je Zelle</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>Wetterdatei, gezeigte Stunden, Zonen und Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>Gezeigte Stunden</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>Dichteschattierung (Stunden je Zelle)</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>Punkte nach Monat gefärbt</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>%1 zählen</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>Stunden &amp;von</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>b&amp;is</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonen</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>Thermische Be&amp;haglichkeit (PMV)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>Sommer, 0,5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>Winter, 1,0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>&amp;Rechenzentrums-Hüllkurve</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>Ben&amp;utzerzone</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>keine Grenze</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Stundenzahlen</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>Stunden der gefilterten Monate und Tagesstunden in jeder gezeigten Zone sowie über und unter jedem Grenzwert, mit ihrem Anteil an den gefilterten Stunden.</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>Auslegungsbedingungen</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>Klimatische Auslegungsbedingungen aus allen Stunden der Datei, neben den Werten ihres Dateikopfs.</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>Stunden&amp;zahlen</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>Auslegungsbedin&amp;gungen (alle Stunden)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Wetterdatei</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>Luftdruck des Diagramms</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>Meldung zur Wetterdatei</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>Übersprungene Zeilen</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>Stunden gezeigt als</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>Die Dichteschattierung färbt jede Zelle des Diagramms nach ihren Stunden; Punkte zeigen jede Stunde in der Farbe ihres Monats.</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>Erste gezählte Stunde des Tages</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>Letzte gezählte Stunde des Tages</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>Stunden, die von dieser bis einschließlich der letzten Stunde beginnen, werden gezeichnet und gezählt; ein Bereich über Mitternacht zählt die Nacht.</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>Behaglichkeitszone zeigen</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>Luft, in der das vorausgesagte mittlere Votum (PMV) nach ISO 7730 bei 1,1 met und 0,1 m/s innerhalb von plus oder minus 0,5 liegt, Wassergehalt höchstens 0,012.</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>Bekleidung der Behaglichkeitszone</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>Rechenzentrums-Hüllkurve zeigen</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>Der empfohlene Bereich für Rechenzentren: 18 bis 27 °C, Taupunkt -9 bis 15 °C, höchstens 60 % relative Feuchte.</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>Benutzerzone zeigen</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>Eine Zone aus den Grenzen unten; eine leere Grenze gilt nicht.</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>Problem der Benutzerzone</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>Grenzwert Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>Grenzwert Taupunkt</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>Grenzwert Wassergehalt</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>Die Stundenzahlen geben die Stunden über und unter diesem Wert.</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>Trockenkugel min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>Trockenkugel max. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>Wassergehalt min. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>Wassergehalt max. (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>rel. Feuchte max. (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>Taupunkt min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>Taupunkt max. (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>Benutzerzone %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>&amp;Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>Tau&amp;punkt (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>&amp;Wassergehalt x (%1)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>Keine Zahl: %1.</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>Behaglichkeitszone (Sommer, 0,5 clo)</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>Behaglichkeitszone (Winter, 1,0 clo)</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>Rechenzentrums-Hüllkurve</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>Benutzerzone</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>Diagramm bei %1 (Höhe des Standorts %2 m)</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>Diagramm bei %1, dem Median des Luftdrucks der Stunden der Datei: die Höhe des Standorts liegt außerhalb des Bereichs des Höhenpolynoms (-609,6 m bis 19.812 m).</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>Diagramm bei %1, %2: die Datei gibt weder Höhe noch Luftdruck an, daher gelten ihre Stunden bei %2.</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>Diagramm bei %1, dem Median des Luftdrucks der Stunden der Datei: die Datei gibt keine Höhe an.</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>1 Stunde übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>%1 Stunden übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>Die Datei hat %1 Datenzeilen; ein Jahr hat %2.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>Standort: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>%1 Stunden gelesen</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>Keine Wetterdatei. Datei &gt; Wetterdatei öffnen... liest eine EPW-Datei oder eine CSV-Datei mit stündlichen Wetterdaten.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>Kennwert</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>Anteil der gefilterten Stunden (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>Gelesene Stunden</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>Stunden im Filter</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trocken­kugel­temperatur</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Wassergehalt x</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 über %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 unter %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Auslegungsfall</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>Aus den Stunden</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>Aus dem Dateikopf</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>Trocken­kugel­temperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>Heizen 99,6&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>Heizen 99&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>Kühlen %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>Mittlere zugehörige Feucht­kugel­temperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>Taupunkt 0,4&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>Taupunkt (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>Wassergehalt x (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>Mittlere zugehörige Trocken­kugel­temperatur (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminformationen...</translation>
+    </message>
+    <message>
+        <source>About Vaporwright</source>
+        <translation>Über Vaporwright</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisclaimer</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  D I S C L A I M E R</source>
+        <translation>Vaporwright:  H A F T U N G S A U S S C H L U S S</translation>
+    </message>
+    <message>
+        <source>Error:  Vaporwright</source>
+        <translation>Fehler:  Vaporwright</translation>
+    </message>
+    <message>
+        <source>The file DISCLAIMER.TXT could not be located.
+Please re-install Vaporwright.</source>
+        <translation>Die Datei DISCLAIMER.TXT wurde nicht gefunden.
+Bitte installieren Sie Vaporwright neu.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Dry Bulb Temperature</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Temperature of the air as an ordinary thermometer reads it.</source>
+        <translation>Temperatur der Luft, wie ein gewöhnliches Thermometer sie anzeigt.</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Temperature a wetted thermometer reaches as water evaporates from it into the air.</source>
+        <translation>Temperatur, die ein befeuchtetes Thermometer erreicht, während Wasser von ihm in die Luft verdunstet.</translation>
+    </message>
+    <message>
+        <source>Relative Humidity</source>
+        <translation>Relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Vapor pressure as a share of the saturation vapor pressure at the dry bulb temperature.</source>
+        <translation>Dampfdruck als Anteil am Sättigungsdampfdruck bei der Trockenkugeltemperatur.</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio</source>
+        <translation>Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per mass of dry air.</source>
+        <translation>Masse des Wasserdampfs je Masse trockener Luft.</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Heat content of the moist air per mass of dry air.</source>
+        <translation>Wärmeinhalt der feuchten Luft je Masse trockener Luft.</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature</source>
+        <translation>Taupunkttemperatur</translation>
+    </message>
+    <message>
+        <source>Temperature at which the air becomes saturated when cooled at constant moisture.</source>
+        <translation>Temperatur, bei der die Luft gesättigt ist, wenn sie bei gleichem Wassergehalt gekühlt wird.</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure</source>
+        <translation>Dampfdruck</translation>
+    </message>
+    <message>
+        <source>Partial pressure of the water vapor in the air.</source>
+        <translation>Partialdruck des Wasserdampfs in der Luft.</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation</source>
+        <translation>Sättigungsgrad</translation>
+    </message>
+    <message>
+        <source>Humidity ratio as a share of the humidity ratio of saturated air at the same temperature.</source>
+        <translation>Wassergehalt als Anteil am Wassergehalt gesättigter Luft derselben Temperatur.</translation>
+    </message>
+    <message>
+        <source>Specific Volume</source>
+        <translation>Spezifisches Volumen</translation>
+    </message>
+    <message>
+        <source>Volume of moist air per mass of dry air.</source>
+        <translation>Volumen der feuchten Luft je Masse trockener Luft.</translation>
+    </message>
+    <message>
+        <source>Moist Air Density</source>
+        <translation>Dichte der feuchten Luft</translation>
+    </message>
+    <message>
+        <source>Mass of moist air per volume.</source>
+        <translation>Masse feuchter Luft je Volumen.</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity</source>
+        <translation>Absolute Feuchte</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per volume of moist air.</source>
+        <translation>Masse des Wasserdampfs je Volumen feuchter Luft.</translation>
+    </message>
+    <message>
+        <source>Atmospheric Pressure</source>
+        <translation>Luftdruck</translation>
+    </message>
+    <message>
+        <source>Local atmospheric pressure.</source>
+        <translation>Örtlicher Luftdruck.</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Local elevation above sea level.</source>
+        <translation>Örtliche Höhe über dem Meeresspiegel.</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration</source>
+        <translation>Feuchtekonzentration</translation>
+    </message>
+    <message>
+        <source>Water vapor content of the air in parts per million.</source>
+        <translation>Wasserdampfgehalt der Luft in Millionstel (ppm).</translation>
+    </message>
+    <message>
+        <source>Input: typed when its check box is ticked, otherwise computed from the two ticked inputs.</source>
+        <translation>Eingabe: wird eingetippt, wenn ihr Kästchen angekreuzt ist, sonst aus den beiden angekreuzten Eingaben berechnet.</translation>
+    </message>
+    <message>
+        <source>Result, computed from the two ticked inputs.</source>
+        <translation>Ergebnis, aus den beiden angekreuzten Eingaben berechnet.</translation>
+    </message>
+    <message>
+        <source>Pressure entry: typed when its option button is selected, otherwise computed from the other pressure entry.</source>
+        <translation>Druckangabe: wird eingetippt, wenn ihr Optionsfeld gewählt ist, sonst aus der anderen Druckangabe berechnet.</translation>
+    </message>
+    <message>
+        <source>Computes the properties of moist air from two inputs at a given atmospheric pressure or altitude. Tab moves through the entries and buttons; the Up and Down arrows move from field to field, results included; Ctrl+Plus and Ctrl+Minus show more or fewer decimal places in the field that has the focus.</source>
+        <translation>Berechnet die Zustandsgrößen feuchter Luft aus zwei Eingaben bei gegebenem Luftdruck oder gegebener Höhe. Tab geht durch die Eingaben und Schaltflächen; Pfeil auf und ab gehen von Feld zu Feld, Ergebnisse eingeschlossen; Strg+Plus und Strg+Minus zeigen im Feld mit dem Fokus mehr oder weniger Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Einheit: %1</translation>
+    </message>
+    <message>
+        <source>%1. Ticked, the %2 field takes a typed value.</source>
+        <translation>%1. Angekreuzt nimmt das Feld %2 einen eingetippten Wert auf.</translation>
+    </message>
+    <message>
+        <source>Enter the local atmospheric pressure directly; the altitude follows from it.</source>
+        <translation>Den örtlichen Luftdruck direkt eingeben; die Höhe folgt daraus.</translation>
+    </message>
+    <message>
+        <source>Enter the local elevation; the atmospheric pressure follows from it.</source>
+        <translation>Die örtliche Höhe eingeben; der Luftdruck folgt daraus.</translation>
+    </message>
+    <message>
+        <source>Shows every field in inch-pound units.</source>
+        <translation>Zeigt jedes Feld in angloamerikanischen Einheiten (Zoll, Pfund).</translation>
+    </message>
+    <message>
+        <source>Shows every field in metric (SI) units.</source>
+        <translation>Zeigt jedes Feld in metrischen Einheiten (SI).</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Clears the inputs and the results.</source>
+        <translation>Leert die Eingaben und die Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Computes every property from the two ticked inputs.</source>
+        <translation>Berechnet alle Größen aus den beiden angekreuzten Eingaben.</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Hides the calculator window; the tray icon brings it back.</source>
+        <translation>Blendet das Rechnerfenster aus; das Symbol im Infobereich holt es zurück.</translation>
+    </message>
+    <message>
+        <source>More Digits</source>
+        <translation>Mehr Stellen</translation>
+    </message>
+    <message>
+        <source>Shows one more decimal place in the field last left.</source>
+        <translation>Zeigt im zuletzt verlassenen Feld eine Nachkommastelle mehr.</translation>
+    </message>
+    <message>
+        <source>Less Digits</source>
+        <translation>Weniger Stellen</translation>
+    </message>
+    <message>
+        <source>Shows one decimal place less in the field last left.</source>
+        <translation>Zeigt im zuletzt verlassenen Feld eine Nachkommastelle weniger.</translation>
+    </message>
+    <message>
+        <source>Vaporwright on the web</source>
+        <translation>Vaporwright im Internet</translation>
+    </message>
+    <message>
+        <source>Website link: opens the maker&apos;s website in the browser. Space opens it.</source>
+        <translation>Verweis: öffnet die Website des Herstellers im Browser. Die Leertaste öffnet ihn.</translation>
+    </message>
+    <message>
+        <source>Unit System and Digits</source>
+        <translation>Einheitensystem und Stellen</translation>
+    </message>
+    <message>
+        <source>Chooses the unit system and the number of decimal places shown.</source>
+        <translation>Wählt das Einheitensystem und die Zahl der gezeigten Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>The local pressure, given directly or through the altitude.</source>
+        <translation>Der örtliche Druck, direkt oder über die Höhe angegeben.</translation>
+    </message>
+    <message>
+        <source>Select Input and Compute Results</source>
+        <translation>Eingaben wählen und Ergebnisse berechnen</translation>
+    </message>
+    <message>
+        <source>Tick two inputs, type their values, and every other property is computed.</source>
+        <translation>Zwei Eingaben ankreuzen, ihre Werte eintippen, und alle anderen Größen werden berechnet.</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Why the results are empty, when they are; read out as it changes.</source>
+        <translation>Warum die Ergebnisse leer sind, wenn sie es sind; wird bei jeder Änderung vorgelesen.</translation>
+    </message>
+    <message>
+        <source>In percent.</source>
+        <translation>In Prozent.</translation>
+    </message>
+    <message>
+        <source>The unit is chosen in the list beside it.</source>
+        <translation>Die Einheit wird in der Liste daneben gewählt.</translation>
+    </message>
+    <message>
+        <source>In %1; the unit is chosen in the list beside it.</source>
+        <translation>In %1; die Einheit wird in der Liste daneben gewählt.</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field, now %2; choosing another unit shows the value converted to it.</source>
+        <translation>Einheit des Felds %1, jetzt %2; eine andere Einheit zeigt den Wert in sie umgerechnet.</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field; choosing another unit shows the value converted to it.</source>
+        <translation>Einheit des Felds %1; eine andere Einheit zeigt den Wert in sie umgerechnet.</translation>
+    </message>
+    <message>
+        <source>Psychrometric Calculations:  ASHRAE Formulation</source>
+        <translation>Psychrometrische Berechnungen:  Formeln nach ASHRAE</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature:</source>
+        <translation>Taupunkttemperatur:</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure:</source>
+        <translation>Dampfdruck:</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation:</source>
+        <translation>Sättigungsgrad:</translation>
+    </message>
+    <message>
+        <source>Specific Volume:</source>
+        <translation>Spezifisches Volumen:</translation>
+    </message>
+    <message>
+        <source>Moist Air Density:</source>
+        <translation>Dichte der feuchten Luft:</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity:</source>
+        <translation>Absolute Feuchte:</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration:</source>
+        <translation>Feuchtekonzentration:</translation>
+    </message>
+    <message>
+        <source>Dry Bulb Temperature:</source>
+        <translation>Trockenkugeltemperatur:</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature:</source>
+        <translation>Feuchtkugeltemperatur:</translation>
+    </message>
+    <message>
+        <source>Relative Humidity:</source>
+        <translation>Relative Feuchte:</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio:</source>
+        <translation>Wassergehalt:</translation>
+    </message>
+    <message>
+        <source>Enthalpy:</source>
+        <translation>Enthalpie:</translation>
+    </message>
+    <message>
+        <source>&amp;IP Engineering Units</source>
+        <translation>&amp;IP-Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;SI Engineering Units</source>
+        <translation>&amp;SI-Einheiten</translation>
+    </message>
+    <message>
+        <source>Imperial Units of Measurement</source>
+        <translation>Angloamerikanische Maßeinheiten</translation>
+    </message>
+    <message>
+        <source>Systema International Units of Meaurement</source>
+        <translation>Einheiten des Internationalen Einheitensystems</translation>
+    </message>
+    <message>
+        <source>Display More Digits</source>
+        <translation>Mehr Nachkommastellen zeigen</translation>
+    </message>
+    <message>
+        <source>Display Less Digits</source>
+        <translation>Weniger Nachkommastellen zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Atmospheric Pressure:</source>
+        <translation>&amp;Luftdruck:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>H&amp;öhe:</translation>
+    </message>
+    <message>
+        <source>Select to Directly enter the Local Atmospheric Pressure</source>
+        <translation>Wählen, um den örtlichen Luftdruck direkt einzugeben</translation>
+    </message>
+    <message>
+        <source>Select to enter the Local Elevation to Compute Atmospheric  Pressure</source>
+        <translation>Wählen, um die örtliche Höhe einzugeben und daraus den Luftdruck zu berechnen</translation>
+    </message>
+    <message>
+        <source>Select 2 of the 5 Inputs to Compute Properties</source>
+        <translation>2 der 5 Eingaben wählen, um die Zustandsgrößen zu berechnen</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Clear the Input and Calculations</source>
+        <translation>Eingaben und Berechnungen leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Compute</source>
+        <translation>Be&amp;rechnen</translation>
+    </message>
+    <message>
+        <source>Compute Properties</source>
+        <translation>Zustandsgrößen berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>A&amp;usblenden</translation>
+    </message>
+    <message>
+        <source>Website Link</source>
+        <translation>Verweis auf die Website</translation>
+    </message>
+    <message>
+        <source>Visit our website for updates, help and other engineering tools.</source>
+        <translation>Auf unserer Website finden Sie Aktualisierungen, Hilfe und weitere Ingenieurwerkzeuge.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Calculator on Top</source>
+        <translation>Rechner &amp;immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>&amp;View Disclaimer</source>
+        <translation>&amp;Haftungsausschluss anzeigen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Aus&amp;schneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Psychrometric &amp;Chart</source>
+        <translation>Psychrometrisches &amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Systemvorgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Search For Help On...</source>
+        <translation>Hilfe &amp;durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über Vaporwright</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vaporwright</source>
+        <translation>Vaporwright ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>frmReadDisclaimer</name>
+    <message>
+        <source>&amp;Read the Disclaimer</source>
+        <translation>Haftungsausschluss &amp;lesen</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>Ich habe den Haftungsausschluss gelesen und:</translation>
+    </message>
+    <message>
+        <source>&amp;Disagree</source>
+        <translation>&amp;Ablehnen</translation>
+    </message>
+    <message>
+        <source>&amp;Agree</source>
+        <translation>&amp;Zustimmen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>Beim Start nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  READ THE DISCLAIMER</source>
+        <translation>Vaporwright:  HAFTUNGSAUSSCHLUSS LESEN</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The language of the interface for this run: %1, or System for the system&apos;s. View &gt; Language chooses it for every run.</source>
+        <translation>Die Sprache der Oberfläche für diesen Lauf: %1, oder System für die des Systems. Ansicht &gt; Sprache wählt sie für jeden Lauf.</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot; for --lang; choose one of %2, or System.</source>
+        <translation>Unbekannte Sprache „%1“ für --lang; wählen Sie eine von %2 oder System.</translation>
+    </message>
+    <message>
+        <source>A calculator of the properties of moist air, with a psychrometric chart.</source>
+        <translation>Ein Rechner für die Zustandsgrößen feuchter Luft, mit psychrometrischem Diagramm.</translation>
+    </message>
+    <message>
+        <source>A project file (.vwproj) to open in the chart window.</source>
+        <translation>Eine Projektdatei (.vwproj), die im Diagrammfenster geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[Projekt]</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Die Trockenkugeltemperatur liegt außerhalb von -148 °F bis 400 °F (-100 °C bis 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>Der Wassergehalt ist kleiner als null.</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>Der Punkt enthält mehr Wasser als gesättigte Luft: das ist Nebel, keine Luft.</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>Der Luftdruck muss über null und höchstens zehn Atmosphären betragen.</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>Die beiden Punkte sind dieselbe Luft.</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>Die beiden Punkte liegen bei verschiedenen Luftdrücken.</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>Der Volumenstrom muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>Die Prozesslinie trifft die Sättigungslinie unterhalb der Austrittsluft nicht.</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>Der Apparatetaupunkt muss unter der Trockenkugeltemperatur der Eintrittsluft und nicht über ihrem Taupunkt liegen.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Der Bypassfaktor muss mindestens 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>Die Linie von der Eintrittsluft zum Apparatetaupunkt führt durch Nebel: der Apparatetaupunkt ist für diese Luft zu tief.</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>Das PMV-Modell gilt für 0,8 bis 4 met, 0 bis 2 clo und eine Luftgeschwindigkeit von 0 bis 1 m/s.</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>Das PMV-Modell gilt nur von 50 °F bis 86 °F (10 °C bis 30 °C) bei einem Dampfdruck von höchstens 2,7 kPa.</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>Die Zone hat keine Grenzen.</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>Eine untere Grenze der Zone liegt über ihrer oberen Grenze oder außerhalb des Bereichs realer Luft.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>Die Luft kann nicht berechnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>Sensible Erwärmung</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>Sensible Kühlung</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>Kühlung und Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>Erwärmung und Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>Sorptive (adiabate) Entfeuchtung</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>Verdunstungsbefeuchtung (adiabat)</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>Dampfbefeuchtung</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>Erwärmung und Befeuchtung</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>Kühlung und Befeuchtung</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>Spalte „%1“: keine solche Einheit für %2 (Einheiten: %3).</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>Spalte „%1“: keine solche Einheit für %2 (Einheiten: %3)</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>Spalte „%1“ nennt keine Einheit; benennen Sie sie mit einer der Einheiten von %2 (%3), etwa %2_%4.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>Spalte „%1“ nennt keine Einheit; benennen Sie sie mit einer der Einheiten von %2 (%3), etwa %2_%4</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>Zeile länger als 16 MiB</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>falsche Anzahl Felder</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>ein Wert, der keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>kein solches Datum und keine solche Stunde</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>Schalttag (29. Februar)</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>Stunde bereits gelesen</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>Trockenkugeltemperatur fehlt</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>Trockenkugeltemperatur außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>Stationsluftdruck fehlt</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>Stationsluftdruck außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>Taupunkt fehlt</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>Taupunkt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>relative Feuchte fehlt</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>relative Feuchte außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>Feuchtkugeltemperatur fehlt</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>Feuchtkugeltemperatur außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>Wassergehalt fehlt</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>Wassergehalt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>Feuchte über der Sättigung</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Socket oder ein Gerät.</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>Die Berechtigung zum Lesen der Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>Die Datei konnte nicht bis zum Ende gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>Die Datei ist keine EnergyPlus-Wetterdatei: sie beginnt nicht mit LOCATION.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>Die Datei endet innerhalb ihres Kopfs.</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>Eine Zeile des Dateikopfs ist länger als 16 MiB.</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>Der Kopf hat mehr als 16384 Spalten.</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>Keine Spalte heißt timestamp, time, date oder datetime.</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>Keine Spalte der Trockenkugeltemperatur mit ihrer Einheit, etwa dry_bulb_C.</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>Keine Feuchtespalte mit ihrer Einheit, etwa relative_humidity_pct, dew_point_C, wet_bulb_C oder humidity_ratio_g/kg.</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>Mehr als eine Feuchtespalte: behalten Sie eine von relativer Feuchte, Taupunkt, Feuchtkugeltemperatur und Wassergehalt.</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>Mehr als eine Spalte für Luftdruck oder Höhe: behalten Sie eine.</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>Eine Spalte nennt eine Größe ohne eine Einheit, die das Programm liest, etwa pressure_kPa oder altitude_m.</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>Die Höhe des Standorts liegt außerhalb des Bereichs des Höhenpolynoms (-609,6 m bis 19812 m): das Diagramm gilt für den Median des Stationsluftdrucks der Datei.</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>Die Datei gibt keine Höhe an: das Diagramm gilt für den Median des Stationsluftdrucks der Datei.</translation>
+    </message>
+</context>
+</TS>

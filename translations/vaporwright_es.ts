@@ -1,0 +1,2342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>ContextIDs</name>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>No se puede mostrar la ayuda. Este proyecto no tiene ayuda asociada.</translation>
+    </message>
+</context>
+<context>
+    <name>ContextIDs::HelpWindow</name>
+    <message>
+        <source>Vaporwright Help</source>
+        <translation>Ayuda de Vaporwright</translation>
+    </message>
+    <message>
+        <source>Words to find</source>
+        <translation>Palabras que buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file %1: %2</source>
+        <translation>No se puede abrir el archivo de ayuda %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file %1: %2</source>
+        <translation>No se puede leer el archivo de ayuda %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Credit</name>
+    <message>
+        <source>Vaporwright Credit Screen</source>
+        <translation>Vaporwright – Créditos</translation>
+    </message>
+    <message>
+        <source>Vaporwright was written by Tobias R. Quenneville (Dunmore Tollis Software).
+Dedicated to Margit Elsholz, Anselm Okafor and Rosalind Thwaite.
+
+Thank you all for your patience during the development of this software.</source>
+        <translation>Vaporwright fue escrito por Tobias R. Quenneville (Dunmore Tollis Software).
+Dedicado a Margit Elsholz, Anselm Okafor y Rosalind Thwaite.
+
+Gracias a todos por su paciencia durante el desarrollo de este programa.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAccessibility</name>
+    <message>
+        <source>Vaporwright</source>
+        <translation>Vaporwright</translation>
+    </message>
+    <message>
+        <source>Shown while Vaporwright starts; it closes by itself.</source>
+        <translation>Se muestra mientras Vaporwright arranca; se cierra solo.</translation>
+    </message>
+    <message>
+        <source>Vaporwright emblem</source>
+        <translation>Emblema de Vaporwright</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Closes the About window.</source>
+        <translation>Cierra la ventana «Acerca de».</translation>
+    </message>
+    <message>
+        <source>System Info</source>
+        <translation>Información del sistema</translation>
+    </message>
+    <message>
+        <source>Starts the system&apos;s information tool to show the computer&apos;s hardware and software.</source>
+        <translation>Inicia la herramienta de información del sistema, que muestra el hardware y el software del equipo.</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Aviso legal</translation>
+    </message>
+    <message>
+        <source>The disclaimer of Vaporwright, to read; it cannot be edited.</source>
+        <translation>El aviso legal de Vaporwright, para leer; no se puede editar.</translation>
+    </message>
+    <message>
+        <source>Closes the disclaimer.</source>
+        <translation>Cierra el aviso legal.</translation>
+    </message>
+    <message>
+        <source>Read the Disclaimer</source>
+        <translation>Leer el aviso legal</translation>
+    </message>
+    <message>
+        <source>Opens the text of the disclaimer.</source>
+        <translation>Abre el texto del aviso legal.</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>He leído el aviso legal y:</translation>
+    </message>
+    <message>
+        <source>Agree or disagree with the disclaimer.</source>
+        <translation>Aceptar o rechazar el aviso legal.</translation>
+    </message>
+    <message>
+        <source>Disagree</source>
+        <translation>Rechazo</translation>
+    </message>
+    <message>
+        <source>Disagrees with the disclaimer and ends Vaporwright.</source>
+        <translation>Rechaza el aviso legal y cierra Vaporwright.</translation>
+    </message>
+    <message>
+        <source>Agree</source>
+        <translation>Acepto</translation>
+    </message>
+    <message>
+        <source>Agrees with the disclaimer and goes on to the calculator.</source>
+        <translation>Acepta el aviso legal y pasa a la calculadora.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>No mostrar al iniciar</translation>
+    </message>
+    <message>
+        <source>Ticked, this prompt is not shown when Vaporwright starts; the File menu of the calculator still shows it.</source>
+        <translation>Marcada, esta pregunta no aparece al iniciar Vaporwright; el menú Archivo de la calculadora la sigue mostrando.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Words to find; the list below shows the help topics that contain them all.</source>
+        <translation>Palabras que buscar; la lista de abajo muestra los temas de ayuda que las contienen todas.</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Enter or a click shows the chosen topic beside the list.</source>
+        <translation>Intro o un clic muestra el tema elegido junto a la lista.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+    <message>
+        <source>The text of Vaporwright&apos;s help; links lead to other topics.</source>
+        <translation>El texto de la ayuda de Vaporwright; los enlaces llevan a otros temas.</translation>
+    </message>
+</context>
+<context>
+    <name>RealAir</name>
+    <message>
+        <source>No such air: no state has these two inputs</source>
+        <translation>Aire imposible: ningún estado tiene estas dos entradas</translation>
+    </message>
+    <message>
+        <source>Could not solve these two inputs for the dry bulb</source>
+        <translation>No se pudo obtener la temperatura de bulbo seco de estas dos entradas</translation>
+    </message>
+    <message>
+        <source>No state: relative humidity 0 with humidity ratio 0 fixes no dry bulb</source>
+        <translation>Ningún estado: humedad relativa 0 con relación de humedad 0 no fija ninguna temperatura de bulbo seco</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is below %1</source>
+        <translation>Aire imposible: el bulbo seco está por debajo de %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is above %1</source>
+        <translation>Aire imposible: el bulbo seco está por encima de %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is below %1</source>
+        <translation>Aire imposible: el bulbo húmedo está por debajo de %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above %1</source>
+        <translation>Aire imposible: el bulbo húmedo está por encima de %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is below %1</source>
+        <translation>Aire imposible: el punto de rocío está por debajo de %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is above %1</source>
+        <translation>Aire imposible: el punto de rocío está por encima de %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above the dry bulb</source>
+        <translation>Aire imposible: el bulbo húmedo está por encima del bulbo seco</translation>
+    </message>
+    <message>
+        <source>No such air: the humidity ratio is below zero</source>
+        <translation>Aire imposible: la relación de humedad es menor que cero</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is below 0 %</source>
+        <translation>Aire imposible: la humedad relativa está por debajo del 0 %</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is above %1 %</source>
+        <translation>Aire imposible: la humedad relativa está por encima del %1 %</translation>
+    </message>
+    <message>
+        <source>No such air: the vapor pressure reaches the atmospheric pressure</source>
+        <translation>Aire imposible: la presión de vapor alcanza la presión atmosférica</translation>
+    </message>
+    <message>
+        <source>No such air: the specific volume is not positive</source>
+        <translation>Aire imposible: el volumen específico no es positivo</translation>
+    </message>
+    <message>
+        <source>No such air: a property is outside the range of the formulation</source>
+        <translation>Aire imposible: una propiedad está fuera del rango de validez de las fórmulas</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure at or below zero</source>
+        <translation>Presión atmosférica nula o negativa</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure beyond %1</source>
+        <translation>Presión atmosférica por encima de %1</translation>
+    </message>
+    <message>
+        <source>Altitude below %1</source>
+        <translation>Altitud por debajo de %1</translation>
+    </message>
+    <message>
+        <source>Altitude beyond %1</source>
+        <translation>Altitud por encima de %1</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot; as a number</source>
+        <translation>No se pudo leer «%1» como número</translation>
+    </message>
+    <message>
+        <source>Could not store &quot;%1&quot;: the number is too large</source>
+        <translation>No se pudo guardar «%1»: el número es demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInfo</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Psychrometric calculator for moist air, ASHRAE formulation</source>
+        <translation>Calculadora psicrométrica del aire húmedo, fórmulas de ASHRAE</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2023-2025 Dunmore Tollis Software. All rights reserved.</source>
+        <translation>Copyright (C) 2023-2025 Dunmore Tollis Software. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. Its results are engineering estimates; check them before you rely on them for design or operation.</source>
+        <translation>Advertencia: este programa está protegido por las leyes de derechos de autor. Sus resultados son estimaciones de ingeniería; compruébelos antes de confiar en ellos para el diseño o la operación.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>Rueda de recuperación de calor</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>Recuperador de placas</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>Caja de mezcla</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>Batería de precalentamiento</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>Batería de recalentamiento</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Batería de frío</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>Ventilador de impulsión</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>Humectador de vapor</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>Humectador adiabático</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>Sin economizador: aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>Calefacción: el economizador mantiene el aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>La temperatura seca exterior es inferior a la del aire de retorno: aire exterior por encima del mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>La temperatura seca exterior no es inferior a la del aire de retorno: aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>La entalpía exterior es inferior a la del aire de retorno: aire exterior por encima del mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>La entalpía exterior no es inferior a la del aire de retorno: aire exterior mínimo.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>La temperatura seca exterior supera el límite alto del economizador: aire exterior mínimo.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La presión atmosférica debe ser mayor que cero y como máximo diez atmósferas.</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>El aire del local no es aire.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>El aire exterior no es aire.</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>El aire del local y el exterior deben estar a la presión atmosférica del diseño.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>Las cargas del local deben ser números.</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>En refrigeración la carga sensible del local debe ser una ganancia de calor (mayor que cero); en calefacción, una pérdida (menor que cero).</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>En refrigeración el aire de impulsión debe estar más frío que el local; en calefacción, más caliente.</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>La diferencia de temperatura entre la impulsión y el local debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>El caudal de impulsión debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>La recta de factor de calor sensible (SHR) del local a esta temperatura de impulsión queda más allá de la saturación: ningún aire allí cubre las cargas del local. Elija una impulsión más cercana al local.</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>El aire de impulsión tendría que contener menos que nada de agua para absorber la carga latente del local: elija una impulsión más cercana al local o un caudal mayor.</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>El aire de impulsión no es aire.</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>El caudal o la fracción de aire exterior debe ser cero o más.</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>El aire exterior no puede superar el aire de impulsión.</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>La fracción máxima de aire exterior del economizador debe estar entre la mínima y 1.</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>La cadena solo puede contener una caja de mezcla.</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>Los componentes antes de la caja de mezcla tratan el aire exterior, y no lo hay.</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>La recuperación de calor trabaja entre el aire exterior y el de expulsión: colóquela antes de la caja de mezcla.</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>Un componente que lleva el aire a la impulsión debe ir después de la caja de mezcla.</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>Solo una batería de calor y una de frío pueden llevar el aire a la temperatura seca de impulsión.</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>Solo una batería de frío y un humectador pueden llevar el aire a la relación de humedad de impulsión.</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>Una eficacia debe estar entre 0 y 1.</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>El caudal de expulsión debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>El aire de expulsión no puede superar el aire de retorno.</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>El aire saldría de la recuperación más allá de la saturación (condensación o escarcha): precaliente el aire exterior o reduzca la eficacia.</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>El aire mezclado no es aire.</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Una temperatura debe estar entre -148 °F y 400 °F (-100 °C a 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>Un aumento de temperatura debe ser cero o más.</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>Una humedad relativa debe ser mayor que 0 y como máximo 100 %.</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>La potencia del ventilador debe ser cero o más y el rendimiento de su motor mayor que 0 y como máximo 1.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>El factor de bypass debe ser al menos 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>La batería de frío no puede producir este aire.</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>Un humectador adiabático puede como mucho saturar el aire: pida un punto de rocío no mayor que la temperatura de bulbo húmedo de entrada.</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>El aire que sale del componente no es aire.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>El aire no se puede calcular.</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>Componente %1 (%2): %3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>Componente %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>Componente %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>Componente %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance</name>
+    <message>
+        <source>A previous instance of Vaporwright is currently running.</source>
+        <translation>Ya hay una instancia de Vaporwright en ejecución.</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance::SingleInstance</name>
+    <message>
+        <source>Vaporwright: %1 is not a file; running without the single-instance guard</source>
+        <translation>Vaporwright: %1 no es un archivo; se ejecuta sin la protección de instancia única</translation>
+    </message>
+</context>
+<context>
+    <name>basMain</name>
+    <message>
+        <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
+        <translation>Vaporwright ya está en ejecución: abra %1 desde su ventana del diagrama (Archivo &gt; Abrir proyecto).</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AddProcessDialog</name>
+    <message>
+        <source>Add Process</source>
+        <translation>Añadir proceso</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>Punto de entrada</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Leaving point</source>
+        <translation>Punto de salida</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>Temperatura de bulbo seco, %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>Relación de humedad, %1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    Presión atmosférica %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>Humedad relativa, %</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>Bulbo húmedo, %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>Entalpía, %1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>Volumen específico, %1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>Estado  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>Sin diagrama: la presión atmosférica no es válida.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>Diagrama de Mollier h-x</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>Diagrama psicrométrico</translation>
+    </message>
+</context>
+<context>
+    <name>chart::CoolingCoilDialog</name>
+    <message>
+        <source>Cooling Coil</source>
+        <translation>Batería de frío</translation>
+    </message>
+    <message>
+        <source>&amp;Entering air:</source>
+        <translation>Aire de &amp;entrada:</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>Punto de entrada</translation>
+    </message>
+    <message>
+        <source>Entering air</source>
+        <translation>Aire de entrada</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point in %1</source>
+        <translation>Punto de rocío del aparato en %1</translation>
+    </message>
+    <message>
+        <source>Apparatus &amp;dew point (%1):</source>
+        <translation>Punto de &amp;rocío del aparato (%1):</translation>
+    </message>
+    <message>
+        <source>Bypass factor, 0 to 1</source>
+        <translation>Factor de bypass, de 0 a 1</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor (0 to 1):</source>
+        <translation>Factor de &amp;bypass (0 a 1):</translation>
+    </message>
+    <message>
+        <source>Dry bulb %1 %2</source>
+        <translation>Bulbo seco %1 %2</translation>
+    </message>
+    <message>
+        <source>, dew point %1 %2</source>
+        <translation>, punto de rocío %1 %2</translation>
+    </message>
+    <message>
+        <source>Type the apparatus dew point as a number in %1.</source>
+        <translation>Escriba el punto de rocío del aparato como un número en %1.</translation>
+    </message>
+    <message>
+        <source>Type the bypass factor as a number from 0 up to 1.</source>
+        <translation>Escriba el factor de bypass como un número de 0 a 1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>Bulbo seco %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>Relación de humedad %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>Sobresaturado</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>Humedad relativa %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>Bulbo húmedo %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>Punto de rocío %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>Entalpía %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>Volumen específico %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>chart::MixDialog</name>
+    <message>
+        <source>Mix</source>
+        <translation>Mezclar</translation>
+    </message>
+    <message>
+        <source>&amp;First stream:</source>
+        <translation>&amp;Primer caudal:</translation>
+    </message>
+    <message>
+        <source>First point</source>
+        <translation>Primer punto</translation>
+    </message>
+    <message>
+        <source>&amp;Second stream:</source>
+        <translation>&amp;Segundo caudal:</translation>
+    </message>
+    <message>
+        <source>Second point</source>
+        <translation>Segundo punto</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 has none.</source>
+        <translation>Para mezclar, ambos puntos necesitan un caudal de aire: %1 no lo tiene.</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 and %2 have none.</source>
+        <translation>Para mezclar, ambos puntos necesitan un caudal de aire: %1 y %2 no lo tienen.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointDialog</name>
+    <message>
+        <source>Add Point</source>
+        <translation>Añadir punto</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segunda</translation>
+    </message>
+    <message>
+        <source>&amp;First property:</source>
+        <translation>&amp;Primera propiedad:</translation>
+    </message>
+    <message>
+        <source>&amp;Second property:</source>
+        <translation>&amp;Segunda propiedad:</translation>
+    </message>
+    <message>
+        <source>First &amp;value:</source>
+        <translation>Primer &amp;valor:</translation>
+    </message>
+    <message>
+        <source>Second va&amp;lue:</source>
+        <translation>Segundo va&amp;lor:</translation>
+    </message>
+    <message>
+        <source>%1 property</source>
+        <translation>%1 propiedad</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Valor de la %1 propiedad</translation>
+    </message>
+    <message>
+        <source>%1 value&apos;s unit</source>
+        <translation>Unidad del valor de la %1 propiedad</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Left empty, the point takes the next name in sequence.</source>
+        <translation>Si se deja vacío, el punto toma el siguiente nombre de la serie.</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Type the %1.</source>
+        <translation>Escriba la propiedad «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>«%1» no es un número para la propiedad «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointTableModel</name>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Unidad de caudal de aire</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Defined by</source>
+        <translation>Definido por</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Caudal de aire</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>Aire seco</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>PMV</source>
+        <translation>PMV</translation>
+    </message>
+    <message>
+        <source>PPD</source>
+        <translation>PPD</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>The two properties the point is defined by; their cells are bold.</source>
+        <translation>Las dos propiedades que definen el punto; sus celdas están en negrita.</translation>
+    </message>
+    <message>
+        <source>Thermal comfort by ISO 7730 with the project&apos;s comfort parameters, the mean radiant temperature equal to the dry bulb.</source>
+        <translation>Confort térmico según ISO 7730 con los parámetros de confort del proyecto, con la temperatura radiante media igual a la de bulbo seco.</translation>
+    </message>
+    <message>
+        <source>Editable: a value typed here redefines the point.</source>
+        <translation>Editable: un valor escrito aquí redefine el punto.</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>dentro</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>fuera</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punto %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: none</source>
+        <translation>%1, %2: ninguno</translation>
+    </message>
+    <message>
+        <source>%1, %2: none, %3</source>
+        <translation>%1, %2: ninguno, %3</translation>
+    </message>
+    <message>
+        <source>, defines the point</source>
+        <translation>, define el punto</translation>
+    </message>
+    <message>
+        <source>Defines the point</source>
+        <translation>Define el punto</translation>
+    </message>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>El punto %1 no es aire real: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2; nothing was changed.</source>
+        <translation>«%1» no es un número para la propiedad «%2»; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the airflow; nothing was changed.</source>
+        <translation>«%1» no es un número para el caudal de aire; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an airflow unit; choose one of %2.</source>
+        <translation>«%1» no es una unidad de caudal de aire; elija una de %2.</translation>
+    </message>
+    <message>
+        <source>Give point %1 an airflow first.</source>
+        <translation>Dé primero un caudal de aire al punto %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointsView</name>
+    <message>
+        <source>State points</source>
+        <translation>Puntos de estado</translation>
+    </message>
+    <message>
+        <source>Pressure of the points</source>
+        <translation>Presión de los puntos</translation>
+    </message>
+    <message>
+        <source>One row per point. F2, Enter or typing edits a cell; Delete deletes the selected points.</source>
+        <translation>Una fila por punto. F2, Intro o escribir edita una celda; Supr elimina los puntos seleccionados.</translation>
+    </message>
+    <message>
+        <source>Add the &amp;calculator&apos;s state</source>
+        <translation>Añadir el estado de la &amp;calculadora</translation>
+    </message>
+    <message>
+        <source>Add the calculator&apos;s state</source>
+        <translation>Añadir el estado de la calculadora</translation>
+    </message>
+    <message>
+        <source>Adds the calculator&apos;s state as a point defined by its two ticked inputs.</source>
+        <translation>Añade el estado de la calculadora como un punto definido por sus dos entradas marcadas.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Point...</source>
+        <translation>&amp;Añadir punto...</translation>
+    </message>
+    <message>
+        <source>Add Point</source>
+        <translation>Añadir punto</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Point</source>
+        <translation>&amp;Eliminar punto</translation>
+    </message>
+    <message>
+        <source>Delete Point</source>
+        <translation>Eliminar punto</translation>
+    </message>
+    <message>
+        <source>Deletes the selected points (Delete); Undo brings them back.</source>
+        <translation>Elimina los puntos seleccionados (Supr); Deshacer los recupera.</translation>
+    </message>
+    <message>
+        <source>Points message</source>
+        <translation>Mensaje de los puntos</translation>
+    </message>
+    <message>
+        <source>S&amp;tate points:</source>
+        <translation>Pun&amp;tos de estado:</translation>
+    </message>
+    <message>
+        <source>All points at %1 %2</source>
+        <translation>Todos los puntos a %1 %2</translation>
+    </message>
+    <message>
+        <source> (altitude %1 %2)</source>
+        <translation> (altitud %1 %2)</translation>
+    </message>
+    <message>
+        <source>, %1 units</source>
+        <translation>, unidades %1</translation>
+    </message>
+    <message>
+        <source>Point %1 is solved at the points&apos; pressure, %2 %3, not the calculator&apos;s.</source>
+        <translation>El punto %1 se calcula a la presión de los puntos, %2 %3, no a la de la calculadora.</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>Eliminar el punto %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n points</source>
+        <translation>
+            <numerusform>Eliminar %n punto</numerusform>
+            <numerusform>Eliminar %n puntos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessesView</name>
+    <message>
+        <source>Processes and mixtures</source>
+        <translation>Procesos y mezclas</translation>
+    </message>
+    <message>
+        <source>Heat unit</source>
+        <translation>Unidad de potencia térmica</translation>
+    </message>
+    <message>
+        <source>&amp;Heat unit:</source>
+        <translation>Unidad de potencia &amp;térmica:</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Procesos</translation>
+    </message>
+    <message>
+        <source>&amp;Processes</source>
+        <translation>&amp;Procesos</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>Mezclas</translation>
+    </message>
+    <message>
+        <source>Mi&amp;xtures</source>
+        <translation>Me&amp;zclas</translation>
+    </message>
+    <message>
+        <source>&amp;Add Process...</source>
+        <translation>&amp;Añadir proceso...</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>Añadir proceso</translation>
+    </message>
+    <message>
+        <source>Cooling &amp;Coil...</source>
+        <translation>&amp;Batería de frío...</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Batería de frío</translation>
+    </message>
+    <message>
+        <source>&amp;Mix...</source>
+        <translation>&amp;Mezclar...</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mezclar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>A process needs two points: add them on the chart first.</source>
+        <translation>Un proceso necesita dos puntos: añádalos primero en el diagrama.</translation>
+    </message>
+    <message>
+        <source>Process added.</source>
+        <translation>Proceso añadido.</translation>
+    </message>
+    <message>
+        <source>A cooling coil needs the point of its entering air: add it on the chart first.</source>
+        <translation>Una batería de frío necesita el punto de su aire de entrada: añádalo primero en el diagrama.</translation>
+    </message>
+    <message>
+        <source>Cooling coil added: its leaving air is a new point.</source>
+        <translation>Batería de frío añadida: su aire de salida es un punto nuevo.</translation>
+    </message>
+    <message>
+        <source>Mixing needs two points with airflows: add them on the chart first.</source>
+        <translation>Mezclar necesita dos puntos con caudal de aire: añádalos primero en el diagrama.</translation>
+    </message>
+    <message>
+        <source>Mixture added as a new point.</source>
+        <translation>Mezcla añadida como punto nuevo.</translation>
+    </message>
+    <message>
+        <source>Process deleted (Undo brings it back).</source>
+        <translation>Proceso eliminado (Deshacer lo recupera).</translation>
+    </message>
+    <message>
+        <source>Mixture record deleted; its point stays (Undo brings the record back).</source>
+        <translation>Mezcla eliminada; su punto se queda (Deshacer recupera la mezcla).</translation>
+    </message>
+    <message>
+        <source>Select a process or a mixture to delete.</source>
+        <translation>Seleccione un proceso o una mezcla para eliminar.</translation>
+    </message>
+    <message>
+        <source>Processes message</source>
+        <translation>Mensaje de los procesos</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectEditDialog</name>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Dialog buttons</source>
+        <translation>Botones del diálogo</translation>
+    </message>
+    <message>
+        <source>The project is closed.</source>
+        <translation>El proyecto está cerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Restablecer zoom</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>Diagrama A&amp;SHRAE</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>Diagrama de &amp;Mollier h-x</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Guardar diagrama como</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>No se pudo guardar el diagrama en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>Horas por celda</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>Archivo meteorológico, horas mostradas, zonas y límites</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>Horas mostradas</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>Sombreado de densidad (horas por celda)</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>Puntos coloreados por mes</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>Contar %1</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>&amp;Horas desde</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>h&amp;asta</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>Confort &amp;térmico (PMV)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>Verano, 0,5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>Invierno, 1,0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>Envolvente de sala de &amp;datos</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>Zona de &amp;usuario</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>sin límite</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Límites</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Recuento de horas</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>Horas de los meses y horas del día filtrados dentro de cada zona mostrada y por encima y por debajo de cada límite, con su fracción de las horas filtradas.</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>Condiciones de diseño</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>Condiciones climáticas de diseño calculadas con todas las horas del archivo, junto a los valores de su cabecera.</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>Re&amp;cuento de horas</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>Condiciones de dis&amp;eño (todas las horas)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>Presión del diagrama</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>Mensaje del archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>Filas omitidas</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>Horas mostradas como</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>El sombreado de densidad colorea cada celda del diagrama según sus horas; los puntos marcan cada hora con el color de su mes.</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>Primera hora del día contada</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>Última hora del día contada</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>Se dibujan y cuentan las horas que empiezan desde esta hora hasta la última, inclusive; un intervalo que pasa la medianoche cuenta la noche.</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>Mostrar la zona de confort térmico</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>Aire en el que el voto medio estimado de la ISO 7730 queda entre más y menos 0,5 a 1,1 met y 0,1 m/s, relación de humedad como máximo 0,012.</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>Vestimenta de la zona de confort</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>Mostrar la envolvente de sala de datos</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>La envolvente recomendada para salas de proceso de datos: 18 a 27 °C, punto de rocío -9 a 15 °C, como máximo 60 % de humedad relativa.</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>Mostrar la zona de usuario</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>Una zona de los límites de abajo; un límite vacío no se aplica.</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>Problema de la zona de usuario</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>Límite de bulbo seco</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>Límite de punto de rocío</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>Límite de relación de humedad</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>El recuento de horas da las horas por encima y por debajo de este valor.</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>Bulbo seco mín. (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>Bulbo seco máx. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>Rel. de humedad mín. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>Rel. de humedad máx. (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>HR máx. (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>Punto de rocío mín. (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>Punto de rocío máx. (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>Zona de usuario %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>Bulbo &amp;seco (%1)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>Punto de &amp;rocío (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>Relación de hu&amp;medad (%1)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>No es un número: %1.</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>zona de confort (verano, 0,5 clo)</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>zona de confort (invierno, 1,0 clo)</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>envolvente de sala de datos</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>zona de usuario</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>Diagrama a %1 (altitud del emplazamiento %2 m)</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>Diagrama a %1, la presión mediana de las horas del archivo: la altitud del emplazamiento está fuera del rango del polinomio de altitud (-609,6 m a 19.812 m).</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>Diagrama a %1, %2: el archivo no da altitud ni presión, así que sus horas se toman a %2.</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>Diagrama a %1, la presión mediana de las horas del archivo: el archivo no da altitud.</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>1 hora omitida: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>%1 horas omitidas: %2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>El archivo tiene %1 filas de datos; un año tiene %2.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>Emplazamiento: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>%1 horas leídas</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>Sin archivo meteorológico. Archivo &gt; Abrir archivo meteorológico... lee un archivo EPW o un archivo CSV de datos horarios.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>Estadística</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>Fracción de horas filtradas (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>Horas leídas</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>Horas en el filtro</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>En %1</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Punto de rocío</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Relación de humedad</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 por encima de %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 por debajo de %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidas: %1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Condición</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>Según las horas</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>Según la cabecera del archivo</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>Bulbo seco (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>Invierno 99,6&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>Invierno 99&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>Verano %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>Bulbo húmedo medio coincidente (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>Punto de rocío 0,4&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>Punto de rocío (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>Relación de humedad (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>Bulbo seco medio coincidente (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Información del &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>About Vaporwright</source>
+        <translation>Acerca de Vaporwright</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisclaimer</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  D I S C L A I M E R</source>
+        <translation>Vaporwright:  A V I S O   L E G A L</translation>
+    </message>
+    <message>
+        <source>Error:  Vaporwright</source>
+        <translation>Error:  Vaporwright</translation>
+    </message>
+    <message>
+        <source>The file DISCLAIMER.TXT could not be located.
+Please re-install Vaporwright.</source>
+        <translation>No se encontró el archivo DISCLAIMER.TXT.
+Vuelva a instalar Vaporwright.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Dry Bulb Temperature</source>
+        <translation>Temperatura de bulbo seco</translation>
+    </message>
+    <message>
+        <source>Temperature of the air as an ordinary thermometer reads it.</source>
+        <translation>Temperatura del aire tal como la lee un termómetro común.</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature</source>
+        <translation>Temperatura de bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>Temperature a wetted thermometer reaches as water evaporates from it into the air.</source>
+        <translation>Temperatura que alcanza un termómetro mojado mientras el agua se evapora de él hacia el aire.</translation>
+    </message>
+    <message>
+        <source>Relative Humidity</source>
+        <translation>Humedad relativa</translation>
+    </message>
+    <message>
+        <source>Vapor pressure as a share of the saturation vapor pressure at the dry bulb temperature.</source>
+        <translation>Presión de vapor como fracción de la presión de vapor de saturación a la temperatura de bulbo seco.</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio</source>
+        <translation>Relación de humedad</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per mass of dry air.</source>
+        <translation>Masa de vapor de agua por masa de aire seco.</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Entalpía</translation>
+    </message>
+    <message>
+        <source>Heat content of the moist air per mass of dry air.</source>
+        <translation>Contenido de calor del aire húmedo por masa de aire seco.</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature</source>
+        <translation>Temperatura de punto de rocío</translation>
+    </message>
+    <message>
+        <source>Temperature at which the air becomes saturated when cooled at constant moisture.</source>
+        <translation>Temperatura a la que el aire se satura al enfriarse con humedad constante.</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure</source>
+        <translation>Presión de vapor</translation>
+    </message>
+    <message>
+        <source>Partial pressure of the water vapor in the air.</source>
+        <translation>Presión parcial del vapor de agua en el aire.</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation</source>
+        <translation>Grado de saturación</translation>
+    </message>
+    <message>
+        <source>Humidity ratio as a share of the humidity ratio of saturated air at the same temperature.</source>
+        <translation>Relación de humedad como fracción de la del aire saturado a la misma temperatura.</translation>
+    </message>
+    <message>
+        <source>Specific Volume</source>
+        <translation>Volumen específico</translation>
+    </message>
+    <message>
+        <source>Volume of moist air per mass of dry air.</source>
+        <translation>Volumen de aire húmedo por masa de aire seco.</translation>
+    </message>
+    <message>
+        <source>Moist Air Density</source>
+        <translation>Densidad del aire húmedo</translation>
+    </message>
+    <message>
+        <source>Mass of moist air per volume.</source>
+        <translation>Masa de aire húmedo por volumen.</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity</source>
+        <translation>Humedad absoluta</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per volume of moist air.</source>
+        <translation>Masa de vapor de agua por volumen de aire húmedo.</translation>
+    </message>
+    <message>
+        <source>Atmospheric Pressure</source>
+        <translation>Presión atmosférica</translation>
+    </message>
+    <message>
+        <source>Local atmospheric pressure.</source>
+        <translation>Presión atmosférica del lugar.</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>Local elevation above sea level.</source>
+        <translation>Altitud del lugar sobre el nivel del mar.</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration</source>
+        <translation>Concentración de humedad</translation>
+    </message>
+    <message>
+        <source>Water vapor content of the air in parts per million.</source>
+        <translation>Contenido de vapor de agua del aire en partes por millón.</translation>
+    </message>
+    <message>
+        <source>Input: typed when its check box is ticked, otherwise computed from the two ticked inputs.</source>
+        <translation>Entrada: se escribe cuando su casilla está marcada; si no, se calcula a partir de las dos entradas marcadas.</translation>
+    </message>
+    <message>
+        <source>Result, computed from the two ticked inputs.</source>
+        <translation>Resultado, calculado a partir de las dos entradas marcadas.</translation>
+    </message>
+    <message>
+        <source>Pressure entry: typed when its option button is selected, otherwise computed from the other pressure entry.</source>
+        <translation>Dato de presión: se escribe cuando su botón de opción está elegido; si no, se calcula a partir del otro dato de presión.</translation>
+    </message>
+    <message>
+        <source>Computes the properties of moist air from two inputs at a given atmospheric pressure or altitude. Tab moves through the entries and buttons; the Up and Down arrows move from field to field, results included; Ctrl+Plus and Ctrl+Minus show more or fewer decimal places in the field that has the focus.</source>
+        <translation>Calcula las propiedades del aire húmedo a partir de dos entradas, a una presión atmosférica o altitud dada. Tab recorre las entradas y los botones; las flechas arriba y abajo van de campo en campo, resultados incluidos; Ctrl+Más y Ctrl+Menos muestran más o menos decimales en el campo que tiene el foco.</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Unidad de %1</translation>
+    </message>
+    <message>
+        <source>%1. Ticked, the %2 field takes a typed value.</source>
+        <translation>%1. Marcada, el campo %2 admite un valor escrito.</translation>
+    </message>
+    <message>
+        <source>Enter the local atmospheric pressure directly; the altitude follows from it.</source>
+        <translation>Escribir directamente la presión atmosférica del lugar; la altitud se deduce de ella.</translation>
+    </message>
+    <message>
+        <source>Enter the local elevation; the atmospheric pressure follows from it.</source>
+        <translation>Escribir la altitud del lugar; la presión atmosférica se deduce de ella.</translation>
+    </message>
+    <message>
+        <source>Shows every field in inch-pound units.</source>
+        <translation>Muestra todos los campos en unidades anglosajonas.</translation>
+    </message>
+    <message>
+        <source>Shows every field in metric (SI) units.</source>
+        <translation>Muestra todos los campos en unidades métricas (SI).</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clears the inputs and the results.</source>
+        <translation>Borra las entradas y los resultados.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Computes every property from the two ticked inputs.</source>
+        <translation>Calcula todas las propiedades a partir de las dos entradas marcadas.</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Hides the calculator window; the tray icon brings it back.</source>
+        <translation>Oculta la ventana de la calculadora; el icono de la bandeja la recupera.</translation>
+    </message>
+    <message>
+        <source>More Digits</source>
+        <translation>Más decimales</translation>
+    </message>
+    <message>
+        <source>Shows one more decimal place in the field last left.</source>
+        <translation>Muestra un decimal más en el último campo abandonado.</translation>
+    </message>
+    <message>
+        <source>Less Digits</source>
+        <translation>Menos decimales</translation>
+    </message>
+    <message>
+        <source>Shows one decimal place less in the field last left.</source>
+        <translation>Muestra un decimal menos en el último campo abandonado.</translation>
+    </message>
+    <message>
+        <source>Vaporwright on the web</source>
+        <translation>Vaporwright en la web</translation>
+    </message>
+    <message>
+        <source>Website link: opens the maker&apos;s website in the browser. Space opens it.</source>
+        <translation>Enlace web: abre el sitio del fabricante en el navegador. La barra espaciadora lo abre.</translation>
+    </message>
+    <message>
+        <source>Unit System and Digits</source>
+        <translation>Sistema de unidades y decimales</translation>
+    </message>
+    <message>
+        <source>Chooses the unit system and the number of decimal places shown.</source>
+        <translation>Elige el sistema de unidades y el número de decimales mostrados.</translation>
+    </message>
+    <message>
+        <source>The local pressure, given directly or through the altitude.</source>
+        <translation>La presión del lugar, dada directamente o mediante la altitud.</translation>
+    </message>
+    <message>
+        <source>Select Input and Compute Results</source>
+        <translation>Elegir entradas y calcular resultados</translation>
+    </message>
+    <message>
+        <source>Tick two inputs, type their values, and every other property is computed.</source>
+        <translation>Marque dos entradas, escriba sus valores, y se calculan todas las demás propiedades.</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>Why the results are empty, when they are; read out as it changes.</source>
+        <translation>Por qué los resultados están vacíos, cuando lo están; se lee en voz alta al cambiar.</translation>
+    </message>
+    <message>
+        <source>In percent.</source>
+        <translation>En porcentaje.</translation>
+    </message>
+    <message>
+        <source>The unit is chosen in the list beside it.</source>
+        <translation>La unidad se elige en la lista de al lado.</translation>
+    </message>
+    <message>
+        <source>In %1; the unit is chosen in the list beside it.</source>
+        <translation>En %1; la unidad se elige en la lista de al lado.</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field, now %2; choosing another unit shows the value converted to it.</source>
+        <translation>Unidad del campo %1, ahora %2; elegir otra unidad muestra el valor convertido.</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field; choosing another unit shows the value converted to it.</source>
+        <translation>Unidad del campo %1; elegir otra unidad muestra el valor convertido.</translation>
+    </message>
+    <message>
+        <source>Psychrometric Calculations:  ASHRAE Formulation</source>
+        <translation>Cálculos psicrométricos:  fórmulas de ASHRAE</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature:</source>
+        <translation>Temperatura de rocío:</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure:</source>
+        <translation>Presión de vapor:</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation:</source>
+        <translation>Grado de saturación:</translation>
+    </message>
+    <message>
+        <source>Specific Volume:</source>
+        <translation>Volumen específico:</translation>
+    </message>
+    <message>
+        <source>Moist Air Density:</source>
+        <translation>Densidad del aire húmedo:</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity:</source>
+        <translation>Humedad absoluta:</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration:</source>
+        <translation>Concentración de humedad:</translation>
+    </message>
+    <message>
+        <source>Dry Bulb Temperature:</source>
+        <translation>Temperatura de bulbo seco:</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature:</source>
+        <translation>Temperatura de bulbo húmedo:</translation>
+    </message>
+    <message>
+        <source>Relative Humidity:</source>
+        <translation>Humedad relativa:</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio:</source>
+        <translation>Relación de humedad:</translation>
+    </message>
+    <message>
+        <source>Enthalpy:</source>
+        <translation>Entalpía:</translation>
+    </message>
+    <message>
+        <source>&amp;IP Engineering Units</source>
+        <translation>Unidades &amp;IP</translation>
+    </message>
+    <message>
+        <source>&amp;SI Engineering Units</source>
+        <translation>Unidades &amp;SI</translation>
+    </message>
+    <message>
+        <source>Imperial Units of Measurement</source>
+        <translation>Unidades de medida anglosajonas</translation>
+    </message>
+    <message>
+        <source>Systema International Units of Meaurement</source>
+        <translation>Unidades del Sistema Internacional</translation>
+    </message>
+    <message>
+        <source>Display More Digits</source>
+        <translation>Mostrar más decimales</translation>
+    </message>
+    <message>
+        <source>Display Less Digits</source>
+        <translation>Mostrar menos decimales</translation>
+    </message>
+    <message>
+        <source>&amp;Atmospheric Pressure:</source>
+        <translation>&amp;Presión atmosférica:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>Al&amp;titud:</translation>
+    </message>
+    <message>
+        <source>Select to Directly enter the Local Atmospheric Pressure</source>
+        <translation>Elegir para escribir directamente la presión atmosférica del lugar</translation>
+    </message>
+    <message>
+        <source>Select to enter the Local Elevation to Compute Atmospheric  Pressure</source>
+        <translation>Elegir para escribir la altitud del lugar y calcular con ella la presión atmosférica</translation>
+    </message>
+    <message>
+        <source>Select 2 of the 5 Inputs to Compute Properties</source>
+        <translation>Elija 2 de las 5 entradas para calcular las propiedades</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Clear the Input and Calculations</source>
+        <translation>Borrar las entradas y los cálculos</translation>
+    </message>
+    <message>
+        <source>&amp;Compute</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>Compute Properties</source>
+        <translation>Calcular las propiedades</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>Website Link</source>
+        <translation>Enlace web</translation>
+    </message>
+    <message>
+        <source>Visit our website for updates, help and other engineering tools.</source>
+        <translation>Visite nuestro sitio web para actualizaciones, ayuda y otras herramientas de ingeniería.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Calculator on Top</source>
+        <translation>&amp;Mantener la calculadora siempre visible</translation>
+    </message>
+    <message>
+        <source>&amp;View Disclaimer</source>
+        <translation>Ver el a&amp;viso legal</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Psychrometric &amp;Chart</source>
+        <translation>&amp;Diagrama psicrométrico</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Search For Help On...</source>
+        <translation>&amp;Buscar en la ayuda...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de Vaporwright</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vaporwright</source>
+        <translation>A&amp;brir Vaporwright</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>frmReadDisclaimer</name>
+    <message>
+        <source>&amp;Read the Disclaimer</source>
+        <translation>&amp;Leer el aviso legal</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>He leído el aviso legal y:</translation>
+    </message>
+    <message>
+        <source>&amp;Disagree</source>
+        <translation>&amp;Rechazo</translation>
+    </message>
+    <message>
+        <source>&amp;Agree</source>
+        <translation>A&amp;cepto</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>No mostrar al iniciar</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  READ THE DISCLAIMER</source>
+        <translation>Vaporwright:  LEA EL AVISO LEGAL</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The language of the interface for this run: %1, or System for the system&apos;s. View &gt; Language chooses it for every run.</source>
+        <translation>El idioma de la interfaz para esta ejecución: %1, o System para el del sistema. Ver &gt; Idioma lo elige para todas las ejecuciones.</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot; for --lang; choose one of %2, or System.</source>
+        <translation>Idioma «%1» desconocido para --lang; elija uno de %2, o System.</translation>
+    </message>
+    <message>
+        <source>A calculator of the properties of moist air, with a psychrometric chart.</source>
+        <translation>Una calculadora de las propiedades del aire húmedo, con diagrama psicrométrico.</translation>
+    </message>
+    <message>
+        <source>A project file (.vwproj) to open in the chart window.</source>
+        <translation>Un archivo de proyecto (.vwproj) que abrir en la ventana del diagrama.</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>proyecto</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[proyecto]</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>La temperatura de bulbo seco está fuera de -148 °F a 400 °F (-100 °C a 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>La relación de humedad es menor que cero.</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>El punto contiene más agua que el aire saturado: es niebla, no aire.</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La presión atmosférica debe ser mayor que cero y como máximo diez atmósferas.</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>Los dos puntos son el mismo aire.</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>Los dos puntos están a presiones atmosféricas distintas.</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>El caudal de aire debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>La línea del proceso no corta la curva de saturación por debajo del aire de salida.</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>El punto de rocío del aparato debe estar por debajo de la temperatura seca del aire de entrada y no por encima de su punto de rocío.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>El factor de bypass debe ser al menos 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>La línea del aire de entrada al punto de rocío del aparato atraviesa la niebla: el punto de rocío del aparato es demasiado bajo para este aire.</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>El modelo PMV admite de 0,8 a 4 met, de 0 a 2 clo y una velocidad del aire de 0 a 1 m/s.</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>El modelo PMV solo se aplica de 50 °F a 86 °F (10 °C a 30 °C) con una presión de vapor de como máximo 2,7 kPa.</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>La zona no tiene límites.</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>Un límite inferior de la zona está por encima de su límite superior, o fuera del rango del aire real.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>El aire no se puede calcular.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>Calentamiento sensible</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>Enfriamiento sensible</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>Enfriamiento y deshumectación</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>Deshumectación</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>Calentamiento y deshumectación</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>Deshumectación desecante (adiabática)</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>Humectación evaporativa (adiabática)</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>Humectación con vapor</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>Calentamiento y humectación</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>Enfriamiento y humectación</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>Columna «%1»: no existe esa unidad de %2 (unidades: %3).</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>Columna «%1»: no existe esa unidad de %2 (unidades: %3)</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>La columna «%1» no indica unidad; nómbrela con una de las unidades de %2 (%3), como %2_%4.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>La columna «%1» no indica unidad; nómbrela con una de las unidades de %2 (%3), como %2_%4</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>línea de más de 16 MiB</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>número de campos incorrecto</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>un valor que no es un número</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>fecha u hora inexistente</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>día bisiesto (29 de febrero)</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>hora ya leída</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>falta el bulbo seco</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>bulbo seco fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>falta la presión de la estación</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>presión de la estación fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>falta el punto de rocío</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>punto de rocío fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>falta la humedad relativa</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>humedad relativa fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>falta el bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>bulbo húmedo fuera de rango</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>falta la relación de humedad</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>relación de humedad fuera de rango</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>humedad por encima de la saturación</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>No existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>No es un archivo normal sino una tubería, un socket o un dispositivo.</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>Se deniega el permiso para leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>No se pudo leer el archivo hasta el final.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>El archivo no es un archivo meteorológico de EnergyPlus: no empieza por LOCATION.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>El archivo termina dentro de su cabecera.</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>Una línea de la cabecera del archivo supera 16 MiB.</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>La cabecera tiene más de 16384 columnas.</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>Ninguna columna se llama timestamp, time, date o datetime.</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>No hay columna de bulbo seco con su unidad, como dry_bulb_C.</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>No hay columna de humedad con su unidad, como relative_humidity_pct, dew_point_C, wet_bulb_C o humidity_ratio_g/kg.</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>Más de una columna de humedad: conserve una de humedad relativa, punto de rocío, bulbo húmedo y relación de humedad.</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>Más de una columna de presión o altitud: conserve una.</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>Una columna nombra una magnitud sin una unidad que el programa lea, como pressure_kPa o altitude_m.</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>La altitud del emplazamiento está fuera del rango del polinomio de altitud (-609,6 m a 19812 m): el diagrama se traza para la presión mediana de la estación del archivo.</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>El archivo no da altitud: el diagrama se traza para la presión mediana de la estación del archivo.</translation>
+    </message>
+</context>
+</TS>

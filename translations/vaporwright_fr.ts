@@ -1,0 +1,2342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>ContextIDs</name>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Impossible d&apos;afficher l&apos;aide. Aucune aide n&apos;est associée à ce projet.</translation>
+    </message>
+</context>
+<context>
+    <name>ContextIDs::HelpWindow</name>
+    <message>
+        <source>Vaporwright Help</source>
+        <translation>Aide de Vaporwright</translation>
+    </message>
+    <message>
+        <source>Words to find</source>
+        <translation>Mots à chercher</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Chercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;aide %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file %1: %2</source>
+        <translation>Impossible de lire le fichier d&apos;aide %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Credit</name>
+    <message>
+        <source>Vaporwright Credit Screen</source>
+        <translation>Vaporwright – Remerciements</translation>
+    </message>
+    <message>
+        <source>Vaporwright was written by Tobias R. Quenneville (Dunmore Tollis Software).
+Dedicated to Margit Elsholz, Anselm Okafor and Rosalind Thwaite.
+
+Thank you all for your patience during the development of this software.</source>
+        <translation>Vaporwright a été écrit par Tobias R. Quenneville (Dunmore Tollis Software).
+Dédié à Margit Elsholz, Anselm Okafor et Rosalind Thwaite.
+
+Merci à tous pour votre patience pendant le développement de ce logiciel.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAccessibility</name>
+    <message>
+        <source>Vaporwright</source>
+        <translation>Vaporwright</translation>
+    </message>
+    <message>
+        <source>Shown while Vaporwright starts; it closes by itself.</source>
+        <translation>Affiché pendant le démarrage de Vaporwright&#xa0;; se ferme tout seul.</translation>
+    </message>
+    <message>
+        <source>Vaporwright emblem</source>
+        <translation>Emblème de Vaporwright</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Closes the About window.</source>
+        <translation>Ferme la fenêtre «&#xa0;À propos&#xa0;».</translation>
+    </message>
+    <message>
+        <source>System Info</source>
+        <translation>Informations système</translation>
+    </message>
+    <message>
+        <source>Starts the system&apos;s information tool to show the computer&apos;s hardware and software.</source>
+        <translation>Lance l&apos;outil d&apos;information du système, qui montre le matériel et les logiciels de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The disclaimer of Vaporwright, to read; it cannot be edited.</source>
+        <translation>L&apos;avertissement de Vaporwright, à lire&#xa0;; il ne peut pas être modifié.</translation>
+    </message>
+    <message>
+        <source>Closes the disclaimer.</source>
+        <translation>Ferme l&apos;avertissement.</translation>
+    </message>
+    <message>
+        <source>Read the Disclaimer</source>
+        <translation>Lire l&apos;avertissement</translation>
+    </message>
+    <message>
+        <source>Opens the text of the disclaimer.</source>
+        <translation>Ouvre le texte de l&apos;avertissement.</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>J&apos;ai lu l&apos;avertissement et je&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Agree or disagree with the disclaimer.</source>
+        <translation>Accepter ou refuser l&apos;avertissement.</translation>
+    </message>
+    <message>
+        <source>Disagree</source>
+        <translation>Refuse</translation>
+    </message>
+    <message>
+        <source>Disagrees with the disclaimer and ends Vaporwright.</source>
+        <translation>Refuse l&apos;avertissement et quitte Vaporwright.</translation>
+    </message>
+    <message>
+        <source>Agree</source>
+        <translation>Accepte</translation>
+    </message>
+    <message>
+        <source>Agrees with the disclaimer and goes on to the calculator.</source>
+        <translation>Accepte l&apos;avertissement et passe à la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>Ne plus afficher au démarrage</translation>
+    </message>
+    <message>
+        <source>Ticked, this prompt is not shown when Vaporwright starts; the File menu of the calculator still shows it.</source>
+        <translation>Cochée, cette demande n&apos;apparaît plus au démarrage de Vaporwright&#xa0;; le menu Fichier de la calculatrice la montre toujours.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Words to find; the list below shows the help topics that contain them all.</source>
+        <translation>Mots à chercher&#xa0;; la liste en dessous montre les rubriques d&apos;aide qui les contiennent tous.</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Enter or a click shows the chosen topic beside the list.</source>
+        <translation>Entrée ou un clic affiche la rubrique choisie à côté de la liste.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d&apos;aide</translation>
+    </message>
+    <message>
+        <source>The text of Vaporwright&apos;s help; links lead to other topics.</source>
+        <translation>Le texte de l&apos;aide de Vaporwright&#xa0;; les liens mènent à d&apos;autres rubriques.</translation>
+    </message>
+</context>
+<context>
+    <name>RealAir</name>
+    <message>
+        <source>No such air: no state has these two inputs</source>
+        <translation>Air impossible&#xa0;: aucun état n&apos;a ces deux entrées</translation>
+    </message>
+    <message>
+        <source>Could not solve these two inputs for the dry bulb</source>
+        <translation>Impossible de déduire la température sèche de ces deux entrées</translation>
+    </message>
+    <message>
+        <source>No state: relative humidity 0 with humidity ratio 0 fixes no dry bulb</source>
+        <translation>Aucun état&#xa0;: une humidité relative de 0 avec une teneur en eau de 0 ne fixe aucune température sèche</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is below %1</source>
+        <translation>Air impossible&#xa0;: la température sèche est inférieure à %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is above %1</source>
+        <translation>Air impossible&#xa0;: la température sèche est supérieure à %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is below %1</source>
+        <translation>Air impossible&#xa0;: la température humide est inférieure à %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above %1</source>
+        <translation>Air impossible&#xa0;: la température humide est supérieure à %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is below %1</source>
+        <translation>Air impossible&#xa0;: le point de rosée est inférieur à %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is above %1</source>
+        <translation>Air impossible&#xa0;: le point de rosée est supérieur à %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above the dry bulb</source>
+        <translation>Air impossible&#xa0;: la température humide dépasse la température sèche</translation>
+    </message>
+    <message>
+        <source>No such air: the humidity ratio is below zero</source>
+        <translation>Air impossible&#xa0;: la teneur en eau est négative</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is below 0 %</source>
+        <translation>Air impossible&#xa0;: l&apos;humidité relative est inférieure à 0&#xa0;%</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is above %1 %</source>
+        <translation>Air impossible&#xa0;: l&apos;humidité relative est supérieure à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>No such air: the vapor pressure reaches the atmospheric pressure</source>
+        <translation>Air impossible&#xa0;: la pression de vapeur atteint la pression atmosphérique</translation>
+    </message>
+    <message>
+        <source>No such air: the specific volume is not positive</source>
+        <translation>Air impossible&#xa0;: le volume spécifique n&apos;est pas positif</translation>
+    </message>
+    <message>
+        <source>No such air: a property is outside the range of the formulation</source>
+        <translation>Air impossible&#xa0;: une grandeur sort du domaine de validité des formules</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure at or below zero</source>
+        <translation>Pression atmosphérique nulle ou négative</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure beyond %1</source>
+        <translation>Pression atmosphérique supérieure à %1</translation>
+    </message>
+    <message>
+        <source>Altitude below %1</source>
+        <translation>Altitude inférieure à %1</translation>
+    </message>
+    <message>
+        <source>Altitude beyond %1</source>
+        <translation>Altitude supérieure à %1</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot; as a number</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;» comme un nombre</translation>
+    </message>
+    <message>
+        <source>Could not store &quot;%1&quot;: the number is too large</source>
+        <translation>Impossible de retenir «&#xa0;%1&#xa0;»&#xa0;: le nombre est trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInfo</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Psychrometric calculator for moist air, ASHRAE formulation</source>
+        <translation>Calculatrice psychrométrique de l&apos;air humide, formules de l&apos;ASHRAE</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2023-2025 Dunmore Tollis Software. All rights reserved.</source>
+        <translation>Copyright (C) 2023-2025 Dunmore Tollis Software. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. Its results are engineering estimates; check them before you rely on them for design or operation.</source>
+        <translation>Avertissement&#xa0;: ce programme est protégé par le droit d&apos;auteur. Ses résultats sont des estimations d&apos;ingénieur&#xa0;; vérifiez-les avant de vous y fier pour la conception ou l&apos;exploitation.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>Roue de récupération de chaleur</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>Échangeur à plaques de récupération</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>Caisson de mélange</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>Batterie de préchauffage</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>Batterie de réchauffage</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Batterie froide</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>Ventilateur de soufflage</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>Humidificateur à vapeur</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>Humidificateur adiabatique</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>Pas d&apos;économiseur&#xa0;: air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>Chauffage&#xa0;: l&apos;économiseur garde l&apos;air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>La température sèche extérieure est inférieure à celle de l&apos;air repris&#xa0;: air neuf au-delà du minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>La température sèche extérieure n&apos;est pas inférieure à celle de l&apos;air repris&#xa0;: air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>L&apos;enthalpie extérieure est inférieure à celle de l&apos;air repris&#xa0;: air neuf au-delà du minimum.</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>L&apos;enthalpie extérieure n&apos;est pas inférieure à celle de l&apos;air repris&#xa0;: air neuf minimal.</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>La température sèche extérieure dépasse la limite haute de l&apos;économiseur&#xa0;: air neuf minimal.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La pression atmosphérique doit être supérieure à zéro et d&apos;au plus dix atmosphères.</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>L&apos;air ambiant n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>L&apos;air extérieur n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>L&apos;air ambiant et l&apos;air extérieur doivent être à la pression atmosphérique du dimensionnement.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>Les charges du local doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>En refroidissement, la charge sensible du local doit être un apport de chaleur (supérieure à zéro)&#xa0;; en chauffage, une perte (inférieure à zéro).</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>En refroidissement, l&apos;air soufflé doit être plus froid que le local&#xa0;; en chauffage, plus chaud.</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>L&apos;écart de température entre l&apos;air soufflé et le local doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>Le débit d&apos;air soufflé doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>La droite de soufflage (SHR) du local à cette température sèche de soufflage est au-delà de la saturation&#xa0;: aucun air n&apos;y couvre les charges du local. Choisissez un soufflage plus proche du local.</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>L&apos;air soufflé devrait contenir moins que pas d&apos;eau pour reprendre la charge latente du local&#xa0;: choisissez un soufflage plus proche du local ou un débit plus grand.</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>L&apos;air soufflé n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>Le débit ou la part d&apos;air neuf doit être nul ou positif.</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>L&apos;air neuf ne peut pas dépasser l&apos;air soufflé.</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>La part maximale d&apos;air neuf de l&apos;économiseur doit aller de la part minimale à 1.</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>La chaîne ne peut contenir qu&apos;un seul caisson de mélange.</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>Les composants avant le caisson de mélange traitent l&apos;air neuf, et il n&apos;y en a pas.</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>La récupération de chaleur travaille entre l&apos;air neuf et l&apos;air extrait&#xa0;: placez-la avant le caisson de mélange.</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>Un composant réglé sur l&apos;air soufflé doit se trouver après le caisson de mélange.</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>Seules une batterie chaude et une batterie froide peuvent amener l&apos;air à la température sèche de soufflage.</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>Seuls une batterie froide et un humidificateur peuvent amener l&apos;air à la teneur en eau de soufflage.</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>Une efficacité doit être comprise entre 0 et 1.</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>Le débit d&apos;air extrait doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>L&apos;air extrait ne peut pas dépasser l&apos;air repris.</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>L&apos;air quitterait la récupération au-delà de la saturation (condensation ou givre)&#xa0;: préchauffez l&apos;air neuf ou réduisez l&apos;efficacité.</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>L&apos;air mélangé n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>Une température doit être comprise entre -148 °F et 400 °F (-100 °C à 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>Une élévation de température doit être nulle ou positive.</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>Une humidité relative doit être supérieure à 0 et d&apos;au plus 100 %.</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>La puissance du ventilateur doit être nulle ou positive et le rendement de son moteur supérieur à 0 et d&apos;au plus 1.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Le facteur de bipasse doit être d&apos;au moins 0 et inférieur à 1.</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>La batterie froide ne peut pas produire cet air.</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>Un humidificateur adiabatique peut au plus saturer l&apos;air&#xa0;: demandez un point de rosée au plus égal à la température humide d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>L&apos;air sortant du composant n&apos;est pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>L&apos;air ne peut pas être calculé.</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>Composant %1 (%2)&#xa0;: %3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>Composant %1 (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>Composant %1&#xa0;: %2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>Composant %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance</name>
+    <message>
+        <source>A previous instance of Vaporwright is currently running.</source>
+        <translation>Vaporwright est déjà en cours d&apos;exécution.</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance::SingleInstance</name>
+    <message>
+        <source>Vaporwright: %1 is not a file; running without the single-instance guard</source>
+        <translation>Vaporwright&#xa0;: %1 n&apos;est pas un fichier&#xa0;; exécution sans protection contre un second lancement</translation>
+    </message>
+</context>
+<context>
+    <name>basMain</name>
+    <message>
+        <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
+        <translation>Vaporwright est déjà en cours d&apos;exécution&#xa0;: ouvrez %1 depuis sa fenêtre du diagramme (Fichier &gt; Ouvrir un projet).</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AddProcessDialog</name>
+    <message>
+        <source>Add Process</source>
+        <translation>Ajouter une évolution</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>Point d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;À&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Leaving point</source>
+        <translation>Point de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>Température sèche, %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>Teneur en eau, %1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    Pression atmosphérique %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>Humidité relative, %</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>Température humide, %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>Enthalpie, %1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>Volume spécifique, %1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>État  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>Pas de diagramme&#xa0;: la pression atmosphérique n&apos;est pas valide.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>Diagramme de Mollier h-x</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>Diagramme psychrométrique</translation>
+    </message>
+</context>
+<context>
+    <name>chart::CoolingCoilDialog</name>
+    <message>
+        <source>Cooling Coil</source>
+        <translation>Batterie froide</translation>
+    </message>
+    <message>
+        <source>&amp;Entering air:</source>
+        <translation>Air d&apos;&amp;entrée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>Point d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Entering air</source>
+        <translation>Air d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point in %1</source>
+        <translation>Point de rosée de l&apos;appareil en %1</translation>
+    </message>
+    <message>
+        <source>Apparatus &amp;dew point (%1):</source>
+        <translation>Point de &amp;rosée de l&apos;appareil (%1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bypass factor, 0 to 1</source>
+        <translation>Facteur de bipasse, de 0 à 1</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor (0 to 1):</source>
+        <translation>Facteur de &amp;bipasse (0 à 1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Dry bulb %1 %2</source>
+        <translation>Température sèche %1 %2</translation>
+    </message>
+    <message>
+        <source>, dew point %1 %2</source>
+        <translation>, point de rosée %1 %2</translation>
+    </message>
+    <message>
+        <source>Type the apparatus dew point as a number in %1.</source>
+        <translation>Saisissez le point de rosée de l&apos;appareil comme un nombre en %1.</translation>
+    </message>
+    <message>
+        <source>Type the bypass factor as a number from 0 up to 1.</source>
+        <translation>Saisissez le facteur de bipasse comme un nombre de 0 à 1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>Température sèche %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>Teneur en eau %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>Sursaturé</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>Humidité relative %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>Température humide %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>Point de rosée %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>Enthalpie %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>Volume spécifique %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>chart::MixDialog</name>
+    <message>
+        <source>Mix</source>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>&amp;First stream:</source>
+        <translation>&amp;Premier débit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First point</source>
+        <translation>Premier point</translation>
+    </message>
+    <message>
+        <source>&amp;Second stream:</source>
+        <translation>&amp;Second débit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Second point</source>
+        <translation>Second point</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 has none.</source>
+        <translation>Pour mélanger, les deux points doivent avoir un débit d&apos;air&#xa0;: %1 n&apos;en a pas.</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 and %2 have none.</source>
+        <translation>Pour mélanger, les deux points doivent avoir un débit d&apos;air&#xa0;: %1 et %2 n&apos;en ont pas.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointDialog</name>
+    <message>
+        <source>Add Point</source>
+        <translation>Ajouter un point</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Première</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Seconde</translation>
+    </message>
+    <message>
+        <source>&amp;First property:</source>
+        <translation>&amp;Première grandeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Second property:</source>
+        <translation>&amp;Seconde grandeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First &amp;value:</source>
+        <translation>Première &amp;valeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Second va&amp;lue:</source>
+        <translation>Seconde va&amp;leur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 property</source>
+        <translation>%1 grandeur</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>%1 valeur</translation>
+    </message>
+    <message>
+        <source>%1 value&apos;s unit</source>
+        <translation>Unité de la %1 valeur</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Left empty, the point takes the next name in sequence.</source>
+        <translation>Laissé vide, le point prend le nom suivant de la série.</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Type the %1.</source>
+        <translation>Saisissez la grandeur «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre pour la grandeur «&#xa0;%2&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointTableModel</name>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Unité du débit d&apos;air</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Defined by</source>
+        <translation>Défini par</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Débit d&apos;air</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>Air sec</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>PMV</source>
+        <translation>PMV</translation>
+    </message>
+    <message>
+        <source>PPD</source>
+        <translation>PPD</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>The two properties the point is defined by; their cells are bold.</source>
+        <translation>Les deux grandeurs qui définissent le point&#xa0;; leurs cellules sont en gras.</translation>
+    </message>
+    <message>
+        <source>Thermal comfort by ISO 7730 with the project&apos;s comfort parameters, the mean radiant temperature equal to the dry bulb.</source>
+        <translation>Confort thermique selon ISO 7730 avec les paramètres de confort du projet, la température moyenne de rayonnement égale à la température sèche.</translation>
+    </message>
+    <message>
+        <source>Editable: a value typed here redefines the point.</source>
+        <translation>Modifiable&#xa0;: une valeur saisie ici redéfinit le point.</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>dedans</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>dehors</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: none</source>
+        <translation>%1, %2&#xa0;: aucun</translation>
+    </message>
+    <message>
+        <source>%1, %2: none, %3</source>
+        <translation>%1, %2&#xa0;: aucun, %3</translation>
+    </message>
+    <message>
+        <source>, defines the point</source>
+        <translation>, définit le point</translation>
+    </message>
+    <message>
+        <source>Defines the point</source>
+        <translation>Définit le point</translation>
+    </message>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>Le point %1 n&apos;est pas de l&apos;air réel&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2; nothing was changed.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre pour la grandeur «&#xa0;%2&#xa0;»&#xa0;; rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the airflow; nothing was changed.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre pour le débit d&apos;air&#xa0;; rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an airflow unit; choose one of %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité de débit d&apos;air&#xa0;; choisissez parmi %2.</translation>
+    </message>
+    <message>
+        <source>Give point %1 an airflow first.</source>
+        <translation>Donnez d&apos;abord un débit d&apos;air au point %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointsView</name>
+    <message>
+        <source>State points</source>
+        <translation>Points d&apos;état</translation>
+    </message>
+    <message>
+        <source>Pressure of the points</source>
+        <translation>Pression des points</translation>
+    </message>
+    <message>
+        <source>One row per point. F2, Enter or typing edits a cell; Delete deletes the selected points.</source>
+        <translation>Une ligne par point. F2, Entrée ou la saisie modifie une cellule&#xa0;; Suppr supprime les points choisis.</translation>
+    </message>
+    <message>
+        <source>Add the &amp;calculator&apos;s state</source>
+        <translation>Ajouter l&apos;état de la &amp;calculatrice</translation>
+    </message>
+    <message>
+        <source>Add the calculator&apos;s state</source>
+        <translation>Ajouter l&apos;état de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Adds the calculator&apos;s state as a point defined by its two ticked inputs.</source>
+        <translation>Ajoute l&apos;état de la calculatrice comme un point défini par ses deux entrées cochées.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Point...</source>
+        <translation>&amp;Ajouter un point...</translation>
+    </message>
+    <message>
+        <source>Add Point</source>
+        <translation>Ajouter un point</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Point</source>
+        <translation>&amp;Supprimer le point</translation>
+    </message>
+    <message>
+        <source>Delete Point</source>
+        <translation>Supprimer le point</translation>
+    </message>
+    <message>
+        <source>Deletes the selected points (Delete); Undo brings them back.</source>
+        <translation>Supprime les points choisis (Suppr)&#xa0;; Annuler les ramène.</translation>
+    </message>
+    <message>
+        <source>Points message</source>
+        <translation>Message des points</translation>
+    </message>
+    <message>
+        <source>S&amp;tate points:</source>
+        <translation>Points d&apos;é&amp;tat&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All points at %1 %2</source>
+        <translation>Tous les points à %1 %2</translation>
+    </message>
+    <message>
+        <source> (altitude %1 %2)</source>
+        <translation> (altitude %1 %2)</translation>
+    </message>
+    <message>
+        <source>, %1 units</source>
+        <translation>, unités %1</translation>
+    </message>
+    <message>
+        <source>Point %1 is solved at the points&apos; pressure, %2 %3, not the calculator&apos;s.</source>
+        <translation>Le point %1 est calculé à la pression des points, %2 %3, et non à celle de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>Supprimer le point %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n points</source>
+        <translation>
+            <numerusform>Supprimer %n point</numerusform>
+            <numerusform>Supprimer %n points</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessesView</name>
+    <message>
+        <source>Processes and mixtures</source>
+        <translation>Évolutions et mélanges</translation>
+    </message>
+    <message>
+        <source>Heat unit</source>
+        <translation>Unité de puissance</translation>
+    </message>
+    <message>
+        <source>&amp;Heat unit:</source>
+        <translation>Unité de &amp;puissance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Évolutions</translation>
+    </message>
+    <message>
+        <source>&amp;Processes</source>
+        <translation>&amp;Évolutions</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>Mélanges</translation>
+    </message>
+    <message>
+        <source>Mi&amp;xtures</source>
+        <translation>Mé&amp;langes</translation>
+    </message>
+    <message>
+        <source>&amp;Add Process...</source>
+        <translation>&amp;Ajouter une évolution...</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>Ajouter une évolution</translation>
+    </message>
+    <message>
+        <source>Cooling &amp;Coil...</source>
+        <translation>&amp;Batterie froide...</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>Batterie froide</translation>
+    </message>
+    <message>
+        <source>&amp;Mix...</source>
+        <translation>&amp;Mélanger...</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>A process needs two points: add them on the chart first.</source>
+        <translation>Une évolution demande deux points&#xa0;: ajoutez-les d&apos;abord sur le diagramme.</translation>
+    </message>
+    <message>
+        <source>Process added.</source>
+        <translation>Évolution ajoutée.</translation>
+    </message>
+    <message>
+        <source>A cooling coil needs the point of its entering air: add it on the chart first.</source>
+        <translation>Une batterie froide demande le point de son air d&apos;entrée&#xa0;: ajoutez-le d&apos;abord sur le diagramme.</translation>
+    </message>
+    <message>
+        <source>Cooling coil added: its leaving air is a new point.</source>
+        <translation>Batterie froide ajoutée&#xa0;: son air de sortie est un nouveau point.</translation>
+    </message>
+    <message>
+        <source>Mixing needs two points with airflows: add them on the chart first.</source>
+        <translation>Le mélange demande deux points avec un débit d&apos;air&#xa0;: ajoutez-les d&apos;abord sur le diagramme.</translation>
+    </message>
+    <message>
+        <source>Mixture added as a new point.</source>
+        <translation>Mélange ajouté comme nouveau point.</translation>
+    </message>
+    <message>
+        <source>Process deleted (Undo brings it back).</source>
+        <translation>Évolution supprimée (Annuler la ramène).</translation>
+    </message>
+    <message>
+        <source>Mixture record deleted; its point stays (Undo brings the record back).</source>
+        <translation>Mélange supprimé&#xa0;; son point reste (Annuler ramène le mélange).</translation>
+    </message>
+    <message>
+        <source>Select a process or a mixture to delete.</source>
+        <translation>Choisissez une évolution ou un mélange à supprimer.</translation>
+    </message>
+    <message>
+        <source>Processes message</source>
+        <translation>Message des évolutions</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectEditDialog</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Dialog buttons</source>
+        <translation>Boutons de la boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>The project is closed.</source>
+        <translation>Le projet est fermé.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>Diagramme A&amp;SHRAE</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>Diagramme de &amp;Mollier h-x</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Enregistrer le diagramme sous</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>Le diagramme n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>Heures par cellule</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>Fichier météo, heures affichées, zones et limites</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>Heures affichées</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>Ombrage de densité (heures par cellule)</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>Points colorés par mois</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>Compter %1</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>&amp;Heures de</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>Confort &amp;thermique (PMV)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>Été, 0,5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>Hiver, 1,0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>Enveloppe salles in&amp;formatiques</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>Zone &amp;utilisateur</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>sans limite</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Nombre d&apos;heures</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>Heures des mois et heures du jour filtrés dans chaque zone affichée et au-dessus et au-dessous de chaque limite, avec leur part des heures filtrées.</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>Conditions de base</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>Conditions climatiques de base calculées sur toutes les heures du fichier, à côté des valeurs de son en-tête.</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>&amp;Nombre d&apos;heures</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>Conditions de &amp;base (toutes les heures)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Fichier météo</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>Pression du diagramme</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>Message du fichier météo</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>Lignes ignorées</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>Heures affichées en</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>L&apos;ombrage de densité colore chaque cellule du diagramme selon ses heures&#xa0;; les points marquent chaque heure de la couleur de son mois.</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>Première heure du jour comptée</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>Dernière heure du jour comptée</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>Les heures commençant de cette heure à la dernière, incluse, sont tracées et comptées&#xa0;; une plage passant minuit compte la nuit.</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>Afficher la zone de confort thermique</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>Air dans lequel le vote moyen prévisible de l&apos;ISO 7730 reste entre plus et moins 0,5 à 1,1 met et 0,1 m/s, teneur en eau d&apos;au plus 0,012.</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>Habillement de la zone de confort</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>Afficher l&apos;enveloppe des salles informatiques</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>L&apos;enveloppe recommandée pour les salles informatiques&#xa0;: 18 à 27 °C, point de rosée -9 à 15 °C, au plus 60 % d&apos;humidité relative.</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>Afficher la zone utilisateur</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>Une zone des limites ci-dessous&#xa0;; une limite laissée vide ne s&apos;applique pas.</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>Problème de la zone utilisateur</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>Limite de température sèche</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>Limite de point de rosée</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>Limite de teneur en eau</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>Le nombre d&apos;heures donne les heures au-dessus et au-dessous de cette valeur.</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>Temp. sèche min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>Temp. sèche max. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>Teneur en eau min. (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>Teneur en eau max. (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>HR max. (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>Point de rosée min. (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>Point de rosée max. (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>Zone utilisateur %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>Température &amp;sèche (%1)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>Point de &amp;rosée (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>Teneur en &amp;eau (%1)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>Pas un nombre&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>zone de confort (été, 0,5 clo)</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>zone de confort (hiver, 1,0 clo)</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>enveloppe des salles informatiques</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>zone utilisateur</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>Diagramme à %1 (altitude du site %2 m)</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>Diagramme à %1, la pression médiane des heures du fichier&#xa0;: l&apos;altitude du site sort du domaine du polynôme d&apos;altitude (-609,6 m à 19&#xa0;812 m).</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>Diagramme à %1, %2&#xa0;: le fichier ne donne ni altitude ni pression, ses heures sont donc prises à %2.</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>Diagramme à %1, la pression médiane des heures du fichier&#xa0;: le fichier ne donne pas d&apos;altitude.</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>1 heure ignorée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>%1 heures ignorées&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>Le fichier a %1 lignes de données&#xa0;; une année en a %2.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>Site&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>%1 heures lues</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>Pas de fichier météo. Fichier &gt; Ouvrir un fichier météo... lit un fichier EPW ou un fichier CSV de météo horaire.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistique</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>Part des heures filtrées (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>Heures lues</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>Heures du filtre</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>Dans %1</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Teneur en eau</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 au-dessus de %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 au-dessous de %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>D&apos;après les heures</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>D&apos;après l&apos;en-tête du fichier</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>Température sèche (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>Hiver 99,6&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>Hiver 99&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>Été %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>Température humide moyenne coïncidente (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>Point de rosée 0,4&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>Point de rosée (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>Teneur en eau (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>Température sèche moyenne coïncidente (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informations &amp;système...</translation>
+    </message>
+    <message>
+        <source>About Vaporwright</source>
+        <translation>À propos de Vaporwright</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisclaimer</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  D I S C L A I M E R</source>
+        <translation>Vaporwright&#xa0;:  A V E R T I S S E M E N T</translation>
+    </message>
+    <message>
+        <source>Error:  Vaporwright</source>
+        <translation>Erreur&#xa0;:  Vaporwright</translation>
+    </message>
+    <message>
+        <source>The file DISCLAIMER.TXT could not be located.
+Please re-install Vaporwright.</source>
+        <translation>Le fichier DISCLAIMER.TXT est introuvable.
+Veuillez réinstaller Vaporwright.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Dry Bulb Temperature</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>Temperature of the air as an ordinary thermometer reads it.</source>
+        <translation>Température de l&apos;air telle qu&apos;un thermomètre ordinaire la lit.</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature</source>
+        <translation>Température humide</translation>
+    </message>
+    <message>
+        <source>Temperature a wetted thermometer reaches as water evaporates from it into the air.</source>
+        <translation>Température qu&apos;atteint un thermomètre mouillé pendant que l&apos;eau s&apos;en évapore dans l&apos;air.</translation>
+    </message>
+    <message>
+        <source>Relative Humidity</source>
+        <translation>Humidité relative</translation>
+    </message>
+    <message>
+        <source>Vapor pressure as a share of the saturation vapor pressure at the dry bulb temperature.</source>
+        <translation>Pression de vapeur rapportée à la pression de vapeur saturante à la température sèche.</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio</source>
+        <translation>Teneur en eau</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per mass of dry air.</source>
+        <translation>Masse de vapeur d&apos;eau par masse d&apos;air sec.</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Heat content of the moist air per mass of dry air.</source>
+        <translation>Quantité de chaleur de l&apos;air humide par masse d&apos;air sec.</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature</source>
+        <translation>Température de rosée</translation>
+    </message>
+    <message>
+        <source>Temperature at which the air becomes saturated when cooled at constant moisture.</source>
+        <translation>Température à laquelle l&apos;air refroidi à teneur en eau constante devient saturé.</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure</source>
+        <translation>Pression de vapeur</translation>
+    </message>
+    <message>
+        <source>Partial pressure of the water vapor in the air.</source>
+        <translation>Pression partielle de la vapeur d&apos;eau dans l&apos;air.</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation</source>
+        <translation>Degré de saturation</translation>
+    </message>
+    <message>
+        <source>Humidity ratio as a share of the humidity ratio of saturated air at the same temperature.</source>
+        <translation>Teneur en eau rapportée à celle de l&apos;air saturé à la même température.</translation>
+    </message>
+    <message>
+        <source>Specific Volume</source>
+        <translation>Volume spécifique</translation>
+    </message>
+    <message>
+        <source>Volume of moist air per mass of dry air.</source>
+        <translation>Volume d&apos;air humide par masse d&apos;air sec.</translation>
+    </message>
+    <message>
+        <source>Moist Air Density</source>
+        <translation>Masse volumique de l&apos;air humide</translation>
+    </message>
+    <message>
+        <source>Mass of moist air per volume.</source>
+        <translation>Masse d&apos;air humide par volume.</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity</source>
+        <translation>Humidité absolue</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per volume of moist air.</source>
+        <translation>Masse de vapeur d&apos;eau par volume d&apos;air humide.</translation>
+    </message>
+    <message>
+        <source>Atmospheric Pressure</source>
+        <translation>Pression atmosphérique</translation>
+    </message>
+    <message>
+        <source>Local atmospheric pressure.</source>
+        <translation>Pression atmosphérique du lieu.</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Local elevation above sea level.</source>
+        <translation>Altitude du lieu au-dessus du niveau de la mer.</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration</source>
+        <translation>Concentration en eau</translation>
+    </message>
+    <message>
+        <source>Water vapor content of the air in parts per million.</source>
+        <translation>Teneur de l&apos;air en vapeur d&apos;eau en parties par million.</translation>
+    </message>
+    <message>
+        <source>Input: typed when its check box is ticked, otherwise computed from the two ticked inputs.</source>
+        <translation>Entrée&#xa0;: saisie quand sa case est cochée, sinon calculée à partir des deux entrées cochées.</translation>
+    </message>
+    <message>
+        <source>Result, computed from the two ticked inputs.</source>
+        <translation>Résultat, calculé à partir des deux entrées cochées.</translation>
+    </message>
+    <message>
+        <source>Pressure entry: typed when its option button is selected, otherwise computed from the other pressure entry.</source>
+        <translation>Donnée de pression&#xa0;: saisie quand son bouton d&apos;option est choisi, sinon calculée à partir de l&apos;autre donnée de pression.</translation>
+    </message>
+    <message>
+        <source>Computes the properties of moist air from two inputs at a given atmospheric pressure or altitude. Tab moves through the entries and buttons; the Up and Down arrows move from field to field, results included; Ctrl+Plus and Ctrl+Minus show more or fewer decimal places in the field that has the focus.</source>
+        <translation>Calcule les propriétés de l&apos;air humide à partir de deux entrées, à une pression atmosphérique ou une altitude donnée. Tab parcourt les entrées et les boutons&#xa0;; les flèches haut et bas vont de champ en champ, résultats compris&#xa0;; Ctrl+Plus et Ctrl+Moins affichent plus ou moins de décimales dans le champ qui a le focus.</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Unité de %1</translation>
+    </message>
+    <message>
+        <source>%1. Ticked, the %2 field takes a typed value.</source>
+        <translation>%1. Cochée, le champ %2 prend une valeur saisie.</translation>
+    </message>
+    <message>
+        <source>Enter the local atmospheric pressure directly; the altitude follows from it.</source>
+        <translation>Saisir directement la pression atmosphérique du lieu&#xa0;; l&apos;altitude en découle.</translation>
+    </message>
+    <message>
+        <source>Enter the local elevation; the atmospheric pressure follows from it.</source>
+        <translation>Saisir l&apos;altitude du lieu&#xa0;; la pression atmosphérique en découle.</translation>
+    </message>
+    <message>
+        <source>Shows every field in inch-pound units.</source>
+        <translation>Affiche chaque champ en unités anglo-saxonnes.</translation>
+    </message>
+    <message>
+        <source>Shows every field in metric (SI) units.</source>
+        <translation>Affiche chaque champ en unités métriques (SI).</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clears the inputs and the results.</source>
+        <translation>Efface les entrées et les résultats.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Computes every property from the two ticked inputs.</source>
+        <translation>Calcule chaque propriété à partir des deux entrées cochées.</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>Hides the calculator window; the tray icon brings it back.</source>
+        <translation>Masque la fenêtre de la calculatrice&#xa0;; l&apos;icône de la zone de notification la ramène.</translation>
+    </message>
+    <message>
+        <source>More Digits</source>
+        <translation>Plus de décimales</translation>
+    </message>
+    <message>
+        <source>Shows one more decimal place in the field last left.</source>
+        <translation>Affiche une décimale de plus dans le dernier champ quitté.</translation>
+    </message>
+    <message>
+        <source>Less Digits</source>
+        <translation>Moins de décimales</translation>
+    </message>
+    <message>
+        <source>Shows one decimal place less in the field last left.</source>
+        <translation>Affiche une décimale de moins dans le dernier champ quitté.</translation>
+    </message>
+    <message>
+        <source>Vaporwright on the web</source>
+        <translation>Vaporwright sur le Web</translation>
+    </message>
+    <message>
+        <source>Website link: opens the maker&apos;s website in the browser. Space opens it.</source>
+        <translation>Lien vers le site&#xa0;: ouvre le site de l&apos;éditeur dans le navigateur. La barre d&apos;espace l&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>Unit System and Digits</source>
+        <translation>Système d&apos;unités et décimales</translation>
+    </message>
+    <message>
+        <source>Chooses the unit system and the number of decimal places shown.</source>
+        <translation>Choisit le système d&apos;unités et le nombre de décimales affichées.</translation>
+    </message>
+    <message>
+        <source>The local pressure, given directly or through the altitude.</source>
+        <translation>La pression du lieu, donnée directement ou par l&apos;altitude.</translation>
+    </message>
+    <message>
+        <source>Select Input and Compute Results</source>
+        <translation>Choisir les entrées et calculer les résultats</translation>
+    </message>
+    <message>
+        <source>Tick two inputs, type their values, and every other property is computed.</source>
+        <translation>Cochez deux entrées, saisissez leurs valeurs, et toutes les autres propriétés sont calculées.</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>Why the results are empty, when they are; read out as it changes.</source>
+        <translation>Pourquoi les résultats sont vides, quand ils le sont&#xa0;; lu à chaque changement.</translation>
+    </message>
+    <message>
+        <source>In percent.</source>
+        <translation>En pour cent.</translation>
+    </message>
+    <message>
+        <source>The unit is chosen in the list beside it.</source>
+        <translation>L&apos;unité se choisit dans la liste à côté.</translation>
+    </message>
+    <message>
+        <source>In %1; the unit is chosen in the list beside it.</source>
+        <translation>En %1&#xa0;; l&apos;unité se choisit dans la liste à côté.</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field, now %2; choosing another unit shows the value converted to it.</source>
+        <translation>Unité du champ %1, actuellement %2&#xa0;; choisir une autre unité affiche la valeur convertie.</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field; choosing another unit shows the value converted to it.</source>
+        <translation>Unité du champ %1&#xa0;; choisir une autre unité affiche la valeur convertie.</translation>
+    </message>
+    <message>
+        <source>Psychrometric Calculations:  ASHRAE Formulation</source>
+        <translation>Calculs psychrométriques&#xa0;:  formules de l&apos;ASHRAE</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature:</source>
+        <translation>Température de rosée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure:</source>
+        <translation>Pression de vapeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation:</source>
+        <translation>Degré de saturation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Specific Volume:</source>
+        <translation>Volume spécifique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Moist Air Density:</source>
+        <translation>Masse volumique de l&apos;air humide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity:</source>
+        <translation>Humidité absolue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration:</source>
+        <translation>Concentration en eau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Dry Bulb Temperature:</source>
+        <translation>Température sèche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature:</source>
+        <translation>Température humide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Relative Humidity:</source>
+        <translation>Humidité relative&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio:</source>
+        <translation>Teneur en eau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Enthalpy:</source>
+        <translation>Enthalpie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;IP Engineering Units</source>
+        <translation>Unités &amp;IP</translation>
+    </message>
+    <message>
+        <source>&amp;SI Engineering Units</source>
+        <translation>Unités &amp;SI</translation>
+    </message>
+    <message>
+        <source>Imperial Units of Measurement</source>
+        <translation>Unités de mesure anglo-saxonnes</translation>
+    </message>
+    <message>
+        <source>Systema International Units of Meaurement</source>
+        <translation>Unités du Système international</translation>
+    </message>
+    <message>
+        <source>Display More Digits</source>
+        <translation>Afficher plus de décimales</translation>
+    </message>
+    <message>
+        <source>Display Less Digits</source>
+        <translation>Afficher moins de décimales</translation>
+    </message>
+    <message>
+        <source>&amp;Atmospheric Pressure:</source>
+        <translation>&amp;Pression atmosphérique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>Al&amp;titude&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select to Directly enter the Local Atmospheric Pressure</source>
+        <translation>Choisir pour saisir directement la pression atmosphérique du lieu</translation>
+    </message>
+    <message>
+        <source>Select to enter the Local Elevation to Compute Atmospheric  Pressure</source>
+        <translation>Choisir pour saisir l&apos;altitude du lieu et en calculer la pression atmosphérique</translation>
+    </message>
+    <message>
+        <source>Select 2 of the 5 Inputs to Compute Properties</source>
+        <translation>Choisissez 2 des 5 entrées pour calculer les propriétés</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r</source>
+        <translation>Effa&amp;cer</translation>
+    </message>
+    <message>
+        <source>Clear the Input and Calculations</source>
+        <translation>Effacer les entrées et les calculs</translation>
+    </message>
+    <message>
+        <source>&amp;Compute</source>
+        <translation>Ca&amp;lculer</translation>
+    </message>
+    <message>
+        <source>Compute Properties</source>
+        <translation>Calculer les propriétés</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Masquer</translation>
+    </message>
+    <message>
+        <source>Website Link</source>
+        <translation>Lien vers le site</translation>
+    </message>
+    <message>
+        <source>Visit our website for updates, help and other engineering tools.</source>
+        <translation>Visitez notre site pour les mises à jour, l&apos;aide et d&apos;autres outils d&apos;ingénierie.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Calculator on Top</source>
+        <translation>Calculatrice toujours au &amp;premier plan</translation>
+    </message>
+    <message>
+        <source>&amp;View Disclaimer</source>
+        <translation>&amp;Voir l&apos;avertissement</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Psychrometric &amp;Chart</source>
+        <translation>&amp;Diagramme psychrométrique</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Search For Help On...</source>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos de Vaporwright</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vaporwright</source>
+        <translation>&amp;Ouvrir Vaporwright</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>frmReadDisclaimer</name>
+    <message>
+        <source>&amp;Read the Disclaimer</source>
+        <translation>&amp;Lire l&apos;avertissement</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>J&apos;ai lu l&apos;avertissement et je&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Disagree</source>
+        <translation>Je &amp;refuse</translation>
+    </message>
+    <message>
+        <source>&amp;Agree</source>
+        <translation>J&apos;a&amp;ccepte</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>Ne plus afficher au démarrage</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  READ THE DISCLAIMER</source>
+        <translation>Vaporwright&#xa0;:  LISEZ L&apos;AVERTISSEMENT</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The language of the interface for this run: %1, or System for the system&apos;s. View &gt; Language chooses it for every run.</source>
+        <translation>La langue de l&apos;interface pour cette exécution&#xa0;: %1, ou System pour celle du système. Affichage &gt; Langue la choisit pour toutes les exécutions.</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot; for --lang; choose one of %2, or System.</source>
+        <translation>Langue «&#xa0;%1&#xa0;» inconnue pour --lang&#xa0;; choisissez parmi %2, ou System.</translation>
+    </message>
+    <message>
+        <source>A calculator of the properties of moist air, with a psychrometric chart.</source>
+        <translation>Une calculatrice des propriétés de l&apos;air humide, avec un diagramme psychrométrique.</translation>
+    </message>
+    <message>
+        <source>A project file (.vwproj) to open in the chart window.</source>
+        <translation>Un fichier de projet (.vwproj) à ouvrir dans la fenêtre du diagramme.</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>projet</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[projet]</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>La température sèche sort de -148 °F à 400 °F (-100 °C à 204,4 °C).</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>La teneur en eau est inférieure à zéro.</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>Le point contient plus d&apos;eau que l&apos;air saturé&#xa0;: c&apos;est du brouillard, pas de l&apos;air.</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>La pression atmosphérique doit être supérieure à zéro et d&apos;au plus dix atmosphères.</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>Les deux points sont le même air.</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>Les deux points sont à des pressions atmosphériques différentes.</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>Le débit d&apos;air doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>La droite d&apos;évolution ne rencontre pas la courbe de saturation au-dessous de l&apos;air sortant.</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>Le point de rosée de l&apos;appareil doit être inférieur à la température sèche de l&apos;air entrant et au plus égal à son point de rosée.</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>Le facteur de bipasse doit être d&apos;au moins 0 et inférieur à 1.</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>La droite de l&apos;air entrant au point de rosée de l&apos;appareil traverse le brouillard&#xa0;: ce point de rosée est trop bas pour cet air.</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>Le modèle PMV admet 0,8 à 4 met, 0 à 2 clo et une vitesse d&apos;air de 0 à 1 m/s.</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>Le modèle PMV ne s&apos;applique que de 50 °F à 86 °F (10 °C à 30 °C) avec une pression de vapeur d&apos;au plus 2,7 kPa.</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>La zone n&apos;a pas de limites.</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>Une limite basse de la zone dépasse sa limite haute, ou sort du domaine de l&apos;air réel.</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>L&apos;air ne peut pas être calculé.</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>Chauffage sensible</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>Refroidissement sensible</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>Refroidissement et déshumidification</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>Déshumidification</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>Chauffage et déshumidification</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>Déshumidification par dessiccant (adiabatique)</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>Humidification par évaporation (adiabatique)</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>Humidification à la vapeur</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>Chauffage et humidification</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>Refroidissement et humidification</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>Colonne «&#xa0;%1&#xa0;»&#xa0;: pas d&apos;unité de ce nom pour %2 (unités&#xa0;: %3).</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>Colonne «&#xa0;%1&#xa0;»&#xa0;: pas d&apos;unité de ce nom pour %2 (unités&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>La colonne «&#xa0;%1&#xa0;» ne donne pas d&apos;unité&#xa0;; nommez-la avec une des unités de %2 (%3), comme %2_%4.</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>La colonne «&#xa0;%1&#xa0;» ne donne pas d&apos;unité&#xa0;; nommez-la avec une des unités de %2 (%3), comme %2_%4</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>ligne de plus de 16 Mio</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>nombre de champs erroné</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>une valeur qui n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>date ou heure inexistante</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>jour bissextile (29 février)</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>heure déjà lue</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>température sèche manquante</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>température sèche hors plage</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>pression à la station manquante</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>pression à la station hors plage</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>point de rosée manquant</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>point de rosée hors plage</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>humidité relative manquante</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>humidité relative hors plage</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>température humide manquante</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>température humide hors plage</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>teneur en eau manquante</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>teneur en eau hors plage</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>humidité au-delà de la saturation</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Le fichier ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire mais un tube, un socket ou un périphérique.</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>La permission de lire le fichier est refusée.</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>Le fichier n&apos;a pas pu être lu jusqu&apos;au bout.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>Le fichier n&apos;est pas un fichier météo EnergyPlus&#xa0;: il ne commence pas par LOCATION.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>Le fichier se termine dans son en-tête.</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>Une ligne de l&apos;en-tête du fichier dépasse 16 Mio.</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>L&apos;en-tête a plus de 16384 colonnes.</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>Aucune colonne ne s&apos;appelle timestamp, time, date ou datetime.</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>Aucune colonne de température sèche avec son unité, comme dry_bulb_C.</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>Aucune colonne d&apos;humidité avec son unité, comme relative_humidity_pct, dew_point_C, wet_bulb_C ou humidity_ratio_g/kg.</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>Plus d&apos;une colonne d&apos;humidité&#xa0;: gardez-en une parmi humidité relative, point de rosée, température humide et teneur en eau.</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>Plus d&apos;une colonne de pression ou d&apos;altitude&#xa0;: gardez-en une.</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>Une colonne nomme une grandeur sans une unité que le programme lit, comme pressure_kPa ou altitude_m.</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>L&apos;altitude du site sort du domaine du polynôme d&apos;altitude (-609,6 m à 19812 m)&#xa0;: le diagramme est tracé pour la pression médiane à la station du fichier.</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>Le fichier ne donne pas d&apos;altitude&#xa0;: le diagramme est tracé pour la pression médiane à la station du fichier.</translation>
+    </message>
+</context>
+</TS>

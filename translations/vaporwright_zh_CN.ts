@@ -1,0 +1,2341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>ContextIDs</name>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>无法显示帮助内容。此项目没有关联的帮助。</translation>
+    </message>
+</context>
+<context>
+    <name>ContextIDs::HelpWindow</name>
+    <message>
+        <source>Vaporwright Help</source>
+        <translation>Vaporwright 帮助</translation>
+    </message>
+    <message>
+        <source>Words to find</source>
+        <translation>要查找的词</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>查找(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file %1: %2</source>
+        <translation>无法打开帮助文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read the help file %1: %2</source>
+        <translation>无法读取帮助文件 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Credit</name>
+    <message>
+        <source>Vaporwright Credit Screen</source>
+        <translation>Vaporwright 致谢</translation>
+    </message>
+    <message>
+        <source>Vaporwright was written by Tobias R. Quenneville (Dunmore Tollis Software).
+Dedicated to Margit Elsholz, Anselm Okafor and Rosalind Thwaite.
+
+Thank you all for your patience during the development of this software.</source>
+        <translation>Vaporwright 由 Tobias R. Quenneville（Dunmore Tollis Software）编写。
+谨献给 Margit Elsholz、Anselm Okafor 和 Rosalind Thwaite。
+
+感谢各位在本软件开发期间的耐心。</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAccessibility</name>
+    <message>
+        <source>Vaporwright</source>
+        <translation>Vaporwright</translation>
+    </message>
+    <message>
+        <source>Shown while Vaporwright starts; it closes by itself.</source>
+        <translation>在 Vaporwright 启动时显示，会自行关闭。</translation>
+    </message>
+    <message>
+        <source>Vaporwright emblem</source>
+        <translation>Vaporwright 标志</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Closes the About window.</source>
+        <translation>关闭“关于”窗口。</translation>
+    </message>
+    <message>
+        <source>System Info</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>Starts the system&apos;s information tool to show the computer&apos;s hardware and software.</source>
+        <translation>启动系统信息工具，显示计算机的硬件和软件。</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>免责声明</translation>
+    </message>
+    <message>
+        <source>The disclaimer of Vaporwright, to read; it cannot be edited.</source>
+        <translation>Vaporwright 的免责声明，供阅读，不能编辑。</translation>
+    </message>
+    <message>
+        <source>Closes the disclaimer.</source>
+        <translation>关闭免责声明。</translation>
+    </message>
+    <message>
+        <source>Read the Disclaimer</source>
+        <translation>阅读免责声明</translation>
+    </message>
+    <message>
+        <source>Opens the text of the disclaimer.</source>
+        <translation>打开免责声明的文本。</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>我已阅读免责声明，并且：</translation>
+    </message>
+    <message>
+        <source>Agree or disagree with the disclaimer.</source>
+        <translation>同意或不同意免责声明。</translation>
+    </message>
+    <message>
+        <source>Disagree</source>
+        <translation>不同意</translation>
+    </message>
+    <message>
+        <source>Disagrees with the disclaimer and ends Vaporwright.</source>
+        <translation>不同意免责声明并退出 Vaporwright。</translation>
+    </message>
+    <message>
+        <source>Agree</source>
+        <translation>同意</translation>
+    </message>
+    <message>
+        <source>Agrees with the disclaimer and goes on to the calculator.</source>
+        <translation>同意免责声明并进入计算器。</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>启动时不再显示</translation>
+    </message>
+    <message>
+        <source>Ticked, this prompt is not shown when Vaporwright starts; the File menu of the calculator still shows it.</source>
+        <translation>勾选后，Vaporwright 启动时不再显示此提示；计算器的“文件”菜单仍可显示它。</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Words to find; the list below shows the help topics that contain them all.</source>
+        <translation>要查找的词；下方列表显示包含所有这些词的帮助主题。</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>帮助主题</translation>
+    </message>
+    <message>
+        <source>Enter or a click shows the chosen topic beside the list.</source>
+        <translation>按回车键或单击，在列表旁显示所选主题。</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>帮助文本</translation>
+    </message>
+    <message>
+        <source>The text of Vaporwright&apos;s help; links lead to other topics.</source>
+        <translation>Vaporwright 帮助的文本；链接通向其他主题。</translation>
+    </message>
+</context>
+<context>
+    <name>RealAir</name>
+    <message>
+        <source>No such air: no state has these two inputs</source>
+        <translation>不存在这样的空气：没有状态具有这两个输入</translation>
+    </message>
+    <message>
+        <source>Could not solve these two inputs for the dry bulb</source>
+        <translation>无法由这两个输入求出干球温度</translation>
+    </message>
+    <message>
+        <source>No state: relative humidity 0 with humidity ratio 0 fixes no dry bulb</source>
+        <translation>无状态：相对湿度 0 与含湿量 0 无法确定干球温度</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is below %1</source>
+        <translation>不存在这样的空气：干球温度低于 %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dry bulb is above %1</source>
+        <translation>不存在这样的空气：干球温度高于 %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is below %1</source>
+        <translation>不存在这样的空气：湿球温度低于 %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above %1</source>
+        <translation>不存在这样的空气：湿球温度高于 %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is below %1</source>
+        <translation>不存在这样的空气：露点低于 %1</translation>
+    </message>
+    <message>
+        <source>No such air: the dew point is above %1</source>
+        <translation>不存在这样的空气：露点高于 %1</translation>
+    </message>
+    <message>
+        <source>No such air: the wet bulb is above the dry bulb</source>
+        <translation>不存在这样的空气：湿球温度高于干球温度</translation>
+    </message>
+    <message>
+        <source>No such air: the humidity ratio is below zero</source>
+        <translation>不存在这样的空气：含湿量小于零</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is below 0 %</source>
+        <translation>不存在这样的空气：相对湿度低于 0 %</translation>
+    </message>
+    <message>
+        <source>No such air: the relative humidity is above %1 %</source>
+        <translation>不存在这样的空气：相对湿度高于 %1 %</translation>
+    </message>
+    <message>
+        <source>No such air: the vapor pressure reaches the atmospheric pressure</source>
+        <translation>不存在这样的空气：水蒸气分压力达到大气压力</translation>
+    </message>
+    <message>
+        <source>No such air: the specific volume is not positive</source>
+        <translation>不存在这样的空气：比容不为正</translation>
+    </message>
+    <message>
+        <source>No such air: a property is outside the range of the formulation</source>
+        <translation>不存在这样的空气：某一参数超出公式的适用范围</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure at or below zero</source>
+        <translation>大气压力为零或负值</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure beyond %1</source>
+        <translation>大气压力超过 %1</translation>
+    </message>
+    <message>
+        <source>Altitude below %1</source>
+        <translation>海拔低于 %1</translation>
+    </message>
+    <message>
+        <source>Altitude beyond %1</source>
+        <translation>海拔超过 %1</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot; as a number</source>
+        <translation>无法将“%1”读作数字</translation>
+    </message>
+    <message>
+        <source>Could not store &quot;%1&quot;: the number is too large</source>
+        <translation>无法保存“%1”：数字太大</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInfo</name>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Psychrometric calculator for moist air, ASHRAE formulation</source>
+        <translation>湿空气焓湿计算器，采用 ASHRAE 公式</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2023-2025 Dunmore Tollis Software. All rights reserved.</source>
+        <translation>Copyright (C) 2023-2025 Dunmore Tollis Software。保留所有权利。</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. Its results are engineering estimates; check them before you rely on them for design or operation.</source>
+        <translation>警告：本程序受版权法保护。其结果为工程估算值；在设计或运行中依赖这些结果之前，请先加以核对。</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Component</name>
+    <message>
+        <source>Heat-recovery wheel</source>
+        <translation>转轮式热回收器</translation>
+    </message>
+    <message>
+        <source>Heat-recovery plate</source>
+        <translation>板式热回收器</translation>
+    </message>
+    <message>
+        <source>Mixing box</source>
+        <translation>混合箱</translation>
+    </message>
+    <message>
+        <source>Preheat coil</source>
+        <translation>预热盘管</translation>
+    </message>
+    <message>
+        <source>Reheat coil</source>
+        <translation>再热盘管</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>冷却盘管</translation>
+    </message>
+    <message>
+        <source>Supply fan</source>
+        <translation>送风机</translation>
+    </message>
+    <message>
+        <source>Steam humidifier</source>
+        <translation>蒸汽加湿器</translation>
+    </message>
+    <message>
+        <source>Adiabatic humidifier</source>
+        <translation>绝热加湿器</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Economizer</name>
+    <message>
+        <source>No economizer: minimum outdoor air.</source>
+        <translation>无节能器：最小新风。</translation>
+    </message>
+    <message>
+        <source>Heating: the economizer keeps the minimum outdoor air.</source>
+        <translation>供热：节能器保持最小新风。</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>室外干球温度低于回风：新风超过最小值。</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>室外干球温度不低于回风：最小新风。</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is below the return air&apos;s: outdoor air beyond the minimum.</source>
+        <translation>室外焓低于回风：新风超过最小值。</translation>
+    </message>
+    <message>
+        <source>The outdoor enthalpy is not below the return air&apos;s: minimum outdoor air.</source>
+        <translation>室外焓不低于回风：最小新风。</translation>
+    </message>
+    <message>
+        <source>The outdoor dry bulb is above the economizer&apos;s high limit: minimum outdoor air.</source>
+        <translation>室外干球温度高于节能器上限：最小新风。</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Issue</name>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>大气压力必须大于零且不超过十个大气压。</translation>
+    </message>
+    <message>
+        <source>The room air is not air.</source>
+        <translation>室内空气不是空气。</translation>
+    </message>
+    <message>
+        <source>The outdoor air is not air.</source>
+        <translation>室外空气不是空气。</translation>
+    </message>
+    <message>
+        <source>The room and outdoor air must be at the design&apos;s atmospheric pressure.</source>
+        <translation>室内和室外空气必须处于设计的大气压力下。</translation>
+    </message>
+    <message>
+        <source>The room&apos;s loads must be numbers.</source>
+        <translation>房间负荷必须是数值。</translation>
+    </message>
+    <message>
+        <source>In cooling the room&apos;s sensible load must be a heat gain (above zero); in heating, a heat loss (below zero).</source>
+        <translation>供冷时房间显热负荷必须为得热（大于零）；供热时必须为失热（小于零）。</translation>
+    </message>
+    <message>
+        <source>In cooling the supply air must be colder than the room; in heating, warmer.</source>
+        <translation>供冷时送风必须比房间冷；供热时必须比房间热。</translation>
+    </message>
+    <message>
+        <source>The supply&apos;s temperature difference to the room must be above zero.</source>
+        <translation>送风与房间的温差必须大于零。</translation>
+    </message>
+    <message>
+        <source>The supply airflow must be greater than zero.</source>
+        <translation>送风量必须大于零。</translation>
+    </message>
+    <message>
+        <source>The room&apos;s SHR line at this supply dry bulb lies beyond saturation: no air there carries the room&apos;s loads. Choose a supply closer to the room.</source>
+        <translation>在此送风干球温度下，房间热湿比线位于饱和线之外：该处没有空气能承担房间负荷。请选择更接近房间状态的送风。</translation>
+    </message>
+    <message>
+        <source>The supply air would have to hold less than no water to take up the room&apos;s latent load: choose a supply closer to the room or a larger airflow.</source>
+        <translation>送风须含少于零的水分才能承担房间潜热负荷：请选择更接近房间状态的送风或更大的风量。</translation>
+    </message>
+    <message>
+        <source>The supply air is not air.</source>
+        <translation>送风不是空气。</translation>
+    </message>
+    <message>
+        <source>The outdoor airflow or share must be zero or more.</source>
+        <translation>新风量或新风比必须为零或更大。</translation>
+    </message>
+    <message>
+        <source>The outdoor air cannot exceed the supply air.</source>
+        <translation>新风不能超过送风。</translation>
+    </message>
+    <message>
+        <source>The economizer&apos;s maximum outdoor share must lie from the minimum outdoor share to 1.</source>
+        <translation>节能器最大新风比必须介于最小新风比与 1 之间。</translation>
+    </message>
+    <message>
+        <source>The chain can hold only one mixing box.</source>
+        <translation>处理链只能包含一个混合箱。</translation>
+    </message>
+    <message>
+        <source>The components before the mixing box treat the outdoor air, and there is none.</source>
+        <translation>混合箱之前的部件处理新风，但没有新风。</translation>
+    </message>
+    <message>
+        <source>Heat recovery works between the outdoor and the exhaust air: place it before the mixing box.</source>
+        <translation>热回收在新风与排风之间工作：请将其置于混合箱之前。</translation>
+    </message>
+    <message>
+        <source>A component brought to the supply air must stand after the mixing box.</source>
+        <translation>调节至送风状态的部件必须位于混合箱之后。</translation>
+    </message>
+    <message>
+        <source>Only one heating coil and one cooling coil can bring the air to the supply&apos;s dry bulb.</source>
+        <translation>只能有一个加热盘管和一个冷却盘管将空气调节至送风干球温度。</translation>
+    </message>
+    <message>
+        <source>Only one cooling coil and one humidifier can bring the air to the supply&apos;s humidity ratio.</source>
+        <translation>只能有一个冷却盘管和一个加湿器将空气调节至送风含湿量。</translation>
+    </message>
+    <message>
+        <source>An effectiveness must lie from 0 to 1.</source>
+        <translation>效率必须介于 0 与 1 之间。</translation>
+    </message>
+    <message>
+        <source>The exhaust airflow must be greater than zero.</source>
+        <translation>排风量必须大于零。</translation>
+    </message>
+    <message>
+        <source>The exhaust air cannot exceed the return air.</source>
+        <translation>排风不能超过回风。</translation>
+    </message>
+    <message>
+        <source>Air would leave the heat recovery beyond saturation (condensation or frost): preheat the outdoor air or lower the effectiveness.</source>
+        <translation>空气离开热回收器时将超过饱和（结露或结霜）：请预热新风或降低效率。</translation>
+    </message>
+    <message>
+        <source>The mixed air is not air.</source>
+        <translation>混合空气不是空气。</translation>
+    </message>
+    <message>
+        <source>A temperature must lie from -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>温度必须介于 -148 °F 与 400 °F 之间（-100 °C 至 204.4 °C）。</translation>
+    </message>
+    <message>
+        <source>A temperature rise must be zero or more.</source>
+        <translation>温升必须为零或更大。</translation>
+    </message>
+    <message>
+        <source>A relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>相对湿度必须大于 0 且不超过 100 %。</translation>
+    </message>
+    <message>
+        <source>The fan&apos;s power must be zero or more and its motor efficiency above 0 and at most 1.</source>
+        <translation>风机功率必须为零或更大，电机效率必须大于 0 且不超过 1。</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>旁通系数必须不小于 0 且小于 1。</translation>
+    </message>
+    <message>
+        <source>The cooling coil cannot make this air.</source>
+        <translation>冷却盘管无法产生此空气。</translation>
+    </message>
+    <message>
+        <source>An adiabatic humidifier can at most saturate the air: ask for a dew point no higher than the entering wet bulb.</source>
+        <translation>绝热加湿器最多只能使空气饱和：所要求的露点不得高于进口湿球温度。</translation>
+    </message>
+    <message>
+        <source>The air leaving the component is not air.</source>
+        <translation>离开该部件的空气不是空气。</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>无法计算该空气。</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3 %4</source>
+        <translation>部件 %1（%2）：%3 %4</translation>
+    </message>
+    <message>
+        <source>Component %1 (%2): %3</source>
+        <translation>部件 %1（%2）：%3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2 %3</source>
+        <translation>部件 %1：%2 %3</translation>
+    </message>
+    <message>
+        <source>Component %1: %2</source>
+        <translation>部件 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance</name>
+    <message>
+        <source>A previous instance of Vaporwright is currently running.</source>
+        <translation>Vaporwright 已在运行。</translation>
+    </message>
+</context>
+<context>
+    <name>basActivePrevInstance::SingleInstance</name>
+    <message>
+        <source>Vaporwright: %1 is not a file; running without the single-instance guard</source>
+        <translation>Vaporwright：%1 不是文件；将在没有单实例保护的情况下运行</translation>
+    </message>
+</context>
+<context>
+    <name>basMain</name>
+    <message>
+        <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
+        <translation>Vaporwright 已在运行：请在其焓湿图窗口中打开 %1（文件 &gt; 打开项目）。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AddProcessDialog</name>
+    <message>
+        <source>Add Process</source>
+        <translation>添加过程</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>起点(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>进口状态点</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>终点(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Leaving point</source>
+        <translation>出口状态点</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartPainter</name>
+    <message>
+        <source>Dry bulb temperature, %1</source>
+        <translation>干球温度，%1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio, %1</source>
+        <translation>含湿量，%1</translation>
+    </message>
+    <message>
+        <source>%1    Atmospheric pressure %2 %3</source>
+        <translation>%1    大气压力 %2 %3</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和线</translation>
+    </message>
+    <message>
+        <source>Relative humidity, %</source>
+        <translation>相对湿度，%</translation>
+    </message>
+    <message>
+        <source>Wet bulb, %1</source>
+        <translation>湿球温度，%1</translation>
+    </message>
+    <message>
+        <source>Enthalpy, %1</source>
+        <translation>焓，%1</translation>
+    </message>
+    <message>
+        <source>Specific volume, %1</source>
+        <translation>比容，%1</translation>
+    </message>
+    <message>
+        <source>State  %1 %2</source>
+        <translation>状态  %1 %2</translation>
+    </message>
+    <message>
+        <source>No chart: the atmospheric pressure is not valid.</source>
+        <translation>无法绘图：大气压力无效。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartStyle</name>
+    <message>
+        <source>Mollier h-x Diagram</source>
+        <translation>莫里尔 h-x 图</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart</source>
+        <translation>焓湿图</translation>
+    </message>
+</context>
+<context>
+    <name>chart::CoolingCoilDialog</name>
+    <message>
+        <source>Cooling Coil</source>
+        <translation>冷却盘管</translation>
+    </message>
+    <message>
+        <source>&amp;Entering air:</source>
+        <translation>进口空气(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Entering point</source>
+        <translation>进口状态点</translation>
+    </message>
+    <message>
+        <source>Entering air</source>
+        <translation>进口空气</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point in %1</source>
+        <translation>机器露点，单位 %1</translation>
+    </message>
+    <message>
+        <source>Apparatus &amp;dew point (%1):</source>
+        <translation>机器露点(&amp;D)（%1）：</translation>
+    </message>
+    <message>
+        <source>Bypass factor, 0 to 1</source>
+        <translation>旁通系数，0 到 1</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor (0 to 1):</source>
+        <translation>旁通系数(&amp;B)（0 到 1）：</translation>
+    </message>
+    <message>
+        <source>Dry bulb %1 %2</source>
+        <translation>干球温度 %1 %2</translation>
+    </message>
+    <message>
+        <source>, dew point %1 %2</source>
+        <translation>，露点 %1 %2</translation>
+    </message>
+    <message>
+        <source>Type the apparatus dew point as a number in %1.</source>
+        <translation>请输入机器露点，单位为 %1。</translation>
+    </message>
+    <message>
+        <source>Type the bypass factor as a number from 0 up to 1.</source>
+        <translation>请输入 0 到 1 之间的旁通系数。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::HoverReadout</name>
+    <message>
+        <source>Dry bulb %1</source>
+        <translation>干球温度 %1</translation>
+    </message>
+    <message>
+        <source>Humidity ratio %1 %2</source>
+        <translation>含湿量 %1 %2</translation>
+    </message>
+    <message>
+        <source>Supersaturated</source>
+        <translation>过饱和</translation>
+    </message>
+    <message>
+        <source>Relative humidity %1 %</source>
+        <translation>相对湿度 %1 %</translation>
+    </message>
+    <message>
+        <source>Wet bulb %1</source>
+        <translation>湿球温度 %1</translation>
+    </message>
+    <message>
+        <source>Dew point %1</source>
+        <translation>露点 %1</translation>
+    </message>
+    <message>
+        <source>Enthalpy %1 %2</source>
+        <translation>焓 %1 %2</translation>
+    </message>
+    <message>
+        <source>Specific volume %1 %2</source>
+        <translation>比容 %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>chart::MixDialog</name>
+    <message>
+        <source>Mix</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>&amp;First stream:</source>
+        <translation>第一股气流(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>First point</source>
+        <translation>第一个状态点</translation>
+    </message>
+    <message>
+        <source>&amp;Second stream:</source>
+        <translation>第二股气流(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Second point</source>
+        <translation>第二个状态点</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 has none.</source>
+        <translation>两个状态点都需要风量才能混合：%1 没有风量。</translation>
+    </message>
+    <message>
+        <source>Both points need an airflow to mix: %1 and %2 have none.</source>
+        <translation>两个状态点都需要风量才能混合：%1 和 %2 没有风量。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointDialog</name>
+    <message>
+        <source>Add Point</source>
+        <translation>添加状态点</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>第一</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>第二</translation>
+    </message>
+    <message>
+        <source>&amp;First property:</source>
+        <translation>第一个参数(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Second property:</source>
+        <translation>第二个参数(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>First &amp;value:</source>
+        <translation>第一个数值(&amp;V)：</translation>
+    </message>
+    <message>
+        <source>Second va&amp;lue:</source>
+        <translation>第二个数值(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>%1 property</source>
+        <translation>%1个参数</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>%1个数值</translation>
+    </message>
+    <message>
+        <source>%1 value&apos;s unit</source>
+        <translation>%1个数值的单位</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Left empty, the point takes the next name in sequence.</source>
+        <translation>留空时，状态点使用序列中的下一个名称。</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Type the %1.</source>
+        <translation>请输入%1。</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>“%1”不是%2的有效数字。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointTableModel</name>
+    <message>
+        <source>Airflow unit</source>
+        <translation>风量单位</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Defined by</source>
+        <translation>确定参数</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>风量</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>干空气</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>PMV</source>
+        <translation>PMV</translation>
+    </message>
+    <message>
+        <source>PPD</source>
+        <translation>PPD</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>The two properties the point is defined by; their cells are bold.</source>
+        <translation>确定该状态点的两个参数；其单元格为粗体。</translation>
+    </message>
+    <message>
+        <source>Thermal comfort by ISO 7730 with the project&apos;s comfort parameters, the mean radiant temperature equal to the dry bulb.</source>
+        <translation>按 ISO 7730 及项目的舒适度参数计算的热舒适度，平均辐射温度取干球温度。</translation>
+    </message>
+    <message>
+        <source>Editable: a value typed here redefines the point.</source>
+        <translation>可编辑：在此输入的数值会重新确定该状态点。</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>在内</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>在外</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>状态点 %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: none</source>
+        <translation>%1，%2：无</translation>
+    </message>
+    <message>
+        <source>%1, %2: none, %3</source>
+        <translation>%1，%2：无，%3</translation>
+    </message>
+    <message>
+        <source>, defines the point</source>
+        <translation>，确定该状态点</translation>
+    </message>
+    <message>
+        <source>Defines the point</source>
+        <translation>确定该状态点</translation>
+    </message>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>状态点 %1 不是真实空气：%2</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2; nothing was changed.</source>
+        <translation>“%1”不是%2的有效数字；未作任何更改。</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the airflow; nothing was changed.</source>
+        <translation>“%1”不是风量的有效数字；未作任何更改。</translation>
+    </message>
+    <message>
+        <source>“%1” is not an airflow unit; choose one of %2.</source>
+        <translation>“%1”不是风量单位；请从 %2 中选择。</translation>
+    </message>
+    <message>
+        <source>Give point %1 an airflow first.</source>
+        <translation>请先为状态点 %1 指定风量。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PointsView</name>
+    <message>
+        <source>State points</source>
+        <translation>状态点</translation>
+    </message>
+    <message>
+        <source>Pressure of the points</source>
+        <translation>状态点的压力</translation>
+    </message>
+    <message>
+        <source>One row per point. F2, Enter or typing edits a cell; Delete deletes the selected points.</source>
+        <translation>每个状态点一行。F2、回车或直接输入可编辑单元格；Delete 键删除所选状态点。</translation>
+    </message>
+    <message>
+        <source>Add the &amp;calculator&apos;s state</source>
+        <translation>添加计算器的状态(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Add the calculator&apos;s state</source>
+        <translation>添加计算器的状态</translation>
+    </message>
+    <message>
+        <source>Adds the calculator&apos;s state as a point defined by its two ticked inputs.</source>
+        <translation>将计算器的状态添加为由其两个勾选输入确定的状态点。</translation>
+    </message>
+    <message>
+        <source>&amp;Add Point...</source>
+        <translation>添加状态点(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add Point</source>
+        <translation>添加状态点</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Point</source>
+        <translation>删除状态点(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete Point</source>
+        <translation>删除状态点</translation>
+    </message>
+    <message>
+        <source>Deletes the selected points (Delete); Undo brings them back.</source>
+        <translation>删除所选状态点（Delete 键）；撤销可恢复。</translation>
+    </message>
+    <message>
+        <source>Points message</source>
+        <translation>状态点消息</translation>
+    </message>
+    <message>
+        <source>S&amp;tate points:</source>
+        <translation>状态点(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>All points at %1 %2</source>
+        <translation>所有状态点的压力为 %1 %2</translation>
+    </message>
+    <message>
+        <source> (altitude %1 %2)</source>
+        <translation>（海拔 %1 %2）</translation>
+    </message>
+    <message>
+        <source>, %1 units</source>
+        <translation>，%1 单位制</translation>
+    </message>
+    <message>
+        <source>Point %1 is solved at the points&apos; pressure, %2 %3, not the calculator&apos;s.</source>
+        <translation>状态点 %1 按状态点的压力 %2 %3 计算，而非计算器的压力。</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>删除状态点 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n points</source>
+        <translation>
+            <numerusform>删除 %n 个状态点</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessesView</name>
+    <message>
+        <source>Processes and mixtures</source>
+        <translation>过程与混合</translation>
+    </message>
+    <message>
+        <source>Heat unit</source>
+        <translation>热量单位</translation>
+    </message>
+    <message>
+        <source>&amp;Heat unit:</source>
+        <translation>热量单位(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>过程</translation>
+    </message>
+    <message>
+        <source>&amp;Processes</source>
+        <translation>过程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>Mi&amp;xtures</source>
+        <translation>混合(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Process...</source>
+        <translation>添加过程(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>添加过程</translation>
+    </message>
+    <message>
+        <source>Cooling &amp;Coil...</source>
+        <translation>冷却盘管(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Cooling coil</source>
+        <translation>冷却盘管</translation>
+    </message>
+    <message>
+        <source>&amp;Mix...</source>
+        <translation>混合(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>A process needs two points: add them on the chart first.</source>
+        <translation>过程需要两个状态点：请先在焓湿图上添加。</translation>
+    </message>
+    <message>
+        <source>Process added.</source>
+        <translation>已添加过程。</translation>
+    </message>
+    <message>
+        <source>A cooling coil needs the point of its entering air: add it on the chart first.</source>
+        <translation>冷却盘管需要进口空气的状态点：请先在焓湿图上添加。</translation>
+    </message>
+    <message>
+        <source>Cooling coil added: its leaving air is a new point.</source>
+        <translation>已添加冷却盘管：其出口空气为新的状态点。</translation>
+    </message>
+    <message>
+        <source>Mixing needs two points with airflows: add them on the chart first.</source>
+        <translation>混合需要两个带风量的状态点：请先在焓湿图上添加。</translation>
+    </message>
+    <message>
+        <source>Mixture added as a new point.</source>
+        <translation>已将混合结果添加为新的状态点。</translation>
+    </message>
+    <message>
+        <source>Process deleted (Undo brings it back).</source>
+        <translation>已删除过程（撤销可恢复）。</translation>
+    </message>
+    <message>
+        <source>Mixture record deleted; its point stays (Undo brings the record back).</source>
+        <translation>已删除混合记录；其状态点保留（撤销可恢复记录）。</translation>
+    </message>
+    <message>
+        <source>Select a process or a mixture to delete.</source>
+        <translation>请选择要删除的过程或混合。</translation>
+    </message>
+    <message>
+        <source>Processes message</source>
+        <translation>过程消息</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectEditDialog</name>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>Dialog buttons</source>
+        <translation>对话框按钮</translation>
+    </message>
+    <message>
+        <source>The project is closed.</source>
+        <translation>项目已关闭。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PsychroChart</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>重置缩放(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A&amp;SHRAE Chart</source>
+        <translation>ASHRAE 焓湿图(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Mollier h-x Diagram</source>
+        <translation>莫里尔 h-x 图(&amp;M)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 图像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>图表另存为</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <translation>无法将图表保存到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherLayers</name>
+    <message>
+        <source>Hours per cell</source>
+        <translation>每格小时数</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherPanel</name>
+    <message>
+        <source>Weather file, hours shown, zones and limits</source>
+        <translation>气象文件、显示的小时、区域和限值</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>显示的小时</translation>
+    </message>
+    <message>
+        <source>Density shading (hours per cell)</source>
+        <translation>密度着色（每格小时数）</translation>
+    </message>
+    <message>
+        <source>Dots coloured by month</source>
+        <translation>按月份着色的点</translation>
+    </message>
+    <message>
+        <source>Count %1</source>
+        <translation>统计%1</translation>
+    </message>
+    <message>
+        <source>&amp;Hours from</source>
+        <translation>小时从(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>至(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>Thermal &amp;comfort (PMV)</source>
+        <translation>热舒适 (PMV)(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Summer, 0.5 clo</source>
+        <translation>夏季，0.5 clo</translation>
+    </message>
+    <message>
+        <source>Winter, 1.0 clo</source>
+        <translation>冬季，1.0 clo</translation>
+    </message>
+    <message>
+        <source>&amp;Data-room envelope</source>
+        <translation>数据机房包络线(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;User zone</source>
+        <translation>用户区域(&amp;U)</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>无限值</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限值</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>小时计数</translation>
+    </message>
+    <message>
+        <source>Hours of the filtered months and hours of the day inside each zone shown and above and below each limit, with their share of the filtered hours.</source>
+        <translation>筛选月份和时段内各显示区域内以及各限值以上和以下的小时数，及其占筛选小时的比例。</translation>
+    </message>
+    <message>
+        <source>Design conditions</source>
+        <translation>设计工况</translation>
+    </message>
+    <message>
+        <source>Climatic design conditions computed from all hours of the file, beside the values its header gives.</source>
+        <translation>由文件全部小时计算的气候设计工况，与文件头给出的数值并列。</translation>
+    </message>
+    <message>
+        <source>Hour count&amp;s</source>
+        <translation>小时计数(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Desi&amp;gn conditions (all hours)</source>
+        <translation>设计工况（全部小时）(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>气象文件</translation>
+    </message>
+    <message>
+        <source>Chart pressure</source>
+        <translation>图表压力</translation>
+    </message>
+    <message>
+        <source>Weather file message</source>
+        <translation>气象文件消息</translation>
+    </message>
+    <message>
+        <source>Rows skipped</source>
+        <translation>跳过的行</translation>
+    </message>
+    <message>
+        <source>Hours shown as</source>
+        <translation>小时显示方式</translation>
+    </message>
+    <message>
+        <source>Density shading colours each cell of the chart by the hours in it; dots mark every hour in the colour of its month.</source>
+        <translation>密度着色按每格内的小时数为图表着色；点以所属月份的颜色标出每个小时。</translation>
+    </message>
+    <message>
+        <source>First hour of the day counted</source>
+        <translation>计入的第一个小时</translation>
+    </message>
+    <message>
+        <source>Last hour of the day counted</source>
+        <translation>计入的最后一个小时</translation>
+    </message>
+    <message>
+        <source>Hours that start from this hour to the last hour, inclusive, are drawn and counted; a range past midnight counts the night.</source>
+        <translation>从此小时起至最后一个小时（含）开始的小时将被绘制和计数；跨越午夜的范围计入夜间。</translation>
+    </message>
+    <message>
+        <source>Show the thermal comfort zone</source>
+        <translation>显示热舒适区</translation>
+    </message>
+    <message>
+        <source>Air in which the predicted mean vote of ISO 7730 lies within plus or minus 0.5 at 1.1 met and 0.1 m/s, humidity ratio at most 0.012.</source>
+        <translation>按 ISO 7730，在 1.1 met 和 0.1 m/s 下预计平均热感觉指数在正负 0.5 以内、含湿量不超过 0.012 的空气。</translation>
+    </message>
+    <message>
+        <source>Clothing of the comfort zone</source>
+        <translation>舒适区的服装热阻</translation>
+    </message>
+    <message>
+        <source>Show the data-room envelope</source>
+        <translation>显示数据机房包络线</translation>
+    </message>
+    <message>
+        <source>The recommended envelope for data-processing rooms: 18 to 27 °C, dew point -9 to 15 °C, at most 60 % relative humidity.</source>
+        <translation>数据处理机房的推荐包络线：18 至 27 °C，露点 -9 至 15 °C，相对湿度不超过 60 %。</translation>
+    </message>
+    <message>
+        <source>Show the user zone</source>
+        <translation>显示用户区域</translation>
+    </message>
+    <message>
+        <source>A zone of the limits below; a limit left empty does not apply.</source>
+        <translation>由下列限值构成的区域；留空的限值不适用。</translation>
+    </message>
+    <message>
+        <source>User zone problem</source>
+        <translation>用户区域问题</translation>
+    </message>
+    <message>
+        <source>Dry bulb limit</source>
+        <translation>干球温度限值</translation>
+    </message>
+    <message>
+        <source>Dew point limit</source>
+        <translation>露点限值</translation>
+    </message>
+    <message>
+        <source>Humidity ratio limit</source>
+        <translation>含湿量限值</translation>
+    </message>
+    <message>
+        <source>The hour counts give the hours above and below this value.</source>
+        <translation>小时计数给出高于和低于此值的小时数。</translation>
+    </message>
+    <message>
+        <source>Dry bulb min (%1)</source>
+        <translation>干球温度下限 (%1)</translation>
+    </message>
+    <message>
+        <source>Dry bulb max (%1)</source>
+        <translation>干球温度上限 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min (%1)</source>
+        <translation>含湿量下限 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max (%1)</source>
+        <translation>含湿量上限 (%1)</translation>
+    </message>
+    <message>
+        <source>RH max (%)</source>
+        <translation>相对湿度上限 (%)</translation>
+    </message>
+    <message>
+        <source>Dew point min (%1)</source>
+        <translation>露点下限 (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point max (%1)</source>
+        <translation>露点上限 (%1)</translation>
+    </message>
+    <message>
+        <source>User zone %1</source>
+        <translation>用户区域 %1</translation>
+    </message>
+    <message>
+        <source>Dr&amp;y bulb (%1)</source>
+        <translation>干球温度 (%1)(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Dew &amp;point (%1)</source>
+        <translation>露点 (%1)(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Humidity &amp;ratio (%1)</source>
+        <translation>含湿量 (%1)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Not a number: %1.</source>
+        <translation>不是数字：%1。</translation>
+    </message>
+    <message>
+        <source>comfort zone (summer, 0.5 clo)</source>
+        <translation>舒适区（夏季，0.5 clo）</translation>
+    </message>
+    <message>
+        <source>comfort zone (winter, 1.0 clo)</source>
+        <translation>舒适区（冬季，1.0 clo）</translation>
+    </message>
+    <message>
+        <source>data-room envelope</source>
+        <translation>数据机房包络线</translation>
+    </message>
+    <message>
+        <source>user zone</source>
+        <translation>用户区域</translation>
+    </message>
+    <message>
+        <source>Chart at %1 (site elevation %2 m)</source>
+        <translation>图表压力 %1（站点海拔 %2 m）</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19,812 m).</source>
+        <translation>图表压力 %1，即文件各小时压力的中位数：站点海拔超出海拔多项式的范围（-609.6 m 至 19,812 m）。</translation>
+    </message>
+    <message>
+        <source>Chart at %1, %2: the file gives no elevation and no pressure, so its hours are taken at %2.</source>
+        <translation>图表压力 %1，%2：文件既未给出海拔也未给出压力，因此其各小时按 %2 计。</translation>
+    </message>
+    <message>
+        <source>Chart at %1, the median pressure of the file&apos;s hours: the file gives no elevation.</source>
+        <translation>图表压力 %1，即文件各小时压力的中位数：文件未给出海拔。</translation>
+    </message>
+    <message>
+        <source>1 hour skipped: %1</source>
+        <translation>跳过 1 小时：%1</translation>
+    </message>
+    <message>
+        <source>%1 hours skipped: %2</source>
+        <translation>跳过 %1 小时：%2</translation>
+    </message>
+    <message>
+        <source>The file has %1 data rows; a year has %2.</source>
+        <translation>文件有 %1 行数据；一年有 %2 小时。</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>站点：%1</translation>
+    </message>
+    <message>
+        <source>%1 hours read</source>
+        <translation>已读取 %1 小时</translation>
+    </message>
+    <message>
+        <source>No weather file. File &gt; Open Weather File... reads an EPW file or a CSV file of hourly weather.</source>
+        <translation>无气象文件。文件 &gt; 打开气象文件... 可读取 EPW 文件或逐时气象 CSV 文件。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::WeatherStatistics</name>
+    <message>
+        <source>Statistic</source>
+        <translation>统计项</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>小时数</translation>
+    </message>
+    <message>
+        <source>Share of filtered hours (%)</source>
+        <translation>占筛选小时的比例 (%)</translation>
+    </message>
+    <message>
+        <source>Hours read</source>
+        <translation>已读取小时数</translation>
+    </message>
+    <message>
+        <source>Hours in the filter</source>
+        <translation>筛选内小时数</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>在%1内</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>%1 above %2</source>
+        <translation>%1 高于 %2</translation>
+    </message>
+    <message>
+        <source>%1 below %2</source>
+        <translation>%1 低于 %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>工况</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>From the hours</source>
+        <translation>由逐时数据计算</translation>
+    </message>
+    <message>
+        <source>From the file header</source>
+        <translation>取自文件头</translation>
+    </message>
+    <message>
+        <source>Dry bulb (%1)</source>
+        <translation>干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Heating 99.6 %</source>
+        <translation>供暖 99.6 %</translation>
+    </message>
+    <message>
+        <source>Heating 99 %</source>
+        <translation>供暖 99 %</translation>
+    </message>
+    <message>
+        <source>Cooling %1 %</source>
+        <translation>供冷 %1 %</translation>
+    </message>
+    <message>
+        <source>Mean coincident wet bulb (%1)</source>
+        <translation>平均同时湿球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Dew point 0.4 %</source>
+        <translation>露点 0.4 %</translation>
+    </message>
+    <message>
+        <source>Dew point (%1)</source>
+        <translation>露点 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidity ratio (%1)</source>
+        <translation>含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Mean coincident dry bulb (%1)</source>
+        <translation>平均同时干球温度 (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>系统信息(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>About Vaporwright</source>
+        <translation>关于 Vaporwright</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>当前无法获取系统信息</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisclaimer</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  D I S C L A I M E R</source>
+        <translation>Vaporwright：  免 责 声 明</translation>
+    </message>
+    <message>
+        <source>Error:  Vaporwright</source>
+        <translation>错误：  Vaporwright</translation>
+    </message>
+    <message>
+        <source>The file DISCLAIMER.TXT could not be located.
+Please re-install Vaporwright.</source>
+        <translation>找不到文件 DISCLAIMER.TXT。
+请重新安装 Vaporwright。</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Dry Bulb Temperature</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Temperature of the air as an ordinary thermometer reads it.</source>
+        <translation>普通温度计测得的空气温度。</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>Temperature a wetted thermometer reaches as water evaporates from it into the air.</source>
+        <translation>湿润温度计在其表面水分向空气蒸发时所达到的温度。</translation>
+    </message>
+    <message>
+        <source>Relative Humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>Vapor pressure as a share of the saturation vapor pressure at the dry bulb temperature.</source>
+        <translation>水蒸气分压力与干球温度下饱和水蒸气压力之比。</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per mass of dry air.</source>
+        <translation>单位质量干空气所含水蒸气的质量。</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>Heat content of the moist air per mass of dry air.</source>
+        <translation>以单位质量干空气计的湿空气热量。</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature</source>
+        <translation>露点温度</translation>
+    </message>
+    <message>
+        <source>Temperature at which the air becomes saturated when cooled at constant moisture.</source>
+        <translation>空气在含湿量不变的条件下冷却至饱和时的温度。</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure</source>
+        <translation>水蒸气分压力</translation>
+    </message>
+    <message>
+        <source>Partial pressure of the water vapor in the air.</source>
+        <translation>空气中水蒸气的分压力。</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Humidity ratio as a share of the humidity ratio of saturated air at the same temperature.</source>
+        <translation>含湿量与同温度下饱和空气含湿量之比。</translation>
+    </message>
+    <message>
+        <source>Specific Volume</source>
+        <translation>比容</translation>
+    </message>
+    <message>
+        <source>Volume of moist air per mass of dry air.</source>
+        <translation>以单位质量干空气计的湿空气体积。</translation>
+    </message>
+    <message>
+        <source>Moist Air Density</source>
+        <translation>湿空气密度</translation>
+    </message>
+    <message>
+        <source>Mass of moist air per volume.</source>
+        <translation>单位体积湿空气的质量。</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity</source>
+        <translation>绝对湿度</translation>
+    </message>
+    <message>
+        <source>Mass of water vapor per volume of moist air.</source>
+        <translation>单位体积湿空气所含水蒸气的质量。</translation>
+    </message>
+    <message>
+        <source>Atmospheric Pressure</source>
+        <translation>大气压力</translation>
+    </message>
+    <message>
+        <source>Local atmospheric pressure.</source>
+        <translation>当地大气压力。</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>海拔</translation>
+    </message>
+    <message>
+        <source>Local elevation above sea level.</source>
+        <translation>当地海拔高度。</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration</source>
+        <translation>水分浓度</translation>
+    </message>
+    <message>
+        <source>Water vapor content of the air in parts per million.</source>
+        <translation>空气中的水蒸气含量，以百万分比计。</translation>
+    </message>
+    <message>
+        <source>Input: typed when its check box is ticked, otherwise computed from the two ticked inputs.</source>
+        <translation>输入：勾选其复选框时可输入，否则由两个勾选的输入计算得出。</translation>
+    </message>
+    <message>
+        <source>Result, computed from the two ticked inputs.</source>
+        <translation>结果，由两个勾选的输入计算得出。</translation>
+    </message>
+    <message>
+        <source>Pressure entry: typed when its option button is selected, otherwise computed from the other pressure entry.</source>
+        <translation>压力输入：选中其单选按钮时可输入，否则由另一压力输入计算得出。</translation>
+    </message>
+    <message>
+        <source>Computes the properties of moist air from two inputs at a given atmospheric pressure or altitude. Tab moves through the entries and buttons; the Up and Down arrows move from field to field, results included; Ctrl+Plus and Ctrl+Minus show more or fewer decimal places in the field that has the focus.</source>
+        <translation>在给定大气压力或海拔下，由两个输入计算湿空气的各项参数。Tab 键在输入框和按钮之间移动；上下方向键在各字段之间移动，包括结果字段；Ctrl+加号和 Ctrl+减号在有焦点的字段中显示更多或更少的小数位。</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>%1单位</translation>
+    </message>
+    <message>
+        <source>%1. Ticked, the %2 field takes a typed value.</source>
+        <translation>%1。勾选后，%2字段接受输入的数值。</translation>
+    </message>
+    <message>
+        <source>Enter the local atmospheric pressure directly; the altitude follows from it.</source>
+        <translation>直接输入当地大气压力；海拔由其得出。</translation>
+    </message>
+    <message>
+        <source>Enter the local elevation; the atmospheric pressure follows from it.</source>
+        <translation>输入当地海拔；大气压力由其得出。</translation>
+    </message>
+    <message>
+        <source>Shows every field in inch-pound units.</source>
+        <translation>以英制单位显示所有字段。</translation>
+    </message>
+    <message>
+        <source>Shows every field in metric (SI) units.</source>
+        <translation>以公制（SI）单位显示所有字段。</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Clears the inputs and the results.</source>
+        <translation>清除输入和结果。</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Computes every property from the two ticked inputs.</source>
+        <translation>由两个勾选的输入计算所有参数。</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>Hides the calculator window; the tray icon brings it back.</source>
+        <translation>隐藏计算器窗口；托盘图标可将其恢复。</translation>
+    </message>
+    <message>
+        <source>More Digits</source>
+        <translation>增加小数位</translation>
+    </message>
+    <message>
+        <source>Shows one more decimal place in the field last left.</source>
+        <translation>在最后离开的字段中多显示一位小数。</translation>
+    </message>
+    <message>
+        <source>Less Digits</source>
+        <translation>减少小数位</translation>
+    </message>
+    <message>
+        <source>Shows one decimal place less in the field last left.</source>
+        <translation>在最后离开的字段中少显示一位小数。</translation>
+    </message>
+    <message>
+        <source>Vaporwright on the web</source>
+        <translation>Vaporwright 网站</translation>
+    </message>
+    <message>
+        <source>Website link: opens the maker&apos;s website in the browser. Space opens it.</source>
+        <translation>网站链接：在浏览器中打开制作者的网站。按空格键打开。</translation>
+    </message>
+    <message>
+        <source>Unit System and Digits</source>
+        <translation>单位制与小数位</translation>
+    </message>
+    <message>
+        <source>Chooses the unit system and the number of decimal places shown.</source>
+        <translation>选择单位制和显示的小数位数。</translation>
+    </message>
+    <message>
+        <source>The local pressure, given directly or through the altitude.</source>
+        <translation>当地压力，直接给出或由海拔得出。</translation>
+    </message>
+    <message>
+        <source>Select Input and Compute Results</source>
+        <translation>选择输入并计算结果</translation>
+    </message>
+    <message>
+        <source>Tick two inputs, type their values, and every other property is computed.</source>
+        <translation>勾选两个输入并输入其数值，即可计算其余所有参数。</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>百分比</translation>
+    </message>
+    <message>
+        <source>Why the results are empty, when they are; read out as it changes.</source>
+        <translation>结果为空时说明原因；内容变化时会朗读。</translation>
+    </message>
+    <message>
+        <source>In percent.</source>
+        <translation>以百分比表示。</translation>
+    </message>
+    <message>
+        <source>The unit is chosen in the list beside it.</source>
+        <translation>单位在旁边的列表中选择。</translation>
+    </message>
+    <message>
+        <source>In %1; the unit is chosen in the list beside it.</source>
+        <translation>单位为 %1；单位在旁边的列表中选择。</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field, now %2; choosing another unit shows the value converted to it.</source>
+        <translation>%1字段的单位，当前为 %2；选择其他单位会显示换算后的数值。</translation>
+    </message>
+    <message>
+        <source>Unit of the %1 field; choosing another unit shows the value converted to it.</source>
+        <translation>%1字段的单位；选择其他单位会显示换算后的数值。</translation>
+    </message>
+    <message>
+        <source>Psychrometric Calculations:  ASHRAE Formulation</source>
+        <translation>焓湿计算：  ASHRAE 公式</translation>
+    </message>
+    <message>
+        <source>Dew Point Temperature:</source>
+        <translation>露点温度：</translation>
+    </message>
+    <message>
+        <source>Vapor Pressure:</source>
+        <translation>水蒸气分压力：</translation>
+    </message>
+    <message>
+        <source>Degree of Saturation:</source>
+        <translation>饱和度：</translation>
+    </message>
+    <message>
+        <source>Specific Volume:</source>
+        <translation>比容：</translation>
+    </message>
+    <message>
+        <source>Moist Air Density:</source>
+        <translation>湿空气密度：</translation>
+    </message>
+    <message>
+        <source>Absolute Humidity:</source>
+        <translation>绝对湿度：</translation>
+    </message>
+    <message>
+        <source>Moisture Concentration:</source>
+        <translation>水分浓度：</translation>
+    </message>
+    <message>
+        <source>Dry Bulb Temperature:</source>
+        <translation>干球温度：</translation>
+    </message>
+    <message>
+        <source>Wet Bulb Temperature:</source>
+        <translation>湿球温度：</translation>
+    </message>
+    <message>
+        <source>Relative Humidity:</source>
+        <translation>相对湿度：</translation>
+    </message>
+    <message>
+        <source>Humidity Ratio:</source>
+        <translation>含湿量：</translation>
+    </message>
+    <message>
+        <source>Enthalpy:</source>
+        <translation>焓：</translation>
+    </message>
+    <message>
+        <source>&amp;IP Engineering Units</source>
+        <translation>英制单位(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;SI Engineering Units</source>
+        <translation>国际单位(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Imperial Units of Measurement</source>
+        <translation>英制计量单位</translation>
+    </message>
+    <message>
+        <source>Systema International Units of Meaurement</source>
+        <translation>国际单位制计量单位</translation>
+    </message>
+    <message>
+        <source>Display More Digits</source>
+        <translation>显示更多小数位</translation>
+    </message>
+    <message>
+        <source>Display Less Digits</source>
+        <translation>显示更少小数位</translation>
+    </message>
+    <message>
+        <source>&amp;Atmospheric Pressure:</source>
+        <translation>大气压力(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>海拔(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Select to Directly enter the Local Atmospheric Pressure</source>
+        <translation>选择此项以直接输入当地大气压力</translation>
+    </message>
+    <message>
+        <source>Select to enter the Local Elevation to Compute Atmospheric  Pressure</source>
+        <translation>选择此项以输入当地海拔并据此计算大气压力</translation>
+    </message>
+    <message>
+        <source>Select 2 of the 5 Inputs to Compute Properties</source>
+        <translation>从 5 个输入中选择 2 个以计算参数</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r</source>
+        <translation>清除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Clear the Input and Calculations</source>
+        <translation>清除输入和计算结果</translation>
+    </message>
+    <message>
+        <source>&amp;Compute</source>
+        <translation>计算(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Compute Properties</source>
+        <translation>计算参数</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>隐藏(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Website Link</source>
+        <translation>网站链接</translation>
+    </message>
+    <message>
+        <source>Visit our website for updates, help and other engineering tools.</source>
+        <translation>访问我们的网站，获取更新、帮助和其他工程工具。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Calculator on Top</source>
+        <translation>计算器总在最前(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;View Disclaimer</source>
+        <translation>查看免责声明(&amp;V)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Psychrometric &amp;Chart</source>
+        <translation>焓湿图(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>系统默认</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Search For Help On...</source>
+        <translation>搜索帮助(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于 Vaporwright(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vaporwright</source>
+        <translation>打开 Vaporwright(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>退出(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>frmReadDisclaimer</name>
+    <message>
+        <source>&amp;Read the Disclaimer</source>
+        <translation>阅读免责声明(&amp;R)</translation>
+    </message>
+    <message>
+        <source>I have read the Disclaimer and I:</source>
+        <translation>我已阅读免责声明，并且：</translation>
+    </message>
+    <message>
+        <source>&amp;Disagree</source>
+        <translation>不同意(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Agree</source>
+        <translation>同意(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t display at start-up</source>
+        <translation>启动时不再显示</translation>
+    </message>
+    <message>
+        <source>Vaporwright:  READ THE DISCLAIMER</source>
+        <translation>Vaporwright：  请阅读免责声明</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The language of the interface for this run: %1, or System for the system&apos;s. View &gt; Language chooses it for every run.</source>
+        <translation>本次运行的界面语言：%1，或 System 表示使用系统语言。“视图 &gt; 语言”可为每次运行选择语言。</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot; for --lang; choose one of %2, or System.</source>
+        <translation>--lang 的语言“%1”未知；请从 %2 或 System 中选择。</translation>
+    </message>
+    <message>
+        <source>A calculator of the properties of moist air, with a psychrometric chart.</source>
+        <translation>湿空气参数计算器，附焓湿图。</translation>
+    </message>
+    <message>
+        <source>A project file (.vwproj) to open in the chart window.</source>
+        <translation>要在焓湿图窗口中打开的项目文件（.vwproj）。</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>[project]</source>
+        <translation>[项目]</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Problem</name>
+    <message>
+        <source>The dry bulb lies outside -148 °F to 400 °F (-100 °C to 204.4 °C).</source>
+        <translation>干球温度超出 -148 °F 至 400 °F（-100 °C 至 204.4 °C）。</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is below zero.</source>
+        <translation>含湿量小于零。</translation>
+    </message>
+    <message>
+        <source>The point holds more water than saturated air: it is fog, not air.</source>
+        <translation>该点含水量超过饱和空气：这是雾，不是空气。</translation>
+    </message>
+    <message>
+        <source>The atmospheric pressure must be above zero and at most ten atmospheres.</source>
+        <translation>大气压力必须大于零且不超过十个大气压。</translation>
+    </message>
+    <message>
+        <source>The two points are the same air.</source>
+        <translation>两个点是同一空气状态。</translation>
+    </message>
+    <message>
+        <source>The two points are at different atmospheric pressures.</source>
+        <translation>两个点处于不同的大气压力。</translation>
+    </message>
+    <message>
+        <source>The airflow must be greater than zero.</source>
+        <translation>风量必须大于零。</translation>
+    </message>
+    <message>
+        <source>The process line does not meet the saturation curve below the leaving air.</source>
+        <translation>过程线在出口空气以下不与饱和线相交。</translation>
+    </message>
+    <message>
+        <source>The apparatus dew point must lie below the entering air&apos;s dry bulb and no higher than its dew point.</source>
+        <translation>机器露点必须低于进口空气干球温度，且不高于其露点。</translation>
+    </message>
+    <message>
+        <source>The bypass factor must be at least 0 and less than 1.</source>
+        <translation>旁通系数必须不小于 0 且小于 1。</translation>
+    </message>
+    <message>
+        <source>The line from the entering air to the apparatus dew point passes through fog: the apparatus dew point is too low for this air.</source>
+        <translation>从进口空气到机器露点的连线穿过雾区：机器露点对该空气而言过低。</translation>
+    </message>
+    <message>
+        <source>The PMV model takes 0.8 to 4 met, 0 to 2 clo and an air speed of 0 to 1 m/s.</source>
+        <translation>PMV 模型适用于 0.8 至 4 met、0 至 2 clo 及 0 至 1 m/s 的风速。</translation>
+    </message>
+    <message>
+        <source>The PMV model applies only from 50 °F to 86 °F (10 °C to 30 °C) with a vapour pressure of at most 2.7 kPa.</source>
+        <translation>PMV 模型仅适用于 50 °F 至 86 °F（10 °C 至 30 °C）且水蒸气分压力不超过 2.7 kPa 的情况。</translation>
+    </message>
+    <message>
+        <source>The zone has no limits.</source>
+        <translation>该区域没有限值。</translation>
+    </message>
+    <message>
+        <source>A lower limit of the zone lies above its upper limit, or outside the range of real air.</source>
+        <translation>区域的某个下限高于其上限，或超出真实空气的范围。</translation>
+    </message>
+    <message>
+        <source>The air cannot be calculated.</source>
+        <translation>无法计算该空气。</translation>
+    </message>
+</context>
+<context>
+    <name>processes::Process</name>
+    <message>
+        <source>Sensible heating</source>
+        <translation>显热加热</translation>
+    </message>
+    <message>
+        <source>Sensible cooling</source>
+        <translation>显热冷却</translation>
+    </message>
+    <message>
+        <source>Cooling and dehumidifying</source>
+        <translation>冷却除湿</translation>
+    </message>
+    <message>
+        <source>Dehumidifying</source>
+        <translation>除湿</translation>
+    </message>
+    <message>
+        <source>Heating and dehumidifying</source>
+        <translation>加热除湿</translation>
+    </message>
+    <message>
+        <source>Desiccant (adiabatic) dehumidifying</source>
+        <translation>转轮（绝热）除湿</translation>
+    </message>
+    <message>
+        <source>Evaporative (adiabatic) humidification</source>
+        <translation>蒸发（绝热）加湿</translation>
+    </message>
+    <message>
+        <source>Steam humidification</source>
+        <translation>蒸汽加湿</translation>
+    </message>
+    <message>
+        <source>Heating and humidifying</source>
+        <translation>加热加湿</translation>
+    </message>
+    <message>
+        <source>Cooling and humidifying</source>
+        <translation>冷却加湿</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Columns</name>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3).</source>
+        <translation>列“%1”：%2 没有这个单位（单位：%3）。</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot;: no such unit of %2 (units: %3)</source>
+        <translation>列“%1”：%2 没有这个单位（单位：%3）</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4.</source>
+        <translation>列“%1”未给出单位；请用 %2 的单位之一命名（%3），例如 %2_%4。</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; gives no unit; name it with one of the units of %2 (%3), such as %2_%4</source>
+        <translation>列“%1”未给出单位；请用 %2 的单位之一命名（%3），例如 %2_%4</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Report</name>
+    <message>
+        <source>line longer than 16 MiB</source>
+        <translation>行长度超过 16 MiB</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>字段数不对</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>某个值不是数字</translation>
+    </message>
+    <message>
+        <source>no such date or hour</source>
+        <translation>日期或小时不存在</translation>
+    </message>
+    <message>
+        <source>leap day (29 February)</source>
+        <translation>闰日（2 月 29 日）</translation>
+    </message>
+    <message>
+        <source>hour already read</source>
+        <translation>该小时已读取</translation>
+    </message>
+    <message>
+        <source>missing dry bulb</source>
+        <translation>缺少干球温度</translation>
+    </message>
+    <message>
+        <source>dry bulb out of range</source>
+        <translation>干球温度超出范围</translation>
+    </message>
+    <message>
+        <source>missing station pressure</source>
+        <translation>缺少站点气压</translation>
+    </message>
+    <message>
+        <source>station pressure out of range</source>
+        <translation>站点气压超出范围</translation>
+    </message>
+    <message>
+        <source>missing dew point</source>
+        <translation>缺少露点</translation>
+    </message>
+    <message>
+        <source>dew point out of range</source>
+        <translation>露点超出范围</translation>
+    </message>
+    <message>
+        <source>missing relative humidity</source>
+        <translation>缺少相对湿度</translation>
+    </message>
+    <message>
+        <source>relative humidity out of range</source>
+        <translation>相对湿度超出范围</translation>
+    </message>
+    <message>
+        <source>missing wet bulb</source>
+        <translation>缺少湿球温度</translation>
+    </message>
+    <message>
+        <source>wet bulb out of range</source>
+        <translation>湿球温度超出范围</translation>
+    </message>
+    <message>
+        <source>missing humidity ratio</source>
+        <translation>缺少含湿量</translation>
+    </message>
+    <message>
+        <source>humidity ratio out of range</source>
+        <translation>含湿量超出范围</translation>
+    </message>
+    <message>
+        <source>humidity above saturation</source>
+        <translation>湿度超过饱和</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>无法打开该文件。</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>没有这个文件。</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>这是一个文件夹，不是文件。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file but a pipe, a socket or a device.</source>
+        <translation>这不是普通文件，而是管道、套接字或设备。</translation>
+    </message>
+    <message>
+        <source>Permission to read the file is denied.</source>
+        <translation>没有读取该文件的权限。</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end.</source>
+        <translation>无法将该文件读到末尾。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>该文件为空。</translation>
+    </message>
+    <message>
+        <source>The file is not an EnergyPlus weather file: it does not begin with LOCATION.</source>
+        <translation>该文件不是 EnergyPlus 气象文件：它不以 LOCATION 开头。</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header.</source>
+        <translation>文件在文件头内结束。</translation>
+    </message>
+    <message>
+        <source>A line of the file&apos;s header is longer than 16 MiB.</source>
+        <translation>文件头中某一行超过 16 MiB。</translation>
+    </message>
+    <message>
+        <source>The header has more than 16384 columns.</source>
+        <translation>文件头超过 16384 列。</translation>
+    </message>
+    <message>
+        <source>No column is named timestamp, time, date or datetime.</source>
+        <translation>没有名为 timestamp、time、date 或 datetime 的列。</translation>
+    </message>
+    <message>
+        <source>No dry bulb column with its unit, such as dry_bulb_C.</source>
+        <translation>没有带单位的干球温度列，例如 dry_bulb_C。</translation>
+    </message>
+    <message>
+        <source>No humidity column with its unit, such as relative_humidity_pct, dew_point_C, wet_bulb_C or humidity_ratio_g/kg.</source>
+        <translation>没有带单位的湿度列，例如 relative_humidity_pct、dew_point_C、wet_bulb_C 或 humidity_ratio_g/kg。</translation>
+    </message>
+    <message>
+        <source>More than one humidity column: keep one of relative humidity, dew point, wet bulb and humidity ratio.</source>
+        <translation>湿度列不止一个：请在相对湿度、露点、湿球温度和含湿量中只保留一个。</translation>
+    </message>
+    <message>
+        <source>More than one pressure or altitude column: keep one.</source>
+        <translation>压力或海拔列不止一个：请只保留一个。</translation>
+    </message>
+    <message>
+        <source>A column names a quantity without a unit the program reads, such as pressure_kPa or altitude_m.</source>
+        <translation>某列给出的量没有程序可读的单位，例如 pressure_kPa 或 altitude_m。</translation>
+    </message>
+</context>
+<context>
+    <name>weather::Site</name>
+    <message>
+        <source>The site&apos;s elevation lies outside the range of the altitude polynomial (-609.6 m to 19812 m): the chart is drawn for the median station pressure of the file.</source>
+        <translation>站点海拔超出海拔多项式的范围（-609.6 m 至 19812 m）：图表按文件站点气压的中位数绘制。</translation>
+    </message>
+    <message>
+        <source>The file gives no elevation: the chart is drawn for the median station pressure of the file.</source>
+        <translation>文件未给出海拔：图表按文件站点气压的中位数绘制。</translation>
+    </message>
+</context>
+</TS>
