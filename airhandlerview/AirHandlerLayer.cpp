@@ -128,6 +128,11 @@ void AirHandlerLayer::paint(QPainter& painter, const LayerContext& context) cons
     const QColor chain = AirHandlerChainColour();
     const QColor shr = AirHandlerShrColour();
 
+    // Labels by importance: the points' names first, then the components'.
+    std::vector<std::optional<PlacedLabel>> markLabels;
+    for (const Mark& mark : shapes.marks)
+        markLabels.push_back(labels.place(mark.name, mark.at, fm, kMarkRadius + 2.0));
+
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
@@ -160,18 +165,26 @@ void AirHandlerLayer::paint(QPainter& painter, const LayerContext& context) cons
         arrowLabels.push_back(labels.place(arrow.name, line.center(), fm, 3.0));
     }
 
-    std::vector<std::optional<PlacedLabel>> markLabels;
+    // The line named by its ratio, a quarter of the way in from its end on
+    // the room's far side, clear of the chain.
+    std::optional<PlacedLabel> shrLabel;
+    if (const CaseSolution* s = shownCase();
+        s && s->sensibleHeatRatio && shapes.shrLine.size() >= 4)
+        shrLabel = labels.place(Tr("SHR %1").arg(NumberText(*s->sensibleHeatRatio, 2)),
+                                shapes.shrLine[shapes.shrLine.size() * 3 / 4], fm, 3.0);
+
     for (const Mark& mark : shapes.marks) {
         painter.setPen(QPen(Qt::white, 1.2));
         painter.setBrush(mark.handle ? chain : shr);
         painter.drawEllipse(mark.at, kMarkRadius, kMarkRadius);
-        markLabels.push_back(labels.place(mark.name, mark.at, fm, kMarkRadius + 2.0));
     }
     painter.setBrush(Qt::NoBrush);
     for (const auto& label : arrowLabels) {
         if (label)
             DrawPlacedLabel(painter, *label, chain, Patch());
     }
+    if (shrLabel)
+        DrawPlacedLabel(painter, *shrLabel, shr, Patch());
     for (const auto& label : markLabels) {
         if (label)
             DrawPlacedLabel(painter, *label, chain.darker(140), Patch());

@@ -207,7 +207,7 @@ private:
     void askExportAirHandlerCsv(bool components);
     // The weather's design conditions, for the air handler's outdoor air.
     void passWeatherDesign();
-    // The chain of the case shown and the rollup of both cases.
+    // The chain of each case and the rollup of both.
     void appendAirHandlerTables(ReportDocument& document) const;
 
     PsychroChart* chart_ = nullptr;

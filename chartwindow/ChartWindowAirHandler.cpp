@@ -153,18 +153,22 @@ void ChartWindow::appendAirHandlerTables(ReportDocument& document) const {
     const project::AirHandlerResult* result = project_->airHandlerResult();
     if (result == nullptr)
         return;
-    const airhandler::Season season = airHandler_->season();
-    airhandler::Table chain = airhandler::ComponentsTable(result->design, result->solution, season);
-    if (!result->solution.of(season).ok()) {
-        for (auto& row : chain.rows) {
-            if (!row.empty())
-                row.back() = result->refusal(season);
+    // The chain of each case, then the two side by side.
+    for (const airhandler::Season season :
+         {airhandler::Season::Summer, airhandler::Season::Winter}) {
+        airhandler::Table chain =
+            airhandler::ComponentsTable(result->design, result->solution, season);
+        if (!result->solution.of(season).ok()) {
+            for (auto& row : chain.rows) {
+                if (!row.empty())
+                    row.back() = result->refusal(season);
+            }
         }
+        document.sections.push_back({season == airhandler::Season::Summer
+                                         ? tr("Air handler, summer case: the chain")
+                                         : tr("Air handler, winter case: the chain"),
+                                     ReportTable(chain)});
     }
-    document.sections.push_back({season == airhandler::Season::Summer
-                                     ? tr("Air handler, summer case: the chain")
-                                     : tr("Air handler, winter case: the chain"),
-                                 ReportTable(chain)});
     document.sections.push_back(
         {tr("Air handler: rollup of both cases"),
          ReportTable(airhandler::RollupTable(result->design, result->solution))});

@@ -359,6 +359,69 @@ TEST_F(AirHandlerPanelTest, ExportsBothTablesAsValidCsv) {
     EXPECT_FALSE(QFile::exists(none));
 }
 
+// Every kind of component, every option and choice, comes back from its
+// dialog as it went in when nothing is typed: no field reads into another's
+// place, no choice is shifted.
+TEST(ComponentDialogTest, EveryKindComesBackUnchanged) {
+    airhandler::HeatRecovery plate;
+    plate.exchanger = airhandler::Exchanger::Plate;
+    plate.exhaustAirflow = processes::Airflow{1800.0, processes::AirflowUnit::Cfm};
+    airhandler::MixingBox box;
+    box.economizer = airhandler::Economizer::DryBulb;
+    box.highLimitDryBulbF = 70.0;
+    box.maximumShare = 0.8;
+    airhandler::HeatingCoil preheat;
+    preheat.role = airhandler::HeatingRole::Preheat;
+    preheat.by = airhandler::HeatingBy::Rise;
+    airhandler::CoolingCoil coil;
+    coil.by = airhandler::CoolingBy::ApparatusDewPoint;
+    airhandler::SupplyFan fan;
+    fan.by = airhandler::FanBy::Power;
+    fan.powerUnit = airhandler::PowerUnit::Horsepower;
+    fan.motorInAirstream = false;
+    airhandler::Humidifier adiabatic;
+    adiabatic.kind = airhandler::HumidifierKind::Adiabatic;
+    adiabatic.by = airhandler::HumidifierBy::LeavingDewPoint;
+    const airhandler::Component components[] = {
+        airhandler::HeatRecovery{}, plate, box, preheat, coil, fan, adiabatic,
+        airhandler::Humidifier{}};
+    for (const auto& component : components) {
+        SCOPED_TRACE(std::string(airhandler::ComponentName(component)));
+        ComponentDialog ip(component, UnitSystem::IP, processes::AirflowUnit::Cfm, {});
+        QString why;
+        const auto back = ip.edited(why);
+        ASSERT_TRUE(back) << why.toStdString();
+        EXPECT_EQ(*back, component);
+        // In SI the temperatures go through °C with two decimals.
+        ComponentDialog si(component, UnitSystem::SI, processes::AirflowUnit::Cfm, {});
+        const auto again = si.edited(why);
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->index(), component.index());
+    }
+    // A number that is no number is said, and nothing comes back.
+    ComponentDialog dialog(airhandler::CoolingCoil{}, UnitSystem::IP, processes::AirflowUnit::Cfm,
+                           {});
+    dialog.field(QStringLiteral("Bypass factor"))->setText(QStringLiteral("a tenth"));
+    QString why;
+    EXPECT_FALSE(dialog.edited(why));
+    EXPECT_TRUE(why.contains(QStringLiteral("a tenth")));
+}
+
+TEST(AirHandlerPanelSi, ShowsAndReadsTheProjectsUnits) {
+    project::Project project;
+    ASSERT_EQ(project.setAtmosphere({basPsychroFun::units::kAtmospherePsia, UnitSystem::SI}),
+              QString());
+    AirHandlerPanel panel(&project);
+    panel.createAirHandler();
+    const auto& c = panel.controls();
+    EXPECT_EQ(c.roomValue[0]->text(), NumberText(23.89, 2)); // 75 °F
+    EXPECT_TRUE(c.supplyResult->text().contains(QStringLiteral("°C")));
+    c.roomValue[0]->setText(NumberText(24.0, 2));
+    c.roomValue[0]->setModified(true);
+    emit c.roomValue[0]->editingFinished();
+    EXPECT_NEAR(project.airHandler()->summer.room.first.value, 75.2, 1e-9);
+}
+
 TEST(AirHandlerUnits, LoadsConvertBothWays) {
     struct Case {
         LoadUnit unit;

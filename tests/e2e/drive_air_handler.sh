@@ -52,6 +52,11 @@ focus '^Psychrometric Chart'
 # The Air Handler tab, its example design, then 80,000 Btu/h sensible.
 xdotool key alt+i
 xdotool key alt+a
+# The button clicks a moment after its key; the window's title then marks
+# the unsaved work.
+wait_for xdotool search --onlyvisible --name '^Psychrometric Chart\*' >/dev/null ||
+    fail "Design an Air Handler made no air handler"
+focus '^Psychrometric Chart'
 xdotool key alt+s ctrl+a
 xdotool type 80000
 xdotool key Tab
@@ -62,8 +67,9 @@ load=$(summer_of "$files/typed.csv" 'Room sensible load (Btu/h)')
 [ "$(grep -c $'\r$' "$files/typed.csv")" -eq "$(wc -l <"$files/typed.csv")" ] ||
     fail "a line of the rollup does not end in CR LF"
 
+# Edit > Undo from the menu: Ctrl+Z in a field undoes the field's typing.
 focus '^Psychrometric Chart'
-xdotool key ctrl+z
+xdotool key alt+e u
 export_rollup "$files/undone.csv"
 load=$(summer_of "$files/undone.csv" 'Room sensible load (Btu/h)')
 [ "$load" = 100000 ] || fail "after Undo the summer sensible load is '$load', not 100000"
