@@ -170,8 +170,9 @@ void AirHandlerLayer::paint(QPainter& painter, const LayerContext& context) cons
     std::optional<PlacedLabel> shrLabel;
     if (const CaseSolution* s = shownCase();
         s && s->sensibleHeatRatio && shapes.shrLine.size() >= 4)
-        shrLabel = labels.place(Tr("SHR %1").arg(NumberText(*s->sensibleHeatRatio, 2)),
-                                shapes.shrLine[shapes.shrLine.size() * 3 / 4], fm, 3.0);
+        shrLabel =
+            labels.place(AirHandlerLayer::tr("SHR %1").arg(NumberText(*s->sensibleHeatRatio, 2)),
+                         shapes.shrLine[shapes.shrLine.size() * 3 / 4], fm, 3.0);
 
     for (const Mark& mark : shapes.marks) {
         painter.setPen(QPen(Qt::white, 1.2));

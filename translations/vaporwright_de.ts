@@ -838,6 +838,10 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
         <source>%1 from %2 to %3</source>
         <translation>%1 von %2 auf %3</translation>
     </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>SHF %1</translation>
+    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>

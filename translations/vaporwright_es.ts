@@ -838,6 +838,10 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
         <source>%1 from %2 to %3</source>
         <translation>%1 de %2 a %3</translation>
     </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>

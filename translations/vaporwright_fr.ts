@@ -838,6 +838,10 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
         <source>%1 from %2 to %3</source>
         <translation>%1 de %2 à %3</translation>
     </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>

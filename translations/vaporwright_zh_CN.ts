@@ -838,6 +838,10 @@ Thank you all for your patience during the development of this software.</source
         <source>%1 from %2 to %3</source>
         <translation>%1 从 %2 到 %3</translation>
     </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>显热比 %1</translation>
+    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>
