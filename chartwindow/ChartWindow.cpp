@@ -6,6 +6,7 @@
 #include "chartwindow/WindowFit.h"
 #include "engine/Units.h"
 #include "settings/SettingsStore.h"
+#include "translations/Message.h"
 #include "workbench/ProjectLayer.h"
 
 #include <algorithm>
@@ -359,8 +360,8 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
     progress.close();
 
     if (file.problem != weather::FileProblem::None) {
-        const auto why = weather::DescribeFileProblem(file.problem, file.problemColumn);
-        return fail(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+        return fail(translations::Translated(
+            weather::FileProblemMessage(file.problem, file.problemColumn)));
     }
     if (file.report.cancelled)
         return fail(tr("reading was cancelled."));
