@@ -1,5 +1,5 @@
-// The real calculator window in German, as a user makes it: View > Language >
-// Deutsch, then View > Chart, with something in every tab (points, a
+// The real calculator window in German (and in French), as a user makes it:
+// View > Language > Deutsch, then View > Chart, with something in every tab (points, a
 // process, a user zone, an air handler, a year of Chicago's weather). Every
 // widget of the chart window is walked (labels, buttons, actions of every
 // menu, tab texts, table headers, group boxes) on every tab, and no word the
@@ -12,6 +12,7 @@
 #include "project/Project.h"
 #include "translations/Languages.h"
 
+#include <map>
 #include <set>
 
 #include <QAbstractItemView>
@@ -26,9 +27,8 @@
 
 namespace {
 
-// Words the German interface shares with the English one, each for a
-// reason: symbols and abbreviations of the trade, units, names, and words
-// that are German too.
+// Words the translated interfaces share with the English one, each for a
+// reason: symbols and abbreviations of the trade, units, proper names.
 const std::set<QString> kShared{
     // The comfort model's indexes and the chart's styles (proper names).
     QStringLiteral("PMV"), QStringLiteral("PPD"), QStringLiteral("ASHRAE"),
@@ -42,14 +42,27 @@ const std::set<QString> kShared{
     QStringLiteral("Btu"), QStringLiteral("cfm"), QStringLiteral("kPa"), QStringLiteral("kW"),
     QStringLiteral("hp"), QStringLiteral("tons"), QStringLiteral("ft"), QStringLiteral("kg"),
     QStringLiteral("kJ"), QStringLiteral("IP"), QStringLiteral("SI"),
-    // The same word in German: nouns, adjectives ("Sensible Last",
-    // "Absolute Feuchte"), abbreviations and the months the weather panel
-    // filters by.
-    QStringLiteral("Name"), QStringLiteral("Status"), QStringLiteral("Winter"),
-    QStringLiteral("Latent"), QStringLiteral("Zone"), QStringLiteral("in"),
-    QStringLiteral("Sensible"), QStringLiteral("sensible"), QStringLiteral("Absolute"),
-    QStringLiteral("min"), QStringLiteral("max"), QStringLiteral("Jan"), QStringLiteral("Feb"),
-    QStringLiteral("Apr"), QStringLiteral("Aug"), QStringLiteral("Nov")};
+    // Shared by German and French: abbreviations, and the adjective of
+    // sensible heat.
+    QStringLiteral("min"), QStringLiteral("max"), QStringLiteral("Sensible"),
+    QStringLiteral("sensible")};
+
+// The same word in the language: nouns, adjectives ("Sensible Last",
+// "Absolute Feuchte"), prepositions, and the months the weather panel
+// filters by.
+const std::map<QString, std::set<QString>> kSameWord{
+    {QStringLiteral("de"),
+     {QStringLiteral("Name"), QStringLiteral("Status"), QStringLiteral("Winter"),
+      QStringLiteral("Latent"), QStringLiteral("Zone"), QStringLiteral("in"),
+      QStringLiteral("Absolute"), QStringLiteral("Jan"), QStringLiteral("Feb"),
+      QStringLiteral("Apr"), QStringLiteral("Aug"), QStringLiteral("Nov")}},
+    {QStringLiteral("fr"),
+     {QStringLiteral("Air"), QStringLiteral("air"), QStringLiteral("Condition"),
+      QStringLiteral("Conditions"), QStringLiteral("Message"), QStringLiteral("Point"),
+      QStringLiteral("point"), QStringLiteral("Points"), QStringLiteral("points"),
+      QStringLiteral("Second"), QStringLiteral("Site"), QStringLiteral("site"),
+      QStringLiteral("Zones"), QStringLiteral("zone"), QStringLiteral("altitude"),
+      QStringLiteral("saturation"), QStringLiteral("by")}}};
 
 // The words of a text: letters only, markup and mnemonics removed.
 QStringList WordsOf(QString text) {
@@ -58,7 +71,7 @@ QStringList WordsOf(QString text) {
     return text.split(QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts);
 }
 
-class GermanChartWindow : public WindowTest {
+class TranslatedChartWindow : public WindowTest, public ::testing::WithParamInterface<QString> {
 protected:
     void TearDown() override {
         translations::Install(*qApp, QStringLiteral("en"));
@@ -108,7 +121,8 @@ protected:
     }
 };
 
-TEST_F(GermanChartWindow, NoEnglishWordIsLeftInTheChartWindow) {
+TEST_P(TranslatedChartWindow, NoEnglishWordIsLeftInTheChartWindow) {
+    const QString code = GetParam();
     const calculator::frmMainTestView v = view();
     v.menuView().mnuViewChart->trigger();
     chart::ChartWindow* window = v.chartWindow();
@@ -135,22 +149,23 @@ TEST_F(GermanChartWindow, NoEnglishWordIsLeftInTheChartWindow) {
     ASSERT_GT(english.size(), 200u);
 
     // View > Language > Deutsch, as the user chooses it.
-    QAction* german = nullptr;
+    QAction* language = nullptr;
     for (QAction* item : v.menuView().mnuViewLanguageItem) {
-        if (item->data().toString() == u"de")
-            german = item;
+        if (item->data().toString() == code)
+            language = item;
     }
-    ASSERT_NE(german, nullptr);
-    german->trigger();
+    ASSERT_NE(language, nullptr);
+    language->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCoreApplication::processEvents();
-    ASSERT_EQ(translations::Spoken(*qApp), u"de");
+    ASSERT_EQ(translations::Spoken(*qApp), code);
 
     const QStringList germanTexts = TextsOf(*window);
     QStringList left;
     for (const QString& word : WordsOf(germanTexts)) {
         // Single letters are the points' names and symbols.
         if (word.size() > 1 && english.count(word) > 0 && kShared.count(word) == 0 &&
+            kSameWord.at(code).count(word) == 0 &&
             // The weather file's path and its site's name.
             !::WordsOf(weatherFile).contains(word, Qt::CaseInsensitive))
             left << word;
@@ -167,5 +182,8 @@ TEST_F(GermanChartWindow, NoEnglishWordIsLeftInTheChartWindow) {
     }
     EXPECT_EQ(left, QStringList()) << where.join(QStringLiteral("\n")).toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedChartWindow, ::testing::Values(u"de"_qs, u"fr"_qs),
+                         [](const auto& row) { return row.param.toStdString(); });
 
 } // namespace
