@@ -26,15 +26,11 @@ constexpr double kArrowWidth = 7.0;
 // Points of the SHR line across the chart's dry-bulb range.
 constexpr int kShrLinePoints = 48;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("chart::AirHandlerLayer", text);
-}
-
 QString ComponentText(std::string_view name) {
     // The air handler's own English names, translated where a translation
     // gives them.
     const QByteArray utf8(name.data(), static_cast<qsizetype>(name.size()));
-    return QCoreApplication::translate("airhandler", utf8.constData());
+    return QCoreApplication::translate("airhandler::Component", utf8.constData());
 }
 
 QPointF Plane(const processes::AirState& air) {
@@ -100,13 +96,17 @@ AirHandlerLayer::Shapes AirHandlerLayer::shapesFor(const ChartMapping& m) const 
     // The supply air carries the loads to the room, along the SHR line.
     shapes.mixing.push_back({QString(), pixel(s->supply), pixel(s->room)});
 
-    shapes.marks.push_back({Tr("Room"), pixel(s->room), AirHandlerHandle::Room});
+    shapes.marks.push_back({QCoreApplication::translate("chart::AirHandlerLayer", "Room"),
+                            pixel(s->room), AirHandlerHandle::Room});
     if (mixes) {
-        shapes.marks.push_back({Tr("Outdoor"), pixel(s->outdoor), AirHandlerHandle::Outdoor});
+        shapes.marks.push_back({QCoreApplication::translate("chart::AirHandlerLayer", "Outdoor"),
+                                pixel(s->outdoor), AirHandlerHandle::Outdoor});
         if (s->outdoorShare < 1.0)
-            shapes.marks.push_back({Tr("Mixed"), pixel(s->mixed), std::nullopt});
+            shapes.marks.push_back({QCoreApplication::translate("chart::AirHandlerLayer", "Mixed"),
+                                    pixel(s->mixed), std::nullopt});
     }
-    shapes.marks.push_back({Tr("Supply"), pixel(s->supply), AirHandlerHandle::Supply});
+    shapes.marks.push_back({QCoreApplication::translate("chart::AirHandlerLayer", "Supply"),
+                            pixel(s->supply), AirHandlerHandle::Supply});
     return shapes;
 }
 
@@ -172,7 +172,8 @@ void AirHandlerLayer::paint(QPainter& painter, const LayerContext& context) cons
     std::optional<PlacedLabel> shrLabel;
     if (const CaseSolution* s = shownCase();
         s && s->sensibleHeatRatio && shapes.shrLine.size() >= 4)
-        shrLabel = labels.place(Tr("SHR %1").arg(NumberText(*s->sensibleHeatRatio, 2)),
+        shrLabel = labels.place(QCoreApplication::translate("chart::AirHandlerLayer", "SHR %1")
+                                    .arg(NumberText(*s->sensibleHeatRatio, 2)),
                                 shapes.shrLine[shapes.shrLine.size() * 3 / 4], fm, 3.0);
 
     for (const Mark& mark : shapes.marks) {
@@ -211,10 +212,13 @@ std::optional<AirHandlerHandle> AirHandlerLayer::handleNear(const ChartMapping& 
 }
 
 QString AirHandlerDescription(const project::AirHandlerResult& result, Season season) {
-    const QString caseName = season == Season::Summer ? Tr("Summer") : Tr("Winter");
+    const QString caseName = season == Season::Summer
+                                 ? QCoreApplication::translate("chart::AirHandlerLayer", "Summer")
+                                 : QCoreApplication::translate("chart::AirHandlerLayer", "Winter");
     const auto& outcome = result.solution.of(season);
     if (!outcome.ok())
-        return Tr("Air handler, %1: no solution. %2")
+        return QCoreApplication::translate("chart::AirHandlerLayer",
+                                           "Air handler, %1: no solution. %2")
             .arg(caseName, QString::fromStdString(result.refusal(season)));
     const CaseSolution& s = outcome.value();
     const UnitSystem system = result.design.system;
@@ -222,11 +226,14 @@ QString AirHandlerDescription(const project::AirHandlerResult& result, Season se
         return NumberText(TemperatureShown(air.dryBulbF, system), 1) + TemperatureSymbol(system);
     };
     QStringList parts;
-    parts << Tr("Air handler, %1: room %2, outdoor %3, mixed %4, supply %5")
+    parts << QCoreApplication::translate(
+                 "chart::AirHandlerLayer",
+                 "Air handler, %1: room %2, outdoor %3, mixed %4, supply %5")
                  .arg(caseName, t(s.room), t(s.outdoor), t(s.mixed), t(s.supply));
     for (const airhandler::ComponentResult& c : s.components) {
         if (c.active)
-            parts << Tr("%1 from %2 to %3").arg(ComponentText(c.name), t(c.entering), t(c.leaving));
+            parts << QCoreApplication::translate("chart::AirHandlerLayer", "%1 from %2 to %3")
+                         .arg(ComponentText(c.name), t(c.entering), t(c.leaving));
     }
     return parts.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

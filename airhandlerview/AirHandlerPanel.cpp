@@ -91,37 +91,52 @@ int AirflowDecimals(processes::AirflowUnit unit) {
 
 // A line of the chain: its position, name and what it is set to.
 QString ComponentLine(int index, const airhandler::Component& component) {
-    const QString name = Ah(airhandler::ComponentName(component));
+    const QString name = QCoreApplication::translate(
+        "airhandler::Component", std::string(airhandler::ComponentName(component)).c_str());
     const QString how = std::visit(
         [](const auto& k) -> QString {
             using K = std::decay_t<decltype(k)>;
-            const auto tr = [](const char* text) {
-                return QCoreApplication::translate("chart::AirHandlerPanel", text);
+            const auto text = [](const char* source) -> QString {
+                return QCoreApplication::translate("chart::AirHandlerPanel", source);
             };
             if constexpr (std::is_same_v<K, airhandler::HeatRecovery>)
-                return tr("sensible %1, latent %2")
+                return text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "sensible %1, latent %2"))
                     .arg(NumberText(k.sensibleEffectiveness, 2),
                          NumberText(k.latentEffectiveness, 2));
             else if constexpr (std::is_same_v<K, airhandler::MixingBox>)
-                return k.economizer == airhandler::Economizer::None ? tr("no economizer")
+                return k.economizer == airhandler::Economizer::None
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "no economizer"))
                        : k.economizer == airhandler::Economizer::DryBulb
-                           ? tr("dry-bulb economizer")
-                           : tr("enthalpy economizer");
+                           ? text(
+                                 QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "dry-bulb economizer"))
+                           : text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel",
+                                                    "enthalpy economizer"));
             else if constexpr (std::is_same_v<K, airhandler::HeatingCoil>)
-                return k.by == airhandler::HeatingBy::ToSupply ? tr("to the supply air")
-                       : k.by == airhandler::HeatingBy::Rise   ? tr("by a rise")
-                                                               : tr("to a leaving dry bulb");
+                return k.by == airhandler::HeatingBy::ToSupply
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "to the supply air"))
+                       : k.by == airhandler::HeatingBy::Rise
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "by a rise"))
+                           : text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel",
+                                                    "to a leaving dry bulb"));
             else if constexpr (std::is_same_v<K, airhandler::CoolingCoil>)
                 return k.by == airhandler::CoolingBy::ToSupplyHumidity
-                           ? tr("to the supply's humidity")
-                       : k.by == airhandler::CoolingBy::ToSupplyState ? tr("to the supply air")
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel",
+                                                    "to the supply's humidity"))
+                       : k.by == airhandler::CoolingBy::ToSupplyState
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "to the supply air"))
                        : k.by == airhandler::CoolingBy::ApparatusDewPoint
-                           ? tr("by ADP and bypass factor")
-                           : tr("to a leaving dry bulb and RH");
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel",
+                                                    "by ADP and bypass factor"))
+                           : text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel",
+                                                    "to a leaving dry bulb and RH"));
             else if constexpr (std::is_same_v<K, airhandler::SupplyFan>)
-                return k.by == airhandler::FanBy::Rise ? tr("by a rise") : tr("by its power");
+                return k.by == airhandler::FanBy::Rise
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "by a rise"))
+                           : text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "by its power"));
             else
-                return k.kind == airhandler::HumidifierKind::Steam ? tr("steam") : tr("adiabatic");
+                return k.kind == airhandler::HumidifierKind::Steam
+                           ? text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "steam"))
+                           : text(QT_TRANSLATE_NOOP("chart::AirHandlerPanel", "adiabatic"));
         },
         component);
     return QStringLiteral("%1. %2 (%3)").arg(index + 1).arg(name, how);

@@ -24,8 +24,8 @@ ComponentDialog::ComponentDialog(const Component& component, basPsychroFun::Unit
                                  processes::AirflowUnit airflowUnit, Apply apply, QWidget* parent)
     : QDialog(parent), value_(component), system_(system), airflowUnit_(airflowUnit),
       apply_(std::move(apply)) {
-    const QString name =
-        QCoreApplication::translate("airhandler", std::string(ComponentName(component)).c_str());
+    const QString name = QCoreApplication::translate("airhandler::Component",
+                                                     std::string(ComponentName(component)).c_str());
     setWindowTitle(tr("%1 Settings").arg(name));
     setAccessibleName(windowTitle());
 

@@ -539,6 +539,543 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>Der Punkt wurde nicht verschoben: %1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Misch</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Zuluft</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>SHR %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>Lüftungsgerät, %1: keine Lösung. %2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>Lüftungsgerät, %1: Raum %2, Außenluft %3, Mischluft %4, Zuluft %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 von %2 auf %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensibel %1, latent %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>ohne Economizer</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>Economizer nach Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>Economizer nach Enthalpie</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>auf die Zuluft</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>um eine Erwärmung</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>auf eine Austrittstemperatur</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>auf die Feuchte der Zuluft</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>nach Taupunkt des Kühlers und Bypassfaktor</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>auf Austrittstemperatur und relative Feuchte</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>nach seiner Leistung</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>Dampf</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabat</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>&amp;Fall:</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>A&amp;ufgabe:</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>Das Projekt hat noch kein Lüftungsgerät. Beginnen Sie mit einem Beispiel: ein Raum mit 100.000 Btu/h sensiblen und 25.000 Btu/h latenten Lasten im Sommer, mit seinem Winterfall.</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>Lüftungsgerät &amp;auslegen</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>Einstellungen des Lüftungsgeräts</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>Zustand des Lüftungsgeräts</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>Meldung zum Lüftungsgerät</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>Lüftungsgerät entfernen</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Außenluft</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>erste</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>zweite</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1, %2 Größe</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1, %2 Wert</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Raum:</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>Raum, &amp;2.:</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>&amp;Sensible Last:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>&amp;Latente Last:</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>Lasteinheit:</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>Differenz zum Raum</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Volumenstrom</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>Zuluft &amp;per:</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>Einheit des Volumenstroms:</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>Au&amp;ßen:</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>Außen, 2.: (&amp;d)</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>Aus den Auslegungsbedingungen der Wetterdatei (&amp;g)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>Sommer beim Entfeuchtungs-Taupunkt (&amp;b)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>Sommerliche Außenluft am 0,4-%-Entfeuchtungs-Taupunkt mit der zugehörigen mittleren Trockenkugeltemperatur statt an der 0,4-%-Kühl-Trockenkugeltemperatur mit der zugehörigen mittleren Feuchtkugeltemperatur.</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>Anteil an der Zuluft</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>Außenluft &amp;nach:</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>Komponenten, in der Reihenfolge des Luftwegs</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Einfg fügt hinzu, Entf entfernt, Eingabe bearbeitet, Strg+Auf und Strg+Ab verschieben die Komponente.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>&amp;Wärmerückgewinnungsrad</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>&amp;Plattenwärmeübertrager</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>&amp;Mischkammer</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>&amp;Vorerhitzer</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>&amp;Kühler</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>&amp;Nacherhitzer</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>&amp;Zuluftventilateur</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>&amp;Dampfbefeuchter</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>&amp;Adiabater Befeuchter</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>Tabellen des Lüftungsgeräts</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>Zusammenfassung beider Fälle</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>Komponenten des gezeigten Falls</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>Zusammenfassung, Sommer und Winter</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>Komponenten des Falls</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>Komponenten e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>Zusammenfassung exportieren...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>Lüftungsgerät</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Fall</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Sensible Raumlast</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Latente Raumlast</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>Lasteinheit</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Sensibler Wärmefaktor des Raums</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>Zuluft nach</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>Wert der Zuluft</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Zuluft</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Einheit des Volumenstroms</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>Sommer beim Entfeuchtungs-Taupunkt</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>Außenluft nach</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>Wert der Außenluft</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>Komponenten</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>Komponente hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>Komponente bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>Komponente entfernen</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>Komponente nach oben</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>Komponente nach unten</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>Komponenten als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>Zusammenfassung als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>Lüftungsgerät auslegen</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>Lüftungsgerät entfernen</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>SHR %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>SHR –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>Zuluft %1 %2, %3 %4; %5 %6; %7 %8 trockene Luft</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>Keine Zuluft: der Fall hat keine Lösung.</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>Auslegungsbedingungen von %1</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>Öffnen Sie zuerst eine Wetterdatei.</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>Keine Lösung: %1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>Die Kette erreicht die Zuluft: sie deckt die sensible Raumlast zu %1 und die latente zu %2.</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>Die Luft am Ende der Kette verfehlt die Zuluft: sie deckt die sensible Raumlast zu %1 und die latente zu %2, nicht innerhalb von 1 %. Ordnen oder bemessen Sie die Komponenten, bis sie es tut.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Nicht geändert: %1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>Nicht geändert: „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>Öffnen Sie zuerst eine Wetterdatei: ihre Auslegungsbedingungen ergeben die Außenluft.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>Die Wetterdatei enthält keine 0,4-%-Entfeuchtungsauslegung.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>Die Wetterdatei enthält keine 0,4-%-Kühlauslegung.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>Die Wetterdatei enthält keine 99,6-%-Heizauslegung.</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Komponenten des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Zusammenfassung des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>Tonnen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -590,6 +1127,260 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     <message>
         <source>Psychrometric Chart</source>
         <translation>Psychrometrisches Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>Lüftungs&amp;gerät</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>Ko&amp;mponenten des Lüftungsgeräts exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>Zusammenfassung des &amp;Lüftungsgeräts exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Komponenten des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Zusammenfassung des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>Das Projekt hat kein Lüftungsgerät.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>Lüftungsgerät, Sommerfall: die Kette</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>Lüftungsgerät, Winterfall: die Kette</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>Lüftungsgerät: Zusammenfassung beider Fälle</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>Meldung zur Komponente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 bis 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Einheit: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>„%1“ ist keine Zahl für: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>&amp;Übertrager:</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Platte</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>&amp;Sensibler Wirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>&amp;Latenter Wirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>&amp;Vorgegebener Fortluftstrom (sonst ausgeglichen)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>&amp;Fortluftstrom:</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>&amp;Economizer:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>&amp;Obergrenze</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>&amp;Trockenkugeltemperatur der Obergrenze:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>&amp;Maximaler Außenluftanteil:</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Rolle:</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>Vorerhitzer</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>Nacherhitzer</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>&amp;Bemessen nach:</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Austrittstemperatur</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>Temperaturerhöhung</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>Auf die Zuluft</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>&amp;Austrittstemperatur:</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>Temperatur&amp;erhöhung:</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>Austrittstemperatur und relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>Taupunkt des Kühlers und Bypass</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>Auf die Feuchte der Zuluft</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>Relative &amp;Feuchte am Austritt:</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>&amp;Taupunkt des Kühlers:</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>&amp;Bypassfaktor:</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>&amp;Wärme nach:</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>&amp;Wellenleistung:</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>Leistungs&amp;einheit:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>&amp;Motorwirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>Motor im &amp;Luftstrom</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>Temperatur&amp;erhöhung:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Dampf</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>Adiabat</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>Taupunkt am Austritt</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>Relative Feuchte am Austritt</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>&amp;Taupunkt am Austritt:</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>&amp;Dampftemperatur:</translation>
     </message>
 </context>
 <context>

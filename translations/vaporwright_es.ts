@@ -539,6 +539,543 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>El punto no se movió: %1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezcla</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Impulsión</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>Climatizador, %1: sin solución. %2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>Climatizador, %1: local %2, exterior %3, mezcla %4, impulsión %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensible %1, latente %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>sin economizador</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>economizador por bulbo seco</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>economizador por entalpía</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>hasta el aire de impulsión</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>por un aumento</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>hasta un bulbo seco de salida</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>hasta la humedad de impulsión</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>por punto de rocío del aparato y factor de bypass</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>hasta bulbo seco y HR de salida</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>por su potencia</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>vapor</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabático</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>&amp;Caso:</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refrigeración</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Calefacción</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>F&amp;unción:</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>El proyecto aún no tiene climatizador. Empiece con un ejemplo: un local con 100.000 Btu/h de cargas sensibles y 25.000 Btu/h latentes en verano, con su caso de invierno.</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>Diseñar un clim&amp;atizador</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>Ajustes del climatizador</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>Estado del climatizador</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>Mensaje del climatizador</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>Quitar el climatizador</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Humedad relativa</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Humedad específica</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Entalpía</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Punto de rocío</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Aire exterior</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primera</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1, %2 propiedad</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1, %2 valor</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Local:</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>Local, &amp;2.ª:</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>Carga &amp;sensible:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>Carga &amp;latente:</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>Unidad de carga:</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>Diferencia con el local</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Caudal</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>Im&amp;pulsión por:</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>Unidad de caudal:</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>Ex&amp;terior:</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>Exterior, 2.ª (&amp;d):</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>Desde las condiciones de diseño del archivo meteorológico (&amp;g)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>Verano en el punto de rocío de deshumidificación (&amp;b)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>Aire exterior de verano en el punto de rocío de deshumidificación del 0,4 % con su bulbo seco medio coincidente, en lugar del bulbo seco de refrigeración del 0,4 % con su bulbo húmedo medio coincidente.</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>Fracción de la impulsión</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>Aire exterior &amp;por:</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>Componentes, en el orden en que el aire los atraviesa</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Insert añade, Supr quita, Intro edita, Ctrl+Arriba y Ctrl+Abajo mueven el componente.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>Rueda de &amp;recuperación</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>Recuperador de &amp;placas</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>Caja de &amp;mezcla</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>&amp;Batería de precalentamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>Batería de &amp;frío</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>Batería de re&amp;calentamiento</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>&amp;Ventilador de impulsión</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>Humectador de v&amp;apor</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>Humectador a&amp;diabático</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>Tablas del climatizador</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>Resumen de ambos casos</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>Componentes del caso mostrado</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>Resumen, verano e invierno</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>Componentes del caso</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>E&amp;xportar componentes...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>Exportar resumen...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>Climatizador</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Carga sensible del local</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Carga latente del local</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>Unidad de carga</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Factor de calor sensible del local</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>Impulsión por</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>Valor de impulsión</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Aire de impulsión</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Unidad de caudal</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>Verano en el punto de rocío de deshumidificación</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>Aire exterior por</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>Valor del aire exterior</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>Componentes</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>Añadir componente</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>Editar componente</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>Quitar componente</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>Subir componente</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>Bajar componente</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>Exportar componentes como CSV</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>Exportar resumen como CSV</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>Diseñar un climatizador</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>Quitar el climatizador</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>FCS –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>Aire de impulsión %1 %2, %3 %4; %5 %6; %7 %8 de aire seco</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>Sin aire de impulsión: el caso no tiene solución.</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>Condiciones de diseño de %1</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>Abra primero un archivo meteorológico.</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>Sin solución: %1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>La cadena alcanza el aire de impulsión: cubre la carga sensible del local en un %1 y la latente en un %2.</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>El aire que sale de la cadena no alcanza el de impulsión: cubre la carga sensible del local en un %1 y la latente en un %2, no dentro del 1 %. Ordene o dimensione los componentes hasta lograrlo.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Sin cambios: %1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>Sin cambios: «%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>Abra primero un archivo meteorológico: sus condiciones de diseño dan el aire exterior.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>El archivo meteorológico no da condición de deshumidificación del 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>El archivo meteorológico no da condición de refrigeración del 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>El archivo meteorológico no da condición de calefacción del 99,6 %.</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exportar componentes del climatizador</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exportar resumen del climatizador</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>No exportado: %1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>toneladas</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -590,6 +1127,260 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     <message>
         <source>Psychrometric Chart</source>
         <translation>Diagrama psicrométrico</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>Cl&amp;imatizador</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>Exportar co&amp;mponentes del climatizador (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>Exportar resumen de&amp;l climatizador (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exportar componentes del climatizador</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exportar resumen del climatizador</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>El proyecto no tiene climatizador.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>Climatizador, caso de verano: la cadena</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>Climatizador, caso de invierno: la cadena</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>Climatizador: resumen de ambos casos</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>Mensaje del componente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 a 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Unidad: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>«%1» no es un número para: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>&amp;Intercambiador:</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Placas</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>Eficacia &amp;sensible:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>Eficacia &amp;latente:</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>Caudal de extracción &amp;dado (si no, equilibrado)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>Caudal de e&amp;xtracción:</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>&amp;Economizador:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Entalpía</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>Límite &amp;alto</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>Bulbo seco &amp;límite:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>Fracción &amp;máxima de aire exterior:</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Función:</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>Precalentamiento</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>Recalentamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>&amp;Dimensionado por:</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Bulbo seco de salida</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>Aumento de temperatura</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>Hasta el aire de impulsión</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>Bulbo seco de &amp;salida:</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>Aumento de temperatura (&amp;i):</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>Bulbo seco y HR de salida</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>Punto de rocío del aparato y bypass</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>Hasta la humedad de impulsión</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>&amp;Humedad relativa de salida:</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>Punto de rocío del &amp;aparato:</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>Factor de &amp;bypass:</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>&amp;Calor por:</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>Potencia en el &amp;eje:</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>&amp;Unidad de potencia:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>Rendimiento del &amp;motor:</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>Motor en la corriente de &amp;aire</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>Au&amp;mento:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Vapor</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>Adiabático</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>Punto de rocío de salida</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>Humedad relativa de salida</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>Punto de &amp;rocío de salida:</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>Temperatura del &amp;vapor:</translation>
     </message>
 </context>
 <context>

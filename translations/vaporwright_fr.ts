@@ -539,6 +539,543 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>Le point n&apos;a pas été déplacé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Soufflage</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>Centrale de traitement d&apos;air, %1 : pas de solution. %2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>Centrale de traitement d&apos;air, %1 : local %2, extérieur %3, mélange %4, soufflage %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensible %1, latente %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>sans économiseur</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>économiseur sur température sèche</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>économiseur sur enthalpie</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>vers l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>par un échauffement</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>vers une température sèche de sortie</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>vers l&apos;humidité de l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>par point de rosée de la batterie et facteur de by-pass</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>vers une température sèche et une HR de sortie</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>par sa puissance</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>vapeur</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabatique</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>&amp;Cas :</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refroidissement</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Chauffage</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>Fonct&amp;ion :</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>Le projet n&apos;a pas encore de centrale de traitement d&apos;air. Partez d&apos;un exemple : un local de 100 000 Btu/h d&apos;apports sensibles et 25 000 Btu/h d&apos;apports latents en été, avec son cas d&apos;hiver.</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>Concevoir une centr&amp;ale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>Réglages de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>État de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>Message de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>Supprimer la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Température humide</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Humidité relative</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Teneur en eau</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Air extérieur</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>première</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>seconde</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1, %2 grandeur</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1, %2 valeur</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Local :</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>Local, &amp;2e :</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>Charge &amp;sensible :</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>Charge &amp;latente :</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>Unité de charge :</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>Écart au local</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>&amp;Soufflage par :</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>Unité de débit :</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>Ex&amp;térieur :</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>Extérieur, 2e (&amp;d) :</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>Depuis les conditions de calcul du fichier météo (&amp;g)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>Été au point de rosée de déshumidification (&amp;b)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>Air extérieur d&apos;été au point de rosée de déshumidification à 0,4 % avec sa température sèche moyenne coïncidente, au lieu de la température sèche de refroidissement à 0,4 % avec sa température humide moyenne coïncidente.</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>Part du soufflage</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>Air extérieur &amp;par :</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>Composants, dans l&apos;ordre où l&apos;air les traverse</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Inser ajoute, Suppr supprime, Entrée modifie, Ctrl+Haut et Ctrl+Bas déplacent le composant.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>Roue de &amp;récupération</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>Échangeur à &amp;plaques</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>Caisson de &amp;mélange</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>Batterie de &amp;préchauffage</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>Batterie &amp;froide</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>Batterie de &amp;réchauffage</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>Ventilateur de &amp;soufflage</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>Humidificateur à &amp;vapeur</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>Humidificateur &amp;adiabatique</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>Tableaux de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>Récapitulatif des deux cas</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>Composants du cas affiché</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>Récapitulatif, été et hiver</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>Composants du cas</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>E&amp;xporter les composants...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>Exporter le récapitulatif...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>Centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Cas</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Charge sensible du local</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Charge latente du local</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>Unité de charge</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Facteur de chaleur sensible du local</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>Soufflage par</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>Valeur du soufflage</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Air soufflé</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Unité de débit</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>Été au point de rosée de déshumidification</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>Air extérieur par</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>Valeur de l&apos;air extérieur</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>Composants</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>Ajouter un composant</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>Modifier le composant</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>Supprimer le composant</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>Monter le composant</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>Descendre le composant</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>Exporter les composants en CSV</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>Exporter le récapitulatif en CSV</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>Concevoir une centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>Supprimer la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>FCS –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>Air soufflé %1 %2, %3 %4 ; %5 %6 ; %7 %8 d&apos;air sec</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>Pas d&apos;air soufflé : le cas n&apos;a pas de solution.</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>Conditions de calcul de %1</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>Ouvrez d&apos;abord un fichier météo.</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>Pas de solution : %1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>La chaîne atteint l&apos;air soufflé : elle couvre la charge sensible du local à %1 et sa charge latente à %2.</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>L&apos;air sortant de la chaîne manque l&apos;air soufflé : il couvre la charge sensible du local à %1 et sa charge latente à %2, pas à 1 % près. Ordonnez ou dimensionnez les composants jusqu&apos;à y parvenir.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Non modifié : %1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>Non modifié : « %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>Ouvrez d&apos;abord un fichier météo : ses conditions de calcul donnent l&apos;air extérieur.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>Le fichier météo ne donne pas de condition de déshumidification à 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>Le fichier météo ne donne pas de condition de refroidissement à 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>Le fichier météo ne donne pas de condition de chauffage à 99,6 %.</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exporter les composants de la centrale</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exporter le récapitulatif de la centrale</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Non exporté : %1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>tonnes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -590,6 +1127,260 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     <message>
         <source>Psychrometric Chart</source>
         <translation>Diagramme psychrométrique</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>Centrale d&apos;a&amp;ir</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>Exporter les co&amp;mposants de la centrale (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>Exporter &amp;le récapitulatif de la centrale (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exporter les composants de la centrale</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exporter le récapitulatif de la centrale</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>Le projet n&apos;a pas de centrale de traitement d&apos;air.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>Centrale de traitement d&apos;air, cas d&apos;été : la chaîne</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>Centrale de traitement d&apos;air, cas d&apos;hiver : la chaîne</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>Centrale de traitement d&apos;air : récapitulatif des deux cas</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Réglages : %1</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>Message du composant</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 à 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Unité : %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>« %1 » n&apos;est pas un nombre pour : %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>&amp;Échangeur :</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Plaques</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>Efficacité &amp;sensible :</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>Efficacité &amp;latente :</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>Débit d&apos;extraction &amp;donné (sinon équilibré)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>Débit d&apos;e&amp;xtraction :</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>&amp;Économiseur :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>Limite &amp;haute</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>Température sèche &amp;limite :</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>Part &amp;maximale d&apos;air extérieur :</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Rôle :</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>Préchauffage</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>Réchauffage</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>&amp;Dimensionné par :</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Température sèche de sortie</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>Échauffement</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>Vers l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>Température sèche de &amp;sortie :</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>&amp;Échauffement :</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>Température sèche et HR de sortie</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>Point de rosée de la batterie et by-pass</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>Vers l&apos;humidité de l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>&amp;Humidité relative de sortie :</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>Point de rosée de la &amp;batterie :</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>Facteur de &amp;by-pass :</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>&amp;Chaleur par :</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>Puissance sur l&apos;&amp;arbre :</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>&amp;Unité de puissance :</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>Rendement du &amp;moteur :</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>Moteur dans le &amp;flux d&apos;air</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>&amp;Échauffement :</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Vapeur</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>Adiabatique</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>Point de rosée de sortie</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>Humidité relative de sortie</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>Point de &amp;rosée de sortie :</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>Température de la &amp;vapeur :</translation>
     </message>
 </context>
 <context>

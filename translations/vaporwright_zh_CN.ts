@@ -539,6 +539,543 @@ Thank you all for your patience during the development of this software.</source
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>点未移动：%1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>室外</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>送风</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>显热比 %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>空调机组，%1：无解。%2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>空调机组，%1：房间 %2，室外 %3，混合 %4，送风 %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 从 %2 到 %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>显热 %1，潜热 %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>无节能器</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>干球温度节能器</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>焓值节能器</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>至送风状态</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>按温升</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>至出口干球温度</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>至送风含湿量</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>按机器露点和旁通系数</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>至出口干球温度和相对湿度</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>按功率</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>蒸汽</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>绝热</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>工况(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>制冷</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>制热</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>工作模式(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>项目尚无空调机组。可从示例设计开始：夏季显热得热 100,000 Btu/h、潜热得热 25,000 Btu/h 的房间，以及其冬季工况。</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>设计空调机组(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>空调机组设置</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>空调机组状态</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>空调机组消息</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>删除空调机组</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>室外空气</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>第一</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>第二</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1，%2 参数</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1，%2 数值</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>房间(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>房间，第二项(&amp;2)：</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>显热负荷(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>潜热负荷(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>负荷单位：</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>与房间温差</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>风量</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>送风依据(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>风量单位：</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>室外(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>室外，第二项(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>取自气象文件的设计条件(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>夏季按除湿露点(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>夏季室外空气取 0.4% 除湿露点及其平均同时干球温度，而非 0.4% 制冷干球温度及其平均同时湿球温度。</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>占送风比例</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>新风依据(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>组件（按空气流经顺序）</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Insert 添加，Delete 删除，Enter 编辑，Ctrl+上/下 移动组件。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>热回收转轮(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>板式热回收(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>混合箱(&amp;M)</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>预热盘管(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>冷却盘管(&amp;C)</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>再热盘管(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>送风机(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>蒸汽加湿器(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>绝热加湿器(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>编辑...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>空调机组表格</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>两种工况汇总</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>所示工况的组件</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>汇总（夏季和冬季）</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>本工况组件</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>导出组件(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>导出汇总...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>空调机组</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>工况</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>房间显热负荷</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>房间潜热负荷</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>负荷单位</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>房间显热比</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>送风依据</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>送风数值</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>送风</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>风量单位</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>夏季按除湿露点</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>新风依据</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>新风数值</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>组件</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>添加组件</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>编辑组件</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>删除组件</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>上移组件</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>下移组件</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>将组件导出为 CSV</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>将汇总导出为 CSV</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>设计空调机组</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>删除空调机组</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>显热比 %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>显热比 –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>送风 %1 %2，%3 %4；%5 %6；干空气 %7 %8</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>无送风：该工况无解。</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>%1 的设计条件</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>请先打开气象文件。</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>无解：%1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>组件链达到送风状态：满足房间显热负荷的 %1，潜热负荷的 %2。</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>离开组件链的空气未达到送风状态：满足房间显热负荷的 %1，潜热负荷的 %2，未在 1% 以内。请调整组件顺序或参数直至满足。</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>未更改：%1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>未更改：“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>请先打开气象文件：其设计条件给出室外空气。</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>气象文件没有 0.4% 除湿设计条件。</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>气象文件没有 0.4% 制冷设计条件。</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>气象文件没有 99.6% 供暖设计条件。</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>导出空调机组组件</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>导出空调机组汇总</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>未导出：%1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>冷吨</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -590,6 +1127,260 @@ Thank you all for your patience during the development of this software.</source
     <message>
         <source>Psychrometric Chart</source>
         <translation>焓湿图</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>空调机组(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>导出空调机组组件(CSV)(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>导出空调机组汇总(CSV)(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>导出空调机组组件</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>导出空调机组汇总</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>项目没有空调机组。</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>空调机组，夏季工况：组件链</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>空调机组，冬季工况：组件链</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>空调机组：两种工况汇总</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>%1 设置</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>组件消息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 到 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>%1 单位</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>“%1”不是 %2 的有效数字。</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>换热器(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>转轮</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>板式</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>显热效率(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>潜热效率(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>指定排风量（否则平衡）(&amp;G)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>排风量(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>节能器(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>上限(&amp;H)</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>上限干球温度(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>最大新风比例(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>作用(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>预热</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>再热</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>选型依据(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>出口干球温度</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>温升</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>至送风状态</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>出口干球温度(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>温升(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>出口干球温度和相对湿度</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>机器露点和旁通</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>至送风含湿量</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>出口相对湿度(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>机器露点(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>旁通系数(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>发热依据(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>轴功率(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>功率单位(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>电机效率(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>电机位于气流中(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>温升(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>类型(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>蒸汽</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>绝热</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>出口露点</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>出口相对湿度</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>出口露点(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>蒸汽温度(&amp;T)：</translation>
     </message>
 </context>
 <context>
