@@ -8,10 +8,6 @@ namespace chart {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("chart::AirHandlerPanel", text);
-}
-
 bool Solved(const project::AirHandlerResult& result, airhandler::Season season) {
     return result.refusal(season).empty();
 }
@@ -22,8 +18,12 @@ QString NewRefusal(const project::AirHandlerResult& before,
                    const project::AirHandlerResult& after) {
     for (const auto season : {airhandler::Season::Summer, airhandler::Season::Winter}) {
         if (Solved(before, season) && !Solved(after, season)) {
-            const QString name = season == airhandler::Season::Summer ? Tr("Summer") : Tr("Winter");
-            return Tr("%1: %2").arg(name, QString::fromStdString(after.refusal(season)));
+            const QString name =
+                season == airhandler::Season::Summer
+                    ? QCoreApplication::translate("chart::AirHandlerPanel", "Summer")
+                    : QCoreApplication::translate("chart::AirHandlerPanel", "Winter");
+            return QCoreApplication::translate("chart::AirHandlerPanel", "%1: %2")
+                .arg(name, QString::fromStdString(after.refusal(season)));
         }
     }
     return {};

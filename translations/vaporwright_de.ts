@@ -819,6 +819,10 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
         <translation>Zuluft</translation>
     </message>
     <message>
+        <source>SHR %1</source>
+        <translation>SHR %1</translation>
+    </message>
+    <message>
         <source>Summer</source>
         <translation>Sommer</translation>
     </message>
@@ -828,23 +832,71 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Air handler, %1: no solution. %2</source>
-        <translation>RLT-Gerät, %1: keine Lösung. %2</translation>
+        <translation>Lüftungsgerät, %1: keine Lösung. %2</translation>
     </message>
     <message>
         <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
-        <translation>RLT-Gerät, %1: Raum %2, Außenluft %3, Mischluft %4, Zuluft %5</translation>
+        <translation>Lüftungsgerät, %1: Raum %2, Außenluft %3, Mischluft %4, Zuluft %5</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
         <translation>%1 von %2 auf %3</translation>
     </message>
-    <message>
-        <source>SHR %1</source>
-        <translation>SHF %1</translation>
-    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensibel %1, latent %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>ohne Economizer</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>Economizer nach Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>Economizer nach Enthalpie</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>auf die Zuluft</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>um eine Erwärmung</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>auf eine Austrittstemperatur</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>auf die Feuchte der Zuluft</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>nach Taupunkt des Kühlers und Bypassfaktor</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>auf Austrittstemperatur und relative Feuchte</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>nach seiner Leistung</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>Dampf</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabat</translation>
+    </message>
     <message>
         <source>Summer</source>
         <translation>Sommer</translation>
@@ -867,31 +919,31 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>D&amp;uty:</source>
-        <translation>Be&amp;trieb:</translation>
+        <translation>A&amp;ufgabe:</translation>
     </message>
     <message>
         <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
-        <translation>Das Projekt hat noch kein RLT-Gerät. Beginnen Sie mit einem Beispiel: ein Raum mit 100,000 Btu/h sensiblen und 25,000 Btu/h latenten Lasten im Sommer, mit seinem Winterfall.</translation>
+        <translation>Das Projekt hat noch kein Lüftungsgerät. Beginnen Sie mit einem Beispiel: ein Raum mit 100.000 Btu/h sensiblen und 25.000 Btu/h latenten Lasten im Sommer, mit seinem Winterfall.</translation>
     </message>
     <message>
         <source>Design an &amp;Air Handler</source>
-        <translation>RLT-Gerät ausle&amp;gen</translation>
+        <translation>Lüftungsgerät &amp;auslegen</translation>
     </message>
     <message>
         <source>Air handler settings</source>
-        <translation>Einstellungen des RLT-Geräts</translation>
+        <translation>Einstellungen des Lüftungsgeräts</translation>
     </message>
     <message>
         <source>Air handler status</source>
-        <translation>Zustand des RLT-Geräts</translation>
+        <translation>Zustand des Lüftungsgeräts</translation>
     </message>
     <message>
         <source>Air handler message</source>
-        <translation>Meldung des RLT-Geräts</translation>
+        <translation>Meldung zum Lüftungsgerät</translation>
     </message>
     <message>
         <source>Remove the Air Handler</source>
-        <translation>RLT-Gerät entfernen</translation>
+        <translation>Lüftungsgerät entfernen</translation>
     </message>
     <message>
         <source>Dry bulb</source>
@@ -907,7 +959,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Humidity ratio</source>
-        <translation>Wassergehalt x</translation>
+        <translation>Wassergehalt</translation>
     </message>
     <message>
         <source>Enthalpy</source>
@@ -947,7 +999,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Room, &amp;2nd:</source>
-        <translation>Raum, &amp;2. Wert:</translation>
+        <translation>Raum, &amp;2.:</translation>
     </message>
     <message>
         <source>&amp;Sensible load:</source>
@@ -971,31 +1023,31 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Su&amp;pply by:</source>
-        <translation>&amp;Zuluft nach:</translation>
+        <translation>Zuluft &amp;per:</translation>
     </message>
     <message>
         <source>Airflow unit:</source>
-        <translation>Volumenstromeinheit:</translation>
+        <translation>Einheit des Volumenstroms:</translation>
     </message>
     <message>
         <source>Ou&amp;tdoor:</source>
-        <translation>Außenl&amp;uft:</translation>
+        <translation>Au&amp;ßen:</translation>
     </message>
     <message>
         <source>Outdoor, 2n&amp;d:</source>
-        <translation>Außenluft, 2. &amp;Wert:</translation>
+        <translation>Außen, 2.: (&amp;d)</translation>
     </message>
     <message>
         <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
-        <translation>Auslegungsbedingungen der Wetterdatei &amp;übernehmen</translation>
+        <translation>Aus den Auslegungsbedingungen der Wetterdatei (&amp;g)</translation>
     </message>
     <message>
         <source>Summer at the dehumidification dew point (&amp;b)</source>
-        <translation>Sommer am Entfeuchtungstaupunkt (&amp;p)</translation>
+        <translation>Sommer beim Entfeuchtungs-Taupunkt (&amp;b)</translation>
     </message>
     <message>
         <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
-        <translation>Sommerliche Außenluft am 0.4-%-Entfeuchtungstaupunkt mit der mittleren zugehörigen Trockenkugeltemperatur statt an der 0.4-%-Kühl-Trockenkugeltemperatur mit der mittleren zugehörigen Feuchtkugeltemperatur.</translation>
+        <translation>Sommerliche Außenluft am 0,4-%-Entfeuchtungs-Taupunkt mit der zugehörigen mittleren Trockenkugeltemperatur statt an der 0,4-%-Kühl-Trockenkugeltemperatur mit der zugehörigen mittleren Feuchtkugeltemperatur.</translation>
     </message>
     <message>
         <source>Share of supply</source>
@@ -1003,11 +1055,11 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Outdoor air b&amp;y:</source>
-        <translation>Außenluft na&amp;ch:</translation>
+        <translation>Außenluft &amp;nach:</translation>
     </message>
     <message>
         <source>Components, in the order the air meets them</source>
-        <translation>Komponenten in der Reihenfolge, in der die Luft sie durchströmt</translation>
+        <translation>Komponenten, in der Reihenfolge des Luftwegs</translation>
     </message>
     <message>
         <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
@@ -1019,7 +1071,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Heat-Recovery &amp;Wheel</source>
-        <translation>&amp;Rotationswärmeübertrager</translation>
+        <translation>&amp;Wärmerückgewinnungsrad</translation>
     </message>
     <message>
         <source>Heat-Recovery &amp;Plate</source>
@@ -1035,7 +1087,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>&amp;Cooling Coil</source>
-        <translation>&amp;Luftkühler</translation>
+        <translation>&amp;Kühler</translation>
     </message>
     <message>
         <source>R&amp;eheat Coil</source>
@@ -1043,7 +1095,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Supply &amp;Fan</source>
-        <translation>&amp;Zuluftventilator</translation>
+        <translation>&amp;Zuluftventilateur</translation>
     </message>
     <message>
         <source>&amp;Steam Humidifier</source>
@@ -1051,7 +1103,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>&amp;Adiabatic Humidifier</source>
-        <translation>&amp;Adiabatischer Befeuchter</translation>
+        <translation>&amp;Adiabater Befeuchter</translation>
     </message>
     <message>
         <source>Edit...</source>
@@ -1063,27 +1115,27 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Up</source>
-        <translation>Nach oben</translation>
+        <translation>Auf</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation>Nach unten</translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>Air handler tables</source>
-        <translation>Tabellen des RLT-Geräts</translation>
+        <translation>Tabellen des Lüftungsgeräts</translation>
     </message>
     <message>
         <source>Rollup of both cases</source>
-        <translation>Übersicht beider Fälle</translation>
+        <translation>Zusammenfassung beider Fälle</translation>
     </message>
     <message>
         <source>Components of the case shown</source>
-        <translation>Komponenten des angezeigten Falls</translation>
+        <translation>Komponenten des gezeigten Falls</translation>
     </message>
     <message>
         <source>Rollup, Summer and Winter</source>
-        <translation>Übersicht, Sommer und Winter</translation>
+        <translation>Zusammenfassung, Sommer und Winter</translation>
     </message>
     <message>
         <source>Components of the Case</source>
@@ -1095,11 +1147,11 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Export Rollup...</source>
-        <translation>Übersicht exportieren...</translation>
+        <translation>Zusammenfassung exportieren...</translation>
     </message>
     <message>
         <source>Air handler</source>
-        <translation>RLT-Gerät</translation>
+        <translation>Lüftungsgerät</translation>
     </message>
     <message>
         <source>Case</source>
@@ -1107,7 +1159,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Duty</source>
-        <translation>Betrieb</translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Room sensible load</source>
@@ -1131,7 +1183,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Supply value</source>
-        <translation>Zuluftwert</translation>
+        <translation>Wert der Zuluft</translation>
     </message>
     <message>
         <source>Supply air</source>
@@ -1139,11 +1191,11 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Airflow unit</source>
-        <translation>Volumenstromeinheit</translation>
+        <translation>Einheit des Volumenstroms</translation>
     </message>
     <message>
         <source>Summer at the dehumidification dew point</source>
-        <translation>Sommer am Entfeuchtungstaupunkt</translation>
+        <translation>Sommer beim Entfeuchtungs-Taupunkt</translation>
     </message>
     <message>
         <source>Outdoor air by</source>
@@ -1151,7 +1203,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Outdoor air value</source>
-        <translation>Außenluftwert</translation>
+        <translation>Wert der Außenluft</translation>
     </message>
     <message>
         <source>Components</source>
@@ -1183,23 +1235,23 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Export rollup as CSV</source>
-        <translation>Übersicht als CSV exportieren</translation>
+        <translation>Zusammenfassung als CSV exportieren</translation>
     </message>
     <message>
         <source>Design an air handler</source>
-        <translation>RLT-Gerät auslegen</translation>
+        <translation>Lüftungsgerät auslegen</translation>
     </message>
     <message>
         <source>Remove the air handler</source>
-        <translation>RLT-Gerät entfernen</translation>
+        <translation>Lüftungsgerät entfernen</translation>
     </message>
     <message>
         <source>SHR %1</source>
-        <translation>SHF %1</translation>
+        <translation>SHR %1</translation>
     </message>
     <message>
         <source>SHR –</source>
-        <translation>SHF –</translation>
+        <translation>SHR –</translation>
     </message>
     <message>
         <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
@@ -1227,7 +1279,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
-        <translation>Die Luft am Ende der Kette verfehlt die Zuluft: sie deckt die sensible Raumlast zu %1 und die latente zu %2, nicht auf 1 % genau. Ordnen oder bemessen Sie die Komponenten, bis sie es tut.</translation>
+        <translation>Die Luft am Ende der Kette verfehlt die Zuluft: sie deckt die sensible Raumlast zu %1 und die latente zu %2, nicht innerhalb von 1 %. Ordnen oder bemessen Sie die Komponenten, bis sie es tut.</translation>
     </message>
     <message>
         <source>Not changed: %1</source>
@@ -1243,23 +1295,23 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>The weather file gives no 0.4 % dehumidification design.</source>
-        <translation>Die Wetterdatei liefert keine 0.4-%-Entfeuchtungsauslegung.</translation>
+        <translation>Die Wetterdatei enthält keine 0,4-%-Entfeuchtungsauslegung.</translation>
     </message>
     <message>
         <source>The weather file gives no 0.4 % cooling design.</source>
-        <translation>Die Wetterdatei liefert keine 0.4-%-Kühlauslegung.</translation>
+        <translation>Die Wetterdatei enthält keine 0,4-%-Kühlauslegung.</translation>
     </message>
     <message>
         <source>The weather file gives no 99.6 % heating design.</source>
-        <translation>Die Wetterdatei liefert keine 99.6-%-Heizauslegung.</translation>
+        <translation>Die Wetterdatei enthält keine 99,6-%-Heizauslegung.</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>Komponenten des RLT-Geräts exportieren</translation>
+        <translation>Komponenten des Lüftungsgeräts exportieren</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
-        <translation>Übersicht des RLT-Geräts exportieren</translation>
+        <translation>Zusammenfassung des Lüftungsgeräts exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -1271,59 +1323,11 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>tons</source>
-        <translation>tons</translation>
+        <translation>Tonnen</translation>
     </message>
     <message>
-        <source>sensible %1, latent %2</source>
-        <translation>sensibel %1, latent %2</translation>
-    </message>
-    <message>
-        <source>no economizer</source>
-        <translation>ohne freie Kühlung</translation>
-    </message>
-    <message>
-        <source>dry-bulb economizer</source>
-        <translation>freie Kühlung nach Temperatur</translation>
-    </message>
-    <message>
-        <source>enthalpy economizer</source>
-        <translation>freie Kühlung nach Enthalpie</translation>
-    </message>
-    <message>
-        <source>to the supply air</source>
-        <translation>auf die Zuluft</translation>
-    </message>
-    <message>
-        <source>by a rise</source>
-        <translation>um eine Erwärmung</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb</source>
-        <translation>auf eine Austrittstemperatur</translation>
-    </message>
-    <message>
-        <source>to the supply&apos;s humidity</source>
-        <translation>auf die Feuchte der Zuluft</translation>
-    </message>
-    <message>
-        <source>by ADP and bypass factor</source>
-        <translation>nach Apparatetaupunkt und Bypassfaktor</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb and RH</source>
-        <translation>auf Austrittstemperatur und rel. Feuchte</translation>
-    </message>
-    <message>
-        <source>by its power</source>
-        <translation>nach seiner Leistung</translation>
-    </message>
-    <message>
-        <source>steam</source>
-        <translation>Dampf</translation>
-    </message>
-    <message>
-        <source>adiabatic</source>
-        <translation>adiabat</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1384,27 +1388,27 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     <name>chart::ChartWindow</name>
     <message>
         <source>A&amp;ir Handler</source>
-        <translation>RLT-Ger&amp;ät</translation>
+        <translation>Lüftungs&amp;gerät</translation>
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>&amp;Komponenten des RLT-Geräts exportieren (CSV)...</translation>
+        <translation>Ko&amp;mponenten des Lüftungsgeräts exportieren (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
-        <translation>Übersic&amp;ht des RLT-Geräts exportieren (CSV)...</translation>
+        <translation>Zusammenfassung des &amp;Lüftungsgeräts exportieren (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>Komponenten des RLT-Geräts exportieren</translation>
+        <translation>Komponenten des Lüftungsgeräts exportieren</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
-        <translation>Übersicht des RLT-Geräts exportieren</translation>
+        <translation>Zusammenfassung des Lüftungsgeräts exportieren</translation>
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>Das Projekt hat kein RLT-Gerät.</translation>
+        <translation>Das Projekt hat kein Lüftungsgerät.</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -1412,15 +1416,15 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Air handler, summer case: the chain</source>
-        <translation>RLT-Gerät, Sommerfall: die Kette</translation>
+        <translation>Lüftungsgerät, Sommerfall: die Kette</translation>
     </message>
     <message>
         <source>Air handler, winter case: the chain</source>
-        <translation>RLT-Gerät, Winterfall: die Kette</translation>
+        <translation>Lüftungsgerät, Winterfall: die Kette</translation>
     </message>
     <message>
         <source>Air handler: rollup of both cases</source>
-        <translation>RLT-Gerät: Übersicht beider Fälle</translation>
+        <translation>Lüftungsgerät: Zusammenfassung beider Fälle</translation>
     </message>
     <message>
         <source>&amp;Weather</source>
@@ -1779,7 +1783,7 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>Component message</source>
-        <translation>Meldung der Komponente</translation>
+        <translation>Meldung zur Komponente</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1803,11 +1807,11 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>&amp;Exchanger:</source>
-        <translation>&amp;Wärmeübertrager:</translation>
+        <translation>&amp;Übertrager:</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation>Rotor</translation>
+        <translation>Rad</translation>
     </message>
     <message>
         <source>Plate</source>
@@ -1823,19 +1827,19 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>&amp;Given exhaust airflow (otherwise balanced)</source>
-        <translation>&amp;Vorgegebener Fortluftvolumenstrom (sonst ausgeglichen)</translation>
+        <translation>&amp;Vorgegebener Fortluftstrom (sonst ausgeglichen)</translation>
     </message>
     <message>
         <source>E&amp;xhaust airflow:</source>
-        <translation>&amp;Fortluftvolumenstrom:</translation>
+        <translation>&amp;Fortluftstrom:</translation>
     </message>
     <message>
         <source>&amp;Economizer:</source>
-        <translation>&amp;Freie Kühlung:</translation>
+        <translation>&amp;Economizer:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Keine</translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>Dry bulb</source>
@@ -1851,7 +1855,7 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>High-limit &amp;dry bulb:</source>
-        <translation>&amp;Temperatur-Obergrenze:</translation>
+        <translation>&amp;Trockenkugeltemperatur der Obergrenze:</translation>
     </message>
     <message>
         <source>&amp;Maximum outdoor air share:</source>
@@ -1859,15 +1863,15 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation>&amp;Funktion:</translation>
+        <translation>&amp;Rolle:</translation>
     </message>
     <message>
         <source>Preheat</source>
-        <translation>Vorerwärmung</translation>
+        <translation>Vorerhitzer</translation>
     </message>
     <message>
         <source>Reheat</source>
-        <translation>Nacherwärmung</translation>
+        <translation>Nacherhitzer</translation>
     </message>
     <message>
         <source>&amp;Sized by:</source>
@@ -1875,7 +1879,7 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>Leaving dry bulb</source>
-        <translation>Austritt Trockenkugel</translation>
+        <translation>Austrittstemperatur</translation>
     </message>
     <message>
         <source>Temperature rise</source>
@@ -1895,11 +1899,11 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>Leaving dry bulb and RH</source>
-        <translation>Austrittstemperatur und rel. Feuchte</translation>
+        <translation>Austrittstemperatur und relative Feuchte</translation>
     </message>
     <message>
         <source>Apparatus dew point and bypass</source>
-        <translation>Apparatetaupunkt und Bypass</translation>
+        <translation>Taupunkt des Kühlers und Bypass</translation>
     </message>
     <message>
         <source>To the supply&apos;s humidity</source>
@@ -1907,15 +1911,15 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>Leaving relative &amp;humidity:</source>
-        <translation>Relative Feuc&amp;hte am Austritt:</translation>
+        <translation>Relative &amp;Feuchte am Austritt:</translation>
     </message>
     <message>
         <source>&amp;Apparatus dew point:</source>
-        <translation>A&amp;pparatetaupunkt:</translation>
+        <translation>&amp;Taupunkt des Kühlers:</translation>
     </message>
     <message>
         <source>&amp;Bypass factor:</source>
-        <translation>B&amp;ypassfaktor:</translation>
+        <translation>&amp;Bypassfaktor:</translation>
     </message>
     <message>
         <source>&amp;Heat by:</source>
@@ -1951,7 +1955,7 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>&amp;Rise:</source>
-        <translation>&amp;Erwärmung:</translation>
+        <translation>Temperatur&amp;erhöhung:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
@@ -1967,7 +1971,7 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>Leaving dew point</source>
-        <translation>Austrittstaupunkt</translation>
+        <translation>Taupunkt am Austritt</translation>
     </message>
     <message>
         <source>Leaving relative humidity</source>
@@ -1975,7 +1979,7 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     </message>
     <message>
         <source>Leaving &amp;dew point:</source>
-        <translation>Austritts&amp;taupunkt:</translation>
+        <translation>&amp;Taupunkt am Austritt:</translation>
     </message>
     <message>
         <source>S&amp;team temperature:</source>
@@ -3340,6 +3344,10 @@ Das angezeigte Projekt bleibt erhalten.</translation>
         <translation>Klimahülle für Rechenzentren</translation>
     </message>
     <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, Taupunkt −9–15 °C, rel. F. ≤ 60 %</translation>
+    </message>
+    <message>
         <source>&amp;User zones:</source>
         <translation>Benutzer&amp;zonen:</translation>
     </message>
@@ -3386,10 +3394,6 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     <message>
         <source>Zone %1</source>
         <translation>Zone %1</translation>
-    </message>
-    <message>
-        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
-        <translation>18–27 °C, Taupunkt −9–15 °C, rel. F. ≤ 60 %</translation>
     </message>
 </context>
 <context>

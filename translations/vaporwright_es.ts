@@ -819,6 +819,10 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
         <translation>Impulsión</translation>
     </message>
     <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
         <source>Summer</source>
         <translation>Verano</translation>
     </message>
@@ -828,23 +832,71 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Air handler, %1: no solution. %2</source>
-        <translation>UTA, %1: sin solución. %2</translation>
+        <translation>Climatizador, %1: sin solución. %2</translation>
     </message>
     <message>
         <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
-        <translation>UTA, %1: local %2, exterior %3, mezcla %4, impulsión %5</translation>
+        <translation>Climatizador, %1: local %2, exterior %3, mezcla %4, impulsión %5</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
         <translation>%1 de %2 a %3</translation>
     </message>
-    <message>
-        <source>SHR %1</source>
-        <translation>FCS %1</translation>
-    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensible %1, latente %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>sin economizador</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>economizador por bulbo seco</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>economizador por entalpía</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>hasta el aire de impulsión</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>por un aumento</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>hasta un bulbo seco de salida</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>hasta la humedad de impulsión</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>por punto de rocío del aparato y factor de bypass</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>hasta bulbo seco y HR de salida</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>por su potencia</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>vapor</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabático</translation>
+    </message>
     <message>
         <source>Summer</source>
         <translation>Verano</translation>
@@ -867,31 +919,31 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>D&amp;uty:</source>
-        <translation>Ré&amp;gimen:</translation>
+        <translation>F&amp;unción:</translation>
     </message>
     <message>
         <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
-        <translation>El proyecto aún no tiene UTA. Parta de un ejemplo: un local con 100,000 Btu/h de cargas sensibles y 25,000 Btu/h de cargas latentes en verano, con su caso de invierno.</translation>
+        <translation>El proyecto aún no tiene climatizador. Empiece con un ejemplo: un local con 100.000 Btu/h de cargas sensibles y 25.000 Btu/h latentes en verano, con su caso de invierno.</translation>
     </message>
     <message>
         <source>Design an &amp;Air Handler</source>
-        <translation>Diseñar una &amp;UTA</translation>
+        <translation>Diseñar un clim&amp;atizador</translation>
     </message>
     <message>
         <source>Air handler settings</source>
-        <translation>Ajustes de la UTA</translation>
+        <translation>Ajustes del climatizador</translation>
     </message>
     <message>
         <source>Air handler status</source>
-        <translation>Estado de la UTA</translation>
+        <translation>Estado del climatizador</translation>
     </message>
     <message>
         <source>Air handler message</source>
-        <translation>Mensaje de la UTA</translation>
+        <translation>Mensaje del climatizador</translation>
     </message>
     <message>
         <source>Remove the Air Handler</source>
-        <translation>Quitar la UTA</translation>
+        <translation>Quitar el climatizador</translation>
     </message>
     <message>
         <source>Dry bulb</source>
@@ -907,7 +959,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Humidity ratio</source>
-        <translation>Relación de humedad</translation>
+        <translation>Humedad específica</translation>
     </message>
     <message>
         <source>Enthalpy</source>
@@ -927,11 +979,11 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>first</source>
-        <translation>primero</translation>
+        <translation>primera</translation>
     </message>
     <message>
         <source>second</source>
-        <translation>segundo</translation>
+        <translation>segunda</translation>
     </message>
     <message>
         <source>%1, %2 property</source>
@@ -947,7 +999,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Room, &amp;2nd:</source>
-        <translation>Local, &amp;2.º:</translation>
+        <translation>Local, &amp;2.ª:</translation>
     </message>
     <message>
         <source>&amp;Sensible load:</source>
@@ -955,7 +1007,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>&amp;Latent load:</source>
-        <translation>Carga la&amp;tente:</translation>
+        <translation>Carga &amp;latente:</translation>
     </message>
     <message>
         <source>Load unit:</source>
@@ -967,11 +1019,11 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Airflow</source>
-        <translation>Caudal de aire</translation>
+        <translation>Caudal</translation>
     </message>
     <message>
         <source>Su&amp;pply by:</source>
-        <translation>Im&amp;pulsión según:</translation>
+        <translation>Im&amp;pulsión por:</translation>
     </message>
     <message>
         <source>Airflow unit:</source>
@@ -979,23 +1031,23 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Ou&amp;tdoor:</source>
-        <translation>E&amp;xterior:</translation>
+        <translation>Ex&amp;terior:</translation>
     </message>
     <message>
         <source>Outdoor, 2n&amp;d:</source>
-        <translation>Exterior, 2.º &amp;valor:</translation>
+        <translation>Exterior, 2.ª (&amp;d):</translation>
     </message>
     <message>
         <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
-        <translation>Condiciones de &amp;diseño del archivo meteorológico</translation>
+        <translation>Desde las condiciones de diseño del archivo meteorológico (&amp;g)</translation>
     </message>
     <message>
         <source>Summer at the dehumidification dew point (&amp;b)</source>
-        <translation>Verano en el punto de rocío de deshumectación (&amp;b)</translation>
+        <translation>Verano en el punto de rocío de deshumidificación (&amp;b)</translation>
     </message>
     <message>
         <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
-        <translation>Aire exterior de verano en el punto de rocío de deshumectación del 0.4 % con su bulbo seco medio coincidente, en lugar del bulbo seco de refrigeración del 0.4 % con su bulbo húmedo medio coincidente.</translation>
+        <translation>Aire exterior de verano en el punto de rocío de deshumidificación del 0,4 % con su bulbo seco medio coincidente, en lugar del bulbo seco de refrigeración del 0,4 % con su bulbo húmedo medio coincidente.</translation>
     </message>
     <message>
         <source>Share of supply</source>
@@ -1003,7 +1055,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Outdoor air b&amp;y:</source>
-        <translation>Aire exterior se&amp;gún:</translation>
+        <translation>Aire exterior &amp;por:</translation>
     </message>
     <message>
         <source>Components, in the order the air meets them</source>
@@ -1019,7 +1071,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Heat-Recovery &amp;Wheel</source>
-        <translation>&amp;Rueda de recuperación</translation>
+        <translation>Rueda de &amp;recuperación</translation>
     </message>
     <message>
         <source>Heat-Recovery &amp;Plate</source>
@@ -1031,7 +1083,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>P&amp;reheat Coil</source>
-        <translation>Batería de pre&amp;calentamiento</translation>
+        <translation>&amp;Batería de precalentamiento</translation>
     </message>
     <message>
         <source>&amp;Cooling Coil</source>
@@ -1039,7 +1091,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>R&amp;eheat Coil</source>
-        <translation>Batería de reca&amp;lentamiento</translation>
+        <translation>Batería de re&amp;calentamiento</translation>
     </message>
     <message>
         <source>Supply &amp;Fan</source>
@@ -1047,11 +1099,11 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>&amp;Steam Humidifier</source>
-        <translation>Humectador de va&amp;por</translation>
+        <translation>Humectador de v&amp;apor</translation>
     </message>
     <message>
         <source>&amp;Adiabatic Humidifier</source>
-        <translation>Humectador &amp;adiabático</translation>
+        <translation>Humectador a&amp;diabático</translation>
     </message>
     <message>
         <source>Edit...</source>
@@ -1071,7 +1123,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Air handler tables</source>
-        <translation>Tablas de la UTA</translation>
+        <translation>Tablas del climatizador</translation>
     </message>
     <message>
         <source>Rollup of both cases</source>
@@ -1099,7 +1151,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Air handler</source>
-        <translation>UTA</translation>
+        <translation>Climatizador</translation>
     </message>
     <message>
         <source>Case</source>
@@ -1107,7 +1159,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Duty</source>
-        <translation>Régimen</translation>
+        <translation>Función</translation>
     </message>
     <message>
         <source>Room sensible load</source>
@@ -1127,7 +1179,7 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Supply by</source>
-        <translation>Impulsión según</translation>
+        <translation>Impulsión por</translation>
     </message>
     <message>
         <source>Supply value</source>
@@ -1143,15 +1195,15 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Summer at the dehumidification dew point</source>
-        <translation>Verano en el punto de rocío de deshumectación</translation>
+        <translation>Verano en el punto de rocío de deshumidificación</translation>
     </message>
     <message>
         <source>Outdoor air by</source>
-        <translation>Aire exterior según</translation>
+        <translation>Aire exterior por</translation>
     </message>
     <message>
         <source>Outdoor air value</source>
-        <translation>Valor de aire exterior</translation>
+        <translation>Valor del aire exterior</translation>
     </message>
     <message>
         <source>Components</source>
@@ -1187,11 +1239,11 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Design an air handler</source>
-        <translation>Diseñar una UTA</translation>
+        <translation>Diseñar un climatizador</translation>
     </message>
     <message>
         <source>Remove the air handler</source>
-        <translation>Quitar la UTA</translation>
+        <translation>Quitar el climatizador</translation>
     </message>
     <message>
         <source>SHR %1</source>
@@ -1223,11 +1275,11 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
-        <translation>La cadena alcanza el aire de impulsión: cubre la carga sensible del local al %1 y su carga latente al %2.</translation>
+        <translation>La cadena alcanza el aire de impulsión: cubre la carga sensible del local en un %1 y la latente en un %2.</translation>
     </message>
     <message>
         <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
-        <translation>El aire que sale de la cadena no alcanza el aire de impulsión: cubre la carga sensible del local al %1 y su carga latente al %2, no dentro del 1 %. Ordene o dimensione los componentes hasta lograrlo.</translation>
+        <translation>El aire que sale de la cadena no alcanza el de impulsión: cubre la carga sensible del local en un %1 y la latente en un %2, no dentro del 1 %. Ordene o dimensione los componentes hasta lograrlo.</translation>
     </message>
     <message>
         <source>Not changed: %1</source>
@@ -1243,23 +1295,23 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>The weather file gives no 0.4 % dehumidification design.</source>
-        <translation>El archivo meteorológico no da condición de deshumectación del 0.4 %.</translation>
+        <translation>El archivo meteorológico no da condición de deshumidificación del 0,4 %.</translation>
     </message>
     <message>
         <source>The weather file gives no 0.4 % cooling design.</source>
-        <translation>El archivo meteorológico no da condición de refrigeración del 0.4 %.</translation>
+        <translation>El archivo meteorológico no da condición de refrigeración del 0,4 %.</translation>
     </message>
     <message>
         <source>The weather file gives no 99.6 % heating design.</source>
-        <translation>El archivo meteorológico no da condición de calefacción del 99.6 %.</translation>
+        <translation>El archivo meteorológico no da condición de calefacción del 99,6 %.</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>Exportar componentes de la UTA</translation>
+        <translation>Exportar componentes del climatizador</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
-        <translation>Exportar resumen de la UTA</translation>
+        <translation>Exportar resumen del climatizador</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -1271,59 +1323,11 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>tons</source>
-        <translation>tons</translation>
+        <translation>toneladas</translation>
     </message>
     <message>
-        <source>sensible %1, latent %2</source>
-        <translation>sensible %1, latente %2</translation>
-    </message>
-    <message>
-        <source>no economizer</source>
-        <translation>sin economizador</translation>
-    </message>
-    <message>
-        <source>dry-bulb economizer</source>
-        <translation>economizador por bulbo seco</translation>
-    </message>
-    <message>
-        <source>enthalpy economizer</source>
-        <translation>economizador por entalpía</translation>
-    </message>
-    <message>
-        <source>to the supply air</source>
-        <translation>hasta el aire de impulsión</translation>
-    </message>
-    <message>
-        <source>by a rise</source>
-        <translation>por un aumento</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb</source>
-        <translation>hasta un bulbo seco de salida</translation>
-    </message>
-    <message>
-        <source>to the supply&apos;s humidity</source>
-        <translation>hasta la humedad de impulsión</translation>
-    </message>
-    <message>
-        <source>by ADP and bypass factor</source>
-        <translation>por PRA y factor de bypass</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb and RH</source>
-        <translation>hasta un bulbo seco y HR de salida</translation>
-    </message>
-    <message>
-        <source>by its power</source>
-        <translation>por su potencia</translation>
-    </message>
-    <message>
-        <source>steam</source>
-        <translation>vapor</translation>
-    </message>
-    <message>
-        <source>adiabatic</source>
-        <translation>adiabático</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1384,27 +1388,27 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     <name>chart::ChartWindow</name>
     <message>
         <source>A&amp;ir Handler</source>
-        <translation>U&amp;TA</translation>
+        <translation>Cl&amp;imatizador</translation>
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>Exportar c&amp;omponentes de la UTA (CSV)...</translation>
+        <translation>Exportar co&amp;mponentes del climatizador (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
-        <translation>Exportar res&amp;umen de la UTA (CSV)...</translation>
+        <translation>Exportar resumen de&amp;l climatizador (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>Exportar componentes de la UTA</translation>
+        <translation>Exportar componentes del climatizador</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
-        <translation>Exportar resumen de la UTA</translation>
+        <translation>Exportar resumen del climatizador</translation>
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>El proyecto no tiene UTA.</translation>
+        <translation>El proyecto no tiene climatizador.</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -1412,15 +1416,15 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Air handler, summer case: the chain</source>
-        <translation>UTA, caso de verano: la cadena</translation>
+        <translation>Climatizador, caso de verano: la cadena</translation>
     </message>
     <message>
         <source>Air handler, winter case: the chain</source>
-        <translation>UTA, caso de invierno: la cadena</translation>
+        <translation>Climatizador, caso de invierno: la cadena</translation>
     </message>
     <message>
         <source>Air handler: rollup of both cases</source>
-        <translation>UTA: resumen de ambos casos</translation>
+        <translation>Climatizador: resumen de ambos casos</translation>
     </message>
     <message>
         <source>&amp;Weather</source>
@@ -1815,19 +1819,19 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>&amp;Sensible effectiveness:</source>
-        <translation>Eficiencia &amp;sensible:</translation>
+        <translation>Eficacia &amp;sensible:</translation>
     </message>
     <message>
         <source>&amp;Latent effectiveness:</source>
-        <translation>Eficiencia &amp;latente:</translation>
+        <translation>Eficacia &amp;latente:</translation>
     </message>
     <message>
         <source>&amp;Given exhaust airflow (otherwise balanced)</source>
-        <translation>Caudal de expulsión &amp;dado (si no, equilibrado)</translation>
+        <translation>Caudal de extracción &amp;dado (si no, equilibrado)</translation>
     </message>
     <message>
         <source>E&amp;xhaust airflow:</source>
-        <translation>Caudal de e&amp;xpulsión:</translation>
+        <translation>Caudal de e&amp;xtracción:</translation>
     </message>
     <message>
         <source>&amp;Economizer:</source>
@@ -1851,7 +1855,7 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>High-limit &amp;dry bulb:</source>
-        <translation>Bulbo &amp;seco límite:</translation>
+        <translation>Bulbo seco &amp;límite:</translation>
     </message>
     <message>
         <source>&amp;Maximum outdoor air share:</source>
@@ -1871,7 +1875,7 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>&amp;Sized by:</source>
-        <translation>&amp;Dimensionada por:</translation>
+        <translation>&amp;Dimensionado por:</translation>
     </message>
     <message>
         <source>Leaving dry bulb</source>
@@ -1891,7 +1895,7 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>Temperature r&amp;ise:</source>
-        <translation>Au&amp;mento de temperatura:</translation>
+        <translation>Aumento de temperatura (&amp;i):</translation>
     </message>
     <message>
         <source>Leaving dry bulb and RH</source>
@@ -1899,7 +1903,7 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>Apparatus dew point and bypass</source>
-        <translation>PRA y bypass</translation>
+        <translation>Punto de rocío del aparato y bypass</translation>
     </message>
     <message>
         <source>To the supply&apos;s humidity</source>
@@ -1911,7 +1915,7 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>&amp;Apparatus dew point:</source>
-        <translation>&amp;Punto de rocío del aparato:</translation>
+        <translation>Punto de rocío del &amp;aparato:</translation>
     </message>
     <message>
         <source>&amp;Bypass factor:</source>
@@ -1947,11 +1951,11 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>Motor in the &amp;airstream</source>
-        <translation>Motor en la &amp;corriente de aire</translation>
+        <translation>Motor en la corriente de &amp;aire</translation>
     </message>
     <message>
         <source>&amp;Rise:</source>
-        <translation>&amp;Aumento:</translation>
+        <translation>Au&amp;mento:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
@@ -1979,7 +1983,7 @@ Se conserva el proyecto mostrado.</translation>
     </message>
     <message>
         <source>S&amp;team temperature:</source>
-        <translation>&amp;Temperatura del vapor:</translation>
+        <translation>Temperatura del &amp;vapor:</translation>
     </message>
 </context>
 <context>
@@ -3340,6 +3344,10 @@ Se conserva el proyecto mostrado.</translation>
         <translation>Envolvente de salas de datos</translation>
     </message>
     <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, punto de rocío −9–15 °C, HR ≤ 60 %</translation>
+    </message>
+    <message>
         <source>&amp;User zones:</source>
         <translation>Zonas &amp;propias:</translation>
     </message>
@@ -3386,10 +3394,6 @@ Se conserva el proyecto mostrado.</translation>
     <message>
         <source>Zone %1</source>
         <translation>Zona %1</translation>
-    </message>
-    <message>
-        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
-        <translation>18–27 °C, punto de rocío −9–15 °C, HR ≤ 60 %</translation>
     </message>
 </context>
 <context>

@@ -819,6 +819,10 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
         <translation>Soufflage</translation>
     </message>
     <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
         <source>Summer</source>
         <translation>Été</translation>
     </message>
@@ -828,23 +832,71 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Air handler, %1: no solution. %2</source>
-        <translation>CTA, %1 : pas de solution. %2</translation>
+        <translation>Centrale de traitement d&apos;air, %1 : pas de solution. %2</translation>
     </message>
     <message>
         <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
-        <translation>CTA, %1 : local %2, air neuf %3, air mélangé %4, soufflage %5</translation>
+        <translation>Centrale de traitement d&apos;air, %1 : local %2, extérieur %3, mélange %4, soufflage %5</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
         <translation>%1 de %2 à %3</translation>
     </message>
-    <message>
-        <source>SHR %1</source>
-        <translation>FCS %1</translation>
-    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensible %1, latente %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>sans économiseur</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>économiseur sur température sèche</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>économiseur sur enthalpie</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>vers l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>par un échauffement</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>vers une température sèche de sortie</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>vers l&apos;humidité de l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>par point de rosée de la batterie et facteur de by-pass</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>vers une température sèche et une HR de sortie</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>par sa puissance</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>vapeur</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabatique</translation>
+    </message>
     <message>
         <source>Summer</source>
         <translation>Été</translation>
@@ -855,7 +907,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>&amp;Case:</source>
-        <translation>Ca&amp;s :</translation>
+        <translation>&amp;Cas :</translation>
     </message>
     <message>
         <source>Cooling</source>
@@ -867,31 +919,31 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>D&amp;uty:</source>
-        <translation>&amp;Régime :</translation>
+        <translation>Fonct&amp;ion :</translation>
     </message>
     <message>
         <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
-        <translation>Le projet n&apos;a pas encore de CTA. Partez d&apos;un exemple : un local de 100,000 Btu/h d&apos;apports sensibles et 25,000 Btu/h d&apos;apports latents en été, avec son cas d&apos;hiver.</translation>
+        <translation>Le projet n&apos;a pas encore de centrale de traitement d&apos;air. Partez d&apos;un exemple : un local de 100 000 Btu/h d&apos;apports sensibles et 25 000 Btu/h d&apos;apports latents en été, avec son cas d&apos;hiver.</translation>
     </message>
     <message>
         <source>Design an &amp;Air Handler</source>
-        <translation>Concevoir une C&amp;TA</translation>
+        <translation>Concevoir une centr&amp;ale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Air handler settings</source>
-        <translation>Réglages de la CTA</translation>
+        <translation>Réglages de la centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Air handler status</source>
-        <translation>État de la CTA</translation>
+        <translation>État de la centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Air handler message</source>
-        <translation>Message de la CTA</translation>
+        <translation>Message de la centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Remove the Air Handler</source>
-        <translation>Retirer la CTA</translation>
+        <translation>Supprimer la centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Dry bulb</source>
@@ -923,15 +975,15 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Outdoor air</source>
-        <translation>Air neuf</translation>
+        <translation>Air extérieur</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>premier</translation>
+        <translation>première</translation>
     </message>
     <message>
         <source>second</source>
-        <translation>second</translation>
+        <translation>seconde</translation>
     </message>
     <message>
         <source>%1, %2 property</source>
@@ -951,11 +1003,11 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>&amp;Sensible load:</source>
-        <translation>Charge s&amp;ensible :</translation>
+        <translation>Charge &amp;sensible :</translation>
     </message>
     <message>
         <source>&amp;Latent load:</source>
-        <translation>Charge la&amp;tente :</translation>
+        <translation>Charge &amp;latente :</translation>
     </message>
     <message>
         <source>Load unit:</source>
@@ -963,15 +1015,15 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Difference to room</source>
-        <translation>Écart avec le local</translation>
+        <translation>Écart au local</translation>
     </message>
     <message>
         <source>Airflow</source>
-        <translation>Débit d&apos;air</translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Su&amp;pply by:</source>
-        <translation>Soufflage &amp;par :</translation>
+        <translation>&amp;Soufflage par :</translation>
     </message>
     <message>
         <source>Airflow unit:</source>
@@ -979,15 +1031,15 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Ou&amp;tdoor:</source>
-        <translation>Air ne&amp;uf :</translation>
+        <translation>Ex&amp;térieur :</translation>
     </message>
     <message>
         <source>Outdoor, 2n&amp;d:</source>
-        <translation>Air neuf, 2e &amp;valeur :</translation>
+        <translation>Extérieur, 2e (&amp;d) :</translation>
     </message>
     <message>
         <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
-        <translation>Conditions de calcul du fic&amp;hier météo</translation>
+        <translation>Depuis les conditions de calcul du fichier météo (&amp;g)</translation>
     </message>
     <message>
         <source>Summer at the dehumidification dew point (&amp;b)</source>
@@ -995,7 +1047,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
-        <translation>Air neuf d&apos;été au point de rosée de déshumidification à 0.4 % avec sa température sèche moyenne coïncidente, au lieu de la température sèche de refroidissement à 0.4 % avec sa température humide moyenne coïncidente.</translation>
+        <translation>Air extérieur d&apos;été au point de rosée de déshumidification à 0,4 % avec sa température sèche moyenne coïncidente, au lieu de la température sèche de refroidissement à 0,4 % avec sa température humide moyenne coïncidente.</translation>
     </message>
     <message>
         <source>Share of supply</source>
@@ -1003,7 +1055,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Outdoor air b&amp;y:</source>
-        <translation>A&amp;ir neuf selon :</translation>
+        <translation>Air extérieur &amp;par :</translation>
     </message>
     <message>
         <source>Components, in the order the air meets them</source>
@@ -1011,7 +1063,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
-        <translation>Inser ajoute, Suppr retire, Entrée modifie, Ctrl+Haut et Ctrl+Bas déplacent le composant.</translation>
+        <translation>Inser ajoute, Suppr supprime, Entrée modifie, Ctrl+Haut et Ctrl+Bas déplacent le composant.</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1019,7 +1071,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Heat-Recovery &amp;Wheel</source>
-        <translation>&amp;Roue de récupération</translation>
+        <translation>Roue de &amp;récupération</translation>
     </message>
     <message>
         <source>Heat-Recovery &amp;Plate</source>
@@ -1031,7 +1083,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>P&amp;reheat Coil</source>
-        <translation>Batterie de pr&amp;échauffage</translation>
+        <translation>Batterie de &amp;préchauffage</translation>
     </message>
     <message>
         <source>&amp;Cooling Coil</source>
@@ -1039,11 +1091,11 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>R&amp;eheat Coil</source>
-        <translation>Batterie de réc&amp;hauffage</translation>
+        <translation>Batterie de &amp;réchauffage</translation>
     </message>
     <message>
         <source>Supply &amp;Fan</source>
-        <translation>&amp;Ventilateur de soufflage</translation>
+        <translation>Ventilateur de &amp;soufflage</translation>
     </message>
     <message>
         <source>&amp;Steam Humidifier</source>
@@ -1059,7 +1111,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Remove</source>
-        <translation>Retirer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Up</source>
@@ -1071,11 +1123,11 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Air handler tables</source>
-        <translation>Tableaux de la CTA</translation>
+        <translation>Tableaux de la centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Rollup of both cases</source>
-        <translation>Bilan des deux cas</translation>
+        <translation>Récapitulatif des deux cas</translation>
     </message>
     <message>
         <source>Components of the case shown</source>
@@ -1083,7 +1135,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Rollup, Summer and Winter</source>
-        <translation>Bilan, été et hiver</translation>
+        <translation>Récapitulatif, été et hiver</translation>
     </message>
     <message>
         <source>Components of the Case</source>
@@ -1095,11 +1147,11 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Export Rollup...</source>
-        <translation>Exporter le bilan...</translation>
+        <translation>Exporter le récapitulatif...</translation>
     </message>
     <message>
         <source>Air handler</source>
-        <translation>CTA</translation>
+        <translation>Centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Case</source>
@@ -1107,7 +1159,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Duty</source>
-        <translation>Régime</translation>
+        <translation>Fonction</translation>
     </message>
     <message>
         <source>Room sensible load</source>
@@ -1131,7 +1183,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Supply value</source>
-        <translation>Valeur de soufflage</translation>
+        <translation>Valeur du soufflage</translation>
     </message>
     <message>
         <source>Supply air</source>
@@ -1147,11 +1199,11 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Outdoor air by</source>
-        <translation>Air neuf selon</translation>
+        <translation>Air extérieur par</translation>
     </message>
     <message>
         <source>Outdoor air value</source>
-        <translation>Valeur d&apos;air neuf</translation>
+        <translation>Valeur de l&apos;air extérieur</translation>
     </message>
     <message>
         <source>Components</source>
@@ -1167,7 +1219,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Remove component</source>
-        <translation>Retirer le composant</translation>
+        <translation>Supprimer le composant</translation>
     </message>
     <message>
         <source>Move component up</source>
@@ -1183,15 +1235,15 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Export rollup as CSV</source>
-        <translation>Exporter le bilan en CSV</translation>
+        <translation>Exporter le récapitulatif en CSV</translation>
     </message>
     <message>
         <source>Design an air handler</source>
-        <translation>Concevoir une CTA</translation>
+        <translation>Concevoir une centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>Remove the air handler</source>
-        <translation>Retirer la CTA</translation>
+        <translation>Supprimer la centrale de traitement d&apos;air</translation>
     </message>
     <message>
         <source>SHR %1</source>
@@ -1239,27 +1291,27 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Open a weather file first: its design conditions give the outdoor air.</source>
-        <translation>Ouvrez d&apos;abord un fichier météo : ses conditions de calcul donnent l&apos;air neuf.</translation>
+        <translation>Ouvrez d&apos;abord un fichier météo : ses conditions de calcul donnent l&apos;air extérieur.</translation>
     </message>
     <message>
         <source>The weather file gives no 0.4 % dehumidification design.</source>
-        <translation>Le fichier météo ne donne pas de condition de déshumidification à 0.4 %.</translation>
+        <translation>Le fichier météo ne donne pas de condition de déshumidification à 0,4 %.</translation>
     </message>
     <message>
         <source>The weather file gives no 0.4 % cooling design.</source>
-        <translation>Le fichier météo ne donne pas de condition de refroidissement à 0.4 %.</translation>
+        <translation>Le fichier météo ne donne pas de condition de refroidissement à 0,4 %.</translation>
     </message>
     <message>
         <source>The weather file gives no 99.6 % heating design.</source>
-        <translation>Le fichier météo ne donne pas de condition de chauffage à 99.6 %.</translation>
+        <translation>Le fichier météo ne donne pas de condition de chauffage à 99,6 %.</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>Exporter les composants de la CTA</translation>
+        <translation>Exporter les composants de la centrale</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
-        <translation>Exporter le bilan de la CTA</translation>
+        <translation>Exporter le récapitulatif de la centrale</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -1271,59 +1323,11 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>tons</source>
-        <translation>tons</translation>
+        <translation>tonnes</translation>
     </message>
     <message>
-        <source>sensible %1, latent %2</source>
-        <translation>sensible %1, latent %2</translation>
-    </message>
-    <message>
-        <source>no economizer</source>
-        <translation>sans économiseur</translation>
-    </message>
-    <message>
-        <source>dry-bulb economizer</source>
-        <translation>économiseur sur température sèche</translation>
-    </message>
-    <message>
-        <source>enthalpy economizer</source>
-        <translation>économiseur sur enthalpie</translation>
-    </message>
-    <message>
-        <source>to the supply air</source>
-        <translation>jusqu&apos;à l&apos;air soufflé</translation>
-    </message>
-    <message>
-        <source>by a rise</source>
-        <translation>par une élévation</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb</source>
-        <translation>jusqu&apos;à une température sèche de sortie</translation>
-    </message>
-    <message>
-        <source>to the supply&apos;s humidity</source>
-        <translation>jusqu&apos;à l&apos;humidité du soufflage</translation>
-    </message>
-    <message>
-        <source>by ADP and bypass factor</source>
-        <translation>par PRA et facteur de by-pass</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb and RH</source>
-        <translation>jusqu&apos;à une température sèche et une HR de sortie</translation>
-    </message>
-    <message>
-        <source>by its power</source>
-        <translation>par sa puissance</translation>
-    </message>
-    <message>
-        <source>steam</source>
-        <translation>vapeur</translation>
-    </message>
-    <message>
-        <source>adiabatic</source>
-        <translation>adiabatique</translation>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1384,27 +1388,27 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     <name>chart::ChartWindow</name>
     <message>
         <source>A&amp;ir Handler</source>
-        <translation>&amp;CTA</translation>
+        <translation>Centrale d&apos;a&amp;ir</translation>
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>Exporter les &amp;composants de la CTA (CSV)...</translation>
+        <translation>Exporter les co&amp;mposants de la centrale (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
-        <translation>Exporter le &amp;bilan de la CTA (CSV)...</translation>
+        <translation>Exporter &amp;le récapitulatif de la centrale (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>Exporter les composants de la CTA</translation>
+        <translation>Exporter les composants de la centrale</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
-        <translation>Exporter le bilan de la CTA</translation>
+        <translation>Exporter le récapitulatif de la centrale</translation>
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>Le projet n&apos;a pas de CTA.</translation>
+        <translation>Le projet n&apos;a pas de centrale de traitement d&apos;air.</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -1412,15 +1416,15 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Air handler, summer case: the chain</source>
-        <translation>CTA, cas d&apos;été : la chaîne</translation>
+        <translation>Centrale de traitement d&apos;air, cas d&apos;été : la chaîne</translation>
     </message>
     <message>
         <source>Air handler, winter case: the chain</source>
-        <translation>CTA, cas d&apos;hiver : la chaîne</translation>
+        <translation>Centrale de traitement d&apos;air, cas d&apos;hiver : la chaîne</translation>
     </message>
     <message>
         <source>Air handler: rollup of both cases</source>
-        <translation>CTA : bilan des deux cas</translation>
+        <translation>Centrale de traitement d&apos;air : récapitulatif des deux cas</translation>
     </message>
     <message>
         <source>&amp;Weather</source>
@@ -1803,7 +1807,7 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>&amp;Exchanger:</source>
-        <translation>É&amp;changeur :</translation>
+        <translation>&amp;Échangeur :</translation>
     </message>
     <message>
         <source>Wheel</source>
@@ -1823,15 +1827,15 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>&amp;Given exhaust airflow (otherwise balanced)</source>
-        <translation>Débit d&apos;air rejeté &amp;imposé (sinon équilibré)</translation>
+        <translation>Débit d&apos;extraction &amp;donné (sinon équilibré)</translation>
     </message>
     <message>
         <source>E&amp;xhaust airflow:</source>
-        <translation>Débit d&apos;air &amp;rejeté :</translation>
+        <translation>Débit d&apos;e&amp;xtraction :</translation>
     </message>
     <message>
         <source>&amp;Economizer:</source>
-        <translation>É&amp;conomiseur :</translation>
+        <translation>&amp;Économiseur :</translation>
     </message>
     <message>
         <source>None</source>
@@ -1847,15 +1851,15 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>&amp;High limit</source>
-        <translation>&amp;Limite haute</translation>
+        <translation>Limite &amp;haute</translation>
     </message>
     <message>
         <source>High-limit &amp;dry bulb:</source>
-        <translation>&amp;Température sèche limite :</translation>
+        <translation>Température sèche &amp;limite :</translation>
     </message>
     <message>
         <source>&amp;Maximum outdoor air share:</source>
-        <translation>Part d&apos;air neuf &amp;maximale :</translation>
+        <translation>Part &amp;maximale d&apos;air extérieur :</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
@@ -1871,7 +1875,7 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>&amp;Sized by:</source>
-        <translation>&amp;Dimensionnée par :</translation>
+        <translation>&amp;Dimensionné par :</translation>
     </message>
     <message>
         <source>Leaving dry bulb</source>
@@ -1879,11 +1883,11 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>Temperature rise</source>
-        <translation>Élévation de température</translation>
+        <translation>Échauffement</translation>
     </message>
     <message>
         <source>To the supply air</source>
-        <translation>Jusqu&apos;à l&apos;air soufflé</translation>
+        <translation>Vers l&apos;air soufflé</translation>
     </message>
     <message>
         <source>&amp;Leaving dry bulb:</source>
@@ -1891,7 +1895,7 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>Temperature r&amp;ise:</source>
-        <translation>Élé&amp;vation de température :</translation>
+        <translation>&amp;Échauffement :</translation>
     </message>
     <message>
         <source>Leaving dry bulb and RH</source>
@@ -1899,11 +1903,11 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>Apparatus dew point and bypass</source>
-        <translation>PRA et by-pass</translation>
+        <translation>Point de rosée de la batterie et by-pass</translation>
     </message>
     <message>
         <source>To the supply&apos;s humidity</source>
-        <translation>Jusqu&apos;à l&apos;humidité du soufflage</translation>
+        <translation>Vers l&apos;humidité de l&apos;air soufflé</translation>
     </message>
     <message>
         <source>Leaving relative &amp;humidity:</source>
@@ -1911,7 +1915,7 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>&amp;Apparatus dew point:</source>
-        <translation>&amp;Point de rosée de l&apos;appareil :</translation>
+        <translation>Point de rosée de la &amp;batterie :</translation>
     </message>
     <message>
         <source>&amp;Bypass factor:</source>
@@ -1951,7 +1955,7 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>&amp;Rise:</source>
-        <translation>É&amp;lévation :</translation>
+        <translation>&amp;Échauffement :</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
@@ -3340,6 +3344,10 @@ Le projet affiché est conservé.</translation>
         <translation>Enveloppe des salles informatiques</translation>
     </message>
     <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, point de rosée −9–15 °C, HR ≤ 60 %</translation>
+    </message>
+    <message>
         <source>&amp;User zones:</source>
         <translation>Zones de l&apos;&amp;utilisateur :</translation>
     </message>
@@ -3386,10 +3394,6 @@ Le projet affiché est conservé.</translation>
     <message>
         <source>Zone %1</source>
         <translation>Zone %1</translation>
-    </message>
-    <message>
-        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
-        <translation>18–27 °C, point de rosée −9–15 °C, HR ≤ 60 %</translation>
     </message>
 </context>
 <context>

@@ -797,14 +797,14 @@ Thank you all for your patience during the development of this software.</source
     <name>chart::AirHandlerInteraction</name>
     <message>
         <source>The point was not moved: %1</source>
-        <translation>该点未移动：%1</translation>
+        <translation>点未移动：%1</translation>
     </message>
 </context>
 <context>
     <name>chart::AirHandlerLayer</name>
     <message>
         <source>Room</source>
-        <translation>室内</translation>
+        <translation>房间</translation>
     </message>
     <message>
         <source>Outdoor</source>
@@ -812,11 +812,15 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Mixed</source>
-        <translation>混风</translation>
+        <translation>混合</translation>
     </message>
     <message>
         <source>Supply</source>
         <translation>送风</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>显热比 %1</translation>
     </message>
     <message>
         <source>Summer</source>
@@ -832,19 +836,67 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
-        <translation>空调机组，%1：室内 %2，室外 %3，混风 %4，送风 %5</translation>
+        <translation>空调机组，%1：房间 %2，室外 %3，混合 %4，送风 %5</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
         <translation>%1 从 %2 到 %3</translation>
     </message>
-    <message>
-        <source>SHR %1</source>
-        <translation>显热比 %1</translation>
-    </message>
 </context>
 <context>
     <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>显热 %1，潜热 %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>无节能器</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>干球温度节能器</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>焓值节能器</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>至送风状态</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>按温升</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>至出口干球温度</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>至送风含湿量</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>按机器露点和旁通系数</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>至出口干球温度和相对湿度</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>按功率</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>蒸汽</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>绝热</translation>
+    </message>
     <message>
         <source>Summer</source>
         <translation>夏季</translation>
@@ -859,19 +911,19 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Cooling</source>
-        <translation>供冷</translation>
+        <translation>制冷</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation>供热</translation>
+        <translation>制热</translation>
     </message>
     <message>
         <source>D&amp;uty:</source>
-        <translation>类型(&amp;U)：</translation>
+        <translation>工作模式(&amp;U)：</translation>
     </message>
     <message>
         <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
-        <translation>项目中还没有空调机组。可从示例设计开始：夏季显热得热 100,000 Btu/h、潜热得热 25,000 Btu/h 的房间，并含冬季工况。</translation>
+        <translation>项目尚无空调机组。可从示例设计开始：夏季显热得热 100,000 Btu/h、潜热得热 25,000 Btu/h 的房间，以及其冬季工况。</translation>
     </message>
     <message>
         <source>Design an &amp;Air Handler</source>
@@ -887,7 +939,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Air handler message</source>
-        <translation>空调机组信息</translation>
+        <translation>空调机组消息</translation>
     </message>
     <message>
         <source>Remove the Air Handler</source>
@@ -919,35 +971,35 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Room</source>
-        <translation>室内</translation>
+        <translation>房间</translation>
     </message>
     <message>
         <source>Outdoor air</source>
-        <translation>新风</translation>
+        <translation>室外空气</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>第一股</translation>
+        <translation>第一</translation>
     </message>
     <message>
         <source>second</source>
-        <translation>第二股</translation>
+        <translation>第二</translation>
     </message>
     <message>
         <source>%1, %2 property</source>
-        <translation>%1，%2参数</translation>
+        <translation>%1，%2 参数</translation>
     </message>
     <message>
         <source>%1, %2 value</source>
-        <translation>%1，%2数值</translation>
+        <translation>%1，%2 数值</translation>
     </message>
     <message>
         <source>&amp;Room:</source>
-        <translation>室内(&amp;R)：</translation>
+        <translation>房间(&amp;R)：</translation>
     </message>
     <message>
         <source>Room, &amp;2nd:</source>
-        <translation>室内，第二参数(&amp;2)：</translation>
+        <translation>房间，第二项(&amp;2)：</translation>
     </message>
     <message>
         <source>&amp;Sensible load:</source>
@@ -963,7 +1015,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Difference to room</source>
-        <translation>与室内的差值</translation>
+        <translation>与房间温差</translation>
     </message>
     <message>
         <source>Airflow</source>
@@ -983,11 +1035,11 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Outdoor, 2n&amp;d:</source>
-        <translation>室外，第二参数(&amp;D)：</translation>
+        <translation>室外，第二项(&amp;D)：</translation>
     </message>
     <message>
         <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
-        <translation>采用气象文件的设计工况(&amp;G)</translation>
+        <translation>取自气象文件的设计条件(&amp;G)</translation>
     </message>
     <message>
         <source>Summer at the dehumidification dew point (&amp;b)</source>
@@ -995,7 +1047,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
-        <translation>夏季新风取 0.4 % 除湿露点及其平均同时干球温度，而非 0.4 % 供冷干球温度及其平均同时湿球温度。</translation>
+        <translation>夏季室外空气取 0.4% 除湿露点及其平均同时干球温度，而非 0.4% 制冷干球温度及其平均同时湿球温度。</translation>
     </message>
     <message>
         <source>Share of supply</source>
@@ -1007,11 +1059,11 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Components, in the order the air meets them</source>
-        <translation>部件，按空气流经的顺序</translation>
+        <translation>组件（按空气流经顺序）</translation>
     </message>
     <message>
         <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
-        <translation>Insert 添加，Delete 删除，Enter 编辑，Ctrl+上 和 Ctrl+下 移动部件。</translation>
+        <translation>Insert 添加，Delete 删除，Enter 编辑，Ctrl+上/下 移动组件。</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1019,11 +1071,11 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Heat-Recovery &amp;Wheel</source>
-        <translation>转轮式热回收器(&amp;W)</translation>
+        <translation>热回收转轮(&amp;W)</translation>
     </message>
     <message>
         <source>Heat-Recovery &amp;Plate</source>
-        <translation>板式热回收器(&amp;P)</translation>
+        <translation>板式热回收(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Mixing Box</source>
@@ -1079,19 +1131,19 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Components of the case shown</source>
-        <translation>当前工况的部件</translation>
+        <translation>所示工况的组件</translation>
     </message>
     <message>
         <source>Rollup, Summer and Winter</source>
-        <translation>汇总，夏季与冬季</translation>
+        <translation>汇总（夏季和冬季）</translation>
     </message>
     <message>
         <source>Components of the Case</source>
-        <translation>工况部件</translation>
+        <translation>本工况组件</translation>
     </message>
     <message>
         <source>E&amp;xport Components...</source>
-        <translation>导出部件(&amp;X)...</translation>
+        <translation>导出组件(&amp;X)...</translation>
     </message>
     <message>
         <source>Export Rollup...</source>
@@ -1107,15 +1159,15 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Duty</source>
-        <translation>工况类型</translation>
+        <translation>工作模式</translation>
     </message>
     <message>
         <source>Room sensible load</source>
-        <translation>室内显热负荷</translation>
+        <translation>房间显热负荷</translation>
     </message>
     <message>
         <source>Room latent load</source>
-        <translation>室内潜热负荷</translation>
+        <translation>房间潜热负荷</translation>
     </message>
     <message>
         <source>Load unit</source>
@@ -1123,7 +1175,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Room sensible heat ratio</source>
-        <translation>室内显热比</translation>
+        <translation>房间显热比</translation>
     </message>
     <message>
         <source>Supply by</source>
@@ -1155,31 +1207,31 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Components</source>
-        <translation>部件</translation>
+        <translation>组件</translation>
     </message>
     <message>
         <source>Add component</source>
-        <translation>添加部件</translation>
+        <translation>添加组件</translation>
     </message>
     <message>
         <source>Edit component</source>
-        <translation>编辑部件</translation>
+        <translation>编辑组件</translation>
     </message>
     <message>
         <source>Remove component</source>
-        <translation>删除部件</translation>
+        <translation>删除组件</translation>
     </message>
     <message>
         <source>Move component up</source>
-        <translation>上移部件</translation>
+        <translation>上移组件</translation>
     </message>
     <message>
         <source>Move component down</source>
-        <translation>下移部件</translation>
+        <translation>下移组件</translation>
     </message>
     <message>
         <source>Export components as CSV</source>
-        <translation>将部件导出为 CSV</translation>
+        <translation>将组件导出为 CSV</translation>
     </message>
     <message>
         <source>Export rollup as CSV</source>
@@ -1211,7 +1263,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Design conditions of %1</source>
-        <translation>%1 的设计工况</translation>
+        <translation>%1 的设计条件</translation>
     </message>
     <message>
         <source>Open a weather file first.</source>
@@ -1223,11 +1275,11 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
-        <translation>处理链达到送风状态：满足室内显热负荷的 %1，潜热负荷的 %2。</translation>
+        <translation>组件链达到送风状态：满足房间显热负荷的 %1，潜热负荷的 %2。</translation>
     </message>
     <message>
         <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
-        <translation>处理链出口空气未达到送风状态：满足室内显热负荷的 %1，潜热负荷的 %2，未在 1 % 以内。请调整部件顺序或大小直至满足。</translation>
+        <translation>离开组件链的空气未达到送风状态：满足房间显热负荷的 %1，潜热负荷的 %2，未在 1% 以内。请调整组件顺序或参数直至满足。</translation>
     </message>
     <message>
         <source>Not changed: %1</source>
@@ -1239,23 +1291,23 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Open a weather file first: its design conditions give the outdoor air.</source>
-        <translation>请先打开气象文件：其设计工况给出新风状态。</translation>
+        <translation>请先打开气象文件：其设计条件给出室外空气。</translation>
     </message>
     <message>
         <source>The weather file gives no 0.4 % dehumidification design.</source>
-        <translation>气象文件未给出 0.4 % 除湿设计工况。</translation>
+        <translation>气象文件没有 0.4% 除湿设计条件。</translation>
     </message>
     <message>
         <source>The weather file gives no 0.4 % cooling design.</source>
-        <translation>气象文件未给出 0.4 % 供冷设计工况。</translation>
+        <translation>气象文件没有 0.4% 制冷设计条件。</translation>
     </message>
     <message>
         <source>The weather file gives no 99.6 % heating design.</source>
-        <translation>气象文件未给出 99.6 % 供热设计工况。</translation>
+        <translation>气象文件没有 99.6% 供暖设计条件。</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>导出空调机组部件</translation>
+        <translation>导出空调机组组件</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
@@ -1274,56 +1326,8 @@ Thank you all for your patience during the development of this software.</source
         <translation>冷吨</translation>
     </message>
     <message>
-        <source>sensible %1, latent %2</source>
-        <translation>显热 %1，潜热 %2</translation>
-    </message>
-    <message>
-        <source>no economizer</source>
-        <translation>无节能器</translation>
-    </message>
-    <message>
-        <source>dry-bulb economizer</source>
-        <translation>干球温度型节能器</translation>
-    </message>
-    <message>
-        <source>enthalpy economizer</source>
-        <translation>焓值型节能器</translation>
-    </message>
-    <message>
-        <source>to the supply air</source>
-        <translation>至送风状态</translation>
-    </message>
-    <message>
-        <source>by a rise</source>
-        <translation>按温升</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb</source>
-        <translation>至出口干球温度</translation>
-    </message>
-    <message>
-        <source>to the supply&apos;s humidity</source>
-        <translation>至送风湿度</translation>
-    </message>
-    <message>
-        <source>by ADP and bypass factor</source>
-        <translation>按机器露点和旁通系数</translation>
-    </message>
-    <message>
-        <source>to a leaving dry bulb and RH</source>
-        <translation>至出口干球温度和相对湿度</translation>
-    </message>
-    <message>
-        <source>by its power</source>
-        <translation>按功率</translation>
-    </message>
-    <message>
-        <source>steam</source>
-        <translation>蒸汽</translation>
-    </message>
-    <message>
-        <source>adiabatic</source>
-        <translation>绝热</translation>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -1388,15 +1392,15 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>导出空调机组部件 (CSV)(&amp;M)...</translation>
+        <translation>导出空调机组组件(CSV)(&amp;M)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
-        <translation>导出空调机组汇总 (CSV)(&amp;L)...</translation>
+        <translation>导出空调机组汇总(CSV)(&amp;L)...</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
-        <translation>导出空调机组部件</translation>
+        <translation>导出空调机组组件</translation>
     </message>
     <message>
         <source>Export Air Handler Rollup</source>
@@ -1404,7 +1408,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>项目中没有空调机组。</translation>
+        <translation>项目没有空调机组。</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -1412,11 +1416,11 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Air handler, summer case: the chain</source>
-        <translation>空调机组，夏季工况：处理链</translation>
+        <translation>空调机组，夏季工况：组件链</translation>
     </message>
     <message>
         <source>Air handler, winter case: the chain</source>
-        <translation>空调机组，冬季工况：处理链</translation>
+        <translation>空调机组，冬季工况：组件链</translation>
     </message>
     <message>
         <source>Air handler: rollup of both cases</source>
@@ -1779,7 +1783,7 @@ The project shown is kept.</source>
     </message>
     <message>
         <source>Component message</source>
-        <translation>部件信息</translation>
+        <translation>组件消息</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1791,7 +1795,7 @@ The project shown is kept.</source>
     </message>
     <message>
         <source>0 to 1</source>
-        <translation>0 至 1</translation>
+        <translation>0 到 1</translation>
     </message>
     <message>
         <source>%1 unit</source>
@@ -1799,7 +1803,7 @@ The project shown is kept.</source>
     </message>
     <message>
         <source>“%1” is not a number for the %2.</source>
-        <translation>“%1”不是%2的有效数字。</translation>
+        <translation>“%1”不是 %2 的有效数字。</translation>
     </message>
     <message>
         <source>&amp;Exchanger:</source>
@@ -1823,7 +1827,7 @@ The project shown is kept.</source>
     </message>
     <message>
         <source>&amp;Given exhaust airflow (otherwise balanced)</source>
-        <translation>给定排风量(&amp;G)（否则平衡）</translation>
+        <translation>指定排风量（否则平衡）(&amp;G)</translation>
     </message>
     <message>
         <source>E&amp;xhaust airflow:</source>
@@ -1851,15 +1855,15 @@ The project shown is kept.</source>
     </message>
     <message>
         <source>High-limit &amp;dry bulb:</source>
-        <translation>干球温度上限(&amp;D)：</translation>
+        <translation>上限干球温度(&amp;D)：</translation>
     </message>
     <message>
         <source>&amp;Maximum outdoor air share:</source>
-        <translation>最大新风比(&amp;M)：</translation>
+        <translation>最大新风比例(&amp;M)：</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation>用途(&amp;R)：</translation>
+        <translation>作用(&amp;R)：</translation>
     </message>
     <message>
         <source>Preheat</source>
@@ -1903,7 +1907,7 @@ The project shown is kept.</source>
     </message>
     <message>
         <source>To the supply&apos;s humidity</source>
-        <translation>至送风湿度</translation>
+        <translation>至送风含湿量</translation>
     </message>
     <message>
         <source>Leaving relative &amp;humidity:</source>
@@ -3339,6 +3343,10 @@ The project shown is kept.</source>
         <translation>数据机房包络区</translation>
     </message>
     <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C，露点 −9–15 °C，相对湿度 ≤ 60 %</translation>
+    </message>
+    <message>
         <source>&amp;User zones:</source>
         <translation>用户区域(&amp;U)：</translation>
     </message>
@@ -3385,10 +3393,6 @@ The project shown is kept.</source>
     <message>
         <source>Zone %1</source>
         <translation>区域 %1</translation>
-    </message>
-    <message>
-        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
-        <translation>18–27 °C，露点 −9–15 °C，相对湿度 ≤ 60 %</translation>
     </message>
 </context>
 <context>
