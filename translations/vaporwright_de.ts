@@ -820,7 +820,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>SHR %1</source>
-        <translation>SHR %1</translation>
+        <translation>SHF %1</translation>
     </message>
     <message>
         <source>Summer</source>
@@ -1135,7 +1135,7 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Rollup, Summer and Winter</source>
-        <translation>Zusammenfassung, Sommer und Winter</translation>
+        <translation>Sommer und Winter</translation>
     </message>
     <message>
         <source>Components of the Case</source>
@@ -1247,11 +1247,11 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>SHR %1</source>
-        <translation>SHR %1</translation>
+        <translation>SHF %1</translation>
     </message>
     <message>
         <source>SHR –</source>
-        <translation>SHR –</translation>
+        <translation>SHF –</translation>
     </message>
     <message>
         <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
@@ -1388,15 +1388,15 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     <name>chart::ChartWindow</name>
     <message>
         <source>A&amp;ir Handler</source>
-        <translation>Lüftungs&amp;gerät</translation>
+        <translation>Lüftungsger&amp;ät</translation>
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>Ko&amp;mponenten des Lüftungsgeräts exportieren (CSV)...</translation>
+        <translation>&amp;Komponenten des Lüftungsgeräts exportieren (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
-        <translation>Zusammenfassung des &amp;Lüftungsgeräts exportieren (CSV)...</translation>
+        <translation>Zusa&amp;mmenfassung des Lüftungsgeräts exportieren (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
@@ -1576,11 +1576,11 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
     <message>
         <source>Air handler components.csv</source>
-        <translation>RLT-Gerät Komponenten.csv</translation>
+        <translation>Lüftungsgerät Komponenten.csv</translation>
     </message>
     <message>
         <source>Air handler rollup.csv</source>
-        <translation>RLT-Gerät Übersicht.csv</translation>
+        <translation>Lüftungsgerät Zusammenfassung.csv</translation>
     </message>
     <message>
         <source>Vaporwright projects (*.%1);;All files (*)</source>
@@ -2229,7 +2229,7 @@ Das angezeigte Projekt bleibt erhalten.</translation>
     <name>chart::PointTableModel</name>
     <message>
         <source>Airflow unit</source>
-        <translation>Einheit des Volumenstroms</translation>
+        <translation>Volumenstromeinheit</translation>
     </message>
     <message>
         <source>Name</source>
@@ -4079,7 +4079,7 @@ Bitte installieren Sie Vaporwright neu.</translation>
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>Das Projekt hat kein RLT-Gerät.</translation>
+        <translation>Das Projekt hat kein Lüftungsgerät.</translation>
     </message>
     <message>
         <source>Add point %1</source>
@@ -4115,7 +4115,7 @@ Bitte installieren Sie Vaporwright neu.</translation>
     </message>
     <message>
         <source>Change air handler</source>
-        <translation>RLT-Gerät ändern</translation>
+        <translation>Lüftungsgerät ändern</translation>
     </message>
 </context>
 <context>

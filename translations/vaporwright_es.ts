@@ -1388,15 +1388,15 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     <name>chart::ChartWindow</name>
     <message>
         <source>A&amp;ir Handler</source>
-        <translation>Cl&amp;imatizador</translation>
+        <translation>Clima&amp;tizador</translation>
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>Exportar co&amp;mponentes del climatizador (CSV)...</translation>
+        <translation>Exportar c&amp;omponentes del climatizador (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
-        <translation>Exportar resumen de&amp;l climatizador (CSV)...</translation>
+        <translation>Exportar res&amp;umen del climatizador (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
@@ -1576,11 +1576,11 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
     <message>
         <source>Air handler components.csv</source>
-        <translation>Componentes de la UTA.csv</translation>
+        <translation>Componentes del climatizador.csv</translation>
     </message>
     <message>
         <source>Air handler rollup.csv</source>
-        <translation>Resumen de la UTA.csv</translation>
+        <translation>Resumen del climatizador.csv</translation>
     </message>
     <message>
         <source>Vaporwright projects (*.%1);;All files (*)</source>
@@ -2229,7 +2229,7 @@ Se conserva el proyecto mostrado.</translation>
     <name>chart::PointTableModel</name>
     <message>
         <source>Airflow unit</source>
-        <translation>Unidad de caudal de aire</translation>
+        <translation>Unidad de caudal</translation>
     </message>
     <message>
         <source>Name</source>
@@ -4079,7 +4079,7 @@ Vuelva a instalar Vaporwright.</translation>
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>El proyecto no tiene UTA.</translation>
+        <translation>El proyecto no tiene climatizador.</translation>
     </message>
     <message>
         <source>Add point %1</source>
@@ -4115,7 +4115,7 @@ Vuelva a instalar Vaporwright.</translation>
     </message>
     <message>
         <source>Change air handler</source>
-        <translation>Cambiar la UTA</translation>
+        <translation>Cambiar el climatizador</translation>
     </message>
 </context>
 <context>

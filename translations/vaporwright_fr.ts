@@ -1392,7 +1392,7 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>Exporter les co&amp;mposants de la centrale (CSV)...</translation>
+        <translation>Exporter les &amp;composants de la centrale (CSV)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
@@ -1576,11 +1576,11 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
     <message>
         <source>Air handler components.csv</source>
-        <translation>Composants de la CTA.csv</translation>
+        <translation>Composants de la centrale.csv</translation>
     </message>
     <message>
         <source>Air handler rollup.csv</source>
-        <translation>Bilan de la CTA.csv</translation>
+        <translation>Récapitulatif de la centrale.csv</translation>
     </message>
     <message>
         <source>Vaporwright projects (*.%1);;All files (*)</source>
@@ -2229,7 +2229,7 @@ Le projet affiché est conservé.</translation>
     <name>chart::PointTableModel</name>
     <message>
         <source>Airflow unit</source>
-        <translation>Unité du débit d&apos;air</translation>
+        <translation>Unité de débit</translation>
     </message>
     <message>
         <source>Name</source>
@@ -3329,7 +3329,7 @@ Le projet affiché est conservé.</translation>
     </message>
     <message>
         <source>W&amp;inter (1.0 clo)</source>
-        <translation>H&amp;iver (1.0 clo)</translation>
+        <translation>&amp;Hiver (1.0 clo)</translation>
     </message>
     <message>
         <source>Winter comfort preset</source>
@@ -4079,7 +4079,7 @@ Veuillez réinstaller Vaporwright.</translation>
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>Le projet n&apos;a pas de CTA.</translation>
+        <translation>Le projet n&apos;a pas de centrale de traitement d&apos;air.</translation>
     </message>
     <message>
         <source>Add point %1</source>
@@ -4115,7 +4115,7 @@ Veuillez réinstaller Vaporwright.</translation>
     </message>
     <message>
         <source>Change air handler</source>
-        <translation>Modifier la CTA</translation>
+        <translation>Modifier la centrale de traitement d&apos;air</translation>
     </message>
 </context>
 <context>

@@ -1392,11 +1392,11 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Export Air Handler Co&amp;mponents (CSV)...</source>
-        <translation>导出空调机组组件(CSV)(&amp;M)...</translation>
+        <translation>导出空调机组组件 (CSV)(&amp;M)...</translation>
     </message>
     <message>
         <source>Export Air Handler Ro&amp;llup (CSV)...</source>
-        <translation>导出空调机组汇总(CSV)(&amp;L)...</translation>
+        <translation>导出空调机组汇总 (CSV)(&amp;L)...</translation>
     </message>
     <message>
         <source>Export Air Handler Components</source>
@@ -1408,7 +1408,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>The project has no air handler.</source>
-        <translation>项目没有空调机组。</translation>
+        <translation>项目中没有空调机组。</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -1416,11 +1416,11 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Air handler, summer case: the chain</source>
-        <translation>空调机组，夏季工况：组件链</translation>
+        <translation>空调机组，夏季工况：处理链</translation>
     </message>
     <message>
         <source>Air handler, winter case: the chain</source>
-        <translation>空调机组，冬季工况：组件链</translation>
+        <translation>空调机组，冬季工况：处理链</translation>
     </message>
     <message>
         <source>Air handler: rollup of both cases</source>
@@ -1576,7 +1576,7 @@ Thank you all for your patience during the development of this software.</source
     </message>
     <message>
         <source>Air handler components.csv</source>
-        <translation>空调机组部件.csv</translation>
+        <translation>空调机组组件.csv</translation>
     </message>
     <message>
         <source>Air handler rollup.csv</source>

@@ -58,11 +58,11 @@ const std::map<QString, std::set<QString>> kSameWord{
       QStringLiteral("Apr"), QStringLiteral("Aug"), QStringLiteral("Nov")}},
     {QStringLiteral("fr"),
      {QStringLiteral("Air"), QStringLiteral("air"), QStringLiteral("Condition"),
-      QStringLiteral("Conditions"), QStringLiteral("Message"), QStringLiteral("Point"),
-      QStringLiteral("point"), QStringLiteral("Points"), QStringLiteral("points"),
-      QStringLiteral("Second"), QStringLiteral("Site"), QStringLiteral("site"),
-      QStringLiteral("Zones"), QStringLiteral("zone"), QStringLiteral("altitude"),
-      QStringLiteral("saturation"), QStringLiteral("by")}}};
+      QStringLiteral("Conditions"), QStringLiteral("conditions"), QStringLiteral("Message"),
+      QStringLiteral("Point"), QStringLiteral("point"), QStringLiteral("Points"),
+      QStringLiteral("points"), QStringLiteral("Second"), QStringLiteral("Site"),
+      QStringLiteral("site"), QStringLiteral("Zones"), QStringLiteral("zone"),
+      QStringLiteral("altitude"), QStringLiteral("saturation"), QStringLiteral("by")}}};
 
 // The words of a text: letters only, markup and mnemonics removed.
 QStringList WordsOf(QString text) {

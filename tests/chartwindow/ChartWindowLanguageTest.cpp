@@ -256,7 +256,7 @@ TEST_P(ChartWindowLanguage, TheLongerTextsFitEveryTab) {
         }
         QWidget* page = side->currentWidget();
         SCOPED_TRACE(side->tabText(tab).toStdString());
-        EXPECT_EQ(testsupport::ClippedIn(page), QStringList());
+        EXPECT_EQ(testsupport::ClippedIn(page).join(u'\n').toStdString(), std::string());
         // Nothing scrolls sideways.
         for (const QScrollArea* scroll : page->findChildren<QScrollArea*>()) {
             if (scroll->isVisibleTo(page)) {
