@@ -1,9 +1,12 @@
 #include "chartwindow/ChartWindow.h"
 
+#include "airhandlerview/AirHandlerLayer.h"
+#include "airhandlerview/AirHandlerPanel.h"
 #include "chartwindow/Report.h"
 #include "chartwindow/WindowFit.h"
 #include "engine/Units.h"
 #include "settings/SettingsStore.h"
+#include "translations/Message.h"
 #include "workbench/ProjectLayer.h"
 
 #include <algorithm>
@@ -60,7 +63,6 @@ void installChartAccessible() {
 
 ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     installChartAccessible();
-    setWindowTitle(QStringLiteral("Psychrometric Chart"));
     splitter_ = new QSplitter(Qt::Horizontal, this);
     chart_ = new PsychroChart(splitter_);
     chart_->setAtmosphere(calculatorPsia_);
@@ -69,7 +71,9 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     panel_ = new WeatherPanel(chart_, side_);
     panel_->setObjectName(QStringLiteral("weatherPanel"));
     buildProjectPanel();
-    side_->addTab(panel_, QStringLiteral("&Weather"));
+    buildAirHandlerPanel();
+    side_->addTab(panel_, QString());
+    setCaption(panel_, QT_TR_NOOP("&Weather"));
     // Five tabs keep their names whole in the panel's width; more scroll.
     side_->tabBar()->setElideMode(Qt::ElideNone);
     side_->setUsesScrollButtons(true);
@@ -89,6 +93,7 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(panel_, &WeatherPanel::weatherChanged, this, [this] {
         applyPressure();
         updateActions();
+        passWeatherDesign();
     });
     buildMenu();
     buildEditMenu();
@@ -107,55 +112,97 @@ ChartWindow::ChartWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     applyAccessibleTexts();
 }
 
+void ChartWindow::setCaption(QObject* object, const char* source) {
+    captions_.emplace_back(object, source);
+    if (auto* action = qobject_cast<QAction*>(object))
+        action->setText(tr(source));
+    else if (auto* menu = qobject_cast<QMenu*>(object))
+        menu->setTitle(tr(source));
+    else if (auto* widget = qobject_cast<QWidget*>(object); widget != nullptr)
+        side_->setTabText(side_->indexOf(widget), tr(source));
+}
+
+QAction* ChartWindow::addCaptionedAction(QMenu* menu, const char* source) {
+    QAction* action = menu->addAction(QString());
+    setCaption(action, source);
+    return action;
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ChartWindow::retranslate() {
+    for (const auto& [object, source] : captions_) {
+        if (object.isNull())
+            continue;
+        if (auto* action = qobject_cast<QAction*>(object.data()))
+            action->setText(tr(source));
+        else if (auto* menu = qobject_cast<QMenu*>(object.data()))
+            menu->setTitle(tr(source));
+        else if (auto* widget = qobject_cast<QWidget*>(object.data()))
+            side_->setTabText(side_->indexOf(widget), tr(source));
+    }
+    rebuildAirHandlerPanel();
+    updateUndoTexts();
+    updateProjectTitle();
+    applyAccessibleTexts();
+}
+
 void ChartWindow::applyAccessibleTexts() {
-    setAccessibleDescription(
-        QStringLiteral("The psychrometric chart of the calculator's state. "
-                       "Escape hides it; F2 in the calculator shows it again."));
+    setAccessibleDescription(tr("The psychrometric chart of the calculator's state. "
+                                "Escape hides it; F2 in the calculator shows it again."));
     QString description =
-        QStringLiteral("Chart of moist air at the calculator's atmospheric pressure, with the "
-                       "computed state marked. Hovering the mouse over it shows the properties "
-                       "of the point under the pointer; a double click enters that point into "
-                       "the calculator as dry bulb temperature and humidity ratio; with Shift it "
-                       "adds a state point there. State points can be dragged. The wheel "
-                       "zooms.");
+        tr("Chart of moist air at the calculator's atmospheric pressure, with the "
+           "computed state marked. Hovering the mouse over it shows the properties "
+           "of the point under the pointer; a double click enters that point into "
+           "the calculator as dry bulb temperature and humidity ratio; with Shift it "
+           "adds a state point there. State points can be dragged. The wheel "
+           "zooms.");
     // The keys as this desktop binds them (Save As has none on some).
-    const std::pair<const QAction*, const char*> keys[] = {
-        {chart_->resetZoomAction(), "resets the zoom"},
-        {chart_->copyAction(), "copies the chart"},
-        {chart_->saveAsAction(), "saves it to a file"}};
+    const std::pair<const QAction*, QString> keys[] = {
+        {chart_->resetZoomAction(), tr("%1 resets the zoom.")},
+        {chart_->copyAction(), tr("%1 copies the chart.")},
+        {chart_->saveAsAction(), tr("%1 saves it to a file.")}};
     for (const auto& [action, what] : keys) {
         const QString key = action->shortcut().toString(QKeySequence::NativeText);
         if (!key.isEmpty())
-            description += QStringLiteral(" %1 %2.").arg(key, QLatin1String(what));
+            description += QLatin1Char(' ') + what.arg(key);
     }
-    chart_->setAccessibleName(QStringLiteral("Psychrometric chart"));
-    menuBar_->setAccessibleName(QStringLiteral("Chart menu"));
-    side_->setAccessibleName(QStringLiteral("Side panel"));
-    side_->setAccessibleDescription(
-        QStringLiteral("The points, processes, zones and weather shown on the chart, a tab "
-                       "each. F9 hides and shows the panel."));
-    panel_->setAccessibleName(QStringLiteral("Weather file"));
+    chart_->setAccessibleName(tr("Psychrometric chart"));
+    menuBar_->setAccessibleName(tr("Chart menu"));
+    side_->setAccessibleName(tr("Side panel"));
+    side_->setAccessibleDescription(tr("The points, processes, zones and weather shown on the "
+                                       "chart, a tab each. F9 hides and shows the panel."));
+    panel_->setAccessibleName(tr("Weather file"));
     panel_->setAccessibleDescription(
-        QStringLiteral("The hours of a weather file on the chart: display, month and hour "
-                       "filter, zones, limits, hour counts and design conditions."));
+        tr("The hours of a weather file on the chart: display, month and hour "
+           "filter, zones, limits, hour counts and design conditions."));
     if (project_ != nullptr)
         description += QLatin1Char(' ') + ProjectDescription(*project_);
+    if (project_ != nullptr && airHandler_ != nullptr && project_->airHandlerResult() != nullptr)
+        description += QLatin1Char(' ') +
+                       AirHandlerDescription(*project_->airHandlerResult(), airHandler_->season());
     chart_->setAccessibleDescription(description);
 }
 
 void ChartWindow::buildMenu() {
-    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar_->addMenu(QString());
+    setCaption(file, QT_TR_NOOP("&File"));
     buildProjectMenu(file);
+    buildAirHandlerMenu(file);
     file->addSeparator();
-    QAction* open = file->addAction(QStringLiteral("Open &Weather File..."));
+    QAction* open = addCaptionedAction(file, QT_TR_NOOP("Open &Weather File..."));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     connect(open, &QAction::triggered, this, &ChartWindow::askOpenWeatherFile);
-    exportStatisticsAction_ = file->addAction(QStringLiteral("Export Weather S&tatistics..."));
+    exportStatisticsAction_ = addCaptionedAction(file, QT_TR_NOOP("Export Weather S&tatistics..."));
     connect(exportStatisticsAction_, &QAction::triggered, this, &ChartWindow::askExportStatistics);
-    closeWeatherAction_ = file->addAction(QStringLiteral("Close Weather &File"));
+    closeWeatherAction_ = addCaptionedAction(file, QT_TR_NOOP("Close Weather &File"));
     connect(closeWeatherAction_, &QAction::triggered, this, &ChartWindow::closeWeatherFile);
     file->addSeparator();
-    QAction* close = file->addAction(QStringLiteral("&Close"));
+    QAction* close = addCaptionedAction(file, QT_TR_NOOP("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::hide);
     // The shortcuts work wherever the focus is in this window.
     for (QAction* action : file->actions()) {
@@ -165,7 +212,8 @@ void ChartWindow::buildMenu() {
 }
 
 void ChartWindow::buildViewMenu() {
-    QMenu* view = menuBar_->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar_->addMenu(QString());
+    setCaption(view, QT_TR_NOOP("&View"));
     // A text this program did not write leaves the ASHRAE chart.
     chart_->setStyle(ChartStyleFromName(settings::GetSetting(kStyleKey, QString()))
                          .value_or(ChartStyle::Ashrae));
@@ -174,7 +222,7 @@ void ChartWindow::buildViewMenu() {
     connect(chart_, &PsychroChart::styleChanged, this,
             [](ChartStyle style) { settings::SaveSetting(kStyleKey, ChartStyleName(style)); });
     view->addSeparator();
-    sidePanelAction_ = view->addAction(QStringLiteral("Side &Panel"));
+    sidePanelAction_ = addCaptionedAction(view, QT_TR_NOOP("Side &Panel"));
     sidePanelAction_->setCheckable(true);
     sidePanelAction_->setChecked(true);
     sidePanelAction_->setShortcut(Qt::Key_F9);
@@ -272,7 +320,7 @@ void ChartWindow::applyPressure() {
 bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
     const QString name = QFileInfo(path).fileName();
     const auto fail = [&](const QString& why) {
-        const QString text = QStringLiteral("%1 cannot be shown: %2").arg(name, why);
+        const QString text = tr("%1 cannot be shown: %2").arg(name, why);
         panel_->setMessage(text);
         setSidePanelShown(true);
         side_->setCurrentWidget(panel_);
@@ -281,17 +329,16 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
         return false;
     };
     if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("there is no such file."));
+        return fail(tr("there is no such file."));
 
     // Shown only when reading takes more than 200 ms; Cancel stops the read.
-    QProgressDialog progress(QStringLiteral("Reading %1...").arg(name), QStringLiteral("Cancel"), 0,
-                             1000, this);
-    progress.setWindowTitle(QStringLiteral("Open Weather File"));
+    QProgressDialog progress(tr("Reading %1...").arg(name), tr("Cancel"), 0, 1000, this);
+    progress.setWindowTitle(tr("Open Weather File"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(200);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    progress.setAccessibleName(QStringLiteral("Reading the weather file"));
+    progress.setAccessibleName(tr("Reading the weather file"));
     progress.setValue(0);
     const weather::ProgressCallback report = [&progress](const weather::ReadProgress& at) {
         if (at.totalBytes > 0) {
@@ -307,20 +354,19 @@ bool ChartWindow::openWeatherFile(const QString& path, QString* error) {
     const bool calculatorAir = std::isfinite(calculatorPsia_) && calculatorPsia_ > 0.0;
     const WeatherPanel::GivenPressure csvPressure{
         calculatorAir ? calculatorPsia_ : basPsychroFun::units::kAtmospherePsia,
-        calculatorAir ? QStringLiteral("the calculator's pressure")
-                      : QStringLiteral("standard sea-level pressure")};
+        calculatorAir ? tr("the calculator's pressure") : tr("standard sea-level pressure")};
     weather::WeatherFile file = weather::LoadWeatherFile(
         std::filesystem::path(QFile::encodeName(path).toStdString()), csvPressure.psia, report);
     progress.close();
 
     if (file.problem != weather::FileProblem::None) {
-        const auto why = weather::DescribeFileProblem(file.problem, file.problemColumn);
-        return fail(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+        return fail(translations::Translated(
+            weather::FileProblemMessage(file.problem, file.problemColumn)));
     }
     if (file.report.cancelled)
-        return fail(QStringLiteral("reading was cancelled."));
+        return fail(tr("reading was cancelled."));
     if (file.hours.empty())
-        return fail(QStringLiteral("it holds no hour of valid weather."));
+        return fail(tr("it holds no hour of valid weather."));
     // A year of a cold or hot climate reaches beyond the usual chart: the
     // view grows to hold every hour, so none is counted but hidden.
     ChartRange view = chart_->viewRange();
@@ -357,38 +403,36 @@ bool ChartWindow::exportReportPdf(const QString& path) const {
 }
 
 void ChartWindow::askOpenWeatherFile() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open Weather File"), QString(),
-                                     QStringLiteral("Weather files (*.epw *.csv);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Weather File"), QString(), tr("Weather files (*.epw *.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!openWeatherFile(path, &error))
-        QMessageBox::warning(this, QStringLiteral("Open Weather File"), error);
+        QMessageBox::warning(this, tr("Open Weather File"), error);
 }
 
 void ChartWindow::askExportStatistics() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export Weather Statistics"), QStringLiteral("Weather statistics.csv"),
-        QStringLiteral("CSV files (*.csv)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export Weather Statistics"),
+                                     tr("Weather statistics.csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     if (!exportStatisticsCsv(path))
-        QMessageBox::warning(this, QStringLiteral("Export Weather Statistics"),
-                             QStringLiteral("The statistics could not be written to %1.")
-                                 .arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(
+            this, tr("Export Weather Statistics"),
+            tr("The statistics could not be written to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void ChartWindow::askExportReport() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Report"),
-                                                      QStringLiteral("Psychrometric report.pdf"),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Report"), tr("Psychrometric report.pdf"), tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!exportReportPdf(path))
-        QMessageBox::warning(this, QStringLiteral("Export Report"),
-                             QStringLiteral("The report could not be written to %1.")
-                                 .arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(
+            this, tr("Export Report"),
+            tr("The report could not be written to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 ChartWindow::~ChartWindow() {

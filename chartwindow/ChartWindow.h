@@ -38,7 +38,10 @@
 #include "workbench/CalculatorView.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include <QPointer>
 #include <QStringView>
 #include <QWidget>
 
@@ -55,6 +58,8 @@ class Project;
 
 namespace chart {
 
+class AirHandlerInteraction;
+class AirHandlerPanel;
 class PointsView;
 class ProcessesView;
 struct ReportDocument;
@@ -110,6 +115,10 @@ public:
     [[nodiscard]] bool sidePanelShown() const;
     [[nodiscard]] PointsView* pointsView() const noexcept { return points_; }
     [[nodiscard]] ProcessesView* processesView() const noexcept { return processes_; }
+    [[nodiscard]] AirHandlerPanel* airHandlerPanel() const noexcept { return airHandler_; }
+    [[nodiscard]] AirHandlerInteraction* airHandlerInteraction() const noexcept {
+        return airHandlerInteraction_;
+    }
     // The file the project was last opened from or saved to; empty for a
     // new project.
     [[nodiscard]] const QString& projectPath() const noexcept { return projectPath_; }
@@ -140,8 +149,18 @@ signals:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    // A new language: every caption, title and spoken text again.
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Gives `object` (a menu, an action, or a widget of a side-panel tab)
+    // the English `source` (marked with QT_TR_NOOP) in the language spoken,
+    // now and again at each change of language.
+    void setCaption(QObject* object, const char* source);
+    QAction* addCaptionedAction(QMenu* menu, const char* source);
+    // Every text of the window in the language spoken.
+    void retranslate();
+    void updateUndoTexts();
     // The names and descriptions a screen reader speaks.
     void applyAccessibleTexts();
     // True when a stored geometry was restored.
@@ -179,6 +198,18 @@ private:
     // The project's points, processes and mixtures as the panel shows them.
     void appendProjectTables(ReportDocument& document) const;
 
+    // The air handler's part of the window (ChartWindowAirHandler.cpp).
+    void buildAirHandlerPanel();
+    [[nodiscard]] AirHandlerPanel* makeAirHandlerPanel();
+    // The panel made again in the language now spoken.
+    void rebuildAirHandlerPanel();
+    void buildAirHandlerMenu(QMenu* file);
+    void askExportAirHandlerCsv(bool components);
+    // The weather's design conditions, for the air handler's outdoor air.
+    void passWeatherDesign();
+    // The chain of each case and the rollup of both.
+    void appendAirHandlerTables(ReportDocument& document) const;
+
     PsychroChart* chart_ = nullptr;
     WeatherPanel* panel_ = nullptr;
     QSplitter* splitter_ = nullptr;
@@ -194,11 +225,14 @@ private:
     QTabWidget* side_ = nullptr;
     PointsView* points_ = nullptr;
     ProcessesView* processes_ = nullptr;
+    AirHandlerPanel* airHandler_ = nullptr;
+    AirHandlerInteraction* airHandlerInteraction_ = nullptr;
     CalculatorView view_;
     bool calculatorFed_ = false; // setCalculatorView was called
     QString projectPath_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    std::vector<std::pair<QPointer<QObject>, const char*>> captions_;
 };
 
 } // namespace chart

@@ -37,7 +37,7 @@ namespace chart {
 namespace {
 
 QString ProjectFilter() {
-    return QStringLiteral("Vaporwright projects (*.%1);;All files (*)")
+    return ChartWindow::tr("Vaporwright projects (*.%1);;All files (*)")
         .arg(QLatin1String(project::kProjectFileSuffix));
 }
 
@@ -56,13 +56,16 @@ void ChartWindow::buildProjectPanel() {
     points_ = new PointsView(project_);
     points_->setObjectName(QStringLiteral("pointsView"));
     // Each view's tables scroll within it: no scroll area around a view.
-    side_->addTab(points_, QStringLiteral("Poi&nts"));
+    side_->addTab(points_, QString());
+    setCaption(points_, QT_TR_NOOP("Poi&nts"));
     processes_ = new ProcessesView(project_);
     processes_->setObjectName(QStringLiteral("processesView"));
-    side_->addTab(processes_, QStringLiteral("Pr&ocesses"));
+    side_->addTab(processes_, QString());
+    setCaption(processes_, QT_TR_NOOP("Pr&ocesses"));
     auto* zones = new ZonesView(project_);
     zones->setObjectName(QStringLiteral("zonesView"));
-    side_->addTab(zones, QStringLiteral("&Zones"));
+    side_->addTab(zones, QString());
+    setCaption(zones, QT_TR_NOOP("&Zones"));
 
     // The project on the chart: drawn over the lines, points added with
     // Shift + double click and dragged; what is refused is said in the
@@ -74,35 +77,48 @@ void ChartWindow::buildProjectPanel() {
 }
 
 void ChartWindow::buildProjectMenu(QMenu* file) {
-    const auto add = [&](const QString& text, QKeySequence key, void (ChartWindow::*slot)()) {
-        QAction* action = file->addAction(text);
+    const auto add = [&](const char* source, QKeySequence key, void (ChartWindow::*slot)()) {
+        QAction* action = addCaptionedAction(file, source);
         if (!key.isEmpty())
             action->setShortcut(key);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(QStringLiteral("&New Project"), QKeySequence::New, &ChartWindow::askNewProject);
-    add(QStringLiteral("&Open Project..."), QKeySequence::Open, &ChartWindow::askOpenProject);
-    QAction* save = file->addAction(QStringLiteral("&Save Project"));
+    add(QT_TR_NOOP("&New Project"), QKeySequence::New, &ChartWindow::askNewProject);
+    add(QT_TR_NOOP("&Open Project..."), QKeySequence::Open, &ChartWindow::askOpenProject);
+    QAction* save = addCaptionedAction(file, QT_TR_NOOP("&Save Project"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { askSaveProject(); });
-    QAction* saveAs = file->addAction(QStringLiteral("Save Project &As..."));
+    QAction* saveAs = addCaptionedAction(file, QT_TR_NOOP("Save Project &As..."));
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveAs, &QAction::triggered, this, [this] { askSaveProjectAs(); });
     file->addSeparator();
-    add(QStringLiteral("Export &Points (CSV)..."), {}, &ChartWindow::askExportPointsCsv);
-    add(QStringLiteral("Export Proc&esses (CSV)..."), {}, &ChartWindow::askExportProcessesCsv);
+    add(QT_TR_NOOP("Export &Points (CSV)..."), {}, &ChartWindow::askExportPointsCsv);
+    add(QT_TR_NOOP("Export Proc&esses (CSV)..."), {}, &ChartWindow::askExportProcessesCsv);
     file->addSeparator();
-    add(QStringLiteral("Print Pre&view..."), {}, &ChartWindow::askPrintPreview);
-    add(QStringLiteral("P&rint..."), QKeySequence::Print, &ChartWindow::askPrint);
-    add(QStringLiteral("Export Report (P&DF)..."), {}, &ChartWindow::askExportReport);
+    add(QT_TR_NOOP("Print Pre&view..."), {}, &ChartWindow::askPrintPreview);
+    add(QT_TR_NOOP("P&rint..."), QKeySequence::Print, &ChartWindow::askPrint);
+    add(QT_TR_NOOP("Export Report (P&DF)..."), {}, &ChartWindow::askExportReport);
 }
 
 void ChartWindow::buildEditMenu() {
-    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
-    undoAction_ = project_->undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
+    QMenu* edit = menuBar_->addMenu(QString());
+    setCaption(edit, QT_TR_NOOP("&Edit"));
+    // Actions of their own rather than the undo stack's, whose word before
+    // the command's name cannot change with the language.
+    QUndoStack* undo = project_->undoStack();
+    undoAction_ = new QAction(this);
+    undoAction_->setEnabled(undo->canUndo());
     undoAction_->setShortcut(QKeySequence::Undo);
-    redoAction_ = project_->undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
+    connect(undoAction_, &QAction::triggered, undo, &QUndoStack::undo);
+    connect(undo, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+    connect(undo, &QUndoStack::undoTextChanged, this, &ChartWindow::updateUndoTexts);
+    redoAction_ = new QAction(this);
+    redoAction_->setEnabled(undo->canRedo());
+    connect(redoAction_, &QAction::triggered, undo, &QUndoStack::redo);
+    connect(undo, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
+    connect(undo, &QUndoStack::redoTextChanged, this, &ChartWindow::updateUndoTexts);
+    updateUndoTexts();
     redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(undoAction_);
@@ -111,6 +127,14 @@ void ChartWindow::buildEditMenu() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+}
+
+void ChartWindow::updateUndoTexts() {
+    // "&Undo Add Point": the command's own name follows the word.
+    const QString undo = project_->undoStack()->undoText();
+    const QString redo = project_->undoStack()->redoText();
+    undoAction_->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+    redoAction_->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
 }
 
 void ChartWindow::setCalculatorView(const CalculatorView& view) {
@@ -130,16 +154,18 @@ bool ChartWindow::projectModified() const {
     // An empty project has nothing to lose: the calculator's pressure it
     // follows is no work of the user's.
     const project::ProjectData& kept = project_->data();
-    const bool empty = kept.points.empty() && kept.zones == project::ZoneSettings{};
+    // An air handler alone is work too.
+    const bool empty =
+        kept.points.empty() && kept.zones == project::ZoneSettings{} && !kept.airHandler;
     return !empty && !project_->undoStack()->isClean();
 }
 
 void ChartWindow::updateProjectTitle() {
     // "Psychrometric Chart - Office.vwproj", with the desktop's mark of
     // unsaved work; a project never saved has no name to show.
-    setWindowTitle(projectPath_.isEmpty() ? QStringLiteral("Psychrometric Chart[*]")
-                                          : QStringLiteral("Psychrometric Chart - %1[*]")
-                                                .arg(QFileInfo(projectPath_).fileName()));
+    setWindowTitle(projectPath_.isEmpty()
+                       ? tr("Psychrometric Chart[*]")
+                       : tr("Psychrometric Chart - %1[*]").arg(QFileInfo(projectPath_).fileName()));
     setWindowModified(projectModified());
 }
 
@@ -194,8 +220,8 @@ bool ChartWindow::settleUnsavedProject() {
     if (!projectModified())
         return true;
     const auto answer = QMessageBox::question(
-        this, QStringLiteral("Unsaved Project"),
-        QStringLiteral("The project has changes that are not saved. Save them first?"),
+        this, tr("Unsaved Project"),
+        tr("The project has changes that are not saved. Save them first?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return askSaveProject();
@@ -212,8 +238,8 @@ void ChartWindow::askOpenProject() {
     // damaged cannot cost the work: the project stays as it is then.
     if (!settleUnsavedProject())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Project"),
-                                                      QString(), ProjectFilter());
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open Project"), QString(), ProjectFilter());
     if (!path.isEmpty())
         openProjectChecked(path);
 }
@@ -226,8 +252,8 @@ void ChartWindow::openProjectAsking(const QString& path) {
 void ChartWindow::openProjectChecked(const QString& path) {
     QString error;
     if (!openProject(path, &error))
-        QMessageBox::warning(this, QStringLiteral("Open Project"),
-                             QStringLiteral("%1 cannot be opened: %2\nThe project shown is kept.")
+        QMessageBox::warning(this, tr("Open Project"),
+                             tr("%1 cannot be opened: %2\nThe project shown is kept.")
                                  .arg(QDir::toNativeSeparators(path), error));
 }
 
@@ -237,14 +263,14 @@ bool ChartWindow::askSaveProject() {
     QString error;
     if (saveProject(projectPath_, &error))
         return true;
-    QMessageBox::warning(this, QStringLiteral("Save Project"), error);
+    QMessageBox::warning(this, tr("Save Project"), error);
     return false;
 }
 
 bool ChartWindow::askSaveProjectAs() {
     QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Project As"),
-        projectPath_.isEmpty() ? QStringLiteral("Project.vwproj") : projectPath_, ProjectFilter());
+        this, tr("Save Project As"), projectPath_.isEmpty() ? tr("Project.vwproj") : projectPath_,
+        ProjectFilter());
     if (path.isEmpty())
         return false;
     const QString suffix = QLatin1String(project::kProjectFileSuffix);
@@ -253,49 +279,45 @@ bool ChartWindow::askSaveProjectAs() {
     QString error;
     if (saveProject(path, &error))
         return true;
-    QMessageBox::warning(this, QStringLiteral("Save Project As"), error);
+    QMessageBox::warning(this, tr("Save Project As"), error);
     return false;
 }
 
 void ChartWindow::askExportPointsCsv() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Points"),
-                                                      QStringLiteral("State points.csv"),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Points"), tr("State points.csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     const QString error = project_->exportPointsCsv(path);
     if (!error.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Export Points"), error);
+        QMessageBox::warning(this, tr("Export Points"), error);
 }
 
 void ChartWindow::askExportProcessesCsv() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Processes"),
-                                                      QStringLiteral("Processes.csv"),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Processes"),
+                                                      tr("Processes.csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     const QString error = project_->exportProcessesCsv(path);
     if (!error.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Export Processes"), error);
+        QMessageBox::warning(this, tr("Export Processes"), error);
 }
 
 ReportDocument ChartWindow::reportDocument() const {
     ReportDocument document;
     // Named after the kind of chart it draws.
-    document.title = chart_->style() == ChartStyle::Mollier ? QStringLiteral("Mollier h-x diagram")
-                                                            : QStringLiteral("Psychrometric chart");
+    document.title = chart_->style() == ChartStyle::Mollier ? tr("Mollier h-x diagram")
+                                                            : tr("Psychrometric chart");
     document.landscape = true;
     const QLocale locale;
     const bool si = project_->atmosphere().system == basPsychroFun::UnitSystem::SI;
     const double psia = chart_->atmosphere();
     document.subtitle.append(
-        si ? QStringLiteral("Atmospheric pressure %1 kPa, SI units")
+        si ? tr("Atmospheric pressure %1 kPa, SI units")
                  .arg(locale.toString(basPsychroFun::units::PsiaToKPa(psia), 'f', 3))
-           : QStringLiteral("Atmospheric pressure %1 psia, IP units")
-                 .arg(locale.toString(psia, 'f', 3)));
+           : tr("Atmospheric pressure %1 psia, IP units").arg(locale.toString(psia, 'f', 3)));
     if (!projectPath_.isEmpty())
-        document.subtitle.append(
-            QStringLiteral("Project %1").arg(QDir::toNativeSeparators(projectPath_)));
+        document.subtitle.append(tr("Project %1").arg(QDir::toNativeSeparators(projectPath_)));
     if (panel_->hasWeather())
         document.subtitle.append(panel_->summaryLines());
     // The chart as shown, drawn into the room the page gives it with its
@@ -308,10 +330,11 @@ ReportDocument ChartWindow::reportDocument() const {
              shown->paintForPrint(painter, target, font);
          }}});
     appendProjectTables(document);
+    appendAirHandlerTables(document);
     if (panel_->hasWeather()) {
-        document.sections.push_back({QStringLiteral("Hour counts"), panel_->hourCounts()});
+        document.sections.push_back({tr("Hour counts"), panel_->hourCounts()});
         document.sections.push_back(
-            {QStringLiteral("Design conditions (all hours)"), panel_->designConditions()});
+            {tr("Design conditions (all hours)"), panel_->designConditions()});
     }
     return document;
 }
@@ -353,8 +376,8 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
                              [&zone](const project::ZoneMembership& z) { return z.zone == zone; });
             table.rows[static_cast<std::size_t>(r)].push_back(
                 {found == memberships.end() ? QString()
-                 : found->inside            ? QStringLiteral("in")
-                                            : QStringLiteral("out"),
+                 : found->inside            ? tr("in", "the point lies inside the zone")
+                                            : tr("out", "the point lies outside the zone"),
                  std::nullopt, 0});
         }
     }
@@ -363,22 +386,20 @@ void ChartWindow::appendProjectTables(ReportDocument& document) const {
     table.headers.append(comfort.headers);
     for (std::size_t r = 0; r < table.rows.size(); ++r)
         table.rows[r].insert(table.rows[r].end(), comfort.rows[r].begin(), comfort.rows[r].end());
-    document.sections.push_back({QStringLiteral("State points"), std::move(table)});
+    document.sections.push_back({tr("State points"), std::move(table)});
     if (!zones.empty()) {
         QStringList legend;
         for (std::size_t z = 0; z < zones.size(); ++z)
             legend.append(
                 QStringLiteral("Z%1 %2").arg(z + 1).arg(QString::fromStdString(zones[z])));
         document.sections.push_back(
-            {QString(), QStringList{QStringLiteral("Zones (in: the point lies inside): ") +
+            {QString(), QStringList{tr("Zones (in: the point lies inside): ") +
                                     legend.join(QStringLiteral("; "))}});
     }
     if (project_->processCount() > 0)
-        document.sections.push_back(
-            {QStringLiteral("Processes"), TableFromModel(*processes_->processModel())});
+        document.sections.push_back({tr("Processes"), TableFromModel(*processes_->processModel())});
     if (project_->mixingCount() > 0)
-        document.sections.push_back(
-            {QStringLiteral("Mixtures"), TableFromModel(*processes_->mixingModel())});
+        document.sections.push_back({tr("Mixtures"), TableFromModel(*processes_->mixingModel())});
 }
 
 bool ChartWindow::printReport(QPrinter& printer) const {
@@ -388,19 +409,18 @@ bool ChartWindow::printReport(QPrinter& printer) const {
 void ChartWindow::askPrint() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    dialog.setWindowTitle(tr("Print Report"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!printReport(printer))
-        QMessageBox::warning(this, QStringLiteral("Print Report"),
-                             QStringLiteral("The report could not be printed."));
+        QMessageBox::warning(this, tr("Print Report"), tr("The report could not be printed."));
 }
 
 void ChartWindow::askPrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
-    preview.setAccessibleName(QStringLiteral("Print preview of the report"));
+    preview.setWindowTitle(tr("Print Preview"));
+    preview.setAccessibleName(tr("Print preview of the report"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { printReport(*target); });
     preview.exec();

@@ -222,6 +222,15 @@ constexpr T TonsToBtuPerHour(T q) {
 // 9.80665 m/s²), the horsepower of fan and motor ratings.
 inline constexpr double kWattsPerHorsepower = 745.69987158227022;
 inline constexpr double kWattsPerKilowatt = 1000.0;
+// Heat flow in watts, as SI load calculations give room loads.
+template <typename T>
+constexpr T WattsToBtuPerHour(T q) {
+    return KilowattsToBtuPerHour(q / kWattsPerKilowatt);
+}
+template <typename T>
+constexpr T BtuPerHourToWatts(T q) {
+    return BtuPerHourToKilowatts(q) * kWattsPerKilowatt;
+}
 template <typename T>
 constexpr T HorsepowerToKilowatts(T p) {
     return p * kWattsPerHorsepower / kWattsPerKilowatt;

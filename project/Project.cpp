@@ -17,10 +17,10 @@ namespace {
 QString writeText(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return Project::tr("Cannot write %1: %2").arg(path, file.errorString());
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return Project::tr("Cannot write %1: %2").arg(path, file.errorString());
     return {};
 }
 
@@ -98,7 +98,7 @@ QString Project::replacePointWith(int index, StatePoint after, const QString& te
 
 QString Project::renamePoint(int index, const QString& name) {
     if (!validPoint(index))
-        return QStringLiteral("There is no such point.");
+        return tr("There is no such point.");
     const std::string given = ToUtf8(name);
     const std::string trimmed(TrimBlanks(given));
     if (auto problem = CheckPointName(trimmed, model_.index(), index))
@@ -108,42 +108,38 @@ QString Project::renamePoint(int index, const QString& name) {
     StatePoint after = point(index);
     after.name = trimmed;
     return replacePointWith(
-        index, after,
-        QStringLiteral("Rename point %1 to %2").arg(pointName(index), ToQString(trimmed)), false);
+        index, after, tr("Rename point %1 to %2").arg(pointName(index), ToQString(trimmed)), false);
 }
 
 QString Project::setDefinition(int index, const PointDefinition& definition) {
     if (!validPoint(index))
-        return QStringLiteral("There is no such point.");
+        return tr("There is no such point.");
     if (auto problem = CheckDefinition(definition))
         return translations::Translated(*problem);
     StatePoint after = point(index);
     after.definition = definition;
-    return replacePointWith(index, after, QStringLiteral("Edit point %1").arg(pointName(index)),
-                            false);
+    return replacePointWith(index, after, tr("Edit point %1").arg(pointName(index)), false);
 }
 
 QString Project::movePoint(int index, double dryBulbF, double humidityRatio) {
     if (!validPoint(index))
-        return QStringLiteral("There is no such point.");
+        return tr("There is no such point.");
     const PointDefinition definition = DryBulbAndHumidityRatio(dryBulbF, humidityRatio);
     if (auto problem = CheckDefinition(definition))
         return translations::Translated(*problem);
     StatePoint after = point(index);
     after.definition = definition;
-    return replacePointWith(index, after, QStringLiteral("Move point %1").arg(pointName(index)),
-                            true);
+    return replacePointWith(index, after, tr("Move point %1").arg(pointName(index)), true);
 }
 
 QString Project::setAirflow(int index, const std::optional<processes::Airflow>& airflow) {
     if (!validPoint(index))
-        return QStringLiteral("There is no such point.");
+        return tr("There is no such point.");
     if (auto problem = CheckAirflow(airflow))
         return translations::Translated(*problem);
     StatePoint after = point(index);
     after.airflow = airflow;
-    return replacePointWith(index, after,
-                            QStringLiteral("Airflow of point %1").arg(pointName(index)), false);
+    return replacePointWith(index, after, tr("Airflow of point %1").arg(pointName(index)), false);
 }
 
 void Project::deletePoint(int index) {
@@ -155,7 +151,7 @@ void Project::deletePoint(int index) {
 
 Added Project::addProcess(int fromIndex, int toIndex) {
     if (!validPoint(fromIndex) || !validPoint(toIndex))
-        return {-1, QStringLiteral("There is no such point.")};
+        return {-1, tr("There is no such point.")};
     const ProcessLink link{point(fromIndex).id, point(toIndex).id};
     if (auto problem = CheckProcess(link, data().points, model_.index()))
         return {-1, translations::Translated(*problem)};
@@ -178,8 +174,7 @@ Added Project::addCoil(int enteringIndex, double adpF, double bypassFactor) {
     StatePoint point{model_.takeId(), NextPointName(model_.index(), nameSequence_), *definition,
                      std::nullopt};
     const int index = pointCount();
-    auto* macro =
-        new QUndoCommand(QStringLiteral("Add coil to point %1").arg(ToQString(point.name)));
+    auto* macro = new QUndoCommand(tr("Add coil to point %1").arg(ToQString(point.name)));
     const ProcessLink link{this->point(enteringIndex).id, point.id};
     detail::InsertPointCommand(*this, index, std::move(point), true, macro);
     detail::InsertProcessCommand(*this, processCount(), link, macro);
@@ -197,8 +192,8 @@ Added Project::addMixing(int firstIndex, int secondIndex) {
     const Mixing mixing{this->point(firstIndex).id, this->point(secondIndex).id, point.id,
                         mixture->firstStreamShare};
     const int index = pointCount();
-    auto* macro = new QUndoCommand(
-        QStringLiteral("Mix %1 and %2").arg(pointName(firstIndex), pointName(secondIndex)));
+    auto* macro =
+        new QUndoCommand(tr("Mix %1 and %2").arg(pointName(firstIndex), pointName(secondIndex)));
     detail::InsertPointCommand(*this, index, std::move(point), true, macro);
     detail::InsertMixingCommand(*this, mixingCount(), mixing, macro);
     undo_.push(macro);
@@ -350,12 +345,12 @@ QString Project::exportMixturesCsv(const QString& path) const {
 
 QString Project::exportAirHandlerComponentsCsv(const QString& path) const {
     const auto csv = AirHandlerComponentsCsv(model_);
-    return csv ? writeText(path, *csv) : QStringLiteral("The project has no air handler.");
+    return csv ? writeText(path, *csv) : tr("The project has no air handler.");
 }
 
 QString Project::exportAirHandlerRollupCsv(const QString& path) const {
     const auto csv = AirHandlerRollupCsv(model_);
-    return csv ? writeText(path, *csv) : QStringLiteral("The project has no air handler.");
+    return csv ? writeText(path, *csv) : tr("The project has no air handler.");
 }
 
 } // namespace project

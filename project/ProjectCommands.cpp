@@ -14,8 +14,8 @@ constexpr int kMoveCommandId = 1;
 class InsertPoint final : public QUndoCommand {
 public:
     InsertPoint(Project& project, int index, StatePoint point, bool named, QUndoCommand* parent)
-        : QUndoCommand(QStringLiteral("Add point %1").arg(ToQString(point.name)), parent),
-          p_(project), index_(index), point_(std::move(point)),
+        : QUndoCommand(Project::tr("Add point %1").arg(ToQString(point.name)), parent), p_(project),
+          index_(index), point_(std::move(point)),
           sequenceAfter_(named ? SequencePosition(point_.name) : std::nullopt) {}
     void redo() override {
         sequenceBefore_ = Edits::nameSequence(p_);
@@ -41,7 +41,7 @@ class RemovePoint final : public QUndoCommand {
 public:
     RemovePoint(Project& project, int id, QUndoCommand* parent)
         : QUndoCommand(parent), p_(project), id_(id) {
-        setText(QStringLiteral("Delete point %1").arg(project.pointName(project.indexOfId(id))));
+        setText(Project::tr("Delete point %1").arg(project.pointName(project.indexOfId(id))));
     }
 
     void redo() override {
@@ -113,8 +113,7 @@ private:
 class InsertProcess final : public QUndoCommand {
 public:
     InsertProcess(Project& project, int index, ProcessLink link, bool insert, QUndoCommand* parent)
-        : QUndoCommand(insert ? QStringLiteral("Add process") : QStringLiteral("Delete process"),
-                       parent),
+        : QUndoCommand(insert ? Project::tr("Add process") : Project::tr("Delete process"), parent),
           p_(project), index_(index), link_(link), insert_(insert) {}
     void redo() override { insert_ ? add() : remove(); }
     void undo() override { insert_ ? remove() : add(); }
@@ -131,8 +130,7 @@ private:
 class InsertMixing final : public QUndoCommand {
 public:
     InsertMixing(Project& project, int index, Mixing mixing, bool insert, QUndoCommand* parent)
-        : QUndoCommand(insert ? QStringLiteral("Add mixture") : QStringLiteral("Delete mixture"),
-                       parent),
+        : QUndoCommand(insert ? Project::tr("Add mixture") : Project::tr("Delete mixture"), parent),
           p_(project), index_(index), mixing_(mixing), insert_(insert) {}
     void redo() override { insert_ ? add() : remove(); }
     void undo() override { insert_ ? remove() : add(); }
@@ -149,7 +147,7 @@ private:
 class SetZones final : public QUndoCommand {
 public:
     SetZones(Project& project, ZoneSettings before, ZoneSettings after)
-        : QUndoCommand(QStringLiteral("Change zones")), p_(project), before_(std::move(before)),
+        : QUndoCommand(Project::tr("Change zones")), p_(project), before_(std::move(before)),
           after_(std::move(after)) {}
     void redo() override { Edits::applyZones(p_, after_); }
     void undo() override { Edits::applyZones(p_, before_); }
@@ -163,7 +161,7 @@ private:
 class SetAtmosphere final : public QUndoCommand {
 public:
     SetAtmosphere(Project& project, AtmosphereState before, AtmosphereState after)
-        : QUndoCommand(QStringLiteral("Change pressure or units")), p_(project),
+        : QUndoCommand(Project::tr("Change pressure or units")), p_(project),
           before_(std::move(before)), after_(std::move(after)) {}
     void redo() override { Edits::applyAtmosphere(p_, after_); }
     void undo() override { Edits::applyAtmosphere(p_, before_); }
@@ -178,8 +176,8 @@ class SetAirHandler final : public QUndoCommand {
 public:
     SetAirHandler(Project& project, std::optional<AirHandlerSetup> before,
                   std::optional<AirHandlerSetup> after)
-        : QUndoCommand(QStringLiteral("Change air handler")), p_(project),
-          before_(std::move(before)), after_(std::move(after)) {}
+        : QUndoCommand(Project::tr("Change air handler")), p_(project), before_(std::move(before)),
+          after_(std::move(after)) {}
     void redo() override { Edits::applyAirHandler(p_, after_); }
     void undo() override { Edits::applyAirHandler(p_, before_); }
 

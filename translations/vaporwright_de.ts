@@ -266,6 +266,261 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
 </context>
 <context>
+    <name>airhandler</name>
+    <message>
+        <source>Component</source>
+        <translation>Komponente</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb</source>
+        <translation>Eintritt Trockenkugel</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio</source>
+        <translation>Eintritt Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Austritt Trockenkugel</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio</source>
+        <translation>Austritt Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>Trockene Luft</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>Sensibel</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>Latent</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Außenluft</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Abluft</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Mischluft</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Zuluft</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Fortluft</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Raumluft</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Raumlasten</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Betrieb</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Sensible Raumlast</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Latente Raumlast</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Sensibler Wärmefaktor des Raums</translation>
+    </message>
+    <message>
+        <source>Room dry bulb</source>
+        <translation>Raum Trockenkugel</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio</source>
+        <translation>Raum Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Room enthalpy</source>
+        <translation>Raum Enthalpie</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb</source>
+        <translation>Zuluft Trockenkugel</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio</source>
+        <translation>Zuluft Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity</source>
+        <translation>Zuluft relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy</source>
+        <translation>Zuluft Enthalpie</translation>
+    </message>
+    <message>
+        <source>Supply airflow</source>
+        <translation>Zuluftvolumenstrom</translation>
+    </message>
+    <message>
+        <source>Supply dry air</source>
+        <translation>Zuluft trockene Luft</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb</source>
+        <translation>Außenluft Trockenkugel</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio</source>
+        <translation>Außenluft Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy</source>
+        <translation>Außenluft Enthalpie</translation>
+    </message>
+    <message>
+        <source>Outdoor air share</source>
+        <translation>Außenluftanteil</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow</source>
+        <translation>Außenluftvolumenstrom</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Freie Kühlung</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb</source>
+        <translation>Mischluft Trockenkugel</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio</source>
+        <translation>Mischluft Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy</source>
+        <translation>Mischluft Enthalpie</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible</source>
+        <translation>Kühlen, sensibel</translation>
+    </message>
+    <message>
+        <source>Cooling, latent</source>
+        <translation>Kühlen, latent</translation>
+    </message>
+    <message>
+        <source>Steam heat</source>
+        <translation>Dampfwärme</translation>
+    </message>
+    <message>
+        <source>Fan heat</source>
+        <translation>Ventilatorwärme</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air</source>
+        <translation>In die Außenluft zurückgewonnene Wärme</translation>
+    </message>
+    <message>
+        <source>Humidifier water</source>
+        <translation>Befeuchterwasser</translation>
+    </message>
+    <message>
+        <source>Condensate</source>
+        <translation>Kondensat</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered</source>
+        <translation>Gedeckte sensible Raumlast</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered</source>
+        <translation>Gedeckte latente Raumlast</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Raumlasten auf 1 % gedeckt</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>Die Luft am Ende der Kette erreicht die Zuluft nicht.</translation>
+    </message>
+    <message>
+        <source>, exhaust side</source>
+        <translation>, Fortluftseite</translation>
+    </message>
+</context>
+<context>
     <name>airhandler::Component</name>
     <message>
         <source>Heat-recovery wheel</source>
@@ -1260,6 +1515,543 @@ werden kann.</translation>
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>Der Punkt wurde nicht verschoben: %1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Misch</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Zuluft</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>SHF %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>Lüftungsgerät, %1: keine Lösung. %2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>Lüftungsgerät, %1: Raum %2, Außenluft %3, Mischluft %4, Zuluft %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 von %2 auf %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensibel %1, latent %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>ohne Economizer</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>Economizer nach Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>Economizer nach Enthalpie</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>auf die Zuluft</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>um eine Erwärmung</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>auf eine Austrittstemperatur</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>auf die Feuchte der Zuluft</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>nach Taupunkt des Kühlers und Bypassfaktor</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>auf Austrittstemperatur und relative Feuchte</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>nach seiner Leistung</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>Dampf</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabat</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>&amp;Fall:</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>A&amp;ufgabe:</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>Das Projekt hat noch kein Lüftungsgerät. Beginnen Sie mit einem Beispiel: ein Raum mit 100.000 Btu/h sensiblen und 25.000 Btu/h latenten Lasten im Sommer, mit seinem Winterfall.</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>Lüftungsgerät &amp;auslegen</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>Einstellungen des Lüftungsgeräts</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>Zustand des Lüftungsgeräts</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>Meldung zum Lüftungsgerät</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>Lüftungsgerät entfernen</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Außenluft</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>erste</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>zweite</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1, %2 Größe</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1, %2 Wert</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Raum:</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>Raum, &amp;2.:</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>&amp;Sensible Last:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>&amp;Latente Last:</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>Lasteinheit:</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>Differenz zum Raum</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Volumenstrom</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>Zuluft &amp;per:</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>Einheit des Volumenstroms:</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>Au&amp;ßen:</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>Außen, 2.: (&amp;d)</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>Aus den Auslegungsbedingungen der Wetterdatei (&amp;g)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>Sommer beim Entfeuchtungs-Taupunkt (&amp;b)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>Sommerliche Außenluft am 0,4-%-Entfeuchtungs-Taupunkt mit der zugehörigen mittleren Trockenkugeltemperatur statt an der 0,4-%-Kühl-Trockenkugeltemperatur mit der zugehörigen mittleren Feuchtkugeltemperatur.</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>Anteil an der Zuluft</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>Außenluft &amp;nach:</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>Komponenten, in der Reihenfolge des Luftwegs</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Einfg fügt hinzu, Entf entfernt, Eingabe bearbeitet, Strg+Auf und Strg+Ab verschieben die Komponente.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>&amp;Wärmerückgewinnungsrad</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>&amp;Plattenwärmeübertrager</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>&amp;Mischkammer</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>&amp;Vorerhitzer</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>&amp;Kühler</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>&amp;Nacherhitzer</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>&amp;Zuluftventilateur</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>&amp;Dampfbefeuchter</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>&amp;Adiabater Befeuchter</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>Tabellen des Lüftungsgeräts</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>Zusammenfassung beider Fälle</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>Komponenten des gezeigten Falls</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>Sommer und Winter</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>Komponenten des Falls</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>Komponenten e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>Zusammenfassung exportieren...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>Lüftungsgerät</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Fall</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Sensible Raumlast</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Latente Raumlast</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>Lasteinheit</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Sensibler Wärmefaktor des Raums</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>Zuluft nach</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>Wert der Zuluft</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Zuluft</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Einheit des Volumenstroms</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>Sommer beim Entfeuchtungs-Taupunkt</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>Außenluft nach</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>Wert der Außenluft</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>Komponenten</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>Komponente hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>Komponente bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>Komponente entfernen</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>Komponente nach oben</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>Komponente nach unten</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>Komponenten als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>Zusammenfassung als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>Lüftungsgerät auslegen</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>Lüftungsgerät entfernen</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>SHF %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>SHF –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>Zuluft %1 %2, %3 %4; %5 %6; %7 %8 trockene Luft</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>Keine Zuluft: der Fall hat keine Lösung.</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>Auslegungsbedingungen von %1</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>Öffnen Sie zuerst eine Wetterdatei.</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>Keine Lösung: %1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>Die Kette erreicht die Zuluft: sie deckt die sensible Raumlast zu %1 und die latente zu %2.</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>Die Luft am Ende der Kette verfehlt die Zuluft: sie deckt die sensible Raumlast zu %1 und die latente zu %2, nicht innerhalb von 1 %. Ordnen oder bemessen Sie die Komponenten, bis sie es tut.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Nicht geändert: %1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>Nicht geändert: „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>Öffnen Sie zuerst eine Wetterdatei: ihre Auslegungsbedingungen ergeben die Außenluft.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>Die Wetterdatei enthält keine 0,4-%-Entfeuchtungsauslegung.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>Die Wetterdatei enthält keine 0,4-%-Kühlauslegung.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>Die Wetterdatei enthält keine 99,6-%-Heizauslegung.</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Komponenten des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Zusammenfassung des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>Tonnen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -1311,6 +2103,608 @@ werden kann.</translation>
     <message>
         <source>Psychrometric Chart</source>
         <translation>Psychrometrisches Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>Lüftungsger&amp;ät</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>&amp;Komponenten des Lüftungsgeräts exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>Zusa&amp;mmenfassung des Lüftungsgeräts exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Komponenten des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Zusammenfassung des Lüftungsgeräts exportieren</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>Das Projekt hat kein Lüftungsgerät.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>Lüftungsgerät, Sommerfall: die Kette</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>Lüftungsgerät, Winterfall: die Kette</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>Lüftungsgerät: Zusammenfassung beider Fälle</translation>
+    </message>
+    <message>
+        <source>&amp;Weather</source>
+        <translation>Wett&amp;er</translation>
+    </message>
+    <message>
+        <source>The psychrometric chart of the calculator&apos;s state. Escape hides it; F2 in the calculator shows it again.</source>
+        <translation>Das h,x-Diagramm zum Zustand des Rechners. Escape blendet es aus; F2 im Rechner zeigt es wieder.</translation>
+    </message>
+    <message>
+        <source>Chart of moist air at the calculator&apos;s atmospheric pressure, with the computed state marked. Hovering the mouse over it shows the properties of the point under the pointer; a double click enters that point into the calculator as dry bulb temperature and humidity ratio; with Shift it adds a state point there. State points can be dragged. The wheel zooms.</source>
+        <translation>Diagramm feuchter Luft beim Luftdruck des Rechners, mit dem berechneten Zustand markiert. Die Maus darüber zeigt die Eigenschaften des Punkts unter dem Zeiger; ein Doppelklick gibt diesen Punkt als Trockenkugeltemperatur und Wassergehalt in den Rechner ein; mit Umschalt fügt er dort einen Zustandspunkt hinzu. Zustandspunkte lassen sich ziehen. Das Mausrad zoomt.</translation>
+    </message>
+    <message>
+        <source>%1 resets the zoom.</source>
+        <translation>%1 setzt den Zoom zurück.</translation>
+    </message>
+    <message>
+        <source>%1 copies the chart.</source>
+        <translation>%1 kopiert das Diagramm.</translation>
+    </message>
+    <message>
+        <source>%1 saves it to a file.</source>
+        <translation>%1 speichert es in eine Datei.</translation>
+    </message>
+    <message>
+        <source>Psychrometric chart</source>
+        <translation>h,x-Diagramm</translation>
+    </message>
+    <message>
+        <source>Chart menu</source>
+        <translation>Diagrammmenü</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>Seitenleiste</translation>
+    </message>
+    <message>
+        <source>The points, processes, zones and weather shown on the chart, a tab each. F9 hides and shows the panel.</source>
+        <translation>Die Punkte, Prozesse, Zonen und das Wetter im Diagramm, je eine Registerkarte. F9 blendet die Leiste aus und ein.</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Wetterdatei</translation>
+    </message>
+    <message>
+        <source>The hours of a weather file on the chart: display, month and hour filter, zones, limits, hour counts and design conditions.</source>
+        <translation>Die Stunden einer Wetterdatei im Diagramm: Darstellung, Monats- und Stundenfilter, Zonen, Grenzen, Stundenzahlen und Auslegungsbedingungen.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open &amp;Weather File...</source>
+        <translation>&amp;Wetterdatei öffnen...</translation>
+    </message>
+    <message>
+        <source>Export Weather S&amp;tatistics...</source>
+        <translation>Wetterst&amp;atistik exportieren...</translation>
+    </message>
+    <message>
+        <source>Close Weather &amp;File</source>
+        <translation>Wetterdatei schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Side &amp;Panel</source>
+        <translation>Seiten&amp;leiste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2</source>
+        <translation>%1 kann nicht angezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open Weather File</source>
+        <translation>Wetterdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Reading the weather file</source>
+        <translation>Die Wetterdatei wird gelesen</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s pressure</source>
+        <translation>der Luftdruck des Rechners</translation>
+    </message>
+    <message>
+        <source>standard sea-level pressure</source>
+        <translation>der Normdruck auf Meereshöhe</translation>
+    </message>
+    <message>
+        <source>reading was cancelled.</source>
+        <translation>das Lesen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>it holds no hour of valid weather.</source>
+        <translation>sie enthält keine Stunde gültiger Wetterdaten.</translation>
+    </message>
+    <message>
+        <source>Weather files (*.epw *.csv);;All files (*)</source>
+        <translation>Wetterdateien (*.epw *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Weather Statistics</source>
+        <translation>Wetterstatistik exportieren</translation>
+    </message>
+    <message>
+        <source>Weather statistics.csv</source>
+        <translation>Wetterstatistik.csv</translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to %1.</source>
+        <translation>Die Statistik konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>Psychrometric report.pdf</source>
+        <translation>h,x-Bericht.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Air handler components.csv</source>
+        <translation>Lüftungsgerät Komponenten.csv</translation>
+    </message>
+    <message>
+        <source>Air handler rollup.csv</source>
+        <translation>Lüftungsgerät Zusammenfassung.csv</translation>
+    </message>
+    <message>
+        <source>Vaporwright projects (*.%1);;All files (*)</source>
+        <translation>Vaporwright-Projekte (*.%1);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Poi&amp;nts</source>
+        <translation>Pun&amp;kte</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ocesses</source>
+        <translation>Pr&amp;ozesse</translation>
+    </message>
+    <message>
+        <source>&amp;Zones</source>
+        <translation>Zo&amp;nen</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>&amp;Neues Projekt</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>Projekt ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>Projekt &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As...</source>
+        <translation>Projekt speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Points (CSV)...</source>
+        <translation>&amp;Punkte exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Proc&amp;esses (CSV)...</source>
+        <translation>Pro&amp;zesse exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Export Report (P&amp;DF)...</source>
+        <translation>&amp;Bericht exportieren (PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart[*]</source>
+        <translation>h,x-Diagramm[*]</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart - %1[*]</source>
+        <translation>h,x-Diagramm - %1[*]</translation>
+    </message>
+    <message>
+        <source>Unsaved Project</source>
+        <translation>Ungespeichertes Projekt</translation>
+    </message>
+    <message>
+        <source>The project has changes that are not saved. Save them first?</source>
+        <translation>Das Projekt hat ungespeicherte Änderungen. Zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2
+The project shown is kept.</source>
+        <translation>%1 kann nicht geöffnet werden: %2
+Das angezeigte Projekt bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>Projekt speichern unter</translation>
+    </message>
+    <message>
+        <source>Project.vwproj</source>
+        <translation>Projekt.vwproj</translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <translation>Punkte exportieren</translation>
+    </message>
+    <message>
+        <source>State points.csv</source>
+        <translation>Zustandspunkte.csv</translation>
+    </message>
+    <message>
+        <source>Export Processes</source>
+        <translation>Prozesse exportieren</translation>
+    </message>
+    <message>
+        <source>Processes.csv</source>
+        <translation>Prozesse.csv</translation>
+    </message>
+    <message>
+        <source>Mollier h-x diagram</source>
+        <translation>Mollier-h,x-Diagramm</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 kPa, SI units</source>
+        <translation>Luftdruck %1 kPa, SI-Einheiten</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 psia, IP units</source>
+        <translation>Luftdruck %1 psia, IP-Einheiten</translation>
+    </message>
+    <message>
+        <source>Project %1</source>
+        <translation>Projekt %1</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Stundenzahlen</translation>
+    </message>
+    <message>
+        <source>Design conditions (all hours)</source>
+        <translation>Auslegungsbedingungen (alle Stunden)</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>the point lies inside the zone</comment>
+        <translation>innen</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <comment>the point lies outside the zone</comment>
+        <translation>außen</translation>
+    </message>
+    <message>
+        <source>State points</source>
+        <translation>Zustandspunkte</translation>
+    </message>
+    <message>
+        <source>Zones (in: the point lies inside): </source>
+        <translation>Zonen (innen: der Punkt liegt darin): </translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Prozesse</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>Mischungen</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print preview of the report</source>
+        <translation>Druckvorschau des Berichts</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>Meldung zur Komponente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 bis 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Einheit: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>„%1“ ist keine Zahl für: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>&amp;Übertrager:</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Platte</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>&amp;Sensibler Wirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>&amp;Latenter Wirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>&amp;Vorgegebener Fortluftstrom (sonst ausgeglichen)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>&amp;Fortluftstrom:</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>&amp;Economizer:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>&amp;Obergrenze</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>&amp;Trockenkugeltemperatur der Obergrenze:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>&amp;Maximaler Außenluftanteil:</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Rolle:</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>Vorerhitzer</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>Nacherhitzer</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>&amp;Bemessen nach:</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Austrittstemperatur</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>Temperaturerhöhung</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>Auf die Zuluft</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>&amp;Austrittstemperatur:</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>Temperatur&amp;erhöhung:</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>Austrittstemperatur und relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>Taupunkt des Kühlers und Bypass</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>Auf die Feuchte der Zuluft</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>Relative &amp;Feuchte am Austritt:</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>&amp;Taupunkt des Kühlers:</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>&amp;Bypassfaktor:</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>&amp;Wärme nach:</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>&amp;Wellenleistung:</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>Leistungs&amp;einheit:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>&amp;Motorwirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>Motor im &amp;Luftstrom</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>Temperatur&amp;erhöhung:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Dampf</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>Adiabat</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>Taupunkt am Austritt</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>Relative Feuchte am Austritt</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>&amp;Taupunkt am Austritt:</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>&amp;Dampftemperatur:</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +2825,49 @@ werden kann.</translation>
     </message>
 </context>
 <context>
+    <name>chart::MixingTableModel</name>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Zweite</translation>
+    </message>
+    <message>
+        <source>Mixture</source>
+        <translation>Mischung</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Verhältnis</translation>
+    </message>
+    <message>
+        <source>Mixture %1 of %2 and %3</source>
+        <translation>Mischung %1 aus %2 und %3</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>erste</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>zweite</translation>
+    </message>
+    <message>
+        <source>mixture</source>
+        <translation>Mischung</translation>
+    </message>
+    <message>
+        <source>ratio</source>
+        <translation>Verhältnis</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>chart::PointDialog</name>
     <message>
         <source>Add Point</source>
@@ -1513,7 +2950,7 @@ werden kann.</translation>
     <name>chart::PointTableModel</name>
     <message>
         <source>Airflow unit</source>
-        <translation>Einheit des Volumenstroms</translation>
+        <translation>Volumenstromeinheit</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1607,6 +3044,118 @@ werden kann.</translation>
         <source>Give point %1 an airflow first.</source>
         <translation>Geben Sie Punkt %1 zuerst einen Volumenstrom.</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>rel. F.</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Wassergehalt x</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>Wassergehalt</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>Dampfdruck</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>Dampfdruck</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>Sättigungsgrad</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>Sättigungsgrad</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>Spezifisches Volumen</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>spezifisches Volumen</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>Absolute Feuchte</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>absolute Feuchte</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>Feuchtekonzentration</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>Feuchtekonzentration</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -1688,6 +3237,121 @@ werden kann.</translation>
             <numerusform>%n Punkt löschen</numerusform>
             <numerusform>%n Punkte löschen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessTableModel</name>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>Sensibel</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>Latent</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>SHR</source>
+        <translation>SHF</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>ADP</source>
+        <translation>Apparatetaupunkt</translation>
+    </message>
+    <message>
+        <source>Bypass factor</source>
+        <translation>Bypassfaktor</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Process %1 to %2</source>
+        <translation>Prozess %1 nach %2</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>nach</translation>
+    </message>
+    <message>
+        <source>process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>dry-bulb change</source>
+        <translation>Änderung der Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>humidity-ratio change</source>
+        <translation>Änderung des Wassergehalts</translation>
+    </message>
+    <message>
+        <source>enthalpy change</source>
+        <translation>Änderung der Enthalpie</translation>
+    </message>
+    <message>
+        <source>sensible</source>
+        <translation>sensibel</translation>
+    </message>
+    <message>
+        <source>latent</source>
+        <translation>latent</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>gesamt</translation>
+    </message>
+    <message>
+        <source>sensible heat ratio</source>
+        <translation>sensibler Wärmefaktor</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>apparatus dew point</source>
+        <translation>Apparatetaupunkt</translation>
+    </message>
+    <message>
+        <source>bypass factor</source>
+        <translation>Bypassfaktor</translation>
+    </message>
+    <message>
+        <source>message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>%1, no %2</source>
+        <translation>%1, kein Wert für %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +3470,80 @@ werden kann.</translation>
     <message>
         <source>The project is closed.</source>
         <translation>Das Projekt ist geschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectInteraction</name>
+    <message>
+        <source>No point added: Shift + double-click inside the plot.</source>
+        <translation>Kein Punkt hinzugefügt: Umschalt + Doppelklick innerhalb des Diagramms.</translation>
+    </message>
+    <message>
+        <source>No point added: there is no air above the saturation curve.</source>
+        <translation>Kein Punkt hinzugefügt: oberhalb der Sättigungslinie gibt es keine Luft.</translation>
+    </message>
+    <message>
+        <source>No point added: %1</source>
+        <translation>Kein Punkt hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>there is no air here.</source>
+        <translation>hier gibt es keine Luft.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectLayer</name>
+    <message>
+        <source>Comfort zone</source>
+        <translation>Behaglichkeitsfeld</translation>
+    </message>
+    <message>
+        <source>Data room</source>
+        <translation>Rechenzentrum</translation>
+    </message>
+    <message>
+        <source>%1, not shown: %2</source>
+        <translation>%1, nicht angezeigt: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 %5</source>
+        <translation>%1: %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>Keine Punkte</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 nach %2: %3</translation>
+    </message>
+    <message>
+        <source>Processes: %1</source>
+        <translation>Prozesse: %1</translation>
+    </message>
+    <message>
+        <source>%1 mixes %2 %3 % and %4 %5 % of the dry air</source>
+        <translation>%1 mischt %2 %3 % und %4 %5 % der trockenen Luft</translation>
+    </message>
+    <message>
+        <source>Mixtures: %1</source>
+        <translation>Mischungen: %1</translation>
+    </message>
+    <message>
+        <source>thermal comfort zone</source>
+        <translation>thermisches Behaglichkeitsfeld</translation>
+    </message>
+    <message>
+        <source>data-processing room envelope</source>
+        <translation>Klimahülle für Rechenzentren</translation>
+    </message>
+    <message>
+        <source>Zones shown: %1</source>
+        <translation>Angezeigte Zonen: %1</translation>
     </message>
 </context>
 <context>
@@ -2234,6 +3972,149 @@ werden kann.</translation>
     <message>
         <source>Mean coincident dry bulb (%1)</source>
         <translation>Mittlere zugehörige Trocken­kugel­temperatur (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ZonesView</name>
+    <message>
+        <source>Dry bulb min</source>
+        <translation>Trockenkugel min.</translation>
+    </message>
+    <message>
+        <source>Dry bulb max</source>
+        <translation>Trockenkugel max.</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min</source>
+        <translation>Wassergehalt min.</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max</source>
+        <translation>Wassergehalt max.</translation>
+    </message>
+    <message>
+        <source>RH min</source>
+        <translation>rel. F. min.</translation>
+    </message>
+    <message>
+        <source>RH max</source>
+        <translation>rel. F. max.</translation>
+    </message>
+    <message>
+        <source>Dew point min</source>
+        <translation>Taupunkt min.</translation>
+    </message>
+    <message>
+        <source>Dew point max</source>
+        <translation>Taupunkt max.</translation>
+    </message>
+    <message>
+        <source>&amp;Thermal comfort zone (|PMV| ≤ 0.5)</source>
+        <translation>&amp;Thermisches Behaglichkeitsfeld (|PMV| ≤ 0.5)</translation>
+    </message>
+    <message>
+        <source>Thermal comfort zone</source>
+        <translation>Thermisches Behaglichkeitsfeld</translation>
+    </message>
+    <message>
+        <source>Metabolic rate, met</source>
+        <translation>Energieumsatz, met</translation>
+    </message>
+    <message>
+        <source>Clothing insulation, clo</source>
+        <translation>Wärmeisolation der Kleidung, clo</translation>
+    </message>
+    <message>
+        <source>Air speed, m/s</source>
+        <translation>Luftgeschwindigkeit, m/s</translation>
+    </message>
+    <message>
+        <source>&amp;Metabolic rate:</source>
+        <translation>Energie&amp;umsatz:</translation>
+    </message>
+    <message>
+        <source>C&amp;lothing:</source>
+        <translation>K&amp;leidung:</translation>
+    </message>
+    <message>
+        <source>Air s&amp;peed:</source>
+        <translation>Luftgeschwindi&amp;gkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Summer (0.5 clo)</source>
+        <translation>&amp;Sommer (0.5 clo)</translation>
+    </message>
+    <message>
+        <source>Summer comfort preset</source>
+        <translation>Vorgabe Sommer</translation>
+    </message>
+    <message>
+        <source>W&amp;inter (1.0 clo)</source>
+        <translation>W&amp;inter (1.0 clo)</translation>
+    </message>
+    <message>
+        <source>Winter comfort preset</source>
+        <translation>Vorgabe Winter</translation>
+    </message>
+    <message>
+        <source>&amp;Data-processing room envelope</source>
+        <translation>Klimahülle für Re&amp;chenzentren</translation>
+    </message>
+    <message>
+        <source>Data-processing room envelope</source>
+        <translation>Klimahülle für Rechenzentren</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, Taupunkt −9–15 °C, rel. F. ≤ 60 %</translation>
+    </message>
+    <message>
+        <source>&amp;User zones:</source>
+        <translation>Benutzer&amp;zonen:</translation>
+    </message>
+    <message>
+        <source>User zones</source>
+        <translation>Benutzerzonen</translation>
+    </message>
+    <message>
+        <source>One row per zone: its name, its limits, an empty cell for none, and whether it is shown.</source>
+        <translation>Eine Zeile je Zone: ihr Name, ihre Grenzen (eine leere Zelle für keine) und ob sie angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add zone</source>
+        <translation>Zone &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add zone</source>
+        <translation>Zone hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove zone</source>
+        <translation>Zone ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Remove zone</source>
+        <translation>Zone entfernen</translation>
+    </message>
+    <message>
+        <source>Zones message</source>
+        <translation>Meldung der Zonen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Angezeigt</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
     </message>
 </context>
 <context>
@@ -2967,6 +4848,81 @@ Bitte installieren Sie Vaporwright neu.</translation>
     <message>
         <source>Point %1 has no airflow to mix.</source>
         <translation>Punkt %1 hat keinen Volumenstrom zum Mischen.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Project</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>Diesen Punkt gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Rename point %1 to %2</source>
+        <translation>Punkt %1 in %2 umbenennen</translation>
+    </message>
+    <message>
+        <source>Edit point %1</source>
+        <translation>Punkt %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move point %1</source>
+        <translation>Punkt %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Airflow of point %1</source>
+        <translation>Volumenstrom von Punkt %1</translation>
+    </message>
+    <message>
+        <source>Add coil to point %1</source>
+        <translation>Luftkühler an Punkt %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Mix %1 and %2</source>
+        <translation>%1 und %2 mischen</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>Das Projekt hat kein Lüftungsgerät.</translation>
+    </message>
+    <message>
+        <source>Add point %1</source>
+        <translation>Punkt %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>Punkt %1 löschen</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>Prozess hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete process</source>
+        <translation>Prozess löschen</translation>
+    </message>
+    <message>
+        <source>Add mixture</source>
+        <translation>Mischung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete mixture</source>
+        <translation>Mischung löschen</translation>
+    </message>
+    <message>
+        <source>Change zones</source>
+        <translation>Zonen ändern</translation>
+    </message>
+    <message>
+        <source>Change pressure or units</source>
+        <translation>Druck oder Einheiten ändern</translation>
+    </message>
+    <message>
+        <source>Change air handler</source>
+        <translation>Lüftungsgerät ändern</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,261 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
 </context>
 <context>
+    <name>airhandler</name>
+    <message>
+        <source>Component</source>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb</source>
+        <translation>Bulbo seco de entrada</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio</source>
+        <translation>Relación de humedad de entrada</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Bulbo seco de salida</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio</source>
+        <translation>Relación de humedad de salida</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>Aire seco</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Proceso</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>Sensible</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>Latente</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Aire exterior</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Aire de retorno</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Aire mezclado</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Aire de impulsión</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Aire de expulsión</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Aire del local</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Cargas del local</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refrigeración</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Calefacción</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Régimen</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Carga sensible del local</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Carga latente del local</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Factor de calor sensible del local</translation>
+    </message>
+    <message>
+        <source>Room dry bulb</source>
+        <translation>Bulbo seco del local</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio</source>
+        <translation>Relación de humedad del local</translation>
+    </message>
+    <message>
+        <source>Room enthalpy</source>
+        <translation>Entalpía del local</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb</source>
+        <translation>Bulbo seco de impulsión</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio</source>
+        <translation>Relación de humedad de impulsión</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity</source>
+        <translation>Humedad relativa de impulsión</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy</source>
+        <translation>Entalpía de impulsión</translation>
+    </message>
+    <message>
+        <source>Supply airflow</source>
+        <translation>Caudal de impulsión</translation>
+    </message>
+    <message>
+        <source>Supply dry air</source>
+        <translation>Aire seco de impulsión</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb</source>
+        <translation>Bulbo seco exterior</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio</source>
+        <translation>Relación de humedad exterior</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy</source>
+        <translation>Entalpía exterior</translation>
+    </message>
+    <message>
+        <source>Outdoor air share</source>
+        <translation>Fracción de aire exterior</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow</source>
+        <translation>Caudal de aire exterior</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Economizador</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb</source>
+        <translation>Bulbo seco del aire mezclado</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio</source>
+        <translation>Relación de humedad del aire mezclado</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy</source>
+        <translation>Entalpía del aire mezclado</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible</source>
+        <translation>Refrigeración, sensible</translation>
+    </message>
+    <message>
+        <source>Cooling, latent</source>
+        <translation>Refrigeración, latente</translation>
+    </message>
+    <message>
+        <source>Steam heat</source>
+        <translation>Calor del vapor</translation>
+    </message>
+    <message>
+        <source>Fan heat</source>
+        <translation>Calor del ventilador</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air</source>
+        <translation>Calor recuperado en el aire exterior</translation>
+    </message>
+    <message>
+        <source>Humidifier water</source>
+        <translation>Agua del humectador</translation>
+    </message>
+    <message>
+        <source>Condensate</source>
+        <translation>Condensado</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered</source>
+        <translation>Carga sensible del local cubierta</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered</source>
+        <translation>Carga latente del local cubierta</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Cargas del local cubiertas con un 1 %</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>El aire que sale de la cadena no alcanza el aire de impulsión.</translation>
+    </message>
+    <message>
+        <source>, exhaust side</source>
+        <translation>, lado de expulsión</translation>
+    </message>
+</context>
+<context>
     <name>airhandler::Component</name>
     <message>
         <source>Heat-recovery wheel</source>
@@ -1261,6 +1516,543 @@ salida que no se puede escribir.</translation>
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>El punto no se movió: %1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezcla</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Impulsión</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>Climatizador, %1: sin solución. %2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>Climatizador, %1: local %2, exterior %3, mezcla %4, impulsión %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensible %1, latente %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>sin economizador</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>economizador por bulbo seco</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>economizador por entalpía</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>hasta el aire de impulsión</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>por un aumento</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>hasta un bulbo seco de salida</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>hasta la humedad de impulsión</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>por punto de rocío del aparato y factor de bypass</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>hasta bulbo seco y HR de salida</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>por su potencia</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>vapor</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabático</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>&amp;Caso:</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refrigeración</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Calefacción</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>F&amp;unción:</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>El proyecto aún no tiene climatizador. Empiece con un ejemplo: un local con 100.000 Btu/h de cargas sensibles y 25.000 Btu/h latentes en verano, con su caso de invierno.</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>Diseñar un clim&amp;atizador</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>Ajustes del climatizador</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>Estado del climatizador</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>Mensaje del climatizador</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>Quitar el climatizador</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Humedad relativa</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Humedad específica</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Entalpía</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Punto de rocío</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Aire exterior</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primera</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1, %2 propiedad</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1, %2 valor</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Local:</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>Local, &amp;2.ª:</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>Carga &amp;sensible:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>Carga &amp;latente:</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>Unidad de carga:</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>Diferencia con el local</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Caudal</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>Im&amp;pulsión por:</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>Unidad de caudal:</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>Ex&amp;terior:</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>Exterior, 2.ª (&amp;d):</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>Desde las condiciones de diseño del archivo meteorológico (&amp;g)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>Verano en el punto de rocío de deshumidificación (&amp;b)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>Aire exterior de verano en el punto de rocío de deshumidificación del 0,4 % con su bulbo seco medio coincidente, en lugar del bulbo seco de refrigeración del 0,4 % con su bulbo húmedo medio coincidente.</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>Fracción de la impulsión</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>Aire exterior &amp;por:</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>Componentes, en el orden en que el aire los atraviesa</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Insert añade, Supr quita, Intro edita, Ctrl+Arriba y Ctrl+Abajo mueven el componente.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>Rueda de &amp;recuperación</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>Recuperador de &amp;placas</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>Caja de &amp;mezcla</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>&amp;Batería de precalentamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>Batería de &amp;frío</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>Batería de re&amp;calentamiento</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>&amp;Ventilador de impulsión</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>Humectador de v&amp;apor</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>Humectador a&amp;diabático</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>Tablas del climatizador</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>Resumen de ambos casos</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>Componentes del caso mostrado</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>Resumen, verano e invierno</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>Componentes del caso</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>E&amp;xportar componentes...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>Exportar resumen...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>Climatizador</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Carga sensible del local</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Carga latente del local</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>Unidad de carga</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Factor de calor sensible del local</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>Impulsión por</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>Valor de impulsión</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Aire de impulsión</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Unidad de caudal</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>Verano en el punto de rocío de deshumidificación</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>Aire exterior por</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>Valor del aire exterior</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>Componentes</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>Añadir componente</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>Editar componente</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>Quitar componente</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>Subir componente</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>Bajar componente</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>Exportar componentes como CSV</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>Exportar resumen como CSV</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>Diseñar un climatizador</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>Quitar el climatizador</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>FCS –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>Aire de impulsión %1 %2, %3 %4; %5 %6; %7 %8 de aire seco</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>Sin aire de impulsión: el caso no tiene solución.</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>Condiciones de diseño de %1</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>Abra primero un archivo meteorológico.</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>Sin solución: %1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>La cadena alcanza el aire de impulsión: cubre la carga sensible del local en un %1 y la latente en un %2.</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>El aire que sale de la cadena no alcanza el de impulsión: cubre la carga sensible del local en un %1 y la latente en un %2, no dentro del 1 %. Ordene o dimensione los componentes hasta lograrlo.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Sin cambios: %1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>Sin cambios: «%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>Abra primero un archivo meteorológico: sus condiciones de diseño dan el aire exterior.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>El archivo meteorológico no da condición de deshumidificación del 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>El archivo meteorológico no da condición de refrigeración del 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>El archivo meteorológico no da condición de calefacción del 99,6 %.</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exportar componentes del climatizador</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exportar resumen del climatizador</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>No exportado: %1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>toneladas</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -1312,6 +2104,608 @@ salida que no se puede escribir.</translation>
     <message>
         <source>Psychrometric Chart</source>
         <translation>Diagrama psicrométrico</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>Clima&amp;tizador</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>Exportar c&amp;omponentes del climatizador (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>Exportar res&amp;umen del climatizador (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exportar componentes del climatizador</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exportar resumen del climatizador</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>El proyecto no tiene climatizador.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>Climatizador, caso de verano: la cadena</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>Climatizador, caso de invierno: la cadena</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>Climatizador: resumen de ambos casos</translation>
+    </message>
+    <message>
+        <source>&amp;Weather</source>
+        <translation>C&amp;lima</translation>
+    </message>
+    <message>
+        <source>The psychrometric chart of the calculator&apos;s state. Escape hides it; F2 in the calculator shows it again.</source>
+        <translation>El diagrama psicrométrico del estado de la calculadora. Escape lo oculta; F2 en la calculadora lo vuelve a mostrar.</translation>
+    </message>
+    <message>
+        <source>Chart of moist air at the calculator&apos;s atmospheric pressure, with the computed state marked. Hovering the mouse over it shows the properties of the point under the pointer; a double click enters that point into the calculator as dry bulb temperature and humidity ratio; with Shift it adds a state point there. State points can be dragged. The wheel zooms.</source>
+        <translation>Diagrama del aire húmedo a la presión atmosférica de la calculadora, con el estado calculado marcado. Al pasar el ratón se muestran las propiedades del punto bajo el puntero; un doble clic introduce ese punto en la calculadora como temperatura seca y relación de humedad; con Mayús añade allí un punto de estado. Los puntos de estado se pueden arrastrar. La rueda hace zoom.</translation>
+    </message>
+    <message>
+        <source>%1 resets the zoom.</source>
+        <translation>%1 restablece el zoom.</translation>
+    </message>
+    <message>
+        <source>%1 copies the chart.</source>
+        <translation>%1 copia el diagrama.</translation>
+    </message>
+    <message>
+        <source>%1 saves it to a file.</source>
+        <translation>%1 lo guarda en un archivo.</translation>
+    </message>
+    <message>
+        <source>Psychrometric chart</source>
+        <translation>Diagrama psicrométrico</translation>
+    </message>
+    <message>
+        <source>Chart menu</source>
+        <translation>Menú del diagrama</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>Panel lateral</translation>
+    </message>
+    <message>
+        <source>The points, processes, zones and weather shown on the chart, a tab each. F9 hides and shows the panel.</source>
+        <translation>Los puntos, procesos, zonas y el clima del diagrama, una pestaña cada uno. F9 oculta y muestra el panel.</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>The hours of a weather file on the chart: display, month and hour filter, zones, limits, hour counts and design conditions.</source>
+        <translation>Las horas de un archivo meteorológico en el diagrama: visualización, filtro de meses y horas, zonas, límites, recuentos de horas y condiciones de diseño.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Weather File...</source>
+        <translation>Abrir archivo &amp;meteorológico...</translation>
+    </message>
+    <message>
+        <source>Export Weather S&amp;tatistics...</source>
+        <translation>Exportar es&amp;tadísticas meteorológicas...</translation>
+    </message>
+    <message>
+        <source>Close Weather &amp;File</source>
+        <translation>Cerrar archivo meteoro&amp;lógico</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Side &amp;Panel</source>
+        <translation>&amp;Panel lateral</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2</source>
+        <translation>%1 no se puede mostrar: %2</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open Weather File</source>
+        <translation>Abrir archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>Reading the weather file</source>
+        <translation>Leyendo el archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s pressure</source>
+        <translation>la presión de la calculadora</translation>
+    </message>
+    <message>
+        <source>standard sea-level pressure</source>
+        <translation>la presión normal al nivel del mar</translation>
+    </message>
+    <message>
+        <source>reading was cancelled.</source>
+        <translation>la lectura se canceló.</translation>
+    </message>
+    <message>
+        <source>it holds no hour of valid weather.</source>
+        <translation>no contiene ninguna hora de datos válidos.</translation>
+    </message>
+    <message>
+        <source>Weather files (*.epw *.csv);;All files (*)</source>
+        <translation>Archivos meteorológicos (*.epw *.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Weather Statistics</source>
+        <translation>Exportar estadísticas meteorológicas</translation>
+    </message>
+    <message>
+        <source>Weather statistics.csv</source>
+        <translation>Estadísticas meteorológicas.csv</translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to %1.</source>
+        <translation>No se pudieron escribir las estadísticas en %1.</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Exportar informe</translation>
+    </message>
+    <message>
+        <source>Psychrometric report.pdf</source>
+        <translation>Informe psicrométrico.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>No se pudo escribir el informe en %1.</translation>
+    </message>
+    <message>
+        <source>Air handler components.csv</source>
+        <translation>Componentes del climatizador.csv</translation>
+    </message>
+    <message>
+        <source>Air handler rollup.csv</source>
+        <translation>Resumen del climatizador.csv</translation>
+    </message>
+    <message>
+        <source>Vaporwright projects (*.%1);;All files (*)</source>
+        <translation>Proyectos de Vaporwright (*.%1);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Poi&amp;nts</source>
+        <translation>P&amp;untos</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ocesses</source>
+        <translation>Pr&amp;ocesos</translation>
+    </message>
+    <message>
+        <source>&amp;Zones</source>
+        <translation>&amp;Zonas</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>&amp;Nuevo proyecto</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>&amp;Abrir proyecto...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>&amp;Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As...</source>
+        <translation>Guardar proyecto &amp;como...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Points (CSV)...</source>
+        <translation>Exportar &amp;puntos (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Proc&amp;esses (CSV)...</source>
+        <translation>Exportar p&amp;rocesos (CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Export Report (P&amp;DF)...</source>
+        <translation>Exportar in&amp;forme (PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart[*]</source>
+        <translation>Diagrama psicrométrico[*]</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart - %1[*]</source>
+        <translation>Diagrama psicrométrico - %1[*]</translation>
+    </message>
+    <message>
+        <source>Unsaved Project</source>
+        <translation>Proyecto sin guardar</translation>
+    </message>
+    <message>
+        <source>The project has changes that are not saved. Save them first?</source>
+        <translation>El proyecto tiene cambios sin guardar. ¿Guardarlos primero?</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir proyecto</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2
+The project shown is kept.</source>
+        <translation>No se puede abrir %1: %2
+Se conserva el proyecto mostrado.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>Guardar proyecto como</translation>
+    </message>
+    <message>
+        <source>Project.vwproj</source>
+        <translation>Proyecto.vwproj</translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <translation>Exportar puntos</translation>
+    </message>
+    <message>
+        <source>State points.csv</source>
+        <translation>Puntos de estado.csv</translation>
+    </message>
+    <message>
+        <source>Export Processes</source>
+        <translation>Exportar procesos</translation>
+    </message>
+    <message>
+        <source>Processes.csv</source>
+        <translation>Procesos.csv</translation>
+    </message>
+    <message>
+        <source>Mollier h-x diagram</source>
+        <translation>Diagrama de Mollier h-x</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 kPa, SI units</source>
+        <translation>Presión atmosférica %1 kPa, unidades SI</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 psia, IP units</source>
+        <translation>Presión atmosférica %1 psia, unidades IP</translation>
+    </message>
+    <message>
+        <source>Project %1</source>
+        <translation>Proyecto %1</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Recuento de horas</translation>
+    </message>
+    <message>
+        <source>Design conditions (all hours)</source>
+        <translation>Condiciones de diseño (todas las horas)</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>the point lies inside the zone</comment>
+        <translation>dentro</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <comment>the point lies outside the zone</comment>
+        <translation>fuera</translation>
+    </message>
+    <message>
+        <source>State points</source>
+        <translation>Puntos de estado</translation>
+    </message>
+    <message>
+        <source>Zones (in: the point lies inside): </source>
+        <translation>Zonas (dentro: el punto está dentro): </translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Procesos</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>Mezclas</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimir informe</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print preview of the report</source>
+        <translation>Vista previa de impresión del informe</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>Mensaje del componente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 a 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Unidad: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>«%1» no es un número para: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>&amp;Intercambiador:</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Placas</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>Eficacia &amp;sensible:</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>Eficacia &amp;latente:</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>Caudal de extracción &amp;dado (si no, equilibrado)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>Caudal de e&amp;xtracción:</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>&amp;Economizador:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Entalpía</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>Límite &amp;alto</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>Bulbo seco &amp;límite:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>Fracción &amp;máxima de aire exterior:</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Función:</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>Precalentamiento</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>Recalentamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>&amp;Dimensionado por:</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Bulbo seco de salida</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>Aumento de temperatura</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>Hasta el aire de impulsión</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>Bulbo seco de &amp;salida:</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>Aumento de temperatura (&amp;i):</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>Bulbo seco y HR de salida</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>Punto de rocío del aparato y bypass</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>Hasta la humedad de impulsión</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>&amp;Humedad relativa de salida:</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>Punto de rocío del &amp;aparato:</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>Factor de &amp;bypass:</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>&amp;Calor por:</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>Potencia en el &amp;eje:</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>&amp;Unidad de potencia:</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>Rendimiento del &amp;motor:</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>Motor en la corriente de &amp;aire</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>Au&amp;mento:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Vapor</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>Adiabático</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>Punto de rocío de salida</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>Humedad relativa de salida</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>Punto de &amp;rocío de salida:</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>Temperatura del &amp;vapor:</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +2826,49 @@ salida que no se puede escribir.</translation>
     </message>
 </context>
 <context>
+    <name>chart::MixingTableModel</name>
+    <message>
+        <source>First</source>
+        <translation>Primero</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundo</translation>
+    </message>
+    <message>
+        <source>Mixture</source>
+        <translation>Mezcla</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Mixture %1 of %2 and %3</source>
+        <translation>Mezcla %1 de %2 y %3</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primero</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segundo</translation>
+    </message>
+    <message>
+        <source>mixture</source>
+        <translation>mezcla</translation>
+    </message>
+    <message>
+        <source>ratio</source>
+        <translation>proporción</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>chart::PointDialog</name>
     <message>
         <source>Add Point</source>
@@ -1514,7 +2951,7 @@ salida que no se puede escribir.</translation>
     <name>chart::PointTableModel</name>
     <message>
         <source>Airflow unit</source>
-        <translation>Unidad de caudal de aire</translation>
+        <translation>Unidad de caudal</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1608,6 +3045,118 @@ salida que no se puede escribir.</translation>
         <source>Give point %1 an airflow first.</source>
         <translation>Dé primero un caudal de aire al punto %1.</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Bulbo seco</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>bulbo seco</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humedad relativa</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Relación de humedad</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>relación de humedad</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Entalpía</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>entalpía</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Punto de rocío</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>punto de rocío</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>Presión de vapor</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>presión de vapor</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>Grado de saturación</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>grado de saturación</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>Volumen específico</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>volumen específico</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Densidad</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>densidad</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>Humedad absoluta</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>humedad absoluta</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>presión</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>altitud</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>Concentración de humedad</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>concentración de humedad</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -1689,6 +3238,121 @@ salida que no se puede escribir.</translation>
             <numerusform>Eliminar %n punto</numerusform>
             <numerusform>Eliminar %n puntos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessTableModel</name>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Proceso</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>Sensible</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>Latente</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>SHR</source>
+        <translation>FCS</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>ADP</source>
+        <translation>PRA</translation>
+    </message>
+    <message>
+        <source>Bypass factor</source>
+        <translation>Factor de bypass</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Process %1 to %2</source>
+        <translation>Proceso de %1 a %2</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>process</source>
+        <translation>proceso</translation>
+    </message>
+    <message>
+        <source>dry-bulb change</source>
+        <translation>cambio de temperatura seca</translation>
+    </message>
+    <message>
+        <source>humidity-ratio change</source>
+        <translation>cambio de relación de humedad</translation>
+    </message>
+    <message>
+        <source>enthalpy change</source>
+        <translation>cambio de entalpía</translation>
+    </message>
+    <message>
+        <source>sensible</source>
+        <translation>sensible</translation>
+    </message>
+    <message>
+        <source>latent</source>
+        <translation>latente</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>sensible heat ratio</source>
+        <translation>factor de calor sensible</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>agua</translation>
+    </message>
+    <message>
+        <source>apparatus dew point</source>
+        <translation>punto de rocío del aparato</translation>
+    </message>
+    <message>
+        <source>bypass factor</source>
+        <translation>factor de bypass</translation>
+    </message>
+    <message>
+        <source>message</source>
+        <translation>mensaje</translation>
+    </message>
+    <message>
+        <source>%1, no %2</source>
+        <translation>%1, sin %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1807,6 +3471,80 @@ salida que no se puede escribir.</translation>
     <message>
         <source>The project is closed.</source>
         <translation>El proyecto está cerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectInteraction</name>
+    <message>
+        <source>No point added: Shift + double-click inside the plot.</source>
+        <translation>No se añadió ningún punto: Mayús + doble clic dentro del gráfico.</translation>
+    </message>
+    <message>
+        <source>No point added: there is no air above the saturation curve.</source>
+        <translation>No se añadió ningún punto: no hay aire por encima de la curva de saturación.</translation>
+    </message>
+    <message>
+        <source>No point added: %1</source>
+        <translation>No se añadió ningún punto: %1</translation>
+    </message>
+    <message>
+        <source>there is no air here.</source>
+        <translation>aquí no hay aire.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectLayer</name>
+    <message>
+        <source>Comfort zone</source>
+        <translation>Zona de confort</translation>
+    </message>
+    <message>
+        <source>Data room</source>
+        <translation>Sala de datos</translation>
+    </message>
+    <message>
+        <source>%1, not shown: %2</source>
+        <translation>%1, no se muestra: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 %5</source>
+        <translation>%1: %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>Sin puntos</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Puntos: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>Processes: %1</source>
+        <translation>Procesos: %1</translation>
+    </message>
+    <message>
+        <source>%1 mixes %2 %3 % and %4 %5 % of the dry air</source>
+        <translation>%1 mezcla %2 %3 % y %4 %5 % del aire seco</translation>
+    </message>
+    <message>
+        <source>Mixtures: %1</source>
+        <translation>Mezclas: %1</translation>
+    </message>
+    <message>
+        <source>thermal comfort zone</source>
+        <translation>zona de confort térmico</translation>
+    </message>
+    <message>
+        <source>data-processing room envelope</source>
+        <translation>envolvente de salas de datos</translation>
+    </message>
+    <message>
+        <source>Zones shown: %1</source>
+        <translation>Zonas mostradas: %1</translation>
     </message>
 </context>
 <context>
@@ -2235,6 +3973,149 @@ salida que no se puede escribir.</translation>
     <message>
         <source>Mean coincident dry bulb (%1)</source>
         <translation>Bulbo seco medio coincidente (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ZonesView</name>
+    <message>
+        <source>Dry bulb min</source>
+        <translation>Bulbo seco mín.</translation>
+    </message>
+    <message>
+        <source>Dry bulb max</source>
+        <translation>Bulbo seco máx.</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min</source>
+        <translation>Relación de humedad mín.</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max</source>
+        <translation>Relación de humedad máx.</translation>
+    </message>
+    <message>
+        <source>RH min</source>
+        <translation>HR mín.</translation>
+    </message>
+    <message>
+        <source>RH max</source>
+        <translation>HR máx.</translation>
+    </message>
+    <message>
+        <source>Dew point min</source>
+        <translation>Punto de rocío mín.</translation>
+    </message>
+    <message>
+        <source>Dew point max</source>
+        <translation>Punto de rocío máx.</translation>
+    </message>
+    <message>
+        <source>&amp;Thermal comfort zone (|PMV| ≤ 0.5)</source>
+        <translation>Zona de &amp;confort térmico (|PMV| ≤ 0.5)</translation>
+    </message>
+    <message>
+        <source>Thermal comfort zone</source>
+        <translation>Zona de confort térmico</translation>
+    </message>
+    <message>
+        <source>Metabolic rate, met</source>
+        <translation>Tasa metabólica, met</translation>
+    </message>
+    <message>
+        <source>Clothing insulation, clo</source>
+        <translation>Aislamiento de la ropa, clo</translation>
+    </message>
+    <message>
+        <source>Air speed, m/s</source>
+        <translation>Velocidad del aire, m/s</translation>
+    </message>
+    <message>
+        <source>&amp;Metabolic rate:</source>
+        <translation>Tasa &amp;metabólica:</translation>
+    </message>
+    <message>
+        <source>C&amp;lothing:</source>
+        <translation>&amp;Ropa:</translation>
+    </message>
+    <message>
+        <source>Air s&amp;peed:</source>
+        <translation>Veloci&amp;dad del aire:</translation>
+    </message>
+    <message>
+        <source>&amp;Summer (0.5 clo)</source>
+        <translation>Vera&amp;no (0.5 clo)</translation>
+    </message>
+    <message>
+        <source>Summer comfort preset</source>
+        <translation>Ajuste de confort de verano</translation>
+    </message>
+    <message>
+        <source>W&amp;inter (1.0 clo)</source>
+        <translation>&amp;Invierno (1.0 clo)</translation>
+    </message>
+    <message>
+        <source>Winter comfort preset</source>
+        <translation>Ajuste de confort de invierno</translation>
+    </message>
+    <message>
+        <source>&amp;Data-processing room envelope</source>
+        <translation>Envolvente de &amp;salas de datos</translation>
+    </message>
+    <message>
+        <source>Data-processing room envelope</source>
+        <translation>Envolvente de salas de datos</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, punto de rocío −9–15 °C, HR ≤ 60 %</translation>
+    </message>
+    <message>
+        <source>&amp;User zones:</source>
+        <translation>Zonas &amp;propias:</translation>
+    </message>
+    <message>
+        <source>User zones</source>
+        <translation>Zonas propias</translation>
+    </message>
+    <message>
+        <source>One row per zone: its name, its limits, an empty cell for none, and whether it is shown.</source>
+        <translation>Una fila por zona: su nombre, sus límites (una celda vacía para ninguno) y si se muestra.</translation>
+    </message>
+    <message>
+        <source>&amp;Add zone</source>
+        <translation>A&amp;ñadir zona</translation>
+    </message>
+    <message>
+        <source>Add zone</source>
+        <translation>Añadir zona</translation>
+    </message>
+    <message>
+        <source>&amp;Remove zone</source>
+        <translation>&amp;Quitar zona</translation>
+    </message>
+    <message>
+        <source>Remove zone</source>
+        <translation>Quitar zona</translation>
+    </message>
+    <message>
+        <source>Zones message</source>
+        <translation>Mensaje de zonas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation>«%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zona %1</translation>
     </message>
 </context>
 <context>
@@ -2968,6 +4849,81 @@ Vuelva a instalar Vaporwright.</translation>
     <message>
         <source>Point %1 has no airflow to mix.</source>
         <translation>El punto %1 no tiene caudal de aire para mezclar.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Project</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>Ese punto no existe.</translation>
+    </message>
+    <message>
+        <source>Rename point %1 to %2</source>
+        <translation>Renombrar el punto %1 a %2</translation>
+    </message>
+    <message>
+        <source>Edit point %1</source>
+        <translation>Editar el punto %1</translation>
+    </message>
+    <message>
+        <source>Move point %1</source>
+        <translation>Mover el punto %1</translation>
+    </message>
+    <message>
+        <source>Airflow of point %1</source>
+        <translation>Caudal del punto %1</translation>
+    </message>
+    <message>
+        <source>Add coil to point %1</source>
+        <translation>Añadir batería al punto %1</translation>
+    </message>
+    <message>
+        <source>Mix %1 and %2</source>
+        <translation>Mezclar %1 y %2</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>El proyecto no tiene climatizador.</translation>
+    </message>
+    <message>
+        <source>Add point %1</source>
+        <translation>Añadir el punto %1</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>Eliminar el punto %1</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>Añadir proceso</translation>
+    </message>
+    <message>
+        <source>Delete process</source>
+        <translation>Eliminar proceso</translation>
+    </message>
+    <message>
+        <source>Add mixture</source>
+        <translation>Añadir mezcla</translation>
+    </message>
+    <message>
+        <source>Delete mixture</source>
+        <translation>Eliminar mezcla</translation>
+    </message>
+    <message>
+        <source>Change zones</source>
+        <translation>Cambiar zonas</translation>
+    </message>
+    <message>
+        <source>Change pressure or units</source>
+        <translation>Cambiar presión o unidades</translation>
+    </message>
+    <message>
+        <source>Change air handler</source>
+        <translation>Cambiar el climatizador</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,261 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
 </context>
 <context>
+    <name>airhandler</name>
+    <message>
+        <source>Component</source>
+        <translation>Composant</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb</source>
+        <translation>Température sèche d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio</source>
+        <translation>Teneur en eau d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Température sèche de sortie</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio</source>
+        <translation>Teneur en eau de sortie</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>Air sec</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>Sensible</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>Latente</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Air neuf</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Air repris</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Air mélangé</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Air soufflé</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Air rejeté</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Air du local</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Charges du local</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refroidissement</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Chauffage</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Régime</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Charge sensible du local</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Charge latente du local</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Facteur de chaleur sensible du local</translation>
+    </message>
+    <message>
+        <source>Room dry bulb</source>
+        <translation>Température sèche du local</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio</source>
+        <translation>Teneur en eau du local</translation>
+    </message>
+    <message>
+        <source>Room enthalpy</source>
+        <translation>Enthalpie du local</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb</source>
+        <translation>Température sèche de soufflage</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio</source>
+        <translation>Teneur en eau de soufflage</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity</source>
+        <translation>Humidité relative de soufflage</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy</source>
+        <translation>Enthalpie de soufflage</translation>
+    </message>
+    <message>
+        <source>Supply airflow</source>
+        <translation>Débit de soufflage</translation>
+    </message>
+    <message>
+        <source>Supply dry air</source>
+        <translation>Air sec soufflé</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb</source>
+        <translation>Température sèche extérieure</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio</source>
+        <translation>Teneur en eau extérieure</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy</source>
+        <translation>Enthalpie extérieure</translation>
+    </message>
+    <message>
+        <source>Outdoor air share</source>
+        <translation>Part d&apos;air neuf</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow</source>
+        <translation>Débit d&apos;air neuf</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Économiseur</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb</source>
+        <translation>Température sèche de l&apos;air mélangé</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio</source>
+        <translation>Teneur en eau de l&apos;air mélangé</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy</source>
+        <translation>Enthalpie de l&apos;air mélangé</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible</source>
+        <translation>Refroidissement, sensible</translation>
+    </message>
+    <message>
+        <source>Cooling, latent</source>
+        <translation>Refroidissement, latent</translation>
+    </message>
+    <message>
+        <source>Steam heat</source>
+        <translation>Chaleur de la vapeur</translation>
+    </message>
+    <message>
+        <source>Fan heat</source>
+        <translation>Chaleur du ventilateur</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air</source>
+        <translation>Chaleur récupérée dans l&apos;air neuf</translation>
+    </message>
+    <message>
+        <source>Humidifier water</source>
+        <translation>Eau de l&apos;humidificateur</translation>
+    </message>
+    <message>
+        <source>Condensate</source>
+        <translation>Condensats</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered</source>
+        <translation>Charge sensible du local couverte</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered</source>
+        <translation>Charge latente du local couverte</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Charges du local couvertes à 1 % près</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>L&apos;air sortant de la chaîne n&apos;atteint pas l&apos;air soufflé.</translation>
+    </message>
+    <message>
+        <source>, exhaust side</source>
+        <translation>, côté air rejeté</translation>
+    </message>
+</context>
+<context>
     <name>airhandler::Component</name>
     <message>
         <source>Heat-recovery wheel</source>
@@ -1262,6 +1517,543 @@ sortie impossible à écrire.</translation>
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>Le point n&apos;a pas été déplacé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Soufflage</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>Centrale de traitement d&apos;air, %1 : pas de solution. %2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>Centrale de traitement d&apos;air, %1 : local %2, extérieur %3, mélange %4, soufflage %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>sensible %1, latente %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>sans économiseur</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>économiseur sur température sèche</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>économiseur sur enthalpie</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>vers l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>par un échauffement</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>vers une température sèche de sortie</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>vers l&apos;humidité de l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>par point de rosée de la batterie et facteur de by-pass</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>vers une température sèche et une HR de sortie</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>par sa puissance</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>vapeur</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>adiabatique</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>&amp;Cas :</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refroidissement</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Chauffage</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>Fonct&amp;ion :</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>Le projet n&apos;a pas encore de centrale de traitement d&apos;air. Partez d&apos;un exemple : un local de 100 000 Btu/h d&apos;apports sensibles et 25 000 Btu/h d&apos;apports latents en été, avec son cas d&apos;hiver.</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>Concevoir une centr&amp;ale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>Réglages de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>État de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>Message de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>Supprimer la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Température humide</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Humidité relative</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Teneur en eau</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Air extérieur</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>première</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>seconde</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1, %2 grandeur</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1, %2 valeur</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Local :</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>Local, &amp;2e :</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>Charge &amp;sensible :</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>Charge &amp;latente :</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>Unité de charge :</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>Écart au local</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>&amp;Soufflage par :</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>Unité de débit :</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>Ex&amp;térieur :</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>Extérieur, 2e (&amp;d) :</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>Depuis les conditions de calcul du fichier météo (&amp;g)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>Été au point de rosée de déshumidification (&amp;b)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>Air extérieur d&apos;été au point de rosée de déshumidification à 0,4 % avec sa température sèche moyenne coïncidente, au lieu de la température sèche de refroidissement à 0,4 % avec sa température humide moyenne coïncidente.</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>Part du soufflage</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>Air extérieur &amp;par :</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>Composants, dans l&apos;ordre où l&apos;air les traverse</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Inser ajoute, Suppr supprime, Entrée modifie, Ctrl+Haut et Ctrl+Bas déplacent le composant.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>Roue de &amp;récupération</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>Échangeur à &amp;plaques</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>Caisson de &amp;mélange</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>Batterie de &amp;préchauffage</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>Batterie &amp;froide</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>Batterie de &amp;réchauffage</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>Ventilateur de &amp;soufflage</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>Humidificateur à &amp;vapeur</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>Humidificateur &amp;adiabatique</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>Tableaux de la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>Récapitulatif des deux cas</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>Composants du cas affiché</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>Récapitulatif, été et hiver</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>Composants du cas</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>E&amp;xporter les composants...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>Exporter le récapitulatif...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>Centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Cas</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>Charge sensible du local</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>Charge latente du local</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>Unité de charge</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Facteur de chaleur sensible du local</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>Soufflage par</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>Valeur du soufflage</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Air soufflé</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>Unité de débit</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>Été au point de rosée de déshumidification</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>Air extérieur par</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>Valeur de l&apos;air extérieur</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>Composants</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>Ajouter un composant</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>Modifier le composant</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>Supprimer le composant</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>Monter le composant</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>Descendre le composant</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>Exporter les composants en CSV</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>Exporter le récapitulatif en CSV</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>Concevoir une centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>Supprimer la centrale de traitement d&apos;air</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>FCS %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>FCS –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>Air soufflé %1 %2, %3 %4 ; %5 %6 ; %7 %8 d&apos;air sec</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>Pas d&apos;air soufflé : le cas n&apos;a pas de solution.</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>Conditions de calcul de %1</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>Ouvrez d&apos;abord un fichier météo.</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>Pas de solution : %1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>La chaîne atteint l&apos;air soufflé : elle couvre la charge sensible du local à %1 et sa charge latente à %2.</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>L&apos;air sortant de la chaîne manque l&apos;air soufflé : il couvre la charge sensible du local à %1 et sa charge latente à %2, pas à 1 % près. Ordonnez ou dimensionnez les composants jusqu&apos;à y parvenir.</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>Non modifié : %1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>Non modifié : « %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>Ouvrez d&apos;abord un fichier météo : ses conditions de calcul donnent l&apos;air extérieur.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>Le fichier météo ne donne pas de condition de déshumidification à 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>Le fichier météo ne donne pas de condition de refroidissement à 0,4 %.</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>Le fichier météo ne donne pas de condition de chauffage à 99,6 %.</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exporter les composants de la centrale</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exporter le récapitulatif de la centrale</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Non exporté : %1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>tonnes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -1313,6 +2105,608 @@ sortie impossible à écrire.</translation>
     <message>
         <source>Psychrometric Chart</source>
         <translation>Diagramme psychrométrique</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>Centrale d&apos;a&amp;ir</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>Exporter les &amp;composants de la centrale (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>Exporter &amp;le récapitulatif de la centrale (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>Exporter les composants de la centrale</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>Exporter le récapitulatif de la centrale</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>Le projet n&apos;a pas de centrale de traitement d&apos;air.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>Centrale de traitement d&apos;air, cas d&apos;été : la chaîne</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>Centrale de traitement d&apos;air, cas d&apos;hiver : la chaîne</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>Centrale de traitement d&apos;air : récapitulatif des deux cas</translation>
+    </message>
+    <message>
+        <source>&amp;Weather</source>
+        <translation>&amp;Météo</translation>
+    </message>
+    <message>
+        <source>The psychrometric chart of the calculator&apos;s state. Escape hides it; F2 in the calculator shows it again.</source>
+        <translation>Le diagramme psychrométrique de l&apos;état de la calculatrice. Échap le masque ; F2 dans la calculatrice l&apos;affiche à nouveau.</translation>
+    </message>
+    <message>
+        <source>Chart of moist air at the calculator&apos;s atmospheric pressure, with the computed state marked. Hovering the mouse over it shows the properties of the point under the pointer; a double click enters that point into the calculator as dry bulb temperature and humidity ratio; with Shift it adds a state point there. State points can be dragged. The wheel zooms.</source>
+        <translation>Diagramme de l&apos;air humide à la pression atmosphérique de la calculatrice, l&apos;état calculé marqué. Survoler le diagramme avec la souris affiche les propriétés du point sous le pointeur ; un double clic entre ce point dans la calculatrice en température sèche et teneur en eau ; avec Maj, il y ajoute un point d&apos;état. Les points d&apos;état se déplacent à la souris. La molette zoome.</translation>
+    </message>
+    <message>
+        <source>%1 resets the zoom.</source>
+        <translation>%1 réinitialise le zoom.</translation>
+    </message>
+    <message>
+        <source>%1 copies the chart.</source>
+        <translation>%1 copie le diagramme.</translation>
+    </message>
+    <message>
+        <source>%1 saves it to a file.</source>
+        <translation>%1 l&apos;enregistre dans un fichier.</translation>
+    </message>
+    <message>
+        <source>Psychrometric chart</source>
+        <translation>Diagramme psychrométrique</translation>
+    </message>
+    <message>
+        <source>Chart menu</source>
+        <translation>Menu du diagramme</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>Panneau latéral</translation>
+    </message>
+    <message>
+        <source>The points, processes, zones and weather shown on the chart, a tab each. F9 hides and shows the panel.</source>
+        <translation>Les points, évolutions, zones et la météo du diagramme, un onglet chacun. F9 masque et affiche le panneau.</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>Fichier météo</translation>
+    </message>
+    <message>
+        <source>The hours of a weather file on the chart: display, month and hour filter, zones, limits, hour counts and design conditions.</source>
+        <translation>Les heures d&apos;un fichier météo sur le diagramme : affichage, filtre des mois et des heures, zones, limites, comptes d&apos;heures et conditions de calcul.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open &amp;Weather File...</source>
+        <translation>Ouvrir un fichier &amp;météo...</translation>
+    </message>
+    <message>
+        <source>Export Weather S&amp;tatistics...</source>
+        <translation>Exporter les s&amp;tatistiques météo...</translation>
+    </message>
+    <message>
+        <source>Close Weather &amp;File</source>
+        <translation>&amp;Fermer le fichier météo</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fe&amp;rmer</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Side &amp;Panel</source>
+        <translation>&amp;Panneau latéral</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2</source>
+        <translation>%1 ne peut pas être affiché : %2</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open Weather File</source>
+        <translation>Ouvrir un fichier météo</translation>
+    </message>
+    <message>
+        <source>Reading the weather file</source>
+        <translation>Lecture du fichier météo</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s pressure</source>
+        <translation>la pression de la calculatrice</translation>
+    </message>
+    <message>
+        <source>standard sea-level pressure</source>
+        <translation>la pression normale au niveau de la mer</translation>
+    </message>
+    <message>
+        <source>reading was cancelled.</source>
+        <translation>la lecture a été annulée.</translation>
+    </message>
+    <message>
+        <source>it holds no hour of valid weather.</source>
+        <translation>il ne contient aucune heure de météo valide.</translation>
+    </message>
+    <message>
+        <source>Weather files (*.epw *.csv);;All files (*)</source>
+        <translation>Fichiers météo (*.epw *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Weather Statistics</source>
+        <translation>Exporter les statistiques météo</translation>
+    </message>
+    <message>
+        <source>Weather statistics.csv</source>
+        <translation>Statistiques météo.csv</translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to %1.</source>
+        <translation>Les statistiques n&apos;ont pas pu être écrites dans %1.</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Exporter le rapport</translation>
+    </message>
+    <message>
+        <source>Psychrometric report.pdf</source>
+        <translation>Rapport psychrométrique.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Air handler components.csv</source>
+        <translation>Composants de la centrale.csv</translation>
+    </message>
+    <message>
+        <source>Air handler rollup.csv</source>
+        <translation>Récapitulatif de la centrale.csv</translation>
+    </message>
+    <message>
+        <source>Vaporwright projects (*.%1);;All files (*)</source>
+        <translation>Projets Vaporwright (*.%1);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Poi&amp;nts</source>
+        <translation>Poi&amp;nts</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ocesses</source>
+        <translation>Év&amp;olutions</translation>
+    </message>
+    <message>
+        <source>&amp;Zones</source>
+        <translation>&amp;Zones</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>&amp;Nouveau projet</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>&amp;Ouvrir un projet...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>&amp;Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As...</source>
+        <translation>Enregistrer le projet &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Points (CSV)...</source>
+        <translation>Exporter les &amp;points (CSV)...</translation>
+    </message>
+    <message>
+        <source>Export Proc&amp;esses (CSV)...</source>
+        <translation>Exporter les é&amp;volutions (CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Export Report (P&amp;DF)...</source>
+        <translation>Exporter le rapport (P&amp;DF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart[*]</source>
+        <translation>Diagramme psychrométrique[*]</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart - %1[*]</source>
+        <translation>Diagramme psychrométrique - %1[*]</translation>
+    </message>
+    <message>
+        <source>Unsaved Project</source>
+        <translation>Projet non enregistré</translation>
+    </message>
+    <message>
+        <source>The project has changes that are not saved. Save them first?</source>
+        <translation>Le projet a des modifications non enregistrées. Les enregistrer d&apos;abord ?</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2
+The project shown is kept.</source>
+        <translation>%1 ne peut pas être ouvert : %2
+Le projet affiché est conservé.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>Enregistrer le projet sous</translation>
+    </message>
+    <message>
+        <source>Project.vwproj</source>
+        <translation>Projet.vwproj</translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <translation>Exporter les points</translation>
+    </message>
+    <message>
+        <source>State points.csv</source>
+        <translation>Points d&apos;état.csv</translation>
+    </message>
+    <message>
+        <source>Export Processes</source>
+        <translation>Exporter les évolutions</translation>
+    </message>
+    <message>
+        <source>Processes.csv</source>
+        <translation>Évolutions.csv</translation>
+    </message>
+    <message>
+        <source>Mollier h-x diagram</source>
+        <translation>Diagramme de Mollier h-x</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 kPa, SI units</source>
+        <translation>Pression atmosphérique %1 kPa, unités SI</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 psia, IP units</source>
+        <translation>Pression atmosphérique %1 psia, unités IP</translation>
+    </message>
+    <message>
+        <source>Project %1</source>
+        <translation>Projet %1</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>Comptes d&apos;heures</translation>
+    </message>
+    <message>
+        <source>Design conditions (all hours)</source>
+        <translation>Conditions de calcul (toutes les heures)</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>the point lies inside the zone</comment>
+        <translation>dedans</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <comment>the point lies outside the zone</comment>
+        <translation>dehors</translation>
+    </message>
+    <message>
+        <source>State points</source>
+        <translation>Points d&apos;état</translation>
+    </message>
+    <message>
+        <source>Zones (in: the point lies inside): </source>
+        <translation>Zones (dedans : le point est à l&apos;intérieur) : </translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Évolutions</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>Mélanges</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print preview of the report</source>
+        <translation>Aperçu avant impression du rapport</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Réglages : %1</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>Message du composant</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 à 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>Unité : %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>« %1 » n&apos;est pas un nombre pour : %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>&amp;Échangeur :</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Plaques</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>Efficacité &amp;sensible :</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>Efficacité &amp;latente :</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>Débit d&apos;extraction &amp;donné (sinon équilibré)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>Débit d&apos;e&amp;xtraction :</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>&amp;Économiseur :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>Limite &amp;haute</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>Température sèche &amp;limite :</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>Part &amp;maximale d&apos;air extérieur :</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Rôle :</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>Préchauffage</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>Réchauffage</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>&amp;Dimensionné par :</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>Température sèche de sortie</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>Échauffement</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>Vers l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>Température sèche de &amp;sortie :</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>&amp;Échauffement :</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>Température sèche et HR de sortie</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>Point de rosée de la batterie et by-pass</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>Vers l&apos;humidité de l&apos;air soufflé</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>&amp;Humidité relative de sortie :</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>Point de rosée de la &amp;batterie :</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>Facteur de &amp;by-pass :</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>&amp;Chaleur par :</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>Puissance sur l&apos;&amp;arbre :</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>&amp;Unité de puissance :</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>Rendement du &amp;moteur :</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>Moteur dans le &amp;flux d&apos;air</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>&amp;Échauffement :</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Vapeur</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>Adiabatique</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>Point de rosée de sortie</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>Humidité relative de sortie</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>Point de &amp;rosée de sortie :</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>Température de la &amp;vapeur :</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +2827,49 @@ sortie impossible à écrire.</translation>
     </message>
 </context>
 <context>
+    <name>chart::MixingTableModel</name>
+    <message>
+        <source>First</source>
+        <translation>Premier</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Mixture</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Proportion</translation>
+    </message>
+    <message>
+        <source>Mixture %1 of %2 and %3</source>
+        <translation>Mélange %1 de %2 et %3</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>mixture</source>
+        <translation>mélange</translation>
+    </message>
+    <message>
+        <source>ratio</source>
+        <translation>proportion</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>chart::PointDialog</name>
     <message>
         <source>Add Point</source>
@@ -1515,7 +2952,7 @@ sortie impossible à écrire.</translation>
     <name>chart::PointTableModel</name>
     <message>
         <source>Airflow unit</source>
-        <translation>Unité du débit d&apos;air</translation>
+        <translation>Unité de débit</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1609,6 +3046,118 @@ sortie impossible à écrire.</translation>
         <source>Give point %1 an airflow first.</source>
         <translation>Donnez d&apos;abord un débit d&apos;air au point %1.</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>Température sèche</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>température sèche</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>Température humide</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>température humide</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humidité relative</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>Teneur en eau</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>teneur en eau</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>enthalpie</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>point de rosée</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>Pression de vapeur</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>pression de vapeur</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>Degré de saturation</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>degré de saturation</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>Volume spécifique</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>volume spécifique</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Masse volumique</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>masse volumique</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>Humidité absolue</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>humidité absolue</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>pression</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>altitude</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>Concentration d&apos;humidité</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>concentration d&apos;humidité</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -1690,6 +3239,121 @@ sortie impossible à écrire.</translation>
             <numerusform>Supprimer %n point</numerusform>
             <numerusform>Supprimer %n points</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessTableModel</name>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>Sensible</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>Latente</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>SHR</source>
+        <translation>FCS</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>ADP</source>
+        <translation>PRA</translation>
+    </message>
+    <message>
+        <source>Bypass factor</source>
+        <translation>Facteur de by-pass</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Process %1 to %2</source>
+        <translation>Évolution de %1 à %2</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>process</source>
+        <translation>évolution</translation>
+    </message>
+    <message>
+        <source>dry-bulb change</source>
+        <translation>variation de température sèche</translation>
+    </message>
+    <message>
+        <source>humidity-ratio change</source>
+        <translation>variation de teneur en eau</translation>
+    </message>
+    <message>
+        <source>enthalpy change</source>
+        <translation>variation d&apos;enthalpie</translation>
+    </message>
+    <message>
+        <source>sensible</source>
+        <translation>sensible</translation>
+    </message>
+    <message>
+        <source>latent</source>
+        <translation>latente</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>totale</translation>
+    </message>
+    <message>
+        <source>sensible heat ratio</source>
+        <translation>facteur de chaleur sensible</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>apparatus dew point</source>
+        <translation>point de rosée de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>bypass factor</source>
+        <translation>facteur de by-pass</translation>
+    </message>
+    <message>
+        <source>message</source>
+        <translation>message</translation>
+    </message>
+    <message>
+        <source>%1, no %2</source>
+        <translation>%1, pas de %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1808,6 +3472,80 @@ sortie impossible à écrire.</translation>
     <message>
         <source>The project is closed.</source>
         <translation>Le projet est fermé.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectInteraction</name>
+    <message>
+        <source>No point added: Shift + double-click inside the plot.</source>
+        <translation>Aucun point ajouté : Maj + double clic dans le tracé.</translation>
+    </message>
+    <message>
+        <source>No point added: there is no air above the saturation curve.</source>
+        <translation>Aucun point ajouté : il n&apos;y a pas d&apos;air au-delà de la courbe de saturation.</translation>
+    </message>
+    <message>
+        <source>No point added: %1</source>
+        <translation>Aucun point ajouté : %1</translation>
+    </message>
+    <message>
+        <source>there is no air here.</source>
+        <translation>il n&apos;y a pas d&apos;air ici.</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectLayer</name>
+    <message>
+        <source>Comfort zone</source>
+        <translation>Zone de confort</translation>
+    </message>
+    <message>
+        <source>Data room</source>
+        <translation>Salle informatique</translation>
+    </message>
+    <message>
+        <source>%1, not shown: %2</source>
+        <translation>%1, non affiché : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 %5</source>
+        <translation>%1 : %2 %3, %4 %5</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>Aucun point</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Points : %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 à %2 : %3</translation>
+    </message>
+    <message>
+        <source>Processes: %1</source>
+        <translation>Évolutions : %1</translation>
+    </message>
+    <message>
+        <source>%1 mixes %2 %3 % and %4 %5 % of the dry air</source>
+        <translation>%1 mélange %2 %3 % et %4 %5 % de l&apos;air sec</translation>
+    </message>
+    <message>
+        <source>Mixtures: %1</source>
+        <translation>Mélanges : %1</translation>
+    </message>
+    <message>
+        <source>thermal comfort zone</source>
+        <translation>zone de confort thermique</translation>
+    </message>
+    <message>
+        <source>data-processing room envelope</source>
+        <translation>enveloppe des salles informatiques</translation>
+    </message>
+    <message>
+        <source>Zones shown: %1</source>
+        <translation>Zones affichées : %1</translation>
     </message>
 </context>
 <context>
@@ -2236,6 +3974,149 @@ sortie impossible à écrire.</translation>
     <message>
         <source>Mean coincident dry bulb (%1)</source>
         <translation>Température sèche moyenne coïncidente (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ZonesView</name>
+    <message>
+        <source>Dry bulb min</source>
+        <translation>Temp. sèche min</translation>
+    </message>
+    <message>
+        <source>Dry bulb max</source>
+        <translation>Temp. sèche max</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min</source>
+        <translation>Teneur en eau min</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max</source>
+        <translation>Teneur en eau max</translation>
+    </message>
+    <message>
+        <source>RH min</source>
+        <translation>HR min</translation>
+    </message>
+    <message>
+        <source>RH max</source>
+        <translation>HR max</translation>
+    </message>
+    <message>
+        <source>Dew point min</source>
+        <translation>Point de rosée min</translation>
+    </message>
+    <message>
+        <source>Dew point max</source>
+        <translation>Point de rosée max</translation>
+    </message>
+    <message>
+        <source>&amp;Thermal comfort zone (|PMV| ≤ 0.5)</source>
+        <translation>Zone de confort &amp;thermique (|PMV| ≤ 0.5)</translation>
+    </message>
+    <message>
+        <source>Thermal comfort zone</source>
+        <translation>Zone de confort thermique</translation>
+    </message>
+    <message>
+        <source>Metabolic rate, met</source>
+        <translation>Métabolisme, met</translation>
+    </message>
+    <message>
+        <source>Clothing insulation, clo</source>
+        <translation>Isolement vestimentaire, clo</translation>
+    </message>
+    <message>
+        <source>Air speed, m/s</source>
+        <translation>Vitesse de l&apos;air, m/s</translation>
+    </message>
+    <message>
+        <source>&amp;Metabolic rate:</source>
+        <translation>Méta&amp;bolisme :</translation>
+    </message>
+    <message>
+        <source>C&amp;lothing:</source>
+        <translation>&amp;Vêtement :</translation>
+    </message>
+    <message>
+        <source>Air s&amp;peed:</source>
+        <translation>Vitess&amp;e de l&apos;air :</translation>
+    </message>
+    <message>
+        <source>&amp;Summer (0.5 clo)</source>
+        <translation>&amp;Été (0.5 clo)</translation>
+    </message>
+    <message>
+        <source>Summer comfort preset</source>
+        <translation>Préréglage de confort d&apos;été</translation>
+    </message>
+    <message>
+        <source>W&amp;inter (1.0 clo)</source>
+        <translation>&amp;Hiver (1.0 clo)</translation>
+    </message>
+    <message>
+        <source>Winter comfort preset</source>
+        <translation>Préréglage de confort d&apos;hiver</translation>
+    </message>
+    <message>
+        <source>&amp;Data-processing room envelope</source>
+        <translation>Enveloppe des sa&amp;lles informatiques</translation>
+    </message>
+    <message>
+        <source>Data-processing room envelope</source>
+        <translation>Enveloppe des salles informatiques</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C, point de rosée −9–15 °C, HR ≤ 60 %</translation>
+    </message>
+    <message>
+        <source>&amp;User zones:</source>
+        <translation>Zones de l&apos;&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>User zones</source>
+        <translation>Zones de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>One row per zone: its name, its limits, an empty cell for none, and whether it is shown.</source>
+        <translation>Une ligne par zone : son nom, ses limites (une cellule vide pour aucune) et si elle est affichée.</translation>
+    </message>
+    <message>
+        <source>&amp;Add zone</source>
+        <translation>A&amp;jouter une zone</translation>
+    </message>
+    <message>
+        <source>Add zone</source>
+        <translation>Ajouter une zone</translation>
+    </message>
+    <message>
+        <source>&amp;Remove zone</source>
+        <translation>&amp;Retirer la zone</translation>
+    </message>
+    <message>
+        <source>Remove zone</source>
+        <translation>Retirer la zone</translation>
+    </message>
+    <message>
+        <source>Zones message</source>
+        <translation>Message des zones</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Affichée</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation>« %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
     </message>
 </context>
 <context>
@@ -2969,6 +4850,81 @@ Veuillez réinstaller Vaporwright.</translation>
     <message>
         <source>Point %1 has no airflow to mix.</source>
         <translation>Le point %1 n&apos;a pas de débit d&apos;air à mélanger.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Project</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>Ce point n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Rename point %1 to %2</source>
+        <translation>Renommer le point %1 en %2</translation>
+    </message>
+    <message>
+        <source>Edit point %1</source>
+        <translation>Modifier le point %1</translation>
+    </message>
+    <message>
+        <source>Move point %1</source>
+        <translation>Déplacer le point %1</translation>
+    </message>
+    <message>
+        <source>Airflow of point %1</source>
+        <translation>Débit d&apos;air du point %1</translation>
+    </message>
+    <message>
+        <source>Add coil to point %1</source>
+        <translation>Ajouter une batterie au point %1</translation>
+    </message>
+    <message>
+        <source>Mix %1 and %2</source>
+        <translation>Mélanger %1 et %2</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>Le projet n&apos;a pas de centrale de traitement d&apos;air.</translation>
+    </message>
+    <message>
+        <source>Add point %1</source>
+        <translation>Ajouter le point %1</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>Supprimer le point %1</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>Ajouter une évolution</translation>
+    </message>
+    <message>
+        <source>Delete process</source>
+        <translation>Supprimer l&apos;évolution</translation>
+    </message>
+    <message>
+        <source>Add mixture</source>
+        <translation>Ajouter un mélange</translation>
+    </message>
+    <message>
+        <source>Delete mixture</source>
+        <translation>Supprimer le mélange</translation>
+    </message>
+    <message>
+        <source>Change zones</source>
+        <translation>Modifier les zones</translation>
+    </message>
+    <message>
+        <source>Change pressure or units</source>
+        <translation>Modifier la pression ou les unités</translation>
+    </message>
+    <message>
+        <source>Change air handler</source>
+        <translation>Modifier la centrale de traitement d&apos;air</translation>
     </message>
 </context>
 <context>

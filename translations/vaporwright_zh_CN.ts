@@ -266,6 +266,261 @@ Thank you all for your patience during the development of this software.</source
     </message>
 </context>
 <context>
+    <name>airhandler</name>
+    <message>
+        <source>Component</source>
+        <translation>部件</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>空气</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb</source>
+        <translation>进口干球温度</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio</source>
+        <translation>进口含湿量</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>出口干球温度</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio</source>
+        <translation>出口含湿量</translation>
+    </message>
+    <message>
+        <source>Dry air</source>
+        <translation>干空气</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>过程</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>显热</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>潜热</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>全热</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>水量</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>新风</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>回风</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>混风</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>送风</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>排风</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>室内</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>室内空气</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>室内负荷</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>供冷</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>供热</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>工况类型</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>室内显热负荷</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>室内潜热负荷</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>室内显热比</translation>
+    </message>
+    <message>
+        <source>Room dry bulb</source>
+        <translation>室内干球温度</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio</source>
+        <translation>室内含湿量</translation>
+    </message>
+    <message>
+        <source>Room enthalpy</source>
+        <translation>室内焓</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb</source>
+        <translation>送风干球温度</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio</source>
+        <translation>送风含湿量</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity</source>
+        <translation>送风相对湿度</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy</source>
+        <translation>送风焓</translation>
+    </message>
+    <message>
+        <source>Supply airflow</source>
+        <translation>送风量</translation>
+    </message>
+    <message>
+        <source>Supply dry air</source>
+        <translation>送风干空气量</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb</source>
+        <translation>室外干球温度</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio</source>
+        <translation>室外含湿量</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy</source>
+        <translation>室外焓</translation>
+    </message>
+    <message>
+        <source>Outdoor air share</source>
+        <translation>新风比</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow</source>
+        <translation>新风量</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>节能器</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb</source>
+        <translation>混风干球温度</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio</source>
+        <translation>混风含湿量</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy</source>
+        <translation>混风焓</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible</source>
+        <translation>供冷，显热</translation>
+    </message>
+    <message>
+        <source>Cooling, latent</source>
+        <translation>供冷，潜热</translation>
+    </message>
+    <message>
+        <source>Steam heat</source>
+        <translation>蒸汽热量</translation>
+    </message>
+    <message>
+        <source>Fan heat</source>
+        <translation>风机温升热量</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air</source>
+        <translation>回收至新风的热量</translation>
+    </message>
+    <message>
+        <source>Humidifier water</source>
+        <translation>加湿水量</translation>
+    </message>
+    <message>
+        <source>Condensate</source>
+        <translation>冷凝水</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered</source>
+        <translation>已满足的室内显热负荷</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered</source>
+        <translation>已满足的室内潜热负荷</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>室内负荷满足度在 1 % 以内</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>处理链出口空气未达到送风状态。</translation>
+    </message>
+    <message>
+        <source>, exhaust side</source>
+        <translation>，排风侧</translation>
+    </message>
+</context>
+<context>
     <name>airhandler::Component</name>
     <message>
         <source>Heat-recovery wheel</source>
@@ -1239,6 +1494,543 @@ does not have), 3 an output that cannot be written.</source>
     </message>
 </context>
 <context>
+    <name>chart::AirHandlerInteraction</name>
+    <message>
+        <source>The point was not moved: %1</source>
+        <translation>点未移动：%1</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerLayer</name>
+    <message>
+        <source>Room</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Outdoor</source>
+        <translation>室外</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>送风</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>显热比 %1</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: no solution. %2</source>
+        <translation>空调机组，%1：无解。%2</translation>
+    </message>
+    <message>
+        <source>Air handler, %1: room %2, outdoor %3, mixed %4, supply %5</source>
+        <translation>空调机组，%1：房间 %2，室外 %3，混合 %4，送风 %5</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 从 %2 到 %3</translation>
+    </message>
+</context>
+<context>
+    <name>chart::AirHandlerPanel</name>
+    <message>
+        <source>sensible %1, latent %2</source>
+        <translation>显热 %1，潜热 %2</translation>
+    </message>
+    <message>
+        <source>no economizer</source>
+        <translation>无节能器</translation>
+    </message>
+    <message>
+        <source>dry-bulb economizer</source>
+        <translation>干球温度节能器</translation>
+    </message>
+    <message>
+        <source>enthalpy economizer</source>
+        <translation>焓值节能器</translation>
+    </message>
+    <message>
+        <source>to the supply air</source>
+        <translation>至送风状态</translation>
+    </message>
+    <message>
+        <source>by a rise</source>
+        <translation>按温升</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb</source>
+        <translation>至出口干球温度</translation>
+    </message>
+    <message>
+        <source>to the supply&apos;s humidity</source>
+        <translation>至送风含湿量</translation>
+    </message>
+    <message>
+        <source>by ADP and bypass factor</source>
+        <translation>按机器露点和旁通系数</translation>
+    </message>
+    <message>
+        <source>to a leaving dry bulb and RH</source>
+        <translation>至出口干球温度和相对湿度</translation>
+    </message>
+    <message>
+        <source>by its power</source>
+        <translation>按功率</translation>
+    </message>
+    <message>
+        <source>steam</source>
+        <translation>蒸汽</translation>
+    </message>
+    <message>
+        <source>adiabatic</source>
+        <translation>绝热</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation>工况(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>制冷</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>制热</translation>
+    </message>
+    <message>
+        <source>D&amp;uty:</source>
+        <translation>工作模式(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>The project has no air handler yet. Start from an example design: a room of 100,000 Btu/h sensible and 25,000 Btu/h latent gains in summer, with its winter case.</source>
+        <translation>项目尚无空调机组。可从示例设计开始：夏季显热得热 100,000 Btu/h、潜热得热 25,000 Btu/h 的房间，以及其冬季工况。</translation>
+    </message>
+    <message>
+        <source>Design an &amp;Air Handler</source>
+        <translation>设计空调机组(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Air handler settings</source>
+        <translation>空调机组设置</translation>
+    </message>
+    <message>
+        <source>Air handler status</source>
+        <translation>空调机组状态</translation>
+    </message>
+    <message>
+        <source>Air handler message</source>
+        <translation>空调机组消息</translation>
+    </message>
+    <message>
+        <source>Remove the Air Handler</source>
+        <translation>删除空调机组</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Outdoor air</source>
+        <translation>室外空气</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>第一</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>第二</translation>
+    </message>
+    <message>
+        <source>%1, %2 property</source>
+        <translation>%1，%2 参数</translation>
+    </message>
+    <message>
+        <source>%1, %2 value</source>
+        <translation>%1，%2 数值</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>房间(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Room, &amp;2nd:</source>
+        <translation>房间，第二项(&amp;2)：</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible load:</source>
+        <translation>显热负荷(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Latent load:</source>
+        <translation>潜热负荷(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Load unit:</source>
+        <translation>负荷单位：</translation>
+    </message>
+    <message>
+        <source>Difference to room</source>
+        <translation>与房间温差</translation>
+    </message>
+    <message>
+        <source>Airflow</source>
+        <translation>风量</translation>
+    </message>
+    <message>
+        <source>Su&amp;pply by:</source>
+        <translation>送风依据(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Airflow unit:</source>
+        <translation>风量单位：</translation>
+    </message>
+    <message>
+        <source>Ou&amp;tdoor:</source>
+        <translation>室外(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Outdoor, 2n&amp;d:</source>
+        <translation>室外，第二项(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>From the Weather File&apos;s Desi&amp;gn Conditions</source>
+        <translation>取自气象文件的设计条件(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point (&amp;b)</source>
+        <translation>夏季按除湿露点(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Summer outdoor air at the 0.4 % dehumidification dew point with its mean coincident dry bulb, instead of the 0.4 % cooling dry bulb with its mean coincident wet bulb.</source>
+        <translation>夏季室外空气取 0.4% 除湿露点及其平均同时干球温度，而非 0.4% 制冷干球温度及其平均同时湿球温度。</translation>
+    </message>
+    <message>
+        <source>Share of supply</source>
+        <translation>占送风比例</translation>
+    </message>
+    <message>
+        <source>Outdoor air b&amp;y:</source>
+        <translation>新风依据(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>Components, in the order the air meets them</source>
+        <translation>组件（按空气流经顺序）</translation>
+    </message>
+    <message>
+        <source>Insert adds, Delete removes, Enter edits, Ctrl+Up and Ctrl+Down move the component.</source>
+        <translation>Insert 添加，Delete 删除，Enter 编辑，Ctrl+上/下 移动组件。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Wheel</source>
+        <translation>热回收转轮(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Heat-Recovery &amp;Plate</source>
+        <translation>板式热回收(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Mixing Box</source>
+        <translation>混合箱(&amp;M)</translation>
+    </message>
+    <message>
+        <source>P&amp;reheat Coil</source>
+        <translation>预热盘管(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Cooling Coil</source>
+        <translation>冷却盘管(&amp;C)</translation>
+    </message>
+    <message>
+        <source>R&amp;eheat Coil</source>
+        <translation>再热盘管(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Supply &amp;Fan</source>
+        <translation>送风机(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Steam Humidifier</source>
+        <translation>蒸汽加湿器(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Adiabatic Humidifier</source>
+        <translation>绝热加湿器(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>编辑...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Air handler tables</source>
+        <translation>空调机组表格</translation>
+    </message>
+    <message>
+        <source>Rollup of both cases</source>
+        <translation>两种工况汇总</translation>
+    </message>
+    <message>
+        <source>Components of the case shown</source>
+        <translation>所示工况的组件</translation>
+    </message>
+    <message>
+        <source>Rollup, Summer and Winter</source>
+        <translation>汇总（夏季和冬季）</translation>
+    </message>
+    <message>
+        <source>Components of the Case</source>
+        <translation>本工况组件</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Components...</source>
+        <translation>导出组件(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Export Rollup...</source>
+        <translation>导出汇总...</translation>
+    </message>
+    <message>
+        <source>Air handler</source>
+        <translation>空调机组</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>工况</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>Room sensible load</source>
+        <translation>房间显热负荷</translation>
+    </message>
+    <message>
+        <source>Room latent load</source>
+        <translation>房间潜热负荷</translation>
+    </message>
+    <message>
+        <source>Load unit</source>
+        <translation>负荷单位</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>房间显热比</translation>
+    </message>
+    <message>
+        <source>Supply by</source>
+        <translation>送风依据</translation>
+    </message>
+    <message>
+        <source>Supply value</source>
+        <translation>送风数值</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>送风</translation>
+    </message>
+    <message>
+        <source>Airflow unit</source>
+        <translation>风量单位</translation>
+    </message>
+    <message>
+        <source>Summer at the dehumidification dew point</source>
+        <translation>夏季按除湿露点</translation>
+    </message>
+    <message>
+        <source>Outdoor air by</source>
+        <translation>新风依据</translation>
+    </message>
+    <message>
+        <source>Outdoor air value</source>
+        <translation>新风数值</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <translation>组件</translation>
+    </message>
+    <message>
+        <source>Add component</source>
+        <translation>添加组件</translation>
+    </message>
+    <message>
+        <source>Edit component</source>
+        <translation>编辑组件</translation>
+    </message>
+    <message>
+        <source>Remove component</source>
+        <translation>删除组件</translation>
+    </message>
+    <message>
+        <source>Move component up</source>
+        <translation>上移组件</translation>
+    </message>
+    <message>
+        <source>Move component down</source>
+        <translation>下移组件</translation>
+    </message>
+    <message>
+        <source>Export components as CSV</source>
+        <translation>将组件导出为 CSV</translation>
+    </message>
+    <message>
+        <source>Export rollup as CSV</source>
+        <translation>将汇总导出为 CSV</translation>
+    </message>
+    <message>
+        <source>Design an air handler</source>
+        <translation>设计空调机组</translation>
+    </message>
+    <message>
+        <source>Remove the air handler</source>
+        <translation>删除空调机组</translation>
+    </message>
+    <message>
+        <source>SHR %1</source>
+        <translation>显热比 %1</translation>
+    </message>
+    <message>
+        <source>SHR –</source>
+        <translation>显热比 –</translation>
+    </message>
+    <message>
+        <source>Supply air %1 %2, %3 %4; %5 %6; %7 %8 of dry air</source>
+        <translation>送风 %1 %2，%3 %4；%5 %6；干空气 %7 %8</translation>
+    </message>
+    <message>
+        <source>No supply air: the case has no solution.</source>
+        <translation>无送风：该工况无解。</translation>
+    </message>
+    <message>
+        <source>Design conditions of %1</source>
+        <translation>%1 的设计条件</translation>
+    </message>
+    <message>
+        <source>Open a weather file first.</source>
+        <translation>请先打开气象文件。</translation>
+    </message>
+    <message>
+        <source>No solution: %1</source>
+        <translation>无解：%1</translation>
+    </message>
+    <message>
+        <source>The chain reaches the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2.</source>
+        <translation>组件链达到送风状态：满足房间显热负荷的 %1，潜热负荷的 %2。</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain misses the supply air: it meets the room&apos;s sensible load to %1 and its latent load to %2, not within 1 %. Order or size the components until it does.</source>
+        <translation>离开组件链的空气未达到送风状态：满足房间显热负荷的 %1，潜热负荷的 %2，未在 1% 以内。请调整组件顺序或参数直至满足。</translation>
+    </message>
+    <message>
+        <source>Not changed: %1</source>
+        <translation>未更改：%1</translation>
+    </message>
+    <message>
+        <source>Not changed: “%1” is not a number.</source>
+        <translation>未更改：“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>Open a weather file first: its design conditions give the outdoor air.</source>
+        <translation>请先打开气象文件：其设计条件给出室外空气。</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % dehumidification design.</source>
+        <translation>气象文件没有 0.4% 除湿设计条件。</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 0.4 % cooling design.</source>
+        <translation>气象文件没有 0.4% 制冷设计条件。</translation>
+    </message>
+    <message>
+        <source>The weather file gives no 99.6 % heating design.</source>
+        <translation>气象文件没有 99.6% 供暖设计条件。</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>导出空调机组组件</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>导出空调机组汇总</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>未导出：%1</translation>
+    </message>
+    <message>
+        <source>tons</source>
+        <translation>冷吨</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartPainter</name>
     <message>
         <source>Dry bulb temperature, %1</source>
@@ -1290,6 +2082,608 @@ does not have), 3 an output that cannot be written.</source>
     <message>
         <source>Psychrometric Chart</source>
         <translation>焓湿图</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>A&amp;ir Handler</source>
+        <translation>空调机组(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Co&amp;mponents (CSV)...</source>
+        <translation>导出空调机组组件 (CSV)(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Ro&amp;llup (CSV)...</source>
+        <translation>导出空调机组汇总 (CSV)(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Components</source>
+        <translation>导出空调机组组件</translation>
+    </message>
+    <message>
+        <source>Export Air Handler Rollup</source>
+        <translation>导出空调机组汇总</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>项目中没有空调机组。</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Air handler, summer case: the chain</source>
+        <translation>空调机组，夏季工况：处理链</translation>
+    </message>
+    <message>
+        <source>Air handler, winter case: the chain</source>
+        <translation>空调机组，冬季工况：处理链</translation>
+    </message>
+    <message>
+        <source>Air handler: rollup of both cases</source>
+        <translation>空调机组：两种工况汇总</translation>
+    </message>
+    <message>
+        <source>&amp;Weather</source>
+        <translation>气象(&amp;W)</translation>
+    </message>
+    <message>
+        <source>The psychrometric chart of the calculator&apos;s state. Escape hides it; F2 in the calculator shows it again.</source>
+        <translation>计算器状态的焓湿图。Esc 隐藏它；在计算器中按 F2 再次显示。</translation>
+    </message>
+    <message>
+        <source>Chart of moist air at the calculator&apos;s atmospheric pressure, with the computed state marked. Hovering the mouse over it shows the properties of the point under the pointer; a double click enters that point into the calculator as dry bulb temperature and humidity ratio; with Shift it adds a state point there. State points can be dragged. The wheel zooms.</source>
+        <translation>计算器大气压力下的湿空气图，并标出计算状态。鼠标悬停显示指针下点的参数；双击将该点以干球温度和含湿量输入计算器；按住 Shift 双击则在该处添加状态点。状态点可以拖动。滚轮缩放。</translation>
+    </message>
+    <message>
+        <source>%1 resets the zoom.</source>
+        <translation>%1 重置缩放。</translation>
+    </message>
+    <message>
+        <source>%1 copies the chart.</source>
+        <translation>%1 复制图表。</translation>
+    </message>
+    <message>
+        <source>%1 saves it to a file.</source>
+        <translation>%1 将其保存到文件。</translation>
+    </message>
+    <message>
+        <source>Psychrometric chart</source>
+        <translation>焓湿图</translation>
+    </message>
+    <message>
+        <source>Chart menu</source>
+        <translation>图表菜单</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>侧边栏</translation>
+    </message>
+    <message>
+        <source>The points, processes, zones and weather shown on the chart, a tab each. F9 hides and shows the panel.</source>
+        <translation>图上显示的状态点、过程、区域和气象，各占一个选项卡。F9 隐藏或显示侧边栏。</translation>
+    </message>
+    <message>
+        <source>Weather file</source>
+        <translation>气象文件</translation>
+    </message>
+    <message>
+        <source>The hours of a weather file on the chart: display, month and hour filter, zones, limits, hour counts and design conditions.</source>
+        <translation>图上气象文件的小时数据：显示方式、月份和时段筛选、区域、限值、小时统计和设计工况。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Weather File...</source>
+        <translation>打开气象文件(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Export Weather S&amp;tatistics...</source>
+        <translation>导出气象统计(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Close Weather &amp;File</source>
+        <translation>关闭气象文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Side &amp;Panel</source>
+        <translation>侧边栏(&amp;P)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown: %2</source>
+        <translation>无法显示 %1：%2</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>该文件不存在。</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>正在读取 %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open Weather File</source>
+        <translation>打开气象文件</translation>
+    </message>
+    <message>
+        <source>Reading the weather file</source>
+        <translation>正在读取气象文件</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s pressure</source>
+        <translation>计算器的压力</translation>
+    </message>
+    <message>
+        <source>standard sea-level pressure</source>
+        <translation>标准海平面压力</translation>
+    </message>
+    <message>
+        <source>reading was cancelled.</source>
+        <translation>读取已取消。</translation>
+    </message>
+    <message>
+        <source>it holds no hour of valid weather.</source>
+        <translation>其中没有任何有效的逐时气象数据。</translation>
+    </message>
+    <message>
+        <source>Weather files (*.epw *.csv);;All files (*)</source>
+        <translation>气象文件 (*.epw *.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Export Weather Statistics</source>
+        <translation>导出气象统计</translation>
+    </message>
+    <message>
+        <source>Weather statistics.csv</source>
+        <translation>气象统计.csv</translation>
+    </message>
+    <message>
+        <source>The statistics could not be written to %1.</source>
+        <translation>无法将统计写入 %1。</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>Psychrometric report.pdf</source>
+        <translation>焓湿报告.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>无法将报告写入 %1。</translation>
+    </message>
+    <message>
+        <source>Air handler components.csv</source>
+        <translation>空调机组组件.csv</translation>
+    </message>
+    <message>
+        <source>Air handler rollup.csv</source>
+        <translation>空调机组汇总.csv</translation>
+    </message>
+    <message>
+        <source>Vaporwright projects (*.%1);;All files (*)</source>
+        <translation>Vaporwright 项目 (*.%1);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Poi&amp;nts</source>
+        <translation>状态点(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ocesses</source>
+        <translation>过程(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Zones</source>
+        <translation>区域(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation>新建项目(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation>打开项目(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>保存项目(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As...</source>
+        <translation>项目另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Points (CSV)...</source>
+        <translation>导出状态点 (CSV)(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Export Proc&amp;esses (CSV)...</source>
+        <translation>导出过程 (CSV)(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>打印预览(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>打印(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Export Report (P&amp;DF)...</source>
+        <translation>导出报告 (PDF)(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销(&amp;U)：%1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做(&amp;R)：%1</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart[*]</source>
+        <translation>焓湿图[*]</translation>
+    </message>
+    <message>
+        <source>Psychrometric Chart - %1[*]</source>
+        <translation>焓湿图 - %1[*]</translation>
+    </message>
+    <message>
+        <source>Unsaved Project</source>
+        <translation>未保存的项目</translation>
+    </message>
+    <message>
+        <source>The project has changes that are not saved. Save them first?</source>
+        <translation>项目有未保存的更改。先保存吗？</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>打开项目</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2
+The project shown is kept.</source>
+        <translation>无法打开 %1：%2
+保留当前显示的项目。</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>保存项目</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>项目另存为</translation>
+    </message>
+    <message>
+        <source>Project.vwproj</source>
+        <translation>项目.vwproj</translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <translation>导出状态点</translation>
+    </message>
+    <message>
+        <source>State points.csv</source>
+        <translation>状态点.csv</translation>
+    </message>
+    <message>
+        <source>Export Processes</source>
+        <translation>导出过程</translation>
+    </message>
+    <message>
+        <source>Processes.csv</source>
+        <translation>过程.csv</translation>
+    </message>
+    <message>
+        <source>Mollier h-x diagram</source>
+        <translation>莫里尔 h-x 图</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 kPa, SI units</source>
+        <translation>大气压力 %1 kPa，SI 单位</translation>
+    </message>
+    <message>
+        <source>Atmospheric pressure %1 psia, IP units</source>
+        <translation>大气压力 %1 psia，IP 单位</translation>
+    </message>
+    <message>
+        <source>Project %1</source>
+        <translation>项目 %1</translation>
+    </message>
+    <message>
+        <source>Hour counts</source>
+        <translation>小时统计</translation>
+    </message>
+    <message>
+        <source>Design conditions (all hours)</source>
+        <translation>设计工况（全部小时）</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>the point lies inside the zone</comment>
+        <translation>内</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <comment>the point lies outside the zone</comment>
+        <translation>外</translation>
+    </message>
+    <message>
+        <source>State points</source>
+        <translation>状态点</translation>
+    </message>
+    <message>
+        <source>Zones (in: the point lies inside): </source>
+        <translation>区域（内：该点位于区域内）：</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>过程</translation>
+    </message>
+    <message>
+        <source>Mixtures</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>打印报告</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>无法打印报告。</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Print preview of the report</source>
+        <translation>报告的打印预览</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ComponentDialog</name>
+    <message>
+        <source>%1 Settings</source>
+        <translation>%1 设置</translation>
+    </message>
+    <message>
+        <source>Component message</source>
+        <translation>组件消息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>0 to 1</source>
+        <translation>0 到 1</translation>
+    </message>
+    <message>
+        <source>%1 unit</source>
+        <translation>%1 单位</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number for the %2.</source>
+        <translation>“%1”不是 %2 的有效数字。</translation>
+    </message>
+    <message>
+        <source>&amp;Exchanger:</source>
+        <translation>换热器(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>转轮</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>板式</translation>
+    </message>
+    <message>
+        <source>&amp;Sensible effectiveness:</source>
+        <translation>显热效率(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Latent effectiveness:</source>
+        <translation>潜热效率(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Given exhaust airflow (otherwise balanced)</source>
+        <translation>指定排风量（否则平衡）(&amp;G)</translation>
+    </message>
+    <message>
+        <source>E&amp;xhaust airflow:</source>
+        <translation>排风量(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>&amp;Economizer:</source>
+        <translation>节能器(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>&amp;High limit</source>
+        <translation>上限(&amp;H)</translation>
+    </message>
+    <message>
+        <source>High-limit &amp;dry bulb:</source>
+        <translation>上限干球温度(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum outdoor air share:</source>
+        <translation>最大新风比例(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>作用(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Preheat</source>
+        <translation>预热</translation>
+    </message>
+    <message>
+        <source>Reheat</source>
+        <translation>再热</translation>
+    </message>
+    <message>
+        <source>&amp;Sized by:</source>
+        <translation>选型依据(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb</source>
+        <translation>出口干球温度</translation>
+    </message>
+    <message>
+        <source>Temperature rise</source>
+        <translation>温升</translation>
+    </message>
+    <message>
+        <source>To the supply air</source>
+        <translation>至送风状态</translation>
+    </message>
+    <message>
+        <source>&amp;Leaving dry bulb:</source>
+        <translation>出口干球温度(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Temperature r&amp;ise:</source>
+        <translation>温升(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb and RH</source>
+        <translation>出口干球温度和相对湿度</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point and bypass</source>
+        <translation>机器露点和旁通</translation>
+    </message>
+    <message>
+        <source>To the supply&apos;s humidity</source>
+        <translation>至送风含湿量</translation>
+    </message>
+    <message>
+        <source>Leaving relative &amp;humidity:</source>
+        <translation>出口相对湿度(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;Apparatus dew point:</source>
+        <translation>机器露点(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Bypass factor:</source>
+        <translation>旁通系数(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>&amp;Heat by:</source>
+        <translation>发热依据(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>&amp;Shaft power:</source>
+        <translation>轴功率(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Power unit:</source>
+        <translation>功率单位(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>&amp;Motor efficiency:</source>
+        <translation>电机效率(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Motor in the &amp;airstream</source>
+        <translation>电机位于气流中(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Rise:</source>
+        <translation>温升(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>类型(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>蒸汽</translation>
+    </message>
+    <message>
+        <source>Adiabatic</source>
+        <translation>绝热</translation>
+    </message>
+    <message>
+        <source>Leaving dew point</source>
+        <translation>出口露点</translation>
+    </message>
+    <message>
+        <source>Leaving relative humidity</source>
+        <translation>出口相对湿度</translation>
+    </message>
+    <message>
+        <source>Leaving &amp;dew point:</source>
+        <translation>出口露点(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>S&amp;team temperature:</source>
+        <translation>蒸汽温度(&amp;T)：</translation>
     </message>
 </context>
 <context>
@@ -1407,6 +2801,49 @@ does not have), 3 an output that cannot be written.</source>
     <message>
         <source>Both points need an airflow to mix: %1 and %2 have none.</source>
         <translation>两个状态点都需要风量才能混合：%1 和 %2 没有风量。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::MixingTableModel</name>
+    <message>
+        <source>First</source>
+        <translation>第一股</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>第二股</translation>
+    </message>
+    <message>
+        <source>Mixture</source>
+        <translation>混合点</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>比例</translation>
+    </message>
+    <message>
+        <source>Mixture %1 of %2 and %3</source>
+        <translation>%2 与 %3 的混合点 %1</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>第一股</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>第二股</translation>
+    </message>
+    <message>
+        <source>mixture</source>
+        <translation>混合点</translation>
+    </message>
+    <message>
+        <source>ratio</source>
+        <translation>比例</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1，%2 %3</translation>
     </message>
 </context>
 <context>
@@ -1586,6 +3023,118 @@ does not have), 3 an output that cannot be written.</source>
         <source>Give point %1 an airflow first.</source>
         <translation>请先为状态点 %1 指定风量。</translation>
     </message>
+    <message>
+        <source>Dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>Wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>Humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>Dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>Vapor pressure</source>
+        <translation>水蒸气分压力</translation>
+    </message>
+    <message>
+        <source>vapor pressure</source>
+        <translation>水蒸气分压力</translation>
+    </message>
+    <message>
+        <source>Degree of saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>degree of saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Specific volume</source>
+        <translation>比容</translation>
+    </message>
+    <message>
+        <source>specific volume</source>
+        <translation>比容</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>密度</translation>
+    </message>
+    <message>
+        <source>density</source>
+        <translation>密度</translation>
+    </message>
+    <message>
+        <source>Absolute humidity</source>
+        <translation>绝对湿度</translation>
+    </message>
+    <message>
+        <source>absolute humidity</source>
+        <translation>绝对湿度</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>压力</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <translation>压力</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>海拔</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>海拔</translation>
+    </message>
+    <message>
+        <source>Moisture concentration</source>
+        <translation>水分浓度</translation>
+    </message>
+    <message>
+        <source>moisture concentration</source>
+        <translation>水分浓度</translation>
+    </message>
 </context>
 <context>
     <name>chart::PointsView</name>
@@ -1666,6 +3215,121 @@ does not have), 3 an output that cannot be written.</source>
         <translation>
             <numerusform>删除 %n 个状态点</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProcessTableModel</name>
+    <message>
+        <source>From</source>
+        <translation>起点</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>终点</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>过程</translation>
+    </message>
+    <message>
+        <source>Sensible</source>
+        <translation>显热</translation>
+    </message>
+    <message>
+        <source>Latent</source>
+        <translation>潜热</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>全热</translation>
+    </message>
+    <message>
+        <source>SHR</source>
+        <translation>显热比</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>水量</translation>
+    </message>
+    <message>
+        <source>ADP</source>
+        <translation>机器露点</translation>
+    </message>
+    <message>
+        <source>Bypass factor</source>
+        <translation>旁通系数</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Process %1 to %2</source>
+        <translation>过程 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>起点</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>终点</translation>
+    </message>
+    <message>
+        <source>process</source>
+        <translation>过程</translation>
+    </message>
+    <message>
+        <source>dry-bulb change</source>
+        <translation>干球温度变化</translation>
+    </message>
+    <message>
+        <source>humidity-ratio change</source>
+        <translation>含湿量变化</translation>
+    </message>
+    <message>
+        <source>enthalpy change</source>
+        <translation>焓变化</translation>
+    </message>
+    <message>
+        <source>sensible</source>
+        <translation>显热</translation>
+    </message>
+    <message>
+        <source>latent</source>
+        <translation>潜热</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>全热</translation>
+    </message>
+    <message>
+        <source>sensible heat ratio</source>
+        <translation>显热比</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>水量</translation>
+    </message>
+    <message>
+        <source>apparatus dew point</source>
+        <translation>机器露点</translation>
+    </message>
+    <message>
+        <source>bypass factor</source>
+        <translation>旁通系数</translation>
+    </message>
+    <message>
+        <source>message</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>%1, no %2</source>
+        <translation>%1，无%2</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1，%2 %3</translation>
     </message>
 </context>
 <context>
@@ -1784,6 +3448,80 @@ does not have), 3 an output that cannot be written.</source>
     <message>
         <source>The project is closed.</source>
         <translation>项目已关闭。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectInteraction</name>
+    <message>
+        <source>No point added: Shift + double-click inside the plot.</source>
+        <translation>未添加点：请在绘图区内按住 Shift 双击。</translation>
+    </message>
+    <message>
+        <source>No point added: there is no air above the saturation curve.</source>
+        <translation>未添加点：饱和曲线以上不存在空气。</translation>
+    </message>
+    <message>
+        <source>No point added: %1</source>
+        <translation>未添加点：%1</translation>
+    </message>
+    <message>
+        <source>there is no air here.</source>
+        <translation>此处不存在空气。</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ProjectLayer</name>
+    <message>
+        <source>Comfort zone</source>
+        <translation>舒适区</translation>
+    </message>
+    <message>
+        <source>Data room</source>
+        <translation>数据机房</translation>
+    </message>
+    <message>
+        <source>%1, not shown: %2</source>
+        <translation>%1，未显示：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 %5</source>
+        <translation>%1：%2 %3，%4 %5</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>无状态点</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>状态点：%1</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>%1 至 %2：%3</translation>
+    </message>
+    <message>
+        <source>Processes: %1</source>
+        <translation>过程：%1</translation>
+    </message>
+    <message>
+        <source>%1 mixes %2 %3 % and %4 %5 % of the dry air</source>
+        <translation>%1 由 %2 %3 % 与 %4 %5 % 的干空气混合而成</translation>
+    </message>
+    <message>
+        <source>Mixtures: %1</source>
+        <translation>混合：%1</translation>
+    </message>
+    <message>
+        <source>thermal comfort zone</source>
+        <translation>热舒适区</translation>
+    </message>
+    <message>
+        <source>data-processing room envelope</source>
+        <translation>数据机房包络区</translation>
+    </message>
+    <message>
+        <source>Zones shown: %1</source>
+        <translation>显示的区域：%1</translation>
     </message>
 </context>
 <context>
@@ -2212,6 +3950,149 @@ does not have), 3 an output that cannot be written.</source>
     <message>
         <source>Mean coincident dry bulb (%1)</source>
         <translation>平均同时干球温度 (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ZonesView</name>
+    <message>
+        <source>Dry bulb min</source>
+        <translation>干球温度下限</translation>
+    </message>
+    <message>
+        <source>Dry bulb max</source>
+        <translation>干球温度上限</translation>
+    </message>
+    <message>
+        <source>Humidity ratio min</source>
+        <translation>含湿量下限</translation>
+    </message>
+    <message>
+        <source>Humidity ratio max</source>
+        <translation>含湿量上限</translation>
+    </message>
+    <message>
+        <source>RH min</source>
+        <translation>相对湿度下限</translation>
+    </message>
+    <message>
+        <source>RH max</source>
+        <translation>相对湿度上限</translation>
+    </message>
+    <message>
+        <source>Dew point min</source>
+        <translation>露点下限</translation>
+    </message>
+    <message>
+        <source>Dew point max</source>
+        <translation>露点上限</translation>
+    </message>
+    <message>
+        <source>&amp;Thermal comfort zone (|PMV| ≤ 0.5)</source>
+        <translation>热舒适区(&amp;T) (|PMV| ≤ 0.5)</translation>
+    </message>
+    <message>
+        <source>Thermal comfort zone</source>
+        <translation>热舒适区</translation>
+    </message>
+    <message>
+        <source>Metabolic rate, met</source>
+        <translation>代谢率，met</translation>
+    </message>
+    <message>
+        <source>Clothing insulation, clo</source>
+        <translation>服装热阻，clo</translation>
+    </message>
+    <message>
+        <source>Air speed, m/s</source>
+        <translation>风速，m/s</translation>
+    </message>
+    <message>
+        <source>&amp;Metabolic rate:</source>
+        <translation>代谢率(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>C&amp;lothing:</source>
+        <translation>服装(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Air s&amp;peed:</source>
+        <translation>风速(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Summer (0.5 clo)</source>
+        <translation>夏季(&amp;S) (0.5 clo)</translation>
+    </message>
+    <message>
+        <source>Summer comfort preset</source>
+        <translation>夏季舒适预设</translation>
+    </message>
+    <message>
+        <source>W&amp;inter (1.0 clo)</source>
+        <translation>冬季(&amp;K) (1.0 clo)</translation>
+    </message>
+    <message>
+        <source>Winter comfort preset</source>
+        <translation>冬季舒适预设</translation>
+    </message>
+    <message>
+        <source>&amp;Data-processing room envelope</source>
+        <translation>数据机房包络区(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Data-processing room envelope</source>
+        <translation>数据机房包络区</translation>
+    </message>
+    <message>
+        <source>18–27 °C, dew point −9–15 °C, RH ≤ 60 %</source>
+        <translation>18–27 °C，露点 −9–15 °C，相对湿度 ≤ 60 %</translation>
+    </message>
+    <message>
+        <source>&amp;User zones:</source>
+        <translation>用户区域(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>User zones</source>
+        <translation>用户区域</translation>
+    </message>
+    <message>
+        <source>One row per zone: its name, its limits, an empty cell for none, and whether it is shown.</source>
+        <translation>每个区域一行：名称、限值（空单元格表示无限值）以及是否显示。</translation>
+    </message>
+    <message>
+        <source>&amp;Add zone</source>
+        <translation>添加区域(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add zone</source>
+        <translation>添加区域</translation>
+    </message>
+    <message>
+        <source>&amp;Remove zone</source>
+        <translation>删除区域(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove zone</source>
+        <translation>删除区域</translation>
+    </message>
+    <message>
+        <source>Zones message</source>
+        <translation>区域信息</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation>“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>区域 %1</translation>
     </message>
 </context>
 <context>
@@ -2945,6 +4826,81 @@ Please re-install Vaporwright.</source>
     <message>
         <source>Point %1 has no airflow to mix.</source>
         <translation>状态点 %1 没有可供混合的风量。</translation>
+    </message>
+</context>
+<context>
+    <name>project::Project</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>该点不存在。</translation>
+    </message>
+    <message>
+        <source>Rename point %1 to %2</source>
+        <translation>将点 %1 重命名为 %2</translation>
+    </message>
+    <message>
+        <source>Edit point %1</source>
+        <translation>编辑点 %1</translation>
+    </message>
+    <message>
+        <source>Move point %1</source>
+        <translation>移动点 %1</translation>
+    </message>
+    <message>
+        <source>Airflow of point %1</source>
+        <translation>点 %1 的风量</translation>
+    </message>
+    <message>
+        <source>Add coil to point %1</source>
+        <translation>在点 %1 添加盘管</translation>
+    </message>
+    <message>
+        <source>Mix %1 and %2</source>
+        <translation>混合 %1 与 %2</translation>
+    </message>
+    <message>
+        <source>The project has no air handler.</source>
+        <translation>项目中没有空调机组。</translation>
+    </message>
+    <message>
+        <source>Add point %1</source>
+        <translation>添加点 %1</translation>
+    </message>
+    <message>
+        <source>Delete point %1</source>
+        <translation>删除点 %1</translation>
+    </message>
+    <message>
+        <source>Add process</source>
+        <translation>添加过程</translation>
+    </message>
+    <message>
+        <source>Delete process</source>
+        <translation>删除过程</translation>
+    </message>
+    <message>
+        <source>Add mixture</source>
+        <translation>添加混合</translation>
+    </message>
+    <message>
+        <source>Delete mixture</source>
+        <translation>删除混合</translation>
+    </message>
+    <message>
+        <source>Change zones</source>
+        <translation>更改区域</translation>
+    </message>
+    <message>
+        <source>Change pressure or units</source>
+        <translation>更改压力或单位</translation>
+    </message>
+    <message>
+        <source>Change air handler</source>
+        <translation>更改空调机组</translation>
     </message>
 </context>
 <context>

@@ -749,4 +749,22 @@ void WeatherPanel::refreshStatistics() {
     FillTable(designTable_, designConditions());
 }
 
+std::optional<weather::DesignConditions> WeatherPanel::designConditionsOfFile() const {
+    if (!weather_)
+        return std::nullopt;
+    weather::DesignConditions design = weather_->computed;
+    const weather::DesignConditions& header = weather_->file.headerDesign;
+    if (!design.heating996DryBulbF)
+        design.heating996DryBulbF = header.heating996DryBulbF;
+    if (!design.heating990DryBulbF)
+        design.heating990DryBulbF = header.heating990DryBulbF;
+    for (std::size_t i = 0; i < design.cooling.size(); ++i) {
+        if (!design.cooling[i])
+            design.cooling[i] = header.cooling[i];
+    }
+    if (!design.dewPoint04)
+        design.dewPoint04 = header.dewPoint04;
+    return design;
+}
+
 } // namespace chart

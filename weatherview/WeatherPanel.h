@@ -77,6 +77,11 @@ public:
     // The zones shown, with the names the statistics give them.
     [[nodiscard]] std::vector<NamedZone> shownZones() const;
 
+    // The design conditions computed from all the file's hours, each one
+    // the file's header gives where none could be computed; nothing without
+    // a file.
+    [[nodiscard]] std::optional<weather::DesignConditions> designConditionsOfFile() const;
+
     [[nodiscard]] StatTable hourCounts() const;
     [[nodiscard]] StatTable designConditions() const;
     // "Chart at 14.25 psia (site elevation 201 m)", or where the chart's

@@ -26,26 +26,41 @@ constexpr std::array<int, 12> kPropertyFields{
     kSpecificVolume, kDensity,  kAbsoluteHumidity, kMoistureConcentration};
 
 struct PropertyName {
+    // Marked for translation in the model's context.
     const char* title;  // the column header, before its unit
     const char* spoken; // in running text: "Point A, dry bulb 75.00 °F"
 };
 // By calculator field index; the pressure and altitude (11, 12) are common
 // to all points and have no column.
 constexpr std::array<PropertyName, kFieldCount> kPropertyNames{{
-    {"Dry bulb", "dry bulb"},
-    {"Wet bulb", "wet bulb"},
-    {"RH", "relative humidity"},
-    {"Humidity ratio", "humidity ratio"},
-    {"Enthalpy", "enthalpy"},
-    {"Dew point", "dew point"},
-    {"Vapor pressure", "vapor pressure"},
-    {"Degree of saturation", "degree of saturation"},
-    {"Specific volume", "specific volume"},
-    {"Density", "density"},
-    {"Absolute humidity", "absolute humidity"},
-    {"Pressure", "pressure"},
-    {"Altitude", "altitude"},
-    {"Moisture concentration", "moisture concentration"},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Dry bulb"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "dry bulb")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Wet bulb"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "wet bulb")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "RH"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "relative humidity")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Humidity ratio"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "humidity ratio")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Enthalpy"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "enthalpy")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Dew point"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "dew point")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Vapor pressure"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "vapor pressure")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Degree of saturation"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "degree of saturation")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Specific volume"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "specific volume")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Density"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "density")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Absolute humidity"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "absolute humidity")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Pressure"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "pressure")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Altitude"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "altitude")},
+    {QT_TRANSLATE_NOOP("chart::PointTableModel", "Moisture concentration"),
+     QT_TRANSLATE_NOOP("chart::PointTableModel", "moisture concentration")},
 }};
 
 constexpr std::array<processes::AirflowUnit, 4> kAirflowUnits{
@@ -64,7 +79,7 @@ constexpr int FieldOfInput(Input input) {
 }
 
 QString InputTitle(Input input) {
-    return QString::fromLatin1(kPropertyNames[static_cast<std::size_t>(FieldOfInput(input))].title);
+    return PointTableModel::tr(kPropertyNames[static_cast<std::size_t>(FieldOfInput(input))].title);
 }
 
 // Numbers of the table's own columns (airflow, mass flow, PMV) by the locale,
@@ -127,6 +142,12 @@ std::optional<Input> PointTableModel::inputOfColumn(int column) noexcept {
     return static_cast<Input>(field);
 }
 
+void PointTableModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+}
+
 QStringList PointTableModel::airflowUnitTexts() {
     QStringList texts;
     for (const auto unit : kAirflowUnits)
@@ -144,7 +165,7 @@ int PointTableModel::columnCount(const QModelIndex& parent) const {
 
 QString PointTableModel::columnTitle(int column) const {
     if (const int field = fieldOfColumn(column); field >= 0)
-        return QString::fromLatin1(kPropertyNames[static_cast<std::size_t>(field)].title);
+        return tr(kPropertyNames[static_cast<std::size_t>(field)].title);
     switch (column) {
     case kName:
         return tr("Name");
@@ -319,8 +340,7 @@ QString PointTableModel::accessibleText(int row, int column) const {
     const QString text = displayText(row, column);
     const int field = fieldOfColumn(column);
     if (field >= 0) {
-        const QString spoken =
-            QString::fromLatin1(kPropertyNames[static_cast<std::size_t>(field)].spoken);
+        const QString spoken = tr(kPropertyNames[static_cast<std::size_t>(field)].spoken);
         if (text.isEmpty()) {
             const QString reason = QString::fromStdString(project_->pointResult(row).reason);
             return reason.isEmpty() ? tr("%1, %2: none").arg(point, spoken)
@@ -438,8 +458,7 @@ bool PointTableModel::setData(const QModelIndex& index, const QVariant& value, i
 QString PointTableModel::editInput(int row, Input input, const QString& text) {
     const int field = FieldOfInput(input);
     const std::optional<double> typed = ReadFieldText(view_, field, text);
-    const QString spoken =
-        QString::fromLatin1(kPropertyNames[static_cast<std::size_t>(field)].spoken);
+    const QString spoken = tr(kPropertyNames[static_cast<std::size_t>(field)].spoken);
     if (!typed)
         return tr("“%1” is not a number for the %2; nothing was changed.")
             .arg(text.trimmed(), spoken);

@@ -52,6 +52,8 @@ public:
     explicit PointTableModel(project::Project* project, QObject* parent = nullptr);
 
     void setView(const CalculatorView& view);
+    // Every header and cell said again in the language now spoken.
+    void retranslate();
     [[nodiscard]] const CalculatorView& view() const noexcept { return view_; }
     [[nodiscard]] project::Project* project() const noexcept { return project_; }
 

@@ -59,19 +59,13 @@ std::optional<project::Input> InputOfField(int field) {
 
 PointsView::PointsView(project::Project* project, QWidget* parent)
     : QWidget(parent), project_(project), model_(new PointTableModel(project, this)) {
-    setAccessibleName(tr("State points"));
-
     pressure_ = new QLabel(this);
-    MakeStatusLabel(pressure_, tr("Pressure of the points"));
+    MakeStatusLabel(pressure_, QString());
     pressure_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pressure_->setWordWrap(true);
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("pointsTable"));
-    table_->setAccessibleName(tr("State points"));
-    table_->setAccessibleDescription(
-        tr("One row per point. F2, Enter or typing edits a cell; Delete deletes the selected "
-           "points."));
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -86,19 +80,13 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
     table_->setWordWrap(false);
     table_->installEventFilter(this);
 
-    addState_ = new QPushButton(tr("Add the &calculator's state"), this);
-    addState_->setAccessibleName(tr("Add the calculator's state"));
-    addState_->setToolTip(tr("Adds the calculator's state as a point defined by its two ticked "
-                             "inputs."));
-    addPoint_ = new QPushButton(tr("&Add Point..."), this);
-    addPoint_->setAccessibleName(tr("Add Point"));
-    delete_ = new QPushButton(tr("&Delete Point"), this);
-    delete_->setAccessibleName(tr("Delete Point"));
-    delete_->setToolTip(tr("Deletes the selected points (Delete); Undo brings them back."));
+    addState_ = new QPushButton(this);
+    addPoint_ = new QPushButton(this);
+    delete_ = new QPushButton(this);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("pointsStatus"));
-    MakeStatusLabel(status_, tr("Points message"));
+    MakeStatusLabel(status_, QString());
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -110,12 +98,12 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
     buttons->setColumnStretch(2, 1);
 
     // Alt+T reaches the table from anywhere in the window.
-    auto* tableLabel = new QLabel(tr("S&tate points:"), this);
-    tableLabel->setBuddy(table_);
+    tableLabel_ = new QLabel(this);
+    tableLabel_->setBuddy(table_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pressure_);
-    layout->addWidget(tableLabel);
+    layout->addWidget(tableLabel_);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
     layout->addWidget(status_);
@@ -134,8 +122,38 @@ PointsView::PointsView(project::Project* project, QWidget* parent)
     if (project_)
         connect(project_, &project::Project::atmosphereChanged, this, &PointsView::updatePressure);
 
-    updatePressure();
+    retranslate();
     updateButtons();
+}
+
+void PointsView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void PointsView::retranslate() {
+    setAccessibleName(tr("State points"));
+    pressure_->setAccessibleDescription(tr("Pressure of the points"));
+    table_->setAccessibleName(tr("State points"));
+    table_->setAccessibleDescription(
+        tr("One row per point. F2, Enter or typing edits a cell; Delete deletes the selected "
+           "points."));
+    addState_->setText(tr("Add the &calculator's state"));
+    addState_->setAccessibleName(tr("Add the calculator's state"));
+    addState_->setToolTip(tr("Adds the calculator's state as a point defined by its two ticked "
+                             "inputs."));
+    addPoint_->setText(tr("&Add Point..."));
+    addPoint_->setAccessibleName(tr("Add Point"));
+    delete_->setText(tr("&Delete Point"));
+    delete_->setAccessibleName(tr("Delete Point"));
+    delete_->setToolTip(tr("Deletes the selected points (Delete); Undo brings them back."));
+    status_->setAccessibleDescription(tr("Points message"));
+    tableLabel_->setText(tr("S&tate points:"));
+    // The header's words and the cells' words (inside, none ...) anew.
+    model_->retranslate();
+    table_->resizeColumnsToContents();
+    updatePressure();
 }
 
 void PointsView::setView(const CalculatorView& view) {

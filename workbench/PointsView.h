@@ -58,8 +58,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new language: the captions, the spoken texts and the table's header.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void updatePressure();
     void updateButtons();
     void selectRow(int row);
@@ -72,6 +75,7 @@ private:
     QPushButton* addPoint_ = nullptr;
     QPushButton* delete_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* tableLabel_ = nullptr;
 };
 
 } // namespace chart

@@ -3,6 +3,7 @@
 #include "core/DefaultFormats.h"
 #include "engine/Units.h"
 #include "project/Project.h"
+#include "translations/Message.h"
 #include "units/Conversions.h"
 #include "workbench/FieldText.h"
 
@@ -80,6 +81,18 @@ void ProcessTableModel::reset() {
     endResetModel();
 }
 
+void ProcessTableModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+void MixingTableModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
 void ProcessTableModel::setView(const CalculatorView& view) {
     beginResetModel();
     view_ = view;
@@ -129,10 +142,22 @@ QVariant ProcessTableModel::headerData(int section, Qt::Orientation orientation,
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    static const char* const kNames[ColumnCount] = {
-        "From",  "To",  "Process",       "ΔT",     "ΔW", "Δh", "Sensible", "Latent", "Total", "SHR",
-        "Water", "ADP", "Bypass factor", "Message"};
-    const QString name = QString::fromUtf8(kNames[section]);
+    // The symbols ΔT, ΔW, Δh read the same in every language.
+    static const char* const kNames[ColumnCount] = {QT_TR_NOOP("From"),
+                                                    QT_TR_NOOP("To"),
+                                                    QT_TR_NOOP("Process"),
+                                                    "ΔT",
+                                                    "ΔW",
+                                                    "Δh",
+                                                    QT_TR_NOOP("Sensible"),
+                                                    QT_TR_NOOP("Latent"),
+                                                    QT_TR_NOOP("Total"),
+                                                    QT_TR_NOOP("SHR"),
+                                                    QT_TR_NOOP("Water"),
+                                                    QT_TR_NOOP("ADP"),
+                                                    QT_TR_NOOP("Bypass factor"),
+                                                    QT_TR_NOOP("Message")};
+    const QString name = tr(kNames[section]);
     const QString unit = unitOf(section);
     return unit.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, unit);
 }
@@ -173,8 +198,7 @@ ProcessTableModel::Cell ProcessTableModel::cell(int row, int column) const {
         break;
     case ProcessColumn:
         if (analysis) {
-            const std::string_view name = processes::ProcessName(analysis->kind);
-            c.text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            c.text = translations::Translated(processes::ProcessNameText(analysis->kind));
         }
         break;
     case DryBulbChangeColumn:
@@ -284,27 +308,27 @@ QVariant ProcessTableModel::data(const QModelIndex& index, int role) const {
         // in words, for a screen reader reading one cell.
         const project::ProcessLink& link = project_->process(index.row());
         const QString row =
-            QStringLiteral("Process %1 to %2").arg(pointName(link.fromId), pointName(link.toId));
-        static const char* const kSpoken[ColumnCount] = {"from",
-                                                         "to",
-                                                         "process",
-                                                         "dry-bulb change",
-                                                         "humidity-ratio change",
-                                                         "enthalpy change",
-                                                         "sensible",
-                                                         "latent",
-                                                         "total",
-                                                         "sensible heat ratio",
-                                                         "water",
-                                                         "apparatus dew point",
-                                                         "bypass factor",
-                                                         "message"};
-        const QString what = QString::fromLatin1(kSpoken[index.column()]);
+            tr("Process %1 to %2").arg(pointName(link.fromId), pointName(link.toId));
+        static const char* const kSpoken[ColumnCount] = {QT_TR_NOOP("from"),
+                                                         QT_TR_NOOP("to"),
+                                                         QT_TR_NOOP("process"),
+                                                         QT_TR_NOOP("dry-bulb change"),
+                                                         QT_TR_NOOP("humidity-ratio change"),
+                                                         QT_TR_NOOP("enthalpy change"),
+                                                         QT_TR_NOOP("sensible"),
+                                                         QT_TR_NOOP("latent"),
+                                                         QT_TR_NOOP("total"),
+                                                         QT_TR_NOOP("sensible heat ratio"),
+                                                         QT_TR_NOOP("water"),
+                                                         QT_TR_NOOP("apparatus dew point"),
+                                                         QT_TR_NOOP("bypass factor"),
+                                                         QT_TR_NOOP("message")};
+        const QString what = tr(kSpoken[index.column()]);
         if (c.text.isEmpty())
-            return QStringLiteral("%1, no %2").arg(row, what);
+            return tr("%1, no %2").arg(row, what);
         const QString unit = unitOf(index.column());
         const QString value = unit.isEmpty() ? c.text : c.text + QLatin1Char(' ') + unit;
-        return QStringLiteral("%1, %2 %3").arg(row, what, value);
+        return tr("%1, %2 %3").arg(row, what, value);
     }
     default:
         return {};
@@ -341,8 +365,9 @@ QVariant MixingTableModel::headerData(int section, Qt::Orientation orientation, 
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    static const char* const kNames[ColumnCount] = {"First", "Second", "Mixture", "Ratio"};
-    return QString::fromLatin1(kNames[section]);
+    static const char* const kNames[ColumnCount] = {QT_TR_NOOP("First"), QT_TR_NOOP("Second"),
+                                                    QT_TR_NOOP("Mixture"), QT_TR_NOOP("Ratio")};
+    return tr(kNames[section]);
 }
 
 QString MixingTableModel::pointName(int id) const {
@@ -389,12 +414,12 @@ QVariant MixingTableModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole: {
         const project::Mixing& m = project_->mixing(index.row());
         const QString row =
-            QStringLiteral("Mixture %1 of %2 and %3")
+            tr("Mixture %1 of %2 and %3")
                 .arg(pointName(m.resultId), pointName(m.firstId), pointName(m.secondId));
-        static const char* const kSpoken[ColumnCount] = {"first", "second", "mixture", "ratio"};
-        return QStringLiteral("%1, %2 %3")
-            .arg(row, QString::fromLatin1(kSpoken[index.column()]),
-                 text(index.row(), index.column()));
+        static const char* const kSpoken[ColumnCount] = {
+            QT_TR_NOOP("first"), QT_TR_NOOP("second"), QT_TR_NOOP("mixture"), QT_TR_NOOP("ratio")};
+        return tr("%1, %2 %3")
+            .arg(row, tr(kSpoken[index.column()]), text(index.row(), index.column()));
     }
     default:
         return {};

@@ -67,6 +67,8 @@ public:
 
     void setView(const CalculatorView& view);
     [[nodiscard]] const CalculatorView& view() const noexcept { return view_; }
+    // Every header and cell said again in the language now spoken.
+    void retranslate();
     void setHeatUnit(HeatUnit unit);
     [[nodiscard]] HeatUnit heatUnit() const noexcept { return heatUnit_; }
 
@@ -104,6 +106,8 @@ public:
     enum Column { FirstColumn, SecondColumn, MixtureColumn, RatioColumn, ColumnCount };
 
     explicit MixingTableModel(project::Project* project, QObject* parent = nullptr);
+    // Every header and cell said again in the language now spoken.
+    void retranslate();
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;

@@ -21,7 +21,6 @@ namespace {
 QTableView* MakeTable(QAbstractItemModel* model, const QString& name, QWidget* parent) {
     auto* table = new QTableView(parent);
     table->setObjectName(name);
-    table->setAccessibleName(name);
     table->setModel(model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -34,47 +33,40 @@ QTableView* MakeTable(QAbstractItemModel* model, const QString& name, QWidget* p
     return table;
 }
 
-QPushButton* MakeButton(const QString& text, const QString& accessibleName, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
 } // namespace
 
 ProcessesView::ProcessesView(project::Project* project, QWidget* parent)
     : QWidget(parent), project_(project), view_(DefaultView()) {
-    setAccessibleName(tr("Processes and mixtures"));
     processModel_ = new ProcessTableModel(project, this);
     mixingModel_ = new MixingTableModel(project, this);
 
     heatUnit_ = new QComboBox(this);
-    heatUnit_->setAccessibleName(tr("Heat unit"));
     for (const HeatUnit unit : {HeatUnit::BtuPerHour, HeatUnit::Tons, HeatUnit::Kilowatts})
         heatUnit_->addItem(HeatUnitText(unit), static_cast<int>(unit));
-    auto* heatLabel = new QLabel(tr("&Heat unit:"), this);
-    heatLabel->setBuddy(heatUnit_);
+    heatLabel_ = new QLabel(this);
+    heatLabel_->setBuddy(heatUnit_);
 
-    processTable_ = MakeTable(processModel_, tr("Processes"), this);
-    auto* processLabel = new QLabel(tr("&Processes"), this);
-    processLabel->setBuddy(processTable_);
-    mixingTable_ = MakeTable(mixingModel_, tr("Mixtures"), this);
-    auto* mixingLabel = new QLabel(tr("Mi&xtures"), this);
-    mixingLabel->setBuddy(mixingTable_);
+    // Named in English whatever the language: the names find the tables.
+    processTable_ = MakeTable(processModel_, QStringLiteral("Processes"), this);
+    processLabel_ = new QLabel(this);
+    processLabel_->setBuddy(processTable_);
+    mixingTable_ = MakeTable(mixingModel_, QStringLiteral("Mixtures"), this);
+    mixingLabel_ = new QLabel(this);
+    mixingLabel_->setBuddy(mixingTable_);
 
-    addProcess_ = MakeButton(tr("&Add Process..."), tr("Add process"), this);
-    addCoil_ = MakeButton(tr("Cooling &Coil..."), tr("Cooling coil"), this);
-    mix_ = MakeButton(tr("&Mix..."), tr("Mix"), this);
-    delete_ = MakeButton(tr("&Delete"), tr("Delete"), this);
+    addProcess_ = new QPushButton(this);
+    addCoil_ = new QPushButton(this);
+    mix_ = new QPushButton(this);
+    delete_ = new QPushButton(this);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
-    MakeStatusLabel(status_, tr("Processes message"));
+    MakeStatusLabel(status_, QString());
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     auto* unitRow = new QHBoxLayout;
-    unitRow->addWidget(heatLabel);
+    unitRow->addWidget(heatLabel_);
     unitRow->addWidget(heatUnit_);
     unitRow->addStretch();
     // Two rows, so that a narrow side panel holds them.
@@ -86,9 +78,9 @@ ProcessesView::ProcessesView(project::Project* project, QWidget* parent)
     buttonRow->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(unitRow);
-    layout->addWidget(processLabel);
+    layout->addWidget(processLabel_);
     layout->addWidget(processTable_, 3);
-    layout->addWidget(mixingLabel);
+    layout->addWidget(mixingLabel_);
     layout->addWidget(mixingTable_, 1);
     layout->addLayout(buttonRow);
     layout->addWidget(status_);
@@ -113,6 +105,34 @@ ProcessesView::ProcessesView(project::Project* project, QWidget* parent)
             [this] { onlySelect(processTable_); });
     connect(mixingTable_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { onlySelect(mixingTable_); });
+    retranslate();
+}
+
+void ProcessesView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ProcessesView::retranslate() {
+    setAccessibleName(tr("Processes and mixtures"));
+    heatUnit_->setAccessibleName(tr("Heat unit"));
+    heatLabel_->setText(tr("&Heat unit:"));
+    processTable_->setAccessibleName(tr("Processes"));
+    processLabel_->setText(tr("&Processes"));
+    mixingTable_->setAccessibleName(tr("Mixtures"));
+    mixingLabel_->setText(tr("Mi&xtures"));
+    const auto button = [](QPushButton* b, const QString& text, const QString& name) {
+        b->setText(text);
+        b->setAccessibleName(name);
+    };
+    button(addProcess_, tr("&Add Process..."), tr("Add process"));
+    button(addCoil_, tr("Cooling &Coil..."), tr("Cooling coil"));
+    button(mix_, tr("&Mix..."), tr("Mix"));
+    button(delete_, tr("&Delete"), tr("Delete"));
+    status_->setAccessibleDescription(tr("Processes message"));
+    processModel_->retranslate();
+    mixingModel_->retranslate();
 }
 
 void ProcessesView::setView(const CalculatorView& view) {

@@ -64,8 +64,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A new language: the captions, the spoken texts and the tables.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void say(const QString& text);
     void openDialog(ProjectEditDialog* dialog, const QString& done);
     // Keeps one selection between the two tables, so that Delete has one
@@ -85,6 +88,9 @@ private:
     QPushButton* mix_ = nullptr;
     QPushButton* delete_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* heatLabel_ = nullptr;
+    QLabel* processLabel_ = nullptr;
+    QLabel* mixingLabel_ = nullptr;
 };
 
 } // namespace chart

@@ -7,6 +7,7 @@
 #include "engine/Limits.h"
 #include "engine/PsychroFun.h"
 #include "project/Project.h"
+#include "translations/Message.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,7 +95,7 @@ bool ProjectInteraction::eventFilter(QObject* watched, QEvent* event) {
 bool ProjectInteraction::addPointAt(const QMouseEvent& event) {
     const ChartMapping mapping = chart_->mapping();
     if (!mapping.onPlot(event.position())) {
-        emit message(QStringLiteral("No point added: Shift + double-click inside the plot."));
+        emit message(tr("No point added: Shift + double-click inside the plot."));
         return true;
     }
     const QPointF data = mapping.toData(event.position());
@@ -102,20 +103,20 @@ bool ProjectInteraction::addPointAt(const QMouseEvent& event) {
     const auto readout =
         ComputeReadout(data.x(), data.y(), atmosphere.pressurePsia, atmosphere.system);
     if (!readout || readout->supersaturated) {
-        emit message(QStringLiteral("No point added: there is no air above the saturation curve."));
+        emit message(tr("No point added: there is no air above the saturation curve."));
         return true;
     }
     const project::Solution solution = project::Solve(DryBulbAndW(data.x(), data.y()), atmosphere);
     if (!solution.state) {
-        emit message(QStringLiteral("No point added: %1")
-                         .arg(solution.reason ? QString::fromStdString(calculator::ReasonText(
+        emit message(tr("No point added: %1")
+                         .arg(solution.reason ? translations::Translated(calculator::ReasonMessage(
                                                     *solution.reason,
                                                     basPsychroFun::SelectorOf(atmosphere.system)))
-                                              : QStringLiteral("there is no air here.")));
+                                              : tr("there is no air here.")));
         return true;
     }
     if (const project::Added added = project_->addPointAt(data.x(), data.y()); !added.ok())
-        emit message(QStringLiteral("No point added: %1").arg(added.error));
+        emit message(tr("No point added: %1").arg(added.error));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "chart/ChartUnits.h"
 #include "processes/Process.h"
+#include "translations/Message.h"
 
 #include <algorithm>
 #include <array>
@@ -177,9 +178,11 @@ void ProjectLayer::paint(QPainter& painter, const LayerContext& context) const {
 
 const std::vector<ProjectLayer::DrawnZone>& ProjectLayer::zonesAt(double pressurePsia) const {
     const project::ZoneSettings& settings = project_.zoneSettings();
-    if (!outlinedSettings_ || !(*outlinedSettings_ == settings)) {
+    const QString comfortName = ProjectLayer::tr("Comfort zone");
+    if (!outlinedSettings_ || !(*outlinedSettings_ == settings) || outlinedName_ != comfortName) {
         outlines_.clear();
         outlinedSettings_ = settings;
+        outlinedName_ = comfortName;
     }
     if (const auto found = outlines_.find(pressurePsia); found != outlines_.end())
         return found->second;
@@ -189,11 +192,10 @@ const std::vector<ProjectLayer::DrawnZone>& ProjectLayer::zonesAt(double pressur
     std::vector<DrawnZone> zones;
     if (settings.comfortShown) {
         if (const auto* comfort = project_.comfortZone())
-            zones.push_back({QStringLiteral("Comfort zone"), ProjectZoneColour(0),
-                             comfort->outline(pressurePsia)});
+            zones.push_back({comfortName, ProjectZoneColour(0), comfort->outline(pressurePsia)});
     }
     if (settings.dataRoomShown)
-        zones.push_back({QStringLiteral("Data room"), ProjectZoneColour(1),
+        zones.push_back({ProjectLayer::tr("Data room"), ProjectZoneColour(1),
                          project_.dataRoomZone().outline(pressurePsia)});
     for (std::size_t i = 0; i < settings.userZones.size(); ++i) {
         const auto* zone = project_.userZone(static_cast<int>(i));
@@ -324,12 +326,12 @@ QString ProjectDescription(const project::Project& project) {
         const auto& result = project.pointResult(i);
         if (!result.state) {
             // The reason says what is wrong ("No such air: ...").
-            points << QStringLiteral("%1, not shown: %2")
+            points << ProjectLayer::tr("%1, not shown: %2")
                           .arg(name, QString::fromStdString(result.reason));
             continue;
         }
         const double w = static_cast<double>(result.state->W);
-        points << QStringLiteral("%1: %2 %3, %4 %5")
+        points << ProjectLayer::tr("%1: %2 %3, %4 %5")
                       .arg(name,
                            Number(
                                TemperatureToDisplay(static_cast<double>(result.state->Tdb), units),
@@ -339,8 +341,8 @@ QString ProjectDescription(const project::Project& project) {
                            ip ? QStringLiteral("gr/lb") : QStringLiteral("g/kg"));
     }
     sentences << (points.isEmpty()
-                      ? QStringLiteral("No points")
-                      : QStringLiteral("Points: ") + points.join(QStringLiteral("; ")));
+                      ? ProjectLayer::tr("No points")
+                      : ProjectLayer::tr("Points: %1").arg(points.join(QStringLiteral("; "))));
 
     const auto nameOf = [&](int id) {
         const int index = project.indexOfId(id);
@@ -352,43 +354,46 @@ QString ProjectDescription(const project::Project& project) {
         const auto& result = project.processResult(i);
         QString what;
         if (result.analysis) {
-            what = QString::fromUtf8(processes::ProcessName(result.analysis->kind));
-            if (!what.isEmpty())
+            what = translations::Translated(processes::ProcessNameText(result.analysis->kind));
+            // In the middle of an English sentence; other languages keep
+            // the capitals of their translation (German nouns).
+            if (!what.isEmpty() &&
+                what == QLatin1String(processes::ProcessNameText(result.analysis->kind).source))
                 what[0] = what[0].toLower();
         } else {
             what = QString::fromStdString(result.message);
         }
         processes
-            << QStringLiteral("%1 to %2: %3").arg(nameOf(link.fromId), nameOf(link.toId), what);
+            << ProjectLayer::tr("%1 to %2: %3").arg(nameOf(link.fromId), nameOf(link.toId), what);
     }
     if (!processes.isEmpty())
-        sentences << QStringLiteral("Processes: ") + processes.join(QStringLiteral("; "));
+        sentences << ProjectLayer::tr("Processes: %1").arg(processes.join(QStringLiteral("; ")));
 
     QStringList mixtures;
     for (int i = 0; i < project.mixingCount(); ++i) {
         const project::Mixing& mixing = project.mixing(i);
         const int firstPercent =
             static_cast<int>(std::lround(100.0 * std::clamp(mixing.firstStreamShare, 0.0, 1.0)));
-        mixtures << QStringLiteral("%1 mixes %2 %3 % and %4 %5 % of the dry air")
+        mixtures << ProjectLayer::tr("%1 mixes %2 %3 % and %4 %5 % of the dry air")
                         .arg(nameOf(mixing.resultId), nameOf(mixing.firstId),
                              QString::number(firstPercent), nameOf(mixing.secondId),
                              QString::number(100 - firstPercent));
     }
     if (!mixtures.isEmpty())
-        sentences << QStringLiteral("Mixtures: ") + mixtures.join(QStringLiteral("; "));
+        sentences << ProjectLayer::tr("Mixtures: %1").arg(mixtures.join(QStringLiteral("; ")));
 
     const project::ZoneSettings& zones = project.zoneSettings();
     QStringList shown;
     if (zones.comfortShown)
-        shown << QStringLiteral("thermal comfort zone");
+        shown << ProjectLayer::tr("thermal comfort zone");
     if (zones.dataRoomShown)
-        shown << QStringLiteral("data-processing room envelope");
+        shown << ProjectLayer::tr("data-processing room envelope");
     for (const project::UserZone& zone : zones.userZones) {
         if (zone.shown)
             shown << QString::fromStdString(zone.name);
     }
     if (!shown.isEmpty())
-        sentences << QStringLiteral("Zones shown: ") + shown.join(QStringLiteral(", "));
+        sentences << ProjectLayer::tr("Zones shown: %1").arg(shown.join(QStringLiteral(", ")));
     return sentences.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPointF>
 #include <QPolygonF>
 #include <QString>
@@ -33,6 +34,8 @@ QColor ProjectZoneColour(int position);
 inline constexpr double kPointMarkerRadius = 4.5;
 
 class ProjectLayer final : public ChartLayer {
+    Q_DECLARE_TR_FUNCTIONS(chart::ProjectLayer)
+
 public:
     // The project must outlive the layer.
     explicit ProjectLayer(const project::Project& project) : project_(project) {}
@@ -79,6 +82,9 @@ private:
     const project::Project& project_;
     mutable std::optional<project::ZoneSettings> outlinedSettings_;
     mutable std::map<double, std::vector<DrawnZone>> outlines_;
+    // The comfort zone's name in the language the outlines were named in: a
+    // change of language names them again.
+    mutable QString outlinedName_;
 };
 
 // The point of the project drawn nearest to `pixel` within `radius` pixels,

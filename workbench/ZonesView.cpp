@@ -35,19 +35,27 @@ enum class Quantity { Temperature, HumidityRatio, RelativeHumidity };
 struct LimitColumn {
     std::optional<double> processes::ZoneLimits::*limit;
     Quantity quantity;
-    const char* title; // with the unit after it
+    const char* title; // with the unit after it; marked for translation
 };
 
 // The limit columns, MinDryBulbColumn to MaxDewPointColumn, in order.
 constexpr std::array<LimitColumn, 8> kLimitColumns{{
-    {&processes::ZoneLimits::minDryBulbF, Quantity::Temperature, "Dry bulb min"},
-    {&processes::ZoneLimits::maxDryBulbF, Quantity::Temperature, "Dry bulb max"},
-    {&processes::ZoneLimits::minHumidityRatio, Quantity::HumidityRatio, "Humidity ratio min"},
-    {&processes::ZoneLimits::maxHumidityRatio, Quantity::HumidityRatio, "Humidity ratio max"},
-    {&processes::ZoneLimits::minRelativeHumidity, Quantity::RelativeHumidity, "RH min"},
-    {&processes::ZoneLimits::maxRelativeHumidity, Quantity::RelativeHumidity, "RH max"},
-    {&processes::ZoneLimits::minDewPointF, Quantity::Temperature, "Dew point min"},
-    {&processes::ZoneLimits::maxDewPointF, Quantity::Temperature, "Dew point max"},
+    {&processes::ZoneLimits::minDryBulbF, Quantity::Temperature,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "Dry bulb min")},
+    {&processes::ZoneLimits::maxDryBulbF, Quantity::Temperature,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "Dry bulb max")},
+    {&processes::ZoneLimits::minHumidityRatio, Quantity::HumidityRatio,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "Humidity ratio min")},
+    {&processes::ZoneLimits::maxHumidityRatio, Quantity::HumidityRatio,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "Humidity ratio max")},
+    {&processes::ZoneLimits::minRelativeHumidity, Quantity::RelativeHumidity,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "RH min")},
+    {&processes::ZoneLimits::maxRelativeHumidity, Quantity::RelativeHumidity,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "RH max")},
+    {&processes::ZoneLimits::minDewPointF, Quantity::Temperature,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "Dew point min")},
+    {&processes::ZoneLimits::maxDewPointF, Quantity::Temperature,
+     QT_TRANSLATE_NOOP("chart::ZonesView", "Dew point max")},
 }};
 
 const LimitColumn* LimitColumnAt(int column) {
@@ -95,7 +103,7 @@ double FromShown(double value, Quantity quantity, UnitSystem units) {
 }
 
 QDoubleSpinBox* SpinBox(double min, double max, double step, int decimals, const QString& suffix,
-                        const QString& name, QWidget* parent) {
+                        QWidget* parent) {
     auto* box = new QDoubleSpinBox(parent);
     box->setRange(min, max);
     box->setSingleStep(step);
@@ -103,82 +111,63 @@ QDoubleSpinBox* SpinBox(double min, double max, double step, int decimals, const
     box->setSuffix(suffix);
     // One change per value typed, not one per keystroke.
     box->setKeyboardTracking(false);
-    box->setAccessibleName(name);
     return box;
 }
 
 } // namespace
 
 ZonesView::ZonesView(project::Project* project, QWidget* parent)
-    : QWidget(parent), project_(project),
-      comfortShown_(new QCheckBox(QStringLiteral("&Thermal comfort zone (|PMV| ≤ 0.5)"), this)),
+    : QWidget(parent), project_(project), comfortShown_(new QCheckBox(this)),
       // ISO 7730's ranges of the PMV model: 0.8 to 4 met, 0 to 2 clo, 0 to
       // 1 m/s (processes/Comfort.h).
-      metabolicRate_(SpinBox(0.8, 4.0, 0.1, 2, QStringLiteral(" met"),
-                             QStringLiteral("Metabolic rate, met"), this)),
-      clothing_(SpinBox(0.0, 2.0, 0.1, 2, QStringLiteral(" clo"),
-                        QStringLiteral("Clothing insulation, clo"), this)),
-      airSpeed_(SpinBox(0.0, 1.0, 0.05, 2, QStringLiteral(" m/s"), QStringLiteral("Air speed, m/s"),
-                        this)),
-      summer_(new QPushButton(QStringLiteral("&Summer (0.5 clo)"), this)),
-      winter_(new QPushButton(QStringLiteral("W&inter (1.0 clo)"), this)),
-      dataRoomShown_(new QCheckBox(QStringLiteral("&Data-processing room envelope"), this)),
-      userZones_(new QTableWidget(0, ColumnCount, this)),
-      add_(new QPushButton(QStringLiteral("&Add zone"), this)),
-      remove_(new QPushButton(QStringLiteral("&Remove zone"), this)), message_(new QLabel(this)) {
+      metabolicRate_(SpinBox(0.8, 4.0, 0.1, 2, QStringLiteral(" met"), this)),
+      clothing_(SpinBox(0.0, 2.0, 0.1, 2, QStringLiteral(" clo"), this)),
+      airSpeed_(SpinBox(0.0, 1.0, 0.05, 2, QStringLiteral(" m/s"), this)),
+      summer_(new QPushButton(this)), winter_(new QPushButton(this)),
+      dataRoomShown_(new QCheckBox(this)), userZones_(new QTableWidget(0, ColumnCount, this)),
+      add_(new QPushButton(this)), remove_(new QPushButton(this)), message_(new QLabel(this)) {
     comfortShown_->setObjectName(QStringLiteral("comfortShown"));
-    comfortShown_->setAccessibleName(QStringLiteral("Thermal comfort zone"));
     metabolicRate_->setObjectName(QStringLiteral("metabolicRate"));
     clothing_->setObjectName(QStringLiteral("clothing"));
     airSpeed_->setObjectName(QStringLiteral("airSpeed"));
     summer_->setObjectName(QStringLiteral("summerPreset"));
-    summer_->setAccessibleName(QStringLiteral("Summer comfort preset"));
     summer_->setToolTip(QStringLiteral("1.1 met, 0.5 clo, 0.1 m/s"));
     winter_->setObjectName(QStringLiteral("winterPreset"));
-    winter_->setAccessibleName(QStringLiteral("Winter comfort preset"));
     winter_->setToolTip(QStringLiteral("1.1 met, 1.0 clo, 0.1 m/s"));
     dataRoomShown_->setObjectName(QStringLiteral("dataRoomShown"));
-    dataRoomShown_->setAccessibleName(QStringLiteral("Data-processing room envelope"));
     // Its limits on a line of their own below it, wrapped in a narrow panel.
-    const QString envelope = QStringLiteral("18–27 °C, dew point −9–15 °C, RH ≤ 60 %");
-    dataRoomShown_->setAccessibleDescription(envelope);
-    auto* envelopeText = new QLabel(envelope, this);
-    envelopeText->setWordWrap(true);
-    envelopeText->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                            style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    envelopeText_ = new QLabel(this);
+    envelopeText_->setWordWrap(true);
+    envelopeText_->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                             style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
     userZones_->setObjectName(QStringLiteral("userZones"));
-    userZones_->setAccessibleName(QStringLiteral("User zones"));
-    userZones_->setAccessibleDescription(
-        QStringLiteral("One row per zone: its name, its limits, an empty cell for none, and "
-                       "whether it is shown."));
     // Tab leaves the table; the arrow keys move between cells, F2 edits.
     userZones_->setTabKeyNavigation(false);
     userZones_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     userZones_->verticalHeader()->setVisible(false);
     add_->setObjectName(QStringLiteral("addZone"));
-    add_->setAccessibleName(QStringLiteral("Add zone"));
     remove_->setObjectName(QStringLiteral("removeZone"));
-    remove_->setAccessibleName(QStringLiteral("Remove zone"));
     message_->setObjectName(QStringLiteral("zonesMessage"));
-    MakeStatusLabel(message_, QStringLiteral("Zones message"));
+    MakeStatusLabel(message_, QString());
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
     auto* person = new QFormLayout;
-    const auto row = [&](const QString& text, QWidget* field) {
-        auto* label = new QLabel(text, this);
+    const auto row = [&](QWidget* field) {
+        auto* label = new QLabel(this);
         label->setBuddy(field);
         person->addRow(label, field);
+        return label;
     };
-    row(QStringLiteral("&Metabolic rate:"), metabolicRate_);
-    row(QStringLiteral("C&lothing:"), clothing_);
-    row(QStringLiteral("Air s&peed:"), airSpeed_);
+    metabolicLabel_ = row(metabolicRate_);
+    clothingLabel_ = row(clothing_);
+    airSpeedLabel_ = row(airSpeed_);
     auto* presets = new QHBoxLayout;
     presets->addWidget(summer_);
     presets->addWidget(winter_);
     presets->addStretch();
-    auto* tableLabel = new QLabel(QStringLiteral("&User zones:"), this);
-    tableLabel->setBuddy(userZones_);
+    tableLabel_ = new QLabel(this);
+    tableLabel_->setBuddy(userZones_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add_);
     buttons->addWidget(remove_);
@@ -189,8 +178,8 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
     layout->addLayout(person);
     layout->addLayout(presets);
     layout->addWidget(dataRoomShown_);
-    layout->addWidget(envelopeText);
-    layout->addWidget(tableLabel);
+    layout->addWidget(envelopeText_);
+    layout->addWidget(tableLabel_);
     layout->addWidget(userZones_, 1);
     layout->addLayout(buttons);
     layout->addWidget(message_);
@@ -224,6 +213,44 @@ ZonesView::ZonesView(project::Project* project, QWidget* parent)
     connect(project_, &project::Project::zonesChanged, this, &ZonesView::refresh);
     // The table's units follow the project's unit system.
     connect(project_, &project::Project::atmosphereChanged, this, &ZonesView::refresh);
+    retranslate();
+}
+
+void ZonesView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ZonesView::retranslate() {
+    comfortShown_->setText(tr("&Thermal comfort zone (|PMV| ≤ 0.5)"));
+    comfortShown_->setAccessibleName(tr("Thermal comfort zone"));
+    metabolicRate_->setAccessibleName(tr("Metabolic rate, met"));
+    clothing_->setAccessibleName(tr("Clothing insulation, clo"));
+    airSpeed_->setAccessibleName(tr("Air speed, m/s"));
+    metabolicLabel_->setText(tr("&Metabolic rate:"));
+    clothingLabel_->setText(tr("C&lothing:"));
+    airSpeedLabel_->setText(tr("Air s&peed:"));
+    summer_->setText(tr("&Summer (0.5 clo)"));
+    summer_->setAccessibleName(tr("Summer comfort preset"));
+    winter_->setText(tr("W&inter (1.0 clo)"));
+    winter_->setAccessibleName(tr("Winter comfort preset"));
+    dataRoomShown_->setText(tr("&Data-processing room envelope"));
+    dataRoomShown_->setAccessibleName(tr("Data-processing room envelope"));
+    const QString envelope = tr("18–27 °C, dew point −9–15 °C, RH ≤ 60 %");
+    dataRoomShown_->setAccessibleDescription(envelope);
+    envelopeText_->setText(envelope);
+    tableLabel_->setText(tr("&User zones:"));
+    userZones_->setAccessibleName(tr("User zones"));
+    userZones_->setAccessibleDescription(
+        tr("One row per zone: its name, its limits, an empty cell for none, and "
+           "whether it is shown."));
+    add_->setText(tr("&Add zone"));
+    add_->setAccessibleName(tr("Add zone"));
+    remove_->setText(tr("&Remove zone"));
+    remove_->setAccessibleName(tr("Remove zone"));
+    message_->setAccessibleDescription(tr("Zones message"));
+    // The table's header.
     refresh();
 }
 
@@ -239,11 +266,10 @@ void ZonesView::refresh() {
     airSpeed_->setValue(settings.comfort.airSpeed);
     dataRoomShown_->setChecked(settings.dataRoomShown);
 
-    QStringList headers{QStringLiteral("Name")};
+    QStringList headers{tr("Name")};
     for (const LimitColumn& column : kLimitColumns)
-        headers << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(column.title),
-                                                 UnitOf(column.quantity, units));
-    headers << QStringLiteral("Shown");
+        headers << QStringLiteral("%1 (%2)").arg(tr(column.title), UnitOf(column.quantity, units));
+    headers << tr("Shown");
     userZones_->setHorizontalHeaderLabels(headers);
 
     const QLocale locale;
@@ -301,7 +327,7 @@ void ZonesView::cellEdited(QTableWidgetItem* item) {
             bool ok = false;
             const double shown = QLocale().toDouble(text, &ok);
             if (!ok || !std::isfinite(shown)) {
-                SetStatusText(message_, QStringLiteral("“%1” is not a number.").arg(text));
+                SetStatusText(message_, tr("“%1” is not a number.").arg(text));
                 refresh();
                 return;
             }
@@ -316,7 +342,7 @@ void ZonesView::addZone() {
     project::ZoneSettings settings = project_->zoneSettings();
     QString name;
     for (int n = static_cast<int>(settings.userZones.size()) + 1; name.isEmpty(); ++n) {
-        name = QStringLiteral("Zone %1").arg(n);
+        name = tr("Zone %1").arg(n);
         for (const project::UserZone& zone : settings.userZones) {
             if (QString::fromStdString(zone.name) == name)
                 name.clear();

@@ -49,7 +49,12 @@ public:
         ColumnCount
     };
 
+protected:
+    // A new language: the captions, the spoken texts and the table's header.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     // The controls show the project's settings again.
     void refresh();
     // Hands the settings to the project; a refusal is shown and undone.
@@ -70,6 +75,11 @@ private:
     QPushButton* add_;
     QPushButton* remove_;
     QLabel* message_;
+    QLabel* metabolicLabel_ = nullptr;
+    QLabel* clothingLabel_ = nullptr;
+    QLabel* airSpeedLabel_ = nullptr;
+    QLabel* tableLabel_ = nullptr;
+    QLabel* envelopeText_ = nullptr;
 };
 
 } // namespace chart

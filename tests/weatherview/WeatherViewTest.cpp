@@ -321,8 +321,9 @@ TEST_F(WeatherViewTest, ExportsTheStatisticsAndTheReport) {
 TEST_F(WeatherViewTest, HoursAndZonesAreDrawnAsLayers) {
     const QImage empty = window_->chart()->toImage(QSize(900, 600));
     ASSERT_TRUE(window_->openWeatherFile(QString::fromUtf8(td::kChicagoEpw)));
-    // The weather's hours and zones, and the state-point project.
-    EXPECT_EQ(window_->chart()->layers().size(), 3u);
+    // The weather's hours and zones, the state-point project and the air
+    // handler.
+    EXPECT_EQ(window_->chart()->layers().size(), 4u);
     window_->setAtmosphere(14.696); // only the site's pressure changes the picture
     window_->chart()->setAtmosphere(14.696);
     const QImage shaded = window_->chart()->toImage(QSize(900, 600));
@@ -354,7 +355,7 @@ TEST_F(WeatherViewTest, HoursAndZonesAreDrawnAsLayers) {
     // A user zone with limits that contradict each other is not drawn.
     child<QCheckBox>("userZone")->setChecked(true);
     const auto zones = window_->chart()->layers().size();
-    EXPECT_EQ(zones, 3u);
+    EXPECT_EQ(zones, 4u);
     EXPECT_EQ(panel().shownZones().size(), 1u);
     window_->findChild<QLineEdit*>(QStringLiteral("userField0"))->setText(QStringLiteral("90"));
     EXPECT_TRUE(panel().shownZones().empty());
