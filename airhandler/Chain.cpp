@@ -1,6 +1,7 @@
 #include "airhandler/Chain.h"
 
 #include "airhandler/Heat.h"
+#include "airhandler/Notes.h"
 #include "engine/Limits.h"
 #include "engine/PsychroFun.h"
 
@@ -23,14 +24,15 @@ struct Overloaded : Ts... {
 template <typename... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
-constexpr std::string_view kWarmEnough = "Off: the air is already this warm.";
-constexpr std::string_view kCoolEnough = "Off: the air is already this cool.";
-constexpr std::string_view kDryEnough = "Off: the air is already this dry.";
-constexpr std::string_view kHumidEnough = "Off: the air is already this humid.";
-constexpr std::string_view kNoHeat = "Off: it adds no heat.";
-constexpr std::string_view kNoExchange = "Off: it exchanges nothing.";
-constexpr std::string_view kStopped = "Stopped: the economizer brings in outdoor air.";
-constexpr std::string_view kDryCoil = "Dry coil: the air leaves at its entering humidity ratio.";
+// The notes (Notes.h), as the rows hold them.
+constexpr std::string_view kWarmEnough = notes::kWarmEnough.source;
+constexpr std::string_view kCoolEnough = notes::kCoolEnough.source;
+constexpr std::string_view kDryEnough = notes::kDryEnough.source;
+constexpr std::string_view kHumidEnough = notes::kHumidEnough.source;
+constexpr std::string_view kNoHeat = notes::kNoHeat.source;
+constexpr std::string_view kNoExchange = notes::kNoExchange.source;
+constexpr std::string_view kStopped = notes::kStopped.source;
+constexpr std::string_view kDryCoil = notes::kDryCoil.source;
 
 // The bisection of a steam humidifier's leaving humidity ratio.
 constexpr double kHumidityTolerance = 1e-12;

@@ -2,6 +2,7 @@
 
 #include "airhandler/Chain.h"
 #include "airhandler/Heat.h"
+#include "airhandler/Notes.h"
 #include "engine/Limits.h"
 #include "processes/Mixing.h"
 
@@ -77,9 +78,9 @@ constexpr double kProgress = 0.9;
 // Each room load delivered within this share.
 constexpr double kRoomLoadTolerance = 0.01;
 
-constexpr std::string_view kTooSmall = "Its change of the air is too small to rate.";
-constexpr std::string_view kBlowThrough = "Blow-through: ahead of the cooling coil.";
-constexpr std::string_view kDrawThrough = "Draw-through: after the cooling coil.";
+constexpr std::string_view kTooSmall = notes::kTooSmall.source;
+constexpr std::string_view kBlowThrough = notes::kBlowThrough.source;
+constexpr std::string_view kDrawThrough = notes::kDrawThrough.source;
 
 Issue At(Issue issue, int component) {
     issue.component = component;

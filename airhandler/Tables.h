@@ -9,15 +9,22 @@
 // its humidifier water in lb/h and kg/h, in both systems.
 
 #include "airhandler/Solve.h"
+#include "core/Translatable.h"
 
 #include <string>
 #include <vector>
 
 namespace airhandler {
 
+// The texts in English, as the CSV writes them in every language; and the
+// same place by place as messages for a window to translate
+// (core/Translatable.h): the words translated, the numbers written in the
+// reader's number format, units and the names the user gave as they are.
 struct Table {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows; // each as long as the header
+    std::vector<i18n::Message> shownHeader;
+    std::vector<std::vector<i18n::Message>> shownRows;
 };
 
 // The air of one case from the outdoor and return air through every

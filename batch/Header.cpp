@@ -1,5 +1,6 @@
 #include "batch/Header.h"
 
+#include "batch/Language.h"
 #include "core/FieldTable.h"
 #include "weather/Fields.h"
 
@@ -154,7 +155,8 @@ std::variant<Layout, std::string> ReadHeader(std::string_view line) {
     using namespace calculator;
     std::vector<std::string_view> names;
     if (weather::SplitCsvFields(line, names, weather::kMaxColumns + 1) > weather::kMaxColumns)
-        return "The header has more than " + std::to_string(weather::kMaxColumns) + " columns";
+        return Say(VW_TRANSLATABLE("batch::Header", "The header has more than %1 columns"),
+                   {std::to_string(weather::kMaxColumns)});
 
     Layout layout;
     layout.columns = names.size();
@@ -168,41 +170,61 @@ std::variant<Layout, std::string> ReadHeader(std::string_view line) {
         if (!column) {
             // A quantity without a unit is refused, never copied: a pressure
             // passed over would put every row at the wrong pressure.
-            if (auto problem = col::UnitProblem(name))
-                return *problem;
+            if (auto problem = col::UnitProblemMessage(name))
+                return Say(*problem);
             layout.passThrough.push_back(i);
             layout.passThroughNames.push_back(value);
             continue;
         }
         const std::optional<FieldUnit> unit = FieldUnitOf(*column);
         if (!unit)
-            return "Column " + quoted(weather::ShownText(name)) +
-                   ": the dew point cannot be an input; give two of dry bulb, wet bulb, relative "
-                   "humidity, humidity ratio and enthalpy";
+            return Say(VW_TRANSLATABLE("batch::Header",
+                                       "Column %1: the dew point cannot be an input; give two "
+                                       "of dry bulb, wet bulb, relative humidity, humidity "
+                                       "ratio and enthalpy"),
+                       {quoted(weather::ShownText(name))});
         ValueColumn input{i, unit->field, unit->position, weather::ShownText(name)};
         if (unit->field == kAtmosphericPressure || unit->field == kAltitude) {
             if (layout.atmosphere)
-                return "Columns " + quoted(layout.atmosphere->name) + " and " + quoted(input.name) +
-                       ": give one pressure or altitude column";
+                return Say(VW_TRANSLATABLE("batch::Header",
+                                           "Columns %1 and %2: give one pressure or "
+                                           "altitude column"),
+                           {quoted(layout.atmosphere->name), quoted(input.name)});
             layout.atmosphere = std::move(input);
             continue;
         }
         for (const ValueColumn& other : inputs)
             if (other.field == unit->field)
-                return "Columns " + quoted(other.name) + " and " + quoted(input.name) +
-                       " give the same quantity";
+                return Say(
+                    VW_TRANSLATABLE("batch::Header", "Columns %1 and %2 give the same quantity"),
+                    {quoted(other.name), quoted(input.name)});
         inputs.push_back(std::move(input));
     }
     if (inputs.size() != 2) {
-        std::string message = "The header names " + std::to_string(inputs.size()) +
-                              " input column" + (inputs.size() == 1 ? "" : "s");
+        // The columns found, named; a sentence for each count, as languages
+        // count differently.
+        std::string found;
         for (std::size_t i = 0; i < inputs.size(); ++i)
-            message += (i == 0 ? " (" : ", ") + quoted(inputs[i].name);
-        if (!inputs.empty())
-            message += ")";
-        return message + "; it needs two of dry_bulb, wet_bulb, relative_humidity, "
-                         "humidity_ratio and enthalpy, each with its unit, such as "
-                         "\"dry_bulb_F,relative_humidity_pct\"";
+            found += (i == 0 ? "" : ", ") + quoted(inputs[i].name);
+        const i18n::Text sentence =
+            inputs.empty()
+                ? VW_TRANSLATABLE("batch::Header",
+                                  "The header names 0 input columns; it needs two of dry_bulb, "
+                                  "wet_bulb, relative_humidity, humidity_ratio and enthalpy, "
+                                  "each with its unit, such as "
+                                  "\"dry_bulb_F,relative_humidity_pct\"")
+            : inputs.size() == 1
+                ? VW_TRANSLATABLE("batch::Header",
+                                  "The header names 1 input column (%1); it needs two of "
+                                  "dry_bulb, wet_bulb, relative_humidity, humidity_ratio and "
+                                  "enthalpy, each with its unit, such as "
+                                  "\"dry_bulb_F,relative_humidity_pct\"")
+                : VW_TRANSLATABLE("batch::Header",
+                                  "The header names %2 input columns (%1); it needs two of "
+                                  "dry_bulb, wet_bulb, relative_humidity, humidity_ratio and "
+                                  "enthalpy, each with its unit, such as "
+                                  "\"dry_bulb_F,relative_humidity_pct\"");
+        return Say(sentence, {found, std::to_string(inputs.size())});
     }
     if (inputs[0].field > inputs[1].field)
         std::swap(inputs[0], inputs[1]);

@@ -1,5 +1,6 @@
 #include "batch/ProjectRun.h"
 
+#include "batch/Language.h"
 #include "projectcore/Edits.h"
 #include "projectcore/ProjectFile.h"
 #include "weather/Fields.h"
@@ -53,7 +54,8 @@ std::string writeWhole(const std::string& path, const std::string& text) {
     struct stat status {};
     const bool exists = ::stat(path.c_str(), &status) == 0;
     const auto fail = [&path](int error) {
-        return "Cannot write " + shown(path) + ": " + std::strerror(error);
+        return Say(VW_TRANSLATABLE("batch::ProjectRun", "Cannot write %1: %2"),
+                   {shown(path), std::strerror(error)});
     };
     if (exists && !S_ISREG(status.st_mode)) {
         std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -99,10 +101,11 @@ std::string writeWhole(const std::string& path, const std::string& text) {
 } // namespace
 
 std::variant<std::vector<project::NamedTable>, RunResult> ProjectTables(const Options& options) {
-    auto read = project::ReadProjectFileAt(options.project);
-    if (auto* message = std::get_if<std::string>(&read))
-        return RunResult{kExitBadInput, shown(options.project) + " cannot be opened: " +
-                                            weather::ShownText(*message, 4096)};
+    auto read = project::LoadProjectFileAt(options.project);
+    if (auto* message = std::get_if<i18n::Message>(&read))
+        return RunResult{kExitBadInput,
+                         Say(VW_TRANSLATABLE("batch::ProjectRun", "%1 cannot be opened: %2"),
+                             {shown(options.project), weather::ShownText(Say(*message), 4096)})};
     project::Model model;
     model.replace(std::get<project::ProjectData>(std::move(read)));
     if (options.unitsGiven) {
@@ -119,9 +122,10 @@ std::variant<std::vector<project::NamedTable>, RunResult> ProjectTables(const Op
         const auto it = std::find_if(tables.begin(), tables.end(),
                                      [&options](const auto& t) { return t.name == options.table; });
         if (it == tables.end())
-            return RunResult{kExitBadInput, shown(options.project) +
-                                                " has no air handler: it has no table " +
-                                                options.table};
+            return RunResult{kExitBadInput,
+                             Say(VW_TRANSLATABLE("batch::ProjectRun",
+                                                 "%1 has no air handler: it has no table %2"),
+                                 {shown(options.project), options.table})};
         tables = {std::move(*it)};
     }
     return tables;
@@ -144,35 +148,47 @@ RunResult WriteProjectTables(const Options& options, const std::vector<project::
     const std::string& output = options.output;
     if (output.empty() || output == "-") {
         if (writesInto(out, options.project))
-            return {kExitUsage, "The output is the input file (standard output)"};
+            return {kExitUsage,
+                    Say(VW_TRANSLATABLE("batch::ProjectRun",
+                                        "The output is the input file (standard output)"))};
         const std::string text = JoinTables(tables);
         if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0)
-            return {kExitBadOutput, "Could not write the output"};
+            return {kExitBadOutput,
+                    Say(VW_TRANSLATABLE("batch::ProjectRun", "Could not write the output"))};
         return {};
     }
     const bool folder = output.ends_with('/') || isFolder(output);
     if (!folder) {
         if (isSameFile(options.project, output))
-            return {kExitUsage, "The output " + shown(output) + " is the input file"};
+            return {kExitUsage,
+                    Say(VW_TRANSLATABLE("batch::ProjectRun", "The output %1 is the input file"),
+                        {shown(output)})};
         // An output file is one CSV table: tables of different columns in
         // one file would make none.
         if (tables.size() != 1)
-            return {kExitUsage, "The project has " + std::to_string(tables.size()) +
-                                    " tables: give --table NAME to write one to " + shown(output) +
-                                    ", or a folder (a name ending in \"/\") for all"};
+            return {kExitUsage, Say(VW_TRANSLATABLE("batch::ProjectRun",
+                                                    "The project has %1 tables: give --table NAME "
+                                                    "to write one to %2, or a folder (a name "
+                                                    "ending in \"/\") for all"),
+                                    {std::to_string(tables.size()), shown(output)})};
         if (std::string error = writeWhole(output, tables.front().csv); !error.empty())
             return {kExitBadOutput, std::move(error)};
         return {};
     }
-    if (!isFolder(output) && ::mkdir(output.c_str(), 0777) != 0)
+    if (!isFolder(output) && ::mkdir(output.c_str(), 0777) != 0) {
+        const int error = errno;
         return {kExitBadOutput,
-                "Cannot make the folder " + shown(output) + ": " + std::strerror(errno)};
+                Say(VW_TRANSLATABLE("batch::ProjectRun", "Cannot make the folder %1: %2"),
+                    {shown(output), std::strerror(error)})};
+    }
     const std::string base = output.ends_with('/') ? output : output + '/';
     // Every name checked before any file is written.
     for (const project::NamedTable& table : tables) {
         const std::string path = base + std::string(table.name) + ".csv";
         if (isSameFile(options.project, path))
-            return {kExitUsage, "The output " + shown(path) + " is the input file"};
+            return {kExitUsage,
+                    Say(VW_TRANSLATABLE("batch::ProjectRun", "The output %1 is the input file"),
+                        {shown(path)})};
     }
     for (const project::NamedTable& table : tables) {
         const std::string path = base + std::string(table.name) + ".csv";

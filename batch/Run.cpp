@@ -1,6 +1,7 @@
 #include "batch/Run.h"
 
 #include "batch/Header.h"
+#include "batch/Language.h"
 #include "core/FieldRules.h"
 #include "core/FieldTable.h"
 #include "core/RealAir.h"
@@ -249,22 +250,30 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
     LineReader reader(in);
     const std::optional<LineReader::Line> first = reader.next();
     if (reader.failed())
-        return {kExitBadInput, "Could not read the input: " + std::string(std::strerror(errno))};
+        return {kExitBadInput, Say(VW_TRANSLATABLE("batch::Run", "Could not read the input: %1"),
+                                   {std::strerror(errno)})};
     if (!first)
-        return {kExitBadInput, "The input is empty: it needs a header line such as "
-                               "\"dry_bulb_F,relative_humidity_pct\""};
+        return {kExitBadInput,
+                Say(VW_TRANSLATABLE("batch::Run", "The input is empty: it needs a header "
+                                                  "line such as "
+                                                  "\"dry_bulb_F,relative_humidity_pct\""))};
     if (first->cut)
-        return {kExitBadInput, "Unusable header: the header line is longer than 16 MiB"};
+        return {kExitBadInput,
+                Say(VW_TRANSLATABLE("batch::Run",
+                                    "Unusable header: the header line is longer than 16 MiB"))};
     std::string_view headerLine = first->text;
     if (headerLine.starts_with("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
         headerLine.remove_prefix(3);
     auto header = ReadHeader(headerLine);
     if (auto* message = std::get_if<std::string>(&header))
-        return {kExitBadInput, "Unusable header: " + *message};
+        return {kExitBadInput,
+                Say(VW_TRANSLATABLE("batch::Run", "Unusable header: %1"), {*message})};
     const Layout layout = std::move(std::get<Layout>(header));
     if (layout.atmosphere && options.atmosphere)
-        return {kExitUsage, "The input has a column " + layout.atmosphere->name +
-                                "; --pressure and --altitude apply to files without one"};
+        return {kExitUsage,
+                Say(VW_TRANSLATABLE("batch::Run", "The input has a column %1; --pressure and "
+                                                  "--altitude apply to files without one"),
+                    {layout.atmosphere->name})};
 
     Rendering rendering = options.rendering;
     if (layout.atmosphere)
@@ -338,15 +347,17 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
         progress.update(reader.bytes());
     }
     if (reader.failed())
-        return {kExitBadInput, "Could not read the input: " + std::string(std::strerror(errno))};
+        return {kExitBadInput, Say(VW_TRANSLATABLE("batch::Run", "Could not read the input: %1"),
+                                   {std::strerror(errno)})};
     return {};
 }
 
 RunResult RunEpw(const std::string& path, Sink& out, const Options& options, Progress& progress) {
     const weather::OpenedFile opened = weather::OpenForReading(path, false);
     if (!opened.file)
-        return {kExitBadInput, "Cannot open the weather file \"" + weather::ShownText(path, 4096) +
-                                   "\": " + std::strerror(opened.error)};
+        return {kExitBadInput,
+                Say(VW_TRANSLATABLE("batch::Run", "Cannot open the weather file \"%1\": %2"),
+                    {weather::ShownText(path, 4096), std::strerror(opened.error)})};
     return RunEpw(opened.file.get(), path, out, options, progress);
 }
 
@@ -355,8 +366,8 @@ RunResult RunEpw(std::FILE* in, const std::string& path, Sink& out, const Option
     const std::string shownPath = weather::ShownText(path, 4096);
     weather::EpwReader reader(in);
     if (reader.problem() != weather::FileProblem::None)
-        return {kExitBadInput, "\"" + shownPath + "\": " +
-                                   std::string(weather::DescribeFileProblem(reader.problem()))};
+        return {kExitBadInput, Say(VW_TRANSLATABLE("batch::Run", "\"%1\": %2"),
+                                   {shownPath, Say(weather::FileProblemText(reader.problem()))})};
 
     const Rendering& rendering = options.rendering;
     const std::string_view shown = SelectorOf(rendering.system);
@@ -399,8 +410,8 @@ RunResult RunEpw(std::FILE* in, const std::string& path, Sink& out, const Option
             return {};
     }
     if (reader.problem() == weather::FileProblem::ReadFailed)
-        return {kExitBadInput, "\"" + shownPath + "\": " +
-                                   std::string(weather::DescribeFileProblem(reader.problem()))};
+        return {kExitBadInput, Say(VW_TRANSLATABLE("batch::Run", "\"%1\": %2"),
+                                   {shownPath, Say(weather::FileProblemText(reader.problem()))})};
     return {};
 }
 

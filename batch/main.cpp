@@ -1,6 +1,7 @@
 // vaporwright-batch: the calculator at the command line. See HelpText
 // (batch/Options.cpp) and the manual page docs/vaporwright-batch.1.
 
+#include "batch/Language.h"
 #include "batch/Options.h"
 #include "batch/ProjectRun.h"
 #include "batch/Run.h"
@@ -12,8 +13,10 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -22,7 +25,9 @@ namespace {
 int fail(int code, const std::string& message) {
     std::fprintf(stderr, "vaporwright-batch: %s\n", message.c_str());
     if (code == batch::kExitUsage)
-        std::fputs("Try 'vaporwright-batch --help'.\n", stderr);
+        std::fprintf(
+            stderr, "%s\n",
+            batch::Say(VW_TRANSLATABLE("batch::main", "Try 'vaporwright-batch --help'.")).c_str());
     return code;
 }
 
@@ -30,8 +35,13 @@ bool isStandard(const std::string& path) {
     return path.empty() || path == "-";
 }
 
+// The path in double quotes, appended piece by piece (GCC 12 at -O3 takes
+// "\"" + text for an overlapping copy, -Wrestrict).
 std::string shown(const std::string& path) {
-    return "\"" + weather::ShownText(path, 4096) + "\"";
+    std::string text = "\"";
+    text += weather::ShownText(path, 4096);
+    text += '"';
+    return text;
 }
 
 // Whether writing `output` would empty the regular file open as `input`:
@@ -86,21 +96,27 @@ int run(const std::vector<std::string_view>& arguments) {
         weather::OpenedFile opened = weather::OpenForReading(source, false);
         if (!opened.file)
             return fail(kExitBadInput,
-                        std::string(epw ? "Cannot open the weather file " : "Cannot open ") +
-                            shown(source) + ": " + std::strerror(opened.error));
+                        batch::Say(epw ? VW_TRANSLATABLE("batch::main",
+                                                         "Cannot open the weather file %1: %2")
+                                       : VW_TRANSLATABLE("batch::main", "Cannot open %1: %2"),
+                                   {shown(source), std::strerror(opened.error)}));
         input = std::move(opened.file);
     }
     std::FILE* const in = input ? input.get() : stdin;
     // Opening the output empties it: never the file being read.
     if (!isStandard(options.output) && wouldEmpty(in, options.output))
-        return fail(kExitUsage, "The output " + shown(options.output) + " is the input file" +
-                                    (input ? std::string() : std::string(" (standard input)")));
+        return fail(kExitUsage,
+                    Say(input ? VW_TRANSLATABLE("batch::main", "The output %1 is the input file")
+                              : VW_TRANSLATABLE("batch::main",
+                                                "The output %1 is the input file (standard input)"),
+                        {shown(options.output)}));
     weather::FilePtr output;
     if (!isStandard(options.output)) {
         output.reset(std::fopen(options.output.c_str(), "wb"));
+        const int error = errno;
         if (!output)
-            return fail(kExitBadOutput,
-                        "Cannot write " + shown(options.output) + ": " + std::strerror(errno));
+            return fail(kExitBadOutput, Say(VW_TRANSLATABLE("batch::main", "Cannot write %1: %2"),
+                                            {shown(options.output), std::strerror(error)}));
     }
     std::FILE* const out = output ? output.get() : stdout;
 
@@ -118,8 +134,10 @@ int run(const std::vector<std::string_view>& arguments) {
         return fail(result.exitCode, result.message);
     if (!written)
         return fail(kExitBadOutput,
-                    "Could not write the output" +
-                        (isStandard(options.output) ? std::string() : " " + shown(options.output)));
+                    isStandard(options.output)
+                        ? Say(VW_TRANSLATABLE("batch::main", "Could not write the output"))
+                        : Say(VW_TRANSLATABLE("batch::main", "Could not write the output %1"),
+                              {shown(options.output)}));
     return kExitOk;
 }
 
@@ -127,11 +145,18 @@ int run(const std::vector<std::string_view>& arguments) {
 
 int main(int argc, char** argv) {
     try {
+        // The catalogues beside the program (share/locale of the installed
+        // prefix, or of the build tree), else where the build installs them.
+        std::error_code error;
+        batch::SpeakUsersLanguage(
+            batch::LocaleDirFor(std::filesystem::read_symlink("/proc/self/exe", error).string(),
+                                VW_INSTALLED_LOCALE_DIR));
         return run(std::vector<std::string_view>(argv + 1, argv + argc));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vaporwright-batch: %s\n", e.what());
     } catch (...) {
-        std::fputs("vaporwright-batch: unexpected failure\n", stderr);
+        std::fprintf(stderr, "vaporwright-batch: %s\n",
+                     batch::Say(VW_TRANSLATABLE("batch::main", "unexpected failure")).c_str());
     }
     return batch::kExitBadInput;
 }

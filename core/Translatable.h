@@ -23,6 +23,7 @@
 // translations/*.ts with its context. Both arguments must be string literals.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,23 +42,35 @@ struct Text {
 // the reader's number format where it is shown; its unit symbol, if any,
 // follows it after a blank and is never translated. A marked piece (a
 // component's name, a sentence of another library) is itself translated
-// where it is shown; `text` holds its English.
+// where it is shown; `text` holds its English. A sentence (a message of its
+// own, with its own arguments: the detail of a refusal) is translated with
+// its arguments where it is shown.
+struct Message;
 struct Argument {
-    enum class Kind { Text, Number, Marked };
+    enum class Kind { Text, Number, Marked, Sentence };
     Kind kind = Kind::Text;
     std::string text;
     std::string unit;
     Text marked{};
+    std::shared_ptr<const Message> sentence;
 
-    static Argument Plain(std::string words) { return {Kind::Text, std::move(words), {}, {}}; }
+    static Argument Plain(std::string words) {
+        return {Kind::Text, std::move(words), {}, {}, nullptr};
+    }
     static Argument Number(std::string digits, std::string symbol = {}) {
-        return {Kind::Number, std::move(digits), std::move(symbol), {}};
+        return {Kind::Number, std::move(digits), std::move(symbol), {}, nullptr};
     }
     static Argument Translatable(Text marked) {
-        return {Kind::Marked, marked.source == nullptr ? std::string() : marked.source, {}, marked};
+        return {Kind::Marked,
+                marked.source == nullptr ? std::string() : marked.source,
+                {},
+                marked,
+                nullptr};
     }
-    // The piece as the English text shows it: the number, a blank, the unit.
-    [[nodiscard]] std::string English() const { return unit.empty() ? text : text + " " + unit; }
+    static Argument Nested(Message message);
+    // The piece as the English text shows it: the number, a blank, the unit;
+    // a sentence with its arguments.
+    [[nodiscard]] std::string English() const;
 };
 
 // A sentence with %1 ... %9 where its arguments go, in one pass: an argument
@@ -91,6 +104,17 @@ inline std::string FillPlaceholders(std::string_view pattern,
         filled += c;
     }
     return filled;
+}
+
+inline Argument Argument::Nested(Message message) {
+    Argument argument{Kind::Sentence, {}, {}, {}, nullptr};
+    argument.text = message.English();
+    argument.sentence = std::make_shared<const Message>(std::move(message));
+    return argument;
+}
+
+inline std::string Argument::English() const {
+    return unit.empty() ? text : text + " " + unit;
 }
 
 inline std::string Message::English() const {

@@ -5,6 +5,7 @@
 #include "projectcore/Csv.h"
 #include "projectcore/ProjectFile.h"
 #include "projectcore/Text.h"
+#include "translations/Message.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -24,9 +25,9 @@ QString writeText(const QString& path, const std::string& bytes) {
 }
 
 template <typename T>
-QString errorOf(const std::variant<T, std::string>& planned) {
-    const auto* error = std::get_if<std::string>(&planned);
-    return error != nullptr ? ToQString(*error) : QString();
+QString errorOf(const std::variant<T, i18n::Message>& planned) {
+    const auto* error = std::get_if<i18n::Message>(&planned);
+    return error != nullptr ? translations::Translated(*error) : QString();
 }
 
 } // namespace
@@ -54,14 +55,14 @@ QString Project::nextPointName() const {
 
 Added Project::addPoint(const PointDefinition& definition, const QString& name) {
     if (auto problem = CheckDefinition(definition))
-        return {-1, ToQString(*problem)};
+        return {-1, translations::Translated(*problem)};
     const std::string given = ToUtf8(name);
     const std::string_view trimmed = TrimBlanks(given);
     const bool named = trimmed.empty();
     const std::string chosen =
         named ? NextPointName(model_.index(), nameSequence_) : std::string(trimmed);
     if (auto problem = CheckPointName(chosen, model_.index()))
-        return {-1, ToQString(*problem)};
+        return {-1, translations::Translated(*problem)};
     StatePoint point{model_.takeId(), chosen, definition, std::nullopt};
     const int index = pointCount();
     undo_.push(detail::InsertPointCommand(*this, index, std::move(point), named));
@@ -101,7 +102,7 @@ QString Project::renamePoint(int index, const QString& name) {
     const std::string given = ToUtf8(name);
     const std::string trimmed(TrimBlanks(given));
     if (auto problem = CheckPointName(trimmed, model_.index(), index))
-        return ToQString(*problem);
+        return translations::Translated(*problem);
     if (trimmed == point(index).name)
         return {};
     StatePoint after = point(index);
@@ -114,7 +115,7 @@ QString Project::setDefinition(int index, const PointDefinition& definition) {
     if (!validPoint(index))
         return tr("There is no such point.");
     if (auto problem = CheckDefinition(definition))
-        return ToQString(*problem);
+        return translations::Translated(*problem);
     StatePoint after = point(index);
     after.definition = definition;
     return replacePointWith(index, after, tr("Edit point %1").arg(pointName(index)), false);
@@ -125,7 +126,7 @@ QString Project::movePoint(int index, double dryBulbF, double humidityRatio) {
         return tr("There is no such point.");
     const PointDefinition definition = DryBulbAndHumidityRatio(dryBulbF, humidityRatio);
     if (auto problem = CheckDefinition(definition))
-        return ToQString(*problem);
+        return translations::Translated(*problem);
     StatePoint after = point(index);
     after.definition = definition;
     return replacePointWith(index, after, tr("Move point %1").arg(pointName(index)), true);
@@ -135,7 +136,7 @@ QString Project::setAirflow(int index, const std::optional<processes::Airflow>& 
     if (!validPoint(index))
         return tr("There is no such point.");
     if (auto problem = CheckAirflow(airflow))
-        return ToQString(*problem);
+        return translations::Translated(*problem);
     StatePoint after = point(index);
     after.airflow = airflow;
     return replacePointWith(index, after, tr("Airflow of point %1").arg(pointName(index)), false);
@@ -153,7 +154,7 @@ Added Project::addProcess(int fromIndex, int toIndex) {
         return {-1, tr("There is no such point.")};
     const ProcessLink link{point(fromIndex).id, point(toIndex).id};
     if (auto problem = CheckProcess(link, data().points, model_.index()))
-        return {-1, ToQString(*problem)};
+        return {-1, translations::Translated(*problem)};
     const int index = processCount();
     undo_.push(detail::InsertProcessCommand(*this, index, link));
     return {index, {}};
@@ -207,7 +208,7 @@ void Project::deleteMixing(int index) {
 
 QString Project::setZoneSettings(const ZoneSettings& zones) {
     if (auto problem = CheckZoneSettings(zones))
-        return ToQString(*problem);
+        return translations::Translated(*problem);
     if (zones == data().zones)
         return {};
     undo_.push(detail::ZonesCommand(*this, data().zones, zones));
@@ -216,8 +217,8 @@ QString Project::setZoneSettings(const ZoneSettings& zones) {
 
 QString Project::setAtmosphere(const Atmosphere& atmosphere) {
     AtmospherePlan plan = PlanAtmosphere(model_, atmosphere);
-    if (!plan.error.empty())
-        return ToQString(plan.error);
+    if (plan.error)
+        return translations::Translated(*plan.error);
     if (!plan.change)
         return {};
     dragPointId_.reset();
@@ -323,9 +324,9 @@ QString Project::save(const QString& path) const {
 }
 
 QString Project::open(const QString& path) {
-    auto read = ReadProjectFileAt(QFile::encodeName(path).toStdString());
-    if (auto* error = std::get_if<std::string>(&read))
-        return ToQString(*error);
+    auto read = LoadProjectFileAt(QFile::encodeName(path).toStdString());
+    if (auto* error = std::get_if<i18n::Message>(&read))
+        return translations::Translated(*error);
     replace(std::get<ProjectData>(std::move(read)));
     return {};
 }

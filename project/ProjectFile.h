@@ -12,7 +12,8 @@
 
 namespace project {
 
-// The project, or why the bytes are not one this version reads.
+// The project, or why the bytes are not one this version reads, in the
+// language spoken.
 std::variant<ProjectData, QString> ReadProjectFile(const QByteArray& bytes);
 
 } // namespace project

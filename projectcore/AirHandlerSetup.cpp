@@ -76,9 +76,9 @@ bool allFinite(const AirHandlerCase& c) {
 std::optional<std::string> checkCase(const AirHandlerCase& c, Season season) {
     const std::string name(caseName(season));
     if (const auto problem = CheckDefinition(c.room))
-        return name + " room air: " + *problem;
+        return name + " room air: " + problem->English();
     if (const auto problem = CheckDefinition(c.outdoor))
-        return name + " outdoor air: " + *problem;
+        return name + " outdoor air: " + problem->English();
     if (!allFinite(c))
         return name + ": every value of the air handler must be a number.";
     airhandler::DesignCase components;

@@ -14,17 +14,27 @@ namespace psy = basPsychroFun;
 
 namespace {
 
+// Each input's key in the file, its name as shown, and the sentence for a
+// value that is no number (a sentence each: languages agree the article with
+// the name).
 struct InputInfo {
     const char* key;
-    const char* name;
+    i18n::Text name;
+    i18n::Text notANumber;
 };
 constexpr std::array<InputInfo, kInputCount> kInputs{{
-    {"dryBulb", "dry bulb"},
-    {"wetBulb", "wet bulb"},
-    {"relativeHumidity", "relative humidity"},
-    {"humidityRatio", "humidity ratio"},
-    {"enthalpy", "enthalpy"},
-    {"dewPoint", "dew point"},
+    {"dryBulb", VW_TRANSLATABLE("project::Definition", "dry bulb"),
+     VW_TRANSLATABLE("project::Definition", "The dry bulb is not a number.")},
+    {"wetBulb", VW_TRANSLATABLE("project::Definition", "wet bulb"),
+     VW_TRANSLATABLE("project::Definition", "The wet bulb is not a number.")},
+    {"relativeHumidity", VW_TRANSLATABLE("project::Definition", "relative humidity"),
+     VW_TRANSLATABLE("project::Definition", "The relative humidity is not a number.")},
+    {"humidityRatio", VW_TRANSLATABLE("project::Definition", "humidity ratio"),
+     VW_TRANSLATABLE("project::Definition", "The humidity ratio is not a number.")},
+    {"enthalpy", VW_TRANSLATABLE("project::Definition", "enthalpy"),
+     VW_TRANSLATABLE("project::Definition", "The enthalpy is not a number.")},
+    {"dewPoint", VW_TRANSLATABLE("project::Definition", "dew point"),
+     VW_TRANSLATABLE("project::Definition", "The dew point is not a number.")},
 }};
 
 const InputInfo& info(Input input) {
@@ -94,27 +104,42 @@ std::optional<Input> InputFromKey(std::string_view key) {
 }
 
 std::string_view InputName(Input input) {
+    return info(input).name.source;
+}
+
+i18n::Text InputNameText(Input input) {
     return info(input).name;
 }
 
-std::optional<std::string> CheckPair(Input a, Input b) {
+std::optional<i18n::Message> PairProblem(Input a, Input b) {
     if (a == b)
-        return "A point needs two different properties; " + std::string(InputName(a)) +
-               " is given twice.";
+        return i18n::Message{VW_TRANSLATABLE("project::Definition",
+                                             "A point needs two different properties; %1 is "
+                                             "given twice."),
+                             {i18n::Argument::Translatable(InputNameText(a))}};
     const bool dewPointAndW = (a == Input::DewPoint && b == Input::HumidityRatio) ||
                               (a == Input::HumidityRatio && b == Input::DewPoint);
     if (dewPointAndW)
-        return "Dew point and humidity ratio both fix the water in the air at a given pressure; "
-               "pair either with another property.";
+        return i18n::Message{
+            VW_TRANSLATABLE("project::Definition",
+                            "Dew point and humidity ratio both fix the water in the air at a "
+                            "given pressure; pair either with another property."),
+            {}};
     return std::nullopt;
 }
 
-std::optional<std::string> CheckDefinition(const PointDefinition& definition) {
-    if (auto pair = CheckPair(definition.first.input, definition.second.input))
+std::optional<std::string> CheckPair(Input a, Input b) {
+    if (auto problem = PairProblem(a, b))
+        return problem->English();
+    return std::nullopt;
+}
+
+std::optional<i18n::Message> CheckDefinition(const PointDefinition& definition) {
+    if (auto pair = PairProblem(definition.first.input, definition.second.input))
         return pair;
     for (const InputValue& v : {definition.first, definition.second}) {
         if (!std::isfinite(v.value))
-            return "The " + std::string(InputName(v.input)) + " is not a number.";
+            return i18n::Message{info(v.input).notANumber, {}};
     }
     return std::nullopt;
 }

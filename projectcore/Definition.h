@@ -7,6 +7,7 @@
 
 #include "core/CalcState.h"
 #include "core/RealAir.h"
+#include "core/Translatable.h"
 #include "engine/Units.h"
 
 #include <optional>
@@ -48,15 +49,18 @@ struct Atmosphere {
 // The name of an input in the project file, e.g. "dewPoint", and back.
 std::string_view InputKey(Input input);
 std::optional<Input> InputFromKey(std::string_view key);
-// The name shown, e.g. "dew point".
+// The name shown, e.g. "dew point", in English and marked for translation.
 std::string_view InputName(Input input);
+i18n::Text InputNameText(Input input);
 
 // Why two inputs do not define a point, nothing when they do: the same
 // property twice, or dew point with humidity ratio, which both fix the water
-// in the air at a given pressure.
+// in the air at a given pressure. A message for a window to translate
+// (core/Translatable.h); CheckPair is its English.
+std::optional<i18n::Message> PairProblem(Input a, Input b);
 std::optional<std::string> CheckPair(Input a, Input b);
-// CheckPair, and each value a finite number.
-std::optional<std::string> CheckDefinition(const PointDefinition& definition);
+// PairProblem, and each value a finite number.
+std::optional<i18n::Message> CheckDefinition(const PointDefinition& definition);
 
 // The solved point: the full state, or the reason there is no air.
 struct Solution {

@@ -7,12 +7,18 @@ namespace project {
 
 namespace {
 
-std::string describe(processes::Problem problem) {
-    return std::string(processes::Describe(problem));
+i18n::Message describe(processes::Problem problem) {
+    return {processes::ProblemText(problem), {}};
 }
 
-std::string notAir(const Model& model, int index) {
-    return "Point " + model.point(index).name + " is not air: " + model.pointResult(index).reason;
+i18n::Message notAir(const Model& model, int index) {
+    return {VW_TRANSLATABLE("project::Edits", "Point %1 is not air: %2"),
+            {i18n::Argument::Plain(model.point(index).name),
+             i18n::Argument::Nested(model.pointResult(index).reasonMessage)}};
+}
+
+i18n::Message noSuchPoint() {
+    return {VW_TRANSLATABLE("project::Edits", "There is no such point."), {}};
 }
 
 } // namespace
@@ -21,43 +27,48 @@ PointDefinition DryBulbAndHumidityRatio(double dryBulbF, double humidityRatio) {
     return {{Input::DryBulb, dryBulbF}, {Input::HumidityRatio, humidityRatio}};
 }
 
-std::variant<PointDefinition, std::string>
+std::variant<PointDefinition, i18n::Message>
 CalculatorStateDefinition(const CalcState& state, Input first, Input second, UnitSystem system) {
-    if (auto problem = CheckPair(first, second))
+    if (auto problem = PairProblem(first, second))
         return *problem;
     const auto own = basPsychroFun::UnitSystemOf(state.UnitSystem);
     if (!own)
-        return std::string("The calculator's state names no unit system.");
+        return i18n::Message{
+            VW_TRANSLATABLE("project::Edits", "The calculator's state names no unit system."), {}};
     if ((first == Input::DewPoint || second == Input::DewPoint) && !calculator::HasDewPoint(state))
-        return std::string("Perfectly dry air has no dew point to define a point by.");
+        return i18n::Message{
+            VW_TRANSLATABLE("project::Edits",
+                            "Perfectly dry air has no dew point to define a point by."),
+            {}};
     CalcState inSystem = state;
     if ((first == Input::Enthalpy || second == Input::Enthalpy) && own != system) {
         // The ticked enthalpy was typed against the other datum: keep the air.
         try {
             calculator::MoveEnthalpyToSystem(inSystem, basPsychroFun::SelectorOf(system), true);
         } catch (const basPsychroFun::FloatingPointFault&) {
-            return std::string("The calculator's state cannot be taken over.");
+            return i18n::Message{
+                VW_TRANSLATABLE("project::Edits", "The calculator's state cannot be taken over."),
+                {}};
         }
     }
     return PointDefinition{{first, ValueIn(inSystem, first)}, {second, ValueIn(inSystem, second)}};
 }
 
-std::variant<PointDefinition, std::string> CoilLeavingAir(const Model& model, int enteringIndex,
-                                                          double adpF, double bypassFactor) {
+std::variant<PointDefinition, i18n::Message> CoilLeavingAir(const Model& model, int enteringIndex,
+                                                            double adpF, double bypassFactor) {
     const auto entering = model.airOf(enteringIndex);
     if (!entering)
-        return model.validPoint(enteringIndex) ? notAir(model, enteringIndex)
-                                               : std::string("There is no such point.");
+        return model.validPoint(enteringIndex) ? notAir(model, enteringIndex) : noSuchPoint();
     const auto leaving = processes::LeavingAir(*entering, adpF, bypassFactor);
     if (!leaving)
         return describe(leaving.problem());
     return DryBulbAndHumidityRatio(leaving->dryBulbF, leaving->humidityRatio);
 }
 
-std::variant<PlannedMixture, std::string> PlanMixture(const Model& model, int firstIndex,
-                                                      int secondIndex) {
+std::variant<PlannedMixture, i18n::Message> PlanMixture(const Model& model, int firstIndex,
+                                                        int secondIndex) {
     if (!model.validPoint(firstIndex) || !model.validPoint(secondIndex))
-        return std::string("There is no such point.");
+        return noSuchPoint();
     // The mixture is a point of its own, made with it: its id is the next.
     const Mixing streams{model.point(firstIndex).id, model.point(secondIndex).id, model.nextId(),
                          0.0};
@@ -67,7 +78,9 @@ std::variant<PlannedMixture, std::string> PlanMixture(const Model& model, int fi
         if (!model.airOf(i))
             return notAir(model, i);
         if (!model.point(i).airflow)
-            return "Point " + model.point(i).name + " has no airflow to mix.";
+            return i18n::Message{
+                VW_TRANSLATABLE("project::Edits", "Point %1 has no airflow to mix."),
+                {i18n::Argument::Plain(model.point(i).name)}};
     }
     const processes::Airflow& firstFlow = *model.point(firstIndex).airflow;
     const auto mixture =
@@ -88,9 +101,9 @@ AtmospherePlan PlanAtmosphere(const Model& model, const Atmosphere& atmosphere) 
     const Atmosphere& current = model.atmosphere();
     const auto single = basPsychroFun::units::ToSingle(atmosphere.pressurePsia);
     if (!single)
-        return {ReasonText(calculator::Reason::PressureAboveRange), std::nullopt};
+        return {ReasonMessage(calculator::Reason::PressureAboveRange), std::nullopt};
     if (auto problem = calculator::CheckPressure(*single))
-        return {ReasonText(*problem), std::nullopt};
+        return {ReasonMessage(*problem), std::nullopt};
     Atmosphere target = atmosphere;
     // The calculator holds the pressure at single precision (14.696 as
     // 14.6960001): the same float is the same pressure, and the number the
@@ -115,7 +128,7 @@ AtmospherePlan PlanAtmosphere(const Model& model, const Atmosphere& atmosphere) 
     if (model.data().airHandler)
         change.after.airHandler =
             AirHandlerForSystem(*model.data().airHandler, current, target.system);
-    return {{}, std::move(change)};
+    return {std::nullopt, std::move(change)};
 }
 
 } // namespace project

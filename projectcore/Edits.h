@@ -3,8 +3,9 @@
 // What an edit of the project would make, worked out and checked before it
 // is made: the leaving air of a coil, the mixture of two points, a point of
 // the calculator's state, a change of the atmosphere. Each gives the new
-// definitions or why the edit cannot be made; the window's project makes the
-// edit (one undo step), the model (Model.h) computes its results.
+// definitions or why the edit cannot be made, as a message for a window to
+// translate (core/Translatable.h); the window's project makes the edit (one
+// undo step), the model (Model.h) computes its results.
 
 #include "projectcore/Model.h"
 
@@ -20,13 +21,13 @@ PointDefinition DryBulbAndHumidityRatio(double dryBulbF, double humidityRatio);
 // The definition of the calculator's state by its two ticked inputs (taken
 // from the state's fields), for a project in `system`: an enthalpy taken in
 // the other unit system moves to the project's datum.
-std::variant<PointDefinition, std::string>
+std::variant<PointDefinition, i18n::Message>
 CalculatorStateDefinition(const CalcState& state, Input first, Input second, UnitSystem system);
 
 // The leaving air of a cooling coil on the air of the entering point, by its
 // apparatus dew point (°F) and bypass factor.
-std::variant<PointDefinition, std::string> CoilLeavingAir(const Model& model, int enteringIndex,
-                                                          double adpF, double bypassFactor);
+std::variant<PointDefinition, i18n::Message> CoilLeavingAir(const Model& model, int enteringIndex,
+                                                            double adpF, double bypassFactor);
 
 // The adiabatic mixture of two points with airflows: the mixed air, the sum
 // of the two mass flows as an airflow in the first point's unit, and the
@@ -37,8 +38,8 @@ struct PlannedMixture {
     processes::Airflow airflow;
     double firstStreamShare = 0.0;
 };
-std::variant<PlannedMixture, std::string> PlanMixture(const Model& model, int firstIndex,
-                                                      int secondIndex);
+std::variant<PlannedMixture, i18n::Message> PlanMixture(const Model& model, int firstIndex,
+                                                        int secondIndex);
 
 // A change of the atmosphere: the calculator's pressure (psia) and unit
 // system. Every point is solved again; points defined by enthalpy, and the
@@ -52,7 +53,7 @@ struct AtmosphereChange {
     AtmosphereState after;
 };
 struct AtmospherePlan {
-    std::string error;                      // why not; empty when it may be made
+    std::optional<i18n::Message> error;     // why not; nothing when it may be made
     std::optional<AtmosphereChange> change; // none: nothing changes
 };
 AtmospherePlan PlanAtmosphere(const Model& model, const Atmosphere& atmosphere);

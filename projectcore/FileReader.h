@@ -8,6 +8,7 @@
 // first fault and gives a harmless value, and the reader stops at the next
 // check of failed(), so that nothing is built from a fault.
 
+#include "core/Translatable.h"
 #include "projectcore/Json.h"
 #include "projectcore/ProjectData.h"
 
@@ -24,14 +25,14 @@ using json::Value;
 class Reader {
 public:
     [[nodiscard]] bool failed() const noexcept { return error_.has_value(); }
-    [[nodiscard]] const std::string& error() const noexcept { return *error_; }
+    [[nodiscard]] const i18n::Message& error() const noexcept { return *error_; }
 
     // `what` is a phrase, or ends in a sentence of a check with its own full
     // stop ("point A: The dry bulb is not a number."). Within a part of the
     // file that names itself (the air handler's), the part comes first.
     void bad(const std::string& what);
     // A message of its own, not a kind of damage.
-    void fail(std::string message);
+    void fail(i18n::Message message);
     // The part of the file being read, said before each damage ("air
     // handler, summer: "); empty for the project's own.
     void setPart(std::string part) { part_ = std::move(part); }
@@ -72,7 +73,7 @@ public:
     ProjectIndex index;
 
 private:
-    std::optional<std::string> error_;
+    std::optional<i18n::Message> error_;
     std::string part_;
 };
 

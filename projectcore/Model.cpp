@@ -143,8 +143,9 @@ PointResult Model::compute(const StatePoint& point) const {
     PointResult result;
     const Solution solution = Solve(point.definition, data_.atmosphere);
     if (!solution.state) {
-        result.reason =
-            ReasonText(*solution.reason, basPsychroFun::SelectorOf(data_.atmosphere.system));
+        result.reasonMessage =
+            ReasonMessage(*solution.reason, basPsychroFun::SelectorOf(data_.atmosphere.system));
+        result.reason = result.reasonMessage.English();
         return result;
     }
     result.state = solution.state;

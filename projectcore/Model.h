@@ -34,6 +34,7 @@ struct PointResult {
     // The state the calculator shows, or nothing with the reason (ReasonText).
     std::optional<CalcState> state;
     std::string reason;
+    i18n::Message reasonMessage; // the reason, for a window to translate
     // Mass flow of dry air of the airflow at the point, lb/h; or, for an
     // airflow given that carries none, why (airflowMessage).
     std::optional<double> dryAirLbPerHour;

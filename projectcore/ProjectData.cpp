@@ -24,6 +24,11 @@ bool sameLimits(const processes::ZoneLimits& a, const processes::ZoneLimits& b) 
            a.maxDewPointF == b.maxDewPointF;
 }
 
+// A stream mixed with itself, a process from a point to itself.
+i18n::Message sameAir() {
+    return {processes::ProblemText(processes::Problem::SameAir), {}};
+}
+
 std::string nameOf(const std::vector<StatePoint>& points, const ProjectIndex& index, int id) {
     const int position = index.positionOfId(id);
     return position >= 0 ? points[static_cast<std::size_t>(position)].name : std::string();
@@ -103,65 +108,91 @@ int ProjectIndex::positionOfName(std::string_view name) const {
     return it == names_.end() ? -1 : it->second;
 }
 
-std::optional<std::string> CheckPointName(std::string_view name, const ProjectIndex& index,
-                                          int renamed) {
+std::optional<i18n::Message> CheckPointName(std::string_view name, const ProjectIndex& index,
+                                            int renamed) {
+    using i18n::Argument;
     if (name.empty())
-        return "A point needs a name.";
+        return i18n::Message{VW_TRANSLATABLE("project::ProjectData", "A point needs a name."), {}};
     if (Utf16Length(name) > kMaxNameLength)
-        return "A point's name can be at most " + std::to_string(kMaxNameLength) +
-               " characters long.";
+        return i18n::Message{VW_TRANSLATABLE("project::ProjectData",
+                                             "A point's name can be at most %1 characters long."),
+                             {Argument::Number(std::to_string(kMaxNameLength))}};
     if (HasUnfitCharacter(name))
-        return "A point's name cannot hold a line break, a tab or another control character.";
+        return i18n::Message{VW_TRANSLATABLE("project::ProjectData",
+                                             "A point's name cannot hold a line break, a tab or "
+                                             "another control character."),
+                             {}};
     const int other = index.positionOfName(name);
     if (other >= 0 && other != renamed)
-        return "There is a point named " + std::string(name) + " already.";
+        return i18n::Message{
+            VW_TRANSLATABLE("project::ProjectData", "There is a point named %1 already."),
+            {Argument::Plain(std::string(name))}};
     return std::nullopt;
 }
 
-std::optional<std::string> CheckProcess(const ProcessLink& link,
-                                        const std::vector<StatePoint>& points,
-                                        const ProjectIndex& index) {
+std::optional<i18n::Message> CheckProcess(const ProcessLink& link,
+                                          const std::vector<StatePoint>& points,
+                                          const ProjectIndex& index) {
     if (link.fromId == link.toId)
-        return std::string(processes::Describe(processes::Problem::SameAir));
+        return sameAir();
     if (index.hasProcess(link))
-        return nameOf(points, index, link.fromId) + " to " + nameOf(points, index, link.toId) +
-               " is a process already.";
+        return i18n::Message{
+            VW_TRANSLATABLE("project::ProjectData", "%1 to %2 is a process already."),
+            {i18n::Argument::Plain(nameOf(points, index, link.fromId)),
+             i18n::Argument::Plain(nameOf(points, index, link.toId))}};
     return std::nullopt;
 }
 
-std::optional<std::string> CheckMixing(const Mixing& mixing, const std::vector<StatePoint>& points,
-                                       const ProjectIndex& index) {
+std::optional<i18n::Message> CheckMixing(const Mixing& mixing,
+                                         const std::vector<StatePoint>& points,
+                                         const ProjectIndex& index) {
+    using i18n::Argument;
     if (mixing.firstId == mixing.secondId)
-        return std::string(processes::Describe(processes::Problem::SameAir));
+        return sameAir();
     if (mixing.resultId == mixing.firstId || mixing.resultId == mixing.secondId)
-        return "Point " + nameOf(points, index, mixing.resultId) + " cannot be mixed from itself.";
+        return i18n::Message{
+            VW_TRANSLATABLE("project::ProjectData", "Point %1 cannot be mixed from itself."),
+            {Argument::Plain(nameOf(points, index, mixing.resultId))}};
     if (index.isMixture(mixing.resultId))
-        return "Point " + nameOf(points, index, mixing.resultId) +
-               " is the mixture of two other points already.";
+        return i18n::Message{
+            VW_TRANSLATABLE("project::ProjectData",
+                            "Point %1 is the mixture of two other points already."),
+            {Argument::Plain(nameOf(points, index, mixing.resultId))}};
     return std::nullopt;
 }
 
-std::optional<std::string> CheckZoneSettings(const ZoneSettings& zones) {
+std::optional<i18n::Message> CheckZoneSettings(const ZoneSettings& zones) {
+    using i18n::Argument;
     if (const auto problem = processes::CheckComfortParameters(zones.comfort))
-        return "Comfort zone: " + std::string(processes::Describe(*problem));
+        return i18n::Message{VW_TRANSLATABLE("project::ProjectData", "Comfort zone: %1"),
+                             {Argument::Translatable(processes::ProblemText(*problem))}};
     for (const UserZone& zone : zones.userZones) {
         if (TrimBlanks(zone.name).empty())
-            return "A zone needs a name.";
+            return i18n::Message{VW_TRANSLATABLE("project::ProjectData", "A zone needs a name."),
+                                 {}};
         if (Utf16Length(zone.name) > kMaxNameLength)
-            return "A zone's name can be at most " + std::to_string(kMaxNameLength) +
-                   " characters long.";
+            return i18n::Message{
+                VW_TRANSLATABLE("project::ProjectData",
+                                "A zone's name can be at most %1 characters long."),
+                {Argument::Number(std::to_string(kMaxNameLength))}};
         if (HasUnfitCharacter(zone.name))
-            return "A zone's name cannot hold a line break, a tab or another control character.";
+            return i18n::Message{VW_TRANSLATABLE("project::ProjectData",
+                                                 "A zone's name cannot hold a line break, a tab or "
+                                                 "another control character."),
+                                 {}};
         const auto made = processes::LimitZone::Make(zone.limits);
         if (!made)
-            return "Zone " + zone.name + ": " + std::string(processes::Describe(made.problem()));
+            return i18n::Message{VW_TRANSLATABLE("project::ProjectData", "Zone %1: %2"),
+                                 {Argument::Plain(zone.name),
+                                  Argument::Translatable(processes::ProblemText(made.problem()))}};
     }
     return std::nullopt;
 }
 
-std::optional<std::string> CheckAirflow(const std::optional<processes::Airflow>& airflow) {
+std::optional<i18n::Message> CheckAirflow(const std::optional<processes::Airflow>& airflow) {
     if (airflow && !std::isfinite(airflow->value))
-        return "The airflow is not a number.";
+        return i18n::Message{
+            VW_TRANSLATABLE("project::ProjectData", "The airflow is not a number."), {}};
     return std::nullopt;
 }
 

@@ -151,22 +151,22 @@ inline constexpr std::size_t kMaxNameLength = 256;
 // NUL, ...) or anything that is not UTF-8 (half of a UTF-16 surrogate pair,
 // which no file or table keeps), and no other point's. `renamed` is the position of the point being
 // renamed, whose own name is no clash; -1 for a new point.
-std::optional<std::string> CheckPointName(std::string_view name, const ProjectIndex& index,
-                                          int renamed = -1);
+std::optional<i18n::Message> CheckPointName(std::string_view name, const ProjectIndex& index,
+                                            int renamed = -1);
 
 // A process between two points of `points`: not from a point to itself, and
 // not a second one between the same two points in the same direction (its
 // loads would count twice).
-std::optional<std::string> CheckProcess(const ProcessLink& link,
-                                        const std::vector<StatePoint>& points,
-                                        const ProjectIndex& index);
+std::optional<i18n::Message> CheckProcess(const ProcessLink& link,
+                                          const std::vector<StatePoint>& points,
+                                          const ProjectIndex& index);
 
 // A mixture among `points`: two different streams, and a result that is
 // neither of them nor the result of another mixture (a mixture always makes
 // a point of its own). The result need not be in `points` yet: a mixture
 // being made adds its point with it.
-std::optional<std::string> CheckMixing(const Mixing& mixing, const std::vector<StatePoint>& points,
-                                       const ProjectIndex& index);
+std::optional<i18n::Message>
+CheckMixing(const Mixing& mixing, const std::vector<StatePoint>& points, const ProjectIndex& index);
 
 // The label of position n of the naming sequence: A to Z, then AA, AB, ...
 std::string SequenceName(int n);
@@ -179,10 +179,10 @@ std::string NextPointName(const ProjectIndex& index, int from = 0);
 // parameters outside the PMV model, a user zone without a name, with one
 // longer than kMaxNameLength or holding a control character, or whose limits
 // LimitZone refuses.
-std::optional<std::string> CheckZoneSettings(const ZoneSettings& zones);
+std::optional<i18n::Message> CheckZoneSettings(const ZoneSettings& zones);
 
 // Why an airflow cannot be stored: a value that is not a finite number. (A
 // zero or negative airflow is kept and shown with a message.)
-std::optional<std::string> CheckAirflow(const std::optional<processes::Airflow>& airflow);
+std::optional<i18n::Message> CheckAirflow(const std::optional<processes::Airflow>& airflow);
 
 } // namespace project

@@ -34,12 +34,16 @@ std::string Quoted(std::string_view key) {
 
 } // namespace
 
+// The damage is told in the file's own terms (its keys, its parts and the
+// names in it) and stays as it is; the sentence around it is translated.
 void Reader::bad(const std::string& what) {
-    const std::string stop = what.ends_with('.') ? "" : ".";
-    fail("The project file is damaged: " + part_ + what + stop);
+    fail({what.ends_with('.')
+              ? VW_TRANSLATABLE("project::ProjectFile", "The project file is damaged: %1")
+              : VW_TRANSLATABLE("project::ProjectFile", "The project file is damaged: %1."),
+          {i18n::Argument::Plain(part_ + what)}});
 }
 
-void Reader::fail(std::string message) {
+void Reader::fail(i18n::Message message) {
     if (!error_)
         error_ = std::move(message);
 }
@@ -132,7 +136,7 @@ std::optional<PointDefinition> Reader::definition(const Value& o, const std::str
     }
     const PointDefinition definition{values[0], values[1]};
     if (auto problem = CheckDefinition(definition)) {
-        bad(what + ": " + *problem);
+        bad(what + ": " + problem->English());
         return std::nullopt;
     }
     return definition;
@@ -249,7 +253,7 @@ std::optional<StatePoint> ProjectReader::point(const Value& o, int id) {
         return std::nullopt;
     if (auto problem = CheckPointName(point.name, index)) {
         // Named by its place: the name may be what cannot be shown.
-        bad("point number " + std::to_string(id) + ": " + *problem);
+        bad("point number " + std::to_string(id) + ": " + problem->English());
         return std::nullopt;
     }
     const auto definition = this->definition(o, "point " + point.name);
@@ -282,7 +286,7 @@ ZoneSettings ProjectReader::zones(const Value& o) {
     }
     if (!failed()) {
         if (auto problem = CheckZoneSettings(zones))
-            bad(*problem);
+            bad(problem->English());
     }
     return zones;
 }
@@ -299,13 +303,16 @@ std::optional<int> ProjectReader::version(const Value& root) {
     const std::string reads = std::to_string(kProjectFileVersion);
     if (version == std::floor(version) && version > kProjectFileVersion &&
         version <= kLikelyVersions) {
-        fail("This project was saved by a newer version of Vaporwright (file version " +
-             std::to_string(static_cast<int>(version)) + "); this version reads version " + reads +
-             ".");
+        fail({VW_TRANSLATABLE("project::ProjectFile",
+                              "This project was saved by a newer version of Vaporwright (file "
+                              "version %1); this version reads version %2."),
+              {i18n::Argument::Plain(std::to_string(static_cast<int>(version))),
+               i18n::Argument::Plain(reads)}});
     } else {
-        fail("The project file's version is not one Vaporwright reads; this version reads "
-             "version " +
-             reads + ".");
+        fail({VW_TRANSLATABLE("project::ProjectFile",
+                              "The project file's version is not one Vaporwright reads; this "
+                              "version reads version %1."),
+              {i18n::Argument::Plain(reads)}});
     }
     return std::nullopt;
 }
@@ -335,7 +342,7 @@ bool ProjectReader::processes(const Value& root, ProjectData& data) {
             return false;
         const ProcessLink link{idAt(from), idAt(to)};
         if (auto problem = CheckProcess(link, data.points, index)) {
-            bad("a process: " + *problem);
+            bad("a process: " + problem->English());
             return false;
         }
         index.addProcess(link);
@@ -361,7 +368,7 @@ bool ProjectReader::mixings(const Value& root, ProjectData& data) {
         }
         const Mixing mixing{idAt(first), idAt(second), idAt(result), share};
         if (auto problem = CheckMixing(mixing, data.points, index)) {
-            bad("a mixture: " + *problem);
+            bad("a mixture: " + problem->English());
             return false;
         }
         index.addMixing(mixing);
@@ -381,14 +388,17 @@ bool ProjectReader::mixings(const Value& root, ProjectData& data) {
 std::optional<ProjectData> ProjectReader::project(std::string_view bytes) {
     auto parsed = json::Parse(bytes);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
-        fail("This is not a project file: " + *problem + ".");
+        // The parser's own words, which name the place in the file.
+        fail({VW_TRANSLATABLE("project::ProjectFile", "This is not a project file: %1."),
+              {i18n::Argument::Plain(*problem)}});
         return std::nullopt;
     }
     const Value& root = std::get<Value>(parsed);
     const auto format = root.is_object() ? root.find("format") : root.end();
     if (!root.is_object() || format == root.end() || !format->is_string() ||
         format->get_ref<const std::string&>() != kProjectFormat) {
-        fail("This is not a Vaporwright project file.");
+        fail({VW_TRANSLATABLE("project::ProjectFile", "This is not a Vaporwright project file."),
+              {}});
         return std::nullopt;
     }
     const std::optional<int> fileVersion = version(root);
@@ -498,26 +508,60 @@ std::string WriteProjectFile(const ProjectData& data) {
     return json::Write(root);
 }
 
-std::variant<ProjectData, std::string> ReadProjectFile(std::string_view bytes) {
+namespace {
+
+// A refusal naming the file: "<pattern>" with the path as %1 and, where
+// given, the system's reason as %2.
+i18n::Message aboutFile(i18n::Text pattern, const std::string& path,
+                        std::optional<int> error = std::nullopt) {
+    i18n::Message message{pattern, {i18n::Argument::Plain(path)}};
+    if (error)
+        message.arguments.push_back(i18n::Argument::Plain(errorText(*error)));
+    return message;
+}
+
+// The English of a refusal, for the callers that stay in English.
+template <typename T>
+std::variant<ProjectData, std::string> inEnglish(std::variant<ProjectData, T> read) {
+    if (auto* message = std::get_if<T>(&read))
+        return message->English();
+    return std::get<ProjectData>(std::move(read));
+}
+
+} // namespace
+
+std::variant<ProjectData, i18n::Message> LoadProjectFile(std::string_view bytes) {
     ProjectReader reader;
     if (auto data = reader.project(bytes))
         return std::move(*data);
     return reader.error();
 }
 
+std::variant<ProjectData, std::string> ReadProjectFile(std::string_view bytes) {
+    return inEnglish(LoadProjectFile(bytes));
+}
+
 std::variant<ProjectData, std::string> ReadProjectFileAt(const std::string& path) {
+    return inEnglish(LoadProjectFileAt(path));
+}
+
+std::variant<ProjectData, i18n::Message> LoadProjectFileAt(const std::string& path) {
     // A device or a pipe in the file's place would block the read or never
     // end it (a link to /dev/zero, say): asked before opening (opening a pipe
     // waits for its writer), and again of the file opened.
     struct stat status {};
-    const auto notAFile = [&path] { return path + " is not a file."; };
+    const auto notAFile = [&path] {
+        return aboutFile(VW_TRANSLATABLE("project::ProjectFile", "%1 is not a file."), path);
+    };
     if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
         return notAFile();
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
-        return "Cannot open " + path + ": " + errorText(errno);
+        return aboutFile(VW_TRANSLATABLE("project::ProjectFile", "Cannot open %1: %2"), path,
+                         errno);
     if (::fstat(file.get(), &status) != 0)
-        return "Cannot read " + path + ": " + errorText(errno);
+        return aboutFile(VW_TRANSLATABLE("project::ProjectFile", "Cannot read %1: %2"), path,
+                         errno);
     if (!S_ISREG(status.st_mode))
         return notAFile();
     // The read, not the size the file gave when asked, is what counts; it
@@ -534,15 +578,17 @@ std::variant<ProjectData, std::string> ReadProjectFileAt(const std::string& path
                 bytes.resize(had);
                 continue;
             }
-            return "Cannot read " + path + ": " + errorText(errno);
+            return aboutFile(VW_TRANSLATABLE("project::ProjectFile", "Cannot read %1: %2"), path,
+                             errno);
         }
         bytes.resize(had + static_cast<std::size_t>(got));
         if (got == 0)
             break;
     }
     if (bytes.size() > kLargestProjectFile)
-        return path + " is too large to be a project file.";
-    return ReadProjectFile(bytes);
+        return aboutFile(
+            VW_TRANSLATABLE("project::ProjectFile", "%1 is too large to be a project file."), path);
+    return LoadProjectFile(bytes);
 }
 
 } // namespace project

@@ -58,6 +58,7 @@
 // any way (the air handler included), or written by a newer version, is
 // refused as a whole with one message.
 
+#include "core/Translatable.h"
 #include "projectcore/ProjectData.h"
 
 #include <cstddef>
@@ -78,13 +79,19 @@ inline constexpr std::size_t kLargestProjectFile = std::size_t{64} * 1024 * 1024
 
 std::string WriteProjectFile(const ProjectData& data);
 
-// The project, or why the bytes are not one this version reads.
+// The project, or why the bytes are not one this version reads: a message
+// for a window to translate (core/Translatable.h). The damage itself is told
+// in the file's own terms (its keys and parts) and is not translated.
+std::variant<ProjectData, i18n::Message> LoadProjectFile(std::string_view bytes);
+// The same with the refusal in English.
 std::variant<ProjectData, std::string> ReadProjectFile(std::string_view bytes);
 
 // The project file at `path`, or why it is not read: not a regular file (a
 // folder, a device, a pipe, which would block the read or never end it), it
 // cannot be opened or read, it is larger than kLargestProjectFile, or what
 // ReadProjectFile says. The path is named in the messages as given.
+std::variant<ProjectData, i18n::Message> LoadProjectFileAt(const std::string& path);
+// The same with the refusal in English.
 std::variant<ProjectData, std::string> ReadProjectFileAt(const std::string& path);
 
 } // namespace project

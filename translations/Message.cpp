@@ -40,6 +40,8 @@ QString Translated(const i18n::Message& message, const QLocale& numbers) {
             pieces.push_back(piece.toStdString());
         } else if (argument.kind == i18n::Argument::Kind::Marked) {
             pieces.push_back(Translated(argument.marked).toStdString());
+        } else if (argument.kind == i18n::Argument::Kind::Sentence && argument.sentence) {
+            pieces.push_back(Translated(*argument.sentence, numbers).toStdString());
         } else {
             pieces.push_back(argument.text);
         }

@@ -750,6 +750,332 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>Aus: Die Luft ist bereits so warm.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>Aus: Die Luft ist bereits so kühl.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>Aus: Die Luft ist bereits so trocken.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>Aus: Die Luft ist bereits so feucht.</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>Aus: Es wird keine Wärme zugeführt.</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>Aus: Es wird nichts übertragen.</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>Gestoppt: Der Economizer führt Außenluft zu.</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>Trockener Kühler: Die Luft verlässt ihn mit ihrem Eintritts-Wassergehalt.</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>Die Zustandsänderung der Luft ist zu klein für eine Bewertung.</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>Drückend: vor dem Luftkühler.</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>Saugend: nach dem Luftkühler.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Außenluft</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Zuluft</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>Die Luft, die die Kette verlässt, erreicht die Zuluft nicht.</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>Komponente</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>Eintritt Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>Eintritt Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>Austritt Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>Austritt Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>Trockene Luft (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Zustandsänderung</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>Sensibel (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>Latent (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>Gesamt (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>Wasser (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Abluft</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Mischluft</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>Apparatetaupunkt %1 %2, Bypassfaktor %3.</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1, Fortluftseite</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Fortluft</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Raumluft</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Raumlasten</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Betrieb</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>Sensible Raumlast (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>Latente Raumlast (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Sensibler Wärmefaktor des Raums</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>Raum Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>Raum Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>Raum Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>Zuluft Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>Zuluft Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>Zuluft relative Feuchte (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>Zuluft Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>Zuluft-Volumenstrom (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>Zuluft trockene Luft (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>Außenluft Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>Außenluft Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>Außenluft Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>Außenluftanteil (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>Außenluft-Volumenstrom (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Economizer</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>Mischluft Trockenkugeltemperatur (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>Mischluft Wassergehalt (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>Mischluft Enthalpie (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>Kühlen (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>Kühlen (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>Kühlen, sensibel (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>Kühlen, latent (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>Heizen (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>Heizen (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>Dampfwärme (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>Ventilatorwärme (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>An die Außenluft zurückgewonnene Wärme (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>Befeuchterwasser (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>Befeuchterwasser (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>Kondensat (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>Gedeckte sensible Raumlast (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>Gedeckte latente Raumlast (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Raumlasten auf 1 % gedeckt</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -768,6 +1094,401 @@ Ihnen allen danke für Ihre Geduld während der Entwicklung dieser Software.</tr
     <message>
         <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
         <translation>Vaporwright läuft bereits: öffnen Sie %1 im Diagrammfenster (Datei &gt; Projekt öffnen).</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Header</name>
+    <message>
+        <source>The header has more than %1 columns</source>
+        <translation>Die Kopfzeile hat mehr als %1 Spalten</translation>
+    </message>
+    <message>
+        <source>Column %1: the dew point cannot be an input; give two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy</source>
+        <translation>Spalte %1: Der Taupunkt kann keine Eingabe sein; geben Sie zwei von Trockenkugeltemperatur, Feuchtkugeltemperatur, relativer Feuchte, Wassergehalt und Enthalpie an</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2: give one pressure or altitude column</source>
+        <translation>Spalten %1 und %2: Geben Sie nur eine Druck- oder Höhenspalte an</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2 give the same quantity</source>
+        <translation>Die Spalten %1 und %2 geben dieselbe Größe an</translation>
+    </message>
+    <message>
+        <source>The header names 0 input columns; it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>Die Kopfzeile nennt keine Eingabespalte; sie braucht zwei von dry_bulb, wet_bulb, relative_humidity, humidity_ratio und enthalpy, jede mit ihrer Einheit, etwa &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names 1 input column (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>Die Kopfzeile nennt 1 Eingabespalte (%1); sie braucht zwei von dry_bulb, wet_bulb, relative_humidity, humidity_ratio und enthalpy, jede mit ihrer Einheit, etwa &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names %2 input columns (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>Die Kopfzeile nennt %2 Eingabespalten (%1); sie braucht zwei von dry_bulb, wet_bulb, relative_humidity, humidity_ratio und enthalpy, jede mit ihrer Einheit, etwa &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Help</name>
+    <message>
+        <source>Usage: vaporwright-batch [OPTIONS] [FILE]
+       vaporwright-batch [OPTIONS] --epw WEATHER.epw
+       vaporwright-batch --project FILE.vwproj [--units IP|SI] [--table NAME] [-o OUT]</source>
+        <translation>Aufruf: vaporwright-batch [OPTIONEN] [DATEI]
+        vaporwright-batch [OPTIONEN] --epw WETTER.epw
+        vaporwright-batch --project DATEI.vwproj [--units IP|SI] [--table NAME] [-o AUS]</translation>
+    </message>
+    <message>
+        <source>Computes the state of moist air for every row of a CSV file (FILE, or standard
+input when FILE is missing or &quot;-&quot;) and writes every property the Vaporwright
+calculator shows as CSV to standard output.</source>
+        <translation>Berechnet den Zustand feuchter Luft für jede Zeile einer CSV-Datei (DATEI, oder
+die Standardeingabe, wenn DATEI fehlt oder &quot;-&quot; ist) und schreibt jede Größe, die
+der Vaporwright-Rechner zeigt, als CSV auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Input: the header line names two input columns, each a quantity and its unit:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (also wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (zero at 0 F)  enthalpy_kJ/kg (zero at 0 C)
+Any two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy
+make a pair. An optional pressure_psia, pressure_kPa, pressure_Pa,
+pressure_mbar, pressure_inHg, altitude_ft or altitude_m column gives each row
+its atmosphere. Names are matched without regard to case; other programs&apos;
+forms are read too: &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;,
+&quot;Station pressure (hPa)&quot;, &quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. A column
+that names a quantity without a unit (&quot;pressure&quot;, &quot;altitude&quot;) is refused.
+Every other column (a timestamp, say) is copied to the output, before the
+properties, as a CSV reader reads it and quoted where CSV needs it.
+Lines may end in LF, CRLF or CR; a line longer than 16 MiB is not read (a
+header that long ends the run).</source>
+        <translation>Eingabe: Die Kopfzeile nennt zwei Eingabespalten, jede eine Größe mit Einheit:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (ebenso wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (Null bei 0 F)  enthalpy_kJ/kg (Null bei 0 C)
+Je zwei von Trockenkugeltemperatur, Feuchtkugeltemperatur, relativer Feuchte,
+Wassergehalt und Enthalpie bilden ein Paar. Eine optionale Spalte pressure_psia,
+pressure_kPa, pressure_Pa, pressure_mbar, pressure_inHg, altitude_ft oder
+altitude_m gibt jeder Zeile ihren Luftdruck. Groß- und Kleinschreibung der Namen
+zählt nicht; die Schreibweisen anderer Programme werden ebenfalls gelesen:
+&quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;, &quot;Station pressure (hPa)&quot;,
+&quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. Eine Spalte, die eine Größe ohne
+Einheit nennt (&quot;pressure&quot;, &quot;altitude&quot;), wird abgelehnt. Jede andere Spalte
+(etwa ein Zeitstempel) wird vor den Größen in die Ausgabe übernommen, so wie
+ein CSV-Leser sie liest, und in Anführungszeichen gesetzt, wo CSV es verlangt.
+Zeilen dürfen mit LF, CRLF oder CR enden; eine Zeile über 16 MiB wird nicht
+gelesen (eine so lange Kopfzeile beendet den Lauf).</translation>
+    </message>
+    <message>
+        <source>Output: the copied columns, then dry bulb, wet bulb, dew point, relative
+humidity, humidity ratio, enthalpy, vapor pressure, degree of saturation,
+specific volume, density, absolute humidity, moisture concentration, pressure
+and altitude, each header naming its unit, then &quot;reason&quot;. A row that gives no
+real air, or that cannot be read (an empty or non-numeric input, a wrong number
+of fields), has empty properties and says why in &quot;reason&quot;; the run goes on.
+Every line after the header gives one output row.</source>
+        <translation>Ausgabe: die übernommenen Spalten, dann Trockenkugeltemperatur,
+Feuchtkugeltemperatur, Taupunkt, relative Feuchte, Wassergehalt, Enthalpie,
+Dampfdruck, Sättigungsgrad, spezifisches Volumen, Dichte, absolute Feuchte,
+Feuchtekonzentration, Luftdruck und Höhe, jede Spaltenüberschrift mit ihrer
+Einheit, dann &quot;reason&quot;. Eine Zeile, die keine reale Luft ergibt oder nicht
+gelesen werden kann (eine leere oder nicht numerische Eingabe, eine falsche
+Anzahl Felder), hat leere Größen und nennt den Grund in &quot;reason&quot;; der Lauf geht
+weiter. Jede Zeile nach der Kopfzeile ergibt eine Ausgabezeile.</translation>
+    </message>
+    <message>
+        <source>Options:
+  --units IP|SI       units of the output and of bare --pressure/--altitude
+                      values (default IP: F, lb/lb, Btu/lb, psia, ft; SI: C,
+                      kg/kg, kJ/kg, mbar, m)
+  --pressure VALUE    atmospheric pressure of every row: a number with psia,
+                      kPa, Pa, mbar or inHg, or a bare number in psia (IP) or
+                      kPa (SI); default 14.696 psia
+  --altitude VALUE    altitude of every row, its pressure from the standard
+                      atmosphere: a number with ft or m, or bare in ft (IP) or
+                      m (SI)
+  --formats           round as the calculator displays (####0.00 for the dry
+                      bulb, ...) instead of full precision: the shortest text
+                      that reads back as the computed single-precision value
+  --epw FILE          read an EnergyPlus weather file instead (&quot;-&quot; for standard
+                      input): each hour&apos;s dry bulb and dew point at its
+                      station pressure; the output begins with the file&apos;s
+                      year,month,day,hour (hour 1 to 24, ending then)
+  --project FILE      read a Vaporwright project file instead (never written):
+                      compute it, the air handler included, and write its
+                      tables as CSV (below)
+  --table NAME        with --project, only that table: points, processes,
+                      mixtures, airhandler-components or airhandler-rollup
+  -o, --output FILE   write to FILE instead of standard output (with --project:
+                      a folder DIR for every table, a FILE for the one table
+                      --table names, or - for standard output)
+  -h, --help          show this help and exit
+  --version           show the version and exit</source>
+        <translation>Optionen:
+  --units IP|SI       Einheiten der Ausgabe und von --pressure/--altitude ohne
+                      Einheit (Vorgabe IP: F, lb/lb, Btu/lb, psia, ft; SI: C,
+                      kg/kg, kJ/kg, mbar, m)
+  --pressure WERT     Luftdruck jeder Zeile: eine Zahl mit psia, kPa, Pa, mbar
+                      oder inHg, oder eine Zahl ohne Einheit in psia (IP) oder
+                      kPa (SI); Vorgabe 14.696 psia
+  --altitude WERT     Höhe jeder Zeile, ihr Druck aus der Normatmosphäre: eine
+                      Zahl mit ft oder m, oder ohne Einheit in ft (IP) oder
+                      m (SI)
+  --formats           runden wie der Rechner anzeigt (####0.00 für die
+                      Trockenkugeltemperatur, ...) statt voller Genauigkeit:
+                      der kürzeste Text, der den berechneten Wert einfacher
+                      Genauigkeit zurückliefert
+  --epw DATEI         stattdessen eine EnergyPlus-Wetterdatei lesen (&quot;-&quot; für die
+                      Standardeingabe): Trockenkugeltemperatur und Taupunkt jeder
+                      Stunde bei ihrem Stationsdruck; die Ausgabe beginnt mit
+                      year,month,day,hour der Datei (Stunde 1 bis 24, endend)
+  --project DATEI     stattdessen eine Vaporwright-Projektdatei lesen (nie
+                      geschrieben): sie berechnen, das Lüftungsgerät
+                      eingeschlossen, und ihre Tabellen als CSV schreiben (unten)
+  --table NAME        mit --project nur diese Tabelle: points, processes,
+                      mixtures, airhandler-components oder airhandler-rollup
+  -o, --output DATEI  nach DATEI statt auf die Standardausgabe schreiben (mit
+                      --project: ein Ordner DIR für alle Tabellen, eine DATEI
+                      für die eine Tabelle, die --table nennt, oder - für die
+                      Standardausgabe)
+  -h, --help          diese Hilfe zeigen und beenden
+  --version           die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Project tables (--project): points, processes and mixtures, and for a project
+with an air handler airhandler-components (both cases, each row led by its
+case) and airhandler-rollup, in the project&apos;s own unit system unless --units
+says otherwise; each an RFC 4180 table with CR LF line ends and units in its
+header. To standard output (no -o, -o - or -) every table is preceded by a
+line holding its name and followed, but for the last, by an empty line; with
+--table, the one table alone, as a plain CSV file; -o FILE takes one table,
+--table&apos;s. With -o DIR (an existing folder, or a name ending in &quot;/&quot;, made if
+missing) each table goes to its own file, DIR/NAME.csv, written whole or not
+at all. A damaged or unreadable project is refused with the window&apos;s message,
+and nothing is written.</source>
+        <translation>Projekttabellen (--project): points, processes und mixtures, und für ein
+Projekt mit Lüftungsgerät airhandler-components (beide Fälle, jede Zeile mit
+ihrem Fall vorn) und airhandler-rollup, im Einheitensystem des Projekts, wenn
+--units nichts anderes sagt; jede eine Tabelle nach RFC 4180 mit CR LF als
+Zeilenende und den Einheiten in der Kopfzeile. Auf die Standardausgabe (kein -o,
+-o - oder -) steht vor jeder Tabelle eine Zeile mit ihrem Namen und nach ihr,
+außer nach der letzten, eine Leerzeile; mit --table steht die eine Tabelle
+allein, als einfache CSV-Datei; -o DATEI nimmt eine Tabelle, die von --table.
+Mit -o DIR (ein vorhandener Ordner oder ein Name mit &quot;/&quot; am Ende, angelegt,
+wenn er fehlt) kommt jede Tabelle in eine eigene Datei DIR/NAME.csv, ganz oder
+gar nicht geschrieben. Ein beschädigtes oder unlesbares Projekt wird mit der
+Meldung des Fensters abgelehnt, und nichts wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all rows written (rows without real air included), 1 a command
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project&apos;s standard output, included; one file for all of
+a project&apos;s tables), 2 an input that cannot be opened or read (a missing
+file, a folder, an unusable header, a damaged project, a table the project
+does not have), 3 an output that cannot be written.</source>
+        <translation>Rückgabewert: 0 alle Zeilen geschrieben (Zeilen ohne reale Luft eingeschlossen),
+1 eine Befehlszeile, der nicht gefolgt werden kann (eine Ausgabe, die die
+Eingabedatei ist, benannt, auf der Standardeingabe oder die Standardausgabe
+eines Projekts, eingeschlossen; eine Datei für alle Tabellen eines Projekts),
+2 eine Eingabe, die nicht geöffnet oder gelesen werden kann (eine fehlende
+Datei, ein Ordner, eine unbrauchbare Kopfzeile, ein beschädigtes Projekt, eine
+Tabelle, die das Projekt nicht hat), 3 eine Ausgabe, die nicht geschrieben
+werden kann.</translation>
+    </message>
+    <message>
+        <source>Examples:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project office.vwproj -o tables/
+  vaporwright-batch --project office.vwproj --table airhandler-rollup --units SI</source>
+        <translation>Beispiele:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project buero.vwproj -o tabellen/
+  vaporwright-batch --project buero.vwproj --table airhandler-rollup --units SI</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Options</name>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with ft or m, such as 1500ft</source>
+        <translation>%1: „%2“ ist nicht lesbar; geben Sie eine Zahl mit ft oder m an, etwa 1500ft</translation>
+    </message>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with psia, kPa, Pa, mbar or inHg, such as 101.325kPa</source>
+        <translation>%1: „%2“ ist nicht lesbar; geben Sie eine Zahl mit psia, kPa, Pa, mbar oder inHg an, etwa 101.325kPa</translation>
+    </message>
+    <message>
+        <source>--units: give IP or SI</source>
+        <translation>--units: Geben Sie IP oder SI an</translation>
+    </message>
+    <message>
+        <source>%1: give a value</source>
+        <translation>%1: Geben Sie einen Wert an</translation>
+    </message>
+    <message>
+        <source>Give --pressure or --altitude, not both</source>
+        <translation>Geben Sie --pressure oder --altitude an, nicht beides</translation>
+    </message>
+    <message>
+        <source>--epw: give a weather file</source>
+        <translation>--epw: Geben Sie eine Wetterdatei an</translation>
+    </message>
+    <message>
+        <source>--project: give a project file</source>
+        <translation>--project: Geben Sie eine Projektdatei an</translation>
+    </message>
+    <message>
+        <source>--table: give one of %1</source>
+        <translation>--table: Geben Sie eine der folgenden an: %1</translation>
+    </message>
+    <message>
+        <source>%1: give a file</source>
+        <translation>%1: Geben Sie eine Datei an</translation>
+    </message>
+    <message>
+        <source>Give one input file</source>
+        <translation>Geben Sie eine einzige Eingabedatei an</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; see --help</source>
+        <translation>Unbekannte Option „%1“; siehe --help</translation>
+    </message>
+    <message>
+        <source>Give a CSV file or --epw, not both</source>
+        <translation>Geben Sie eine CSV-Datei oder --epw an, nicht beides</translation>
+    </message>
+    <message>
+        <source>Give a CSV file, --epw or --project, one of them</source>
+        <translation>Geben Sie genau eines an: eine CSV-Datei, --epw oder --project</translation>
+    </message>
+    <message>
+        <source>Give -o or -, not both</source>
+        <translation>Geben Sie -o oder - an, nicht beides</translation>
+    </message>
+    <message>
+        <source>A project gives its points their atmospheric pressure: %1 does not apply with --project</source>
+        <translation>Ein Projekt gibt seinen Punkten den Luftdruck selbst vor: %1 gilt nicht mit --project</translation>
+    </message>
+    <message>
+        <source>--formats does not apply with --project: its tables have their own</source>
+        <translation>--formats gilt nicht mit --project: Die Tabellen haben eigene Formate</translation>
+    </message>
+    <message>
+        <source>--table applies with --project</source>
+        <translation>--table gilt nur mit --project</translation>
+    </message>
+    <message>
+        <source>A weather file gives each hour its station pressure: %1 does not apply with --epw</source>
+        <translation>Eine Wetterdatei gibt jeder Stunde ihren Stationsdruck: %1 gilt nicht mit --epw</translation>
+    </message>
+</context>
+<context>
+    <name>batch::ProjectRun</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no air handler: it has no table %2</source>
+        <translation>%1 hat kein Lüftungsgerät: Es gibt keine Tabelle %2</translation>
+    </message>
+    <message>
+        <source>The output is the input file (standard output)</source>
+        <translation>Die Ausgabe ist die Eingabedatei (Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>Die Ausgabe konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>Die Ausgabe %1 ist die Eingabedatei</translation>
+    </message>
+    <message>
+        <source>The project has %1 tables: give --table NAME to write one to %2, or a folder (a name ending in &quot;/&quot;) for all</source>
+        <translation>Das Projekt hat %1 Tabellen: Geben Sie --table NAME an, um eine davon nach %2 zu schreiben, oder einen Ordner (ein Name mit „/“ am Ende) für alle</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Run</name>
+    <message>
+        <source>Could not read the input: %1</source>
+        <translation>Die Eingabe konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The input is empty: it needs a header line such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>Die Eingabe ist leer: Sie braucht eine Kopfzeile wie &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>Unusable header: the header line is longer than 16 MiB</source>
+        <translation>Unbrauchbare Kopfzeile: Die Kopfzeile ist länger als 16 MiB</translation>
+    </message>
+    <message>
+        <source>Unusable header: %1</source>
+        <translation>Unbrauchbare Kopfzeile: %1</translation>
+    </message>
+    <message>
+        <source>The input has a column %1; --pressure and --altitude apply to files without one</source>
+        <translation>Die Eingabe hat eine Spalte %1; --pressure und --altitude gelten für Dateien ohne eine solche</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file &quot;%1&quot;: %2</source>
+        <translation>Die Wetterdatei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::main</name>
+    <message>
+        <source>Try &apos;vaporwright-batch --help&apos;.</source>
+        <translation>Versuchen Sie „vaporwright-batch --help“.</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file %1: %2</source>
+        <translation>Die Wetterdatei %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>Die Ausgabe %1 ist die Eingabedatei</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file (standard input)</source>
+        <translation>Die Ausgabe %1 ist die Eingabedatei (Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>Die Ausgabe konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Could not write the output %1</source>
+        <translation>Die Ausgabe %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>unexpected failure</source>
+        <translation>unerwarteter Fehler</translation>
     </message>
 </context>
 <context>
@@ -4044,6 +4765,92 @@ Bitte installieren Sie Vaporwright neu.</translation>
     </message>
 </context>
 <context>
+    <name>project::Definition</name>
+    <message>
+        <source>dry bulb</source>
+        <translation>Trockenkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>The dry bulb is not a number.</source>
+        <translation>Die Trockenkugeltemperatur ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>Feuchtkugeltemperatur</translation>
+    </message>
+    <message>
+        <source>The wet bulb is not a number.</source>
+        <translation>Die Feuchtkugeltemperatur ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>relative Feuchte</translation>
+    </message>
+    <message>
+        <source>The relative humidity is not a number.</source>
+        <translation>Die relative Feuchte ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>Wassergehalt</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is not a number.</source>
+        <translation>Der Wassergehalt ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <source>The enthalpy is not a number.</source>
+        <translation>Die Enthalpie ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <source>The dew point is not a number.</source>
+        <translation>Der Taupunkt ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>A point needs two different properties; %1 is given twice.</source>
+        <translation>Ein Punkt braucht zwei verschiedene Größen; %1 ist doppelt angegeben.</translation>
+    </message>
+    <message>
+        <source>Dew point and humidity ratio both fix the water in the air at a given pressure; pair either with another property.</source>
+        <translation>Taupunkt und Wassergehalt legen beide das Wasser in der Luft bei gegebenem Druck fest; kombinieren Sie eine der beiden mit einer anderen Größe.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Edits</name>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>Punkt %1 ist keine reale Luft: %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>Diesen Punkt gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state names no unit system.</source>
+        <translation>Der Zustand des Rechners nennt kein Einheitensystem.</translation>
+    </message>
+    <message>
+        <source>Perfectly dry air has no dew point to define a point by.</source>
+        <translation>Völlig trockene Luft hat keinen Taupunkt, der einen Punkt festlegen könnte.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state cannot be taken over.</source>
+        <translation>Der Zustand des Rechners kann nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <source>Point %1 has no airflow to mix.</source>
+        <translation>Punkt %1 hat keinen Volumenstrom zum Mischen.</translation>
+    </message>
+</context>
+<context>
     <name>project::Project</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -4116,6 +4923,104 @@ Bitte installieren Sie Vaporwright neu.</translation>
     <message>
         <source>Change air handler</source>
         <translation>Lüftungsgerät ändern</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectData</name>
+    <message>
+        <source>A point needs a name.</source>
+        <translation>Ein Punkt braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name can be at most %1 characters long.</source>
+        <translation>Der Name eines Punktes darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>Der Name eines Punktes darf keinen Zeilenumbruch, keinen Tabulator und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>There is a point named %1 already.</source>
+        <translation>Es gibt bereits einen Punkt namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 is a process already.</source>
+        <translation>%1 nach %2 ist bereits eine Zustandsänderung.</translation>
+    </message>
+    <message>
+        <source>Point %1 cannot be mixed from itself.</source>
+        <translation>Punkt %1 kann nicht aus sich selbst gemischt werden.</translation>
+    </message>
+    <message>
+        <source>Point %1 is the mixture of two other points already.</source>
+        <translation>Punkt %1 ist bereits die Mischung zweier anderer Punkte.</translation>
+    </message>
+    <message>
+        <source>Comfort zone: %1</source>
+        <translation>Behaglichkeitsfeld: %1</translation>
+    </message>
+    <message>
+        <source>A zone needs a name.</source>
+        <translation>Eine Zone braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name can be at most %1 characters long.</source>
+        <translation>Der Name einer Zone darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>Der Name einer Zone darf keinen Zeilenumbruch, keinen Tabulator und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zone %1: %2</translation>
+    </message>
+    <message>
+        <source>The airflow is not a number.</source>
+        <translation>Der Volumenstrom ist keine Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectFile</name>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Die Projektdatei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Die Projektdatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer version of Vaporwright (file version %1); this version reads version %2.</source>
+        <translation>Dieses Projekt wurde mit einer neueren Version von Vaporwright gespeichert (Dateiversion %1); diese Version liest Version %2.</translation>
+    </message>
+    <message>
+        <source>The project file&apos;s version is not one Vaporwright reads; this version reads version %1.</source>
+        <translation>Die Version der Projektdatei ist keine, die Vaporwright liest; diese Version liest Version %1.</translation>
+    </message>
+    <message>
+        <source>This is not a project file: %1.</source>
+        <translation>Dies ist keine Projektdatei: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a Vaporwright project file.</source>
+        <translation>Dies ist keine Vaporwright-Projektdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a project file.</source>
+        <translation>%1 ist zu groß für eine Projektdatei.</translation>
     </message>
 </context>
 <context>

@@ -750,6 +750,332 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>Apagado: el aire ya está así de caliente.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>Apagado: el aire ya está así de frío.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>Apagado: el aire ya está así de seco.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>Apagado: el aire ya está así de húmedo.</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>Apagado: no aporta calor.</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>Apagado: no intercambia nada.</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>Detenido: el economizador introduce aire exterior.</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>Batería seca: el aire sale con su relación de humedad de entrada.</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>Su cambio del aire es demasiado pequeño para evaluarlo.</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>Impulsión: antes de la batería de frío.</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>Aspiración: después de la batería de frío.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Aire exterior</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Aire de impulsión</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refrigeración</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Calefacción</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>El aire que sale de la cadena no alcanza el aire de impulsión.</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>Bulbo seco de entrada (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>Relación de humedad de entrada (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>Bulbo seco de salida (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>Relación de humedad de salida (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>Aire seco (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Proceso</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>Sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>Latente (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>Total (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>Agua (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Aire de retorno</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Aire mezclado</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>Punto de rocío del aparato %1 %2, factor de bypass %3.</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1, lado de expulsión</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Aire de expulsión</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Aire del local</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Cargas del local</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Régimen</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>Carga sensible del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>Carga latente del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Factor de calor sensible del local</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>Bulbo seco del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>Relación de humedad del local (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>Entalpía del local (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>Bulbo seco de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>Relación de humedad de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>Humedad relativa de impulsión (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>Entalpía de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>Caudal de aire de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>Aire seco de impulsión (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>Bulbo seco exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>Relación de humedad exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>Entalpía exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>Fracción de aire exterior (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>Caudal de aire exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Economizador</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>Bulbo seco del aire mezclado (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>Relación de humedad del aire mezclado (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>Entalpía del aire mezclado (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>Refrigeración (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>Refrigeración (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>Refrigeración, sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>Refrigeración, latente (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>Calefacción (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>Calefacción (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>Calor del vapor (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>Calor del ventilador (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>Calor recuperado en el aire exterior (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>Agua del humidificador (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>Agua del humidificador (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>Condensado (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>Carga sensible del local aportada (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>Carga latente del local aportada (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Cargas del local cubiertas con 1 % de margen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -768,6 +1094,402 @@ Gracias a todos por su paciencia durante el desarrollo de este programa.</transl
     <message>
         <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
         <translation>Vaporwright ya está en ejecución: abra %1 desde su ventana del diagrama (Archivo &gt; Abrir proyecto).</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Header</name>
+    <message>
+        <source>The header has more than %1 columns</source>
+        <translation>La cabecera tiene más de %1 columnas</translation>
+    </message>
+    <message>
+        <source>Column %1: the dew point cannot be an input; give two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy</source>
+        <translation>Columna %1: el punto de rocío no puede ser una entrada; indique dos de temperatura de bulbo seco, temperatura de bulbo húmedo, humedad relativa, relación de humedad y entalpía</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2: give one pressure or altitude column</source>
+        <translation>Columnas %1 y %2: indique una sola columna de presión o de altitud</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2 give the same quantity</source>
+        <translation>Las columnas %1 y %2 dan la misma magnitud</translation>
+    </message>
+    <message>
+        <source>The header names 0 input columns; it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>La cabecera no nombra ninguna columna de entrada; necesita dos de dry_bulb, wet_bulb, relative_humidity, humidity_ratio y enthalpy, cada una con su unidad, como &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names 1 input column (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>La cabecera nombra 1 columna de entrada (%1); necesita dos de dry_bulb, wet_bulb, relative_humidity, humidity_ratio y enthalpy, cada una con su unidad, como &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names %2 input columns (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>La cabecera nombra %2 columnas de entrada (%1); necesita dos de dry_bulb, wet_bulb, relative_humidity, humidity_ratio y enthalpy, cada una con su unidad, como &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Help</name>
+    <message>
+        <source>Usage: vaporwright-batch [OPTIONS] [FILE]
+       vaporwright-batch [OPTIONS] --epw WEATHER.epw
+       vaporwright-batch --project FILE.vwproj [--units IP|SI] [--table NAME] [-o OUT]</source>
+        <translation>Uso: vaporwright-batch [OPCIONES] [ARCHIVO]
+     vaporwright-batch [OPCIONES] --epw CLIMA.epw
+     vaporwright-batch --project ARCHIVO.vwproj [--units IP|SI] [--table NOMBRE] [-o SALIDA]</translation>
+    </message>
+    <message>
+        <source>Computes the state of moist air for every row of a CSV file (FILE, or standard
+input when FILE is missing or &quot;-&quot;) and writes every property the Vaporwright
+calculator shows as CSV to standard output.</source>
+        <translation>Calcula el estado del aire húmedo para cada fila de un archivo CSV (ARCHIVO, o
+la entrada estándar si falta ARCHIVO o es &quot;-&quot;) y escribe en CSV en la salida
+estándar cada propiedad que muestra la calculadora Vaporwright.</translation>
+    </message>
+    <message>
+        <source>Input: the header line names two input columns, each a quantity and its unit:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (also wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (zero at 0 F)  enthalpy_kJ/kg (zero at 0 C)
+Any two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy
+make a pair. An optional pressure_psia, pressure_kPa, pressure_Pa,
+pressure_mbar, pressure_inHg, altitude_ft or altitude_m column gives each row
+its atmosphere. Names are matched without regard to case; other programs&apos;
+forms are read too: &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;,
+&quot;Station pressure (hPa)&quot;, &quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. A column
+that names a quantity without a unit (&quot;pressure&quot;, &quot;altitude&quot;) is refused.
+Every other column (a timestamp, say) is copied to the output, before the
+properties, as a CSV reader reads it and quoted where CSV needs it.
+Lines may end in LF, CRLF or CR; a line longer than 16 MiB is not read (a
+header that long ends the run).</source>
+        <translation>Entrada: la línea de cabecera nombra dos columnas de entrada, cada una una
+magnitud y su unidad:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (también wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (cero a 0 F)  enthalpy_kJ/kg (cero a 0 C)
+Dos cualesquiera de temperatura de bulbo seco, temperatura de bulbo húmedo,
+humedad relativa, relación de humedad y entalpía forman un par. Una columna
+opcional pressure_psia, pressure_kPa, pressure_Pa, pressure_mbar, pressure_inHg,
+altitude_ft o altitude_m da a cada fila su atmósfera. Los nombres se reconocen
+sin distinguir mayúsculas; también se leen las formas de otros programas:
+&quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;, &quot;Station pressure (hPa)&quot;,
+&quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. Se rechaza una columna que nombra una
+magnitud sin unidad (&quot;pressure&quot;, &quot;altitude&quot;). Cualquier otra columna (una marca
+de tiempo, por ejemplo) se copia a la salida, antes de las propiedades, tal como
+la lee un lector de CSV y entre comillas donde CSV lo exige. Las líneas pueden
+terminar en LF, CRLF o CR; una línea de más de 16 MiB no se lee (una cabecera
+tan larga termina la ejecución).</translation>
+    </message>
+    <message>
+        <source>Output: the copied columns, then dry bulb, wet bulb, dew point, relative
+humidity, humidity ratio, enthalpy, vapor pressure, degree of saturation,
+specific volume, density, absolute humidity, moisture concentration, pressure
+and altitude, each header naming its unit, then &quot;reason&quot;. A row that gives no
+real air, or that cannot be read (an empty or non-numeric input, a wrong number
+of fields), has empty properties and says why in &quot;reason&quot;; the run goes on.
+Every line after the header gives one output row.</source>
+        <translation>Salida: las columnas copiadas, luego temperatura de bulbo seco, temperatura de
+bulbo húmedo, punto de rocío, humedad relativa, relación de humedad, entalpía,
+presión de vapor, grado de saturación, volumen específico, densidad, humedad
+absoluta, concentración de humedad, presión y altitud, cada cabecera con su
+unidad, y luego &quot;reason&quot;. Una fila que no da aire real, o que no se puede leer
+(una entrada vacía o no numérica, un número de campos erróneo), tiene las
+propiedades vacías y dice por qué en &quot;reason&quot;; la ejecución continúa. Cada línea
+tras la cabecera da una fila de salida.</translation>
+    </message>
+    <message>
+        <source>Options:
+  --units IP|SI       units of the output and of bare --pressure/--altitude
+                      values (default IP: F, lb/lb, Btu/lb, psia, ft; SI: C,
+                      kg/kg, kJ/kg, mbar, m)
+  --pressure VALUE    atmospheric pressure of every row: a number with psia,
+                      kPa, Pa, mbar or inHg, or a bare number in psia (IP) or
+                      kPa (SI); default 14.696 psia
+  --altitude VALUE    altitude of every row, its pressure from the standard
+                      atmosphere: a number with ft or m, or bare in ft (IP) or
+                      m (SI)
+  --formats           round as the calculator displays (####0.00 for the dry
+                      bulb, ...) instead of full precision: the shortest text
+                      that reads back as the computed single-precision value
+  --epw FILE          read an EnergyPlus weather file instead (&quot;-&quot; for standard
+                      input): each hour&apos;s dry bulb and dew point at its
+                      station pressure; the output begins with the file&apos;s
+                      year,month,day,hour (hour 1 to 24, ending then)
+  --project FILE      read a Vaporwright project file instead (never written):
+                      compute it, the air handler included, and write its
+                      tables as CSV (below)
+  --table NAME        with --project, only that table: points, processes,
+                      mixtures, airhandler-components or airhandler-rollup
+  -o, --output FILE   write to FILE instead of standard output (with --project:
+                      a folder DIR for every table, a FILE for the one table
+                      --table names, or - for standard output)
+  -h, --help          show this help and exit
+  --version           show the version and exit</source>
+        <translation>Opciones:
+  --units IP|SI       unidades de la salida y de los valores sin unidad de
+                      --pressure/--altitude (por omisión IP: F, lb/lb, Btu/lb,
+                      psia, ft; SI: C, kg/kg, kJ/kg, mbar, m)
+  --pressure VALOR    presión atmosférica de cada fila: un número con psia,
+                      kPa, Pa, mbar o inHg, o un número solo en psia (IP) o
+                      kPa (SI); por omisión 14.696 psia
+  --altitude VALOR    altitud de cada fila, su presión según la atmósfera
+                      estándar: un número con ft o m, o solo en ft (IP) o
+                      m (SI)
+  --formats           redondear como muestra la calculadora (####0.00 para la
+                      temperatura de bulbo seco, ...) en lugar de precisión
+                      completa: el texto más corto que se lee de nuevo como el
+                      valor calculado en precisión simple
+  --epw ARCHIVO       leer en su lugar un archivo meteorológico de EnergyPlus
+                      (&quot;-&quot; para la entrada estándar): temperatura de bulbo
+                      seco y punto de rocío de cada hora a su presión de
+                      estación; la salida empieza con year,month,day,hour del
+                      archivo (hora 1 a 24, la hora que termina)
+  --project ARCHIVO   leer en su lugar un archivo de proyecto de Vaporwright
+                      (nunca se escribe): calcularlo, con la unidad de
+                      tratamiento de aire, y escribir sus tablas en CSV (abajo)
+  --table NOMBRE      con --project, solo esa tabla: points, processes,
+                      mixtures, airhandler-components o airhandler-rollup
+  -o, --output ARCHIVO
+                      escribir en ARCHIVO en lugar de la salida estándar (con
+                      --project: una carpeta DIR para todas las tablas, un
+                      ARCHIVO para la tabla que nombra --table, o - para la
+                      salida estándar)
+  -h, --help          mostrar esta ayuda y salir
+  --version           mostrar la versión y salir</translation>
+    </message>
+    <message>
+        <source>Project tables (--project): points, processes and mixtures, and for a project
+with an air handler airhandler-components (both cases, each row led by its
+case) and airhandler-rollup, in the project&apos;s own unit system unless --units
+says otherwise; each an RFC 4180 table with CR LF line ends and units in its
+header. To standard output (no -o, -o - or -) every table is preceded by a
+line holding its name and followed, but for the last, by an empty line; with
+--table, the one table alone, as a plain CSV file; -o FILE takes one table,
+--table&apos;s. With -o DIR (an existing folder, or a name ending in &quot;/&quot;, made if
+missing) each table goes to its own file, DIR/NAME.csv, written whole or not
+at all. A damaged or unreadable project is refused with the window&apos;s message,
+and nothing is written.</source>
+        <translation>Tablas del proyecto (--project): points, processes y mixtures, y para un
+proyecto con unidad de tratamiento de aire airhandler-components (ambos casos,
+cada fila precedida de su caso) y airhandler-rollup, en el sistema de unidades
+del proyecto salvo que --units diga otro; cada una una tabla RFC 4180 con fines
+de línea CR LF y las unidades en su cabecera. Hacia la salida estándar (sin -o,
+-o - o -) cada tabla va precedida de una línea con su nombre y seguida, salvo la
+última, de una línea vacía; con --table, la tabla sola, como archivo CSV simple;
+-o ARCHIVO toma una tabla, la de --table. Con -o DIR (una carpeta existente, o
+un nombre que termina en &quot;/&quot;, creada si falta) cada tabla va a su propio
+archivo, DIR/NOMBRE.csv, escrito entero o nada. Un proyecto dañado o ilegible
+se rechaza con el mensaje de la ventana, y no se escribe nada.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all rows written (rows without real air included), 1 a command
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project&apos;s standard output, included; one file for all of
+a project&apos;s tables), 2 an input that cannot be opened or read (a missing
+file, a folder, an unusable header, a damaged project, a table the project
+does not have), 3 an output that cannot be written.</source>
+        <translation>Estado de salida: 0 todas las filas escritas (incluidas las filas sin aire
+real), 1 una línea de órdenes que no se puede seguir (incluida una salida que es
+el archivo de entrada, nombrado, en la entrada estándar o en la salida estándar
+de un proyecto; un archivo para todas las tablas de un proyecto), 2 una entrada
+que no se puede abrir ni leer (un archivo que falta, una carpeta, una cabecera
+inutilizable, un proyecto dañado, una tabla que el proyecto no tiene), 3 una
+salida que no se puede escribir.</translation>
+    </message>
+    <message>
+        <source>Examples:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project office.vwproj -o tables/
+  vaporwright-batch --project office.vwproj --table airhandler-rollup --units SI</source>
+        <translation>Ejemplos:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project oficina.vwproj -o tablas/
+  vaporwright-batch --project oficina.vwproj --table airhandler-rollup --units SI</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Options</name>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with ft or m, such as 1500ft</source>
+        <translation>%1: no se puede leer «%2»; indique un número con ft o m, como 1500ft</translation>
+    </message>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with psia, kPa, Pa, mbar or inHg, such as 101.325kPa</source>
+        <translation>%1: no se puede leer «%2»; indique un número con psia, kPa, Pa, mbar o inHg, como 101.325kPa</translation>
+    </message>
+    <message>
+        <source>--units: give IP or SI</source>
+        <translation>--units: indique IP o SI</translation>
+    </message>
+    <message>
+        <source>%1: give a value</source>
+        <translation>%1: indique un valor</translation>
+    </message>
+    <message>
+        <source>Give --pressure or --altitude, not both</source>
+        <translation>Indique --pressure o --altitude, no ambos</translation>
+    </message>
+    <message>
+        <source>--epw: give a weather file</source>
+        <translation>--epw: indique un archivo meteorológico</translation>
+    </message>
+    <message>
+        <source>--project: give a project file</source>
+        <translation>--project: indique un archivo de proyecto</translation>
+    </message>
+    <message>
+        <source>--table: give one of %1</source>
+        <translation>--table: indique una de estas: %1</translation>
+    </message>
+    <message>
+        <source>%1: give a file</source>
+        <translation>%1: indique un archivo</translation>
+    </message>
+    <message>
+        <source>Give one input file</source>
+        <translation>Indique un solo archivo de entrada</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; see --help</source>
+        <translation>Opción desconocida «%1»; véase --help</translation>
+    </message>
+    <message>
+        <source>Give a CSV file or --epw, not both</source>
+        <translation>Indique un archivo CSV o --epw, no ambos</translation>
+    </message>
+    <message>
+        <source>Give a CSV file, --epw or --project, one of them</source>
+        <translation>Indique solo uno: un archivo CSV, --epw o --project</translation>
+    </message>
+    <message>
+        <source>Give -o or -, not both</source>
+        <translation>Indique -o o -, no ambos</translation>
+    </message>
+    <message>
+        <source>A project gives its points their atmospheric pressure: %1 does not apply with --project</source>
+        <translation>Un proyecto da a sus puntos su propia presión atmosférica: %1 no se aplica con --project</translation>
+    </message>
+    <message>
+        <source>--formats does not apply with --project: its tables have their own</source>
+        <translation>--formats no se aplica con --project: sus tablas tienen formatos propios</translation>
+    </message>
+    <message>
+        <source>--table applies with --project</source>
+        <translation>--table se aplica con --project</translation>
+    </message>
+    <message>
+        <source>A weather file gives each hour its station pressure: %1 does not apply with --epw</source>
+        <translation>Un archivo meteorológico da a cada hora su presión en la estación: %1 no se aplica con --epw</translation>
+    </message>
+</context>
+<context>
+    <name>batch::ProjectRun</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no air handler: it has no table %2</source>
+        <translation>%1 no tiene unidad de tratamiento de aire: no tiene la tabla %2</translation>
+    </message>
+    <message>
+        <source>The output is the input file (standard output)</source>
+        <translation>La salida es el archivo de entrada (salida estándar)</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>No se pudo escribir la salida</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>La salida %1 es el archivo de entrada</translation>
+    </message>
+    <message>
+        <source>The project has %1 tables: give --table NAME to write one to %2, or a folder (a name ending in &quot;/&quot;) for all</source>
+        <translation>El proyecto tiene %1 tablas: indique --table NOMBRE para escribir una en %2, o una carpeta (un nombre que termine en «/») para todas</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Run</name>
+    <message>
+        <source>Could not read the input: %1</source>
+        <translation>No se pudo leer la entrada: %1</translation>
+    </message>
+    <message>
+        <source>The input is empty: it needs a header line such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>La entrada está vacía: necesita una línea de cabecera como &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>Unusable header: the header line is longer than 16 MiB</source>
+        <translation>Cabecera inutilizable: la línea de cabecera supera los 16 MiB</translation>
+    </message>
+    <message>
+        <source>Unusable header: %1</source>
+        <translation>Cabecera inutilizable: %1</translation>
+    </message>
+    <message>
+        <source>The input has a column %1; --pressure and --altitude apply to files without one</source>
+        <translation>La entrada tiene una columna %1; --pressure y --altitude se aplican a archivos sin ella</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir el archivo meteorológico «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::main</name>
+    <message>
+        <source>Try &apos;vaporwright-batch --help&apos;.</source>
+        <translation>Pruebe «vaporwright-batch --help».</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file %1: %2</source>
+        <translation>No se puede abrir el archivo meteorológico %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>La salida %1 es el archivo de entrada</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file (standard input)</source>
+        <translation>La salida %1 es el archivo de entrada (entrada estándar)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>No se pudo escribir la salida</translation>
+    </message>
+    <message>
+        <source>Could not write the output %1</source>
+        <translation>No se pudo escribir la salida %1</translation>
+    </message>
+    <message>
+        <source>unexpected failure</source>
+        <translation>fallo inesperado</translation>
     </message>
 </context>
 <context>
@@ -4044,6 +4766,92 @@ Vuelva a instalar Vaporwright.</translation>
     </message>
 </context>
 <context>
+    <name>project::Definition</name>
+    <message>
+        <source>dry bulb</source>
+        <translation>bulbo seco</translation>
+    </message>
+    <message>
+        <source>The dry bulb is not a number.</source>
+        <translation>El bulbo seco no es un número.</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>bulbo húmedo</translation>
+    </message>
+    <message>
+        <source>The wet bulb is not a number.</source>
+        <translation>El bulbo húmedo no es un número.</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humedad relativa</translation>
+    </message>
+    <message>
+        <source>The relative humidity is not a number.</source>
+        <translation>La humedad relativa no es un número.</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>relación de humedad</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is not a number.</source>
+        <translation>La relación de humedad no es un número.</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>entalpía</translation>
+    </message>
+    <message>
+        <source>The enthalpy is not a number.</source>
+        <translation>La entalpía no es un número.</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>punto de rocío</translation>
+    </message>
+    <message>
+        <source>The dew point is not a number.</source>
+        <translation>El punto de rocío no es un número.</translation>
+    </message>
+    <message>
+        <source>A point needs two different properties; %1 is given twice.</source>
+        <translation>Un punto necesita dos propiedades distintas; %1 se da dos veces.</translation>
+    </message>
+    <message>
+        <source>Dew point and humidity ratio both fix the water in the air at a given pressure; pair either with another property.</source>
+        <translation>El punto de rocío y la relación de humedad fijan ambos el agua del aire a una presión dada; combine cualquiera de ellos con otra propiedad.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Edits</name>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>El punto %1 no es aire real: %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>No existe ese punto.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state names no unit system.</source>
+        <translation>El estado de la calculadora no indica ningún sistema de unidades.</translation>
+    </message>
+    <message>
+        <source>Perfectly dry air has no dew point to define a point by.</source>
+        <translation>El aire perfectamente seco no tiene punto de rocío con el que definir un punto.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state cannot be taken over.</source>
+        <translation>El estado de la calculadora no se puede tomar.</translation>
+    </message>
+    <message>
+        <source>Point %1 has no airflow to mix.</source>
+        <translation>El punto %1 no tiene caudal de aire para mezclar.</translation>
+    </message>
+</context>
+<context>
     <name>project::Project</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -4116,6 +4924,104 @@ Vuelva a instalar Vaporwright.</translation>
     <message>
         <source>Change air handler</source>
         <translation>Cambiar el climatizador</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectData</name>
+    <message>
+        <source>A point needs a name.</source>
+        <translation>Un punto necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name can be at most %1 characters long.</source>
+        <translation>El nombre de un punto puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>El nombre de un punto no puede contener un salto de línea, un tabulador ni otro carácter de control.</translation>
+    </message>
+    <message>
+        <source>There is a point named %1 already.</source>
+        <translation>Ya existe un punto llamado %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 is a process already.</source>
+        <translation>%1 a %2 ya es un proceso.</translation>
+    </message>
+    <message>
+        <source>Point %1 cannot be mixed from itself.</source>
+        <translation>El punto %1 no se puede mezclar a partir de sí mismo.</translation>
+    </message>
+    <message>
+        <source>Point %1 is the mixture of two other points already.</source>
+        <translation>El punto %1 ya es la mezcla de otros dos puntos.</translation>
+    </message>
+    <message>
+        <source>Comfort zone: %1</source>
+        <translation>Zona de confort: %1</translation>
+    </message>
+    <message>
+        <source>A zone needs a name.</source>
+        <translation>Una zona necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name can be at most %1 characters long.</source>
+        <translation>El nombre de una zona puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>El nombre de una zona no puede contener un salto de línea, un tabulador ni otro carácter de control.</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zona %1: %2</translation>
+    </message>
+    <message>
+        <source>The airflow is not a number.</source>
+        <translation>El caudal de aire no es un número.</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectFile</name>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>El archivo de proyecto está dañado: %1</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>El archivo de proyecto está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer version of Vaporwright (file version %1); this version reads version %2.</source>
+        <translation>Este proyecto se guardó con una versión más reciente de Vaporwright (versión de archivo %1); esta versión lee la versión %2.</translation>
+    </message>
+    <message>
+        <source>The project file&apos;s version is not one Vaporwright reads; this version reads version %1.</source>
+        <translation>La versión del archivo de proyecto no es una que Vaporwright lea; esta versión lee la versión %1.</translation>
+    </message>
+    <message>
+        <source>This is not a project file: %1.</source>
+        <translation>Esto no es un archivo de proyecto: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a Vaporwright project file.</source>
+        <translation>Esto no es un archivo de proyecto de Vaporwright.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a project file.</source>
+        <translation>%1 es demasiado grande para ser un archivo de proyecto.</translation>
     </message>
 </context>
 <context>

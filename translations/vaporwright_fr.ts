@@ -750,6 +750,332 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi chaud.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi frais.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi sec.</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>Arrêt&#xa0;: l&apos;air est déjà aussi humide.</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>Arrêt&#xa0;: il n&apos;apporte pas de chaleur.</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>Arrêt&#xa0;: il n&apos;échange rien.</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>Arrêtée&#xa0;: l&apos;économiseur fait entrer de l&apos;air extérieur.</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>Batterie sèche&#xa0;: l&apos;air sort avec sa teneur en eau d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>Sa modification de l&apos;air est trop faible pour être évaluée.</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>Soufflage&#xa0;: en amont de la batterie froide.</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>Aspiration&#xa0;: en aval de la batterie froide.</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>Air extérieur</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>Air soufflé</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refroidissement</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Chauffage</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>L&apos;air qui sort de la chaîne n&apos;atteint pas l&apos;air soufflé.</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>Composant</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>Température sèche d&apos;entrée (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>Teneur en eau d&apos;entrée (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>Température sèche de sortie (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>Teneur en eau de sortie (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>Air sec (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>Sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>Latente (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>Totale (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>Eau (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>Air repris</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>Air mélangé</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>Point de rosée de l&apos;appareil %1 %2, facteur de by-pass %3.</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1, côté rejet</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>Air rejeté</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>Air du local</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>Charges du local</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Grandeur</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Régime</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>Charge sensible du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>Charge latente du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>Facteur de chaleur sensible du local</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>Température sèche du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>Teneur en eau du local (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>Enthalpie du local (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>Température sèche de soufflage (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>Teneur en eau de soufflage (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>Humidité relative de soufflage (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>Enthalpie de soufflage (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>Débit d&apos;air soufflé (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>Air sec soufflé (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>Température sèche extérieure (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>Teneur en eau extérieure (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>Enthalpie extérieure (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>Part d&apos;air extérieur (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>Débit d&apos;air extérieur (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>Économiseur</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>Température sèche de l&apos;air mélangé (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>Teneur en eau de l&apos;air mélangé (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>Enthalpie de l&apos;air mélangé (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>Refroidissement (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>Refroidissement (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>Refroidissement, sensible (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>Refroidissement, latent (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>Chauffage (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>Chauffage (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>Chaleur de la vapeur (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>Chaleur du ventilateur (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>Chaleur récupérée dans l&apos;air extérieur (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>Eau de l&apos;humidificateur (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>Eau de l&apos;humidificateur (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>Condensats (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>Charge sensible du local fournie (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>Charge latente du local fournie (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>Charges du local couvertes à 1 % près</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -768,6 +1094,403 @@ Merci à tous pour votre patience pendant le développement de ce logiciel.</tra
     <message>
         <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
         <translation>Vaporwright est déjà en cours d&apos;exécution&#xa0;: ouvrez %1 depuis sa fenêtre du diagramme (Fichier &gt; Ouvrir un projet).</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Header</name>
+    <message>
+        <source>The header has more than %1 columns</source>
+        <translation>L&apos;en-tête a plus de %1 colonnes</translation>
+    </message>
+    <message>
+        <source>Column %1: the dew point cannot be an input; give two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy</source>
+        <translation>Colonne %1&#xa0;: le point de rosée ne peut pas être une entrée&#xa0;; donnez deux grandeurs parmi température sèche, température humide, humidité relative, teneur en eau et enthalpie</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2: give one pressure or altitude column</source>
+        <translation>Colonnes %1 et %2&#xa0;: donnez une seule colonne de pression ou d&apos;altitude</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2 give the same quantity</source>
+        <translation>Les colonnes %1 et %2 donnent la même grandeur</translation>
+    </message>
+    <message>
+        <source>The header names 0 input columns; it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L&apos;en-tête ne nomme aucune colonne d&apos;entrée&#xa0;; il en faut deux parmi dry_bulb, wet_bulb, relative_humidity, humidity_ratio et enthalpy, chacune avec son unité, par exemple &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names 1 input column (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L&apos;en-tête nomme 1 colonne d&apos;entrée (%1)&#xa0;; il en faut deux parmi dry_bulb, wet_bulb, relative_humidity, humidity_ratio et enthalpy, chacune avec son unité, par exemple &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names %2 input columns (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L&apos;en-tête nomme %2 colonnes d&apos;entrée (%1)&#xa0;; il en faut deux parmi dry_bulb, wet_bulb, relative_humidity, humidity_ratio et enthalpy, chacune avec son unité, par exemple &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Help</name>
+    <message>
+        <source>Usage: vaporwright-batch [OPTIONS] [FILE]
+       vaporwright-batch [OPTIONS] --epw WEATHER.epw
+       vaporwright-batch --project FILE.vwproj [--units IP|SI] [--table NAME] [-o OUT]</source>
+        <translation>Usage&#xa0;: vaporwright-batch [OPTIONS] [FICHIER]
+        vaporwright-batch [OPTIONS] --epw METEO.epw
+        vaporwright-batch --project FICHIER.vwproj [--units IP|SI] [--table NOM] [-o SORTIE]</translation>
+    </message>
+    <message>
+        <source>Computes the state of moist air for every row of a CSV file (FILE, or standard
+input when FILE is missing or &quot;-&quot;) and writes every property the Vaporwright
+calculator shows as CSV to standard output.</source>
+        <translation>Calcule l&apos;état de l&apos;air humide pour chaque ligne d&apos;un fichier CSV (FICHIER, ou
+l&apos;entrée standard si FICHIER manque ou vaut &quot;-&quot;) et écrit en CSV sur la sortie
+standard chaque grandeur que montre le calculateur Vaporwright.</translation>
+    </message>
+    <message>
+        <source>Input: the header line names two input columns, each a quantity and its unit:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (also wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (zero at 0 F)  enthalpy_kJ/kg (zero at 0 C)
+Any two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy
+make a pair. An optional pressure_psia, pressure_kPa, pressure_Pa,
+pressure_mbar, pressure_inHg, altitude_ft or altitude_m column gives each row
+its atmosphere. Names are matched without regard to case; other programs&apos;
+forms are read too: &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;,
+&quot;Station pressure (hPa)&quot;, &quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. A column
+that names a quantity without a unit (&quot;pressure&quot;, &quot;altitude&quot;) is refused.
+Every other column (a timestamp, say) is copied to the output, before the
+properties, as a CSV reader reads it and quoted where CSV needs it.
+Lines may end in LF, CRLF or CR; a line longer than 16 MiB is not read (a
+header that long ends the run).</source>
+        <translation>Entrée&#xa0;: la ligne d&apos;en-tête nomme deux colonnes d&apos;entrée, chacune une grandeur
+et son unité&#xa0;:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (de même wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (zéro à 0 F)  enthalpy_kJ/kg (zéro à 0 C)
+Deux grandeurs quelconques parmi température sèche, température humide,
+humidité relative, teneur en eau et enthalpie forment une paire. Une colonne
+facultative pressure_psia, pressure_kPa, pressure_Pa, pressure_mbar,
+pressure_inHg, altitude_ft ou altitude_m donne à chaque ligne son atmosphère.
+Les noms sont reconnus sans égard à la casse&#xa0;; les formes d&apos;autres programmes
+sont lues aussi&#xa0;: &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;,
+&quot;Station pressure (hPa)&quot;, &quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. Une colonne
+qui nomme une grandeur sans unité (&quot;pressure&quot;, &quot;altitude&quot;) est refusée. Toute
+autre colonne (un horodatage, par exemple) est recopiée dans la sortie, avant
+les grandeurs, telle qu&apos;un lecteur CSV la lit et entre guillemets là où le CSV
+l&apos;exige. Les lignes peuvent finir par LF, CRLF ou CR&#xa0;; une ligne de plus de
+16 Mio n&apos;est pas lue (un en-tête aussi long termine le traitement).</translation>
+    </message>
+    <message>
+        <source>Output: the copied columns, then dry bulb, wet bulb, dew point, relative
+humidity, humidity ratio, enthalpy, vapor pressure, degree of saturation,
+specific volume, density, absolute humidity, moisture concentration, pressure
+and altitude, each header naming its unit, then &quot;reason&quot;. A row that gives no
+real air, or that cannot be read (an empty or non-numeric input, a wrong number
+of fields), has empty properties and says why in &quot;reason&quot;; the run goes on.
+Every line after the header gives one output row.</source>
+        <translation>Sortie&#xa0;: les colonnes recopiées, puis température sèche, température humide,
+point de rosée, humidité relative, teneur en eau, enthalpie, pression de
+vapeur, degré de saturation, volume spécifique, masse volumique, humidité
+volumique, concentration d&apos;humidité, pression et altitude, chaque en-tête
+nommant son unité, puis &quot;reason&quot;. Une ligne qui ne donne pas d&apos;air réel, ou qui
+ne peut être lue (une entrée vide ou non numérique, un mauvais nombre de
+champs), a des grandeurs vides et dit pourquoi dans &quot;reason&quot;&#xa0;; le traitement
+continue. Chaque ligne après l&apos;en-tête donne une ligne de sortie.</translation>
+    </message>
+    <message>
+        <source>Options:
+  --units IP|SI       units of the output and of bare --pressure/--altitude
+                      values (default IP: F, lb/lb, Btu/lb, psia, ft; SI: C,
+                      kg/kg, kJ/kg, mbar, m)
+  --pressure VALUE    atmospheric pressure of every row: a number with psia,
+                      kPa, Pa, mbar or inHg, or a bare number in psia (IP) or
+                      kPa (SI); default 14.696 psia
+  --altitude VALUE    altitude of every row, its pressure from the standard
+                      atmosphere: a number with ft or m, or bare in ft (IP) or
+                      m (SI)
+  --formats           round as the calculator displays (####0.00 for the dry
+                      bulb, ...) instead of full precision: the shortest text
+                      that reads back as the computed single-precision value
+  --epw FILE          read an EnergyPlus weather file instead (&quot;-&quot; for standard
+                      input): each hour&apos;s dry bulb and dew point at its
+                      station pressure; the output begins with the file&apos;s
+                      year,month,day,hour (hour 1 to 24, ending then)
+  --project FILE      read a Vaporwright project file instead (never written):
+                      compute it, the air handler included, and write its
+                      tables as CSV (below)
+  --table NAME        with --project, only that table: points, processes,
+                      mixtures, airhandler-components or airhandler-rollup
+  -o, --output FILE   write to FILE instead of standard output (with --project:
+                      a folder DIR for every table, a FILE for the one table
+                      --table names, or - for standard output)
+  -h, --help          show this help and exit
+  --version           show the version and exit</source>
+        <translation>Options&#xa0;:
+  --units IP|SI       unités de la sortie et des valeurs sans unité de
+                      --pressure/--altitude (par défaut IP&#xa0;: F, lb/lb, Btu/lb,
+                      psia, ft&#xa0;; SI&#xa0;: C, kg/kg, kJ/kg, mbar, m)
+  --pressure VALEUR   pression atmosphérique de chaque ligne&#xa0;: un nombre avec
+                      psia, kPa, Pa, mbar ou inHg, ou un nombre seul en psia
+                      (IP) ou kPa (SI)&#xa0;; par défaut 14.696 psia
+  --altitude VALEUR   altitude de chaque ligne, sa pression tirée de
+                      l&apos;atmosphère normalisée&#xa0;: un nombre avec ft ou m, ou seul
+                      en ft (IP) ou m (SI)
+  --formats           arrondir comme le calculateur affiche (####0.00 pour la
+                      température sèche, ...) au lieu de la pleine précision&#xa0;:
+                      le texte le plus court qui se relit comme la valeur
+                      calculée en simple précision
+  --epw FICHIER       lire plutôt un fichier météo EnergyPlus (&quot;-&quot; pour
+                      l&apos;entrée standard)&#xa0;: température sèche et point de rosée
+                      de chaque heure à sa pression de station&#xa0;; la sortie
+                      commence par year,month,day,hour du fichier (heure 1 à
+                      24, heure de fin)
+  --project FICHIER   lire plutôt un fichier de projet Vaporwright (jamais
+                      écrit)&#xa0;: le calculer, centrale de traitement d&apos;air
+                      comprise, et écrire ses tables en CSV (ci-dessous)
+  --table NOM         avec --project, cette table seule&#xa0;: points, processes,
+                      mixtures, airhandler-components ou airhandler-rollup
+  -o, --output FICHIER
+                      écrire dans FICHIER au lieu de la sortie standard (avec
+                      --project&#xa0;: un dossier DIR pour toutes les tables, un
+                      FICHIER pour la seule table que nomme --table, ou - pour
+                      la sortie standard)
+  -h, --help          afficher cette aide et quitter
+  --version           afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Project tables (--project): points, processes and mixtures, and for a project
+with an air handler airhandler-components (both cases, each row led by its
+case) and airhandler-rollup, in the project&apos;s own unit system unless --units
+says otherwise; each an RFC 4180 table with CR LF line ends and units in its
+header. To standard output (no -o, -o - or -) every table is preceded by a
+line holding its name and followed, but for the last, by an empty line; with
+--table, the one table alone, as a plain CSV file; -o FILE takes one table,
+--table&apos;s. With -o DIR (an existing folder, or a name ending in &quot;/&quot;, made if
+missing) each table goes to its own file, DIR/NAME.csv, written whole or not
+at all. A damaged or unreadable project is refused with the window&apos;s message,
+and nothing is written.</source>
+        <translation>Tables du projet (--project)&#xa0;: points, processes et mixtures, et pour un projet
+avec centrale de traitement d&apos;air airhandler-components (les deux cas, chaque
+ligne précédée de son cas) et airhandler-rollup, dans le système d&apos;unités du
+projet sauf si --units en décide autrement&#xa0;; chacune une table RFC 4180 avec
+des fins de ligne CR LF et les unités dans son en-tête. Vers la sortie standard
+(sans -o, -o - ou -), chaque table est précédée d&apos;une ligne portant son nom et
+suivie, sauf la dernière, d&apos;une ligne vide&#xa0;; avec --table, la table seule, en
+simple fichier CSV&#xa0;; -o FICHIER prend une table, celle de --table. Avec -o DIR
+(un dossier existant, ou un nom finissant par &quot;/&quot;, créé s&apos;il manque) chaque
+table va dans son propre fichier, DIR/NOM.csv, écrit en entier ou pas du tout.
+Un projet endommagé ou illisible est refusé avec le message de la fenêtre, et
+rien n&apos;est écrit.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all rows written (rows without real air included), 1 a command
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project&apos;s standard output, included; one file for all of
+a project&apos;s tables), 2 an input that cannot be opened or read (a missing
+file, a folder, an unusable header, a damaged project, a table the project
+does not have), 3 an output that cannot be written.</source>
+        <translation>Code de sortie&#xa0;: 0 toutes les lignes écrites (lignes sans air réel comprises),
+1 une ligne de commande impossible à suivre (une sortie qui est le fichier
+d&apos;entrée, nommé, sur l&apos;entrée standard ou sur la sortie standard d&apos;un projet,
+comprise&#xa0;; un seul fichier pour toutes les tables d&apos;un projet), 2 une entrée
+impossible à ouvrir ou à lire (un fichier absent, un dossier, un en-tête
+inutilisable, un projet endommagé, une table que le projet n&apos;a pas), 3 une
+sortie impossible à écrire.</translation>
+    </message>
+    <message>
+        <source>Examples:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project office.vwproj -o tables/
+  vaporwright-batch --project office.vwproj --table airhandler-rollup --units SI</source>
+        <translation>Exemples&#xa0;:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project bureau.vwproj -o tables/
+  vaporwright-batch --project bureau.vwproj --table airhandler-rollup --units SI</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Options</name>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with ft or m, such as 1500ft</source>
+        <translation>%1&#xa0;: impossible de lire «&#xa0;%2&#xa0;»&#xa0;; donnez un nombre avec ft ou m, par exemple 1500ft</translation>
+    </message>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with psia, kPa, Pa, mbar or inHg, such as 101.325kPa</source>
+        <translation>%1&#xa0;: impossible de lire «&#xa0;%2&#xa0;»&#xa0;; donnez un nombre avec psia, kPa, Pa, mbar ou inHg, par exemple 101.325kPa</translation>
+    </message>
+    <message>
+        <source>--units: give IP or SI</source>
+        <translation>--units&#xa0;: donnez IP ou SI</translation>
+    </message>
+    <message>
+        <source>%1: give a value</source>
+        <translation>%1&#xa0;: donnez une valeur</translation>
+    </message>
+    <message>
+        <source>Give --pressure or --altitude, not both</source>
+        <translation>Donnez --pressure ou --altitude, pas les deux</translation>
+    </message>
+    <message>
+        <source>--epw: give a weather file</source>
+        <translation>--epw&#xa0;: donnez un fichier météo</translation>
+    </message>
+    <message>
+        <source>--project: give a project file</source>
+        <translation>--project&#xa0;: donnez un fichier de projet</translation>
+    </message>
+    <message>
+        <source>--table: give one of %1</source>
+        <translation>--table&#xa0;: donnez l&apos;une des tables %1</translation>
+    </message>
+    <message>
+        <source>%1: give a file</source>
+        <translation>%1&#xa0;: donnez un fichier</translation>
+    </message>
+    <message>
+        <source>Give one input file</source>
+        <translation>Donnez un seul fichier d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; see --help</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;»&#xa0;; voir --help</translation>
+    </message>
+    <message>
+        <source>Give a CSV file or --epw, not both</source>
+        <translation>Donnez un fichier CSV ou --epw, pas les deux</translation>
+    </message>
+    <message>
+        <source>Give a CSV file, --epw or --project, one of them</source>
+        <translation>Donnez un seul des trois&#xa0;: un fichier CSV, --epw ou --project</translation>
+    </message>
+    <message>
+        <source>Give -o or -, not both</source>
+        <translation>Donnez -o ou -, pas les deux</translation>
+    </message>
+    <message>
+        <source>A project gives its points their atmospheric pressure: %1 does not apply with --project</source>
+        <translation>Un projet donne lui-même la pression atmosphérique de ses points&#xa0;: %1 ne s&apos;applique pas avec --project</translation>
+    </message>
+    <message>
+        <source>--formats does not apply with --project: its tables have their own</source>
+        <translation>--formats ne s&apos;applique pas avec --project&#xa0;: ses tables ont leurs propres formats</translation>
+    </message>
+    <message>
+        <source>--table applies with --project</source>
+        <translation>--table s&apos;applique avec --project</translation>
+    </message>
+    <message>
+        <source>A weather file gives each hour its station pressure: %1 does not apply with --epw</source>
+        <translation>Un fichier météo donne à chaque heure sa pression à la station&#xa0;: %1 ne s&apos;applique pas avec --epw</translation>
+    </message>
+</context>
+<context>
+    <name>batch::ProjectRun</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no air handler: it has no table %2</source>
+        <translation>%1 n&apos;a pas de centrale de traitement d&apos;air&#xa0;: il n&apos;a pas de table %2</translation>
+    </message>
+    <message>
+        <source>The output is the input file (standard output)</source>
+        <translation>La sortie est le fichier d&apos;entrée (sortie standard)</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>Impossible d&apos;écrire la sortie</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>La sortie %1 est le fichier d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>The project has %1 tables: give --table NAME to write one to %2, or a folder (a name ending in &quot;/&quot;) for all</source>
+        <translation>Le projet a %1 tables&#xa0;: donnez --table NOM pour en écrire une dans %2, ou un dossier (un nom finissant par «&#xa0;/&#xa0;») pour toutes</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Run</name>
+    <message>
+        <source>Could not read the input: %1</source>
+        <translation>Impossible de lire l&apos;entrée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The input is empty: it needs a header line such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>L&apos;entrée est vide&#xa0;: il lui faut une ligne d&apos;en-tête telle que &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>Unusable header: the header line is longer than 16 MiB</source>
+        <translation>En-tête inutilisable&#xa0;: la ligne d&apos;en-tête dépasse 16 Mio</translation>
+    </message>
+    <message>
+        <source>Unusable header: %1</source>
+        <translation>En-tête inutilisable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The input has a column %1; --pressure and --altitude apply to files without one</source>
+        <translation>L&apos;entrée a une colonne %1&#xa0;; --pressure et --altitude s&apos;appliquent aux fichiers qui n&apos;en ont pas</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier météo «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::main</name>
+    <message>
+        <source>Try &apos;vaporwright-batch --help&apos;.</source>
+        <translation>Essayez «&#xa0;vaporwright-batch --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier météo %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>La sortie %1 est le fichier d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file (standard input)</source>
+        <translation>La sortie %1 est le fichier d&apos;entrée (entrée standard)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>Impossible d&apos;écrire la sortie</translation>
+    </message>
+    <message>
+        <source>Could not write the output %1</source>
+        <translation>Impossible d&apos;écrire la sortie %1</translation>
+    </message>
+    <message>
+        <source>unexpected failure</source>
+        <translation>échec inattendu</translation>
     </message>
 </context>
 <context>
@@ -4044,6 +4767,92 @@ Veuillez réinstaller Vaporwright.</translation>
     </message>
 </context>
 <context>
+    <name>project::Definition</name>
+    <message>
+        <source>dry bulb</source>
+        <translation>température sèche</translation>
+    </message>
+    <message>
+        <source>The dry bulb is not a number.</source>
+        <translation>La température sèche n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>température humide</translation>
+    </message>
+    <message>
+        <source>The wet bulb is not a number.</source>
+        <translation>La température humide n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>humidité relative</translation>
+    </message>
+    <message>
+        <source>The relative humidity is not a number.</source>
+        <translation>L&apos;humidité relative n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>teneur en eau</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is not a number.</source>
+        <translation>La teneur en eau n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>enthalpie</translation>
+    </message>
+    <message>
+        <source>The enthalpy is not a number.</source>
+        <translation>L&apos;enthalpie n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>point de rosée</translation>
+    </message>
+    <message>
+        <source>The dew point is not a number.</source>
+        <translation>Le point de rosée n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>A point needs two different properties; %1 is given twice.</source>
+        <translation>Un point a besoin de deux grandeurs différentes&#xa0;; %1 est donnée deux fois.</translation>
+    </message>
+    <message>
+        <source>Dew point and humidity ratio both fix the water in the air at a given pressure; pair either with another property.</source>
+        <translation>Le point de rosée et la teneur en eau fixent tous deux l&apos;eau contenue dans l&apos;air à pression donnée&#xa0;; associez l&apos;un ou l&apos;autre à une autre grandeur.</translation>
+    </message>
+</context>
+<context>
+    <name>project::Edits</name>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>Le point %1 n&apos;est pas de l&apos;air réel&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>Ce point n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state names no unit system.</source>
+        <translation>L&apos;état du calculateur ne nomme aucun système d&apos;unités.</translation>
+    </message>
+    <message>
+        <source>Perfectly dry air has no dew point to define a point by.</source>
+        <translation>L&apos;air parfaitement sec n&apos;a pas de point de rosée pour définir un point.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state cannot be taken over.</source>
+        <translation>L&apos;état du calculateur ne peut pas être repris.</translation>
+    </message>
+    <message>
+        <source>Point %1 has no airflow to mix.</source>
+        <translation>Le point %1 n&apos;a pas de débit d&apos;air à mélanger.</translation>
+    </message>
+</context>
+<context>
     <name>project::Project</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -4116,6 +4925,104 @@ Veuillez réinstaller Vaporwright.</translation>
     <message>
         <source>Change air handler</source>
         <translation>Modifier la centrale de traitement d&apos;air</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectData</name>
+    <message>
+        <source>A point needs a name.</source>
+        <translation>Un point a besoin d&apos;un nom.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name can be at most %1 characters long.</source>
+        <translation>Le nom d&apos;un point ne peut dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>Le nom d&apos;un point ne peut contenir ni saut de ligne, ni tabulation, ni autre caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>There is a point named %1 already.</source>
+        <translation>Il existe déjà un point nommé %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 is a process already.</source>
+        <translation>%1 vers %2 est déjà une évolution.</translation>
+    </message>
+    <message>
+        <source>Point %1 cannot be mixed from itself.</source>
+        <translation>Le point %1 ne peut pas être mélangé à partir de lui-même.</translation>
+    </message>
+    <message>
+        <source>Point %1 is the mixture of two other points already.</source>
+        <translation>Le point %1 est déjà le mélange de deux autres points.</translation>
+    </message>
+    <message>
+        <source>Comfort zone: %1</source>
+        <translation>Zone de confort&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A zone needs a name.</source>
+        <translation>Une zone a besoin d&apos;un nom.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name can be at most %1 characters long.</source>
+        <translation>Le nom d&apos;une zone ne peut dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>Le nom d&apos;une zone ne peut contenir ni saut de ligne, ni tabulation, ni autre caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zone %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The airflow is not a number.</source>
+        <translation>Le débit d&apos;air n&apos;est pas un nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectFile</name>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Le fichier de projet est endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>Le fichier de projet est endommagé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer version of Vaporwright (file version %1); this version reads version %2.</source>
+        <translation>Ce projet a été enregistré par une version plus récente de Vaporwright (version de fichier %1)&#xa0;; cette version lit la version %2.</translation>
+    </message>
+    <message>
+        <source>The project file&apos;s version is not one Vaporwright reads; this version reads version %1.</source>
+        <translation>La version du fichier de projet n&apos;est pas une version que Vaporwright lit&#xa0;; cette version lit la version %1.</translation>
+    </message>
+    <message>
+        <source>This is not a project file: %1.</source>
+        <translation>Ce n&apos;est pas un fichier de projet&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a Vaporwright project file.</source>
+        <translation>Ce n&apos;est pas un fichier de projet Vaporwright.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a project file.</source>
+        <translation>%1 est trop volumineux pour être un fichier de projet.</translation>
     </message>
 </context>
 <context>

@@ -750,6 +750,332 @@ Thank you all for your patience during the development of this software.</source
     </message>
 </context>
 <context>
+    <name>airhandler::Note</name>
+    <message>
+        <source>Off: the air is already this warm.</source>
+        <translation>关闭：空气已经这么暖。</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this cool.</source>
+        <translation>关闭：空气已经这么凉。</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this dry.</source>
+        <translation>关闭：空气已经这么干。</translation>
+    </message>
+    <message>
+        <source>Off: the air is already this humid.</source>
+        <translation>关闭：空气已经这么湿。</translation>
+    </message>
+    <message>
+        <source>Off: it adds no heat.</source>
+        <translation>关闭：不加入热量。</translation>
+    </message>
+    <message>
+        <source>Off: it exchanges nothing.</source>
+        <translation>关闭：不进行交换。</translation>
+    </message>
+    <message>
+        <source>Stopped: the economizer brings in outdoor air.</source>
+        <translation>停止：经济器引入室外空气。</translation>
+    </message>
+    <message>
+        <source>Dry coil: the air leaves at its entering humidity ratio.</source>
+        <translation>干盘管：空气以进口含湿量离开。</translation>
+    </message>
+    <message>
+        <source>Its change of the air is too small to rate.</source>
+        <translation>其对空气的改变太小，无法计量。</translation>
+    </message>
+    <message>
+        <source>Blow-through: ahead of the cooling coil.</source>
+        <translation>压出式：位于表冷器之前。</translation>
+    </message>
+    <message>
+        <source>Draw-through: after the cooling coil.</source>
+        <translation>吸入式：位于表冷器之后。</translation>
+    </message>
+</context>
+<context>
+    <name>airhandler::Tables</name>
+    <message>
+        <source>Outdoor air</source>
+        <translation>室外空气</translation>
+    </message>
+    <message>
+        <source>Supply air</source>
+        <translation>送风</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>供冷</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>供热</translation>
+    </message>
+    <message>
+        <source>The air leaving the chain does not reach the supply air.</source>
+        <translation>离开处理段的空气达不到送风状态。</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>部件</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>空气</translation>
+    </message>
+    <message>
+        <source>Entering dry bulb (%1)</source>
+        <translation>进口干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Entering humidity ratio (%1)</source>
+        <translation>进口含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving dry bulb (%1)</source>
+        <translation>出口干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Leaving humidity ratio (%1)</source>
+        <translation>出口含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Dry air (%1)</source>
+        <translation>干空气 (%1)</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>过程</translation>
+    </message>
+    <message>
+        <source>Sensible (%1)</source>
+        <translation>显热 (%1)</translation>
+    </message>
+    <message>
+        <source>Latent (%1)</source>
+        <translation>潜热 (%1)</translation>
+    </message>
+    <message>
+        <source>Total (%1)</source>
+        <translation>全热 (%1)</translation>
+    </message>
+    <message>
+        <source>Water (%1)</source>
+        <translation>水 (%1)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>Return air</source>
+        <translation>回风</translation>
+    </message>
+    <message>
+        <source>Mixed air</source>
+        <translation>混合空气</translation>
+    </message>
+    <message>
+        <source>Apparatus dew point %1 %2, bypass factor %3.</source>
+        <translation>机器露点 %1 %2，旁通系数 %3。</translation>
+    </message>
+    <message>
+        <source>%1, exhaust side</source>
+        <translation>%1，排风侧</translation>
+    </message>
+    <message>
+        <source>Exhaust air</source>
+        <translation>排风</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>房间</translation>
+    </message>
+    <message>
+        <source>Room air</source>
+        <translation>室内空气</translation>
+    </message>
+    <message>
+        <source>Room loads</source>
+        <translation>房间负荷</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏季</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬季</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>工况</translation>
+    </message>
+    <message>
+        <source>Room sensible load (%1)</source>
+        <translation>房间显热负荷 (%1)</translation>
+    </message>
+    <message>
+        <source>Room latent load (%1)</source>
+        <translation>房间潜热负荷 (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible heat ratio</source>
+        <translation>房间显热比</translation>
+    </message>
+    <message>
+        <source>Room dry bulb (%1)</source>
+        <translation>房间干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Room humidity ratio (%1)</source>
+        <translation>房间含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Room enthalpy (%1)</source>
+        <translation>房间焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry bulb (%1)</source>
+        <translation>送风干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply humidity ratio (%1)</source>
+        <translation>送风含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply relative humidity (%)</source>
+        <translation>送风相对湿度 (%)</translation>
+    </message>
+    <message>
+        <source>Supply enthalpy (%1)</source>
+        <translation>送风焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply airflow (%1)</source>
+        <translation>送风量 (%1)</translation>
+    </message>
+    <message>
+        <source>Supply dry air (%1)</source>
+        <translation>送风干空气 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor dry bulb (%1)</source>
+        <translation>室外干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor humidity ratio (%1)</source>
+        <translation>室外含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor enthalpy (%1)</source>
+        <translation>室外焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Outdoor air share (%)</source>
+        <translation>新风比 (%)</translation>
+    </message>
+    <message>
+        <source>Outdoor airflow (%1)</source>
+        <translation>新风量 (%1)</translation>
+    </message>
+    <message>
+        <source>Economizer</source>
+        <translation>经济器</translation>
+    </message>
+    <message>
+        <source>Mixed air dry bulb (%1)</source>
+        <translation>混合空气干球温度 (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air humidity ratio (%1)</source>
+        <translation>混合空气含湿量 (%1)</translation>
+    </message>
+    <message>
+        <source>Mixed air enthalpy (%1)</source>
+        <translation>混合空气焓 (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling (tons)</source>
+        <translation>供冷 (tons)</translation>
+    </message>
+    <message>
+        <source>Cooling (kW)</source>
+        <translation>供冷 (kW)</translation>
+    </message>
+    <message>
+        <source>Cooling, sensible (%1)</source>
+        <translation>供冷，显热 (%1)</translation>
+    </message>
+    <message>
+        <source>Cooling, latent (%1)</source>
+        <translation>供冷，潜热 (%1)</translation>
+    </message>
+    <message>
+        <source>Heating (kW)</source>
+        <translation>供热 (kW)</translation>
+    </message>
+    <message>
+        <source>Heating (Btu/h)</source>
+        <translation>供热 (Btu/h)</translation>
+    </message>
+    <message>
+        <source>Steam heat (%1)</source>
+        <translation>蒸汽热量 (%1)</translation>
+    </message>
+    <message>
+        <source>Fan heat (%1)</source>
+        <translation>风机热量 (%1)</translation>
+    </message>
+    <message>
+        <source>Heat recovered into the outdoor air (%1)</source>
+        <translation>回收到室外空气中的热量 (%1)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (lb/h)</source>
+        <translation>加湿器用水 (lb/h)</translation>
+    </message>
+    <message>
+        <source>Humidifier water (kg/h)</source>
+        <translation>加湿器用水 (kg/h)</translation>
+    </message>
+    <message>
+        <source>Condensate (%1)</source>
+        <translation>冷凝水 (%1)</translation>
+    </message>
+    <message>
+        <source>Room sensible load delivered (%)</source>
+        <translation>已满足的房间显热负荷 (%)</translation>
+    </message>
+    <message>
+        <source>Room latent load delivered (%)</source>
+        <translation>已满足的房间潜热负荷 (%)</translation>
+    </message>
+    <message>
+        <source>Room loads met within 1 %</source>
+        <translation>房间负荷在 1% 以内满足</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
     <name>basActivePrevInstance</name>
     <message>
         <source>A previous instance of Vaporwright is currently running.</source>
@@ -768,6 +1094,380 @@ Thank you all for your patience during the development of this software.</source
     <message>
         <source>Vaporwright is already running: open %1 from its chart window (File &gt; Open Project).</source>
         <translation>Vaporwright 已在运行：请在其焓湿图窗口中打开 %1（文件 &gt; 打开项目）。</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Header</name>
+    <message>
+        <source>The header has more than %1 columns</source>
+        <translation>表头超过 %1 列</translation>
+    </message>
+    <message>
+        <source>Column %1: the dew point cannot be an input; give two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy</source>
+        <translation>列 %1：露点不能作为输入；请从干球温度、湿球温度、相对湿度、含湿量和焓中给出两项</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2: give one pressure or altitude column</source>
+        <translation>列 %1 和 %2：只能给出一个压力或海拔列</translation>
+    </message>
+    <message>
+        <source>Columns %1 and %2 give the same quantity</source>
+        <translation>列 %1 和 %2 给出的是同一个量</translation>
+    </message>
+    <message>
+        <source>The header names 0 input columns; it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>表头没有输入列；需要 dry_bulb, wet_bulb, relative_humidity, humidity_ratio 和 enthalpy 中的两项，各带单位，例如 &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names 1 input column (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>表头只有 1 个输入列（%1）；需要 dry_bulb, wet_bulb, relative_humidity, humidity_ratio 和 enthalpy 中的两项，各带单位，例如 &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>The header names %2 input columns (%1); it needs two of dry_bulb, wet_bulb, relative_humidity, humidity_ratio and enthalpy, each with its unit, such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>表头有 %2 个输入列（%1）；需要 dry_bulb, wet_bulb, relative_humidity, humidity_ratio 和 enthalpy 中的两项，各带单位，例如 &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Help</name>
+    <message>
+        <source>Usage: vaporwright-batch [OPTIONS] [FILE]
+       vaporwright-batch [OPTIONS] --epw WEATHER.epw
+       vaporwright-batch --project FILE.vwproj [--units IP|SI] [--table NAME] [-o OUT]</source>
+        <translation>用法：vaporwright-batch [选项] [文件]
+      vaporwright-batch [选项] --epw 气象.epw
+      vaporwright-batch --project 文件.vwproj [--units IP|SI] [--table 名称] [-o 输出]</translation>
+    </message>
+    <message>
+        <source>Computes the state of moist air for every row of a CSV file (FILE, or standard
+input when FILE is missing or &quot;-&quot;) and writes every property the Vaporwright
+calculator shows as CSV to standard output.</source>
+        <translation>为 CSV 文件（文件；缺省或为 &quot;-&quot; 时为标准输入）的每一行计算湿空气状态，并把
+Vaporwright 计算器显示的每个参数以 CSV 格式写到标准输出。</translation>
+    </message>
+    <message>
+        <source>Input: the header line names two input columns, each a quantity and its unit:
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      (also wet_bulb_...)
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb (zero at 0 F)  enthalpy_kJ/kg (zero at 0 C)
+Any two of dry bulb, wet bulb, relative humidity, humidity ratio and enthalpy
+make a pair. An optional pressure_psia, pressure_kPa, pressure_Pa,
+pressure_mbar, pressure_inHg, altitude_ft or altitude_m column gives each row
+its atmosphere. Names are matched without regard to case; other programs&apos;
+forms are read too: &quot;Pressure (kPa)&quot;, &quot;pressure-kPa&quot;, &quot;pressure [kPa]&quot;,
+&quot;Station pressure (hPa)&quot;, &quot;Dry bulb (F)&quot;, &quot;Relative humidity (%)&quot;. A column
+that names a quantity without a unit (&quot;pressure&quot;, &quot;altitude&quot;) is refused.
+Every other column (a timestamp, say) is copied to the output, before the
+properties, as a CSV reader reads it and quoted where CSV needs it.
+Lines may end in LF, CRLF or CR; a line longer than 16 MiB is not read (a
+header that long ends the run).</source>
+        <translation>输入：表头行给出两个输入列，每列为一个量及其单位：
+  dry_bulb_F  dry_bulb_C  dry_bulb_K      （wet_bulb_... 同理）
+  relative_humidity_pct
+  humidity_ratio_lb/lb  humidity_ratio_kg/kg  humidity_ratio_g/kg
+  humidity_ratio_gr/lb
+  enthalpy_Btu/lb（0 F 时为零）  enthalpy_kJ/kg（0 C 时为零）
+干球温度、湿球温度、相对湿度、含湿量和焓中任意两项构成一组。可选的
+pressure_psia、pressure_kPa、pressure_Pa、pressure_mbar、pressure_inHg、
+altitude_ft 或 altitude_m 列为每行给出大气条件。列名不区分大小写；也能读取
+其他程序的写法：&quot;Pressure (kPa)&quot;、&quot;pressure-kPa&quot;、&quot;pressure [kPa]&quot;、
+&quot;Station pressure (hPa)&quot;、&quot;Dry bulb (F)&quot;、&quot;Relative humidity (%)&quot;。只写量而
+无单位的列（&quot;pressure&quot;、&quot;altitude&quot;）会被拒绝。其他各列（如时间戳）按 CSV
+读取器读到的内容复制到输出中参数之前，需要时按 CSV 规则加引号。
+行尾可以是 LF、CRLF 或 CR；超过 16 MiB 的行不予读取（表头行这么长则结束运行）。</translation>
+    </message>
+    <message>
+        <source>Output: the copied columns, then dry bulb, wet bulb, dew point, relative
+humidity, humidity ratio, enthalpy, vapor pressure, degree of saturation,
+specific volume, density, absolute humidity, moisture concentration, pressure
+and altitude, each header naming its unit, then &quot;reason&quot;. A row that gives no
+real air, or that cannot be read (an empty or non-numeric input, a wrong number
+of fields), has empty properties and says why in &quot;reason&quot;; the run goes on.
+Every line after the header gives one output row.</source>
+        <translation>输出：复制的各列，然后是干球温度、湿球温度、露点、相对湿度、含湿量、焓、
+水蒸气分压力、饱和度、比容、密度、绝对湿度、水分浓度、压力和海拔，每个表头
+注明单位，最后是 &quot;reason&quot;。不能得出真实空气或无法读取的行（输入为空或非数字、
+字段数不对），其参数为空，并在 &quot;reason&quot; 中说明原因；运行继续。表头之后的
+每一行都产生一行输出。</translation>
+    </message>
+    <message>
+        <source>Options:
+  --units IP|SI       units of the output and of bare --pressure/--altitude
+                      values (default IP: F, lb/lb, Btu/lb, psia, ft; SI: C,
+                      kg/kg, kJ/kg, mbar, m)
+  --pressure VALUE    atmospheric pressure of every row: a number with psia,
+                      kPa, Pa, mbar or inHg, or a bare number in psia (IP) or
+                      kPa (SI); default 14.696 psia
+  --altitude VALUE    altitude of every row, its pressure from the standard
+                      atmosphere: a number with ft or m, or bare in ft (IP) or
+                      m (SI)
+  --formats           round as the calculator displays (####0.00 for the dry
+                      bulb, ...) instead of full precision: the shortest text
+                      that reads back as the computed single-precision value
+  --epw FILE          read an EnergyPlus weather file instead (&quot;-&quot; for standard
+                      input): each hour&apos;s dry bulb and dew point at its
+                      station pressure; the output begins with the file&apos;s
+                      year,month,day,hour (hour 1 to 24, ending then)
+  --project FILE      read a Vaporwright project file instead (never written):
+                      compute it, the air handler included, and write its
+                      tables as CSV (below)
+  --table NAME        with --project, only that table: points, processes,
+                      mixtures, airhandler-components or airhandler-rollup
+  -o, --output FILE   write to FILE instead of standard output (with --project:
+                      a folder DIR for every table, a FILE for the one table
+                      --table names, or - for standard output)
+  -h, --help          show this help and exit
+  --version           show the version and exit</source>
+        <translation>选项：
+  --units IP|SI       输出及不带单位的 --pressure/--altitude 值的单位
+                      （默认 IP：F、lb/lb、Btu/lb、psia、ft；SI：C、
+                      kg/kg、kJ/kg、mbar、m）
+  --pressure 值       每行的大气压力：带 psia、kPa、Pa、mbar 或 inHg 的
+                      数值，或不带单位的数值，按 psia (IP) 或 kPa (SI)；
+                      默认 14.696 psia
+  --altitude 值       每行的海拔，其压力取自标准大气：带 ft 或 m 的数值，
+                      或不带单位，按 ft (IP) 或 m (SI)
+  --formats           按计算器的显示舍入（干球温度为 ####0.00，……），而非
+                      全精度：能读回所算单精度值的最短文本
+  --epw 文件          改为读取 EnergyPlus 气象文件（&quot;-&quot; 为标准输入）：每小时
+                      在其测站气压下的干球温度和露点；输出以文件的
+                      year,month,day,hour 开头（小时 1 至 24，为时段结束时刻）
+  --project 文件      改为读取 Vaporwright 项目文件（从不写入）：计算项目，
+                      包括空调箱，并把其表格以 CSV 写出（见下文）
+  --table 名称        与 --project 同用，只写该表：points、processes、
+                      mixtures、airhandler-components 或 airhandler-rollup
+  -o, --output 文件   写入文件而非标准输出（与 --project 同用时：目录 DIR
+                      写全部表格，文件写 --table 指定的那一个表格，- 为标准
+                      输出）
+  -h, --help          显示本帮助并退出
+  --version           显示版本并退出</translation>
+    </message>
+    <message>
+        <source>Project tables (--project): points, processes and mixtures, and for a project
+with an air handler airhandler-components (both cases, each row led by its
+case) and airhandler-rollup, in the project&apos;s own unit system unless --units
+says otherwise; each an RFC 4180 table with CR LF line ends and units in its
+header. To standard output (no -o, -o - or -) every table is preceded by a
+line holding its name and followed, but for the last, by an empty line; with
+--table, the one table alone, as a plain CSV file; -o FILE takes one table,
+--table&apos;s. With -o DIR (an existing folder, or a name ending in &quot;/&quot;, made if
+missing) each table goes to its own file, DIR/NAME.csv, written whole or not
+at all. A damaged or unreadable project is refused with the window&apos;s message,
+and nothing is written.</source>
+        <translation>项目表格（--project）：points、processes 和 mixtures；有空调箱的项目还有
+airhandler-components（两个工况，每行以其工况开头）和 airhandler-rollup；除非
+--units 另有指定，均采用项目自己的单位制；每个都是 RFC 4180 表格，行尾为
+CR LF，表头注明单位。写到标准输出时（无 -o、-o - 或 -），每个表格前有一行
+表名，除最后一个外其后有一空行；用 --table 时只有该表格，为普通 CSV 文件；
+-o 文件 只接受一个表格，即 --table 指定的那个。用 -o DIR（已有的文件夹，或以
+&quot;/&quot; 结尾的名称，缺少时创建）时，每个表格写入各自的文件 DIR/名称.csv，要么
+完整写入，要么不写。损坏或无法读取的项目会以窗口中的同一消息被拒绝，且不写入
+任何内容。</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all rows written (rows without real air included), 1 a command
+line that cannot be followed (an output that is the input file, named, on
+standard input or a project&apos;s standard output, included; one file for all of
+a project&apos;s tables), 2 an input that cannot be opened or read (a missing
+file, a folder, an unusable header, a damaged project, a table the project
+does not have), 3 an output that cannot be written.</source>
+        <translation>退出状态：0 所有行已写出（包括无真实空气的行），1 无法执行的命令行（包括输出
+即为输入文件：按名称、经标准输入或项目的标准输出；所有项目表格写入一个文件），
+2 无法打开或读取的输入（文件不存在、是文件夹、表头不可用、项目损坏、项目没有
+所请求的表格），3 无法写入的输出。</translation>
+    </message>
+    <message>
+        <source>Examples:
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project office.vwproj -o tables/
+  vaporwright-batch --project office.vwproj --table airhandler-rollup --units SI</source>
+        <translation>示例：
+  printf &apos;time,dry_bulb_F,relative_humidity_pct\n08:00,75,50\n&apos; |
+      vaporwright-batch --units SI --altitude 1500ft
+  vaporwright-batch --project office.vwproj -o tables/
+  vaporwright-batch --project office.vwproj --table airhandler-rollup --units SI</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Options</name>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with ft or m, such as 1500ft</source>
+        <translation>%1：无法读取“%2”；请给出带 ft 或 m 的数值，例如 1500ft</translation>
+    </message>
+    <message>
+        <source>%1: cannot read &quot;%2&quot;; give a number with psia, kPa, Pa, mbar or inHg, such as 101.325kPa</source>
+        <translation>%1：无法读取“%2”；请给出带 psia、kPa、Pa、mbar 或 inHg 的数值，例如 101.325kPa</translation>
+    </message>
+    <message>
+        <source>--units: give IP or SI</source>
+        <translation>--units：请给出 IP 或 SI</translation>
+    </message>
+    <message>
+        <source>%1: give a value</source>
+        <translation>%1：请给出一个值</translation>
+    </message>
+    <message>
+        <source>Give --pressure or --altitude, not both</source>
+        <translation>请给出 --pressure 或 --altitude，不能两者都给</translation>
+    </message>
+    <message>
+        <source>--epw: give a weather file</source>
+        <translation>--epw：请给出一个气象文件</translation>
+    </message>
+    <message>
+        <source>--project: give a project file</source>
+        <translation>--project：请给出一个项目文件</translation>
+    </message>
+    <message>
+        <source>--table: give one of %1</source>
+        <translation>--table：请给出以下之一：%1</translation>
+    </message>
+    <message>
+        <source>%1: give a file</source>
+        <translation>%1：请给出一个文件</translation>
+    </message>
+    <message>
+        <source>Give one input file</source>
+        <translation>只能给出一个输入文件</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; see --help</source>
+        <translation>未知选项“%1”；参见 --help</translation>
+    </message>
+    <message>
+        <source>Give a CSV file or --epw, not both</source>
+        <translation>请给出 CSV 文件或 --epw，不能两者都给</translation>
+    </message>
+    <message>
+        <source>Give a CSV file, --epw or --project, one of them</source>
+        <translation>CSV 文件、--epw 和 --project 只能给出其中之一</translation>
+    </message>
+    <message>
+        <source>Give -o or -, not both</source>
+        <translation>请给出 -o 或 -，不能两者都给</translation>
+    </message>
+    <message>
+        <source>A project gives its points their atmospheric pressure: %1 does not apply with --project</source>
+        <translation>项目自带其状态点的大气压力：%1 不能与 --project 同用</translation>
+    </message>
+    <message>
+        <source>--formats does not apply with --project: its tables have their own</source>
+        <translation>--formats 不能与 --project 同用：项目的表格有自己的格式</translation>
+    </message>
+    <message>
+        <source>--table applies with --project</source>
+        <translation>--table 须与 --project 同用</translation>
+    </message>
+    <message>
+        <source>A weather file gives each hour its station pressure: %1 does not apply with --epw</source>
+        <translation>气象文件为每小时给出测站气压：%1 不能与 --epw 同用</translation>
+    </message>
+</context>
+<context>
+    <name>batch::ProjectRun</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 has no air handler: it has no table %2</source>
+        <translation>%1 没有空调箱：没有表格 %2</translation>
+    </message>
+    <message>
+        <source>The output is the input file (standard output)</source>
+        <translation>输出就是输入文件（标准输出）</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>无法写入输出</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>输出 %1 就是输入文件</translation>
+    </message>
+    <message>
+        <source>The project has %1 tables: give --table NAME to write one to %2, or a folder (a name ending in &quot;/&quot;) for all</source>
+        <translation>项目有 %1 个表格：请用 --table 名称 将其中一个写入 %2，或给出一个文件夹（以“/”结尾的名称）写入全部表格</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::Run</name>
+    <message>
+        <source>Could not read the input: %1</source>
+        <translation>无法读取输入：%1</translation>
+    </message>
+    <message>
+        <source>The input is empty: it needs a header line such as &quot;dry_bulb_F,relative_humidity_pct&quot;</source>
+        <translation>输入为空：需要一行表头，例如 &quot;dry_bulb_F,relative_humidity_pct&quot;</translation>
+    </message>
+    <message>
+        <source>Unusable header: the header line is longer than 16 MiB</source>
+        <translation>表头不可用：表头行超过 16 MiB</translation>
+    </message>
+    <message>
+        <source>Unusable header: %1</source>
+        <translation>表头不可用：%1</translation>
+    </message>
+    <message>
+        <source>The input has a column %1; --pressure and --altitude apply to files without one</source>
+        <translation>输入中已有列 %1；--pressure 和 --altitude 只适用于没有该列的文件</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file &quot;%1&quot;: %2</source>
+        <translation>无法打开气象文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>batch::main</name>
+    <message>
+        <source>Try &apos;vaporwright-batch --help&apos;.</source>
+        <translation>请尝试“vaporwright-batch --help”。</translation>
+    </message>
+    <message>
+        <source>Cannot open the weather file %1: %2</source>
+        <translation>无法打开气象文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file</source>
+        <translation>输出 %1 就是输入文件</translation>
+    </message>
+    <message>
+        <source>The output %1 is the input file (standard input)</source>
+        <translation>输出 %1 就是输入文件（标准输入）</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Could not write the output</source>
+        <translation>无法写入输出</translation>
+    </message>
+    <message>
+        <source>Could not write the output %1</source>
+        <translation>无法写入输出 %1</translation>
+    </message>
+    <message>
+        <source>unexpected failure</source>
+        <translation>意外故障</translation>
     </message>
 </context>
 <context>
@@ -4043,6 +4743,92 @@ Please re-install Vaporwright.</source>
     </message>
 </context>
 <context>
+    <name>project::Definition</name>
+    <message>
+        <source>dry bulb</source>
+        <translation>干球温度</translation>
+    </message>
+    <message>
+        <source>The dry bulb is not a number.</source>
+        <translation>干球温度不是数字。</translation>
+    </message>
+    <message>
+        <source>wet bulb</source>
+        <translation>湿球温度</translation>
+    </message>
+    <message>
+        <source>The wet bulb is not a number.</source>
+        <translation>湿球温度不是数字。</translation>
+    </message>
+    <message>
+        <source>relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>The relative humidity is not a number.</source>
+        <translation>相对湿度不是数字。</translation>
+    </message>
+    <message>
+        <source>humidity ratio</source>
+        <translation>含湿量</translation>
+    </message>
+    <message>
+        <source>The humidity ratio is not a number.</source>
+        <translation>含湿量不是数字。</translation>
+    </message>
+    <message>
+        <source>enthalpy</source>
+        <translation>焓</translation>
+    </message>
+    <message>
+        <source>The enthalpy is not a number.</source>
+        <translation>焓不是数字。</translation>
+    </message>
+    <message>
+        <source>dew point</source>
+        <translation>露点</translation>
+    </message>
+    <message>
+        <source>The dew point is not a number.</source>
+        <translation>露点不是数字。</translation>
+    </message>
+    <message>
+        <source>A point needs two different properties; %1 is given twice.</source>
+        <translation>一个状态点需要两个不同的参数；%1 给出了两次。</translation>
+    </message>
+    <message>
+        <source>Dew point and humidity ratio both fix the water in the air at a given pressure; pair either with another property.</source>
+        <translation>在给定压力下，露点和含湿量都确定空气中的水分；请将其中之一与另一个参数配对。</translation>
+    </message>
+</context>
+<context>
+    <name>project::Edits</name>
+    <message>
+        <source>Point %1 is not air: %2</source>
+        <translation>状态点 %1 不是真实空气：%2</translation>
+    </message>
+    <message>
+        <source>There is no such point.</source>
+        <translation>没有这个状态点。</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state names no unit system.</source>
+        <translation>计算器的状态没有指明单位制。</translation>
+    </message>
+    <message>
+        <source>Perfectly dry air has no dew point to define a point by.</source>
+        <translation>完全干燥的空气没有露点，无法用来确定状态点。</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s state cannot be taken over.</source>
+        <translation>无法采用计算器的状态。</translation>
+    </message>
+    <message>
+        <source>Point %1 has no airflow to mix.</source>
+        <translation>状态点 %1 没有可供混合的风量。</translation>
+    </message>
+</context>
+<context>
     <name>project::Project</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -4115,6 +4901,104 @@ Please re-install Vaporwright.</source>
     <message>
         <source>Change air handler</source>
         <translation>更改空调机组</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectData</name>
+    <message>
+        <source>A point needs a name.</source>
+        <translation>状态点需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name can be at most %1 characters long.</source>
+        <translation>状态点的名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A point&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>状态点的名称不能包含换行符、制表符或其他控制字符。</translation>
+    </message>
+    <message>
+        <source>There is a point named %1 already.</source>
+        <translation>已有名为 %1 的状态点。</translation>
+    </message>
+    <message>
+        <source>%1 to %2 is a process already.</source>
+        <translation>%1 到 %2 已经是一个过程。</translation>
+    </message>
+    <message>
+        <source>Point %1 cannot be mixed from itself.</source>
+        <translation>状态点 %1 不能由自身混合而成。</translation>
+    </message>
+    <message>
+        <source>Point %1 is the mixture of two other points already.</source>
+        <translation>状态点 %1 已经是另外两个状态点的混合。</translation>
+    </message>
+    <message>
+        <source>Comfort zone: %1</source>
+        <translation>舒适区：%1</translation>
+    </message>
+    <message>
+        <source>A zone needs a name.</source>
+        <translation>区域需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name can be at most %1 characters long.</source>
+        <translation>区域的名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A zone&apos;s name cannot hold a line break, a tab or another control character.</source>
+        <translation>区域的名称不能包含换行符、制表符或其他控制字符。</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>区域 %1：%2</translation>
+    </message>
+    <message>
+        <source>The airflow is not a number.</source>
+        <translation>风量不是数字。</translation>
+    </message>
+</context>
+<context>
+    <name>project::ProjectFile</name>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>项目文件已损坏：%1</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1.</source>
+        <translation>项目文件已损坏：%1。</translation>
+    </message>
+    <message>
+        <source>This project was saved by a newer version of Vaporwright (file version %1); this version reads version %2.</source>
+        <translation>此项目由更新版本的 Vaporwright 保存（文件版本 %1）；本版本读取版本 %2。</translation>
+    </message>
+    <message>
+        <source>The project file&apos;s version is not one Vaporwright reads; this version reads version %1.</source>
+        <translation>项目文件的版本不是 Vaporwright 能读取的版本；本版本读取版本 %1。</translation>
+    </message>
+    <message>
+        <source>This is not a project file: %1.</source>
+        <translation>这不是项目文件：%1。</translation>
+    </message>
+    <message>
+        <source>This is not a Vaporwright project file.</source>
+        <translation>这不是 Vaporwright 项目文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a project file.</source>
+        <translation>%1 太大，不可能是项目文件。</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,10 @@ set -euo pipefail
 
 build=$1
 projects=$2
+# The program's messages in English whatever the developer's language; the
+# German run below chooses its language itself.
+export LC_ALL=C
+unset LANGUAGE
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -46,6 +50,14 @@ if "$program" --project "$work/in.csv" > "$work/none.csv" 2> "$work/err.txt"; th
 fi
 grep -q 'cannot be opened: ' "$work/err.txt" || fail "no message for a damaged project"
 [ ! -s "$work/none.csv" ] || fail "a damaged project wrote output"
+
+# The installed program finds its catalogues: German messages and help with
+# LANGUAGE=de, the table the same as in English.
+LC_ALL=C.UTF-8 LANGUAGE=de "$program" --help | grep -q '^Aufruf: vaporwright-batch' ||
+    fail "the installed program's --help is not in German"
+LC_ALL=C.UTF-8 LANGUAGE=de "$program" --formats "$work/in.csv" > "$work/out.de.csv" ||
+    fail "the program failed in German: $?"
+cmp -s "$work/out.csv" "$work/out.de.csv" || fail "the table differs in German"
 
 "$program" --version | grep -qx "vaporwright-batch [0-9]*\.[0-9]*\.[0-9]*" ||
     fail "--version does not print the version"

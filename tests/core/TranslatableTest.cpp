@@ -78,4 +78,18 @@ TEST(ReasonMessage, LimitsAreNumbersTypedTextIsNot) {
     EXPECT_EQ(typed.arguments[0].text, "12.5");
 }
 
+// A message inside another (a point that is not air, with the core's
+// reason): its English in place, its own arguments filled once, and a "%1"
+// the user typed into it never taken for the outer message's placeholder.
+TEST(NestedMessage, ItsEnglishWithItsOwnArgumentsInPlace) {
+    const i18n::Message reason = calculator::ReasonMessage(Reason::UnreadableNumber, "IP", "%2");
+    const i18n::Message outer{{"Test", "Point %1 is not air: %2"},
+                              {i18n::Argument::Plain("A"), i18n::Argument::Nested(reason)}};
+    EXPECT_EQ(outer.English(), "Point A is not air: " + reason.English());
+    EXPECT_NE(reason.English().find("%2"), std::string::npos);
+    ASSERT_EQ(outer.arguments[1].kind, i18n::Argument::Kind::Sentence);
+    ASSERT_TRUE(outer.arguments[1].sentence);
+    EXPECT_EQ(outer.arguments[1].sentence->English(), reason.English());
+}
+
 } // namespace

@@ -40,6 +40,10 @@ expected_files() {
         echo "share/metainfo/$app_id.metainfo.xml"
         echo "share/mime/packages/$app_id.xml"
         echo "share/icons/hicolor/scalable/apps/$app_id.svg"
+        # The batch program's messages in each translated language.
+        for language in de es fr zh_CN; do
+            echo "share/locale/$language/LC_MESSAGES/vaporwright.mo"
+        done
         for side in "${icon_sizes[@]}"; do
             echo "share/icons/hicolor/${side}x${side}/apps/$app_id.png"
         done
