@@ -1,6 +1,7 @@
 #include "airhandler/Tables.h"
 
 #include "airhandler/Notes.h"
+#include "core/CsvText.h"
 #include "core/NumberFormat.h"
 #include "engine/FloatingPointFault.h"
 #include "engine/PsychroFun.h"
@@ -491,28 +492,9 @@ Table RollupTable(const Design& design, const Solution& solution) {
 
 std::string ToCsv(const Table& table) {
     std::string out;
-    const auto line = [&out](const std::vector<std::string>& fields) {
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                out += ',';
-            const std::string& f = fields[i];
-            if (f.find_first_of(",\"\r\n") == std::string::npos) {
-                out += f;
-                continue;
-            }
-            out += '"';
-            for (const char ch : f) {
-                if (ch == '"')
-                    out += '"';
-                out += ch;
-            }
-            out += '"';
-        }
-        out += "\r\n";
-    };
-    line(table.header);
+    csv::AppendRecord(out, table.header);
     for (const auto& row : table.rows)
-        line(row);
+        csv::AppendRecord(out, row);
     return out;
 }
 

@@ -113,25 +113,4 @@ void AppendEmptyProperties(std::string& out, bool leadingComma) {
     out.append(leadingComma ? kFieldCount : kFieldCount - 1, ',');
 }
 
-void AppendCsvField(std::string& out, std::string_view text) {
-    // A comma, a quote or a line end must be quoted (RFC 4180); any other
-    // control character is quoted too, so that no reader that splits lines
-    // more eagerly (at a form feed, say) cuts the field.
-    const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return c == ',' || c == '"' || byte < 0x20 || byte == 0x7F;
-    });
-    if (plain) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 } // namespace batch

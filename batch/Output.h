@@ -39,9 +39,4 @@ void AppendProperties(std::string& out, const CalcState& state, const Rendering&
 // Appends the fourteen empty properties of a row without real air.
 void AppendEmptyProperties(std::string& out, bool leadingComma);
 
-// Appends `text` as one CSV field by RFC 4180: in double quotes, inner quotes
-// doubled, when it holds a comma, a quote, a line end or another control
-// character; as it is otherwise.
-void AppendCsvField(std::string& out, std::string_view text);
-
 } // namespace batch

@@ -2,6 +2,7 @@
 
 #include "batch/Header.h"
 #include "batch/Language.h"
+#include "core/CsvText.h"
 #include "core/FieldRules.h"
 #include "core/FieldTable.h"
 #include "core/RealAir.h"
@@ -105,7 +106,7 @@ void finishRow(std::string& out, bool copied, const CalcState* state, std::strin
     } else {
         AppendEmptyProperties(out, copied);
         out += ',';
-        AppendCsvField(out, reason);
+        csv::AppendField(out, reason);
     }
     out += '\n';
 }
@@ -157,9 +158,9 @@ void CsvRows::write(std::string_view line, bool cut, std::string& out) {
         const std::string_view field = fields_[layout_.passThrough[i]];
         if (field.starts_with('"')) {
             weather::CsvFieldValue(field, value_);
-            AppendCsvField(out, value_);
+            csv::AppendField(out, value_);
         } else {
-            AppendCsvField(out, field); // its value is its text
+            csv::AppendField(out, field); // its value is its text
         }
     }
     const bool copied = !layout_.passThrough.empty();
@@ -298,7 +299,7 @@ RunResult RunCsv(std::FILE* in, Sink& out, const Options& options, Progress& pro
 
     std::string& text = out.text();
     for (const std::string& name : layout.passThroughNames) {
-        AppendCsvField(text, name);
+        csv::AppendField(text, name);
         text += ',';
     }
     text.append(PropertyHeader(rendering.system)).append("\n");
@@ -384,7 +385,7 @@ RunResult RunEpw(std::FILE* in, const std::string& path, Sink& out, const Option
             if (i > 0)
                 text += ',';
             if (i < count)
-                AppendCsvField(text, weather::TrimField(date[i]));
+                csv::AppendField(text, weather::TrimField(date[i]));
         }
 
         reason.clear();

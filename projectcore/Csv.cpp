@@ -1,6 +1,7 @@
 #include "projectcore/Csv.h"
 
 #include "airhandler/Tables.h"
+#include "core/CsvText.h"
 #include "engine/Units.h"
 #include "projectcore/Text.h"
 
@@ -11,29 +12,6 @@ namespace project {
 namespace units = basPsychroFun::units;
 
 namespace {
-
-void appendField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\n\r") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-void appendLine(std::string& out, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        appendField(out, fields[i]);
-    }
-    out += "\r\n";
-}
 
 // The units of the project's system and the conversions from base units.
 struct SystemUnits {
@@ -77,14 +55,15 @@ void appendEmpty(std::vector<std::string>& row, int count) {
 std::string PointsCsv(const Model& model) {
     const SystemUnits u = unitsOf(model);
     std::string csv;
-    appendLine(csv, {"Point", "Dry bulb (" + u.temperature() + ")",
-                     "Wet bulb (" + u.temperature() + ")", "Dew point (" + u.temperature() + ")",
-                     "Relative humidity (%)", "Humidity ratio (lb/lb = kg/kg)",
-                     "Enthalpy (" + u.enthalpy() + ")", "Specific volume (" + u.volume() + ")",
-                     "Density (" + u.density() + ")", "Vapour pressure (" + u.pressure() + ")",
-                     "Degree of saturation (%)", "Absolute humidity (" + u.density() + ")",
-                     "Atmospheric pressure (" + u.pressure() + ")", "Airflow", "Airflow unit",
-                     "Dry air (" + u.massFlow() + ")", "PMV", "PPD (%)", "Note"});
+    ::csv::AppendRecord(
+        csv,
+        {"Point", "Dry bulb (" + u.temperature() + ")", "Wet bulb (" + u.temperature() + ")",
+         "Dew point (" + u.temperature() + ")", "Relative humidity (%)",
+         "Humidity ratio (lb/lb = kg/kg)", "Enthalpy (" + u.enthalpy() + ")",
+         "Specific volume (" + u.volume() + ")", "Density (" + u.density() + ")",
+         "Vapour pressure (" + u.pressure() + ")", "Degree of saturation (%)",
+         "Absolute humidity (" + u.density() + ")", "Atmospheric pressure (" + u.pressure() + ")",
+         "Airflow", "Airflow unit", "Dry air (" + u.massFlow() + ")", "PMV", "PPD (%)", "Note"});
     std::vector<std::string> row;
     for (int i = 0; i < model.pointCount(); ++i) {
         const StatePoint& point = model.point(i);
@@ -112,7 +91,7 @@ std::string PointsCsv(const Model& model) {
         row.push_back(r.comfort ? Number(r.comfort->pmv) : std::string());
         row.push_back(r.comfort ? Number(r.comfort->ppd) : std::string());
         row.push_back(r.state ? r.airflowMessage : r.reason);
-        appendLine(csv, row);
+        ::csv::AppendRecord(csv, row);
     }
     return csv;
 }
@@ -120,12 +99,13 @@ std::string PointsCsv(const Model& model) {
 std::string ProcessesCsv(const Model& model) {
     const SystemUnits u = unitsOf(model);
     std::string csv;
-    appendLine(csv, {"From", "To", "Process", "Dry bulb change (" + u.temperatureSpan() + ")",
-                     "Humidity ratio change (lb/lb = kg/kg)",
-                     "Enthalpy change (" + u.enthalpy() + ")", "Sensible heat ratio",
-                     "Dry air (" + u.massFlow() + ")", "Sensible (Btu/h)", "Latent (Btu/h)",
-                     "Total (Btu/h)", "Total (tons)", "Total (kW)", "Water (lb/h)", "Water (kg/h)",
-                     "Apparatus dew point (" + u.temperature() + ")", "Bypass factor", "Note"});
+    ::csv::AppendRecord(
+        csv,
+        {"From", "To", "Process", "Dry bulb change (" + u.temperatureSpan() + ")",
+         "Humidity ratio change (lb/lb = kg/kg)", "Enthalpy change (" + u.enthalpy() + ")",
+         "Sensible heat ratio", "Dry air (" + u.massFlow() + ")", "Sensible (Btu/h)",
+         "Latent (Btu/h)", "Total (Btu/h)", "Total (tons)", "Total (kW)", "Water (lb/h)",
+         "Water (kg/h)", "Apparatus dew point (" + u.temperature() + ")", "Bypass factor", "Note"});
     std::vector<std::string> row;
     for (int i = 0; i < model.processCount(); ++i) {
         const ProcessLink& link = model.data().processes[static_cast<std::size_t>(i)];
@@ -159,7 +139,7 @@ std::string ProcessesCsv(const Model& model) {
             appendEmpty(row, 2);
         }
         row.push_back(r.message.empty() ? r.coilMessage : r.message);
-        appendLine(csv, row);
+        ::csv::AppendRecord(csv, row);
     }
     return csv;
 }
@@ -167,9 +147,10 @@ std::string ProcessesCsv(const Model& model) {
 std::string MixturesCsv(const Model& model) {
     const SystemUnits u = unitsOf(model);
     std::string csv;
-    appendLine(csv, {"Mixture", "First stream", "Second stream", "First stream share (%)",
-                     "Dry bulb (" + u.temperature() + ")", "Humidity ratio (lb/lb = kg/kg)",
-                     "Enthalpy (" + u.enthalpy() + ")", "Dry air (" + u.massFlow() + ")", "Note"});
+    ::csv::AppendRecord(csv, {"Mixture", "First stream", "Second stream", "First stream share (%)",
+                              "Dry bulb (" + u.temperature() + ")",
+                              "Humidity ratio (lb/lb = kg/kg)", "Enthalpy (" + u.enthalpy() + ")",
+                              "Dry air (" + u.massFlow() + ")", "Note"});
     std::vector<std::string> row;
     for (const Mixing& m : model.data().mixings) {
         row.assign({model.nameOfId(m.resultId), model.nameOfId(m.firstId),
@@ -187,7 +168,7 @@ std::string MixturesCsv(const Model& model) {
             appendEmpty(row, 4);
             row.push_back(r != nullptr ? r->reason : std::string());
         }
-        appendLine(csv, row);
+        ::csv::AppendRecord(csv, row);
     }
     return csv;
 }
