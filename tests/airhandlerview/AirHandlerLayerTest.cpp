@@ -110,8 +110,9 @@ TEST_P(AirHandlerLayerTest, DrawsTheCaseWhereTheMappingPutsIt) {
 
 TEST_P(AirHandlerLayerTest, PaintsOnTheChart) {
     const QImage image = chart.toImage();
-    const auto* room =
-        MarkOf(interaction.layer().shapesFor(chart.mapping()), AirHandlerHandle::Room);
+    // The shapes kept while the mark is looked at: MarkOf points into them.
+    const auto shapes = interaction.layer().shapesFor(chart.mapping());
+    const auto* room = MarkOf(shapes, AirHandlerHandle::Room);
     ASSERT_NE(room, nullptr);
     const QColor centre = image.pixelColor(room->at.toPoint());
     const QColor chain = AirHandlerChainColour();

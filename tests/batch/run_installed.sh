@@ -53,7 +53,11 @@ grep -q 'cannot be opened: ' "$work/err.txt" || fail "no message for a damaged p
 
 # The installed program finds its catalogues: German messages and help with
 # LANGUAGE=de, the table the same as in English.
-LC_ALL=C.UTF-8 LANGUAGE=de "$program" --help | grep -q '^Aufruf: vaporwright-batch' ||
+# The help read whole first: grep -q leaves at its first match, and the
+# program then writing into a closed pipe would fail the pipeline.
+LC_ALL=C.UTF-8 LANGUAGE=de "$program" --help > "$work/help.de.txt" ||
+    fail "the installed program's --help failed in German: $?"
+grep -q '^Aufruf: vaporwright-batch' "$work/help.de.txt" ||
     fail "the installed program's --help is not in German"
 LC_ALL=C.UTF-8 LANGUAGE=de "$program" --formats "$work/in.csv" > "$work/out.de.csv" ||
     fail "the program failed in German: $?"
