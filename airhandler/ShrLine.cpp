@@ -148,7 +148,7 @@ std::optional<ChartPoint> ShrLine::saturationEnd(Duty duty) const noexcept {
     }
 }
 
-Outcome<SupplyAir> SupplyOnLine(const ShrLine& line, Duty duty, const SupplySpec& spec) {
+Outcome<SupplyAir> SupplyOnLine(const ShrLine& line, Duty duty, const SupplySpec& given) {
     const double qs = line.sensibleBtuPerHour();
     const double ql = line.latentBtuPerHour();
     if (!std::isfinite(qs) || !std::isfinite(ql))
@@ -160,8 +160,8 @@ Outcome<SupplyAir> SupplyOnLine(const ShrLine& line, Duty duty, const SupplySpec
     const UnitSystem system = line.system();
 
     return detail::Guarded([&]() -> Outcome<SupplyAir> {
-        if (spec.by == SupplyBy::Airflow) {
-            const double cfm = processes::ToCfm(spec.airflow);
+        if (given.by == SupplyBy::Airflow) {
+            const double cfm = processes::ToCfm(given.airflow);
             if (!(cfm > 0.0) || std::isinf(cfm))
                 return Reason::NoSupplyAirflow;
             const double gr = detail::VapourEnthalpy(room.dryBulbF, system);
@@ -186,12 +186,12 @@ Outcome<SupplyAir> SupplyOnLine(const ShrLine& line, Duty duty, const SupplySpec
             return Reason::CalculationFault;
         }
 
-        double ts = spec.dryBulbF;
-        if (spec.by == SupplyBy::TemperatureDifference) {
-            if (!(spec.differenceF > 0.0) || std::isinf(spec.differenceF))
+        double ts = given.dryBulbF;
+        if (given.by == SupplyBy::TemperatureDifference) {
+            if (!(given.differenceF > 0.0) || std::isinf(given.differenceF))
                 return Reason::BadTemperatureDifference;
-            ts = duty == Duty::Cooling ? room.dryBulbF - spec.differenceF
-                                       : room.dryBulbF + spec.differenceF;
+            ts = duty == Duty::Cooling ? room.dryBulbF - given.differenceF
+                                       : room.dryBulbF + given.differenceF;
         }
         if (std::isnan(ts))
             return Issue{Reason::SupplyNotAir, processes::Problem::DryBulbOutOfRange, -1};

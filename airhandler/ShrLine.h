@@ -71,7 +71,7 @@ struct SupplyAir {
     double dryAirLbPerHour = 0.0;
 };
 
-// The supply on the line by the specification. With an airflow (taken at the
+// The supply on the line as the designer gives it. With an airflow (taken at the
 // supply air, m = Q / v_s) the state and the mass flow are solved together:
 //   W_s = W_r - (q_l / m) / g_r,  h(t_s, W_s) = h(t_r, W_s) - q_s / m,
 // repeated with v_s of the new state until m settles (v_s changes by
@@ -79,6 +79,6 @@ struct SupplyAir {
 // Issues: SensibleLoadAgainstDuty, SupplyDryBulbAgainstDuty,
 // BadTemperatureDifference, NoSupplyAirflow, SupplyBeyondSaturation,
 // SupplyTooDry, SupplyNotAir, CalculationFault.
-Outcome<SupplyAir> SupplyOnLine(const ShrLine& line, Duty duty, const SupplySpec& spec);
+Outcome<SupplyAir> SupplyOnLine(const ShrLine& line, Duty duty, const SupplySpec& given);
 
 } // namespace airhandler

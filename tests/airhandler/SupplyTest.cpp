@@ -19,17 +19,17 @@ using processes::AirState;
 namespace {
 
 SupplySpec ByDryBulb(double tF) {
-    SupplySpec spec;
-    spec.by = SupplyBy::DryBulb;
-    spec.dryBulbF = tF;
-    return spec;
+    SupplySpec given;
+    given.by = SupplyBy::DryBulb;
+    given.dryBulbF = tF;
+    return given;
 }
 
 SupplySpec ByAirflow(double value, AirflowUnit unit) {
-    SupplySpec spec;
-    spec.by = SupplyBy::Airflow;
-    spec.airflow = {value, unit};
-    return spec;
+    SupplySpec given;
+    given.by = SupplyBy::Airflow;
+    given.airflow = {value, unit};
+    return given;
 }
 
 // A room at 75 °F, 50 % (W_r = 0.0092362) gaining 100,000 Btu/h sensible and
@@ -126,10 +126,10 @@ TEST(Supply, RoomAtAltitudeInSi) {
     const AirState room = AtRh(units::CelsiusToFahrenheit(24.0), 0.5, pPsia);
     const ShrLine line(room, units::KilowattsToBtuPerHour(20.0), units::KilowattsToBtuPerHour(5.0),
                        UnitSystem::SI);
-    SupplySpec spec;
-    spec.by = SupplyBy::TemperatureDifference;
-    spec.differenceF = units::KelvinSpanToFahrenheit(10.0);
-    const auto supply = SupplyOnLine(line, Duty::Cooling, spec);
+    SupplySpec given;
+    given.by = SupplyBy::TemperatureDifference;
+    given.differenceF = units::KelvinSpanToFahrenheit(10.0);
+    const auto supply = SupplyOnLine(line, Duty::Cooling, given);
     ASSERT_TRUE(supply.ok());
     EXPECT_NEAR(units::FahrenheitToCelsius(supply->air.dryBulbF), 14.0, 1e-12);
     const double ws = supply->air.humidityRatio;
@@ -157,10 +157,10 @@ TEST(Supply, RoomAtAltitudeInSi) {
 TEST(Supply, HeatingRoomByTemperatureDifference) {
     const AirState room = AtRh(70.0, 0.3);
     const ShrLine line(room, -150000.0, 10000.0, UnitSystem::IP);
-    SupplySpec spec;
-    spec.by = SupplyBy::TemperatureDifference;
-    spec.differenceF = 25.0;
-    const auto supply = SupplyOnLine(line, Duty::Heating, spec);
+    SupplySpec given;
+    given.by = SupplyBy::TemperatureDifference;
+    given.differenceF = 25.0;
+    const auto supply = SupplyOnLine(line, Duty::Heating, given);
     ASSERT_TRUE(supply.ok());
     const double ws = supply->air.humidityRatio;
     const double m = supply->dryAirLbPerHour;
@@ -209,7 +209,7 @@ TEST(Supply, RefusalsCarryTheirReason) {
         const char* what;
         const ShrLine& line;
         Duty duty;
-        SupplySpec spec;
+        SupplySpec given;
         Reason reason;
     };
     const Case cases[] = {
@@ -243,7 +243,7 @@ TEST(Supply, RefusalsCarryTheirReason) {
          Reason::SupplyNotAir},
     };
     for (const Case& c : cases) {
-        const auto supply = SupplyOnLine(c.line, c.duty, c.spec);
+        const auto supply = SupplyOnLine(c.line, c.duty, c.given);
         ASSERT_FALSE(supply.ok()) << c.what;
         EXPECT_EQ(supply.issue().reason, c.reason) << c.what;
     }
